@@ -1,0 +1,120 @@
+#include "QmlCppBridge.h"
+
+#include "MailDelivery.h"
+#include "MyProcess.h"
+#include "TextFile.h"
+
+#include <QDnsLookup>
+#include <QEventLoop>
+#include <QHostAddress>
+#include <QTimer>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+// A name that is always published in the public DNS; tests and closed
+// networks point the probe elsewhere with PARVANE_PROBE_HOST.
+constexpr auto defaultProbeHost = "example.com";
+constexpr int onlineProbeMs = 3000;
+} // namespace
+
+QmlCppBridge::QmlCppBridge(QObject *parent) : QObject(parent) { }
+
+QJsonObject QmlCppBridge::cmdExcute(const QString &processName, const QStringList &args)
+{
+    MyProcess process;
+    QEventLoop loop;
+    // A program that cannot be started never emits finished(): end the wait
+    // on that error too, with the error string as the result.
+    bool failedToStart = false;
+    connect(&process, &QProcess::errorOccurred, &loop, [&](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart) {
+            failedToStart = true;
+            process.readErrorOutput();
+            loop.quit();
+        }
+    });
+
+    process.setProgram(processName);
+    process.setArguments(args);
+    process.start(QIODevice::ReadWrite);
+    connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+    if (!failedToStart && process.state() != QProcess::NotRunning) {
+        process.write("ls");
+        process.closeWriteChannel();
+        loop.exec();
+    } else if (!failedToStart) {
+        process.readErrorOutput();
+    }
+    return process.result();
+}
+
+bool QmlCppBridge::pause(int time)
+{
+    QEventLoop loop;
+    QTimer::singleShot(time, &loop, &QEventLoop::quit);
+    loop.exec();
+    return true;
+}
+
+QJsonObject QmlCppBridge::sendEmail(const QString &host, int port, const QString &connection,
+                                    const QString &username, const QString &password,
+                                    const QString &senderName, const QJsonObject &mTo,
+                                    const QString &subject, const QString &content,
+                                    const QString &html, const QStringList &contentLocalUrls,
+                                    const QStringList &attachments, const QString &mMessageId)
+{
+    Q_UNUSED(mMessageId)
+    MailJob job;
+    job.host = host;
+    job.port = static_cast<quint16>(port);
+    job.connection = connection;
+    job.username = username;
+    job.password = password;
+    job.senderName = senderName;
+    job.to = mTo;
+    job.subject = subject;
+    job.content = content;
+    job.html = html;
+    job.contentLocalUrls = contentLocalUrls;
+    job.attachments = attachments;
+    return MailDelivery::send(job);
+}
+
+bool QmlCppBridge::isOnline()
+{
+    QTimer timer;
+    timer.setSingleShot(true);
+    timer.setInterval(onlineProbeMs);
+    QEventLoop loop;
+    connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+
+    const QString probeHost = qEnvironmentVariableIsEmpty("PARVANE_PROBE_HOST")
+            ? QString::fromLatin1(defaultProbeHost)
+            : qEnvironmentVariable("PARVANE_PROBE_HOST");
+    QDnsLookup lookup(QDnsLookup::A, probeHost);
+    const QHostAddress nameServer(qEnvironmentVariable("PARVANE_DNS_SERVER"));
+    if (!nameServer.isNull())
+        lookup.setNameserver(nameServer);
+    connect(&lookup, &QDnsLookup::finished, &loop, &QEventLoop::quit);
+
+    lookup.lookup();
+    timer.start();
+    if (!lookup.isFinished())
+        loop.exec();
+    if (!lookup.isFinished()) {
+        lookup.abort();
+        return false;
+    }
+    return lookup.error() == QDnsLookup::NoError;
+}
+
+void QmlCppBridge::textToFile(const QUrl &url, const QString &text)
+{
+    TextFile::append(url.toLocalFile(), text);
+}
+
+QString QmlCppBridge::textFromFile(const QUrl &url)
+{
+    return TextFile::readJoined(url.toLocalFile());
+}

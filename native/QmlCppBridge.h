@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QObject>
+#include <QStringList>
+#include <QUrl>
+
+// The one object through which the interface reaches files, the network,
+// child processes and mail delivery. It keeps no state between calls; the
+// methods that wait run a local event loop so the interface stays live.
+class QmlCppBridge : public QObject
+{
+    Q_OBJECT
+public:
+    explicit QmlCppBridge(QObject *parent = nullptr);
+
+    Q_INVOKABLE QJsonObject cmdExcute(const QString &processName, const QStringList &args);
+    Q_INVOKABLE bool pause(int time);
+    Q_INVOKABLE QJsonObject sendEmail(const QString &host, int port, const QString &connection,
+                                      const QString &username, const QString &password,
+                                      const QString &senderName, const QJsonObject &mTo,
+                                      const QString &subject, const QString &content,
+                                      const QString &html, const QStringList &contentLocalUrls,
+                                      const QStringList &attachments, const QString &mMessageId);
+    Q_INVOKABLE bool isOnline();
+    Q_INVOKABLE void textToFile(const QUrl &url, const QString &text);
+    Q_INVOKABLE QString textFromFile(const QUrl &url);
+};

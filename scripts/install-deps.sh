@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Installs every Debian package that building, running, testing and
+# benchmarking Parvane needs. Safe to run again: apt-get skips what is there.
+set -euo pipefail
+
+PACKAGES=(
+  # toolchain
+  build-essential cmake ninja-build pkg-config git
+  # Qt 6.4
+  qt6-base-dev qt6-base-dev-tools qt6-declarative-dev qt6-declarative-dev-tools
+  qt6-svg-dev qt6-webview-dev qt6-webview-plugins qt6-httpserver-dev
+  qt6-websockets-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+  qt6-qpa-plugins qt6-image-formats-plugins libqt6svg6
+  qml6-module-qtqml qml6-module-qtqml-workerscript qml6-module-qtqml-models
+  qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-templates
+  qml6-module-qtquick-layouts qml6-module-qtquick-window qml6-module-qtquick-dialogs
+  qml6-module-qtquick-shapes qml6-module-qt-labs-settings qml6-module-qt-labs-platform
+  qml6-module-qtwebview qml6-module-qtwebengine qml6-module-qttest qml6-module-qtcore
+  # mail delivery, QR codes, HTML scanning
+  libcurl4-openssl-dev libgmime-3.0-dev libqrcodegencpp-dev libxml2-dev
+  # test servers and tools
+  python3-aiosmtpd openssl dnsmasq-base zbar-tools
+  xvfb xauth x11-apps imagemagick
+  # bench: smtp-sink and smtp-source (the daemon is never started)
+  postfix
+  fonts-dejavu-core
+)
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ "${#missing[@]}" -eq 0 ]; then
+  exit 0
+fi
+
+export DEBIAN_FRONTEND=noninteractive
+# Postfix asks for a configuration type: "No configuration" keeps it inert.
+echo "postfix postfix/main_mailer_type select No configuration" | $SUDO debconf-set-selections
+echo "postfix postfix/mailname string localhost" | $SUDO debconf-set-selections
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"

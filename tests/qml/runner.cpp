@@ -1,0 +1,54 @@
+#include "QmlCppBridge.h"
+#include "Startup.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QQmlEngine>
+#include <QtQml/qqmlextensionplugin.h>
+#include <QtQuickTest/quicktest.h>
+
+#include <atomic>
+#include <cstdio>
+
+Q_IMPORT_QML_PLUGIN(contentPlugin)
+Q_IMPORT_QML_PLUGIN(ParvanePlugin)
+
+namespace {
+std::atomic<int> qmlWarnings{0};
+}
+
+// Gives every test engine what the real start-up gives the application's
+// engine, and counts QML warnings so that a suite printing one fails.
+class Setup : public QObject
+{
+    Q_OBJECT
+public slots:
+    void applicationAvailable()
+    {
+        Startup::setApplicationIdentity();
+        qmlRegisterType<QmlCppBridge>("QmlCppBridge", 1, 0, "QmlCppBridge");
+    }
+    void qmlEngineAvailable(QQmlEngine *engine)
+    {
+        for (const QString &path : Startup::importPaths(QCoreApplication::applicationDirPath()))
+            engine->addImportPath(path);
+        connect(engine, &QQmlEngine::warnings, engine, [](const QList<QQmlError> &warnings) {
+            qmlWarnings += warnings.size();
+        });
+    }
+};
+
+int main(int argc, char **argv)
+{
+    Startup::setEnvironment();
+    Setup setup;
+    const int rc = quick_test_main_with_setup(argc, argv, "parvane", nullptr, &setup);
+    if (rc == 0 && qmlWarnings > 0) {
+        std::fprintf(stderr, "FAIL: %d QML warning(s) printed during the suite\n",
+                     qmlWarnings.load());
+        return 1;
+    }
+    return rc;
+}
+
+#include "runner.moc"
