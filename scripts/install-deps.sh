@@ -24,6 +24,8 @@ PACKAGES=(
   # bench: smtp-sink and smtp-source (the daemon is never started)
   postfix
   fonts-dejavu-core
+  # symbols drawn by the window and close buttons (🗙 🗗 🗖 🗸)
+  fonts-symbola
 )
 
 SUDO=""
