@@ -1,11 +1,56 @@
 import QtQuick
 import QtQuick.Window
-import QmlCppBridge
 import Parvane
 
-// Interim main window: the framed window of the user-interface work replaces it.
+// The application's only window: frameless, with its own title bar, a thin
+// frame to resize it by, and the main screen that holds the whole state.
 Window {
     id: window
+
+    // Frame width: the content is inset by it while the window is not maximized.
+    readonly property int bw: 1
+    readonly property int toolBarHeight: 40
+    readonly property int resizeMargin: bw + 10
+    readonly property bool maximized: visibility === Window.Maximized
+    readonly property alias titleBar: titleBar
+    // Set once the stored position has been applied, so that the window
+    // system's first placement does not overwrite it.
+    property bool positionRestored: false
+
+    // Maximizes a normal window or restores a maximized one, and remembers
+    // the new state for the next start.
+    function toggleMaximized() {
+        if (maximized)
+            showNormal()
+        else
+            showMaximized()
+        mainScreen.windowVisibility = maximized ? Window.Maximized : Window.Windowed
+    }
+
+    // Gives the window the state it had when last toggled. A first start
+    // (nothing stored yet) keeps the normal window.
+    function initScreen() {
+        const stored = mainScreen.windowVisibility
+        if (stored !== Window.Maximized && stored !== Window.Windowed)
+            return
+        if ((stored === Window.Maximized) !== maximized)
+            toggleMaximized()
+    }
+
+    // Brings back the stored position, unless it would leave the title bar
+    // out of reach (a screen that is no longer there).
+    function restorePosition() {
+        const px = mainScreen.windowX, py = mainScreen.windowY
+        if (px === undefined || py === undefined || isNaN(px) || isNaN(py) || !Screen.name)
+            return
+        const left = Screen.virtualX, top = Screen.virtualY
+        const right = left + Screen.desktopAvailableWidth, bottom = top + Screen.desktopAvailableHeight
+        if (px + width < left + 100 || px > right - 100 || py < top || py > bottom - toolBarHeight)
+            return
+        x = px
+        y = py
+    }
+
     width: 1000
     height: 730
     minimumWidth: 1000
@@ -13,14 +58,92 @@ Window {
     visible: true
     title: "Parvane"
     color: Constants.primaryColor
+    flags: Qt.Window | Qt.FramelessWindowHint
 
-    QmlCppBridge {
-        id: bridge
+    // The normal position is the one worth keeping; a maximized window sits at
+    // the screen's corner.
+    onXChanged: if (positionRestored && !maximized && visibility !== Window.Hidden) mainScreen.windowX = x
+    onYChanged: if (positionRestored && !maximized && visibility !== Window.Hidden) mainScreen.windowY = y
+
+    // The stored window state is read by the main screen as it completes;
+    // apply it once that has happened, whichever completes first.
+    function applyStoredState() {
+        if (positionRestored)
+            return
+        restorePosition()
+        positionRestored = true
+        initScreen()
     }
 
-    Text {
-        anchors.centerIn: parent
-        color: "white"
-        text: qsTr("Parvane") + " " + Constants.currentVersion
+    Component.onCompleted: {
+        if (mainScreen.componentLoadCompleted)
+            applyStoredState()
+    }
+
+    Connections {
+        target: mainScreen
+        function onComponentLoadCompletedChanged() {
+            if (mainScreen.componentLoadCompleted)
+                Qt.callLater(window.applyStoredState)
+        }
+    }
+
+    MyTrStrings {
+        id: myTrStrings
+    }
+
+    // Hidden editor through which texts reach the system clipboard.
+    TextEdit {
+        id: copyTextEdit
+
+        visible: false
+    }
+
+    Item {
+        id: frame
+
+        anchors.fill: parent
+        anchors.margins: window.maximized ? 0 : window.bw
+
+        AppTitleBar {
+            id: titleBar
+
+            anchors.left: parent.left
+            anchors.right: parent.right
+            anchors.top: parent.top
+            height: window.toolBarHeight
+            window: window
+            screen: mainScreen
+            maximized: window.maximized
+            onMinimizeRequested: window.showMinimized()
+            onToggleMaximizedRequested: window.toggleMaximized()
+            onCloseRequested: window.close()
+        }
+
+        Screen01 {
+            id: mainScreen
+
+            anchors.left: parent.left
+            anchors.right: parent.right
+            anchors.top: titleBar.bottom
+            anchors.bottom: parent.bottom
+        }
+    }
+
+    // A hairline around the normal window, so that its edge shows on dark desktops.
+    Rectangle {
+        anchors.fill: parent
+        visible: !window.maximized
+        color: "transparent"
+        border.width: window.bw
+        border.color: Constants.primaryLigthColor
+    }
+
+    WindowResizeArea {
+        anchors.fill: parent
+        window: window
+        margin: window.resizeMargin
+        enabled: !window.maximized
+        visible: enabled
     }
 }

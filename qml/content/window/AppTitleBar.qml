@@ -1,0 +1,194 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+import Parvane
+import content
+
+// The window's own title bar: logo, title and version, the status-bar
+// controls (account, work files, settings) and the three window buttons.
+// Dragging its free space moves the window; a double tap maximizes or restores.
+Rectangle {
+    id: bar
+
+    required property Window window
+    required property var screen
+    // Whether the window is maximized; chooses the maximize or restore button.
+    property bool maximized: false
+
+    signal minimizeRequested()
+    signal toggleMaximizedRequested()
+    signal closeRequested()
+
+    readonly property alias accountButton: accountButton
+    readonly property alias accountMenu: accountMenu
+    readonly property alias settingsMenu: settingsMenu
+    readonly property alias sendingSpeedMenu: sendingSpeedMenu
+    readonly property alias languageMenu: languageMenu
+    readonly property alias maximizeButton: maximizeButton
+    readonly property alias saveButton: saveButton
+    readonly property alias loadButton: loadButton
+    readonly property alias settingsButton: settingsButton
+    readonly property alias titleText: titleText
+
+    // Calls a work-file function of the main screen when it offers one.
+    function callScreen(name) {
+        if (typeof screen[name] === "function")
+            screen[name]()
+        else
+            console.warn("The main screen has no " + name + "() function.")
+    }
+
+    color: Constants.primaryDarkColor
+
+    DragHandler {
+        target: null
+        grabPermissions: TapHandler.TakeOverForbidden
+        onActiveChanged: if (active) bar.window.startSystemMove()
+    }
+    TapHandler {
+        gesturePolicy: TapHandler.DragThreshold
+        onDoubleTapped: bar.toggleMaximizedRequested()
+    }
+
+    RowLayout {
+        anchors.fill: parent
+        spacing: 0
+
+        Image {
+            Layout.leftMargin: 10
+            Layout.preferredWidth: 24
+            Layout.preferredHeight: 24
+            source: "../resources/images/logo-24.png"
+            sourceSize: Qt.size(24, 24)
+        }
+
+        Text {
+            id: titleText
+
+            Layout.leftMargin: 8
+            text: bar.window.title + " v" + Constants.currentVersion
+            color: Constants.menuTextColor
+            font.pointSize: 10
+            font.bold: true
+        }
+
+        Item {
+            Layout.fillWidth: true
+        }
+
+        // Status-bar controls: unusable, with a wait cursor, while the
+        // application is busy.
+        Item {
+            Layout.fillHeight: true
+            implicitWidth: statusControls.implicitWidth
+
+            RowLayout {
+                id: statusControls
+
+                anchors.fill: parent
+                spacing: 0
+                enabled: !bar.screen.loading
+
+                MyStatusbarButton {
+                    id: accountButton
+
+                    text: bar.screen.userActiveCompte !== "" ? bar.screen.userActiveCompte
+                                                             : myTrStrings.noActiveAccount
+                    icon.source: "../resources/images/statusbar/account.png"
+                    childMenu: accountMenu
+
+                    AccountMenu {
+                        id: accountMenu
+
+                        screen: bar.screen
+                    }
+                }
+
+                MyStatusbarButton {
+                    id: saveButton
+
+                    toolTipText: myTrStrings.save_work
+                    icon.source: "../resources/images/statusbar/save.png"
+                    onClicked: bar.callScreen("save")
+                }
+
+                MyStatusbarButton {
+                    id: loadButton
+
+                    toolTipText: myTrStrings.choose_file
+                    icon.source: "../resources/images/statusbar/load.png"
+                    onClicked: bar.callScreen("load")
+                }
+
+                MyStatusbarButton {
+                    id: settingsButton
+
+                    icon.source: "../resources/images/statusbar/settings.png"
+                    childMenu: settingsMenu
+
+                    MyMenu {
+                        id: settingsMenu
+
+                        SendingSpeedMenu {
+                            id: sendingSpeedMenu
+
+                            screen: bar.screen
+                        }
+                        LanguageMenu {
+                            id: languageMenu
+
+                            screen: bar.screen
+                        }
+                    }
+                }
+            }
+
+            MouseArea {
+                anchors.fill: parent
+                visible: bar.screen.loading
+                cursorShape: Qt.WaitCursor
+                acceptedButtons: Qt.AllButtons
+            }
+        }
+
+        MyToolSeparator {
+            Layout.leftMargin: 4
+            Layout.rightMargin: 4
+        }
+
+        // The window buttons show drawn icons rather than their symbol texts,
+        // which many systems have no font for.
+        MySystemStatusbarButton {
+            text: "⚊"
+            toolTipText: myTrStrings.minimize
+            display: AbstractButton.IconOnly
+            icon.source: "../resources/images/windows/minimize.png"
+            Accessible.name: myTrStrings.minimize
+            onClicked: bar.minimizeRequested()
+        }
+
+        MySystemStatusbarButton {
+            id: maximizeButton
+
+            text: bar.maximized ? "🗗" : "🗖"
+            toolTipText: bar.maximized ? myTrStrings.restore : myTrStrings.maximize
+            display: AbstractButton.IconOnly
+            icon.source: bar.maximized ? "../resources/images/windows/restore.png"
+                                       : "../resources/images/windows/maximize.png"
+            Accessible.name: toolTipText
+            onClicked: bar.toggleMaximizedRequested()
+        }
+
+        MySystemStatusbarButton {
+            text: "🗙"
+            toolTipText: myTrStrings.close
+            display: AbstractButton.IconOnly
+            icon.source: "../resources/images/windows/close.png"
+            hoverColor: Constants.errorColor
+            pressedColor: Constants.errorLigthColor3
+            textColor: Constants.menuTextColor
+            Accessible.name: myTrStrings.close
+            onClicked: bar.closeRequested()
+        }
+    }
+}

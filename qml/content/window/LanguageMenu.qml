@@ -1,0 +1,43 @@
+import QtQuick
+import QtQml.Models
+import Parvane
+import content
+
+// Sub-menu of the settings button: one entry per interface language, with its
+// flag. Choosing one stores it and applies it at once, even when it is the
+// language already in use.
+MyMenu {
+    id: menu
+
+    required property var screen
+
+    function choose(key) {
+        screen.userLanguage = key
+        if (key !== "" && typeof myTranslator !== "undefined")
+            myTranslator.setLanguage(key)
+    }
+
+    title: myTrStrings.language
+    width: 100
+
+    Instantiator {
+        model: Constants.languages
+        delegate: MyMenuItem {
+            required property var modelData
+
+            text: modelData.lang
+            icon.source: Qt.resolvedUrl("../resources/images/flags/16x16/" + modelData.icon)
+            onTriggered: menu.choose(modelData.key)
+        }
+        onObjectAdded: (index, object) => menu.insertItem(index, object)
+        // The instantiator owns its entries and destroys them itself.
+        onObjectRemoved: (index, object) => {
+            for (let i = 0; i < menu.count; ++i) {
+                if (menu.itemAt(i) === object) {
+                    menu.takeItem(i)
+                    break
+                }
+            }
+        }
+    }
+}

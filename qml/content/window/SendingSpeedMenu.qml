@@ -1,0 +1,64 @@
+import QtQuick
+import QtQml.Models
+import Parvane
+import content
+
+// Sub-menu of the settings button: one checkable entry per sending speed of
+// Constants.mailsPs; choosing one makes it the screen's userMailsPs.
+MyMenu {
+    id: menu
+
+    required property var screen
+
+    // Whole minutes between two messages at `value` messages per second.
+    function mailsPsToMin(value) {
+        return Math.ceil((1 / value) / 60)
+    }
+
+    // Interval of the sending timer, in milliseconds, at `value` messages per second.
+    function mailsPsToInterval(value) {
+        return Math.ceil(1000 / value)
+    }
+
+    function mailsPsLabel(value) {
+        if (value > 1)
+            return qsTr("%1 Mails/s").arg(value)
+        if (value === 1)
+            return qsTr("%1 Mail/s").arg(value)
+        return qsTr("Every %1 min").arg(mailsPsToMin(value))
+    }
+
+    function isCurrent(value) {
+        return Number(screen.userMailsPs) === value
+    }
+
+    title: myTrStrings.sendingSpeed
+    width: 120
+
+    Instantiator {
+        model: Constants.mailsPs
+        delegate: MyMenuItem {
+            required property real modelData
+
+            text: menu.mailsPsLabel(modelData)
+            checkable: true
+            checked: menu.isCurrent(modelData)
+            onTriggered: {
+                menu.screen.userMailsPs = modelData
+                // A click toggles `checked` itself; give the binding back so
+                // that the mark always follows the stored speed.
+                checked = Qt.binding(() => menu.isCurrent(modelData))
+            }
+        }
+        onObjectAdded: (index, object) => menu.insertItem(index, object)
+        // The instantiator owns its entries and destroys them itself.
+        onObjectRemoved: (index, object) => {
+            for (let i = 0; i < menu.count; ++i) {
+                if (menu.itemAt(i) === object) {
+                    menu.takeItem(i)
+                    break
+                }
+            }
+        }
+    }
+}
