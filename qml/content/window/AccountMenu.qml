@@ -5,12 +5,12 @@ import content
 
 // Menu of the account button: one checkable entry per SMTP account, in stored
 // order, the active one checked; choosing one makes it the active account.
-MyMenu {
+FittingMenu {
     id: menu
 
     required property var screen
 
-    width: 250
+    minimumWidth: 250
 
     Instantiator {
         model: menu.screen.userComptes

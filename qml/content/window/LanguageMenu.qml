@@ -6,7 +6,7 @@ import content
 // Sub-menu of the settings button: one entry per interface language, with its
 // flag. Choosing one stores it and applies it at once, even when it is the
 // language already in use.
-MyMenu {
+FittingMenu {
     id: menu
 
     required property var screen
@@ -18,7 +18,7 @@ MyMenu {
     }
 
     title: myTrStrings.language
-    width: 100
+    minimumWidth: 100
 
     Instantiator {
         model: Constants.languages

@@ -5,7 +5,7 @@ import content
 
 // Sub-menu of the settings button: one checkable entry per sending speed of
 // Constants.mailsPs; choosing one makes it the screen's userMailsPs.
-MyMenu {
+FittingMenu {
     id: menu
 
     required property var screen
@@ -33,7 +33,7 @@ MyMenu {
     }
 
     title: myTrStrings.sendingSpeed
-    width: 120
+    minimumWidth: 120
 
     Instantiator {
         model: Constants.mailsPs

@@ -95,6 +95,17 @@ Item {
                              "1 Mail/s", "5 Mails/s", "10 Mails/s"])
         }
 
+        function test_menusFitTheirEntries() {
+            screenState.userComptes = [{ "address": "a.rather.long.sender.address@newsletters.example.com" }]
+            for (const menu of [bar.sendingSpeedMenu, bar.languageMenu, bar.accountMenu]) {
+                for (const entry of items(menu)) {
+                    const needed = entry.implicitContentWidth + entry.leftPadding + entry.rightPadding
+                    verify(needed <= menu.width - menu.leftPadding - menu.rightPadding,
+                           entry.text + " is cut")
+                }
+            }
+        }
+
         function test_speedIntervals() {
             const m = bar.sendingSpeedMenu
             compare(Constants.mailsPs.map(v => m.mailsPsToInterval(v)),
