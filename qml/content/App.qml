@@ -20,11 +20,13 @@ Window {
     // Maximizes a normal window or restores a maximized one, and remembers
     // the new state for the next start.
     function toggleMaximized() {
-        if (maximized)
-            showNormal()
-        else
+        // The window system may report the new state later: store the one asked for.
+        const toMaximized = !maximized
+        if (toMaximized)
             showMaximized()
-        mainScreen.windowVisibility = maximized ? Window.Maximized : Window.Windowed
+        else
+            showNormal()
+        mainScreen.windowVisibility = toMaximized ? Window.Maximized : Window.Windowed
     }
 
     // Gives the window the state it had when last toggled. A first start

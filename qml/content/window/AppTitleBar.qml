@@ -40,14 +40,15 @@ Rectangle {
 
     color: Constants.primaryDarkColor
 
-    DragHandler {
-        target: null
-        grabPermissions: TapHandler.TakeOverForbidden
-        onActiveChanged: if (active) bar.window.startSystemMove()
-    }
-    TapHandler {
-        gesturePolicy: TapHandler.DragThreshold
-        onDoubleTapped: bar.toggleMaximizedRequested()
+    // The bar's free space: below the controls, so their presses never reach it.
+    MouseArea {
+        anchors.fill: parent
+        onDoubleClicked: bar.toggleMaximizedRequested()
+
+        DragHandler {
+            target: null
+            onActiveChanged: if (active) bar.window.startSystemMove()
+        }
     }
 
     RowLayout {
