@@ -1,0 +1,49 @@
+#include "HtmlReferences.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+class TestHtmlReferences : public QObject
+{
+    Q_OBJECT
+private slots:
+    void documentOrder()
+    {
+        const QByteArray html =
+                "<!doctype html><html><head>"
+                "<link rel=\"stylesheet\" href=\"style.css\"><script src=\"app.js\"></script>"
+                "</head><body><a href=\"mailto:x@y.z\">mail</a><img src=\"a.png\">"
+                "<object data=\"b.svg\"></object><a href=\"https://example.com/\">"
+                "<img src=\"http://example.com/c.png\"></a><img src=\"a.png\">"
+                "<div src=\"s\" href=\"h\" data=\"d\"></div>"
+                "<img src=\"data:image/png;base64,iVBORw0KGgo=\"></body></html>";
+        const QStringList all = HtmlReferences::all(html);
+        QCOMPARE(all, (QStringList{u"style.css"_s, u"app.js"_s, u"mailto:x@y.z"_s, u"a.png"_s,
+                                   u"b.svg"_s, u"https://example.com/"_s,
+                                   u"http://example.com/c.png"_s, u"a.png"_s, u"s"_s, u"h"_s,
+                                   u"d"_s, u"data:image/png;base64,iVBORw0KGgo="_s}));
+        QCOMPARE(HtmlReferences::local(all),
+                 (QStringList{u"style.css"_s, u"app.js"_s, u"a.png"_s, u"b.svg"_s, u"a.png"_s,
+                              u"s"_s, u"h"_s, u"d"_s, u"data:image/png;base64,iVBORw0KGgo="_s}));
+    }
+
+    void brokenMarkupAndComments()
+    {
+        // A real parser: commented-out and attribute-lookalike text is no reference,
+        // unclosed tags still count, and non-ASCII names survive.
+        const QByteArray html = "<p>src=\"fake.png\"<!-- <img src=\"hidden.png\"> -->"
+                                "<img src='caf\xc3\xa9 no\xc3\xabl.png'><img SRC=upper.png";
+        QCOMPARE(HtmlReferences::all(html), (QStringList{u"café noël.png"_s, u"upper.png"_s}));
+    }
+
+    void unreadableFile()
+    {
+        QCOMPARE(HtmlReferences::localInFile(u"/nonexistent/x.html"_s), QStringList());
+        QCOMPARE(HtmlReferences::all(QByteArray()), QStringList());
+    }
+};
+
+QTEST_MAIN(TestHtmlReferences)
+#include "tst_htmlreferences.moc"
