@@ -14,9 +14,9 @@ HEIGHT=730
 #   --inner BUILD OUT.png LANG SUBJECT BODY
 capture() {
     local build=$1 out=$2 lang=$3 subject=$4 body=$5
-    local store pid rc=0
+    local pid rc=0
     store=$(mktemp -d)
-    trap 'rm -rf "$store"' EXIT
+    trap 'rm -rf "${store:-}"' EXIT
     mkdir -p "$store/Velmora"
     # The settings store of a user who has started writing a message. "lang"
     # is what start-up reads to choose the translation file.
