@@ -1,0 +1,338 @@
+import QtQuick
+import QtTest
+import "qrc:/qt/qml/content/resources/js/vcard.js" as VCard
+
+// The vCard dialect as the contacts page uses it: our own cards must read back
+// whole, and the common properties of other address books' cards must land in
+// the right fields.
+TestCase {
+    name: "VCard"
+
+    readonly property var fields: ["lastname", "firstname", "fullname", "telephone",
+                                   "email", "company", "occupation", "website"]
+
+    // A contact record with every field empty except those given.
+    function contact(values) {
+        var result = {}
+        for (var i = 0; i < fields.length; ++i)
+            result[fields[i]] = values[fields[i]] !== undefined ? values[fields[i]] : ""
+        return result
+    }
+
+    function card(lines) {
+        return lines.join("\n")
+    }
+
+    // Compares parsed records with the expected ones field by field, and checks
+    // that each record carries the eight fields and nothing else.
+    function compareRecords(actual, expected) {
+        compare(actual.length, expected.length, "number of records")
+        for (var i = 0; i < expected.length; ++i) {
+            compare(Object.keys(actual[i]).sort(), fields.slice().sort(),
+                    "fields of record " + i)
+            for (var j = 0; j < fields.length; ++j)
+                compare(actual[i][fields[j]], expected[i][fields[j]],
+                        "record " + i + ", field " + fields[j])
+        }
+    }
+
+    readonly property var fullContact: ({
+        lastname: "Dupont", firstname: "Jean", fullname: "Dupont Jean",
+        telephone: "+33 6 12 34 56 78", email: "jean.dupont@example.fr",
+        company: "Dupont & Fils", occupation: "Gérant",
+        website: "https://dupont.example.fr", list: "Clients"
+    })
+
+    function test_write_data() {
+        return [
+            { tag: "every field set",
+              contact: fullContact,
+              expected: ["BEGIN:VCARD", "VERSION:4.0", "N:Dupont;Jean", "FN:Dupont Jean",
+                         "ORG:Dupont & Fils", "ROLE:Gérant", "TITLE:Gérant",
+                         "URL:https://dupont.example.fr",
+                         "EMAIL;TYPE=INTERNET:jean.dupont@example.fr",
+                         "TEL;TYPE=voice,cell,pref:+33 6 12 34 56 78", "END:VCARD"] },
+            { tag: "names only: five lines",
+              contact: contact({ lastname: "Dupont", firstname: "Jean", fullname: "Dupont Jean" }),
+              expected: ["BEGIN:VCARD", "VERSION:4.0", "N:Dupont;Jean", "FN:Dupont Jean",
+                         "END:VCARD"] },
+            { tag: "last name only, no separator",
+              contact: contact({ lastname: "Dupont", fullname: "Dupont" }),
+              expected: ["BEGIN:VCARD", "VERSION:4.0", "N:Dupont", "FN:Dupont", "END:VCARD"] },
+            { tag: "first name only",
+              contact: contact({ firstname: "Jean", fullname: "Jean" }),
+              expected: ["BEGIN:VCARD", "VERSION:4.0", "N:Jean", "FN:Jean", "END:VCARD"] },
+            { tag: "e-mail only: empty N and FN are still written",
+              contact: contact({ email: "a@example.org" }),
+              expected: ["BEGIN:VCARD", "VERSION:4.0", "N:", "FN:",
+                         "EMAIL;TYPE=INTERNET:a@example.org", "END:VCARD"] },
+            { tag: "values written as stored, unescaped",
+              contact: contact({ fullname: "Roux, Ana", company: "A; B, C\\D",
+                                 website: "http://h.example:8080/a?b=c" }),
+              expected: ["BEGIN:VCARD", "VERSION:4.0", "N:", "FN:Roux, Ana", "ORG:A; B, C\\D",
+                         "URL:http://h.example:8080/a?b=c", "END:VCARD"] },
+            { tag: "missing fields count as empty",
+              contact: { email: "b@example.org", telephone: "0102" },
+              expected: ["BEGIN:VCARD", "VERSION:4.0", "N:", "FN:",
+                         "EMAIL;TYPE=INTERNET:b@example.org", "TEL;TYPE=voice,cell,pref:0102",
+                         "END:VCARD"] }
+        ]
+    }
+
+    function test_write(data) {
+        var text = VCard.getVCard(data.contact)
+        compare(text, card(data.expected))
+        verify(text.indexOf("undefined") < 0)
+        verify(!text.endsWith("\n"), "no line end after END:VCARD")
+    }
+
+    function test_roundTrip_data() {
+        return [
+            { tag: "every field set", contact: fullContact },
+            { tag: "e-mail and full name only",
+              contact: contact({ fullname: "Service client", email: "support@example.com" }) },
+            { tag: "first name only",
+              contact: contact({ firstname: "Jean", fullname: "Jean", email: "jean@example.fr" }) },
+            { tag: "non-ASCII names",
+              contact: contact({ lastname: "Ødegård", firstname: "Éloïse", fullname: "Ødegård Éloïse",
+                                 company: "Société Générale d'Équipement", occupation: "Ingénieure",
+                                 email: "eloise@exämple.fr" }) },
+            { tag: "Persian and Chinese names",
+              contact: contact({ lastname: "رحیمی", firstname: "شیرین", fullname: "رحیمی شیرین",
+                                 company: "北京科技有限公司", occupation: "设计师 🎨",
+                                 telephone: "+98 21 1234 5678" }) },
+            { tag: "separators and colons inside values",
+              contact: contact({ lastname: "Martin", firstname: "Luc", fullname: "Martin, Luc (Dr.)",
+                                 company: "Martin; Roux, SA", occupation: "CEO: founder",
+                                 website: "https://user:pw@martin.example:8443/x?a=b:c#d",
+                                 email: "luc+news@martin.example", telephone: "tel:+41-44-000" }) }
+        ]
+    }
+
+    function test_roundTrip(data) {
+        var records = VCard.parseVCard(VCard.getVCard(data.contact))
+        compareRecords(records, [contact(data.contact)])
+    }
+
+    // Without a separator the one name is read as the first name; the full
+    // name carries the name itself, so nothing the user sees is lost.
+    function test_lastNameOnlyReadsBackAsFirstName() {
+        var records = VCard.parseVCard(VCard.getVCard(
+            contact({ lastname: "Dupont", fullname: "Dupont", email: "d@example.fr" })))
+        compareRecords(records, [contact({ firstname: "Dupont", fullname: "Dupont",
+                                           email: "d@example.fr" })])
+    }
+
+    // A list export joins cards with one LF, and the file gets one more line
+    // end; the reader must give every contact back, in order.
+    function test_listExportReadsBack() {
+        var contacts = [
+            fullContact,
+            contact({ fullname: "Anna", email: "anna@example.de" }),
+            contact({ lastname: "Li", firstname: "Wei", fullname: "Li Wei", email: "wei@example.cn",
+                      telephone: "+86 10 0000" })
+        ]
+        var text = contacts.map(VCard.getVCard).join("\n") + "\n"
+        compareRecords(VCard.parseVCard(text), contacts.map(contact))
+    }
+
+    function test_read_data() {
+        var b = "BEGIN:VCARD", v = "VERSION:4.0", e = "END:VCARD"
+        return [
+            { tag: "N with five components and no FN",
+              text: card([b, v, "N:Dupont;Jean;;;", e]),
+              expected: [contact({ lastname: "Dupont", firstname: "Jean", fullname: "Dupont Jean" })] },
+            { tag: "N components beyond the second are dropped",
+              text: card([b, "N:Dupont;Jean;Pierre;M.;Jr.", e]),
+              expected: [contact({ lastname: "Dupont", firstname: "Jean", fullname: "Dupont Jean" })] },
+            { tag: "N without separator is the first name",
+              text: card([b, "N:Dupont", e]),
+              expected: [contact({ firstname: "Dupont", fullname: "Dupont" })] },
+            { tag: "N with empty last name",
+              text: card([b, "N:;Jean;;;", e]),
+              expected: [contact({ firstname: "Jean", fullname: "Jean" })] },
+            { tag: "FN before N is kept",
+              text: card([b, "FN:Jean Dupont", "N:Dupont;Jean", e]),
+              expected: [contact({ lastname: "Dupont", firstname: "Jean", fullname: "Jean Dupont" })] },
+            { tag: "FN after N replaces the built name",
+              text: card([b, "N:Dupont;Jean", "FN:J. Dupont", e]),
+              expected: [contact({ lastname: "Dupont", firstname: "Jean", fullname: "J. Dupont" })] },
+            { tag: "empty FN keeps the name built from N",
+              text: card([b, "N:Dupont;Jean", "FN:", e]),
+              expected: [contact({ lastname: "Dupont", firstname: "Jean", fullname: "Dupont Jean" })] },
+            { tag: "ROLE then TITLE gives ROLE",
+              text: card([b, "ROLE:Gérant", "TITLE:Directeur", e]),
+              expected: [contact({ occupation: "Gérant" })] },
+            { tag: "TITLE then ROLE gives ROLE",
+              text: card([b, "TITLE:Directeur", "ROLE:Gérant", e]),
+              expected: [contact({ occupation: "Gérant" })] },
+            { tag: "TITLE alone",
+              text: card([b, "TITLE:Directeur", e]),
+              expected: [contact({ occupation: "Directeur" })] },
+            { tag: "empty ROLE keeps TITLE",
+              text: card([b, "TITLE:Directeur", "ROLE:", e]),
+              expected: [contact({ occupation: "Directeur" })] },
+            { tag: "URL split at the first colon only",
+              text: card([b, "URL:https://example.com:8080/a?b=c:d", e]),
+              expected: [contact({ website: "https://example.com:8080/a?b=c:d" })] },
+            { tag: "last of several EMAIL and TEL lines",
+              text: card([b, "EMAIL:first@example.org", "TEL:111", "EMAIL:second@example.org",
+                          "TEL:222", e]),
+              expected: [contact({ email: "second@example.org", telephone: "222" })] },
+            { tag: "groups and parameters",
+              text: card([b, "item1.EMAIL;TYPE=INTERNET,HOME:home@example.org",
+                          "item2.TEL;TYPE=CELL;PREF=1:+33 6", "work.ORG;CHARSET=UTF-8:Acme",
+                          "item3.URL;type=pref:http://acme.example", "g.FN;LANGUAGE=fr:Jean",
+                          "g.N;SORT-AS=\"Dupont,Jean\":Dupont;Jean;;;", e]),
+              expected: [contact({ lastname: "Dupont", firstname: "Jean", fullname: "Jean",
+                                   email: "home@example.org", telephone: "+33 6",
+                                   company: "Acme", website: "http://acme.example" })] },
+            // A name part that merely ends in N, or whose last parameter does,
+            // is not the contact's name.
+            { tag: "lines ending in N are not names",
+              text: card([b, "N:Dupont;Jean", "FN:Jean Dupont", "TEL;type=MAIN:+33 1 40",
+                          "TITLE;LANGUAGE=en:Engineer", "NOTE;LANGUAGE=en:Met in Bern",
+                          "X-SOCIALPROFILE;type=linkedin:https://linkedin.example/in/jd",
+                          "KIND:person", " continued text of Bern", e]),
+              expected: [contact({ lastname: "Dupont", firstname: "Jean", fullname: "Jean Dupont",
+                                   telephone: "+33 1 40", occupation: "Engineer" })] },
+            { tag: "other properties are ignored",
+              text: card([b, "PHOTO;VALUE=URL:http://img.example/p.jpg", "FBURL:http://fb.example",
+                          "X-PHONETIC-ORG:akume", "X-EMAIL:x@example.org", "NICKNAME:JJ",
+                          "ADR;TYPE=HOME:;;1 rue de la Paix;Paris;;75002;France", e]),
+              expected: [contact({})] },
+            { tag: "escapes kept",
+              text: card([b, "ORG:Dupont\\, Fils\\; Cie", "FN:Jean\\nDupont", e]),
+              expected: [contact({ company: "Dupont\\, Fils\\; Cie", fullname: "Jean\\nDupont" })] },
+            { tag: "quoted-printable kept",
+              text: card([b, "FN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=C3=89lise", e]),
+              expected: [contact({ fullname: "=C3=89lise" })] },
+            { tag: "folded continuation is a line of its own",
+              text: card([b, "EMAIL:jean.dupont@exa", " mple.com", "FN:Jean", e]),
+              expected: [contact({ email: "jean.dupont@exa", fullname: "Jean" })] },
+            { tag: "CR LF line ends leave CR in values",
+              text: [b, v, "N:Dupont;Jean", "FN:Jean Dupont", "EMAIL:j@example.fr", e, ""].join("\r\n"),
+              expected: [contact({ lastname: "Dupont", firstname: "Jean\r", fullname: "Jean Dupont\r",
+                                   email: "j@example.fr\r" })] },
+            { tag: "CR-only line ends make one line: no card",
+              text: [b, v, "FN:Jean", e].join("\r"), expected: [] },
+            { tag: "empty text", text: "", expected: [] },
+            { tag: "no END:VCARD", text: card([b, v, "FN:Jean", "EMAIL:j@example.fr"]), expected: [] },
+            { tag: "not a card at all", text: "Hello\nworld: yes", expected: [] },
+            { tag: "two cards in text order",
+              text: card([b, "FN:Premier", e, "", b, "FN:Second", e]),
+              expected: [contact({ fullname: "Premier" }), contact({ fullname: "Second" })] },
+            { tag: "card begun again before its END",
+              text: card([b, "FN:Lost", b, "FN:Kept", e]),
+              expected: [contact({ fullname: "Kept" })] },
+            { tag: "lines before the first card have no effect",
+              text: card(["FN:Stray", "EMAIL:stray@example.org", e, b, "FN:Real", e]),
+              expected: [contact({ fullname: "Real" })] },
+            { tag: "lines after END still change that card",
+              text: card([b, "FN:Jean", e, "EMAIL:late@example.org", b, "FN:Anna", e]),
+              expected: [contact({ fullname: "Jean", email: "late@example.org" }),
+                         contact({ fullname: "Anna" })] },
+            { tag: "a repeated END gives one record",
+              text: card([b, "FN:Jean", e, e]),
+              expected: [contact({ fullname: "Jean" })] },
+            { tag: "blank lines and lines without a colon",
+              text: card(["", b, "", "FN:Jean", "EMAIL", "TEL;TYPE=CELL", "", e, ""]),
+              expected: [contact({ fullname: "Jean" })] }
+        ]
+    }
+
+    function test_read(data) {
+        compareRecords(VCard.parseVCard(data.text), data.expected)
+    }
+
+    function test_readNothing_data() {
+        return [ { tag: "undefined", text: undefined }, { tag: "null", text: null } ]
+    }
+
+    function test_readNothing(data) {
+        compare(VCard.parseVCard(data.text).length, 0)
+    }
+
+    // Cards as other address books export them, written for this test.
+    function test_foreignCards_data() {
+        return [
+            { tag: "phone address book, vCard 3.0",
+              text: card([
+                  "BEGIN:VCARD",
+                  "VERSION:3.0",
+                  "PRODID:-//Example Phone Inc.//Phone OS 17.2//EN",
+                  "N:Rahimi;Shirin;;;",
+                  "FN:Shirin Rahimi",
+                  "ORG:Atelier Kaveh;Design",
+                  "TITLE:Art Director",
+                  "item1.EMAIL;type=INTERNET;type=HOME;type=pref:shirin.home@example.org",
+                  "item2.EMAIL;type=INTERNET;type=WORK:shirin@atelier-kaveh.example",
+                  "TEL;type=CELL;type=VOICE;type=pref:+33 6 12 34 56 78",
+                  "TEL;type=MAIN:+33 1 40 00 00 00",
+                  "item3.ADR;type=HOME;type=pref:;;12 rue des Lilas;Lyon;;69003;France",
+                  "item3.X-ABADR:fr",
+                  "item4.URL;type=pref:https://atelier-kaveh.example:8443/portfolio",
+                  "item4.X-ABLabel:_$!<HomePage>!$_",
+                  "X-SOCIALPROFILE;type=linkedin:https://www.linkedin.example/in/shirin-rahimi",
+                  "BDAY;value=date:1988-04-21",
+                  "PHOTO;ENCODING=b;TYPE=JPEG:/9j/4AAQSkZJRgABAQAAAQABAAD/4gHYSUNDX1BST0ZJTEUAAQ",
+                  "  EAAAHIAAAAAAQwAABtbnRyUkdCIFhZWiAH4AABAAEAAAAAAABhY3NwAAAAAAAAAAAAAAN",
+                  "END:VCARD"]),
+              expected: [contact({ lastname: "Rahimi", firstname: "Shirin", fullname: "Shirin Rahimi",
+                                   company: "Atelier Kaveh;Design", occupation: "Art Director",
+                                   email: "shirin@atelier-kaveh.example",
+                                   telephone: "+33 1 40 00 00 00",
+                                   website: "https://atelier-kaveh.example:8443/portfolio" })] },
+            { tag: "desktop mail client, vCard 4.0, two cards",
+              text: card([
+                  "BEGIN:VCARD",
+                  "VERSION:4.0",
+                  "PRODID:-//Example Mail 115.3//EN",
+                  "UID:urn:uuid:6f1c2b0e-2d4f-4c8e-9a51-1d9e0b7a3c42",
+                  "FN:Dr. Anna Müller",
+                  "N:Müller;Anna;;Dr.;",
+                  "EMAIL;PREF=1:anna.mueller@example.de",
+                  "EMAIL;TYPE=work:a.mueller@uni-example.de",
+                  "TEL;TYPE=cell;VALUE=TEXT:+49 170 1234567",
+                  "TITLE;LANGUAGE=en:Research Fellow",
+                  "ROLE:Principal Investigator",
+                  "ORG:Universität Beispielstadt;Institut für Physik",
+                  "URL;VALUE=URL:https://physik.uni-example.de/~mueller",
+                  "NOTE:Met at the conference in Bern\\, 2023",
+                  "ADR;TYPE=work:;;Hauptstraße 5;Beispielstadt;;12345;Deutschland",
+                  "REV:20240115T101500Z",
+                  "END:VCARD",
+                  "BEGIN:VCARD",
+                  "VERSION:4.0",
+                  "FN:Jean-Luc Ødegård",
+                  "N:Ødegård;Jean-Luc;;;",
+                  "EMAIL:jl@example.no",
+                  "END:VCARD"]),
+              expected: [contact({ lastname: "Müller", firstname: "Anna", fullname: "Dr. Anna Müller",
+                                   email: "a.mueller@uni-example.de", telephone: "+49 170 1234567",
+                                   occupation: "Principal Investigator",
+                                   company: "Universität Beispielstadt;Institut für Physik",
+                                   website: "https://physik.uni-example.de/~mueller" }),
+                         contact({ lastname: "Ødegård", firstname: "Jean-Luc",
+                                   fullname: "Jean-Luc Ødegård", email: "jl@example.no" })] },
+            { tag: "older phone, vCard 2.1 with quoted-printable",
+              text: card([
+                  "BEGIN:VCARD",
+                  "VERSION:2.1",
+                  "N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:Dupr=C3=A9;=C3=89lise;;;",
+                  "FN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=C3=89lise=20Dupr=C3=A9",
+                  "TEL;CELL;PREF:+33612345678",
+                  "TEL;HOME:+33145678901",
+                  "EMAIL;HOME:elise.dupre@example.fr",
+                  "X-ANDROID-CUSTOM:vnd.android.cursor.item/nickname;Lili;1;;;;;;;;;;;;;",
+                  "END:VCARD"]),
+              expected: [contact({ lastname: "Dupr=C3=A9", firstname: "=C3=89lise",
+                                   fullname: "=C3=89lise=20Dupr=C3=A9", telephone: "+33145678901",
+                                   email: "elise.dupre@example.fr" })] }
+        ]
+    }
+
+    function test_foreignCards(data) {
+        compareRecords(VCard.parseVCard(data.text), data.expected)
+    }
+}
