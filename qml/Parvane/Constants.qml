@@ -1,7 +1,86 @@
 pragma Singleton
 import QtQuick
 
+// Theme, tables and limits shared by every view.
 QtObject {
     readonly property string currentVersion: "2.1.1"
-    readonly property color primaryColor: "#1e1f26"
+
+    // Design size of the main window.
+    readonly property int width: 1000
+    readonly property int height: 730
+
+    // Theme: the application has a single dark look.
+    readonly property bool isDarkTheme: true
+
+    readonly property color primaryColor: "#1d2226"
+    readonly property color primaryDarkColor: "#121619"
+    readonly property color primaryLigthColor: "#3e4348"
+    readonly property color primaryLigthColor2: "#5d6267"
+    readonly property color primaryLigthColor3: "#70767b"
+    readonly property color primaryLigthColor4: "#b8bec4"
+    readonly property color primaryLigthColor5: "#dbe1e7"
+    readonly property color primaryLigthColor6: "#e9eff5"
+    readonly property color primaryLigthColor8: "#f4fbff"
+
+    readonly property color secondaryColor: "#2196F3"
+    readonly property color secondaryDarkColor: "#1045a1"
+    readonly property color secondaryLigthColor: "#42a4f5"
+
+    readonly property color successColor: "#3bad35"
+    readonly property color warningLigthColor3: "#fe8d00"
+    readonly property color errorColor: "#ad3835"
+    readonly property color errorLigthColor: "#ad3835"
+    readonly property color errorLigthColor2: "#ba3e3b"
+    readonly property color errorLigthColor3: "#cc4742"
+
+    readonly property color menuTextColor: "#ebf2f7"
+    readonly property color disabledItemColor: "#9EA4A9"
+    readonly property color buttonTextColor: "#FFFFFF"
+    readonly property color backgroundColor: primaryColor
+
+    // Font sizes, in points.
+    readonly property int buttonFontSize: 10
+    readonly property int labelFontSize: 11
+    readonly property int inputFontSize: 12
+    readonly property int tagFontSize: 9
+    readonly property int sideMenuFontSize: 8
+    readonly property int dialogTitleFontSize: 16
+
+    readonly property font font: Qt.font({
+        "family": Qt.application.font.family,
+        "pointSize": labelFontSize
+    })
+    readonly property font largeFont: Qt.font({
+        "family": Qt.application.font.family,
+        "pointSize": dialogTitleFontSize
+    })
+
+    // Control sizes, in pixels.
+    readonly property int smallButtonHeight: 30
+    readonly property int buttonHeight: 40
+    readonly property int radius: 5
+    readonly property int toastDefaultDuration: 5000
+    readonly property int toastMinimumDuration: 600
+
+    // Sending speeds in messages per second, in the order of the settings menu.
+    readonly property var mailsPs: [0.0016667, 0.003334, 0.00555567, 0.016667, 1, 5, 10]
+
+    // Interface languages, in menu order; icons live under
+    // "resources/images/flags/16x16/" of the content module.
+    readonly property var languages: [
+        { "key": "en_EN", "lang": "English", "icon": "en.png" },
+        { "key": "fr_FR", "lang": "Français", "icon": "fr.png" }
+    ]
+
+    // Contact fields that a message may quote between the two delimiters of
+    // contactDataTag, for example {{firstname}}.
+    readonly property var contactData: ["fullname", "lastname", "firstname", "telephone",
+        "email", "company", "occupation", "website"]
+    readonly property var contactDataTag: ["{{", "}}"]
+
+    readonly property int maxSendingListTasks: 100
+
+    // Paging of the address search: start indexes 1, 11, ... 91, then 1 again.
+    readonly property int searchResultPerPage: 10
+    readonly property int searchLastStartIndex: 91
 }

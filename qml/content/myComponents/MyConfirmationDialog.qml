@@ -1,0 +1,74 @@
+import QtQuick
+import QtQuick.Controls.impl
+import QtQuick.Layouts
+import Parvane
+
+// Asks before a destructive action. Each confirmation flips `confirmed`, so
+// owners act on its change: a second confirmation is a second change.
+MyHeaderlessDialog {
+    id: control
+
+    property string message
+    property string confirmBtnText: typeof myTrStrings !== "undefined" ? myTrStrings.confirm : "Confirm"
+    property string closeBtnText: typeof myTrStrings !== "undefined" ? myTrStrings.close : "Close"
+    property bool successStyle: false
+    property bool warningStyle: false
+    property bool dangerStyle: false
+    property bool confirmed: false
+    property var itemData
+
+    function confirm() {
+        confirmed = !confirmed
+        close()
+    }
+
+    width: 350
+    height: 250
+
+    ColumnLayout {
+        anchors.fill: parent
+        anchors.margins: 15
+        anchors.topMargin: 0
+        spacing: 10
+
+        IconImage {
+            Layout.alignment: Qt.AlignHCenter
+            sourceSize.width: 64
+            sourceSize.height: 64
+            source: "../resources/images/icons/warning.png"
+            color: Constants.warningLigthColor3
+        }
+
+        Text {
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            text: control.message
+            color: Constants.primaryLigthColor4
+            font.pointSize: Constants.labelFontSize
+            horizontalAlignment: Text.AlignHCenter
+            verticalAlignment: Text.AlignVCenter
+            wrapMode: Text.Wrap
+            elide: Text.ElideRight
+        }
+
+        RowLayout {
+            Layout.alignment: Qt.AlignHCenter
+            spacing: 10
+
+            MyButton {
+                objectName: "closeButton"
+                text: control.closeBtnText
+                onClicked: control.close()
+            }
+            MyButton {
+                objectName: "confirmButton"
+                text: control.confirmBtnText
+                successStyle: control.successStyle
+                warningStyle: control.warningStyle
+                dangerStyle: control.dangerStyle
+                secondaryStyle: !control.successStyle && !control.warningStyle && !control.dangerStyle
+                onClicked: control.confirm()
+            }
+        }
+    }
+}

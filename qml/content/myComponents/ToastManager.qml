@@ -1,0 +1,67 @@
+import QtQuick
+import Parvane
+
+// Stack of toasts over its parent, newest at the bottom. Entries that have
+// faded out are taken off the list.
+ListView {
+    id: manager
+
+    property bool successStyle: false
+    property bool warningStyle: false
+    property bool dangerStyle: false
+    property bool secondaryStyle: false
+
+    readonly property color toastColor: secondaryStyle ? Constants.secondaryColor
+                                        : successStyle ? Constants.successColor
+                                        : warningStyle ? Constants.warningLigthColor3
+                                        : dangerStyle ? Constants.errorColor
+                                        : Constants.primaryLigthColor
+
+    property int nextId: 0
+
+    // Shows text for duration milliseconds; a missing or zero duration means 5000.
+    function show(text, duration) {
+        manager.model.insert(0, {
+            "toastId": manager.nextId++,
+            "text": String(text),
+            "duration": duration ? duration : Constants.toastDefaultDuration
+        })
+    }
+
+    function removeToast(toastId) {
+        for (let i = 0; i < manager.model.count; ++i) {
+            if (manager.model.get(i).toastId === toastId) {
+                manager.model.remove(i)
+                return
+            }
+        }
+    }
+
+    anchors.fill: parent
+    anchors.bottomMargin: 10
+    z: 10000
+    enabled: false
+    interactive: false
+    spacing: 5
+    verticalLayoutDirection: ListView.BottomToTop
+
+    model: ListModel {}
+
+    delegate: Toast {
+        required property int toastId
+        required text
+        required duration
+
+        width: ListView.view ? ListView.view.width - 20 : 0
+        x: 10
+        color: manager.toastColor
+        onFinished: {
+            const id = toastId
+            Qt.callLater(function() { manager.removeToast(id) })
+        }
+    }
+
+    displaced: Transition {
+        NumberAnimation { properties: "y"; duration: 250; easing.type: Easing.InOutQuad }
+    }
+}
