@@ -1,4 +1,860 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="en_EN">
+<TS version="2.1" language="en_EN" sourcelanguage="en">
+    <context>
+        <name>MyTrStrings</name>
+        <message>
+            <location filename="../qml/content/MyTrStrings.qml" line="+8" />
+            <source>No active account</source>
+            <translation>No active account</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Sending speed</source>
+            <translation>Sending speed</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Language</source>
+            <translation>Language</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Minimize</source>
+            <translation>Minimize</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Restore</source>
+            <translation>Restore</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Maximize</source>
+            <translation>Maximize</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Close</source>
+            <translation>Close</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Home</source>
+            <translation>Home</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Accounts</source>
+            <translation>Accounts</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Contacts</source>
+            <translation>Contacts</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Search</source>
+            <translation>Search</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Templates</source>
+            <translation>Templates</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>About</source>
+            <translation>About</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Contact Us</source>
+            <translation>Contact Us</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Connexion error</source>
+            <translation>Connexion error</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>You are not connected to the internet</source>
+            <translation>You are not connected to the internet</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Confirm</source>
+            <translation>Confirm</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Active</source>
+            <translation>Active</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>About Parvane</source>
+            <translation>About Parvane</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Parvane is an emailing application developed by Velmora.</source>
+            <translation>Parvane is an emailing application developed by Velmora.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Installed version</source>
+            <translation>Installed version</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Last version installed</source>
+            <translation>Last version installed</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>There is a newer version.</source>
+            <translation>There is a newer version.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>You have already installed the latest version of Parvane.</source>
+            <translation>You have already installed the latest version of Parvane.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>For any concerns, feel to contact us.</source>
+            <translation>For any concerns, feel to contact us.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Email</source>
+            <translation>Email</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Email address copied.</source>
+            <translation>Email address copied.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Phone</source>
+            <translation>Phone</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Phone number copied.</source>
+            <translation>Phone number copied.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Save Work</source>
+            <translation>Save Work</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Choose File</source>
+            <translation>Choose File</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Invalid response</source>
+            <translation>Invalid response</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Error while connecting to server</source>
+            <translation>Error while connecting to server</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>No item to show</source>
+            <translation>No item to show</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Add recipient addresses separated by a semicolon. Ex: john.doe@example.com; jane.doe@example.com; ...</source>
+            <translation>Add recipient addresses separated by a semicolon. Ex: john.doe@example.com; jane.doe@example.com; ...</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Accounts List</source>
+            <translation>Accounts List</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>You can switch between your added accounts in Parvane, add more and delete old ones</source>
+            <translation>You can switch between your added accounts in Parvane, add more and delete old ones</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Add account</source>
+            <translation>Add account</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Manage</source>
+            <translation>Manage</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Add new account</source>
+            <translation>Add new account</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Sender name</source>
+            <translation>Sender name</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Displayed sender name</source>
+            <translation>Displayed sender name</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>SMTP Server</source>
+            <translation>SMTP Server</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Server name</source>
+            <translation>Server name</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>SMTP server name</source>
+            <translation>SMTP server name</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>SMTP Host</source>
+            <translation>SMTP Host</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Server host</source>
+            <translation>Server host</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>SMTP Port</source>
+            <translation>SMTP Port</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Server port</source>
+            <translation>Server port</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Connection</source>
+            <translation>Connection</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Email address</source>
+            <translation>Email address</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Your email address</source>
+            <translation>Your email address</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Password</source>
+            <translation>Password</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>For some servers like Gmail, you must use an application password.</source>
+            <translation>For some servers like Gmail, you must use an application password.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Your password</source>
+            <translation>Your password</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The displayed name is required.</source>
+            <translation>The displayed name is required.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The server name is required.</source>
+            <translation>The server name is required.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The SMTP host is required.</source>
+            <translation>The SMTP host is required.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The SMTP port is required.</source>
+            <translation>The SMTP port is required.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The email address is required.</source>
+            <translation>The email address is required.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The password is required.</source>
+            <translation>The password is required.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Invalid email.</source>
+            <translation>Invalid email.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Account already exists.</source>
+            <translation>Account already exists.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Contacts List</source>
+            <translation>Contacts List</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>New list</source>
+            <translation>New list</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Organize your contacts into lists for easier management. To add contacts, you must have at least one list.</source>
+            <translation>Organize your contacts into lists for easier management. To add contacts, you must have at least one list.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>No active list</source>
+            <translation>No active list</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Add</source>
+            <translation>Add</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Import</source>
+            <translation>Import</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Export</source>
+            <translation>Export</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Delete</source>
+            <translation>Delete</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>List name</source>
+            <translation>List name</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Your list name</source>
+            <translation>Your list name</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>List name is required.</source>
+            <translation>List name is required.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>List already exists.</source>
+            <translation>List already exists.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Add new contact</source>
+            <translation>Add new contact</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Last name</source>
+            <translation>Last name</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>First name</source>
+            <translation>First name</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Telephone</source>
+            <translation>Telephone</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>doejohn@example.com</source>
+            <translation>doejohn@example.com</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Company</source>
+            <translation>Company</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>My company</source>
+            <translation>My company</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Occupation</source>
+            <translation>Occupation</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Trader</source>
+            <translation>Trader</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Website</source>
+            <translation>Website</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>www.example.com</source>
+            <translation>www.example.com</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Some contacts are already in this list.</source>
+            <translation>Some contacts are already in this list.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>No contacts imported.</source>
+            <translation>No contacts imported.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Some contacts were not imported.</source>
+            <translation>Some contacts were not imported.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Contact's name is required.</source>
+            <translation>Contact's name is required.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Contact's email is required.</source>
+            <translation>Contact's email is required.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Contact already exists in this list.</source>
+            <translation>Contact already exists in this list.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Search for email addresses online based on your needs</source>
+            <translation>Search for email addresses online based on your needs</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Terms</source>
+            <translation>Terms</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Ex: News agencies</source>
+            <translation>Ex: News agencies</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Domains</source>
+            <translation>Domains</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Ex: @gmail.com, @company.com</source>
+            <translation>Ex: @gmail.com, @company.com</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Emails from other domains</source>
+            <translation>Emails from other domains</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Choose content type</source>
+            <translation>Choose content type</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Retrieve</source>
+            <translation>Retrieve</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Do not retrieve</source>
+            <translation>Do not retrieve</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Country</source>
+            <translation>Country</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Clear</source>
+            <translation>Clear</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Terms is required.</source>
+            <translation>Terms is required.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Domains is required.</source>
+            <translation>Domains is required.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Country is required.</source>
+            <translation>Country is required.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Language is required.</source>
+            <translation>Language is required.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>No valid domains found.</source>
+            <translation>No valid domains found.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>No matching items found</source>
+            <translation>No matching items found</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Search in progress</source>
+            <translation>Search in progress</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Search result</source>
+            <translation>Search result</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Stop</source>
+            <translation>Stop</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Copy</source>
+            <translation>Copy</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Emailing</source>
+            <translation>Emailing</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Sending lists</source>
+            <translation>Sending lists</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Preview</source>
+            <translation>Preview</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Subject</source>
+            <translation>Subject</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Recipient addresses</source>
+            <translation>Recipient addresses</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Add Lists</source>
+            <translation>Add Lists</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Email content</source>
+            <translation>Email content</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Load HTML</source>
+            <translation>Load HTML</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Remove HTML</source>
+            <translation>Remove HTML</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Attachments</source>
+            <translation>Attachments</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Your email content</source>
+            <translation>Your email content</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Send</source>
+            <translation>Send</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Sending in progress</source>
+            <translation>Sending in progress</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Sent</source>
+            <translation>Sent</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Failed</source>
+            <translation>Failed</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Total</source>
+            <translation>Total</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Finished</source>
+            <translation>Finished</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Output</source>
+            <translation>Output</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Choose Files</source>
+            <translation>Choose Files</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Select the desired contact lists</source>
+            <translation>Select the desired contact lists</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Select all</source>
+            <translation>Select all</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Unselect all</source>
+            <translation>Unselect all</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>You must add at least one SMPT account.</source>
+            <translation>You must add at least one SMPT account.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Sender Name is required.</source>
+            <translation>Sender Name is required.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Subject is required.</source>
+            <translation>Subject is required.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Recipient is required.</source>
+            <translation>Recipient is required.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Email content is required.</source>
+            <translation>Email content is required.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>No valid recipient found.</source>
+            <translation>No valid recipient found.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Email sent</source>
+            <translation>Email sent</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Category</source>
+            <translation>Category</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>All</source>
+            <translation>All</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Edit</source>
+            <translation>Edit</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Edit Account</source>
+            <translation>Edit Account</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Cancel</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Account has been updated.</source>
+            <translation>Account has been updated.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Edit Contact</source>
+            <translation>Edit Contact</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>List</source>
+            <translation>List</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Export Contact</source>
+            <translation>Export Contact</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Select an item to view details here</source>
+            <translation>Select an item to view details here</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Search results</source>
+            <translation>Search results</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Delete all</source>
+            <translation>Delete all</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Are you sure you want to delete all search results ?</source>
+            <translation>Are you sure you want to delete all search results ?</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Are you sure you want to delete this search result ?</source>
+            <translation>Are you sure you want to delete this search result ?</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Task lists</source>
+            <translation>Task lists</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Add list</source>
+            <translation>Add list</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Output copied.</source>
+            <translation>Output copied.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Add new task list</source>
+            <translation>Add new task list</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Add tasks</source>
+            <translation>Add tasks</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>List's name is required.</source>
+            <translation>List's name is required.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>This sending list already exists.</source>
+            <translation>This sending list already exists.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>You must add at least two tasks.</source>
+            <translation>You must add at least two tasks.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Some saves cannot be used as tasks.</source>
+            <translation>Some saves cannot be used as tasks.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Are you sure you want to delete all task lists ?</source>
+            <translation>Are you sure you want to delete all task lists ?</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Are you sure you want to delete this task list ?</source>
+            <translation>Are you sure you want to delete this task list ?</translation>
+        </message>
+    </context>
+    <context>
+        <name>SendingSpeedMenu</name>
+        <message>
+            <location filename="../qml/content/window/SendingSpeedMenu.qml" line="+24" />
+            <source>%1 Mails/s</source>
+            <translation>%1 Mails/s</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>%1 Mail/s</source>
+            <translation>%1 Mail/s</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Every %1 min</source>
+            <translation>Every %1 min</translation>
+        </message>
+    </context>
 </TS>

@@ -1,4 +1,860 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="fr_FR">
+<TS version="2.1" language="fr_FR" sourcelanguage="en">
+    <context>
+        <name>MyTrStrings</name>
+        <message>
+            <location filename="../qml/content/MyTrStrings.qml" line="+8" />
+            <source>No active account</source>
+            <translation>Aucun compte actif</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Sending speed</source>
+            <translation>Vitesse d’envoi</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Language</source>
+            <translation>Langue</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Minimize</source>
+            <translation>Réduire</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Restore</source>
+            <translation>Restaurer</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Maximize</source>
+            <translation>Agrandir</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Close</source>
+            <translation>Fermer</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Home</source>
+            <translation>Accueil</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Accounts</source>
+            <translation>Comptes</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Contacts</source>
+            <translation>Contacts</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Search</source>
+            <translation>Rechercher</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Templates</source>
+            <translation>Modèles</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>About</source>
+            <translation>À propos</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Contact Us</source>
+            <translation>Nous contacter</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Connexion error</source>
+            <translation>Erreur de connexion</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>You are not connected to the internet</source>
+            <translation>Vous n’êtes pas connecté à Internet</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Confirm</source>
+            <translation>Confirmer</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Active</source>
+            <translation>Actif</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>About Parvane</source>
+            <translation>À propos de Parvane</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Parvane is an emailing application developed by Velmora.</source>
+            <translation>Parvane est une application d’e-mailing développée par Velmora.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Installed version</source>
+            <translation>Version installée</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Last version installed</source>
+            <translation>Dernière version installée</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>There is a newer version.</source>
+            <translation>Une version plus récente est disponible.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>You have already installed the latest version of Parvane.</source>
+            <translation>Vous avez déjà installé la dernière version de Parvane.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>For any concerns, feel to contact us.</source>
+            <translation>Pour toute question, n’hésitez pas à nous contacter.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Email</source>
+            <translation>E-mail</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Email address copied.</source>
+            <translation>Adresse e-mail copiée.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Phone</source>
+            <translation>Téléphone</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Phone number copied.</source>
+            <translation>Numéro de téléphone copié.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Save Work</source>
+            <translation>Enregistrer le travail</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Choose File</source>
+            <translation>Choisir un fichier</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Invalid response</source>
+            <translation>Réponse invalide</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Error while connecting to server</source>
+            <translation>Erreur lors de la connexion au serveur</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>No item to show</source>
+            <translation>Aucun élément à afficher</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Add recipient addresses separated by a semicolon. Ex: john.doe@example.com; jane.doe@example.com; ...</source>
+            <translation>Ajoutez les adresses des destinataires, séparées par un point-virgule. Ex. : john.doe@example.com; jane.doe@example.com; ...</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Accounts List</source>
+            <translation>Liste des comptes</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>You can switch between your added accounts in Parvane, add more and delete old ones</source>
+            <translation>Vous pouvez passer d’un compte à l’autre dans Parvane, en ajouter d’autres et supprimer les anciens</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Add account</source>
+            <translation>Ajouter un compte</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Manage</source>
+            <translation>Gérer</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Add new account</source>
+            <translation>Ajouter un nouveau compte</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Sender name</source>
+            <translation>Nom de l’expéditeur</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Displayed sender name</source>
+            <translation>Nom d’expéditeur affiché</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>SMTP Server</source>
+            <translation>Serveur SMTP</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Server name</source>
+            <translation>Nom du serveur</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>SMTP server name</source>
+            <translation>Nom du serveur SMTP</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>SMTP Host</source>
+            <translation>Hôte SMTP</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Server host</source>
+            <translation>Hôte du serveur</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>SMTP Port</source>
+            <translation>Port SMTP</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Server port</source>
+            <translation>Port du serveur</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Connection</source>
+            <translation>Connexion</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Email address</source>
+            <translation>Adresse e-mail</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Your email address</source>
+            <translation>Votre adresse e-mail</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Password</source>
+            <translation>Mot de passe</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>For some servers like Gmail, you must use an application password.</source>
+            <translation>Pour certains serveurs comme Gmail, vous devez utiliser un mot de passe d’application.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Your password</source>
+            <translation>Votre mot de passe</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The displayed name is required.</source>
+            <translation>Le nom affiché est obligatoire.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The server name is required.</source>
+            <translation>Le nom du serveur est obligatoire.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The SMTP host is required.</source>
+            <translation>L’hôte SMTP est obligatoire.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The SMTP port is required.</source>
+            <translation>Le port SMTP est obligatoire.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The email address is required.</source>
+            <translation>L’adresse e-mail est obligatoire.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The password is required.</source>
+            <translation>Le mot de passe est obligatoire.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Invalid email.</source>
+            <translation>Adresse e-mail invalide.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Account already exists.</source>
+            <translation>Ce compte existe déjà.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Contacts List</source>
+            <translation>Listes de contacts</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>New list</source>
+            <translation>Nouvelle liste</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Organize your contacts into lists for easier management. To add contacts, you must have at least one list.</source>
+            <translation>Organisez vos contacts en listes pour les gérer plus facilement. Pour ajouter des contacts, vous devez avoir au moins une liste.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>No active list</source>
+            <translation>Aucune liste active</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Add</source>
+            <translation>Ajouter</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Import</source>
+            <translation>Importer</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Export</source>
+            <translation>Exporter</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Delete</source>
+            <translation>Supprimer</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>List name</source>
+            <translation>Nom de la liste</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Your list name</source>
+            <translation>Nom de votre liste</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>List name is required.</source>
+            <translation>Le nom de la liste est obligatoire.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>List already exists.</source>
+            <translation>Cette liste existe déjà.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Add new contact</source>
+            <translation>Ajouter un nouveau contact</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Last name</source>
+            <translation>Nom</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>First name</source>
+            <translation>Prénom</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Telephone</source>
+            <translation>Téléphone</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>doejohn@example.com</source>
+            <translation>doejohn@example.com</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Company</source>
+            <translation>Entreprise</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>My company</source>
+            <translation>Mon entreprise</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Occupation</source>
+            <translation>Profession</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Trader</source>
+            <translation>Commerçant</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Website</source>
+            <translation>Site web</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>www.example.com</source>
+            <translation>www.example.com</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Some contacts are already in this list.</source>
+            <translation>Certains contacts sont déjà dans cette liste.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>No contacts imported.</source>
+            <translation>Aucun contact importé.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Some contacts were not imported.</source>
+            <translation>Certains contacts n’ont pas été importés.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Contact's name is required.</source>
+            <translation>Le nom du contact est obligatoire.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Contact's email is required.</source>
+            <translation>L’adresse e-mail du contact est obligatoire.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Contact already exists in this list.</source>
+            <translation>Ce contact existe déjà dans cette liste.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Search for email addresses online based on your needs</source>
+            <translation>Recherchez en ligne des adresses e-mail selon vos besoins</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Terms</source>
+            <translation>Mots-clés</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Ex: News agencies</source>
+            <translation>Ex. : Agences de presse</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Domains</source>
+            <translation>Domaines</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Ex: @gmail.com, @company.com</source>
+            <translation>Ex. : @gmail.com, @company.com</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Emails from other domains</source>
+            <translation>E-mails d’autres domaines</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Choose content type</source>
+            <translation>Choisissez le type de contenu</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Retrieve</source>
+            <translation>Récupérer</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Do not retrieve</source>
+            <translation>Ne pas récupérer</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Country</source>
+            <translation>Pays</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Clear</source>
+            <translation>Effacer</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Terms is required.</source>
+            <translation>Les mots-clés sont obligatoires.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Domains is required.</source>
+            <translation>Les domaines sont obligatoires.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Country is required.</source>
+            <translation>Le pays est obligatoire.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Language is required.</source>
+            <translation>La langue est obligatoire.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>No valid domains found.</source>
+            <translation>Aucun domaine valide trouvé.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>No matching items found</source>
+            <translation>Aucun élément correspondant trouvé</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Search in progress</source>
+            <translation>Recherche en cours</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Search result</source>
+            <translation>Résultat de la recherche</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Stop</source>
+            <translation>Arrêter</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Copy</source>
+            <translation>Copier</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Emailing</source>
+            <translation>E-mailing</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Sending lists</source>
+            <translation>Listes d’envoi</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Preview</source>
+            <translation>Aperçu</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Subject</source>
+            <translation>Objet</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Recipient addresses</source>
+            <translation>Adresses des destinataires</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Add Lists</source>
+            <translation>Ajouter des listes</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Email content</source>
+            <translation>Contenu de l’e-mail</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Load HTML</source>
+            <translation>Charger un HTML</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Remove HTML</source>
+            <translation>Retirer le HTML</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Attachments</source>
+            <translation>Pièces jointes</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Your email content</source>
+            <translation>Contenu de votre e-mail</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Send</source>
+            <translation>Envoyer</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Sending in progress</source>
+            <translation>Envoi en cours</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Sent</source>
+            <translation>Envoyés</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Failed</source>
+            <translation>Échecs</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Total</source>
+            <translation>Total</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Finished</source>
+            <translation>Terminé</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Output</source>
+            <translation>Journal</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Choose Files</source>
+            <translation>Choisir des fichiers</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Select the desired contact lists</source>
+            <translation>Sélectionnez les listes de contacts souhaitées</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Select all</source>
+            <translation>Tout sélectionner</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Unselect all</source>
+            <translation>Tout désélectionner</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>You must add at least one SMPT account.</source>
+            <translation>Vous devez ajouter au moins un compte SMTP.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Sender Name is required.</source>
+            <translation>Le nom de l’expéditeur est obligatoire.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Subject is required.</source>
+            <translation>L’objet est obligatoire.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Recipient is required.</source>
+            <translation>Le destinataire est obligatoire.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Email content is required.</source>
+            <translation>Le contenu de l’e-mail est obligatoire.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>No valid recipient found.</source>
+            <translation>Aucun destinataire valide trouvé.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Email sent</source>
+            <translation>E-mail envoyé</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Category</source>
+            <translation>Catégorie</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>All</source>
+            <translation>Toutes</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Edit</source>
+            <translation>Modifier</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Edit Account</source>
+            <translation>Modifier le compte</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Cancel</source>
+            <translation>Annuler</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Account has been updated.</source>
+            <translation>Le compte a été mis à jour.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Edit Contact</source>
+            <translation>Modifier le contact</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>List</source>
+            <translation>Liste</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Export Contact</source>
+            <translation>Exporter le contact</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Select an item to view details here</source>
+            <translation>Sélectionnez un élément pour en afficher les détails ici</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Search results</source>
+            <translation>Résultats de recherche</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Delete all</source>
+            <translation>Tout supprimer</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Are you sure you want to delete all search results ?</source>
+            <translation>Voulez-vous vraiment supprimer tous les résultats de recherche ?</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Are you sure you want to delete this search result ?</source>
+            <translation>Voulez-vous vraiment supprimer ce résultat de recherche ?</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Task lists</source>
+            <translation>Listes de tâches</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Add list</source>
+            <translation>Ajouter une liste</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Output copied.</source>
+            <translation>Journal copié.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Add new task list</source>
+            <translation>Ajouter une nouvelle liste de tâches</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Add tasks</source>
+            <translation>Ajouter des tâches</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>List's name is required.</source>
+            <translation>Le nom de la liste est obligatoire.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>This sending list already exists.</source>
+            <translation>Cette liste d’envoi existe déjà.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>You must add at least two tasks.</source>
+            <translation>Vous devez ajouter au moins deux tâches.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Some saves cannot be used as tasks.</source>
+            <translation>Certaines sauvegardes ne peuvent pas être utilisées comme tâches.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Are you sure you want to delete all task lists ?</source>
+            <translation>Voulez-vous vraiment supprimer toutes les listes de tâches ?</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Are you sure you want to delete this task list ?</source>
+            <translation>Voulez-vous vraiment supprimer cette liste de tâches ?</translation>
+        </message>
+    </context>
+    <context>
+        <name>SendingSpeedMenu</name>
+        <message>
+            <location filename="../qml/content/window/SendingSpeedMenu.qml" line="+24" />
+            <source>%1 Mails/s</source>
+            <translation>%1 e-mails/s</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>%1 Mail/s</source>
+            <translation>%1 e-mail/s</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Every %1 min</source>
+            <translation>Toutes les %1 min</translation>
+        </message>
+    </context>
 </TS>

@@ -1,8 +1,10 @@
+#include "MyTranslator.h"
 #include "QmlCppBridge.h"
 #include "Startup.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QQmlContext>
 #include <QQmlEngine>
 #include <QtQml/qqmlextensionplugin.h>
 #include <QtQuickTest/quicktest.h>
@@ -32,6 +34,9 @@ public slots:
     {
         for (const QString &path : Startup::importPaths(QCoreApplication::applicationDirPath()))
             engine->addImportPath(path);
+        // The language switch, as start-up gives it; owned by the engine.
+        engine->rootContext()->setContextProperty(QStringLiteral("myTranslator"),
+                                                  new MyTranslator(engine, engine));
         connect(engine, &QQmlEngine::warnings, engine, [](const QList<QQmlError> &warnings) {
             qmlWarnings += warnings.size();
         });

@@ -1,0 +1,137 @@
+// Script helpers shared by every view: the busy flag, file names and file
+// addresses, e-mail address extraction, de-duplication, joining addresses,
+// clipboard copy with a toast and random identifiers.
+//
+// Not a library script on purpose: it is evaluated in the context of the view
+// that imports it, so it reaches the main screen ("mainScreen", or "root"
+// inside the main screen's own tests), the hidden clipboard editor
+// "copyTextEdit" and the success toast "successToast" by their ids. The
+// functions keep no state of their own.
+
+var addressPattern = /[a-zA-Z0-9._%+-]+@[a-zA-Z0-9.-]+\.[a-zA-Z]{2,}/g
+var domainPattern = /@[a-zA-Z0-9.-]+\.[a-zA-Z]{2,}/g
+var randomCharacters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789"
+
+// The object that carries the busy flags: the window knows the main screen as
+// "mainScreen"; a main screen loaded on its own (tests) is "root".
+function busyScreen() {
+    if (typeof mainScreen !== "undefined" && mainScreen)
+        return mainScreen
+    return root
+}
+
+function startLoading() {
+    var screen = busyScreen()
+    if (!screen.loading)
+        screen.loading = true
+}
+
+// Not counted: one stop ends the busy state however many starts preceded it.
+function stopLoading() {
+    var screen = busyScreen()
+    if (screen.loading) {
+        screen.loading = false
+        screen.partialLoading = false
+    }
+}
+
+// Text after the last "/", or the whole text when there is none.
+function fileBaseName(str) {
+    var text = String(str)
+    return text.substring(text.lastIndexOf("/") + 1)
+}
+
+// Percent-escapes of a file address stand for the characters of the file's
+// real name; a malformed escape is kept as written rather than lost.
+function decodePath(text) {
+    try {
+        return decodeURIComponent(text)
+    } catch (e) {
+        return text
+    }
+}
+
+// File address to local path. "file:///C:/mails/offer.pdf" gives
+// "C:/mails/offer.pdf" on every system; "file:///home/u/a%20b.html" gives
+// "/home/u/a b.html" where absolute paths begin with "/"; "file://host/share/x"
+// gives the network path "//host/share/x". Text that is not a file address
+// comes back unchanged.
+function urlToString(url) {
+    var text = String(url)
+    var prefix = "file:///"
+    var at = text.indexOf(prefix)
+    if (at < 0)
+        return text
+    if (at > 0)
+        return text.substring(0, at) + text.substring(at + prefix.length)
+
+    var rest = text.substring(prefix.length)
+    if (/^[A-Za-z]:/.test(rest) || Qt.platform.os === "windows")
+        return decodePath(rest)
+    return decodePath("/" + rest)
+}
+
+function matches(str, pattern) {
+    if (str === undefined || str === null)
+        return []
+    return String(str).match(pattern) || []
+}
+
+// Every address in the text, left to right, repeats included.
+function getEmails(str) {
+    return matches(str, addressPattern)
+}
+
+// Every "@domain" in the text, left to right, each with its "@".
+function getEmailsDomains(str) {
+    return matches(str, domainPattern)
+}
+
+// First occurrences in their order; later repeats dropped.
+function getUniqueValues(array) {
+    var seen = new Set()
+    var result = []
+    for (var i = 0; i < array.length; ++i) {
+        if (!seen.has(array[i])) {
+            seen.add(array[i])
+            result.push(array[i])
+        }
+    }
+    return result
+}
+
+// The "email" fields joined by ";". A ";" goes in only once the text is
+// non-empty, so an empty first address adds nothing.
+function contactsToText(array) {
+    var text = ""
+    for (var i = 0; i < array.length; ++i) {
+        var record = array[i]
+        var email = record && record.email !== undefined && record.email !== null
+                ? String(record.email) : ""
+        if (text !== "")
+            text += ";"
+        text += email
+    }
+    return text
+}
+
+// Copies through the window's hidden editor, which reaches the system
+// clipboard on every platform, then confirms in the dialog when one is given.
+function copyToClipboard(text, notifyText, dialog) {
+    copyTextEdit.text = text
+    copyTextEdit.selectAll()
+    copyTextEdit.copy()
+    copyTextEdit.deselect()
+    if (dialog)
+        dialog.showSuccessToast(notifyText)
+    else
+        successToast.show(notifyText, 5000)
+}
+
+// Identifiers, not secrets: the ordinary random source is enough.
+function getRandomString(length) {
+    var result = ""
+    for (var i = 0; i < length; ++i)
+        result += randomCharacters.charAt(Math.floor(Math.random() * randomCharacters.length))
+    return result
+}

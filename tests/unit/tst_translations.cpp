@@ -1,0 +1,224 @@
+// Every interface text must have a finished French translation and a finished
+// English entry (the English file is what switches a French interface back).
+// The committed translation files are merged with the texts that lupdate finds
+// in today's QML and script sources, in a scratch folder, so a text added to
+// the sources without a translation shows up here as unfinished.
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QXmlStreamReader>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+struct Entry
+{
+    QString context;
+    QString source;
+    QString translation;
+    QString type; // "", "unfinished", "vanished" or "obsolete"
+};
+
+QString sourceDir()
+{
+    return qEnvironmentVariable("PARVANE_SOURCE_DIR");
+}
+
+QString lupdatePath()
+{
+    const QString path = QLibraryInfo::path(QLibraryInfo::BinariesPath) + u"/lupdate"_s;
+    return QFile::exists(path) ? path : u"/usr/lib/qt6/bin/lupdate"_s;
+}
+
+QStringList sourceFiles(const QStringList &extra)
+{
+    QStringList files;
+    QDirIterator it(sourceDir() + u"/qml"_s, {u"*.qml"_s, u"*.js"_s}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << it.next();
+    files.sort();
+    return files + extra;
+}
+
+QList<Entry> readTs(const QString &path)
+{
+    QList<Entry> entries;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return entries;
+    QXmlStreamReader xml(&file);
+    QString context;
+    Entry entry;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == u"name"_s) {
+            context = xml.readElementText();
+        } else if (xml.name() == u"message"_s) {
+            entry = Entry{context, {}, {}, {}};
+        } else if (xml.name() == u"source"_s) {
+            entry.source = xml.readElementText();
+        } else if (xml.name() == u"translation"_s) {
+            entry.type = xml.attributes().value(u"type"_s).toString();
+            entry.translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            entries << entry;
+        }
+    }
+    if (xml.hasError())
+        qWarning("%s: %s", qPrintable(path), qPrintable(xml.errorString()));
+    return entries;
+}
+
+// The committed file merged with the texts of the sources (and of any extra
+// source file), as lupdate would leave it; empty on any failure.
+QList<Entry> mergedEntries(const QString &language, const QStringList &extra = {})
+{
+    QTemporaryDir dir;
+    const QString ts = dir.filePath(u"qml_"_s + language + u".ts"_s);
+    if (!dir.isValid()
+        || !QFile::copy(sourceDir() + u"/translations/qml_"_s + language + u".ts"_s, ts))
+        return {};
+
+    QFile list(dir.filePath(u"files.lst"_s));
+    if (!list.open(QIODevice::WriteOnly | QIODevice::Text))
+        return {};
+    list.write(sourceFiles(extra).join(u'\n').toUtf8());
+    list.close();
+
+    QProcess lupdate;
+    lupdate.setProcessChannelMode(QProcess::MergedChannels);
+    lupdate.start(lupdatePath(), {u"-silent"_s, u"-locations"_s, u"none"_s,
+                                  u'@' + list.fileName(), u"-ts"_s, ts});
+    if (!lupdate.waitForFinished(60000) || lupdate.exitStatus() != QProcess::NormalExit
+        || lupdate.exitCode() != 0) {
+        qWarning("lupdate failed: %s", lupdate.readAll().constData());
+        return {};
+    }
+    return readTs(ts);
+}
+
+bool isLive(const Entry &entry)
+{
+    return entry.type != u"vanished"_s && entry.type != u"obsolete"_s;
+}
+
+// Texts that are in the sources but have no usable translation.
+QStringList missing(const QList<Entry> &entries)
+{
+    QStringList result;
+    for (const Entry &entry : entries) {
+        if (isLive(entry) && (entry.type == u"unfinished"_s || entry.translation.isEmpty()))
+            result << entry.context + u": \""_s + entry.source + u'"';
+    }
+    return result;
+}
+
+QString report(const QString &what, const QStringList &texts)
+{
+    return what + u" (run scripts/update-translations.sh, then translate):\n  "_s
+           + texts.join(u"\n  "_s);
+}
+
+QStringList placeholders(const QString &text)
+{
+    static const QRegularExpression pattern(u"%[1-9]"_s);
+    QStringList found;
+    for (auto it = pattern.globalMatch(text); it.hasNext();)
+        found << it.next().captured();
+    found.sort();
+    return found;
+}
+
+} // namespace
+
+class TestTranslations : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(!sourceDir().isEmpty(), "PARVANE_SOURCE_DIR is not set");
+        QVERIFY2(QFile::exists(lupdatePath()), qPrintable(lupdatePath()));
+    }
+
+    void everyTextHasAFinishedTranslation_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("French") << u"fr_FR"_s;
+        QTest::newRow("English") << u"en_EN"_s;
+    }
+
+    void everyTextHasAFinishedTranslation()
+    {
+        QFETCH(QString, language);
+        const QList<Entry> entries = mergedEntries(language);
+        QVERIFY2(!entries.isEmpty(), "no entries: lupdate or the translation file failed");
+
+        // The interface texts object is the bulk of them; make sure it was seen.
+        qsizetype interfaceTexts = 0;
+        for (const Entry &entry : entries)
+            interfaceTexts += isLive(entry) && entry.context == u"MyTrStrings"_s;
+        QCOMPARE(interfaceTexts, 167);
+
+        const QStringList untranslated = missing(entries);
+        QVERIFY2(untranslated.isEmpty(),
+                 qPrintable(report(u"Texts without a finished translation"_s, untranslated)));
+    }
+
+    // A translation that drops or invents a "%1" shows a wrong number or name.
+    void placeholdersAreKept_data()
+    {
+        everyTextHasAFinishedTranslation_data();
+    }
+
+    void placeholdersAreKept()
+    {
+        QFETCH(QString, language);
+        const QList<Entry> entries = readTs(sourceDir() + u"/translations/qml_"_s + language
+                                            + u".ts"_s);
+        QVERIFY(!entries.isEmpty());
+        QStringList broken;
+        for (const Entry &entry : entries) {
+            if (isLive(entry) && !entry.translation.isEmpty()
+                && placeholders(entry.source) != placeholders(entry.translation))
+                broken << u'"' + entry.source + u"\" -> \""_s + entry.translation + u'"';
+        }
+        QVERIFY2(broken.isEmpty(), qPrintable(report(u"Placeholders changed"_s, broken)));
+    }
+
+    // The check itself: a text that a view adds without translating it fails.
+    void newUntranslatedTextIsCaught()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString view = dir.filePath(u"NewView.qml"_s);
+        QFile file(view);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Text));
+        file.write("import QtQuick\n"
+                   "Text {\n"
+                   "    text: qsTr(\"A text nobody translated\")\n"
+                   "    property string count: qsTr(\"%1 recipients waiting\").arg(3)\n"
+                   "}\n");
+        file.close();
+
+        const QStringList untranslated = missing(mergedEntries(u"fr_FR"_s, {view}));
+        QVERIFY2(untranslated.contains(u"NewView: \"A text nobody translated\""_s),
+                 qPrintable(untranslated.join(u'\n')));
+        QVERIFY2(untranslated.contains(u"NewView: \"%1 recipients waiting\""_s),
+                 qPrintable(untranslated.join(u'\n')));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTranslations)
+
+#include "tst_translations.moc"
