@@ -1,7 +1,73 @@
 #include "MailDelivery.h"
 
-// Placeholder until the libcurl and GMime delivery lands.
-QJsonObject MailDelivery::send(const MailJob &)
+#include "MailComposer.h"
+#include "MimeMessageBuilder.h"
+#include "SmtpTransport.h"
+
+#include <QEventLoop>
+#include <QThread>
+
+#include <memory>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QJsonObject verdict(bool error, const QString &text)
 {
-    return {{QStringLiteral("error"), true}, {QStringLiteral("text"), QStringLiteral("Delivery not built yet")}};
+    return {{u"error"_s, error}, {u"text"_s, text}};
+}
+
+// An address that could end the SMTP command it is written into, or the
+// header it appears in, is refused rather than repaired.
+bool isSafeAddress(const QString &address)
+{
+    for (const QChar c : address) {
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QLatin1Char('<') || c == QLatin1Char('>'))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QJsonObject MailDelivery::send(const MailJob &job, const MailLimits &limits)
+{
+    const QJsonValue email = job.to.value("email"_L1);
+    const QString recipient = email.isString() ? email.toString() : QString();
+    if (!isSafeAddress(job.username))
+        return verdict(true, u"Sender address refused: it contains a line break, \"<\" or \">\". Nothing was sent."_s);
+    if (!isSafeAddress(recipient))
+        return verdict(true, u"Recipient address refused: it contains a line break, \"<\" or \">\". Nothing was sent."_s);
+
+    const MimeContent content = MailComposer::compose(job, limits);
+
+    SmtpTransport::Settings settings;
+    settings.host = job.host;
+    settings.port = job.port;
+    settings.security = SmtpTransport::securityFor(job.connection, job.port);
+    settings.authenticate = SmtpTransport::authenticates(job.connection, job.password);
+    settings.username = job.username;
+    settings.password = job.password;
+    settings.connectTimeoutMs = limits.connectTimeoutMs;
+    settings.idleTimeoutMs = limits.idleTimeoutMs;
+    settings.totalTimeoutMs = limits.totalTimeoutMs;
+    settings.extraCaFile = qEnvironmentVariable("PARVANE_SMTP_CA_FILE");
+
+    // Encoding the files and talking to the server both block: a worker does
+    // them while this thread keeps serving events.
+    SmtpTransport::Result result;
+    const SmtpTransport transport(settings);
+    std::unique_ptr<QThread> worker(QThread::create([&] {
+        result = transport.deliver(content.senderAddress, content.recipientAddress,
+                                   MimeMessageBuilder::build(content));
+    }));
+    QEventLoop loop;
+    QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    worker->start();
+    if (!worker->isFinished())
+        loop.exec();
+    worker->wait();
+
+    return verdict(!result.accepted, result.text);
 }

@@ -22,10 +22,23 @@ struct MailJob
     QStringList attachments;   // local paths
 };
 
+// Bounds on the waits of one delivery, so that a server that never answers
+// cannot hold a sending run for ever. Times in milliseconds.
+struct MailLimits
+{
+    int connectTimeoutMs = 30 * 1000;      // TCP and TLS set-up with the SMTP server
+    int idleTimeoutMs = 60 * 1000;         // longest silence of the SMTP server
+    int totalTimeoutMs = 5 * 60 * 1000;    // whole SMTP conversation
+    int downloadTimeoutMs = 30 * 1000;     // each web image of an HTML message
+    qint64 downloadMaxBytes = 20 * 1024 * 1024; // each web image of an HTML message
+};
+
 // Builds one MIME message and delivers it over SMTP; returns
 // {"error": bool, "text": the server's last reply or the transport's error}.
+// The SMTP conversation runs on a worker thread while the calling thread
+// waits in a local event loop, so the interface keeps running.
 class MailDelivery
 {
 public:
-    static QJsonObject send(const MailJob &job);
+    static QJsonObject send(const MailJob &job, const MailLimits &limits = MailLimits());
 };
