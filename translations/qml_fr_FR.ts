@@ -842,7 +842,7 @@
     <context>
         <name>SendingSpeedMenu</name>
         <message>
-            <location filename="../qml/content/window/SendingSpeedMenu.qml" line="+24" />
+            <location filename="../qml/content/window/SendingSpeedMenu.qml" line="+25" />
             <source>%1 Mails/s</source>
             <translation>%1 e-mails/s</translation>
         </message>
