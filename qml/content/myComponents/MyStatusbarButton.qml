@@ -11,7 +11,7 @@ MySideMenuDialogButton {
     property MyMenu childMenu: null
 
     // Counted in characters, not UTF-16 units: "🗙" is one symbol.
-    readonly property bool wide: Array.from(text).length > 1
+    readonly property bool wide: text.replace(/[\uD800-\uDBFF][\uDC00-\uDFFF]/g, "_").length > 1
 
     active: childMenu !== null && childMenu.visible
     activeColor: Constants.primaryLigthColor
