@@ -1,5 +1,6 @@
 #include "Startup.h"
 
+#include "MyQrImageProvider.h"
 #include "MyTranslator.h"
 #include "QmlCppBridge.h"
 
@@ -9,6 +10,7 @@
 #include <QLocale>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
+#include <QQuickWindow>
 #include <QSettings>
 #include <QTranslator>
 #include <QtWebView/QtWebView>
@@ -66,8 +68,10 @@ int Startup::run(int argc, char *argv[], const QUrl &entry)
 
     qmlRegisterType<QmlCppBridge>("QmlCppBridge", 1, 0, "QmlCppBridge");
 
-    // Qt wants the web engine initialised before the application object so
-    // that it can share OpenGL contexts; afterwards it only warns and degrades.
+    // The web view's engine shares OpenGL contexts with the scene: Qt 6.4 needs
+    // that settled, and the engine initialised, before the application object.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::OpenGL);
     QtWebView::initialize();
 
     QGuiApplication app(argc, argv);
@@ -100,6 +104,7 @@ int Startup::run(int argc, char *argv[], const QUrl &entry)
 
     auto translator = std::make_unique<MyTranslator>(&engine);
     engine.rootContext()->setContextProperty(u"myTranslator"_s, translator.get());
+    engine.addImageProvider(u"qrCode"_s, new MyQrImageProvider);
 
     return QGuiApplication::exec();
 }

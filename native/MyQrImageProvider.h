@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QQuickImageProvider>
+
+// Answers "image://qrCode/<percent-encoded text>" with a QR code of the text.
+// Holds no state: the engine may call it from its image-loading thread.
+class MyQrImageProvider : public QQuickImageProvider
+{
+public:
+    MyQrImageProvider();
+
+    QImage requestImage(const QString &id, QSize *size, const QSize &requestedSize) override;
+
+    static constexpr int imageSize = 1000;
+    static constexpr quint16 border = 1;
+};

@@ -1,0 +1,394 @@
+import QtQuick
+import QtTest
+import content
+
+// The main screen's application state: the reactions that keep it
+// consistent, what a restart finds again in the store, and what becomes of
+// stored values of the wrong kind.
+Item {
+    id: scene
+
+    width: 1000
+    height: 730
+
+    MyTrStrings {
+        id: myTrStrings
+    }
+
+    // Stands in for the native language switch, so that its calls can be seen.
+    QtObject {
+        id: myTranslator
+
+        property var calls: []
+
+        function setLanguage(language) {
+            calls = calls.concat([language])
+            return true
+        }
+    }
+
+    Component {
+        id: screenComponent
+
+        Screen01 {
+            anchors.fill: parent
+        }
+    }
+
+    StoreAccess {
+        id: store
+
+        owner: scene
+        testCase: testCase
+    }
+
+    TestCase {
+        id: testCase
+
+        name: "State"
+        when: windowShown
+
+        property var screen: null
+
+        readonly property var accountA: ({
+            "senderName": "Anna Kim", "serverName": "Gmail", "serverHost": "smtp.gmail.com",
+            "serverPort": "587", "connection": "TLS", "address": "anna@example.com",
+            "password": "app-pass-1"
+        })
+        readonly property var accountB: ({
+            "senderName": "Bo Lind", "serverName": "Mine", "serverHost": "mail.example.org",
+            "serverPort": "465", "connection": "SSL", "address": "bo@example.org",
+            "password": ""
+        })
+        readonly property var accountC: ({
+            "senderName": "Cy Roe", "serverName": "Office", "serverHost": "10.0.0.5",
+            "serverPort": "25", "connection": "None", "address": "cy@example.net",
+            "password": ""
+        })
+
+        function contact(email, list) {
+            return {
+                "lastname": "Doe", "firstname": "John", "fullname": "Doe John",
+                "telephone": "+33 1 23", "email": email, "company": "ACME",
+                "occupation": "Trader", "website": "https://acme.example", "list": list
+            }
+        }
+
+        function createScreen() {
+            const created = screenComponent.createObject(scene)
+            verify(created, "the main screen is created")
+            screen = created
+            // Let the start-up page finish fading in.
+            tryCompare(findChild(created, "pagesStackView"), "busy", false)
+            return created
+        }
+
+        // Destroys the screen at once, so that its settings reach the store.
+        function destroyScreen() {
+            if (screen) {
+                screen.destroy()
+                screen = null
+                wait(0)
+            }
+        }
+
+        function shownPage() {
+            return findChild(screen, "pagesStackView").currentItem
+        }
+
+        function init() {
+            store.clear()
+            myTranslator.calls = []
+        }
+
+        function cleanup() {
+            destroyScreen()
+        }
+
+        function test_firstStart() {
+            const s = createScreen()
+            compare(s.userLanguage, "")
+            compare(s.userMailsPs, 1)
+            compare(s.appInfo, undefined)
+            compare(s.userComptes, [])
+            compare(s.userActiveCompte, "")
+            compare(s.userContactsLists, [])
+            compare(s.userContacts, [])
+            compare(s.selectedLists, [])
+            compare(s.senderName, "")
+            compare(s.subject, "")
+            compare(s.recipient, "")
+            compare(s.detailEmailContent, "")
+            compare(s.sendingLists, [])
+            compare(s.emailAttachments, [])
+            compare(s.detailEmailContentUrl, "")
+            compare(s.searchQueries, [])
+            compare(s.searchContacts, [])
+            compare(s.lastSearchContacts, [])
+            compare(s.windowX, undefined)
+            compare(s.windowY, undefined)
+            compare(s.windowVisibility, 0)
+            compare(s.loading, false)
+            compare(s.partialLoading, false)
+            compare(s.componentLoadCompleted, true)
+            compare(s.isSenderRunning, false)
+            compare(s.isSearchRunning, false)
+            compare(s.isSendingListRunning, false)
+            compare(s.runningSendingList, undefined)
+            compare(s.templates, [])
+            compare(myTranslator.calls, [], "no language is applied at start")
+        }
+
+        function test_activeAccountFollowsAccounts() {
+            const s = createScreen()
+            s.senderName = "Typed by hand"
+
+            s.userComptes = [accountA, accountB, accountC]
+            compare(s.userActiveCompte, accountA.address, "the first account becomes active")
+            compare(s.senderName, accountA.senderName, "its sender name is copied")
+
+            s.userActiveCompte = accountC.address
+            compare(s.senderName, accountC.senderName)
+
+            // Deleting the active account of three makes the new first one active.
+            s.userComptes = [accountB, accountA]
+            compare(s.userActiveCompte, accountB.address)
+            compare(s.senderName, accountB.senderName)
+
+            // Deleting an account that is not active changes nothing.
+            s.senderName = "Edited"
+            s.userComptes = [accountB]
+            compare(s.userActiveCompte, accountB.address)
+            compare(s.senderName, "Edited")
+
+            // An address that is no account does not stay active.
+            s.userActiveCompte = "nobody@example.com"
+            compare(s.userActiveCompte, accountB.address)
+
+            // Deleting the only account empties the active one and keeps the name.
+            s.userComptes = []
+            compare(s.userActiveCompte, "")
+            compare(s.senderName, accountB.senderName)
+            s.userActiveCompte = "nobody@example.com"
+            compare(s.userActiveCompte, "", "without accounts nothing can be active")
+        }
+
+        function test_refreshToggleOfShownPage() {
+            const s = createScreen()
+            const page = shownPage()
+            compare(page.objectName, "SendEmailsPage")
+            const before = page.dataState
+
+            s.senderName = "New name"
+            compare(page.dataState, !before, "a new sender name refreshes the page")
+            s.senderName = "New name"
+            compare(page.dataState, !before, "the same name again is no change")
+
+            s.userContacts = [contact("a@example.com", "L")]
+            compare(page.dataState, before, "new contacts refresh the page")
+
+            // Other data is not the shown page's business.
+            s.subject = "Hello"
+            s.userContactsLists = ["L"]
+            compare(page.dataState, before)
+        }
+
+        function test_selectedListsKeepOnlyExistingLists() {
+            const s = createScreen()
+            s.userContactsLists = ["Clients", "Friends", "Press"]
+            s.selectedLists = ["Press", "Clients"]
+
+            s.userContactsLists = ["Press", "Friends"]
+            compare(s.selectedLists, ["Press"], "the deleted list leaves the selection")
+
+            s.userContactsLists = ["New", "Press", "Friends"]
+            compare(s.selectedLists, ["Press"], "a new list is not selected by itself")
+
+            s.userContactsLists = []
+            compare(s.selectedLists, [])
+
+            destroyScreen()
+            compare(store.read("emailContent", ["currentSelectedLists"]).currentSelectedLists, [],
+                    "the pruned selection is what the store keeps")
+        }
+
+        function test_languageReaction() {
+            store.write("preferences", { "language": "fr_FR" })
+            const s = createScreen()
+            compare(s.userLanguage, "fr_FR")
+            compare(myTranslator.calls, [], "the stored language is not applied again at start")
+
+            s.userLanguage = "en_EN"
+            compare(myTranslator.calls, ["en_EN"])
+            s.userLanguage = ""
+            compare(myTranslator.calls, ["en_EN"], "an empty choice applies nothing")
+        }
+
+        function test_restartFindsEveryStoredValue() {
+            const values = {
+                "userLanguage": "fr_FR",
+                "userMailsPs": 0.0016667,
+                "appInfo": { "version": "2.2.0", "email": "help@velmora.app", "phone": "+33 1 02" },
+                "userComptes": [accountA, accountB],
+                "userContactsLists": ["Clients", "Friends"],
+                "userContacts": [contact("x@example.com", "Clients"),
+                                 contact("x@example.com", "Friends")],
+                "selectedLists": ["Friends"],
+                "subject": "Spring offer",
+                "recipient": "a@example.com;b@example.com",
+                "detailEmailContent": "Dear {{firstname}},\nhello.",
+                "sendingLists": [{ "name": "Monday", "tasks": ["/w/a.pvsav", "/w/b.pvsav"],
+                                   "output": "a.pvsav: 3 sent", "done": 1, "nextTask": 1 }],
+                "emailAttachments": ["/docs/offer.pdf", "/docs/price list.xlsx"],
+                "detailEmailContentUrl": "/mails/offer.html",
+                "searchQueries": [{ "terms": "news", "domain": "@example.com", "country": "fr",
+                                    "language": "fr", "nextStartIndex": 11 }],
+                "searchContacts": [{ "email": "a@example.com", "date": "Mon Dec 7 2026" },
+                                   { "email": "b@example.com", "date": "Sun Dec 6 2026" }],
+                "lastSearchContacts": [{ "email": "a@example.com", "date": "Mon Dec 7 2026" }],
+                "windowX": 120,
+                "windowY": -40,
+                "windowVisibility": 4
+            }
+            let s = createScreen()
+            for (const name in values)
+                s[name] = values[name]
+            // Neither the first account nor its sender name: both must come back as set.
+            s.userActiveCompte = accountB.address
+            s.senderName = "Sales team"
+            destroyScreen()
+
+            s = createScreen()
+            for (const name in values)
+                compare(s[name], values[name], name)
+            compare(s.userActiveCompte, accountB.address)
+            compare(s.senderName, "Sales team", "the message's sender name wins over the account's")
+        }
+
+        function test_storedActiveAccountThatIsGone() {
+            store.write("userData", { "comptes": [accountA, accountB],
+                                      "activeCompte": "deleted@example.com" })
+            const s = createScreen()
+            compare(s.userActiveCompte, accountA.address)
+            compare(s.senderName, accountA.senderName)
+            destroyScreen()
+            compare(store.read("userData", ["activeCompte"]).activeCompte, accountA.address)
+        }
+
+        function test_storedSelectionNamingDeletedList() {
+            store.write("userData", { "contactsLists": ["Clients"] })
+            store.write("emailContent", { "currentSelectedLists": ["Gone", "Clients"] })
+            const s = createScreen()
+            compare(s.selectedLists, ["Clients"])
+        }
+
+        // Numbers come back from the INI store as text; they are numbers still.
+        function test_numbersStoredAsText() {
+            store.write("preferences", { "mailsPs": "0.016667" })
+            store.write("window", { "windowVisibility": "4", "x": "15", "y": "-3" })
+            const s = createScreen()
+            compare(s.userMailsPs, 0.016667)
+            compare(s.windowVisibility, 4)
+            compare(s.windowX, 15)
+            compare(s.windowY, -3)
+        }
+
+        function test_wrongKinds_data() {
+            const valid = contact("ok@example.com", "Clients")
+            return [
+                { tag: "accounts as text", category: "userData", key: "comptes",
+                  stored: "anna@example.com", property: "userComptes", expected: [] },
+                { tag: "accounts as a record", category: "userData", key: "comptes",
+                  stored: accountA, property: "userComptes", expected: [] },
+                { tag: "account list with non-records", category: "userData", key: "comptes",
+                  stored: [7, "text", [accountB], accountA, null], property: "userComptes",
+                  expected: [accountA] },
+                { tag: "account with a list for its address", category: "userData", key: "comptes",
+                  stored: [Object.assign({}, accountB, { "address": ["bo@example.org"] }), accountA],
+                  property: "userComptes", expected: [accountA] },
+                { tag: "active account as a list", category: "userData", key: "activeCompte",
+                  stored: ["anna@example.com"], property: "userActiveCompte", expected: "" },
+                { tag: "contacts as a number", category: "userData", key: "contacts",
+                  stored: 12, property: "userContacts", expected: [] },
+                { tag: "contacts with a non-record", category: "userData", key: "contacts",
+                  stored: ["ok@example.com", valid], property: "userContacts", expected: [valid] },
+                { tag: "lists as text", category: "userData", key: "contactsLists",
+                  stored: "Clients", property: "userContactsLists", expected: [] },
+                { tag: "lists with non-text names", category: "userData", key: "contactsLists",
+                  stored: ["Clients", 3, { "name": "x" }], property: "userContactsLists",
+                  expected: ["Clients"] },
+                { tag: "speed as a word", category: "preferences", key: "mailsPs",
+                  stored: "fast", property: "userMailsPs", expected: 1 },
+                { tag: "speed below zero", category: "preferences", key: "mailsPs",
+                  stored: -5, property: "userMailsPs", expected: 1 },
+                { tag: "speed as a list", category: "preferences", key: "mailsPs",
+                  stored: [5], property: "userMailsPs", expected: 1 },
+                { tag: "language as a record", category: "preferences", key: "language",
+                  stored: { "key": "fr_FR" }, property: "userLanguage", expected: "" },
+                { tag: "app information as text", category: "preferences", key: "appInfo",
+                  stored: "2.1.1", property: "appInfo", expected: undefined },
+                { tag: "sender name as a list", category: "sendingForm", key: "currentSenderName",
+                  stored: ["Anna"], property: "senderName", expected: "" },
+                { tag: "attachments as text", category: "sendingForm", key: "attachments",
+                  stored: "/docs/offer.pdf", property: "emailAttachments", expected: [] },
+                { tag: "sending list with tasks as text", category: "sendingForm", key: "sendingLists",
+                  stored: [{ "name": "L", "tasks": "/w/a.pvsav", "output": "", "done": 0,
+                             "nextTask": 0 }],
+                  property: "sendingLists", expected: [] },
+                { tag: "sending list with a negative count", category: "sendingForm",
+                  key: "sendingLists",
+                  stored: [{ "name": "L", "tasks": ["/w/a.pvsav", "/w/b.pvsav"], "output": "",
+                             "done": -1, "nextTask": 0 }],
+                  property: "sendingLists", expected: [] },
+                { tag: "search query with text index", category: "search", key: "currentSearchQueries",
+                  stored: [{ "terms": "t", "domain": "@example.com", "country": "fr",
+                             "language": "fr", "nextStartIndex": "21" }],
+                  property: "searchQueries",
+                  expected: [{ "terms": "t", "domain": "@example.com", "country": "fr",
+                               "language": "fr", "nextStartIndex": 21 }] },
+                { tag: "found addresses as a record", category: "search", key: "currentSearchContacts",
+                  stored: { "email": "a@example.com" }, property: "searchContacts", expected: [] },
+                { tag: "window state as a word", category: "window", key: "windowVisibility",
+                  stored: "maximized", property: "windowVisibility", expected: 0 },
+                { tag: "window position as a record", category: "window", key: "x",
+                  stored: { "x": 3 }, property: "windowX", expected: undefined }
+            ]
+        }
+
+        // A value of the wrong kind gives the initial value (only the damaged
+        // elements for arrays of records), without a warning, and the store
+        // is mended.
+        function test_wrongKinds(data) {
+            const stored = {}
+            stored[data.key] = data.stored
+            store.write(data.category, stored)
+
+            const s = createScreen()
+            compare(s[data.property], data.expected)
+            // The screen works on with it: an assignment runs as usual.
+            s.userComptes = [accountA]
+            compare(s.userActiveCompte, accountA.address)
+            destroyScreen()
+
+            const back = store.read(data.category, [data.key])[data.key]
+            verify(JSON.stringify(back) !== JSON.stringify(data.stored),
+                   "the damaged value is no longer in the store")
+        }
+
+        // Record fields that are missing read as empty text; fields the screen
+        // does not know, such as the contacts page's index, are kept.
+        function test_recordsCompletedOnRead() {
+            store.write("userData", { "contacts": [{ "email": "a@example.com", "list": "L",
+                                                     "index": 0 }] })
+            store.write("sendingForm", { "sendingLists": [{ "name": "L", "tasks": ["a", "b"] }] })
+            const s = createScreen()
+            compare(s.userContacts, [{
+                "lastname": "", "firstname": "", "fullname": "", "telephone": "",
+                "email": "a@example.com", "company": "", "occupation": "", "website": "",
+                "list": "L", "index": 0
+            }])
+            compare(s.sendingLists, [{ "name": "L", "tasks": ["a", "b"], "output": "",
+                                       "done": 0, "nextTask": 0 }])
+        }
+    }
+}
