@@ -21,4 +21,7 @@ MyDetailLayout {
     MyNoItem {
         Layout.fillWidth: true
     }
+    Item {
+        Layout.fillHeight: true
+    }
 }

@@ -18,4 +18,7 @@ MyDetailLayout {
     MyNoItem {
         Layout.fillWidth: true
     }
+    Item {
+        Layout.fillHeight: true
+    }
 }
