@@ -88,8 +88,9 @@ function integer(value, initial, accept) {
     return n
 }
 
-// An array of strings; elements of another kind are dropped.
-function textArray(value, initial) {
+// The elements of a stored array that `keep` accepts (it returns the element
+// to keep, or null to drop it); the initial value when there is no array.
+function filteredArray(value, initial, keep) {
     if (isAbsent(value))
         return initial
     var list = asArray(value)
@@ -97,10 +98,18 @@ function textArray(value, initial) {
         return initial
     var result = []
     for (var i = 0; i < list.length; ++i) {
-        if (typeof list[i] === "string")
-            result.push(list[i])
+        var kept = keep(list[i])
+        if (kept !== null)
+            result.push(kept)
     }
     return result
+}
+
+// An array of strings; elements of another kind are dropped.
+function textArray(value, initial) {
+    return filteredArray(value, initial, function(element) {
+        return typeof element === "string" ? element : null
+    })
 }
 
 // One field of a record; returns undefined when the value cannot be used.
@@ -137,18 +146,7 @@ function record(value, fields) {
 
 // An array of records; elements that are not records of that shape are dropped.
 function records(value, fields, initial) {
-    if (isAbsent(value))
-        return initial
-    var list = asArray(value)
-    if (list === null)
-        return initial
-    var result = []
-    for (var i = 0; i < list.length; ++i) {
-        var checked = record(list[i], fields)
-        if (checked !== null)
-            result.push(checked)
-    }
-    return result
+    return filteredArray(value, initial, function(element) { return record(element, fields) })
 }
 
 // A record stored whole (the app information): any plain object.
