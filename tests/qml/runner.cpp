@@ -1,3 +1,4 @@
+#include "MailServers.h"
 #include "MyTranslator.h"
 #include "QmlCppBridge.h"
 #include "Startup.h"
@@ -29,6 +30,7 @@ public slots:
     {
         Startup::setApplicationIdentity();
         qmlRegisterType<QmlCppBridge>("QmlCppBridge", 1, 0, "QmlCppBridge");
+        qmlRegisterType<MailServers>("ParvaneTest", 1, 0, "MailServers");
     }
     void qmlEngineAvailable(QQmlEngine *engine)
     {
@@ -48,6 +50,7 @@ int main(int argc, char **argv)
     Startup::setEnvironment();
     Setup setup;
     const int rc = quick_test_main_with_setup(argc, argv, "parvane", nullptr, &setup);
+    MailServers::shutdown();
     if (rc == 0 && qmlWarnings > 0) {
         std::fprintf(stderr, "FAIL: %d QML warning(s) printed during the suite\n",
                      qmlWarnings.load());
