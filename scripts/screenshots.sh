@@ -1,45 +1,44 @@
 #!/usr/bin/env bash
-# Takes the README's screenshots of the main screen, in English and in French,
-# on a virtual X display; each run then closes the window through its own
+# Takes the README's screenshots on a virtual X display, from the real program:
+# each scene starts ParvaneApp on a prepared settings store, plays a few mouse
+# and keyboard actions, captures the window, then closes it through its own
 # close button and checks that the program ends with exit code 0.
 #
-# Usage: scripts/screenshots.sh [build folder] [output folder]
-#   defaults: ./build and ./docs/screenshots
-# Needs: xvfb-run, xdotool, ImageMagick's import (scripts/install-deps.sh).
+# Usage: scripts/screenshots.sh [build folder] [output folder] [scene...]
+#   defaults: ./build, ./docs/screenshots and every scene
+# Needs: xvfb-run, xdotool, ImageMagick's import, /usr/bin/python3 with
+# aiosmtpd (scripts/install-deps.sh).
 set -euo pipefail
 WIDTH=1000
 HEIGHT=730
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
 
-# One capture, run inside the virtual display:
-#   --inner BUILD OUT.png LANG SUBJECT BODY
+# ---- Inside the virtual display ----
+
+# Plays one action: "click X Y", "type TEXT", "key KEYS", "wait SECONDS".
+act() {
+    local verb=$1
+    shift
+    case "$verb" in
+        click) xdotool mousemove "$1" "$2" click 1 ;;
+        type) xdotool type --delay 20 "$*" ;;
+        key) xdotool key "$@" ;;
+        wait) sleep "$1" ;;
+        *) echo "unknown action: $verb" >&2; return 1 ;;
+    esac
+    sleep 0.4
+}
+
+# --inner BUILD OUT.png STATE.json [ACTION...]
 capture() {
-    local build=$1 out=$2 lang=$3 subject=$4 body=$5
-    local pid rc=0
+    local build=$1 out=$2 state=$3
+    shift 3
+    local pid rc=0 store
     store=$(mktemp -d)
-    trap 'rm -rf "${store:-}"' EXIT
-    mkdir -p "$store/Velmora"
-    # The settings store of a user who has started writing a message. "lang"
-    # is what start-up reads to choose the translation file.
-    cat > "$store/Velmora/Parvane.conf" <<EOF
-[General]
-lang=$lang
-
-[preferences]
-language=$lang
-
-[window]
-x=0
-y=0
-windowVisibility=2
-
-[sendingForm]
-currentSenderName=Velmora Studio
-currentSubject=$subject
-currentRecipient=anna.berg@example.com;marc.dupont@example.org;
-currentEmailContent="$body"
-EOF
-    cd "$build"    # the compiled translations are looked for in the working directory
+    trap 'rm -rf "${store:-}"' RETURN
     export XDG_CONFIG_HOME="$store"
+    "$build/tools/parvane_seed_settings" "$state" > /dev/null
+    cd "$build"    # the compiled translations are looked for in the working directory
     if [ "$(id -u)" -eq 0 ]; then export QTWEBENGINE_DISABLE_SANDBOX=1; fi
     ./ParvaneApp > "$store/app.log" 2>&1 &
     pid=$!
@@ -50,8 +49,17 @@ EOF
         return 1
     fi
     sleep 4    # start-up page, its fade-in and the first paint
+    local action
+    for action in "$@"; do
+        # shellcheck disable=SC2086
+        act $action
+    done
+    sleep 1
     import -window root -crop "${WIDTH}x${HEIGHT}+0+0" +repage "$out"
-    # The close button sits at the right end of the title bar.
+    # Dialogs are closed with Escape where they allow it; the close button
+    # sits at the right end of the title bar.
+    xdotool key Escape
+    sleep 0.5
     xdotool mousemove $((WIDTH - 20)) 20 click 1
     for _ in $(seq 1 50); do
         kill -0 "$pid" 2>/dev/null || break
@@ -77,23 +85,52 @@ if [ "${1:-}" = "--inner" ]; then
     exit
 fi
 
-cd "$(dirname "$0")/.."
-SELF="$(pwd)/scripts/screenshots.sh"
+# ---- Outside: the scenes ----
+
 BUILD=$(cd "${1:-build}" && pwd)
 mkdir -p "${2:-docs/screenshots}"
 OUT=$(cd "${2:-docs/screenshots}" && pwd)
+shift $(( $# < 2 ? $# : 2 ))
+SCENES=("$@")
 
-if [ ! -x "$BUILD/ParvaneApp" ]; then
-    echo "No ParvaneApp in $BUILD: build first (scripts/build.sh)." >&2
+if [ ! -x "$BUILD/ParvaneApp" ] || [ ! -x "$BUILD/tools/parvane_seed_settings" ]; then
+    echo "No ParvaneApp or seeding tool in $BUILD: build first (scripts/build.sh)." >&2
     exit 1
 fi
 
-shoot() {
-    xvfb-run -a -s "-screen 0 ${WIDTH}x${HEIGHT}x24" "$SELF" --inner "$BUILD" "$@"
+WORK=$(mktemp -d)
+trap 'exec 7>&- 2>/dev/null || true; rm -rf "$WORK"' EXIT
+
+# The loopback SMTP servers the run scene sends to; they stop when our end of
+# their standard input closes.
+mkdir -p "$WORK/servers"
+mkfifo "$WORK/servers.in"
+/usr/bin/python3 "$ROOT/tests/servers/mail_servers.py" "$WORK/servers" < "$WORK/servers.in" > "$WORK/servers.json" &
+exec 7> "$WORK/servers.in"
+for _ in $(seq 1 100); do [ -s "$WORK/servers.json" ] && break; sleep 0.2; done
+SMTP_PORT=$(/usr/bin/python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))["ports"]["plain"])' "$WORK/servers.json")
+
+wanted() {
+    [ ${#SCENES[@]} -eq 0 ] && return 0
+    local scene
+    for scene in "${SCENES[@]}"; do [ "$scene" = "$1" ] && return 0; done
+    return 1
 }
 
-# "\n" in a quoted value is a line break for the settings store.
-shoot "$OUT/main-en.png" en_EN "Our spring collection is here" \
-    'Hello {{firstname}},\n\nOur spring collection is here. As a subscriber, you get early access until Friday.\n\nSee you soon,\nThe Velmora team'
-shoot "$OUT/main-fr.png" fr_FR "Notre collection de printemps est arrivée" \
-    'Bonjour {{firstname}},\n\nNotre collection de printemps est arrivée. Abonné(e), vous en profitez en avant-première jusqu’à vendredi.\n\nÀ bientôt,\nL’équipe Velmora'
+shoot() {
+    local name=$1
+    shift
+    wanted "$name" || return 0
+    xvfb-run -a -s "-screen 0 ${WIDTH}x${HEIGHT}x24" "$ROOT/scripts/screenshots.sh" --inner "$BUILD" "$OUT/$name.png" "$@"
+}
+
+# A user's stored state; $1 is the language, then JSON members of extra groups.
+state() {
+    local file=$WORK/state-$RANDOM.json lang=$1
+    shift
+    /usr/bin/python3 "$ROOT/scripts/screenshot_state.py" "$lang" "$SMTP_PORT" "$@" > "$file"
+    echo "$file"
+}
+
+shoot main-en "$(state en_EN compose-en)"
+shoot main-fr "$(state fr_FR compose-fr)"

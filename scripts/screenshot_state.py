@@ -1,0 +1,72 @@
+#!/usr/bin/python3
+"""Prints the stored state of the screenshot scenes as JSON for
+parvane_seed_settings: a user with two accounts (the first sends to the
+loopback SMTP server of the run scene), three contact lists and a message
+being written.
+
+Usage: screenshot_state.py LANG SMTP_PORT [PRESET...]
+Presets: compose-en, compose-fr (the message text in that language).
+"""
+import json
+import sys
+
+lang, port = sys.argv[1], sys.argv[2]
+presets = sys.argv[3:]
+
+FIRST = ["Anna", "Marc", "Lena", "Tomas", "Ines", "Yuki", "Omar", "Sofia", "Karl", "Amara",
+         "Pavel", "Noor"]
+LAST = ["Berg", "Dupont", "Keller", "Novak", "Garcia", "Tanaka", "Haddad", "Rossi", "Jensen",
+        "Diallo", "Ivanov", "Khan"]
+
+
+def contact(i, list_name, domain):
+    first, last = FIRST[i % len(FIRST)], LAST[(i * 5) % len(LAST)]
+    return {"lastname": last, "firstname": first, "fullname": f"{last} {first}",
+            "telephone": f"+33 6 12 34 {i:02d} {(i * 7) % 100:02d}",
+            "email": f"{first}.{last}@{domain}".lower(), "company": "Velmora Studio",
+            "occupation": "Buyer", "website": f"www.{domain}", "list": list_name}
+
+
+contacts = [contact(i, "Subscribers", "example.com") for i in range(12)]
+contacts += [contact(i, "Press", "example.org") for i in range(3, 8)]
+contacts += [contact(i, "Partners", "example.net") for i in range(5, 9)]
+
+state = {
+    "": {"lang": lang},
+    "preferences": {"language": lang, "mailsPs": 5},
+    "window": {"x": 0, "y": 0, "windowVisibility": 2},
+    "userData": {
+        "comptes": [
+            {"senderName": "Velmora Studio", "serverName": "Velmora mail",
+             "serverHost": "127.0.0.1", "serverPort": port, "connection": "None",
+             "address": "tester@localhost", "password": "s3cret-pass"},
+            {"senderName": "Velmora News", "serverName": "Gmail",
+             "serverHost": "smtp.gmail.com", "serverPort": "587", "connection": "TLS",
+             "address": "news.velmora@gmail.com", "password": "app-password"},
+        ],
+        "activeCompte": "tester@localhost",
+        "contactsLists": ["Subscribers", "Press", "Partners"],
+        "contacts": contacts,
+    },
+    "contacts": {"sActiveList": "Subscribers"},
+    "emailContent": {"currentSelectedLists": []},
+    "sendingForm": {"currentSenderName": "Velmora Studio"},
+}
+
+if "compose-en" in presets:
+    state["sendingForm"].update({
+        "currentSubject": "Our spring collection is here",
+        "currentRecipient": "anna.berg@example.com;marc.dupont@example.org;",
+        "currentEmailContent": "Hello {{firstname}},\n\nOur spring collection is here. As a "
+        "subscriber, you get early access until Friday.\n\nSee you soon,\nThe Velmora team"})
+if "compose-fr" in presets:
+    state["sendingForm"].update({
+        "currentSubject": "Notre collection de printemps est arrivée",
+        "currentRecipient": "anna.berg@example.com;marc.dupont@example.org;",
+        "currentEmailContent": "Bonjour {{firstname}},\n\nNotre collection de printemps est "
+        "arrivée. Abonné(e), vous en profitez en avant-première jusqu’à vendredi.\n\n"
+        "À bientôt,\nL’équipe Velmora"})
+if "list-selected" in presets:
+    state["emailContent"]["currentSelectedLists"] = ["Subscribers"]
+
+json.dump(state, sys.stdout, ensure_ascii=False, indent=1)
