@@ -7,6 +7,7 @@
 #include <QDnsLookup>
 #include <QEventLoop>
 #include <QHostAddress>
+#include <QSaveFile>
 #include <QTimer>
 
 using namespace Qt::Literals::StringLiterals;
@@ -117,4 +118,17 @@ void QmlCppBridge::textToFile(const QUrl &url, const QString &text)
 QString QmlCppBridge::textFromFile(const QUrl &url)
 {
     return TextFile::readJoined(url.toLocalFile());
+}
+
+bool QmlCppBridge::writeTextFile(const QUrl &url, const QString &text)
+{
+    // Written beside the file and moved over it at the end, so a failed write
+    // never leaves half of the new cards in place of the old ones.
+    QSaveFile file(url.toLocalFile());
+    file.setDirectWriteFallback(true);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return false;
+    file.write(text.toUtf8());
+    file.write("\n");
+    return file.commit();
 }

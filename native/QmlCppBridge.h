@@ -25,4 +25,8 @@ public:
     Q_INVOKABLE bool isOnline();
     Q_INVOKABLE void textToFile(const QUrl &url, const QString &text);
     Q_INVOKABLE QString textFromFile(const QUrl &url);
+    // Makes the text (UTF-8, one line end after it, as textToFile writes) the
+    // file's whole content, replacing what an existing file held. False when
+    // the file could not be written; the old content is then left as it was.
+    Q_INVOKABLE bool writeTextFile(const QUrl &url, const QString &text);
 };

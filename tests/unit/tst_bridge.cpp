@@ -49,6 +49,30 @@ private slots:
         QVERIFY(!QFile::exists(url.toLocalFile()));
     }
 
+    void writeTextFileReplacesTheWholeFile()
+    {
+        QmlCppBridge bridge;
+        const QUrl url = fileUrl(u"export.vcf"_s);
+        writeRaw(url.toLocalFile(), "old card, longer than the new content\nsecond old line\n");
+        QVERIFY(bridge.writeTextFile(url, u"BEGIN:VCARD\nFN:Zoé\nEND:VCARD"_s));
+        QFile file(url.toLocalFile());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        // The same bytes textToFile writes into a new file.
+        QCOMPARE(file.readAll(), "BEGIN:VCARD\nFN:Zo\xc3\xa9\nEND:VCARD\n");
+        file.close();
+
+        QVERIFY(bridge.writeTextFile(url, u"x"_s));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), "x\n");
+    }
+
+    void writeTextFileInMissingFolderFails()
+    {
+        const QUrl url = fileUrl(u"no/such/folder/x.vcf"_s);
+        QVERIFY(!QmlCppBridge().writeTextFile(url, u"x"_s));
+        QVERIFY(!QFile::exists(url.toLocalFile()));
+    }
+
     void textFromFile_data()
     {
         QTest::addColumn<QByteArray>("bytes");
