@@ -1,5 +1,6 @@
 #include "QmlCppBridge.h"
 
+#include "HtmlReferences.h"
 #include "MailDelivery.h"
 #include "MyProcess.h"
 #include "TextFile.h"
@@ -131,4 +132,9 @@ bool QmlCppBridge::writeTextFile(const QUrl &url, const QString &text)
     file.write(text.toUtf8());
     file.write("\n");
     return file.commit();
+}
+
+QStringList QmlCppBridge::localReferences(const QString &path)
+{
+    return HtmlReferences::localInFile(path);
 }

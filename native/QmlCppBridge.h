@@ -29,4 +29,8 @@ public:
     // file's whole content, replacing what an existing file held. False when
     // the file could not be written; the old content is then left as it was.
     Q_INVOKABLE bool writeTextFile(const QUrl &url, const QString &text);
+    // The references of the HTML file at the local path that a message must
+    // embed (neither web nor mail links), in document order, repeats kept.
+    // An unreadable file gives an empty list.
+    Q_INVOKABLE QStringList localReferences(const QString &path);
 };

@@ -1,4 +1,5 @@
 #include "HtmlReferences.h"
+#include "QmlCppBridge.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -42,6 +43,29 @@ private slots:
     {
         QCOMPARE(HtmlReferences::localInFile(u"/nonexistent/x.html"_s), QStringList());
         QCOMPARE(HtmlReferences::all(QByteArray()), QStringList());
+    }
+
+    void bridgeLocalReferences()
+    {
+        // What the interface asks for a chosen HTML file: the file's own local
+        // references, read from disk, and nothing for a missing file.
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString path = dir.filePath(u"offre d'été.html"_s);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<html><head><link href=\"css/site.css\" rel=\"stylesheet\"></head><body>"
+                   "<a href=\"https://velmora.test/\"><img src=\"images/logo.png\"></a>"
+                   "<img src=\"http://cdn.test/x.png\"><a href=\"mailto:a@b.test\">m</a>"
+                   "<img src=\"images/logo.png\"><object data=\"plan.svg\"></object>"
+                   "</body></html>");
+        file.close();
+        QmlCppBridge bridge;
+        QCOMPARE(bridge.localReferences(path),
+                 (QStringList{u"css/site.css"_s, u"images/logo.png"_s, u"images/logo.png"_s,
+                              u"plan.svg"_s}));
+        QCOMPARE(bridge.localReferences(dir.filePath(u"missing.html"_s)), QStringList());
+        QCOMPARE(bridge.localReferences(QString()), QStringList());
     }
 };
 
