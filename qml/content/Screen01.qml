@@ -75,11 +75,11 @@ Rectangle {
     // ---- Reactions that keep the state consistent ----
     onUserComptesChanged: {
         userDataStore.comptes = userComptes
-        checkActiveAccount()
+        checkActiveCompte()
     }
     onUserActiveCompteChanged: {
         userDataStore.activeCompte = userActiveCompte
-        checkActiveAccount()
+        checkActiveCompte()
         if (userActiveCompte !== "") {
             const account = accountByAddress(userActiveCompte)
             if (account)
@@ -115,7 +115,13 @@ Rectangle {
     onDetailEmailContentChanged: sendingFormStore.currentEmailContent = detailEmailContent
     onSendingListsChanged: sendingFormStore.sendingLists = sendingLists
     onEmailAttachmentsChanged: sendingFormStore.attachments = emailAttachments
-    onDetailEmailContentUrlChanged: sendingFormStore.htmlUrl = detailEmailContentUrl
+    // The message's own local references come from the file itself, whichever
+    // panel is shown and however the file was chosen (picker or work file).
+    onDetailEmailContentUrlChanged: {
+        sendingFormStore.htmlUrl = detailEmailContentUrl
+        detailEmailContentLocalUrls = detailEmailContentUrl !== ""
+                ? bridge.localReferences(detailEmailContentUrl) : []
+    }
     onSearchQueriesChanged: searchStore.currentSearchQueries = searchQueries
     onSearchContactsChanged: searchStore.currentSearchContacts = searchContacts
     onLastSearchContactsChanged: searchStore.currentLastSearchContacts = lastSearchContacts
@@ -138,7 +144,7 @@ Rectangle {
     // ---- State helpers ----
 
     // Keeps the active account one of the stored accounts, or empty without any.
-    function checkActiveAccount() {
+    function checkActiveCompte() {
         if (userActiveCompte === "" || !accountByAddress(userActiveCompte))
             userActiveCompte = userComptes.length > 0 ? userComptes[0].address : ""
     }

@@ -1,27 +1,134 @@
 import QtQuick
+import QtQuick.Controls.Basic
 import QtQuick.Layouts
+import Parvane
 import content
+import "../../resources/js/app.js" as AppJs
 
-// The message preview, the detail area's first view. For now its title only;
-// the preview comes with the compose work. The web view that will show an
-// HTML body must be loaded on demand (a Loader with a source file), so that
-// the main screen still loads where no web engine runs, as in the QML tests.
+// The message preview, the detail area's first view: the text (as rich text
+// when it looks like markup), or the chosen HTML file in a web view, and the
+// attachments, each removable.
 MyDetailLayout {
     id: detail
 
+    readonly property bool htmlChosen: root.detailEmailContentUrl !== ""
+    // The web view needs a windowing system with a web engine; on the
+    // offscreen platform (tests, headless runs) the file is named instead.
+    readonly property bool webViewAvailable: Qt.platform.pluginName !== "offscreen"
+
+    function removeAttachment(index) {
+        const attachments = root.emailAttachments.slice()
+        attachments.splice(index, 1)
+        root.emailAttachments = attachments
+    }
+
     objectName: "EmailContentDetail"
+    spacing: 10
 
     MyLabel {
         Layout.fillWidth: true
-        Layout.margins: 10
+        Layout.leftMargin: 10
+        Layout.rightMargin: 10
+        Layout.topMargin: 10
         text: "<h2>" + myTrStrings.preview + "</h2>"
         color: "white"
         textFormat: Text.StyledText
     }
-    MyNoItem {
+
+    ScrollView {
+        objectName: "textPreview"
+        visible: !detail.htmlChosen
         Layout.fillWidth: true
-    }
-    Item {
         Layout.fillHeight: true
+        Layout.leftMargin: 10
+        Layout.rightMargin: 10
+        clip: true
+        contentWidth: availableWidth
+
+        Text {
+            objectName: "previewText"
+            width: parent.width
+            text: root.detailEmailContent
+            // Rich text when the message looks like markup, plain otherwise.
+            textFormat: Text.AutoText
+            wrapMode: Text.Wrap
+            color: Constants.primaryLigthColor4
+            font.pointSize: 10
+        }
+    }
+
+    Loader {
+        id: webViewLoader
+
+        objectName: "webViewLoader"
+        visible: detail.htmlChosen && status === Loader.Ready
+        Layout.fillWidth: true
+        Layout.fillHeight: true
+        active: detail.htmlChosen && detail.webViewAvailable
+        source: "../compose/HtmlWebView.qml"
+        onLoaded: item.path = Qt.binding(() => root.detailEmailContentUrl)
+    }
+
+    // Where no web view can run: the file's name in place of its rendering.
+    ColumnLayout {
+        objectName: "htmlFallback"
+        visible: detail.htmlChosen && webViewLoader.status !== Loader.Ready
+        Layout.fillWidth: true
+        Layout.fillHeight: true
+        spacing: 10
+
+        Item {
+            Layout.fillHeight: true
+        }
+        Image {
+            Layout.alignment: Qt.AlignHCenter
+            Layout.preferredWidth: 96
+            Layout.preferredHeight: 96
+            source: "../../resources/images/icons/html-file.png"
+            fillMode: Image.PreserveAspectFit
+            mipmap: true
+            opacity: 0.8
+        }
+        MyLabel {
+            Layout.fillWidth: true
+            Layout.leftMargin: 10
+            Layout.rightMargin: 10
+            horizontalAlignment: Text.AlignHCenter
+            font.bold: false
+            text: AppJs.fileBaseName(root.detailEmailContentUrl)
+        }
+        Item {
+            Layout.fillHeight: true
+        }
+    }
+
+    ColumnLayout {
+        objectName: "attachmentsStrip"
+        visible: root.emailAttachments.length > 0
+        Layout.fillWidth: true
+        Layout.leftMargin: 10
+        Layout.rightMargin: 10
+        Layout.bottomMargin: 10
+        spacing: 5
+
+        MyLabel {
+            text: myTrStrings.attachments
+        }
+        Flow {
+            Layout.fillWidth: true
+            spacing: 5
+
+            Repeater {
+                model: root.emailAttachments
+                delegate: MyTag {
+                    required property string modelData
+                    required property int index
+                    objectName: "attachmentTag_" + index
+                    text: AppJs.fileBaseName(modelData)
+                    removable: true
+                    onRemoved: detail.removeAttachment(index)
+                }
+            }
+        }
     }
 }

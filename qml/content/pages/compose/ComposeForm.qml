@@ -1,0 +1,189 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+import Parvane
+import content
+
+// The message form of the compose page. Every field is bound both ways to
+// the main screen's state, so the message survives page changes and restarts.
+ColumnLayout {
+    id: form
+
+    // The compose page, which owns the actions.
+    required property var composePage
+    readonly property bool htmlChosen: root.detailEmailContentUrl !== ""
+
+    // Puts a placeholder at the text area's cursor and gives it the focus.
+    function insertPlaceholder(text) {
+        contentArea.insert(contentArea.cursorPosition, text)
+        contentArea.forceActiveFocus()
+    }
+
+    spacing: 8
+
+    RowLayout {
+        Layout.fillWidth: true
+        spacing: 15
+
+        ColumnLayout {
+            Layout.fillWidth: true
+            Layout.preferredWidth: 1
+            spacing: 5
+
+            MyLabel {
+                text: myTrStrings.sender_name
+            }
+            MyTextField {
+                objectName: "senderNameField"
+                Layout.fillWidth: true
+                placeholderText: myTrStrings.displayed_sender_name
+                text: root.senderName
+                onTextChanged: root.senderName = text
+            }
+        }
+        ColumnLayout {
+            Layout.fillWidth: true
+            Layout.preferredWidth: 1
+            spacing: 5
+
+            MyLabel {
+                text: myTrStrings.subject
+            }
+            MyTextField {
+                objectName: "subjectField"
+                Layout.fillWidth: true
+                placeholderText: myTrStrings.subject
+                text: root.subject
+                onTextChanged: root.subject = text
+            }
+        }
+    }
+
+    MyLabel {
+        Layout.topMargin: 5
+        text: myTrStrings.recipient_addresses
+    }
+    RowLayout {
+        Layout.fillWidth: true
+        spacing: 10
+
+        MyTextField {
+            objectName: "recipientField"
+            Layout.fillWidth: true
+            placeholderText: myTrStrings.recipient_placeholder
+            text: root.recipient
+            onTextChanged: root.recipient = text
+        }
+        MyButton {
+            objectName: "addListsButton"
+            smBtn: false
+            text: form.composePage.listsButtonText(root.selectedLists.length)
+            icon.source: "../../resources/images/icons/list.png"
+            onClicked: form.composePage.listSelectionDialog.open()
+        }
+    }
+
+    RowLayout {
+        Layout.fillWidth: true
+        Layout.topMargin: 5
+        spacing: 5
+
+        MyLabel {
+            Layout.fillWidth: true
+            text: myTrStrings.email_content
+        }
+        MyLinkButton {
+            objectName: "loadHtmlButton"
+            visible: !form.htmlChosen
+            text: myTrStrings.load_html
+            icon.source: "../../resources/images/icons/html-file.png"
+            onClicked: form.composePage.openHtmlPicker()
+        }
+        MyLinkButton {
+            objectName: "removeHtmlButton"
+            visible: form.htmlChosen
+            text: myTrStrings.remove_html
+            icon.source: "../../resources/images/icons/delete.png"
+            icon.color: Constants.errorColor
+            onClicked: form.composePage.removeHtml()
+        }
+        MyLinkButton {
+            objectName: "attachmentsButton"
+            text: myTrStrings.attachments
+            icon.source: "../../resources/images/icons/attachment.png"
+            onClicked: form.composePage.openAttachmentsPicker()
+        }
+    }
+
+    MyTextArea {
+        id: contentArea
+
+        objectName: "contentArea"
+        visible: !form.htmlChosen
+        Layout.fillWidth: true
+        Layout.preferredHeight: 325
+        placeholderText: myTrStrings.your_email_content
+        text: root.detailEmailContent
+        onTextChanged: root.detailEmailContent = text
+    }
+
+    // Stands in for the text while the message is an HTML file.
+    Rectangle {
+        objectName: "htmlBox"
+        visible: form.htmlChosen
+        Layout.fillWidth: true
+        Layout.preferredHeight: 325
+        color: Constants.primaryDarkColor
+        border.color: Constants.primaryLigthColor
+        radius: Constants.radius
+
+        Image {
+            anchors.centerIn: parent
+            width: 128
+            height: 128
+            source: "../../resources/images/icons/html-file.png"
+            fillMode: Image.PreserveAspectFit
+            mipmap: true
+            opacity: 0.8
+        }
+    }
+
+    Flow {
+        Layout.fillWidth: true
+        spacing: 5
+
+        Repeater {
+            model: Constants.contactData
+            delegate: MyLinkButton {
+                required property string modelData
+                objectName: "placeholder_" + modelData
+                text: Constants.contactDataTag[0] + modelData + Constants.contactDataTag[1]
+                enabled: !form.htmlChosen
+                onClicked: form.insertPlaceholder(text)
+            }
+        }
+    }
+
+    RowLayout {
+        Layout.alignment: Qt.AlignRight
+        Layout.topMargin: 5
+        spacing: 10
+
+        MyButton {
+            objectName: "clearButton"
+            smBtn: false
+            text: myTrStrings.clear
+            onClicked: form.composePage.clearForm()
+        }
+        MyButton {
+            objectName: "sendButton"
+            smBtn: false
+            implicitWidth: 100
+            implicitHeight: 40
+            secondaryStyle: true
+            text: myTrStrings.send
+            icon.source: "../../resources/images/icons/send.png"
+            onClicked: form.composePage.sendEmails()
+        }
+    }
+}

@@ -1,0 +1,79 @@
+.pragma library
+
+// Pure helpers of the sending run: building the recipient list and the
+// records it sends to, and storing a sending list's progress.
+
+// The whole text must be one address: a local part of the usual characters,
+// one "@", then labels of letters, digits and hyphens separated by single dots.
+var addressPattern = /^[A-Za-z0-9.!#$%&'*+\/=?^_`{|}~-]+@[A-Za-z0-9-]+(\.[A-Za-z0-9-]+)*$/
+
+function isValidAddress(text) {
+    return typeof text === "string" && addressPattern.test(text)
+}
+
+// A recipient typed as an address: only its email is known.
+function typedRecipient(address) {
+    return {
+        "lastname": "", "firstname": "", "fullname": "", "telephone": "",
+        "email": address, "company": "", "occupation": "", "website": "", "list": ""
+    }
+}
+
+// The contacts of the selected lists: list by list in selection order, each
+// list's contacts in stored order. One pass over the contacts, however many
+// lists are selected; a list selected twice contributes twice.
+function listRecipients(selectedLists, contacts) {
+    var byList = {}
+    var i
+    for (i = 0; i < selectedLists.length; ++i)
+        byList[selectedLists[i]] = []
+    for (i = 0; i < contacts.length; ++i) {
+        var contact = contacts[i]
+        if (contact && Object.prototype.hasOwnProperty.call(byList, contact.list))
+            byList[contact.list].push(contact)
+    }
+    var result = []
+    for (i = 0; i < selectedLists.length; ++i) {
+        var members = byList[selectedLists[i]]
+        for (var j = 0; j < members.length; ++j)
+            result.push(members[j])
+    }
+    return result
+}
+
+// The run's recipients: the list recipients, then one record per address
+// found in the recipient text, repeats kept.
+function runRecipients(listMembers, typedAddresses) {
+    var result = listMembers.slice()
+    for (var i = 0; i < typedAddresses.length; ++i)
+        result.push(typedRecipient(typedAddresses[i]))
+    return result
+}
+
+// A copy of the record with some fields replaced; records in the stored
+// arrays are never changed in place.
+function withFields(record, fields) {
+    var copy = {}
+    var key
+    for (key in record)
+        copy[key] = record[key]
+    for (key in fields)
+        copy[key] = fields[key]
+    return copy
+}
+
+// The sending lists with every list of that name removed and the record put first.
+function atFront(lists, record) {
+    var result = [record]
+    for (var i = 0; i < lists.length; ++i) {
+        if (lists[i].name !== record.name)
+            result.push(lists[i])
+    }
+    return result
+}
+
+// Interval of the pacing timer at `mailsPs` messages per second, in whole
+// milliseconds rounded up.
+function interval(mailsPs) {
+    return Math.ceil(1000 / mailsPs)
+}
