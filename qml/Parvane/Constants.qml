@@ -83,4 +83,32 @@ QtObject {
     // Paging of the address search: start indexes 1, 11, ... 91, then 1 again.
     readonly property int searchResultPerPage: 10
     readonly property int searchLastStartIndex: 91
+
+    // SMTP server presets of the account forms, in menu order; the last one is
+    // the free choice. Names "Other" and connection labels "Auto" and "None"
+    // are English here and translated by the views that show them.
+    readonly property var mailsServers: [
+        { "name": "Gmail", "host": "smtp.gmail.com", "port": "587", "connection": "TLS" },
+        { "name": "Yahoo Mail", "host": "smtp.mail.yahoo.com", "port": "587", "connection": "TLS" },
+        { "name": "Hotmail", "host": "smtp-mail.outlook.com", "port": "465", "connection": "SSL" },
+        { "name": "Titan", "host": "smtp.titan.email", "port": "465", "connection": "SSL" },
+        { "name": "Zoho Mail", "host": "smtp.zoho.com", "port": "465", "connection": "SSL" },
+        { "name": "Hostinger", "host": "smtp.hostinger.com", "port": "465", "connection": "SSL" },
+        { "name": "Mail.com", "host": "smtp.mail.com", "port": "587", "connection": "TLS" },
+        { "name": "GMX", "host": "mail.gmx.net", "port": "465", "connection": "SSL" },
+        { "name": "Other", "host": "", "port": "", "connection": "Auto" }
+    ]
+
+    // Connection choices: the label is shown, the value is stored.
+    readonly property var smtpConnections: [
+        { "label": "Auto", "value": "Auto" },
+        { "label": "SSL", "value": "SSL" },
+        { "label": "TLS", "value": "TLS" },
+        { "label": "None", "value": "None" }
+    ]
+
+    // Recipient of the message that proves a new or edited account works. A
+    // submission server relays it to a real domain, so it goes to our own
+    // domain, whose mail server accepts and discards it: it reaches nobody.
+    readonly property string smtpAccountTestAddress: "smtp-test@velmora.app"
 }

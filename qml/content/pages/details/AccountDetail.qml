@@ -1,24 +1,140 @@
 import QtQuick
 import QtQuick.Layouts
+import Parvane
 import content
+import "../../resources/js/app.js" as AppJs
 
-// Shows one SMTP account (detailAccount). For now its title only; the account view comes with the accounts work.
+// The account panel: shows the account at detailAccount, edits it (a change
+// is kept only once a test message went through it) and deletes it.
 MyDetailLayout {
     id: detail
 
+    // The record as stored when the panel was built or last saved.
+    property var account
+    readonly property alias form: form
+    readonly property alias deleteDialog: deleteDialog
+
+    // Fills the form from the stored record, selecting the preset whose host,
+    // port and connection it has (locked), or "Other" (editable).
+    function setServerCombobox() {
+        account = root.userComptes[root.detailAccount]
+        if (!account)
+            return
+        form.senderName = account.senderName
+        form.serverName = account.serverName
+        form.host = account.serverHost
+        form.port = account.serverPort
+        form.address = account.address
+        form.password = account.password
+        form.presetIndex = form.matchingPreset(account.serverHost, account.serverPort,
+                                               account.connection)
+        form.serverLocked = form.presetIndex !== form.otherPresetIndex
+        form.selectConnection(account.connection)
+    }
+
+    // Saves the form over the stored record once a test message went through.
+    function updateAccount() {
+        if (root.loading || !account)
+            return
+        // The address is the account's identity: always the stored one.
+        form.address = account.address
+        const refusal = form.missingFieldText()
+        if (refusal !== "") {
+            toast.show(refusal, 5000)
+            return
+        }
+        AppJs.startLoading()
+        const result = form.testSend()
+        if (!result || result.error !== false) {
+            toast.show(result ? result.text : "", 5000)
+        } else {
+            const accounts = root.userComptes.slice()
+            accounts[root.detailAccount] = form.record()
+            root.userComptes = accounts
+            account = accounts[root.detailAccount]
+            successToast.show(myTrStrings.account_has_been_updated, 5000)
+        }
+        AppJs.stopLoading()
+    }
+
+    function deleteAccount() {
+        const accounts = root.userComptes.slice()
+        accounts.splice(root.detailAccount, 1)
+        root.userComptes = accounts
+        root.loadEmptyDetail()
+    }
+
     objectName: "AccountDetail"
+    spacing: 15
+
+    Component.onCompleted: setServerCombobox()
+
+    AccountHeaderCard {
+        Layout.fillWidth: true
+        Layout.margins: 10
+        Layout.bottomMargin: 0
+        visible: detail.account !== undefined
+        account: detail.account
+        isActive: detail.account !== undefined && detail.account.address === root.userActiveCompte
+        onDeleteClicked: deleteDialog.open()
+    }
 
     MyLabel {
         Layout.fillWidth: true
-        Layout.margins: 10
-        text: "<h2>" + myTrStrings.accounts + "</h2>"
-        color: "white"
+        Layout.leftMargin: 10
+        Layout.rightMargin: 10
+        visible: detail.account !== undefined
+        text: "<h2>" + myTrStrings.edit_account + "</h2>"
         textFormat: Text.StyledText
+        color: "#FFFFFF"
     }
+
+    AccountForm {
+        id: form
+
+        Layout.fillWidth: true
+        Layout.leftMargin: 10
+        Layout.rightMargin: 15
+        visible: detail.account !== undefined
+        addressReadOnly: true
+    }
+
+    RowLayout {
+        Layout.alignment: Qt.AlignRight
+        Layout.rightMargin: 15
+        visible: detail.account !== undefined
+        spacing: 10
+
+        MyButton {
+            objectName: "cancelEditButton"
+            text: myTrStrings.cancel
+            onClicked: detail.setServerCombobox()
+        }
+        MyButton {
+            objectName: "confirmEditButton"
+            text: myTrStrings.confirm
+            secondaryStyle: true
+            onClicked: detail.updateAccount()
+        }
+    }
+
     MyNoItem {
         Layout.fillWidth: true
+        visible: detail.account === undefined
     }
+
     Item {
         Layout.fillHeight: true
+    }
+
+    MyConfirmationDialog {
+        id: deleteDialog
+
+        objectName: "deleteAccountDialog"
+        dangerStyle: true
+        confirmBtnText: myTrStrings.deleteStr
+        message: detail.account ? qsTr("Are you sure you want to delete the account %1 ?")
+                                  .arg(detail.account.address) : ""
+        onConfirmedChanged: detail.deleteAccount()
     }
 }

@@ -1,0 +1,43 @@
+import QtQuick
+import QtQuick.Layouts
+import Parvane
+import content
+
+// One account in the accounts list: address and sender name, server name,
+// and the button that opens the account panel.
+RowLayout {
+    id: row
+
+    required property var account
+
+    signal manageClicked()
+
+    spacing: 10
+
+    ColumnLayout {
+        Layout.fillWidth: true
+        spacing: 2
+
+        MyLabel {
+            objectName: "accountTitle"
+            Layout.fillWidth: true
+            text: row.account.address + " - " + row.account.senderName
+            elide: Text.ElideRight
+            wrapMode: Text.NoWrap
+        }
+        MyLabel {
+            objectName: "accountServer"
+            Layout.fillWidth: true
+            text: row.account.serverName
+            font.bold: false
+            elide: Text.ElideRight
+            wrapMode: Text.NoWrap
+        }
+    }
+
+    MyOutlineButton {
+        objectName: "manageButton"
+        text: myTrStrings.manage
+        onClicked: row.manageClicked()
+    }
+}
