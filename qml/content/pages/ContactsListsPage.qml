@@ -1,13 +1,365 @@
 import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+import QtQml
+import Qt.labs.settings
+import Parvane
 import content
+import "../resources/js/app.js" as AppJs
+import "contacts/contacts.js" as Contacts
 
-// The contact lists page. For now it shows its title only; lists, contacts and vCard import come with the contacts work.
+// The contact lists and the contacts of the active one: lists are created,
+// chosen and deleted here, contacts added, imported from vCard files and
+// exported to them; "Manage" opens a contact in the detail area.
 MyPageLayout {
     id: page
 
+    // Name of the list shown; kept in the store so a restart shows it again.
+    property string activeList: ""
+    readonly property int activeListIndex: root.userContactsLists.indexOf(activeList)
+    // The active list's contacts in stored order, each with its `index` in
+    // userContacts.
+    property var activeListContacts: []
+    readonly property bool hasLists: root.userContactsLists.length > 0
+
+    readonly property var refusalTexts: ({
+        "nameRequired": myTrStrings.contact_name_is_required,
+        "emailRequired": myTrStrings.contact_email_is_required,
+        "invalidEmail": myTrStrings.invalid_email
+    })
+
+    readonly property alias newListDialog: newListDialog
+    readonly property alias addContactDialog: addContactDialog
+    readonly property alias deleteListDialog: deleteListDialog
+    readonly property alias importDialog: importDialog
+    readonly property alias exportDialog: exportDialog
+
     objectName: "ContactsListsPage"
     title: myTrStrings.contacts_list
+
+    onActiveListChanged: updateActiveListContacts()
+    onDataStateChanged: updateActiveListContacts()
+    Component.onCompleted: updateActiveListContacts()
+
+    // The first list becomes the active one, or none without lists.
+    function resetList() {
+        const lists = root.userContactsLists
+        const first = lists.length > 0 ? lists[0] : ""
+        if (activeList === first)
+            updateActiveListContacts()
+        else
+            activeList = first
+    }
+
+    // Recomputes the active list's contacts in one pass over userContacts.
+    // A list name that is gone, or no active list while lists exist (a contact
+    // added then would belong to no list), makes the first list active.
+    function updateActiveListContacts() {
+        const lists = root.userContactsLists
+        if (activeList === "" && lists.length === 0) {
+            activeListContacts = []
+            return
+        }
+        if (lists.indexOf(activeList) < 0) {
+            resetList()
+            return
+        }
+        activeListContacts = Contacts.listContacts(root.userContacts, activeList)
+    }
+
+    // New-list dialog: the refusal text, or "" once the list is made active.
+    function createList(name) {
+        if (name === "")
+            return myTrStrings.list_name_is_required
+        const lists = root.userContactsLists
+        if (lists.indexOf(name) >= 0)
+            return myTrStrings.list_already_exists
+        root.userContactsLists = [name].concat(lists)
+        activeList = name
+        return ""
+    }
+
+    // Deletes the active list and its contacts. A contact of another list open
+    // in the detail area keeps being shown: its position is moved along with
+    // the records removed before it.
+    function deleteActiveList() {
+        const name = activeList
+        const index = activeListIndex
+        if (name === "" || index < 0)
+            return
+        const contacts = root.userContacts
+        const detailShown = detailStackView.currentItem
+                && detailStackView.currentItem.objectName === "ContactDetail"
+        const shownContact = detailShown ? contacts[root.detailContact] : undefined
+        if (detailShown && (!shownContact || shownContact.list === name))
+            root.loadEmptyDetail()
+
+        const kept = []
+        let removedBefore = 0
+        for (let i = 0; i < contacts.length; ++i) {
+            if (contacts[i] && contacts[i].list === name) {
+                if (i < root.detailContact)
+                    ++removedBefore
+            } else {
+                kept.push(contacts[i])
+            }
+        }
+        if (detailShown && shownContact && shownContact.list !== name)
+            root.detailContact -= removedBefore
+        root.userContacts = kept
+
+        const lists = root.userContactsLists.slice()
+        lists.splice(index, 1)
+        root.userContactsLists = lists
+        resetList()
+    }
+
+    // Add dialog: the refusal text, or "" once the contact is stored at the
+    // front and shown in the detail area.
+    function addContact(fields) {
+        AppJs.startLoading()
+        const record = Contacts.makeRecord(fields, activeList)
+        let refusal = activeList === "" ? myTrStrings.no_active_list
+                                        : Contacts.fieldsRefusal(record, refusalTexts)
+        if (refusal === "" && Contacts.hasContact(root.userContacts, record.email, activeList))
+            refusal = myTrStrings.contact_already_exists_in_this_list
+        if (refusal !== "") {
+            AppJs.stopLoading()
+            return refusal
+        }
+        root.userContacts = [record].concat(root.userContacts)
+        root.detailContact = 0
+        AppJs.stopLoading()
+        root.loadDatail(contactDetailComponent)
+        return ""
+    }
+
+    // Reads a vCard file into the active list; the array is stored once.
+    function importContacts(url) {
+        if (activeList === "")
+            return
+        AppJs.startLoading()
+        const cards = root.parseVCard(bridge.textFromFile(url))
+        const outcome = Contacts.importCards(root.userContacts, cards, activeList)
+        if (outcome.imported > 0)
+            root.userContacts = outcome.contacts
+        AppJs.stopLoading()
+        const message = Contacts.importMessage(outcome, {
+            "existing": myTrStrings.contacts_exists_in_list,
+            "noneImported": myTrStrings.no_contacts_imported,
+            "someNotImported": myTrStrings.contacts_not_imported
+        })
+        if (message !== "")
+            toast.show(message, 5000)
+    }
+
+    // The active list's cards, in display order, joined by one line feed.
+    function activeListVCards() {
+        const cards = []
+        for (const contact of activeListContacts)
+            cards.push(root.getVCard(contact))
+        return cards.join("\n")
+    }
+
+    // Writes the active list's cards as the chosen file's whole content.
+    function exportList(url) {
+        AppJs.startLoading()
+        const written = bridge.writeTextFile(url, activeListVCards())
+        AppJs.stopLoading()
+        if (!written)
+            toast.show(qsTr("The file could not be written."), 5000)
+        return written
+    }
+
+    function openContact(index) {
+        root.detailContact = index
+        root.loadDatail(contactDetailComponent)
+    }
+
+    titleButtons: Component {
+        MyButton {
+            objectName: "newListButton"
+            text: myTrStrings.new_list
+            secondaryStyle: true
+            onClicked: newListDialog.open()
+        }
+    }
+
     content: Component {
-        MyNoItem {}
+        // As tall as the page area leaves below the title row (40 px with its
+        // 5 px margins, the line, and the content's 10 px margins), so that the
+        // contacts scroll inside their own view, which creates rows only for
+        // what is in sight. A fixed figure: following the layout's own
+        // positions here would make the layout run again and again.
+        Item {
+            readonly property real viewportHeight: typeof pagesFlickable !== "undefined"
+                                                   ? pagesFlickable.height : 600
+            implicitHeight: Math.max(300, viewportHeight - 71)
+
+            ColumnLayout {
+                anchors.fill: parent
+                spacing: 10
+
+                MyLabel {
+                    Layout.fillWidth: true
+                    text: myTrStrings.contacts_lists_description
+                    font.bold: false
+                }
+
+                RowLayout {
+                    Layout.fillWidth: true
+                    spacing: 10
+
+                    MyButton {
+                        id: activeListButton
+                        objectName: "activeListButton"
+                        Layout.maximumWidth: 250
+                        text: page.activeList !== "" ? page.activeList : myTrStrings.no_active_list
+                        enabled: page.hasLists
+                        onClicked: activeListMenu.open()
+
+                        MyMenu {
+                            id: activeListMenu
+                            objectName: "activeListMenu"
+
+                            Instantiator {
+                                model: root.userContactsLists
+                                delegate: MyMenuItem {
+                                    required property string modelData
+                                    text: modelData
+                                    checkable: true
+                                    checked: modelData === page.activeList
+                                    onTriggered: page.activeList = modelData
+                                }
+                                onObjectAdded: (index, object) => activeListMenu.insertItem(index, object)
+                                onObjectRemoved: (index, object) => activeListMenu.removeItem(object)
+                            }
+                        }
+                    }
+                    MyButton {
+                        objectName: "contactsMenuButton"
+                        text: myTrStrings.contacts
+                        enabled: page.hasLists
+                        onClicked: contactsMenu.open()
+
+                        MyMenu {
+                            id: contactsMenu
+                            objectName: "contactsMenu"
+
+                            MyMenuItem {
+                                objectName: "addContactItem"
+                                text: myTrStrings.add
+                                onTriggered: addContactDialog.open()
+                            }
+                            MyMenuItem {
+                                objectName: "importItem"
+                                text: myTrStrings.importStr
+                                onTriggered: importDialog.open()
+                            }
+                            MyMenuItem {
+                                objectName: "exportItem"
+                                text: myTrStrings.exportStr
+                                enabled: page.activeListContacts.length > 0
+                                onTriggered: {
+                                    exportDialog.selectedFile = page.activeList + "-contacts.vcf"
+                                    exportDialog.open()
+                                }
+                            }
+                        }
+                    }
+                    Item {
+                        Layout.fillWidth: true
+                    }
+                    MyButton {
+                        objectName: "deleteListButton"
+                        text: myTrStrings.deleteStr
+                        dangerStyle: true
+                        enabled: page.hasLists
+                        onClicked: deleteListDialog.open()
+                    }
+                }
+
+                ListView {
+                    id: contactsView
+
+                    objectName: "contactsListView"
+                    Layout.fillWidth: true
+                    Layout.fillHeight: true
+                    visible: count > 0
+                    clip: true
+                    boundsBehavior: Flickable.StopAtBounds
+                    // A count, not the array: an edit that keeps the length
+                    // leaves the rows and the scroll position in place.
+                    model: page.activeListContacts.length
+                    delegate: ContactRow {
+                        required property int index
+                        readonly property var contact: page.activeListContacts[index]
+
+                        width: ListView.view.width
+                        fullname: contact ? contact.fullname : ""
+                        email: contact ? contact.email : ""
+                        onManage: page.openContact(contact.index)
+                    }
+
+                    ScrollBar.vertical: ScrollBar {
+                        width: 7
+                        policy: contactsView.contentHeight > contactsView.height
+                                ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+                    }
+                }
+                MyNoItem {
+                    objectName: "noContacts"
+                    Layout.fillWidth: true
+                    visible: page.activeListContacts.length === 0
+                }
+                Item {
+                    Layout.fillHeight: true
+                    visible: page.activeListContacts.length === 0
+                }
+            }
+        }
+    }
+
+    Settings {
+        category: "contacts"
+        property alias sActiveList: page.activeList
+    }
+
+    NewListDialog {
+        id: newListDialog
+        objectName: "newListDialog"
+        page: page
+    }
+
+    AddContactDialog {
+        id: addContactDialog
+        objectName: "addContactDialog"
+        page: page
+    }
+
+    MyConfirmationDialog {
+        id: deleteListDialog
+        objectName: "deleteListDialog"
+        message: qsTr("Are you sure you want to delete the list %1 ?").arg(page.activeList)
+        confirmBtnText: myTrStrings.deleteStr
+        dangerStyle: true
+        onConfirmedChanged: page.deleteActiveList()
+    }
+
+    MyFileDialog {
+        id: importDialog
+        openMode: true
+        title: qsTr("Import Contacts to %1").arg(page.activeList)
+        nameFilters: [qsTr("vCard file (*.vcf *.vcard)")]
+        onAccepted: page.importContacts(selectedFile)
+    }
+
+    MyFileDialog {
+        id: exportDialog
+        saveMode: true
+        title: qsTr("Export %1").arg(page.activeList)
+        nameFilters: [qsTr("vCard file (*.vcf *.vcard)")]
+        defaultSuffix: "vcf"
+        onAccepted: page.exportList(selectedFile)
     }
 }

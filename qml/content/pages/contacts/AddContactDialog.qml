@@ -1,0 +1,65 @@
+import QtQuick
+import QtQuick.Layouts
+import content
+
+// Form for a new contact of the active list. `addContact(fields)` of the page
+// does the checks and the work and returns the refusal text, or "" once added.
+MyHeaderlessDialog {
+    id: dialog
+
+    // The contacts page.
+    required property var page
+    readonly property alias form: form
+
+    // A refusal stays in the dialog, which stays open with what was typed.
+    function submit() {
+        const refusal = page.addContact(form.values())
+        if (refusal !== "") {
+            showToast(refusal)
+            return
+        }
+        form.clear()
+        close()
+    }
+
+    width: 500
+    height: 510
+
+    ColumnLayout {
+        anchors.fill: parent
+        anchors.leftMargin: 20
+        anchors.rightMargin: 20
+        anchors.bottomMargin: 15
+        spacing: 10
+
+        MyLabel {
+            Layout.fillWidth: true
+            text: "<h2>" + myTrStrings.add_new_contact + "</h2>"
+            textFormat: Text.StyledText
+            color: "white"
+        }
+        ContactForm {
+            id: form
+            Layout.fillWidth: true
+        }
+        Item {
+            Layout.fillHeight: true
+        }
+        RowLayout {
+            Layout.alignment: Qt.AlignRight
+            spacing: 10
+
+            MyButton {
+                objectName: "closeButton"
+                text: myTrStrings.close
+                onClicked: dialog.close()
+            }
+            MyButton {
+                objectName: "confirmButton"
+                text: myTrStrings.confirm
+                secondaryStyle: true
+                onClicked: dialog.submit()
+            }
+        }
+    }
+}

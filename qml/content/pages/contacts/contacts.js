@@ -1,0 +1,139 @@
+.pragma library
+
+// Rules of contacts and contact lists shared by the contacts page and the
+// contact detail: the e-mail check, the full name, the records as stored and
+// the work on whole arrays. Pure functions: the callers assign the results.
+
+// The whole text must match; nothing is trimmed first.
+var emailPattern = /^[a-zA-Z0-9.!#$%&'*+/=?^_`{|}~-]+@[a-zA-Z0-9-]+(?:\.[a-zA-Z0-9-]+)*$/
+
+// The fields a stored contact record carries, in record order.
+var recordFields = ["lastname", "firstname", "fullname", "telephone", "email",
+                    "company", "occupation", "website", "list"]
+
+function isValidEmail(email) {
+    return emailPattern.test(email)
+}
+
+// Last name, one space, first name when both are given; else the one given.
+function fullName(lastname, firstname) {
+    if (lastname !== "" && firstname !== "")
+        return lastname + " " + firstname
+    return lastname !== "" ? lastname : firstname
+}
+
+function text(value) {
+    return value === undefined || value === null ? "" : String(value)
+}
+
+// A stored record from the form's seven fields and the list; the full name is
+// built here, and any other field is left out.
+function makeRecord(fields, list) {
+    var lastname = text(fields.lastname)
+    var firstname = text(fields.firstname)
+    return {
+        "lastname": lastname,
+        "firstname": firstname,
+        "fullname": fullName(lastname, firstname),
+        "telephone": text(fields.telephone),
+        "email": text(fields.email),
+        "company": text(fields.company),
+        "occupation": text(fields.occupation),
+        "website": text(fields.website),
+        "list": text(list)
+    }
+}
+
+// The first refusal of the name and e-mail checks, or "" when they pass.
+// `texts` holds the messages (the caller's translated strings).
+function fieldsRefusal(record, texts) {
+    if (record.fullname === "")
+        return texts.nameRequired
+    if (record.email === "")
+        return texts.emailRequired
+    if (!isValidEmail(record.email))
+        return texts.invalidEmail
+    return ""
+}
+
+function hasContact(contacts, email, list) {
+    for (var i = 0; i < contacts.length; ++i) {
+        var contact = contacts[i]
+        if (contact && contact.email === email && contact.list === list)
+            return true
+    }
+    return false
+}
+
+// The contacts of the list in stored order, each a copy carrying `index`, its
+// position in `contacts`. One pass; the pair (email, list) is unique, so the
+// first contact with the pair is the contact itself.
+function listContacts(contacts, list) {
+    var shown = []
+    for (var i = 0; i < contacts.length; ++i) {
+        var contact = contacts[i]
+        if (!contact || contact.list !== list)
+            continue
+        var copy = {}
+        for (var f = 0; f < recordFields.length; ++f)
+            copy[recordFields[f]] = text(contact[recordFields[f]])
+        copy.index = i
+        shown.push(copy)
+    }
+    return shown
+}
+
+// Adds the parsed cards to the list at the end of a copy of `contacts`.
+// Cards without a name or a valid e-mail are skipped; a card whose e-mail the
+// list already holds (from before or from an earlier card) counts as existing.
+// Returns the new array and the counts.
+function importCards(contacts, cards, list) {
+    var known = new Set()
+    for (var i = 0; i < contacts.length; ++i) {
+        if (contacts[i] && contacts[i].list === list)
+            known.add(contacts[i].email)
+    }
+    var result = contacts.slice()
+    var imported = 0
+    var existing = 0
+    for (var c = 0; c < cards.length; ++c) {
+        var card = cards[c]
+        if (!card || text(card.fullname) === "" || text(card.email) === ""
+                || !isValidEmail(card.email))
+            continue
+        if (known.has(card.email)) {
+            ++existing
+            continue
+        }
+        known.add(card.email)
+        var record = {}
+        for (var f = 0; f < recordFields.length; ++f)
+            record[recordFields[f]] = text(card[recordFields[f]])
+        record.list = list
+        result.push(record)
+        ++imported
+    }
+    return { "contacts": result, "imported": imported, "existing": existing,
+             "parsed": cards.length }
+}
+
+// The message an import ends with, or "" when every card was imported.
+function importMessage(outcome, texts) {
+    if (outcome.existing > 0)
+        return texts.existing
+    if (outcome.imported === 0)
+        return texts.noneImported
+    if (outcome.imported < outcome.parsed)
+        return texts.someNotImported
+    return ""
+}
+
+// The contacts that remain once the list is deleted, in their order.
+function withoutList(contacts, list) {
+    var kept = []
+    for (var i = 0; i < contacts.length; ++i) {
+        if (!contacts[i] || contacts[i].list !== list)
+            kept.push(contacts[i])
+    }
+    return kept
+}
