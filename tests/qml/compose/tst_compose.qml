@@ -1,0 +1,647 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import QtTest
+import QmlCppBridge
+import ParvaneTest
+import content
+
+// The compose page inside a real main screen: the form, the list selection,
+// and sending runs delivered to the loopback SMTP servers, whose received
+// messages are checked one by one.
+Item {
+    id: scene
+
+    width: 1000
+    height: 730
+
+    MyTrStrings {
+        id: myTrStrings
+    }
+
+    MailServers {
+        id: servers
+    }
+
+    // The test's own bridge, for files and the name server.
+    QmlCppBridge {
+        id: helper
+    }
+
+    Component {
+        id: screenComponent
+
+        Screen01 {
+            anchors.fill: parent
+        }
+    }
+
+    SignalSpy {
+        id: runningSpy
+        signalName: "runningChanged"
+    }
+
+    TestCase {
+        id: testCase
+
+        name: "Compose"
+        when: windowShown
+
+        property var screen: null
+        property string workDir: ""
+        readonly property string dnsPidFile: "/tmp/parvane-qml-compose-dns.pid"
+
+        readonly property var clients: [
+            contact("Martin", "Paul", "paul.martin@clients.test", "ACME", "Clients"),
+            contact("Durand", "Léa", "lea.durand@clients.test", "", "Clients")
+        ]
+        readonly property var friends: [
+            contact("Roe", "Cy", "cy.roe@friends.test", "Home", "Friends")
+        ]
+        readonly property var others: [
+            contact("Nobody", "Ann", "ann@others.test", "Elsewhere", "Others")
+        ]
+
+        function contact(lastname, firstname, email, company, list) {
+            return {
+                "lastname": lastname, "firstname": firstname,
+                "fullname": lastname + " " + firstname, "telephone": "+33 1 23 45",
+                "email": email, "company": company, "occupation": "", "website": "",
+                "list": list
+            }
+        }
+
+        function account(password) {
+            return {
+                "senderName": "Account Sender", "serverName": "Loopback",
+                "serverHost": servers.host, "serverPort": String(servers.port("starttls")),
+                "connection": "TLS", "address": servers.user, "password": password
+            }
+        }
+
+        // ---- The name server that makes the online check succeed ----
+
+        function startDns() {
+            const result = helper.cmdExcute("/usr/sbin/dnsmasq", [
+                "--conf-file=/dev/null", "--port=53", "--listen-address=127.0.84.1",
+                "--bind-interfaces", "--no-resolv", "--no-hosts", "--user=root",
+                "--address=/probe.parvane.test/127.0.0.9", "--pid-file=" + dnsPidFile])
+            compare(result.status, 0, "dnsmasq starts: " + result.text)
+        }
+
+        function stopDns() {
+            const pid = helper.textFromFile("file://" + dnsPidFile).trim()
+            if (pid !== "")
+                helper.cmdExcute("kill", [pid])
+            helper.cmdExcute("rm", ["-f", dnsPidFile])
+            wait(100)
+        }
+
+        function initTestCase() {
+            verify(servers.start(), "the mail servers listen")
+            stopDns() // one left by an interrupted run
+            startDns()
+            workDir = "/tmp/parvane-qml-compose-" + Date.now()
+            compare(helper.cmdExcute("mkdir", ["-p", workDir + "/images"]).status, 0)
+        }
+
+        function cleanupTestCase() {
+            stopDns()
+            if (workDir !== "")
+                helper.cmdExcute("rm", ["-rf", workDir])
+        }
+
+        // ---- The screen and its parts ----
+
+        function init() {
+            servers.clearInbox()
+            screen = screenComponent.createObject(scene)
+            verify(screen)
+            tryCompare(findChild(screen, "pagesStackView"), "busy", false)
+            tryCompare(findChild(screen, "detailStackView"), "busy", false)
+            screen.userContactsLists = ["Clients", "Friends", "Others"]
+            screen.userContacts = clients.concat(friends).concat(others)
+            screen.userComptes = [account(servers.password)]
+            screen.userActiveCompte = servers.user
+            screen.userMailsPs = 10
+            screen.senderName = "Zoé Lefèvre"
+            screen.subject = "Lettre d'été"
+            screen.recipient = ""
+            screen.selectedLists = []
+            screen.detailEmailContent = "Hello {{firstname}}"
+            screen.detailEmailContentUrl = ""
+            screen.emailAttachments = []
+            screen.sendingLists = []
+            screen.isSendingListRunning = false
+            screen.runningSendingList = undefined
+            screen.runningSendingListOutput = ""
+            runningSpy.target = page().sendingTimer
+            runningSpy.clear()
+        }
+
+        function cleanup() {
+            if (screen) {
+                const dialog = page().sendingDialog
+                dialog.close()
+                screen.destroy()
+                screen = null
+                wait(0)
+            }
+        }
+
+        function page() {
+            return findChild(screen, "pagesStackView").currentItem
+        }
+
+        function dialog() {
+            return page().sendingDialog
+        }
+
+        function dialogChild(name) {
+            return findChild(dialog().contentItem, name)
+        }
+
+        // Texts of the main screen's danger toasts, newest first.
+        function toastTexts() {
+            for (let c = 0; c < screen.children.length; ++c) {
+                const child = screen.children[c]
+                if (child.dangerStyle === true && child.model && typeof child.show === "function") {
+                    const texts = []
+                    for (let i = 0; i < child.model.count; ++i)
+                        texts.push(child.model.get(i).text)
+                    return texts
+                }
+            }
+            fail("the danger toasts are found")
+        }
+
+        function waitForRunEnd() {
+            tryCompare(screen, "isSenderRunning", false, 20000)
+            compare(screen.loading, false, "the busy flag is cleared at the end")
+        }
+
+        function okEntry(address) {
+            return address + ": " + myTrStrings.email_sent + "\n\n"
+        }
+
+        function invalidEntry(address) {
+            return address + ": Invalid email\n\n"
+        }
+
+        function rejectedEntry(address) {
+            return address + ": 550 5.1.1 <" + address
+                    + ">: Recipient address rejected: User unknown\n"
+        }
+
+        // ---- Sending runs ----
+
+        function test_listsAndTypedAddressesWithPlaceholders() {
+            screen.selectedLists = ["Friends", "Clients"]
+            screen.recipient = "first bob@typed.test; then bob@typed.test and alice@typed.test"
+            screen.detailEmailContent = "Dear {{firstname}} {{lastname}} of {{company}} <{{email}}> {{Firstname}}"
+            mouseClick(findChild(screen, "sendButton"))
+            verify(dialog().opened || dialog().visible, "the progress dialog shows")
+            waitForRunEnd()
+
+            const expected = [
+                { "to": "cy.roe@friends.test", "name": "Roe Cy",
+                  "text": "Dear Cy Roe of Home <cy.roe@friends.test> {{Firstname}}" },
+                { "to": "paul.martin@clients.test", "name": "Martin Paul",
+                  "text": "Dear Paul Martin of ACME <paul.martin@clients.test> {{Firstname}}" },
+                // An empty field leaves its placeholder as written.
+                { "to": "lea.durand@clients.test", "name": "Durand Léa",
+                  "text": "Dear Léa Durand of {{company}} <lea.durand@clients.test> {{Firstname}}" },
+                { "to": "bob@typed.test", "name": "",
+                  "text": "Dear {{firstname}} {{lastname}} of {{company}} <bob@typed.test> {{Firstname}}" },
+                { "to": "bob@typed.test", "name": "",
+                  "text": "Dear {{firstname}} {{lastname}} of {{company}} <bob@typed.test> {{Firstname}}" },
+                { "to": "alice@typed.test", "name": "",
+                  "text": "Dear {{firstname}} {{lastname}} of {{company}} <alice@typed.test> {{Firstname}}" }
+            ]
+            const messages = servers.messages()
+            compare(messages.length, expected.length)
+            for (let i = 0; i < expected.length; ++i) {
+                const m = messages[i]
+                compare(m.to, [expected[i].to], "message " + i + " goes to its recipient")
+                compare(m.envelopeTo, [expected[i].to])
+                compare(m.toNames, [expected[i].name])
+                compare(m.subject, "Lettre d'été")
+                compare(m.from, servers.user)
+                compare(m.fromName, "Zoé Lefèvre", "the form's sender name, not the account's")
+                compare(m.login, servers.user)
+                verify(m.tls)
+                compare(m.text.trim(), expected[i].text)
+                compare(m.html, "")
+            }
+
+            compare(dialog().sent, 6)
+            compare(dialog().failed, 0)
+            compare(dialog().total, 6)
+            verify(dialog().finished)
+            compare(dialogChild("sendingTitle").text, "<h2>Sending in progress</h2>")
+            let log = ""
+            for (const e of expected)
+                log += okEntry(e.to)
+            compare(dialog().logText(), log)
+            verify(!dialogChild("stopButton").enabled)
+            verify(dialogChild("closeButton").enabled)
+            compare(runningSpy.count, 2, "the timer ran between the first and the last message")
+            verify(!page().sendingTimer.running)
+            // The form keeps its content after a run.
+            compare(screen.recipient, "first bob@typed.test; then bob@typed.test and alice@typed.test")
+            compare(screen.selectedLists, ["Friends", "Clients"])
+
+            mouseClick(dialogChild("closeButton"))
+            tryCompare(dialog(), "visible", false)
+        }
+
+        function test_invalidAndRejectedRecipientsCountAsFailed() {
+            const broken = contact("Broken", "Bea", "bea at nowhere", "", "Broken")
+            screen.userContactsLists = ["Broken"].concat(screen.userContactsLists)
+            screen.userContacts = [broken].concat(screen.userContacts)
+            screen.selectedLists = ["Broken"]
+            screen.recipient = "good@x.test;reject-me@x.test;bad@x..test;last@x.test"
+            page().sendEmails()
+            waitForRunEnd()
+
+            compare(dialog().sent, 2)
+            compare(dialog().failed, 3)
+            compare(dialog().total, 5)
+            verify(dialog().finished)
+            compare(dialog().logText(), invalidEntry("bea at nowhere") + okEntry("good@x.test")
+                    + rejectedEntry("reject-me@x.test") + invalidEntry("bad@x..test")
+                    + okEntry("last@x.test"))
+            const messages = servers.messages()
+            compare(messages.length, 2)
+            compare(messages[0].to, ["good@x.test"])
+            compare(messages[1].to, ["last@x.test"])
+        }
+
+        function test_oneRecipientNeverStartsTheTimer() {
+            screen.recipient = "solo@one.test"
+            page().sendEmails()
+            // The delivery is synchronous: the run is over when the call returns.
+            compare(screen.isSenderRunning, false)
+            compare(screen.loading, false)
+            compare(servers.count(), 1)
+            compare(runningSpy.count, 0, "the timer never started")
+            compare(dialog().logText(), okEntry("solo@one.test"))
+            verify(dialog().finished)
+            verify(dialogChild("totalRow").finished)
+        }
+
+        function test_stopEndsTheRunAndIsDisabledForTheLastMessage() {
+            screen.userMailsPs = 1
+            screen.recipient = "a@stop.test b@stop.test c@stop.test"
+            page().sendEmails()
+            compare(dialog().sent, 1)
+            verify(screen.isSenderRunning)
+            verify(page().sendingTimer.running)
+            compare(page().sendingTimer.interval, 1000)
+            const stop = dialogChild("stopButton")
+            verify(stop.enabled, "two messages are left")
+            verify(!dialogChild("closeButton").enabled, "no closing while the run goes on")
+            tryCompare(dialog(), "sent", 2, 3000)
+            verify(!stop.enabled, "one message left: nothing to stop")
+            waitForRunEnd()
+            compare(dialog().sent, 3)
+
+            servers.clearInbox()
+            screen.recipient = "d@stop.test e@stop.test f@stop.test g@stop.test"
+            page().sendEmails()
+            verify(stop.enabled)
+            mouseClick(stop)
+            compare(screen.isSenderRunning, false)
+            compare(screen.loading, false)
+            verify(dialogChild("closeButton").enabled)
+            verify(!stop.enabled)
+            wait(1500)
+            compare(dialog().sent, 1, "nothing is sent after Stop")
+            compare(dialog().failed, 0)
+            compare(servers.count(), 1)
+            verify(!page().sendingTimer.running, "the next tick stopped the timer")
+            verify(!dialog().finished)
+            compare(dialog().logText(), okEntry("d@stop.test"))
+            verify(dialog().visible, "the dialog stays until Close")
+        }
+
+        // ---- Refusals ----
+
+        function test_refusals_data() {
+            const noPassword = myTrStrings.smpt_account_required + " The active account has no password."
+            return [
+                { tag: "no account", setup: s => { s.userComptes = [] },
+                  text: myTrStrings.smpt_account_required },
+                { tag: "no host", setup: s => {
+                    const a = account(servers.password); a.serverHost = ""; s.userComptes = [a] },
+                  text: myTrStrings.smpt_account_required },
+                { tag: "empty password (Auto)", setup: s => {
+                    const a = account(""); a.connection = "Auto"; s.userComptes = [a] },
+                  text: noPassword },
+                { tag: "empty password (None)", setup: s => {
+                    const a = account(""); a.connection = "None"; s.userComptes = [a] },
+                  text: noPassword },
+                { tag: "sender name", setup: s => { s.recipient = "x@y.test"; s.senderName = "" },
+                  text: myTrStrings.sender_name_required },
+                { tag: "subject", setup: s => { s.recipient = "x@y.test"; s.subject = "" },
+                  text: myTrStrings.subject_required },
+                { tag: "recipient", setup: s => { s.recipient = ""; s.selectedLists = [] },
+                  text: myTrStrings.recipient_required },
+                // A selected list without contacts gives no list recipient.
+                { tag: "recipient, empty list", setup: s => {
+                    s.userContactsLists = ["Empty"].concat(s.userContactsLists)
+                    s.selectedLists = ["Empty"] },
+                  text: myTrStrings.recipient_required },
+                { tag: "content", setup: s => { s.recipient = "x@y.test"; s.detailEmailContent = "" },
+                  text: myTrStrings.email_content_required },
+                { tag: "no valid recipient", setup: s => { s.recipient = "nobody at all; x@y" },
+                  text: myTrStrings.no_valid_recipient_found }
+            ]
+        }
+
+        function test_refusals(data) {
+            data.setup(screen)
+            page().sendEmails()
+            compare(toastTexts(), [data.text])
+            compare(screen.isSenderRunning, false)
+            compare(screen.loading, false)
+            verify(!dialog().visible, "no dialog opens")
+            compare(servers.count(), 0)
+        }
+
+        function test_contentByAttachmentOnlyIsEnough() {
+            screen.recipient = "att@x.test"
+            screen.detailEmailContent = ""
+            const path = workDir + "/notes.txt"
+            verify(helper.writeTextFile("file://" + path, "the attached notes"))
+            screen.emailAttachments = [path]
+            page().sendEmails()
+            compare(toastTexts(), [])
+            const messages = servers.messages()
+            compare(messages.length, 1)
+            const attached = messages[0].parts.filter(p => p.disposition === "attachment")
+            compare(attached.length, 1)
+            compare(attached[0].fileName, "notes.txt")
+        }
+
+        function test_offlineOpensTheConnectionDialog() {
+            stopDns()
+            screen.recipient = "x@y.test"
+            page().sendEmails()
+            const connexion = findChild(screen, "connexionDialog")
+            tryCompare(connexion, "visible", true)
+            compare(screen.isSenderRunning, false)
+            compare(toastTexts(), [], "no form check happens offline")
+            compare(servers.count(), 0)
+            verify(!dialog().visible)
+            startDns()
+            // Online again: the dialog goes and the run takes place.
+            page().sendEmails()
+            tryCompare(connexion, "visible", false)
+            compare(servers.count(), 1)
+        }
+
+        // ---- HTML message ----
+
+        function test_htmlFileWithLocalImagesWhileAnotherPanelIsShown() {
+            const svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"4\" height=\"4\">"
+                      + "<rect width=\"4\" height=\"4\" fill=\"red\"/></svg>"
+            verify(helper.writeTextFile("file://" + workDir + "/images/logo.svg", svg))
+            verify(helper.writeTextFile("file://" + workDir + "/site.css", "p { color: navy; }"))
+            const html = "<html><head><link rel=\"stylesheet\" href=\"site.css\"></head><body>"
+                       + "<p>Hi {{firstname}}</p><img src=\"images/logo.svg\">"
+                       + "<a href=\"https://velmora.test/offer\">offer</a>"
+                       + "<a href=\"mailto:help@velmora.test\">help</a>"
+                       + "<img src=\"images/logo.svg\"></body></html>"
+            const htmlPath = workDir + "/offer.html"
+            verify(helper.writeTextFile("file://" + htmlPath, html))
+
+            // The sending-lists panel replaces the preview: no web view ever
+            // loads the file, and its references still come from the file.
+            const details = findChild(screen, "detailStackView")
+            mouseClick(findChild(screen, "sendingListsButton"))
+            tryCompare(details, "busy", false)
+            compare(details.currentItem.objectName, "SendingListsDetail")
+            verify(findChild(screen, "previewButton").visible)
+            verify(!findChild(screen, "sendingListsButton").visible)
+
+            page().htmlFileChosen("file://" + htmlPath)
+            compare(screen.detailEmailContentUrl, htmlPath)
+            compare(screen.detailEmailContentLocalUrls,
+                    ["site.css", "images/logo.svg", "images/logo.svg"])
+            verify(!findChild(screen, "contentArea").visible, "the text area gives way to the file")
+            verify(findChild(screen, "htmlBox").visible)
+            verify(!findChild(screen, "placeholder_email").enabled)
+            verify(findChild(screen, "removeHtmlButton").visible)
+            verify(!findChild(screen, "loadHtmlButton").visible)
+            compare(screen.detailEmailContent, "Hello {{firstname}}", "the typed text is kept")
+
+            screen.selectedLists = ["Friends"]
+            page().sendEmails()
+            compare(dialog().logText(), okEntry("cy.roe@friends.test"))
+            const messages = servers.messages()
+            compare(messages.length, 1)
+            const m = messages[0]
+            const imageId = (workDir + "/images/logo.svg").replace(/[^a-zA-Z\d\s]/g, "_")
+            verify(m.html.indexOf("Hi Cy") >= 0, m.html)
+            compare(m.html.split("cid:" + imageId).length - 1, 2, "both image references point to the part")
+            verify(m.html.indexOf("<style type='text/css'>p { color: navy; }</style></head>") >= 0)
+            verify(m.html.indexOf("https://velmora.test/offer") >= 0)
+            const inline = m.parts.filter(p => p.contentId !== "")
+            compare(inline.length, 1)
+            compare(inline[0].contentId, imageId)
+            compare(inline[0].contentType, "image/svg+xml")
+
+            // Removing the file brings the text back and forgets the references.
+            mouseClick(dialogChild("closeButton"))
+            tryCompare(dialog(), "visible", false)
+            mouseClick(findChild(screen, "removeHtmlButton"))
+            compare(screen.detailEmailContentUrl, "")
+            compare(screen.detailEmailContentLocalUrls, [])
+            verify(findChild(screen, "contentArea").visible)
+            verify(findChild(screen, "placeholder_email").enabled)
+        }
+
+        // ---- Sending lists ----
+
+        function test_sendingListBookkeeping() {
+            const weekly = { "name": "Weekly", "tasks": ["/t/one.pvsav", "/t/two.pvsav"],
+                             "output": "", "done": 0, "nextTask": 0 }
+            const other = { "name": "Other", "tasks": ["/t/a.pvsav", "/t/b.pvsav"],
+                            "output": "", "done": 0, "nextTask": 0 }
+            screen.sendingLists = [other, weekly]
+            screen.recipient = "one@list.test two@list.test"
+
+            // Without a running list the hook does nothing.
+            page().sendEmailsDataState = !page().sendEmailsDataState
+            compare(servers.count(), 0)
+            verify(!dialog().visible)
+
+            screen.runningSendingList = weekly
+            screen.runningSendingListOutput = "Weekly\n\n"
+            screen.isSendingListRunning = true
+            page().sendEmailsDataState = !page().sendEmailsDataState
+            verify(screen.isSenderRunning)
+            compare(dialogChild("sendingTitle").text, "<h2>Processing Weekly: 1/2</h2>")
+            compare(screen.sendingLists[0].name, "Weekly", "the running list moves to the front")
+            compare(screen.sendingLists[0].nextTask, 1)
+            compare(screen.sendingLists.length, 2)
+            waitForRunEnd()
+
+            const log = okEntry("one@list.test") + okEntry("two@list.test")
+            compare(dialog().logText(), log)
+            const combined = "Weekly\n\n=====\nStart task 1\n=====\n\n" + log
+                           + "=====\nEnd task 1\n=====\n\n"
+            compare(screen.runningSendingListOutput, combined)
+            const stored = screen.sendingLists[0]
+            compare(stored.name, "Weekly")
+            compare(stored.output, combined)
+            compare(stored.done, 1)
+            compare(stored.nextTask, 1)
+            compare(stored.tasks, weekly.tasks)
+            compare(screen.sendingLists[1].name, "Other")
+            compare(screen.runningSendingList.done, 1)
+            tryCompare(dialog(), "visible", false, 2000, "the dialog hides itself during a list")
+
+            // A task whose form fails its checks: its start marker only.
+            screen.subject = ""
+            page().sendEmailsDataState = !page().sendEmailsDataState
+            compare(toastTexts(), [myTrStrings.subject_required])
+            compare(screen.sendingLists[0].nextTask, 2)
+            compare(screen.sendingLists[0].done, 1)
+            compare(screen.runningSendingListOutput, combined + "=====\nStart task 2\n=====\n\n")
+            compare(screen.sendingLists[0].output, combined)
+
+            // While a run is in progress the hook does not start another.
+            screen.subject = "Again"
+            screen.userMailsPs = 1
+            screen.recipient = "three@list.test four@list.test five@list.test"
+            page().sendEmailsDataState = !page().sendEmailsDataState
+            verify(screen.isSenderRunning)
+            compare(servers.count(), 3)
+            page().sendEmailsDataState = !page().sendEmailsDataState
+            compare(servers.count(), 3, "no second run while one is in progress")
+            compare(screen.sendingLists[0].nextTask, 3)
+            // Stopping ends the task without its end marker; what was sent is logged.
+            mouseClick(dialogChild("stopButton"))
+            compare(screen.runningSendingListOutput, combined + "=====\nStart task 2\n=====\n\n"
+                    + "=====\nStart task 3\n=====\n\n" + okEntry("three@list.test"))
+            compare(screen.sendingLists[0].done, 1)
+        }
+
+        // ---- Form ----
+
+        function test_formIsBoundBothWays() {
+            const sender = findChild(screen, "senderNameField")
+            const subject = findChild(screen, "subjectField")
+            const recipient = findChild(screen, "recipientField")
+            const area = findChild(screen, "contentArea")
+            compare(sender.text, "Zoé Lefèvre")
+            compare(subject.text, "Lettre d'été")
+            compare(area.text, "Hello {{firstname}}")
+
+            sender.forceActiveFocus()
+            sender.selectAll()
+            keyClick(Qt.Key_Delete)
+            keyClick("Z")
+            keyClick("o")
+            compare(screen.senderName, "Zo")
+            recipient.forceActiveFocus()
+            keyClick("q")
+            compare(screen.recipient, "q")
+            screen.subject = "From the state"
+            compare(subject.text, "From the state")
+
+            // Placeholder links insert at the cursor and give the area the focus.
+            area.cursorPosition = 6
+            mouseClick(findChild(screen, "placeholder_company"))
+            compare(screen.detailEmailContent, "Hello {{company}}{{firstname}}")
+            verify(area.activeFocus)
+            compare(area.cursorPosition, 6 + "{{company}}".length)
+            // One link per contact field, in field order.
+            for (const field of ["fullname", "lastname", "firstname", "telephone", "email",
+                                 "company", "occupation", "website"])
+                compare(findChild(screen, "placeholder_" + field).text, "{{" + field + "}}")
+
+            page().attachmentsChosen(["file:///tmp/x/report%202024.pdf", "file:///tmp/y/a.png"])
+            page().attachmentsChosen(["file:///tmp/x/report%202024.pdf"])
+            compare(screen.emailAttachments,
+                    ["/tmp/x/report 2024.pdf", "/tmp/y/a.png", "/tmp/x/report 2024.pdf"])
+            page().htmlFileChosen("file:///tmp/none.html")
+            screen.selectedLists = ["Clients"]
+
+            mouseClick(findChild(screen, "clearButton"))
+            compare(screen.senderName, "")
+            compare(screen.subject, "")
+            compare(screen.recipient, "")
+            compare(screen.detailEmailContent, "")
+            compare(screen.detailEmailContentUrl, "")
+            compare(screen.selectedLists, [])
+            compare(screen.emailAttachments, [])
+            compare(screen.detailEmailContentLocalUrls, [])
+            compare(sender.text, "")
+            compare(area.text, "")
+        }
+
+        function test_listSelection() {
+            const button = findChild(screen, "addListsButton")
+            compare(button.text, "Add Lists")
+            mouseClick(button)
+            const selection = page().listSelectionDialog
+            tryCompare(selection, "opened", true)
+            const content = selection.contentItem
+            const selectAll = findChild(content, "selectAllButton")
+            const unselectAll = findChild(content, "unselectAllButton")
+            verify(selectAll.enabled)
+            verify(!unselectAll.enabled)
+
+            mouseClick(findChild(content, "listTag_Others"))
+            compare(screen.selectedLists, ["Others"])
+            verify(findChild(content, "listTag_Others").checked)
+            compare(button.text, "+1 List")
+            mouseClick(findChild(content, "listTag_Clients"))
+            compare(screen.selectedLists, ["Others", "Clients"], "in the order chosen")
+            compare(button.text, "+2 Lists")
+            mouseClick(findChild(content, "listTag_Others"))
+            compare(screen.selectedLists, ["Clients"])
+            verify(!findChild(content, "listTag_Others").checked)
+
+            mouseClick(selectAll)
+            compare(screen.selectedLists, ["Clients", "Friends", "Others"], "in stored order")
+            verify(!selectAll.enabled)
+            compare(button.text, "+3 Lists")
+            mouseClick(unselectAll)
+            compare(screen.selectedLists, [])
+            verify(!unselectAll.enabled)
+
+            mouseClick(findChild(content, "listTag_Friends"))
+            mouseClick(findChild(content, "confirmButton"))
+            tryCompare(selection, "visible", false)
+            compare(screen.selectedLists, ["Friends"], "closing keeps the choice")
+        }
+
+        // ---- Preview panel ----
+
+        function test_previewShowsTextAndRemovableAttachments() {
+            const detail = findChild(screen, "detailStackView").currentItem
+            compare(detail.objectName, "EmailContentDetail")
+            compare(findChild(detail, "previewText").text, "Hello {{firstname}}")
+            verify(!findChild(detail, "attachmentsStrip").visible)
+
+            screen.emailAttachments = ["/m/a.pdf", "C:/m/b.txt", "/m/a.pdf"]
+            verify(findChild(detail, "attachmentsStrip").visible)
+            compare(findChild(detail, "attachmentTag_0").text, "a.pdf")
+            compare(findChild(detail, "attachmentTag_1").text, "b.txt")
+            compare(findChild(detail, "attachmentTag_2").text, "a.pdf")
+            findChild(detail, "attachmentTag_1").removed()
+            compare(screen.emailAttachments, ["/m/a.pdf", "/m/a.pdf"])
+            findChild(detail, "attachmentTag_1").removed()
+            compare(screen.emailAttachments, ["/m/a.pdf"], "only the entry removed goes")
+
+            // Offscreen there is no web view: the file is named instead, quietly.
+            screen.detailEmailContentUrl = "/m/offer.html"
+            verify(!findChild(detail, "textPreview").visible)
+            verify(findChild(detail, "htmlFallback").visible)
+            compare(findChild(detail, "webViewLoader").status, Loader.Null)
+        }
+    }
+}
