@@ -1,0 +1,676 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import QtTest
+import Parvane
+import ParvaneTest
+import content
+
+// SMTP accounts as the user meets them: the accounts page, its add dialog and
+// the account panel inside a real main screen, proving accounts against the
+// loopback mail servers.
+Item {
+    id: scene
+
+    width: 1000
+    height: 730
+
+    MyTrStrings {
+        id: myTrStrings
+    }
+
+    MailServers {
+        id: servers
+    }
+
+    AccountStore {
+        id: store
+
+        owner: scene
+        testCase: testCase
+    }
+
+    Component {
+        id: screenComponent
+
+        Screen01 {
+            y: 40
+            width: scene.width
+            height: scene.height - 40
+        }
+    }
+
+    Window {
+        id: hostWindow
+        width: 1000
+        height: 40
+    }
+
+    Component {
+        id: titleBarComponent
+
+        AppTitleBar {
+            width: scene.width
+            height: 40
+        }
+    }
+
+    TestCase {
+        id: testCase
+
+        name: "Accounts"
+        when: windowShown
+
+        property var screen: null
+
+        readonly property int otherPreset: Constants.mailsServers.length - 1
+        readonly property int auto_: 0
+        readonly property int ssl: 1
+        readonly property int tls: 2
+        readonly property int none: 3
+        readonly property string loginFailed: "535 5.7.8 Authentication credentials invalid"
+
+        // ---- Building and driving the main screen ----
+
+        function pages() { return findChild(screen, "pagesStackView") }
+        function details() { return findChild(screen, "detailStackView") }
+        function page() { return pages().currentItem }
+        function panel() { return details().currentItem }
+        function dialog() { return page().addAccountDialog }
+
+        function settle() {
+            tryCompare(pages(), "busy", false)
+            tryCompare(details(), "busy", false)
+            compare(screen.loading, false, "the busy state is cleared")
+        }
+
+        function createScreen() {
+            screen = screenComponent.createObject(scene)
+            verify(screen, "the main screen is created")
+            settle()
+        }
+
+        function destroyScreen() {
+            if (screen) {
+                screen.destroy()
+                screen = null
+                wait(0)
+            }
+        }
+
+        function showAccountsPage() {
+            mouseClick(findChild(screen, "accountsMenu"))
+            settle()
+            compare(page().objectName, "AccountsPage")
+        }
+
+        // The screen's own toast stacks (danger and success) and a dialog's.
+        function screenToasts(style) {
+            for (let i = 0; i < screen.children.length; ++i) {
+                const child = screen.children[i]
+                if (child.model !== undefined && typeof child.show === "function" && child[style])
+                    return child
+            }
+            fail("no " + style + " toast stack on the main screen")
+        }
+        function toastTexts(manager) {
+            const texts = []
+            for (let i = 0; i < manager.model.count; ++i)
+                texts.push(manager.model.get(i).text)
+            return texts
+        }
+        function newestToast(manager) {
+            return manager.model.count > 0 ? manager.model.get(0).text : ""
+        }
+        function dialogToasts() { return findChild(dialog(), "dialogDangerToasts") }
+
+        function openAddDialog() {
+            mouseClick(findChild(page(), "addAccountLink"))
+            tryCompare(dialog(), "opened", true)
+        }
+
+        // Picks an entry of a combo box as the user does, which runs its activation.
+        function choose(combo, index) {
+            combo.currentIndex = index
+            combo.activated(index)
+        }
+
+        function field(form, name) { return findChild(form, name) }
+
+        // Fills a form: the free "Other" server on the loopback STARTTLS
+        // listener, logging in as the servers' user; values override.
+        function fill(form, values) {
+            const v = Object.assign({
+                "senderName": "Anna Kim", "serverName": "Loopback", "listener": "starttls",
+                "connection": tls, "address": servers.user, "password": servers.password
+            }, values || {})
+            choose(field(form, "presetCombo"), otherPreset)
+            form.senderName = v.senderName
+            form.serverName = v.serverName
+            form.host = v.host !== undefined ? v.host : servers.host
+            form.port = v.port !== undefined ? v.port : String(servers.port(v.listener))
+            choose(field(form, "connectionCombo"), v.connection)
+            form.address = v.address
+            form.password = v.password
+        }
+
+        function confirmAdd() {
+            mouseClick(findChild(dialog(), "confirmAddAccountButton"))
+            settle()
+        }
+
+        // Adds an account through the dialog and checks that it was stored.
+        function addThroughDialog(values) {
+            openAddDialog()
+            fill(dialog().form, values)
+            const before = screen.userComptes.length
+            confirmAdd()
+            compare(screen.userComptes.length, before + 1, "added: " + newestToast(dialogToasts()))
+            tryCompare(dialog(), "visible", false)
+        }
+
+        function storedAccounts() {
+            return store.read("userData", ["comptes", "activeCompte"])
+        }
+
+        // What a restart finds: the screen writes its store when it goes
+        // away, then the store is read as another program would.
+        function storedAfterRestart() {
+            destroyScreen()
+            return storedAccounts()
+        }
+
+        function record(address, senderName, host, port, connection) {
+            return {
+                "senderName": senderName, "serverName": "Seeded", "serverHost": host,
+                "serverPort": port, "connection": connection, "address": address,
+                "password": "pw"
+            }
+        }
+
+        function openPanel(index) {
+            const row = findChild(page(), "accountRow" + index)
+            verify(row, "row " + index + " is listed")
+            mouseClick(findChild(row, "manageButton"))
+            settle()
+            compare(panel().objectName, "AccountDetail")
+        }
+
+        function initTestCase() {
+            verify(servers.start(), "the loopback mail servers started")
+        }
+
+        function init() {
+            store.clear()
+            servers.clearInbox()
+            createScreen()
+        }
+
+        function cleanup() {
+            if (screen && page() && page().addAccountDialog)
+                page().addAccountDialog.close()
+            destroyScreen()
+        }
+
+        // ---- Adding ----
+
+        function test_addAccountSendsTestMailAndStoresRecord() {
+            showAccountsPage()
+            verify(findChild(page(), "noAccountLabel").visible, "an empty list says so")
+            addThroughDialog()
+
+            const mails = servers.messages()
+            compare(mails.length, 1, "one test message")
+            const mail = mails[0]
+            compare(mail.subject, "Test Mail")
+            compare(mail.fromName, "Parvane App")
+            compare(mail.from, servers.user)
+            compare(mail.to, [Constants.smtpAccountTestAddress])
+            compare(mail.envelopeTo, [Constants.smtpAccountTestAddress])
+            compare(mail.text.trim(), "A test mail")
+            compare(mail.login, servers.user, "logged in as the form's address")
+            verify(mail.tls, "STARTTLS was used")
+
+            const expected = {
+                "senderName": "Anna Kim", "serverName": "Loopback", "serverHost": servers.host,
+                "serverPort": String(servers.port("starttls")), "connection": "TLS",
+                "address": servers.user, "password": servers.password
+            }
+            compare(screen.userComptes.length, 1)
+            compare(Object.keys(screen.userComptes[0]), Object.keys(expected), "field order")
+            compare(screen.userComptes[0], expected)
+
+            // The form forgets the address and password only.
+            const form = dialog().form
+            compare(form.address, "")
+            compare(form.password, "")
+            compare(form.senderName, "Anna Kim")
+            compare(form.host, servers.host)
+
+            // The first account becomes active and names the message's sender.
+            compare(screen.userActiveCompte, servers.user)
+            compare(screen.senderName, "Anna Kim")
+
+            // The new account's panel is shown, and the list shows the row.
+            compare(screen.detailAccount, 0)
+            compare(panel().objectName, "AccountDetail")
+            compare(findChild(panel(), "headerAddress").text, servers.user)
+            verify(findChild(panel(), "activeMark").visible)
+            compare(findChild(page(), "accountTitle").text, servers.user + " - Anna Kim")
+            compare(findChild(page(), "accountServer").text, "Loopback")
+            verify(!findChild(page(), "noAccountLabel").visible)
+
+            const stored = storedAfterRestart()
+            compare(stored.comptes, [expected], "the list reached the store")
+            compare(stored.activeCompte, servers.user)
+        }
+
+        function test_refusals_data() {
+            return [
+                { tag: "sender name", values: { "senderName": "" },
+                  text: "The displayed name is required." },
+                { tag: "server name", values: { "serverName": "" },
+                  text: "The server name is required." },
+                { tag: "host", values: { "host": "" }, text: "The SMTP host is required." },
+                { tag: "port", values: { "port": "" }, text: "The SMTP port is required." },
+                { tag: "address", values: { "address": "" },
+                  text: "The email address is required." },
+                { tag: "password with SSL", values: { "password": "", "connection": 1 },
+                  text: "The password is required." },
+                { tag: "password with TLS", values: { "password": "" },
+                  text: "The password is required." },
+                { tag: "final dot", values: { "address": "tester@localhost." },
+                  text: "Invalid email." },
+                { tag: "two at signs", values: { "address": "tester@local@host" },
+                  text: "Invalid email." },
+                { tag: "empty label", values: { "address": "tester@a..b" },
+                  text: "Invalid email." },
+                { tag: "no local part", values: { "address": "@localhost" },
+                  text: "Invalid email." },
+                { tag: "space", values: { "address": "test er@localhost" },
+                  text: "Invalid email." },
+                { tag: "non-ASCII", values: { "address": "tëster@localhost" },
+                  text: "Invalid email." },
+                // Only the first failing check speaks.
+                { tag: "server name before host", values: { "serverName": "", "host": "" },
+                  text: "The server name is required." },
+                { tag: "password before pattern",
+                  values: { "password": "", "address": "bad@@address" },
+                  text: "The password is required." },
+                { tag: "all empty", values: { "senderName": "", "serverName": "", "host": "",
+                                              "port": "", "address": "", "password": "" },
+                  text: "The displayed name is required." }
+            ]
+        }
+
+        function test_refusals(data) {
+            showAccountsPage()
+            openAddDialog()
+            fill(dialog().form, data.values)
+            const toasts = dialogToasts()
+            const before = toasts.model.count
+            confirmAdd()
+            compare(toasts.model.count, before + 1, "exactly one toast")
+            compare(newestToast(toasts), data.text)
+            compare(screen.userComptes, [], "nothing stored")
+            compare(servers.count(), 0, "no test message")
+            verify(dialog().opened, "the dialog stays open")
+            compare(screen.loading, false)
+            compare(screenToasts("dangerStyle").model.count, 0, "the refusal is in the dialog")
+        }
+
+        function test_addressPatternAccepts_data() {
+            return [
+                { tag: "domain without a dot", address: "tester@localhost" },
+                { tag: "special characters", address: "o'neil+tag!#$%&*/=?^_`{|}~-.x@mail-host.example" },
+                { tag: "digits and hyphens", address: "42@a-1.b-2.c3" }
+            ]
+        }
+
+        // Without a password and with "None" no login is sent, so any address
+        // can prove itself on the plain listener.
+        function test_addressPatternAccepts(data) {
+            showAccountsPage()
+            addThroughDialog({ "listener": "plain", "connection": none, "password": "",
+                               "address": data.address })
+            compare(screen.userComptes[0].address, data.address)
+            const mails = servers.messages()
+            compare(mails.length, 1)
+            compare(mails[0].from, data.address)
+            compare(mails[0].login, "", "no login without a password")
+        }
+
+        function test_emptyPasswordWithAutoOrNone_data() {
+            return [
+                { tag: "Auto", connection: 0, value: "Auto" },
+                { tag: "None", connection: 3, value: "None" }
+            ]
+        }
+
+        function test_emptyPasswordWithAutoOrNone(data) {
+            showAccountsPage()
+            addThroughDialog({ "listener": "plain", "connection": data.connection,
+                               "password": "" })
+            compare(screen.userComptes[0].connection, data.value)
+            compare(screen.userComptes[0].password, "")
+            compare(servers.messages()[0].login, "")
+            const stored = storedAfterRestart().comptes
+            compare(stored.length, 1)
+            compare(stored[0].password, "", "stored with its empty password")
+            compare(stored[0].connection, data.value)
+        }
+
+        function test_duplicateAndCaseDifferingAddresses() {
+            showAccountsPage()
+            addThroughDialog()
+            compare(servers.count(), 1)
+
+            // The same address again is refused before anything is sent.
+            openAddDialog()
+            fill(dialog().form, { "senderName": "Bo Lind" })
+            confirmAdd()
+            compare(newestToast(dialogToasts()), "Account already exists.")
+            compare(screen.userComptes.length, 1)
+            compare(servers.count(), 1, "no second test message")
+            compare(screen.loading, false)
+
+            // Differing in case only, it is another account, listed first but
+            // not made active.
+            const other = "Tester@localhost"
+            fill(dialog().form, { "senderName": "Bo Lind", "address": other, "password": "",
+                                  "listener": "plain", "connection": none })
+            confirmAdd()
+            compare(screen.userComptes.length, 2, newestToast(dialogToasts()))
+            compare(screen.userComptes[0].address, other)
+            compare(screen.userComptes[1].address, servers.user)
+            compare(screen.userActiveCompte, servers.user, "the first account stays active")
+            compare(screen.senderName, "Anna Kim", "the sender name is not replaced")
+            compare(findChild(page(), "accountTitle").text, other + " - Bo Lind")
+            verify(!findChild(panel(), "activeMark").visible, "the new panel is not marked active")
+        }
+
+        function test_failedTestSendStoresNothing_data() {
+            return [
+                { tag: "wrong password", values: { "password": "wrong-pass" },
+                  text: loginFailed },
+                { tag: "refused port", values: { "listener": "refused" }, text: "" }
+            ]
+        }
+
+        function test_failedTestSendStoresNothing(data) {
+            showAccountsPage()
+            openAddDialog()
+            fill(dialog().form, data.values)
+            const toasts = dialogToasts()
+            confirmAdd()
+            compare(toasts.model.count, 1)
+            const shown = newestToast(toasts)
+            if (data.text !== "")
+                compare(shown, data.text)
+            else
+                verify(shown.length > 0 && !shown.startsWith("250"), "transport error shown: " + shown)
+            compare(screen.userComptes, [])
+            compare(servers.count(), 0)
+            compare(screen.userActiveCompte, "")
+            verify(dialog().opened)
+            compare(dialog().form.address, servers.user, "the form keeps what was typed")
+            compare(screen.loading, false)
+            const stored = storedAfterRestart()
+            compare(stored.comptes, [], "the store holds no account")
+            compare(stored.activeCompte, "")
+        }
+
+        // ---- Presets and the remembered server ----
+
+        function test_presetsFillAndLockTheServerFields() {
+            showAccountsPage()
+            const form = dialog().form
+            // A first build selects the first preset.
+            compare(form.presetIndex, 0)
+            compare(form.serverName, "Gmail")
+            compare(form.host, "smtp.gmail.com")
+            compare(form.port, "587")
+            compare(form.connectionValue, "TLS")
+            verify(field(form, "hostField").readOnly)
+            verify(field(form, "serverNameField").readOnly)
+            verify(field(form, "portField").readOnly)
+            verify(!field(form, "connectionCombo").enabled)
+
+            choose(field(form, "presetCombo"), 4)
+            compare(form.serverName, "Zoho Mail")
+            compare(form.host, "smtp.zoho.com")
+            compare(form.port, "465")
+            compare(form.connectionValue, "SSL")
+
+            // "Other" frees the fields and keeps the host and port.
+            choose(field(form, "presetCombo"), otherPreset)
+            compare(form.serverName, "Other")
+            compare(form.host, "smtp.zoho.com")
+            compare(form.port, "465")
+            compare(form.connectionValue, "SSL")
+            verify(!field(form, "hostField").readOnly)
+            verify(!field(form, "serverNameField").readOnly)
+            verify(!field(form, "portField").readOnly)
+            verify(field(form, "connectionCombo").enabled)
+            compare(field(form, "connectionCombo").count, 4)
+        }
+
+        function test_addDialogRemembersServerAcrossRestarts() {
+            showAccountsPage()
+            let form = dialog().form
+            choose(field(form, "presetCombo"), otherPreset)
+            form.host = "mx.example.org"
+            form.port = "2525"
+            choose(field(form, "connectionCombo"), none)
+            form.senderName = "Not remembered"
+            form.address = "not@remembered"
+            cleanup()
+
+            const stored = store.read("account", ["currentServer", "currentHost", "currentPort",
+                                                  "currentConnection"])
+            compare(Number(stored.currentServer), otherPreset)
+            compare(stored.currentHost, "mx.example.org")
+            compare(stored.currentPort, "2525")
+            compare(Number(stored.currentConnection), none)
+
+            createScreen()
+            showAccountsPage()
+            form = dialog().form
+            compare(form.presetIndex, otherPreset)
+            compare(form.host, "mx.example.org")
+            compare(form.port, "2525")
+            compare(form.connectionValue, "None")
+            compare(form.senderName, "")
+            compare(form.address, "")
+            verify(!field(form, "hostField").readOnly)
+
+            // A fixed preset comes back with its own values, locked.
+            choose(field(form, "presetCombo"), 2)
+            cleanup()
+            createScreen()
+            showAccountsPage()
+            form = dialog().form
+            compare(form.presetIndex, 2)
+            compare(form.host, "smtp-mail.outlook.com")
+            compare(form.connectionValue, "SSL")
+            verify(field(form, "hostField").readOnly)
+        }
+
+        function test_closeKeepsTypedValues() {
+            showAccountsPage()
+            openAddDialog()
+            fill(dialog().form, { "senderName": "Kept" })
+            mouseClick(findChild(dialog(), "closeAddAccountButton"))
+            tryCompare(dialog(), "visible", false)
+            openAddDialog()
+            compare(dialog().form.senderName, "Kept")
+            compare(dialog().form.password, servers.password)
+            compare(servers.count(), 0)
+        }
+
+        function test_passwordToolTipShowsAtOnce() {
+            showAccountsPage()
+            openAddDialog()
+            const icon = findChild(dialog().form, "passwordInfoIcon")
+            verify(!icon.toolTip.visible)
+            mouseMove(icon, icon.width / 2, icon.height / 2)
+            tryCompare(icon.toolTip, "visible", true, 500)
+            compare(icon.toolTip.text, "For some servers like Gmail, you must use an application password.")
+            compare(icon.toolTip.delay, 0)
+            mouseMove(dialog().contentItem, 5, 5)
+            tryCompare(icon.toolTip, "visible", false)
+        }
+
+        // ---- The account panel ----
+
+        function test_panelSelectsMatchingPreset_data() {
+            return [
+                { tag: "Gmail", host: "smtp.gmail.com", port: "587", connection: "TLS",
+                  preset: 0, locked: true },
+                { tag: "GMX", host: "mail.gmx.net", port: "465", connection: "SSL",
+                  preset: 7, locked: true },
+                { tag: "other connection", host: "smtp.gmail.com", port: "587",
+                  connection: "SSL", preset: 8, locked: false },
+                { tag: "other port", host: "smtp.gmail.com", port: "465", connection: "TLS",
+                  preset: 8, locked: false },
+                { tag: "own server", host: "10.1.2.3", port: "25", connection: "None",
+                  preset: 8, locked: false }
+            ]
+        }
+
+        function test_panelSelectsMatchingPreset(data) {
+            screen.userComptes = [record("a@example.com", "Anna", data.host, data.port,
+                                         data.connection)]
+            showAccountsPage()
+            openPanel(0)
+            const form = panel().form
+            compare(form.presetIndex, data.preset)
+            compare(form.connectionValue, data.connection)
+            compare(form.host, data.host)
+            compare(form.port, data.port)
+            compare(form.serverName, "Seeded", "the stored server name is shown")
+            compare(field(form, "hostField").readOnly, data.locked)
+            compare(field(form, "portField").readOnly, data.locked)
+            compare(field(form, "serverNameField").readOnly, data.locked)
+            compare(field(form, "connectionCombo").enabled, !data.locked)
+            verify(field(form, "addressField").readOnly, "the address cannot be edited")
+        }
+
+        function test_manageShowsEachAccount() {
+            screen.userComptes = [record("a@example.com", "Anna", "h1", "25", "None"),
+                                  record("b@example.com", "Bo", "h2", "25", "None")]
+            showAccountsPage()
+            compare(findChild(findChild(page(), "accountRow0"), "accountTitle").text,
+                    "a@example.com - Anna")
+            openPanel(1)
+            const first = panel()
+            compare(screen.detailAccount, 1)
+            compare(findChild(first, "headerAddress").text, "b@example.com")
+            compare(findChild(first, "headerSenderName").text, "Bo")
+            verify(!findChild(first, "activeMark").visible)
+            openPanel(0)
+            verify(panel() !== first, "a fresh panel")
+            compare(findChild(panel(), "headerAddress").text, "a@example.com")
+            verify(findChild(panel(), "activeMark").visible)
+            compare(findChild(panel(), "activeMark").text, "Active 🗸")
+        }
+
+        function test_editAccount() {
+            showAccountsPage()
+            addThroughDialog()
+            const form = panel().form
+            const danger = screenToasts("dangerStyle")
+            const success = screenToasts("successStyle")
+
+            // A required field left empty is refused by a main-window toast.
+            form.senderName = ""
+            mouseClick(findChild(panel(), "confirmEditButton"))
+            settle()
+            compare(newestToast(danger), "The displayed name is required.")
+            compare(servers.count(), 1)
+
+            // A change that passes its test message replaces the record.
+            form.senderName = "Anna K."
+            form.serverName = "Loopback 2"
+            mouseClick(findChild(panel(), "confirmEditButton"))
+            settle()
+            compare(newestToast(success), "Account has been updated.")
+            compare(servers.count(), 2)
+            compare(servers.messages()[1].subject, "Test Mail")
+            compare(screen.userComptes.length, 1)
+            compare(screen.userComptes[0].senderName, "Anna K.")
+            compare(screen.userComptes[0].serverName, "Loopback 2")
+            compare(screen.userComptes[0].address, servers.user)
+            compare(findChild(panel(), "headerSenderName").text, "Anna K.")
+
+            // A change whose test message fails leaves the record as it was...
+            const before = screen.userComptes[0]
+            form.senderName = "Never saved"
+            form.password = "wrong-pass"
+            mouseClick(findChild(panel(), "confirmEditButton"))
+            settle()
+            compare(newestToast(danger), loginFailed)
+            compare(screen.userComptes[0], before)
+
+            // ... and Cancel shows the stored values again.
+            mouseClick(findChild(panel(), "cancelEditButton"))
+            compare(form.senderName, "Anna K.")
+            compare(form.password, servers.password)
+            compare(form.presetIndex, otherPreset)
+            compare(form.connectionValue, "TLS")
+
+            compare(storedAfterRestart().comptes, [before], "the store holds the accepted change")
+        }
+
+        // ---- Deleting, and the active account ----
+
+        function test_deleteActiveThenLastAccount() {
+            const bar = titleBarComponent.createObject(hostWindow.contentItem, { "window": hostWindow,
+                                                                "screen": screen })
+            verify(bar)
+            screen.userComptes = [record("a@example.com", "Anna", "h", "25", "None"),
+                                  record("b@example.com", "Bo", "h", "25", "None")]
+            compare(screen.userActiveCompte, "a@example.com")
+            compare(screen.senderName, "Anna")
+            showAccountsPage()
+
+            openPanel(0)
+            mouseClick(findChild(panel(), "deleteAccountButton"))
+            const confirmation = panel().deleteDialog
+            tryCompare(confirmation, "opened", true)
+            compare(confirmation.message, "Are you sure you want to delete the account a@example.com ?")
+            const confirmButton = findChild(confirmation, "confirmButton")
+            compare(confirmButton.text, "Delete")
+            verify(confirmButton.dangerStyle)
+
+            // Closing keeps the account.
+            mouseClick(findChild(confirmation, "closeButton"))
+            tryCompare(confirmation, "visible", false)
+            compare(screen.userComptes.length, 2)
+
+            mouseClick(findChild(panel(), "deleteAccountButton"))
+            tryCompare(confirmation, "opened", true)
+            mouseClick(findChild(confirmation, "confirmButton"))
+            settle()
+            compare(screen.userComptes.length, 1)
+            compare(screen.userActiveCompte, "b@example.com", "the first remaining account is active")
+            compare(screen.senderName, "Bo")
+            compare(panel().objectName, "EmptyDetail")
+            compare(bar.accountButton.text, "b@example.com")
+
+            openPanel(0)
+            mouseClick(findChild(panel(), "deleteAccountButton"))
+            tryCompare(panel().deleteDialog, "opened", true)
+            mouseClick(findChild(panel().deleteDialog, "confirmButton"))
+            settle()
+            compare(screen.userComptes, [])
+            compare(screen.userActiveCompte, "")
+            compare(screen.senderName, "Bo", "the sender name stays as it was")
+            compare(bar.accountButton.text, "No active account")
+            verify(findChild(page(), "noAccountLabel").visible)
+            bar.destroy()
+            const stored = storedAfterRestart()
+            compare(stored.comptes, [], "the empty list reached the store")
+            compare(stored.activeCompte, "")
+        }
+    }
+}
