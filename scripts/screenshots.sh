@@ -15,12 +15,14 @@ ROOT=$(cd "$(dirname "$0")/.." && pwd)
 
 # ---- Inside the virtual display ----
 
-# Plays one action: "click X Y", "type TEXT", "key KEYS", "wait SECONDS".
+# Plays one action: "click X Y", "scroll X Y CLICKS" (downwards), "type TEXT",
+# "key KEYS", "wait SECONDS".
 act() {
     local verb=$1
     shift
     case "$verb" in
         click) xdotool mousemove "$1" "$2" click 1 ;;
+        scroll) xdotool mousemove "$1" "$2" click --repeat "$3" --delay 50 5 ;;
         type) xdotool type --delay 20 "$*" ;;
         key) xdotool key "$@" ;;
         wait) sleep "$1" ;;
@@ -134,3 +136,8 @@ state() {
 
 shoot main-en "$(state en_EN compose-en)"
 shoot main-fr "$(state fr_FR compose-fr)"
+shoot accounts "$(state en_EN compose-en)" "click 55 250" "click 190 169"
+shoot contacts "$(state en_EN compose-en)" "click 55 325"
+shoot contact-detail "$(state en_EN compose-en)" "click 55 325" "click 480 240" "wait 2"
+shoot compose-list "$(state en_EN compose-en list-selected)"
+shoot run "$(state en_EN compose-en list-selected)" "scroll 330 500 10"

@@ -1,4 +1,5 @@
 #include "MailServers.h"
+#include "MyQrImageProvider.h"
 #include "MyTranslator.h"
 #include "QmlCppBridge.h"
 #include "Startup.h"
@@ -39,6 +40,8 @@ public slots:
         // The language switch, as start-up gives it; owned by the engine.
         engine->rootContext()->setContextProperty(QStringLiteral("myTranslator"),
                                                   new MyTranslator(engine, engine));
+        // The contact detail's QR code, as start-up gives it; owned by the engine.
+        engine->addImageProvider(QStringLiteral("qrCode"), new MyQrImageProvider);
         connect(engine, &QQmlEngine::warnings, engine, [](const QList<QQmlError> &warnings) {
             qmlWarnings += warnings.size();
         });

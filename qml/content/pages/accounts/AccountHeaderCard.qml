@@ -43,6 +43,7 @@ Rectangle {
 
                 Text {
                     objectName: "headerAddress"
+                    textFormat: Text.PlainText
                     Layout.fillWidth: true
                     text: card.account ? card.account.address : ""
                     font.pointSize: 12
@@ -60,12 +61,14 @@ Rectangle {
             }
             MyLabel {
                 objectName: "headerSenderName"
+                textFormat: Text.PlainText
                 Layout.fillWidth: true
                 text: card.account ? card.account.senderName : ""
                 font.bold: false
             }
             MyLabel {
                 objectName: "headerServerName"
+                textFormat: Text.PlainText
                 Layout.fillWidth: true
                 text: card.account ? card.account.serverName : ""
                 font.bold: false

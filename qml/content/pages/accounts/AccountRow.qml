@@ -20,6 +20,7 @@ RowLayout {
 
         MyLabel {
             objectName: "accountTitle"
+            textFormat: Text.PlainText
             Layout.fillWidth: true
             text: row.account.address + " - " + row.account.senderName
             elide: Text.ElideRight
@@ -27,6 +28,7 @@ RowLayout {
         }
         MyLabel {
             objectName: "accountServer"
+            textFormat: Text.PlainText
             Layout.fillWidth: true
             text: row.account.serverName
             font.bold: false
