@@ -2,6 +2,102 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_EN" sourcelanguage="en">
     <context>
+        <name>AccountDetail</name>
+        <message>
+            <location filename="../qml/content/pages/details/AccountDetail.qml" line="+136" />
+            <source>Are you sure you want to delete the account %1 ?</source>
+            <translation>Are you sure you want to delete the account %1 ?</translation>
+        </message>
+    </context>
+    <context>
+        <name>AccountForm</name>
+        <message>
+            <location filename="../qml/content/pages/accounts/AccountForm.qml" line="+41" />
+            <source>Other</source>
+            <translation>Other</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>Auto</source>
+            <translation>Auto</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>None</source>
+            <translation>None</translation>
+        </message>
+    </context>
+    <context>
+        <name>ContactDetail</name>
+        <message>
+            <location filename="../qml/content/pages/details/ContactDetail.qml" line="+75" />
+            <source>Contact has been updated.</source>
+            <translation>Contact has been updated.</translation>
+        </message>
+        <message>
+            <location line="+19" />
+            <source>The file could not be written.</source>
+            <translation>The file could not be written.</translation>
+        </message>
+        <message>
+            <location line="+149" />
+            <source>Are you sure you want to delete the contact %1 ?</source>
+            <translation>Are you sure you want to delete the contact %1 ?</translation>
+        </message>
+        <message>
+            <location line="+11" />
+            <source>vCard file (*.vcf *.vcard)</source>
+            <translation>vCard file (*.vcf *.vcard)</translation>
+        </message>
+    </context>
+    <context>
+        <name>ContactForm</name>
+        <message>
+            <location filename="../qml/content/pages/contacts/ContactForm.qml" line="+53" />
+            <source>Doe</source>
+            <translation>Doe</translation>
+        </message>
+        <message>
+            <location line="+6" />
+            <source>John</source>
+            <translation>John</translation>
+        </message>
+        <message>
+            <location line="+9" />
+            <source>+22X XX XX XX XX...</source>
+            <translation>+22X XX XX XX XX...</translation>
+        </message>
+    </context>
+    <context>
+        <name>ContactsListsPage</name>
+        <message>
+            <location filename="../qml/content/pages/ContactsListsPage.qml" line="+170" />
+            <source>The file could not be written.</source>
+            <translation>The file could not be written.</translation>
+        </message>
+        <message>
+            <location line="+173" />
+            <source>Are you sure you want to delete the list %1 ?</source>
+            <translation>Are you sure you want to delete the list %1 ?</translation>
+        </message>
+        <message>
+            <location line="+9" />
+            <source>Import Contacts to %1</source>
+            <translation>Import Contacts to %1</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <location line="+8" />
+            <source>vCard file (*.vcf *.vcard)</source>
+            <translation>vCard file (*.vcf *.vcard)</translation>
+        </message>
+        <message>
+            <location line="-1" />
+            <source>Export %1</source>
+            <translation>Export %1</translation>
+        </message>
+    </context>
+    <context>
         <name>MyTrStrings</name>
         <message>
             <location filename="../qml/content/MyTrStrings.qml" line="+8" />
@@ -837,6 +933,49 @@
             <location line="+1" />
             <source>Are you sure you want to delete this task list ?</source>
             <translation>Are you sure you want to delete this task list ?</translation>
+        </message>
+    </context>
+    <context>
+        <name>SendEmailsPage</name>
+        <message>
+            <location filename="../qml/content/pages/SendEmailsPage.qml" line="+72" />
+            <source>+%1 List</source>
+            <translation>+%1 List</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>+%1 Lists</source>
+            <translation>+%1 Lists</translation>
+        </message>
+        <message>
+            <location line="+50" />
+            <source>The active account has no password.</source>
+            <translation>The active account has no password.</translation>
+        </message>
+        <message>
+            <location line="+38" />
+            <source>Start task %1</source>
+            <translation>Start task %1</translation>
+        </message>
+        <message>
+            <location line="+75" />
+            <source>Invalid email</source>
+            <translation>Invalid email</translation>
+        </message>
+        <message>
+            <location line="+26" />
+            <source>End task %1</source>
+            <translation>End task %1</translation>
+        </message>
+        <message>
+            <location line="+38" />
+            <source>Processing %1: %2/%3</source>
+            <translation>Processing %1: %2/%3</translation>
+        </message>
+        <message>
+            <location line="+17" />
+            <source>HTML file (*.html *.htm)</source>
+            <translation>HTML file (*.html *.htm)</translation>
         </message>
     </context>
     <context>

@@ -13,10 +13,15 @@ ColumnLayout {
     property Component content: null
     property var attachedMenu: null
     property bool dataState: false
+    // Height of everything around the content: the title row with its
+    // margins, the line and the content's margins. It does not depend on the
+    // content, so a page may size its content from it.
+    readonly property real chromeHeight: Math.max(40, titleRow.implicitHeight) + 10 + 1 + 20
 
     spacing: 0
 
     RowLayout {
+        id: titleRow
         Layout.fillWidth: true
         Layout.leftMargin: 10
         Layout.rightMargin: 15

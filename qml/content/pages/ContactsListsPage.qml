@@ -186,15 +186,13 @@ MyPageLayout {
     }
 
     content: Component {
-        // As tall as the page area leaves below the title row (40 px with its
-        // 5 px margins, the line, and the content's 10 px margins), so that the
+        // As tall as the page area leaves below the title row, so that the
         // contacts scroll inside their own view, which creates rows only for
-        // what is in sight. A fixed figure: following the layout's own
-        // positions here would make the layout run again and again.
+        // what is in sight.
         Item {
             readonly property real viewportHeight: typeof pagesFlickable !== "undefined"
                                                    ? pagesFlickable.height : 600
-            implicitHeight: Math.max(300, viewportHeight - 71)
+            implicitHeight: Math.max(300, viewportHeight - page.chromeHeight)
 
             ColumnLayout {
                 anchors.fill: parent

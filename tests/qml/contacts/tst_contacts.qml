@@ -1,0 +1,639 @@
+import QtQuick
+import QtTest
+import QmlCppBridge
+import content
+
+// The contacts page and the contact detail, driven inside a real main screen:
+// lists, adding, editing, deleting, vCard import and export, and what the
+// detail area and the sending selection do when lists go away.
+Item {
+    id: scene
+
+    width: 1000
+    height: 730
+
+    MyTrStrings {
+        id: myTrStrings
+    }
+
+    Component {
+        id: screenComponent
+
+        Screen01 {
+            anchors.fill: parent
+        }
+    }
+
+    ContactsStore {
+        id: store
+        owner: scene
+        testCase: testCase
+    }
+
+    // The test's own access to files, for import files and exported ones.
+    QmlCppBridge {
+        id: files
+    }
+
+    SignalSpy {
+        id: contactsSpy
+        signalName: "userContactsChanged"
+    }
+
+    TestCase {
+        id: testCase
+
+        name: "Contacts"
+        when: windowShown
+
+        property var screen: null
+        property string folder: ""
+
+        // ---- Helpers ----
+
+        function pages() { return findChild(screen, "pagesStackView") }
+        function details() { return findChild(screen, "detailStackView") }
+        function shownDetail() { return details().currentItem }
+
+        function settle() {
+            tryCompare(pages(), "busy", false)
+            tryCompare(details(), "busy", false)
+            compare(screen.loading, false, "the busy state is cleared")
+        }
+
+        function openPage() {
+            mouseClick(findChild(screen, "contactsListsMenu"))
+            settle()
+            const page = pages().currentItem
+            compare(page.objectName, "ContactsListsPage")
+            return page
+        }
+
+        // Like findChild, but through the content of popups as well.
+        function findIn(item, objectName) {
+            if (!item)
+                return null
+            if (item.objectName === objectName)
+                return item
+            const kids = item.children ? item.children : []
+            for (let i = 0; i < kids.length; ++i) {
+                const found = findIn(kids[i], objectName)
+                if (found)
+                    return found
+            }
+            return null
+        }
+
+        // The newest text of a toast stack, or "" when it shows none.
+        function newestToast(manager) {
+            verify(manager, "the toast stack exists")
+            return manager.model.count > 0 ? manager.model.get(0).text : ""
+        }
+
+        function screenToasts(success) {
+            for (let i = 0; i < screen.children.length; ++i) {
+                const child = screen.children[i]
+                if (child.toastColor !== undefined && child.successStyle === success
+                        && child.dangerStyle === !success)
+                    return child
+            }
+            return null
+        }
+        function errorToast() { return newestToast(screenToasts(false)) }
+        function successToastText() { return newestToast(screenToasts(true)) }
+        function dialogToast(dialog) {
+            return newestToast(findIn(dialog.contentItem, "dialogDangerToasts"))
+        }
+
+        function contact(lastname, firstname, email, list) {
+            return {
+                "lastname": lastname, "firstname": firstname,
+                "fullname": lastname !== "" && firstname !== "" ? lastname + " " + firstname
+                                                                : lastname + firstname,
+                "telephone": "", "email": email, "company": "", "occupation": "",
+                "website": "", "list": list
+            }
+        }
+
+        function card(fn, email) {
+            let text = "BEGIN:VCARD\nVERSION:4.0\n"
+            if (fn !== "")
+                text += "FN:" + fn + "\n"
+            if (email !== "")
+                text += "EMAIL;TYPE=INTERNET:" + email + "\n"
+            return text + "END:VCARD"
+        }
+
+        // A fresh file of the temporary folder holding exactly the text.
+        function writeFile(name, text) {
+            const path = folder + "/" + name
+            files.cmdExcute("rm", ["-f", path])
+            files.textToFile("file://" + path, text)
+            return "file://" + path
+        }
+
+        function emails(records) {
+            return records.map(r => r.email)
+        }
+
+        // ---- Set-up ----
+
+        function initTestCase() {
+            const made = files.cmdExcute("mktemp", ["-d"])
+            folder = String(made.text).trim()
+            verify(folder.length > 1, "a temporary folder")
+        }
+
+        function cleanupTestCase() {
+            if (folder.length > 1)
+                files.cmdExcute("rm", ["-rf", folder])
+        }
+
+        function init() {
+            store.clearAll()
+            screen = screenComponent.createObject(scene)
+            verify(screen)
+            settle()
+            contactsSpy.target = screen
+            contactsSpy.clear()
+        }
+
+        function cleanup() {
+            if (screen) {
+                screen.destroy()
+                screen = null
+                wait(0)
+            }
+        }
+
+        // ---- Lists ----
+
+        function test_newListRefusalsAndCaseSensitiveNames() {
+            const page = openPage()
+            compare(page.activeList, "")
+            compare(findChild(page, "activeListButton").text, "No active list")
+            compare(findChild(page, "contactsMenuButton").enabled, false)
+            compare(findChild(page, "deleteListButton").enabled, false)
+
+            const dialog = page.newListDialog
+            dialog.open()
+            tryCompare(dialog, "opened", true)
+            mouseClick(findIn(dialog.contentItem, "confirmButton"))
+            compare(dialogToast(dialog), "List name is required.")
+            verify(dialog.visible, "the dialog stays open")
+            compare(screen.userContactsLists, [])
+
+            dialog.listName = "Clients"
+            mouseClick(findIn(dialog.contentItem, "confirmButton"))
+            tryCompare(dialog, "visible", false)
+            compare(screen.userContactsLists, ["Clients"])
+            compare(page.activeList, "Clients")
+
+            dialog.open()
+            tryCompare(dialog, "opened", true)
+            dialog.listName = "Clients"
+            dialog.submit()
+            compare(dialogToast(dialog), "List already exists.")
+            verify(dialog.visible)
+            compare(screen.userContactsLists, ["Clients"])
+
+            // Names differ by letter case: two lists, newest first.
+            dialog.listName = "clients"
+            dialog.submit()
+            tryCompare(dialog, "visible", false)
+            compare(screen.userContactsLists, ["clients", "Clients"])
+            compare(page.activeList, "clients")
+            compare(page.activeListIndex, 0)
+            compare(findChild(page, "activeListButton").text, "clients")
+            verify(findChild(page, "contactsMenuButton").enabled)
+        }
+
+        function test_activeListComesBackAfterARestart() {
+            screen.userContactsLists = ["A", "B"]
+            let page = openPage()
+            compare(page.activeList, "A")
+            page.activeList = "B"
+            // A new main screen on the same store, as after a restart.
+            cleanup()
+            screen = screenComponent.createObject(scene)
+            verify(screen)
+            settle()
+            page = openPage()
+            compare(page.activeList, "B", "the stored active list is shown again")
+        }
+
+        function test_storedActiveListThatIsGoneGivesTheFirst() {
+            cleanup()
+            store.write("userData", { "contactsLists": ["First", "Second"],
+                            "contacts": [contact("A", "", "a@x.io", "Second")] })
+            store.write("contacts", { "sActiveList": "Gone" })
+            screen = screenComponent.createObject(scene)
+            settle()
+            const page = openPage()
+            compare(page.activeList, "First")
+            compare(page.activeListContacts, [])
+            page.activeList = "Second"
+            compare(emails(page.activeListContacts), ["a@x.io"])
+            compare(page.activeListContacts[0].index, 0)
+        }
+
+        // ---- Adding ----
+
+        function test_addRefusalsInOrder_data() {
+            return [
+                { tag: "no name", last: "", first: "", email: "", text: "Contact's name is required." },
+                { tag: "no email", last: "Doe", first: "", email: "", text: "Contact's email is required." },
+                { tag: "space", last: "Doe", first: "", email: "jo hn@x.io", text: "Invalid email." },
+                { tag: "trailing space", last: "Doe", first: "", email: "john@x.io ", text: "Invalid email." },
+                { tag: "two dots", last: "Doe", first: "", email: "john@x..io", text: "Invalid email." },
+                { tag: "final dot", last: "Doe", first: "", email: "john@x.io.", text: "Invalid email." },
+                { tag: "underscore in domain", last: "Doe", first: "", email: "john@my_x.io", text: "Invalid email." },
+                { tag: "non-ASCII", last: "Doe", first: "", email: "zoé@x.io", text: "Invalid email." },
+                { tag: "no at", last: "Doe", first: "", email: "john.x.io", text: "Invalid email." },
+                { tag: "taken in this list", last: "Roe", first: "Jane", email: "taken@x.io",
+                  text: "Contact already exists in this list." }
+            ]
+        }
+
+        function test_addRefusalsInOrder(data) {
+            screen.userContactsLists = ["L"]
+            screen.userContacts = [contact("Old", "", "taken@x.io", "L")]
+            const page = openPage()
+            const dialog = page.addContactDialog
+            dialog.open()
+            tryCompare(dialog, "opened", true)
+            dialog.form.lastname = data.last
+            dialog.form.firstname = data.first
+            dialog.form.email = data.email
+            contactsSpy.clear()
+            mouseClick(findIn(dialog.contentItem, "confirmButton"))
+            compare(dialogToast(dialog), data.text)
+            verify(dialog.visible, "the dialog stays open")
+            compare(dialog.form.email, data.email, "what was typed stays")
+            compare(contactsSpy.count, 0, "nothing is stored")
+            compare(screen.userContacts.length, 1)
+            compare(screen.loading, false)
+        }
+
+        function test_addAcceptsAndOpensTheDetail_data() {
+            return [
+                { tag: "both names", last: "Doe", first: "John", email: "john@x.io", full: "Doe John" },
+                { tag: "last only", last: "Doe", first: "", email: "d@localhost", full: "Doe" },
+                { tag: "first only, hyphens", last: "", first: "John", email: "j.o+k@my-host.example-1.org",
+                  full: "John" },
+                { tag: "address of another list", last: "A", first: "B", email: "taken@x.io", full: "A B" }
+            ]
+        }
+
+        function test_addAcceptsAndOpensTheDetail(data) {
+            screen.userContactsLists = ["L", "Other"]
+            screen.userContacts = [contact("Old", "", "taken@x.io", "Other"),
+                                   contact("Older", "", "older@x.io", "L")]
+            const page = openPage()
+            page.activeList = "L"
+            const dialog = page.addContactDialog
+            dialog.open()
+            tryCompare(dialog, "opened", true)
+            dialog.form.lastname = data.last
+            dialog.form.firstname = data.first
+            dialog.form.email = data.email
+            dialog.form.company = "ACME"
+            dialog.submit()
+            tryCompare(dialog, "visible", false)
+            settle()
+
+            const added = screen.userContacts[0]
+            compare(added.fullname, data.full)
+            compare(added.email, data.email)
+            compare(added.company, "ACME")
+            compare(added.list, "L")
+            compare(screen.userContacts.length, 3)
+            compare(emails(page.activeListContacts), [data.email, "older@x.io"],
+                    "the new contact heads its list")
+            compare(dialog.form.email, "", "the fields are cleared")
+            compare(dialog.form.company, "")
+            compare(screen.detailContact, 0)
+            compare(shownDetail().objectName, "ContactDetail")
+            compare(findChild(shownDetail(), "cardFullname").text, data.full)
+            compare(findChild(shownDetail(), "cardTelephone").text, "-")
+        }
+
+        // ---- The rows ----
+
+        function test_manageOpensTheRowsContact() {
+            screen.userContactsLists = ["L", "M"]
+            screen.userContacts = [contact("A", "", "a@x.io", "M"), contact("B", "", "b@x.io", "L"),
+                                   contact("C", "", "c@x.io", "M"), contact("D", "", "d@x.io", "L")]
+            const page = openPage()
+            compare(page.activeListContacts.map(c => c.index), [1, 3])
+            const view = findChild(page, "contactsListView")
+            tryVerify(() => view.itemAtIndex(1) !== null)
+            mouseClick(findChild(view.itemAtIndex(1), "manageButton"))
+            settle()
+            compare(screen.detailContact, 3)
+            compare(findChild(shownDetail(), "cardEmail").text, "d@x.io")
+            verify(!findChild(page, "noContacts").visible)
+
+            page.activeList = "M"
+            compare(page.activeListContacts.map(c => c.index), [0, 2])
+        }
+
+        function test_hundredThousandContactsMakeFewRows() {
+            const many = []
+            for (let i = 0; i < 100000; ++i)
+                many.push(contact("N" + i, "", "n" + i + "@x.io", "Big"))
+            screen.userContactsLists = ["Big"]
+            screen.userContacts = many
+            const page = openPage()
+            compare(page.activeListContacts.length, 100000)
+            compare(page.activeListContacts[99999].index, 99999)
+            const view = findChild(page, "contactsListView")
+            compare(view.count, 100000)
+            verify(view.height > 100 && view.height < 800, "the view is bounded: " + view.height)
+            let rows = 0
+            for (let i = 0; i < view.contentItem.children.length; ++i) {
+                if (view.contentItem.children[i].manage !== undefined)
+                    ++rows
+            }
+            verify(rows > 0 && rows < 60, "rows made: " + rows)
+            const flickable = findChild(screen, "pagesFlickable")
+            verify(flickable.contentHeight <= flickable.height + 1,
+                   "the page fits the page area; the view scrolls instead: "
+                   + flickable.contentHeight + " > " + flickable.height)
+            view.positionViewAtEnd()
+            tryVerify(() => view.itemAtIndex(99999) !== null)
+            compare(view.itemAtIndex(99999).email, "n99999@x.io")
+        }
+
+        // ---- Import ----
+
+        function test_importAppendsInFileOrderAndStoresOnce() {
+            screen.userContactsLists = ["L", "Other"]
+            screen.userContacts = [contact("Mine", "", "mine@x.io", "L"),
+                                   contact("Else", "", "two@x.io", "Other")]
+            const page = openPage()
+            const url = writeFile("three.vcf", [card("One", "one@x.io"), card("Two", "two@x.io"),
+                                                card("Three", "three@x.io")].join("\n"))
+            contactsSpy.clear()
+            page.importContacts(url)
+            compare(contactsSpy.count, 1, "the array is assigned once")
+            compare(errorToast(), "", "everything imported: no message")
+            compare(emails(screen.userContacts),
+                    ["mine@x.io", "two@x.io", "one@x.io", "two@x.io", "three@x.io"])
+            compare(screen.userContacts[4].list, "L")
+            compare(emails(page.activeListContacts), ["mine@x.io", "one@x.io", "two@x.io", "three@x.io"])
+            compare(screen.loading, false)
+
+            // The same file again: nothing new.
+            contactsSpy.clear()
+            page.importContacts(url)
+            compare(errorToast(), "Some contacts are already in this list.")
+            compare(contactsSpy.count, 0)
+            compare(screen.userContacts.length, 5)
+        }
+
+        function test_importMessages_data() {
+            return [
+                { tag: "two cards share an address",
+                  text: [card("A", "same@x.io"), card("B", "same@x.io")].join("\n"),
+                  message: "Some contacts are already in this list.", added: ["same@x.io"] },
+                { tag: "card without a name",
+                  text: [card("", "noname@x.io"), card("Ok", "ok@x.io")].join("\n"),
+                  message: "Some contacts were not imported.", added: ["ok@x.io"] },
+                { tag: "card without an address",
+                  text: [card("Ok", "ok@x.io"), card("NoMail", "")].join("\n"),
+                  message: "Some contacts were not imported.", added: ["ok@x.io"] },
+                { tag: "malformed address",
+                  text: card("Bad", "bad@x..io"), message: "No contacts imported.", added: [] },
+                { tag: "no cards", text: "just some text", message: "No contacts imported.", added: [] },
+                { tag: "skipped and existing: existing wins",
+                  text: [card("", "x@x.io"), card("A", "a@x.io"), card("A2", "a@x.io")].join("\n"),
+                  message: "Some contacts are already in this list.", added: ["a@x.io"] }
+            ]
+        }
+
+        function test_importMessages(data) {
+            screen.userContactsLists = ["L"]
+            const page = openPage()
+            page.importContacts(writeFile("messages.vcf", data.text))
+            compare(errorToast(), data.message)
+            compare(emails(screen.userContacts), data.added)
+        }
+
+        function test_importOfMissingFile() {
+            screen.userContactsLists = ["L"]
+            const page = openPage()
+            page.importContacts("file://" + folder + "/no-such-file.vcf")
+            compare(errorToast(), "No contacts imported.")
+            compare(screen.userContacts, [])
+            compare(screen.loading, false)
+        }
+
+        // ---- Export ----
+
+        function test_exportReplacesAnExistingFile() {
+            screen.userContactsLists = ["L", "Other"]
+            const a = contact("Doe", "John", "john@x.io", "L")
+            const b = contact("Roe", "Jane", "jane@x.io", "L")
+            screen.userContacts = [a, contact("Else", "", "else@x.io", "Other"), b]
+            const page = openPage()
+            const url = writeFile("export.vcf", card("Old", "old@x.io") + "\n" + card("Older", "o@x.io"))
+
+            const expected = screen.getVCard(a) + "\n" + screen.getVCard(b)
+            compare(page.activeListVCards(), expected, "two cards, one line feed between them")
+            verify(page.exportList(url))
+            compare(files.textFromFile(url), expected, "exactly the exported cards")
+            verify(page.exportList(url))
+            compare(files.textFromFile(url), expected, "a second export replaces the first")
+            compare(screen.loading, false)
+
+            verify(!page.exportList("file://" + folder + "/missing/folder/x.vcf"))
+            compare(errorToast(), "The file could not be written.")
+        }
+
+        // ---- Deleting lists ----
+
+        function test_deletingTheListOfTheOpenContact() {
+            screen.userContactsLists = ["Keep", "Drop"]
+            screen.selectedLists = ["Drop", "Keep"]
+            screen.userContacts = [contact("K", "", "k@x.io", "Keep"), contact("D", "", "d@x.io", "Drop"),
+                                   contact("K2", "", "k2@x.io", "Keep")]
+            const page = openPage()
+            page.activeList = "Drop"
+            page.openContact(1)
+            settle()
+            compare(shownDetail().objectName, "ContactDetail")
+
+            const dialog = page.deleteListDialog
+            compare(dialog.message, "Are you sure you want to delete the list Drop ?")
+            dialog.open()
+            tryCompare(dialog, "opened", true)
+            mouseClick(findIn(dialog.contentItem, "confirmButton"))
+            tryCompare(dialog, "visible", false)
+            settle()
+
+            compare(shownDetail().objectName, "EmptyDetail")
+            compare(emails(screen.userContacts), ["k@x.io", "k2@x.io"])
+            compare(screen.userContactsLists, ["Keep"])
+            compare(screen.selectedLists, ["Keep"])
+            compare(page.activeList, "Keep")
+            compare(emails(page.activeListContacts), ["k@x.io", "k2@x.io"])
+
+            // The last list: nothing active, menus off.
+            page.deleteActiveList()
+            compare(screen.userContactsLists, [])
+            compare(screen.userContacts, [])
+            compare(page.activeList, "")
+            compare(findChild(page, "activeListButton").text, "No active list")
+            compare(findChild(page, "contactsMenuButton").enabled, false)
+            compare(findChild(page, "deleteListButton").enabled, false)
+            verify(findChild(page, "noContacts").visible)
+        }
+
+        function test_deletingAnotherListKeepsTheOpenContact() {
+            screen.userContactsLists = ["Drop", "Keep"]
+            screen.userContacts = [contact("D1", "", "d1@x.io", "Drop"), contact("D2", "", "d2@x.io", "Drop"),
+                                   contact("K", "", "k@x.io", "Keep")]
+            const page = openPage()
+            page.activeList = "Keep"
+            page.openContact(2)
+            settle()
+            page.activeList = "Drop"
+            page.deleteActiveList()
+            settle()
+            compare(shownDetail().objectName, "ContactDetail")
+            compare(screen.detailContact, 0, "the open contact's new position")
+            compare(findChild(shownDetail(), "cardEmail").text, "k@x.io")
+        }
+
+        // ---- The detail ----
+
+        function openDetailOn(contacts, lists, index) {
+            screen.userContactsLists = lists
+            screen.userContacts = contacts
+            const page = openPage()
+            page.openContact(index)
+            settle()
+            const detail = shownDetail()
+            compare(detail.objectName, "ContactDetail")
+            return detail
+        }
+
+        function test_editDuplicateRules_data() {
+            return [
+                { tag: "nothing changed", email: "a@x.io", list: "L", refused: false },
+                { tag: "name changed only", email: "a@x.io", list: "L", last: "New", refused: false },
+                { tag: "address taken in the same list", email: "b@x.io", list: "L", refused: true },
+                { tag: "new address free", email: "free@x.io", list: "L", refused: false },
+                { tag: "moved to a list holding the address", email: "a@x.io", list: "M", refused: true },
+                { tag: "moved with a new address that list holds", email: "m@x.io", list: "M", refused: true },
+                { tag: "moved to a list without it", email: "a@x.io", list: "N", refused: false }
+            ]
+        }
+
+        function test_editDuplicateRules(data) {
+            const detail = openDetailOn([contact("A", "", "a@x.io", "L"), contact("B", "", "b@x.io", "L"),
+                                         contact("A", "", "a@x.io", "M"), contact("M", "", "m@x.io", "M")],
+                                        ["L", "M", "N"], 0)
+            detail.form.email = data.email
+            if (data.last)
+                detail.form.lastname = data.last
+            detail.listChooser.currentIndex = ["L", "M", "N"].indexOf(data.list)
+            contactsSpy.clear()
+            mouseClick(findChild(detail, "confirmButton"))
+            if (data.refused) {
+                compare(errorToast(), "Contact already exists in this list.")
+                compare(contactsSpy.count, 0)
+                compare(screen.userContacts[0].email, "a@x.io")
+                compare(screen.userContacts[0].list, "L")
+            } else {
+                compare(errorToast(), "")
+                compare(successToastText(), "Contact has been updated.")
+                compare(contactsSpy.count, 1)
+                compare(screen.userContacts[0].email, data.email)
+                compare(screen.userContacts[0].list, data.list)
+                compare(screen.userContacts.length, 4)
+            }
+        }
+
+        function test_editFieldRefusalsAndCancel_data() {
+            return [
+                { tag: "no name", last: "", email: "a@x.io", text: "Contact's name is required." },
+                { tag: "no email", last: "A", email: "", text: "Contact's email is required." },
+                { tag: "bad email", last: "A", email: "a@@x.io", text: "Invalid email." }
+            ]
+        }
+
+        function test_editFieldRefusalsAndCancel(data) {
+            const detail = openDetailOn([contact("A", "", "a@x.io", "L")], ["L", "M"], 0)
+            detail.form.lastname = data.last
+            detail.form.email = data.email
+            detail.listChooser.currentIndex = 1
+            detail.updateContact()
+            compare(errorToast(), data.text)
+            compare(screen.userContacts[0].email, "a@x.io")
+
+            mouseClick(findChild(detail, "cancelButton"))
+            compare(detail.form.lastname, "A")
+            compare(detail.form.email, "a@x.io")
+            compare(detail.listChooser.currentText, "L")
+        }
+
+        function test_editRebuildsTheRecord() {
+            const stored = contact("Doe", "John", "john@x.io", "L")
+            stored.index = 0
+            stored.extra = "kept nowhere"
+            const detail = openDetailOn([stored], ["L"], 0)
+            compare(detail.form.firstname, "John")
+            compare(detail.listChooser.currentText, "L")
+            detail.form.firstname = ""
+            detail.form.telephone = "+33 1"
+            verify(detail.updateContact())
+            const record = screen.userContacts[0]
+            compare(Object.keys(record).sort(),
+                    ["company", "email", "firstname", "fullname", "lastname", "list", "occupation",
+                     "telephone", "website"])
+            compare(record.fullname, "Doe")
+            compare(findChild(detail, "cardTelephone").text, "+33 1")
+            compare(findChild(detail, "cardFullname").text, "Doe")
+        }
+
+        function test_deleteContactFromTheDetail() {
+            const detail = openDetailOn([contact("A", "", "a@x.io", "L"), contact("B", "Bo", "b@x.io", "L")],
+                                        ["L"], 1)
+            const dialog = detail.deleteDialog
+            compare(dialog.message, "Are you sure you want to delete the contact B Bo ?")
+            dialog.open()
+            tryCompare(dialog, "opened", true)
+            mouseClick(findIn(dialog.contentItem, "confirmButton"))
+            settle()
+            compare(emails(screen.userContacts), ["a@x.io"])
+            compare(shownDetail().objectName, "EmptyDetail")
+            compare(emails(pages().currentItem.activeListContacts), ["a@x.io"])
+        }
+
+        function test_exportContactAndQrCode() {
+            const one = contact("Doe", "John", "john#1@x.io", "L")
+            one.website = "https://x.io/a?b=1&c=50%"
+            const detail = openDetailOn([one], ["L"], 0)
+            const url = writeFile("contact.vcf", "stale line\nanother")
+            verify(detail.exportContact(url))
+            compare(files.textFromFile(url), screen.getVCard(one))
+
+            const image = findChild(detail, "qrCode")
+            // The scheme and the provider's name come back in lower case.
+            const source = image.source.toString()
+            compare(source.toLowerCase().indexOf("image://qrcode/"), 0)
+            compare(decodeURIComponent(source.substring("image://qrcode/".length)),
+                    screen.getVCard(one), "the code holds the card")
+            compare(image.sourceSize.width, 96)
+            compare(image.sourceSize.height, 96)
+            tryCompare(image, "status", Image.Ready, 10000)
+
+            // The code follows the stored record.
+            detail.form.company = "ACME"
+            verify(detail.updateContact())
+            verify(decodeURIComponent(image.source.toString()).indexOf("ORG:ACME") > 0)
+        }
+    }
+}
