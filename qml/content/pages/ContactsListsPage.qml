@@ -37,9 +37,16 @@ MyPageLayout {
     objectName: "ContactsListsPage"
     title: myTrStrings.contacts_list
 
+    // Set once the page is complete: the list restored from the store while
+    // the page is being made would otherwise compute the contacts twice.
+    property bool completed: false
+
     onActiveListChanged: updateActiveListContacts()
     onDataStateChanged: updateActiveListContacts()
-    Component.onCompleted: updateActiveListContacts()
+    Component.onCompleted: {
+        completed = true
+        updateActiveListContacts()
+    }
 
     // The first list becomes the active one, or none without lists.
     function resetList() {
@@ -55,6 +62,8 @@ MyPageLayout {
     // A list name that is gone, or no active list while lists exist (a contact
     // added then would belong to no list), makes the first list active.
     function updateActiveListContacts() {
+        if (!completed)
+            return
         const lists = root.userContactsLists
         if (activeList === "" && lists.length === 0) {
             activeListContacts = []

@@ -550,6 +550,15 @@ Item {
             compare(screen.recipient, "q")
             screen.subject = "From the state"
             compare(subject.text, "From the state")
+            // Thousands of pasted addresses are kept whole, not cut at the
+            // field's default length.
+            const many = []
+            for (let i = 0; i < 3000; ++i)
+                many.push("recipient" + i + "@example.org")
+            screen.recipient = many.join("; ")
+            verify(screen.recipient.length > 32767)
+            compare(recipient.text, screen.recipient)
+            screen.recipient = "q"
 
             // Placeholder links insert at the cursor and give the area the focus.
             area.cursorPosition = 6

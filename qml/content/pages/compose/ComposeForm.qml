@@ -71,6 +71,9 @@ ColumnLayout {
             objectName: "recipientField"
             Layout.fillWidth: true
             placeholderText: myTrStrings.recipient_placeholder
+            // A pasted list of thousands of addresses must not be cut at
+            // the field's default 32,767 characters.
+            maximumLength: 2147483647
             text: root.recipient
             onTextChanged: root.recipient = text
         }

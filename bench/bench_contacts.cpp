@@ -1,0 +1,257 @@
+// Drives the real contacts page offscreen:
+//  (a) imports a generated file of N vCards into the active list, timed
+//      beside the reading of the file alone;
+//  (b) opens the page on M contacts in one list, timed from the menu click
+//      to the first frame showing it (the page's fade-in not counted).
+// Usage: bench_contacts [cards = 10000] [contacts = 100000]
+// The last line sums it up with the resident memory; nothing is asserted.
+
+#include "MyTranslator.h"
+#include "QmlCppBridge.h"
+#include "Startup.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTemporaryDir>
+#include <QtQml/qqmlextensionplugin.h>
+#include <QtWebView/QtWebView>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+Q_IMPORT_QML_PLUGIN(contentPlugin)
+Q_IMPORT_QML_PLUGIN(ParvanePlugin)
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+void waitUntil(const std::function<bool()> &done)
+{
+    while (!done())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+}
+
+// Resident memory of this process in MiB, from /proc.
+double residentMiB()
+{
+    QFile status(u"/proc/self/status"_s);
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    }
+    return 0;
+}
+
+// Cards as address books write them: vCard 3.0 with groups and TYPE
+// parameters, alternating with the minimal five-line form.
+QByteArray cardsFile(int count)
+{
+    QByteArray text;
+    text.reserve(count * 260);
+    for (int i = 0; i < count; ++i) {
+        const QByteArray n = QByteArray::number(i);
+        if (i % 2 == 0) {
+            text += "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Durand" + n + ";Élise;;;\r\nFN:Élise Durand" + n
+                    + "\r\nitem1.EMAIL;TYPE=INTERNET,WORK:elise" + n
+                    + "@example.org\r\nTEL;TYPE=CELL:+33 6 12 34 56 78\r\nORG:Atelier " + n
+                    + "\r\nTITLE:Gérante\r\nURL:https://example.org/" + n + "\r\nEND:VCARD\r\n";
+        } else {
+            text += "BEGIN:VCARD\nVERSION:4.0\nFN:Contact " + n + "\nEMAIL:contact" + n
+                    + "@example.net\nEND:VCARD\n";
+        }
+    }
+    return text;
+}
+
+class Bench
+{
+public:
+    explicit Bench(QQmlEngine &engine)
+    {
+        QQmlComponent component(&engine);
+        component.setData("import QtQuick\n"
+                          "import QtQuick.Window\n"
+                          "import content\n"
+                          "Window {\n"
+                          "    width: 1000; height: 730; visible: true\n"
+                          "    property alias screen: screen\n"
+                          "    MyTrStrings { id: myTrStrings }\n"
+                          "    Screen01 { id: screen; anchors.fill: parent }\n"
+                          "    function fillList(name, count) {\n"
+                          "        const contacts = []\n"
+                          "        for (let i = 0; i < count; ++i)\n"
+                          "            contacts.push({ lastname: 'Nom' + i, firstname: 'Prénom',\n"
+                          "                fullname: 'Nom' + i + ' Prénom', telephone: '+33 1 23 45 67 89',\n"
+                          "                email: 'contact' + i + '@example.com', company: 'Société',\n"
+                          "                occupation: '', website: '', list: name })\n"
+                          "        screen.userContactsLists = [name]\n"
+                          "        screen.userContacts = contacts\n"
+                          "    }\n"
+                          "}\n",
+                          QUrl::fromLocalFile(QCoreApplication::applicationDirPath()
+                                              + u"/contacts.qml"_s));
+        QObject *object = component.create();
+        m_window = qobject_cast<QQuickWindow *>(object);
+        if (!m_window) {
+            for (const QQmlError &error : component.errors())
+                std::fprintf(stderr, "%s\n", qPrintable(error.toString()));
+            delete object;
+            return;
+        }
+        m_screen = m_window->property("screen").value<QObject *>();
+        m_pages = m_screen->findChild<QObject *>(u"pagesStackView"_s);
+        waitUntil([&] { return current() && !busy(); });
+    }
+    ~Bench() { delete m_window; }
+
+    bool ready() const { return m_window && m_pages; }
+    QObject *screen() const { return m_screen; }
+    QQuickWindow *window() const { return m_window; }
+
+    QObject *current() const { return m_pages->property("currentItem").value<QObject *>(); }
+    bool busy() const
+    {
+        return m_pages->property("busy").toBool() || m_screen->property("loading").toBool();
+    }
+
+    // Shows the page of a side-menu entry; returns the milliseconds from the
+    // click to the first frame drawn with the page in place.
+    double open(const QString &menu, const QString &page)
+    {
+        QObject *button = m_screen->findChild<QObject *>(menu);
+        QObject *action = button ? button->property("action").value<QObject *>() : nullptr;
+        if (!action)
+            return -1;
+        bool framed = false;
+        QElapsedTimer clock;
+        clock.start();
+        QMetaObject::invokeMethod(action, "trigger");
+        waitUntil([&] { return current() && current()->objectName() == page; });
+        const auto connection = QObject::connect(m_window, &QQuickWindow::frameSwapped,
+                                                 [&] { framed = true; });
+        m_window->requestUpdate();
+        waitUntil([&] { return framed; });
+        const double ms = clock.nsecsElapsed() / 1e6;
+        QObject::disconnect(connection);
+        waitUntil([&] { return !busy(); });
+        return ms;
+    }
+
+private:
+    QQuickWindow *m_window = nullptr;
+    QObject *m_screen = nullptr;
+    QObject *m_pages = nullptr;
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const int cardCount = argc > 1 ? std::max(1, atoi(argv[1])) : 10000;
+    const int contactCount = argc > 2 ? std::max(1, atoi(argv[2])) : 100000;
+
+    Startup::setEnvironment();
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A private settings store: the bench never touches a real user's settings.
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+
+    // As at start-up: the web view needs shared contexts settled first.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::OpenGL);
+    QtWebView::initialize();
+    QGuiApplication app(argc, argv);
+    Startup::setApplicationIdentity();
+    qmlRegisterType<QmlCppBridge>("QmlCppBridge", 1, 0, "QmlCppBridge");
+
+    QQmlEngine engine;
+    for (const QString &path : Startup::importPaths(QCoreApplication::applicationDirPath()))
+        engine.addImportPath(path);
+    MyTranslator translator(&engine);
+    engine.rootContext()->setContextProperty(u"myTranslator"_s, &translator);
+
+    Bench bench(engine);
+    if (!bench.ready())
+        return 1;
+    QObject *screen = bench.screen();
+    const double baseMiB = residentMiB();
+
+    // (a) Import into an empty list.
+    const QString cardsPath = home.filePath(u"cards.vcf"_s);
+    {
+        QFile file(cardsPath);
+        if (!file.open(QIODevice::WriteOnly) || file.write(cardsFile(cardCount)) < 0) {
+            std::fprintf(stderr, "could not write %s\n", qPrintable(cardsPath));
+            return 1;
+        }
+    }
+    const QString cardsUrl = QUrl::fromLocalFile(cardsPath).toString();
+    screen->setProperty("userContactsLists", QStringList{u"Import"_s});
+    screen->setProperty("userContacts", QVariantList{});
+    bench.open(u"contactsListsMenu"_s, u"ContactsListsPage"_s);
+    QObject *page = bench.current();
+
+    QmlCppBridge bridge;
+    QElapsedTimer clock;
+    clock.start();
+    const int readLength = bridge.textFromFile(QUrl(cardsUrl)).size();
+    const double readMs = clock.nsecsElapsed() / 1e6;
+
+    clock.restart();
+    QMetaObject::invokeMethod(page, "importContacts", Q_ARG(QVariant, QVariant(cardsUrl)));
+    const double importMs = clock.nsecsElapsed() / 1e6;
+    const int imported = screen->property("userContacts").toList().size();
+    std::printf("import: %d cards (%d characters) -> %d contacts in %.0f ms; reading the file "
+                "alone %.0f ms; work besides reading %.0f ms\n",
+                cardCount, readLength, imported, importMs, readMs, importMs - readMs);
+    std::fflush(stdout);
+
+    // (b) Leave the page, give it a list of many contacts, open it again.
+    bench.open(u"accountsMenu"_s, u"AccountsPage"_s);
+    // Built in JavaScript, as the stored contacts are at start-up.
+    QMetaObject::invokeMethod(bench.window(), "fillList", Q_ARG(QVariant, u"Big"_s),
+                              Q_ARG(QVariant, contactCount));
+    // The store writes the array a moment later, in one go: measured apart.
+    {
+        QElapsedTimer wall;
+        wall.start();
+        qint64 last = 0, longest = 0;
+        while (wall.elapsed() < 2000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+            const qint64 now = wall.elapsed();
+            longest = std::max(longest, now - last);
+            last = now;
+        }
+        std::printf("store: %d contacts written, longest event-loop stall %lld ms\n",
+                    contactCount, static_cast<long long>(longest));
+    }
+    const double openMs = bench.open(u"contactsListsMenu"_s, u"ContactsListsPage"_s);
+    page = bench.current();
+    const int shown = page->property("activeListContacts").toList().size();
+    QObject *view = page->findChild<QObject *>(u"contactsListView"_s);
+    int rows = 0;
+    if (auto *content = view ? view->property("contentItem").value<QQuickItem *>() : nullptr) {
+        for (QQuickItem *child : content->childItems())
+            rows += child->metaObject()->indexOfSignal("manage()") >= 0 ? 1 : 0;
+    }
+    std::printf("open: %d contacts, %d in the view, %d rows made, first frame after %.0f ms\n",
+                contactCount, shown, rows, openMs);
+
+    std::printf("import %d cards %.0f ms (%.0f ms besides reading); open on %d contacts %.0f ms; "
+                "resident memory %.0f MiB (%.0f MiB before)\n",
+                cardCount, importMs, importMs - readMs, contactCount, openMs, residentMiB(),
+                baseMiB);
+    return imported == cardCount && shown == contactCount ? 0 : 1;
+}

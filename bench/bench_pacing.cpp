@@ -1,0 +1,443 @@
+// Drives the real compose page offscreen against Postfix's smtp-sink:
+//  (a) a paced run at 10 messages per second, timed from "Send" to the end
+//      of the run, beside the same pacing done by a plain QTimer calling
+//      sendEmail directly;
+//  (b) a long run at top speed, with a 5 ms probe timer measuring the
+//      longest gap in the event loop, beside the same deliveries made from
+//      C++ without the page (what the deliveries themselves cost).
+// Usage: bench_pacing [paced recipients = 100] [bulk recipients = 10000]
+//                     [bulk speed in messages per second = 1000]
+// The last line sums it up; nothing is asserted.
+
+#include "MyTranslator.h"
+#include "QmlCppBridge.h"
+#include "Startup.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QStandardPaths>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
+#include <QQuickWindow>
+#include <QtQml/qqmlextensionplugin.h>
+#include <QtWebView/QtWebView>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <unistd.h>
+
+Q_IMPORT_QML_PLUGIN(contentPlugin)
+Q_IMPORT_QML_PLUGIN(ParvanePlugin)
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QString sender = u"bench@parvane.test"_s;
+const QString dnsAddress = u"127.0.84.2"_s;
+
+quint16 freePort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
+}
+
+bool waitForPort(quint16 port)
+{
+    for (int i = 0; i < 100; ++i) {
+        QTcpSocket socket;
+        socket.connectToHost(QHostAddress::LocalHost, port);
+        if (socket.waitForConnected(100))
+            return true;
+        QThread::msleep(50);
+    }
+    return false;
+}
+
+QString findTool(const QString &name)
+{
+    return QStandardPaths::findExecutable(name, {u"/usr/sbin"_s, u"/usr/bin"_s});
+}
+
+bool startSink(QProcess &sink, quint16 port)
+{
+    QStringList args;
+    // smtp-sink must drop root privileges; any unprivileged user will do.
+    if (geteuid() == 0)
+        args << u"-u"_s << u"nobody"_s;
+    args << u"127.0.0.1:"_s + QString::number(port) << u"256"_s;
+    sink.setProgram(findTool(u"smtp-sink"_s));
+    sink.setArguments(args);
+    sink.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    sink.start();
+    return sink.waitForStarted() && waitForPort(port);
+}
+
+// The page asks whether the machine is online before a run: a name server
+// of our own answers for the probe name.
+bool startDns(QProcess &dns)
+{
+    dns.setProgram(findTool(u"dnsmasq"_s));
+    dns.setArguments({u"--keep-in-foreground"_s, u"--conf-file=/dev/null"_s, u"--port=53"_s,
+                      u"--listen-address="_s + dnsAddress, u"--bind-interfaces"_s,
+                      u"--no-resolv"_s, u"--no-hosts"_s, u"--user=root"_s,
+                      u"--address=/probe.parvane.test/127.0.0.9"_s});
+    dns.setProcessChannelMode(QProcess::ForwardedChannels);
+    dns.start();
+    if (!dns.waitForStarted())
+        return false;
+    QThread::msleep(300);
+    qputenv("PARVANE_DNS_SERVER", dnsAddress.toLatin1());
+    qputenv("PARVANE_PROBE_HOST", "probe.parvane.test");
+    return dns.state() == QProcess::Running;
+}
+
+void stop(QProcess &process)
+{
+    if (process.state() == QProcess::NotRunning)
+        return;
+    process.terminate();
+    if (!process.waitForFinished(3000))
+        process.kill();
+    process.waitForFinished(1000);
+}
+
+// Longest gap between the ticks of a 5 ms timer while it runs.
+class StallProbe
+{
+public:
+    StallProbe()
+    {
+        m_timer.setTimerType(Qt::PreciseTimer);
+        m_timer.setInterval(5);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            const qint64 now = m_clock.nsecsElapsed();
+            if (now - m_last > m_longest) {
+                m_longest = now - m_last;
+                m_longestAt = m_last;
+            }
+            m_last = now;
+        });
+    }
+    void start()
+    {
+        m_longest = 0;
+        m_clock.start();
+        m_last = 0;
+        m_timer.start();
+    }
+    double stopMs()
+    {
+        m_timer.stop();
+        const qint64 now = m_clock.nsecsElapsed();
+        m_longest = std::max(m_longest, now - m_last);
+        return m_longest / 1e6;
+    }
+
+private:
+    QTimer m_timer;
+    QElapsedTimer m_clock;
+    qint64 m_last = 0;
+    qint64 m_longest = 0;
+    qint64 m_longestAt = 0;
+
+public:
+    // When the longest gap began, in milliseconds after start().
+    double longestAtMs() const { return m_longestAt / 1e6; }
+};
+
+QString recipientText(int count, const QString &prefix)
+{
+    QStringList addresses;
+    addresses.reserve(count);
+    for (int i = 0; i < count; ++i)
+        addresses << prefix + QString::number(i) + u"@sink.parvane.test"_s;
+    return addresses.join(u"; "_s);
+}
+
+void waitUntil(const std::function<bool()> &done)
+{
+    while (!done())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+}
+
+struct PageRun
+{
+    double elapsedMs = 0;
+    double longestGapMs = 0;
+    double longestGapAtMs = 0;
+    int sent = 0;
+    int failed = 0;
+};
+
+class Bench
+{
+public:
+    Bench(QQmlEngine &engine, quint16 port) : m_port(port)
+    {
+        QQmlComponent component(&engine);
+        component.setData("import QtQuick\n"
+                          "import QtQuick.Window\n"
+                          "import content\n"
+                          "Window {\n"
+                          "    width: 1000; height: 730; visible: true\n"
+                          "    property alias screen: screen\n"
+                          "    MyTrStrings { id: myTrStrings }\n"
+                          "    Screen01 { id: screen; anchors.fill: parent }\n"
+                          "    function fillList(name, count) {\n"
+                          "        const contacts = []\n"
+                          "        for (let i = 0; i < count; ++i)\n"
+                          "            contacts.push({ lastname: 'Nom' + i, firstname: 'Prénom',\n"
+                          "                fullname: 'Nom' + i + ' Prénom', telephone: '',\n"
+                          "                email: 'list' + i + '@sink.parvane.test', company: '',\n"
+                          "                occupation: '', website: '', list: name })\n"
+                          "        screen.userContactsLists = [name]\n"
+                          "        screen.userContacts = contacts\n"
+                          "    }\n"
+                          "}\n",
+                          QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + u"/pacing.qml"_s));
+        m_window = component.create();
+        if (!m_window) {
+            for (const QQmlError &error : component.errors())
+                std::fprintf(stderr, "%s\n", qPrintable(error.toString()));
+            return;
+        }
+        m_screen = m_window->property("screen").value<QObject *>();
+        QObject *pages = m_screen->findChild<QObject *>(u"pagesStackView"_s);
+        waitUntil([&] {
+            QObject *page = pages->property("currentItem").value<QObject *>();
+            return page && page->objectName() == "SendEmailsPage"_L1
+                    && !pages->property("busy").toBool();
+        });
+        m_page = pages->property("currentItem").value<QObject *>();
+
+        const QVariantMap account{{u"senderName"_s, u"Bench"_s},
+                                  {u"serverName"_s, u"Sink"_s},
+                                  {u"serverHost"_s, u"127.0.0.1"_s},
+                                  {u"serverPort"_s, QString::number(port)},
+                                  {u"connection"_s, u"None"_s},
+                                  {u"address"_s, sender},
+                                  {u"password"_s, u"unused"_s}};
+        m_screen->setProperty("userComptes", QVariantList{account});
+        m_screen->setProperty("userActiveCompte", sender);
+        m_screen->setProperty("senderName", u"Bench Expéditeur"_s);
+        m_screen->setProperty("subject", u"Lettre d'information — décembre"_s);
+        m_screen->setProperty("detailEmailContent",
+                              u"Bonjour {{email}},\nvoici les nouvelles du mois."_s);
+    }
+    ~Bench() { delete m_window; }
+
+    bool ready() const { return m_page != nullptr; }
+
+    // Recipients typed into the address field, or the contacts of a list
+    // selected for sending.
+    enum Recipients { Typed, List };
+
+    PageRun run(int count, double mailsPs, Recipients source)
+    {
+        PageRun result;
+        m_screen->setProperty("userMailsPs", mailsPs);
+        if (source == Typed) {
+            m_screen->setProperty("selectedLists", QVariantList{});
+            m_screen->setProperty("recipient", recipientText(count, u"page"_s));
+        } else {
+            // Built in JavaScript, as the stored contacts are at start-up.
+            QMetaObject::invokeMethod(m_window, "fillList", Q_ARG(QVariant, u"Bench"_s),
+                                      Q_ARG(QVariant, count));
+            m_screen->setProperty("recipient", QString());
+            m_screen->setProperty("selectedLists", QStringList{u"Bench"_s});
+        }
+        // The store writes changed state a moment later: let that pass, so
+        // that the run measures the run alone.
+        QElapsedTimer settle;
+        settle.start();
+        while (settle.elapsed() < 1500)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QObject *dialog = m_page->property("sendingDialog").value<QObject *>();
+
+        StallProbe probe;
+        probe.start();
+        QElapsedTimer clock;
+        clock.start();
+        QMetaObject::invokeMethod(m_page, "sendEmails");
+        // Time per thousand messages: it stays flat if nothing per recipient
+        // grows with the length of the run.
+        int reported = 0;
+        qint64 lastMark = 0;
+        QStringList thousands;
+        waitUntil([&] {
+            const int done = dialog->property("sent").toInt() + dialog->property("failed").toInt();
+            if (done / 1000 > reported) {
+                reported = done / 1000;
+                const qint64 now = clock.elapsed();
+                thousands << QString::number(now - lastMark);
+                lastMark = now;
+            }
+            return !m_screen->property("isSenderRunning").toBool();
+        });
+        if (!thousands.isEmpty())
+            std::printf("  ms per 1000 messages: %s\n", qPrintable(thousands.join(u' ')));
+        result.elapsedMs = clock.nsecsElapsed() / 1e6;
+        result.longestGapMs = probe.stopMs();
+        result.longestGapAtMs = probe.longestAtMs();
+        result.sent = dialog->property("sent").toInt();
+        result.failed = dialog->property("failed").toInt();
+        QMetaObject::invokeMethod(dialog, "close");
+        return result;
+    }
+
+private:
+    quint16 m_port;
+    QObject *m_window = nullptr;
+    QObject *m_screen = nullptr;
+    QObject *m_page = nullptr;
+};
+
+QJsonObject sendDirect(QmlCppBridge &bridge, quint16 port, int i)
+{
+    const QString to = u"direct"_s + QString::number(i) + u"@sink.parvane.test"_s;
+    return bridge.sendEmail(u"127.0.0.1"_s, port, u"None"_s, sender, u"unused"_s,
+                            u"Bench Expéditeur"_s, QJsonObject{{u"email"_s, to}},
+                            u"Lettre d'information — décembre"_s,
+                            u"Bonjour {{email}},\nvoici les nouvelles du mois."_s, QString(), {},
+                            {}, QString());
+}
+
+// The same pacing without the page: a plain timer, one delivery per tick
+// once the previous one has returned, the first at once.
+double directPacedMs(quint16 port, int count, int intervalMs)
+{
+    QmlCppBridge bridge;
+    QTimer timer;
+    timer.setInterval(intervalMs);
+    int next = 0;
+    bool busy = false;
+    QElapsedTimer clock;
+    auto sendNext = [&] {
+        if (busy || next >= count)
+            return;
+        busy = true;
+        sendDirect(bridge, port, next++);
+        busy = false;
+        if (next >= count)
+            timer.stop();
+    };
+    QObject::connect(&timer, &QTimer::timeout, sendNext);
+    clock.start();
+    sendNext();
+    if (next < count)
+        timer.start();
+    waitUntil([&] { return next >= count && !busy; });
+    return clock.nsecsElapsed() / 1e6;
+}
+
+// The same deliveries back to back, with the probe: the event-loop gaps
+// that the deliveries cost by themselves.
+double directLongestGapMs(quint16 port, int count)
+{
+    QmlCppBridge bridge;
+    StallProbe probe;
+    probe.start();
+    int next = 0;
+    QTimer timer;
+    timer.setInterval(0);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        if (next < count)
+            sendDirect(bridge, port, next++);
+    });
+    timer.start();
+    waitUntil([&] { return next >= count; });
+    timer.stop();
+    return probe.stopMs();
+}
+
+double perSecond(int count, double elapsedMs)
+{
+    // Pacing is about the intervals between messages: n messages span n - 1.
+    return count > 1 && elapsedMs > 0 ? (count - 1) * 1000.0 / elapsedMs : 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const int pacedCount = argc > 1 ? std::max(2, atoi(argv[1])) : 100;
+    const int bulkCount = argc > 2 ? std::max(2, atoi(argv[2])) : 10000;
+    const double bulkSpeed = argc > 3 ? std::max(0.01, atof(argv[3])) : 1000;
+
+    Startup::setEnvironment();
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A private settings store: the bench never touches a real user's settings.
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+
+    // As at start-up: the web view needs shared contexts settled first.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::OpenGL);
+    QtWebView::initialize();
+    QGuiApplication app(argc, argv);
+    Startup::setApplicationIdentity();
+    qmlRegisterType<QmlCppBridge>("QmlCppBridge", 1, 0, "QmlCppBridge");
+
+    QProcess dns;
+    QProcess sink;
+    const quint16 port = freePort();
+    if (!startDns(dns) || !startSink(sink, port)) {
+        std::fprintf(stderr, "could not start dnsmasq or smtp-sink\n");
+        stop(dns);
+        stop(sink);
+        return 1;
+    }
+
+    int rc = 0;
+    {
+        QQmlEngine engine;
+        for (const QString &path : Startup::importPaths(QCoreApplication::applicationDirPath()))
+            engine.addImportPath(path);
+        MyTranslator translator(&engine);
+        engine.rootContext()->setContextProperty(u"myTranslator"_s, &translator);
+        Bench bench(engine, port);
+        if (!bench.ready()) {
+            rc = 1;
+        } else {
+            const int intervalMs = 100; // 10 messages per second
+            const PageRun paced = bench.run(pacedCount, 10, Bench::Typed);
+            const double pacedRate = perSecond(pacedCount, paced.elapsedMs);
+            const double directPaced = directPacedMs(port, pacedCount, intervalMs);
+            const double directRate = perSecond(pacedCount, directPaced);
+            std::printf("paced: page %d messages (%d sent, %d failed) in %.0f ms, %.2f msg/s; "
+                        "plain QTimer %.0f ms, %.2f msg/s; goal 10.00 msg/s\n",
+                        pacedCount, paced.sent, paced.failed, paced.elapsedMs, pacedRate,
+                        directPaced, directRate);
+            std::fflush(stdout);
+
+            const PageRun bulk = bench.run(bulkCount, bulkSpeed, Bench::List);
+            const double directGap = directLongestGapMs(port, bulkCount);
+            std::printf("bulk: page %d messages (%d sent, %d failed) at %g msg/s in %.0f ms, "
+                        "%.1f msg/s, longest event-loop gap %.1f ms (%.0f ms into the run); "
+                        "deliveries alone %.1f ms\n",
+                        bulkCount, bulk.sent, bulk.failed, bulkSpeed, bulk.elapsedMs,
+                        bulk.sent * 1000.0 / std::max(1.0, bulk.elapsedMs), bulk.longestGapMs,
+                        bulk.longestGapAtMs, directGap);
+            std::printf("pacing %.2f msg/s (%.1f%% off 10.00, plain QTimer %.2f); "
+                        "bulk %d: longest stall %.1f ms, %.1f ms beyond the deliveries' own\n",
+                        pacedRate, (pacedRate - 10.0) * 10.0, directRate, bulkCount,
+                        bulk.longestGapMs, bulk.longestGapMs - directGap);
+            std::fflush(stdout);
+        }
+    }
+    stop(sink);
+    stop(dns);
+    return rc;
+}
