@@ -16,7 +16,7 @@ ROOT=$(cd "$(dirname "$0")/.." && pwd)
 # ---- Inside the virtual display ----
 
 # Plays one action: "click X Y", "scroll X Y CLICKS" (downwards), "type TEXT",
-# "key KEYS", "wait SECONDS".
+# "key KEYS", "wait SECONDS" (and "shot", handled by capture).
 act() {
     local verb=$1
     shift
@@ -51,13 +51,23 @@ capture() {
         return 1
     fi
     sleep 4    # start-up page, its fade-in and the first paint
-    local action
+    # The action "shot" captures the window there; actions after it close
+    # what Escape does not. Without it the capture comes after every action.
+    local action shot=no
     for action in "$@"; do
+        if [ "$action" = shot ]; then
+            sleep 1
+            import -window root -crop "${WIDTH}x${HEIGHT}+0+0" +repage "$out"
+            shot=yes
+            continue
+        fi
         # shellcheck disable=SC2086
         act $action
     done
-    sleep 1
-    import -window root -crop "${WIDTH}x${HEIGHT}+0+0" +repage "$out"
+    if [ "$shot" = no ]; then
+        sleep 1
+        import -window root -crop "${WIDTH}x${HEIGHT}+0+0" +repage "$out"
+    fi
     # Dialogs are closed with Escape where they allow it; the close button
     # sits at the right end of the title bar.
     xdotool key Escape
@@ -112,6 +122,16 @@ exec 7> "$WORK/servers.in"
 for _ in $(seq 1 100); do [ -s "$WORK/servers.json" ] && break; sleep 0.2; done
 SMTP_PORT=$(/usr/bin/python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))["ports"]["plain"])' "$WORK/servers.json")
 
+# The run scene asks whether the machine is online: a name server of our own
+# answers the probe name on loopback.
+DNS_ADDRESS=127.0.84.3
+dnsmasq --keep-in-foreground --conf-file=/dev/null --port=53 --listen-address=$DNS_ADDRESS \
+    --bind-interfaces --no-resolv --no-hosts --user=root \
+    --address=/probe.parvane.test/127.0.0.9 &
+DNS_PID=$!
+trap 'kill $DNS_PID 2>/dev/null; exec 7>&- 2>/dev/null || true; rm -rf "$WORK"' EXIT
+export PARVANE_DNS_SERVER=$DNS_ADDRESS PARVANE_PROBE_HOST=probe.parvane.test
+
 wanted() {
     [ ${#SCENES[@]} -eq 0 ] && return 0
     local scene
@@ -140,4 +160,4 @@ shoot accounts "$(state en_EN compose-en)" "click 55 250" "click 190 169"
 shoot contacts "$(state en_EN compose-en)" "click 55 325"
 shoot contact-detail "$(state en_EN compose-en)" "click 55 325" "click 480 240" "wait 2"
 shoot compose-list "$(state en_EN compose-en list-selected)"
-shoot run "$(state en_EN compose-en list-selected)" "scroll 330 500 10"
+shoot run "$(state en_EN compose-en list-selected)" "scroll 330 500 10" "click 490 698" "wait 6" shot "click 684 634"

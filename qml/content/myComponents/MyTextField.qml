@@ -15,6 +15,11 @@ TextField {
     verticalAlignment: TextInput.AlignVCenter
     selectByMouse: true
 
+    // A text set from outside shows its beginning, not its end, until the
+    // user goes into the field.
+    onTextChanged: if (!activeFocus) cursorPosition = 0
+    onActiveFocusChanged: if (!activeFocus) cursorPosition = 0
+
     background: MyInputBackground {
         borderColor: control.activeFocus ? Constants.secondaryColor : Constants.primaryLigthColor
         opacity: control.enabled ? 1 : 0.6
