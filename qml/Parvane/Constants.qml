@@ -90,7 +90,9 @@ QtObject {
     readonly property var mailsServers: [
         { "name": "Gmail", "host": "smtp.gmail.com", "port": "587", "connection": "TLS" },
         { "name": "Yahoo Mail", "host": "smtp.mail.yahoo.com", "port": "587", "connection": "TLS" },
-        { "name": "Hotmail", "host": "smtp-mail.outlook.com", "port": "465", "connection": "SSL" },
+        // Outlook.com takes submissions on 587 with STARTTLS only; nothing
+        // listens for implicit TLS on 465 there.
+        { "name": "Hotmail", "host": "smtp-mail.outlook.com", "port": "587", "connection": "TLS" },
         { "name": "Titan", "host": "smtp.titan.email", "port": "465", "connection": "SSL" },
         { "name": "Zoho Mail", "host": "smtp.zoho.com", "port": "465", "connection": "SSL" },
         { "name": "Hostinger", "host": "smtp.hostinger.com", "port": "465", "connection": "SSL" },

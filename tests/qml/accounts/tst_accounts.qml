@@ -491,7 +491,8 @@ Item {
             form = dialog().form
             compare(form.presetIndex, 2)
             compare(form.host, "smtp-mail.outlook.com")
-            compare(form.connectionValue, "SSL")
+            compare(form.port, "587")
+            compare(form.connectionValue, "TLS")
             verify(field(form, "hostField").readOnly)
         }
 
