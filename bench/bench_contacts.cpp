@@ -202,6 +202,7 @@ int main(int argc, char *argv[])
     screen->setProperty("userContacts", QVariantList{});
     bench.open(u"contactsListsMenu"_s, u"ContactsListsPage"_s);
     QObject *page = bench.current();
+    page->setProperty("activeList", u"Import"_s);
 
     QmlCppBridge bridge;
     QElapsedTimer clock;

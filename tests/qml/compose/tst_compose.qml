@@ -237,7 +237,8 @@ Item {
             compare(dialog().failed, 0)
             compare(dialog().total, 6)
             verify(dialog().finished)
-            compare(dialogChild("sendingTitle").text, "<h2>Sending in progress</h2>")
+            compare(dialogChild("sendingTitle").text, "Sending in progress")
+            compare(dialogChild("sendingTitle").textFormat, Text.PlainText)
             let log = ""
             for (const e of expected)
                 log += okEntry(e.to)
@@ -481,7 +482,7 @@ Item {
             screen.isSendingListRunning = true
             page().sendEmailsDataState = !page().sendEmailsDataState
             verify(screen.isSenderRunning)
-            compare(dialogChild("sendingTitle").text, "<h2>Processing Weekly: 1/2</h2>")
+            compare(dialogChild("sendingTitle").text, "Processing Weekly: 1/2")
             compare(screen.sendingLists[0].name, "Weekly", "the running list moves to the front")
             compare(screen.sendingLists[0].nextTask, 1)
             compare(screen.sendingLists.length, 2)
@@ -633,7 +634,16 @@ Item {
         function test_previewShowsTextAndRemovableAttachments() {
             const detail = findChild(screen, "detailStackView").currentItem
             compare(detail.objectName, "EmailContentDetail")
-            compare(findChild(detail, "previewText").text, "Hello {{firstname}}")
+            const preview = findChild(detail, "previewText")
+            compare(preview.text, "Hello {{firstname}}")
+            compare(preview.textFormat, Text.PlainText)
+            // Markup is shown as rich text, so tables and styles render; a
+            // lone "<" in plain prose does not make it markup.
+            screen.detailEmailContent = "<table><tr><td style=\"padding:8px\">A</td></tr></table>"
+            compare(preview.textFormat, Text.RichText)
+            screen.detailEmailContent = "1 < 2 and 3 > 2"
+            compare(preview.textFormat, Text.PlainText)
+            screen.detailEmailContent = "Hello {{firstname}}"
             verify(!findChild(detail, "attachmentsStrip").visible)
 
             screen.emailAttachments = ["/m/a.pdf", "C:/m/b.txt", "/m/a.pdf"]

@@ -44,8 +44,10 @@ MyHeaderlessDialog {
         MyLabel {
             objectName: "sendingTitle"
             Layout.fillWidth: true
-            text: "<h2>" + dialog.runTitle + "</h2>"
-            textFormat: Text.StyledText
+            // Plain text: a list name is shown as typed, never as markup.
+            text: dialog.runTitle
+            textFormat: Text.PlainText
+            font.pointSize: 17
             color: "white"
             elide: Text.ElideRight
             wrapMode: Text.NoWrap

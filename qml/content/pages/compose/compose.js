@@ -23,13 +23,14 @@ function typedRecipient(address) {
 // list's contacts in stored order. One pass over the contacts, however many
 // lists are selected; a list selected twice contributes twice.
 function listRecipients(selectedLists, contacts) {
-    var byList = {}
+    // No prototype: a list may be named "__proto__" or "constructor".
+    var byList = Object.create(null)
     var i
     for (i = 0; i < selectedLists.length; ++i)
         byList[selectedLists[i]] = []
     for (i = 0; i < contacts.length; ++i) {
         var contact = contacts[i]
-        if (contact && Object.prototype.hasOwnProperty.call(byList, contact.list))
+        if (contact && byList[contact.list] !== undefined)
             byList[contact.list].push(contact)
     }
     var result = []

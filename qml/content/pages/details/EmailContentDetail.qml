@@ -49,8 +49,10 @@ MyDetailLayout {
             objectName: "previewText"
             width: parent.width
             text: root.detailEmailContent
-            // Rich text when the message looks like markup, plain otherwise.
-            textFormat: Text.AutoText
+            // Rich text (tables and styles included) when the message looks
+            // like markup, plain otherwise.
+            textFormat: /<\/?[A-Za-z][A-Za-z0-9]*(\s[^<>]*)?\/?>|<!--/.test(text)
+                        ? Text.RichText : Text.PlainText
             wrapMode: Text.Wrap
             color: Constants.primaryLigthColor4
             font.pointSize: 10
