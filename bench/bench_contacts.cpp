@@ -6,9 +6,7 @@
 // Usage: bench_contacts [cards = 10000] [contacts = 100000]
 // The last line sums it up with the resident memory; nothing is asserted.
 
-#include "MyTranslator.h"
-#include "QmlCppBridge.h"
-#include "Startup.h"
+#include "BenchSupport.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -32,13 +30,9 @@ Q_IMPORT_QML_PLUGIN(ParvanePlugin)
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
+using benchsupport::waitUntil;
 
-void waitUntil(const std::function<bool()> &done)
-{
-    while (!done())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-}
+namespace {
 
 // Resident memory of this process in MiB, from /proc.
 double residentMiB()
@@ -79,36 +73,9 @@ class Bench
 public:
     explicit Bench(QQmlEngine &engine)
     {
-        QQmlComponent component(&engine);
-        component.setData("import QtQuick\n"
-                          "import QtQuick.Window\n"
-                          "import content\n"
-                          "Window {\n"
-                          "    width: 1000; height: 730; visible: true\n"
-                          "    property alias screen: screen\n"
-                          "    MyTrStrings { id: myTrStrings }\n"
-                          "    Screen01 { id: screen; anchors.fill: parent }\n"
-                          "    function fillList(name, count) {\n"
-                          "        const contacts = []\n"
-                          "        for (let i = 0; i < count; ++i)\n"
-                          "            contacts.push({ lastname: 'Nom' + i, firstname: 'Prénom',\n"
-                          "                fullname: 'Nom' + i + ' Prénom', telephone: '+33 1 23 45 67 89',\n"
-                          "                email: 'contact' + i + '@example.com', company: 'Société',\n"
-                          "                occupation: '', website: '', list: name })\n"
-                          "        screen.userContactsLists = [name]\n"
-                          "        screen.userContacts = contacts\n"
-                          "    }\n"
-                          "}\n",
-                          QUrl::fromLocalFile(QCoreApplication::applicationDirPath()
-                                              + u"/contacts.qml"_s));
-        QObject *object = component.create();
-        m_window = qobject_cast<QQuickWindow *>(object);
-        if (!m_window) {
-            for (const QQmlError &error : component.errors())
-                std::fprintf(stderr, "%s\n", qPrintable(error.toString()));
-            delete object;
+        m_window = benchsupport::createMainWindow(engine);
+        if (!m_window)
             return;
-        }
         m_screen = m_window->property("screen").value<QObject *>();
         m_pages = m_screen->findChild<QObject *>(u"pagesStackView"_s);
         waitUntil([&] { return current() && !busy(); });
@@ -161,26 +128,12 @@ int main(int argc, char *argv[])
     const int cardCount = argc > 1 ? std::max(1, atoi(argv[1])) : 10000;
     const int contactCount = argc > 2 ? std::max(1, atoi(argv[2])) : 100000;
 
-    Startup::setEnvironment();
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     // A private settings store: the bench never touches a real user's settings.
     QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
-
-    // As at start-up: the web view needs shared contexts settled first.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QQuickWindow::setGraphicsApi(QSGRendererInterface::OpenGL);
-    QtWebView::initialize();
+    benchsupport::prepareQuickApplication(home.path());
     QGuiApplication app(argc, argv);
-    Startup::setApplicationIdentity();
-    qmlRegisterType<QmlCppBridge>("QmlCppBridge", 1, 0, "QmlCppBridge");
-
     QQmlEngine engine;
-    for (const QString &path : Startup::importPaths(QCoreApplication::applicationDirPath()))
-        engine.addImportPath(path);
-    MyTranslator translator(&engine);
-    engine.rootContext()->setContextProperty(u"myTranslator"_s, &translator);
+    benchsupport::setUpEngine(engine);
 
     Bench bench(engine);
     if (!bench.ready())
@@ -223,7 +176,8 @@ int main(int argc, char *argv[])
     bench.open(u"accountsMenu"_s, u"AccountsPage"_s);
     // Built in JavaScript, as the stored contacts are at start-up.
     QMetaObject::invokeMethod(bench.window(), "fillList", Q_ARG(QVariant, u"Big"_s),
-                              Q_ARG(QVariant, contactCount));
+                              Q_ARG(QVariant, contactCount),
+                              Q_ARG(QVariant, u"example.com"_s));
     // The store writes the array a moment later, in one go: measured apart.
     {
         QElapsedTimer wall;

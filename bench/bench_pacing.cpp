@@ -9,9 +9,7 @@
 //                     [bulk speed in messages per second = 1000]
 // The last line sums it up; nothing is asserted.
 
-#include "MyTranslator.h"
-#include "QmlCppBridge.h"
-#include "Startup.h"
+#include "BenchSupport.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -40,29 +38,14 @@ Q_IMPORT_QML_PLUGIN(ParvanePlugin)
 
 using namespace Qt::Literals::StringLiterals;
 
+using benchsupport::freePort;
+using benchsupport::waitForPort;
+using benchsupport::waitUntil;
+
 namespace {
 
 const QString sender = u"bench@parvane.test"_s;
 const QString dnsAddress = u"127.0.84.2"_s;
-
-quint16 freePort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
-}
-
-bool waitForPort(quint16 port)
-{
-    for (int i = 0; i < 100; ++i) {
-        QTcpSocket socket;
-        socket.connectToHost(QHostAddress::LocalHost, port);
-        if (socket.waitForConnected(100))
-            return true;
-        QThread::msleep(50);
-    }
-    return false;
-}
 
 QString findTool(const QString &name)
 {
@@ -165,12 +148,6 @@ QString recipientText(int count, const QString &prefix)
     return addresses.join(u"; "_s);
 }
 
-void waitUntil(const std::function<bool()> &done)
-{
-    while (!done())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-}
-
 struct PageRun
 {
     double elapsedMs = 0;
@@ -185,33 +162,9 @@ class Bench
 public:
     Bench(QQmlEngine &engine, quint16 port) : m_port(port)
     {
-        QQmlComponent component(&engine);
-        component.setData("import QtQuick\n"
-                          "import QtQuick.Window\n"
-                          "import content\n"
-                          "Window {\n"
-                          "    width: 1000; height: 730; visible: true\n"
-                          "    property alias screen: screen\n"
-                          "    MyTrStrings { id: myTrStrings }\n"
-                          "    Screen01 { id: screen; anchors.fill: parent }\n"
-                          "    function fillList(name, count) {\n"
-                          "        const contacts = []\n"
-                          "        for (let i = 0; i < count; ++i)\n"
-                          "            contacts.push({ lastname: 'Nom' + i, firstname: 'Prénom',\n"
-                          "                fullname: 'Nom' + i + ' Prénom', telephone: '',\n"
-                          "                email: 'list' + i + '@sink.parvane.test', company: '',\n"
-                          "                occupation: '', website: '', list: name })\n"
-                          "        screen.userContactsLists = [name]\n"
-                          "        screen.userContacts = contacts\n"
-                          "    }\n"
-                          "}\n",
-                          QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + u"/pacing.qml"_s));
-        m_window = component.create();
-        if (!m_window) {
-            for (const QQmlError &error : component.errors())
-                std::fprintf(stderr, "%s\n", qPrintable(error.toString()));
+        m_window = benchsupport::createMainWindow(engine);
+        if (!m_window)
             return;
-        }
         m_screen = m_window->property("screen").value<QObject *>();
         QObject *pages = m_screen->findChild<QObject *>(u"pagesStackView"_s);
         waitUntil([&] {
@@ -253,7 +206,8 @@ public:
         } else {
             // Built in JavaScript, as the stored contacts are at start-up.
             QMetaObject::invokeMethod(m_window, "fillList", Q_ARG(QVariant, u"Bench"_s),
-                                      Q_ARG(QVariant, count));
+                                      Q_ARG(QVariant, count),
+                                      Q_ARG(QVariant, u"sink.parvane.test"_s));
             m_screen->setProperty("recipient", QString());
             m_screen->setProperty("selectedLists", QStringList{u"Bench"_s});
         }
@@ -375,20 +329,10 @@ int main(int argc, char *argv[])
     const int bulkCount = argc > 2 ? std::max(2, atoi(argv[2])) : 10000;
     const double bulkSpeed = argc > 3 ? std::max(0.01, atof(argv[3])) : 1000;
 
-    Startup::setEnvironment();
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     // A private settings store: the bench never touches a real user's settings.
     QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
-
-    // As at start-up: the web view needs shared contexts settled first.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QQuickWindow::setGraphicsApi(QSGRendererInterface::OpenGL);
-    QtWebView::initialize();
+    benchsupport::prepareQuickApplication(home.path());
     QGuiApplication app(argc, argv);
-    Startup::setApplicationIdentity();
-    qmlRegisterType<QmlCppBridge>("QmlCppBridge", 1, 0, "QmlCppBridge");
 
     QProcess dns;
     QProcess sink;
@@ -403,10 +347,7 @@ int main(int argc, char *argv[])
     int rc = 0;
     {
         QQmlEngine engine;
-        for (const QString &path : Startup::importPaths(QCoreApplication::applicationDirPath()))
-            engine.addImportPath(path);
-        MyTranslator translator(&engine);
-        engine.rootContext()->setContextProperty(u"myTranslator"_s, &translator);
+        benchsupport::setUpEngine(engine);
         Bench bench(engine, port);
         if (!bench.ready()) {
             rc = 1;

@@ -4,6 +4,7 @@
 // and their ratio, for a plain message and for an HTML message with five
 // images and two attachments; the last line sums it up.
 
+#include "BenchSupport.h"
 #include "QmlCppBridge.h"
 
 #include <QDir>
@@ -25,6 +26,9 @@
 
 using namespace Qt::Literals::StringLiterals;
 
+using benchsupport::freePort;
+using benchsupport::waitForPort;
+
 namespace {
 
 const QString sender = u"bench@parvane.test"_s;
@@ -45,25 +49,6 @@ struct Result
     double source = 0; // messages per second
     qint64 bytes = 0;
 };
-
-quint16 freePort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
-}
-
-bool waitForPort(quint16 port)
-{
-    for (int i = 0; i < 100; ++i) {
-        QTcpSocket socket;
-        socket.connectToHost(QHostAddress::LocalHost, port);
-        if (socket.waitForConnected(100))
-            return true;
-        QThread::msleep(50);
-    }
-    return false;
-}
 
 // smtp-sink must drop root privileges; any unprivileged user will do.
 QStringList sinkArguments(quint16 port, const QStringList &extra)

@@ -1,0 +1,111 @@
+// What the benches share: loopback ports, waiting on the event loop, and the
+// real main screen in a window, made as start-up makes it.
+#pragma once
+
+#include "MyTranslator.h"
+#include "QmlCppBridge.h"
+#include "Startup.h"
+
+#include <QCoreApplication>
+#include <QHostAddress>
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QQuickWindow>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QThread>
+#include <QtWebView/QtWebView>
+
+#include <cstdio>
+#include <functional>
+
+namespace benchsupport {
+
+inline quint16 freePort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
+}
+
+inline bool waitForPort(quint16 port)
+{
+    for (int i = 0; i < 100; ++i) {
+        QTcpSocket socket;
+        socket.connectToHost(QHostAddress::LocalHost, port);
+        if (socket.waitForConnected(100))
+            return true;
+        QThread::msleep(50);
+    }
+    return false;
+}
+
+inline void waitUntil(const std::function<bool()> &done)
+{
+    while (!done())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+}
+
+// Before the application object: start-up's environment, offscreen unless
+// told otherwise, a private settings folder, and the web view's needs.
+inline void prepareQuickApplication(const QString &settingsHome)
+{
+    Startup::setEnvironment();
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("XDG_CONFIG_HOME", settingsHome.toLocal8Bit());
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::OpenGL);
+    QtWebView::initialize();
+}
+
+// After it: the identity, the bridge type and an engine set up as at start-up.
+inline void setUpEngine(QQmlEngine &engine)
+{
+    Startup::setApplicationIdentity();
+    qmlRegisterType<QmlCppBridge>("QmlCppBridge", 1, 0, "QmlCppBridge");
+    for (const QString &path : Startup::importPaths(QCoreApplication::applicationDirPath()))
+        engine.addImportPath(path);
+    engine.rootContext()->setContextProperty(QStringLiteral("myTranslator"),
+                                             new MyTranslator(&engine, &engine));
+}
+
+// The main screen in a window of the application's size. Its fillList(name,
+// count, domain) stores one list of `count` contacts built in JavaScript, as
+// stored contacts are at start-up. Null, with the errors printed, on failure.
+inline QQuickWindow *createMainWindow(QQmlEngine &engine)
+{
+    QQmlComponent component(&engine);
+    component.setData("import QtQuick\n"
+                      "import QtQuick.Window\n"
+                      "import content\n"
+                      "Window {\n"
+                      "    width: 1000; height: 730; visible: true\n"
+                      "    property alias screen: screen\n"
+                      "    MyTrStrings { id: myTrStrings }\n"
+                      "    Screen01 { id: screen; anchors.fill: parent }\n"
+                      "    function fillList(name, count, domain) {\n"
+                      "        const contacts = []\n"
+                      "        for (let i = 0; i < count; ++i)\n"
+                      "            contacts.push({ lastname: 'Nom' + i, firstname: 'Prénom',\n"
+                      "                fullname: 'Nom' + i + ' Prénom', telephone: '+33 1 23 45 67 89',\n"
+                      "                email: 'contact' + i + '@' + domain, company: 'Société',\n"
+                      "                occupation: '', website: '', list: name })\n"
+                      "        screen.userContactsLists = [name]\n"
+                      "        screen.userContacts = contacts\n"
+                      "    }\n"
+                      "}\n",
+                      QUrl::fromLocalFile(QCoreApplication::applicationDirPath()
+                                          + QStringLiteral("/bench.qml")));
+    QObject *object = component.create();
+    auto *window = qobject_cast<QQuickWindow *>(object);
+    if (!window) {
+        for (const QQmlError &error : component.errors())
+            std::fprintf(stderr, "%s\n", qPrintable(error.toString()));
+        delete object;
+    }
+    return window;
+}
+
+} // namespace benchsupport
