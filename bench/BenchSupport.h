@@ -7,6 +7,7 @@
 #include "Startup.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QHostAddress>
 #include <QQmlComponent>
 #include <QQmlContext>
@@ -15,8 +16,10 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QThread>
+#include <QTimer>
 #include <QtWebView/QtWebView>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 
@@ -46,6 +49,58 @@ inline void waitUntil(const std::function<bool()> &done)
     while (!done())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
 }
+
+// Runs the event loop for a while: lets delayed work (the store's writes)
+// happen outside what is measured next.
+inline void runEventsFor(int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+// Longest gap between the ticks of a 5 ms timer while it runs.
+class StallProbe
+{
+public:
+    StallProbe()
+    {
+        m_timer.setTimerType(Qt::PreciseTimer);
+        m_timer.setInterval(5);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            const qint64 now = m_clock.nsecsElapsed();
+            if (now - m_last > m_longest) {
+                m_longest = now - m_last;
+                m_longestAt = m_last;
+            }
+            m_last = now;
+        });
+    }
+    void start()
+    {
+        m_longest = 0;
+        m_clock.start();
+        m_last = 0;
+        m_timer.start();
+    }
+    double stopMs()
+    {
+        m_timer.stop();
+        const qint64 now = m_clock.nsecsElapsed();
+        m_longest = std::max(m_longest, now - m_last);
+        return m_longest / 1e6;
+    }
+    // When the longest gap began, in milliseconds after start().
+    double longestAtMs() const { return m_longestAt / 1e6; }
+
+private:
+    QTimer m_timer;
+    QElapsedTimer m_clock;
+    qint64 m_last = 0;
+    qint64 m_longest = 0;
+    qint64 m_longestAt = 0;
+};
 
 // Before the application object: start-up's environment, offscreen unless
 // told otherwise, a private settings folder, and the web view's needs.

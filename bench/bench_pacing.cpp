@@ -39,6 +39,7 @@ Q_IMPORT_QML_PLUGIN(ParvanePlugin)
 using namespace Qt::Literals::StringLiterals;
 
 using benchsupport::freePort;
+using benchsupport::StallProbe;
 using benchsupport::waitForPort;
 using benchsupport::waitUntil;
 
@@ -94,50 +95,6 @@ void stop(QProcess &process)
         process.kill();
     process.waitForFinished(1000);
 }
-
-// Longest gap between the ticks of a 5 ms timer while it runs.
-class StallProbe
-{
-public:
-    StallProbe()
-    {
-        m_timer.setTimerType(Qt::PreciseTimer);
-        m_timer.setInterval(5);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            const qint64 now = m_clock.nsecsElapsed();
-            if (now - m_last > m_longest) {
-                m_longest = now - m_last;
-                m_longestAt = m_last;
-            }
-            m_last = now;
-        });
-    }
-    void start()
-    {
-        m_longest = 0;
-        m_clock.start();
-        m_last = 0;
-        m_timer.start();
-    }
-    double stopMs()
-    {
-        m_timer.stop();
-        const qint64 now = m_clock.nsecsElapsed();
-        m_longest = std::max(m_longest, now - m_last);
-        return m_longest / 1e6;
-    }
-
-private:
-    QTimer m_timer;
-    QElapsedTimer m_clock;
-    qint64 m_last = 0;
-    qint64 m_longest = 0;
-    qint64 m_longestAt = 0;
-
-public:
-    // When the longest gap began, in milliseconds after start().
-    double longestAtMs() const { return m_longestAt / 1e6; }
-};
 
 QString recipientText(int count, const QString &prefix)
 {
@@ -213,10 +170,7 @@ public:
         }
         // The store writes changed state a moment later: let that pass, so
         // that the run measures the run alone.
-        QElapsedTimer settle;
-        settle.start();
-        while (settle.elapsed() < 1500)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        benchsupport::runEventsFor(1500);
         QObject *dialog = m_page->property("sendingDialog").value<QObject *>();
 
         StallProbe probe;

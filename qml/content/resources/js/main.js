@@ -88,14 +88,25 @@ function getEmailsDomains(str) {
 }
 
 // First occurrences in their order; later repeats dropped.
+// Plain values are looked up by kind and text in a bare object: this
+// engine's Set searches its keys one by one, quadratic on long inputs.
 function getUniqueValues(array) {
-    var seen = new Set()
+    var seen = Object.create(null)
+    var objects = []
     var result = []
     for (var i = 0; i < array.length; ++i) {
-        if (!seen.has(array[i])) {
-            seen.add(array[i])
-            result.push(array[i])
+        var value = array[i]
+        if (value !== null && (typeof value === "object" || typeof value === "function")) {
+            if (objects.indexOf(value) >= 0)
+                continue
+            objects.push(value)
+        } else {
+            var key = typeof value + ":" + String(value)
+            if (seen[key] === true)
+                continue
+            seen[key] = true
         }
+        result.push(value)
     }
     return result
 }
