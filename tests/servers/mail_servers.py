@@ -11,14 +11,25 @@ Starts, on free ports of 127.0.0.1:
   refused    a port nobody listens on
   http       web images: /image.png, /page.html, /style.css, /missing (404),
              /hang (never answers), /big (large body)
+  faulty     plain SMTP of our own that misbehaves as the recipient address
+             asks: RCPT refused for now or for good, greylisting, the end
+             of DATA refused, cut, never answered or slow (faulty_smtp.py)
+  faulty_limit
+             the same, but after every 3 accepted messages MAIL gets 421
+             and the connection closes, until 2 seconds have passed
+  faulty_nogreet
+             accepts connections and never sends its greeting
 A certificate authority is generated with openssl in the work folder; the
 server certificate names localhost and 127.0.0.1.
 
 Every accepted message is written to <work>/inbox/<n>.eml (the raw bytes as
 received, dot-stuffing undone) with <n>.json beside it (envelope, login,
-mechanism, TLS). Once everything listens, one JSON line with the ports and
-paths is printed. The process ends when its standard input closes, so a test
-that dies leaves nothing behind.
+mechanism, TLS; the faulty listeners add whether the message was confirmed).
+The faulty listeners keep counts of connections, logins, MAIL and RSET
+commands and messages received per recipient in <work>/faulty-stats.json.
+Once everything listens, one JSON line with the ports and paths (inbox, CA,
+stats file) is printed. The process ends when its standard input closes, so
+a test that dies leaves nothing behind.
 """
 import asyncio
 import base64
@@ -34,6 +45,8 @@ import time
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 
 from aiosmtpd.smtp import SMTP, AuthResult, LoginPassword
+
+import faulty_smtp
 
 USER = "tester@localhost"
 PASSWORD = "s3cret-pass"
@@ -85,9 +98,20 @@ class Inbox:
         envelope.rcpt_tos.append(address)
         return "250 OK"
 
-    async def handle_DATA(self, server, session, envelope):
+    def store(self, content, meta):
+        """Writes one message and its metadata; returns its number."""
         self.count += 1
         base = os.path.join(self.folder, str(self.count))
+        # Write then rename, so a reader never sees half a message.
+        with open(base + ".eml.tmp", "wb") as f:
+            f.write(content)
+        with open(base + ".json.tmp", "w") as f:
+            json.dump(meta, f)
+        os.replace(base + ".eml.tmp", base + ".eml")
+        os.replace(base + ".json.tmp", base + ".json")
+        return self.count
+
+    async def handle_DATA(self, server, session, envelope):
         meta = {
             "listener": server.listener_name,
             "mail_from": envelope.mail_from,
@@ -97,14 +121,8 @@ class Inbox:
             "mechanism": getattr(session, "mechanism", None),
             "tls": server.transport.get_extra_info("ssl_object") is not None,
         }
-        # Write then rename, so a reader never sees half a message.
-        with open(base + ".eml.tmp", "wb") as f:
-            f.write(envelope.original_content)
-        with open(base + ".json.tmp", "w") as f:
-            json.dump(meta, f)
-        os.replace(base + ".eml.tmp", base + ".eml")
-        os.replace(base + ".json.tmp", base + ".json")
-        return "250 2.0.0 Ok: queued as Q%04d" % self.count
+        number = self.store(envelope.original_content, meta)
+        return "250 2.0.0 Ok: queued as Q%04d" % number
 
 
 def authenticator(server, session, envelope, mechanism, auth_data):
@@ -200,13 +218,21 @@ async def main(work):
     ports["silent"] = quiet.sockets[0].getsockname()[1]
     ports["refused"] = free_port()
 
+    stats_path = os.path.join(work, "faulty-stats.json")
+    stats = faulty_smtp.Stats(stats_path, ["faulty", "faulty_limit", "faulty_nogreet"])
+    ports["faulty"] = await faulty_smtp.start("faulty", inbox, stats, USER, PASSWORD)
+    ports["faulty_limit"] = await faulty_smtp.start("faulty_limit", inbox, stats, USER,
+                                                    PASSWORD, limit=3, pause=2.0)
+    ports["faulty_nogreet"] = await faulty_smtp.start("faulty_nogreet", inbox, stats, USER,
+                                                      PASSWORD, never_greet=True)
+
     web = ThreadingHTTPServer(("127.0.0.1", 0), Web)
     web.daemon_threads = True
     threading.Thread(target=web.serve_forever, daemon=True).start()
     ports["http"] = web.server_address[1]
 
     print(json.dumps({"ports": ports, "inbox": inbox.folder,
-                      "ca": os.path.join(work, "ca.pem"),
+                      "ca": os.path.join(work, "ca.pem"), "stats": stats_path,
                       "user": USER, "password": PASSWORD}), flush=True)
 
     # Stay up until the test closes our standard input (or dies).
