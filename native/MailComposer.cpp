@@ -118,7 +118,8 @@ MimeContent MailComposer::compose(const MailJob &job, const MailLimits &limits)
     const QJsonValue fullname = job.to.value("fullname"_L1);
     content.recipientAddress = email.isString() ? email.toString() : QString();
     content.recipientName = fullname.isString() ? fullname.toString() : QString();
-    content.subject = job.subject;
+    // The subject is personalised like the body, so "{{firstname}}" never reaches anyone as written.
+    content.subject = substitutePlaceholders(job.subject, job.to);
 
     content.html = !job.html.isEmpty() && QFileInfo(job.html).isFile();
     content.body = substitutePlaceholders(content.html ? TextFile::readJoined(job.html) : job.content, job.to);

@@ -31,17 +31,8 @@ bool isSafeAddress(const QString &address)
 
 } // namespace
 
-QJsonObject MailDelivery::send(const MailJob &job, const MailLimits &limits)
+SmtpTransport::Settings MailDelivery::settingsFor(const MailJob &job, const MailLimits &limits)
 {
-    const QJsonValue email = job.to.value("email"_L1);
-    const QString recipient = email.isString() ? email.toString() : QString();
-    if (!isSafeAddress(job.username))
-        return verdict(true, u"Sender address refused: it contains a line break, \"<\" or \">\". Nothing was sent."_s);
-    if (!isSafeAddress(recipient))
-        return verdict(true, u"Recipient address refused: it contains a line break, \"<\" or \">\". Nothing was sent."_s);
-
-    const MimeContent content = MailComposer::compose(job, limits);
-
     SmtpTransport::Settings settings;
     settings.host = job.host;
     settings.port = job.port;
@@ -53,15 +44,35 @@ QJsonObject MailDelivery::send(const MailJob &job, const MailLimits &limits)
     settings.idleTimeoutMs = limits.idleTimeoutMs;
     settings.totalTimeoutMs = limits.totalTimeoutMs;
     settings.extraCaFile = qEnvironmentVariable("PARVANE_SMTP_CA_FILE");
+    return settings;
+}
 
-    // Encoding the files and talking to the server both block: a worker does
+SmtpTransport::Result MailDelivery::deliver(const MailJob &job, const MailLimits &limits,
+                                            SmtpTransport &transport, SmtpTransport::Control *control)
+{
+    const QJsonValue email = job.to.value("email"_L1);
+    const QString recipient = email.isString() ? email.toString() : QString();
+    SmtpTransport::Result refused;
+    if (!isSafeAddress(job.username)) {
+        refused.text = u"Sender address refused: it contains a line break, \"<\" or \">\". Nothing was sent."_s;
+        return refused;
+    }
+    if (!isSafeAddress(recipient)) {
+        refused.text = u"Recipient address refused: it contains a line break, \"<\" or \">\". Nothing was sent."_s;
+        return refused;
+    }
+    const MimeContent content = MailComposer::compose(job, limits);
+    return transport.deliver(content.senderAddress, content.recipientAddress,
+                             MimeMessageBuilder::build(content), control);
+}
+
+QJsonObject MailDelivery::send(const MailJob &job, const MailLimits &limits)
+{
+    // Composing, encoding and talking to the server all block: a worker does
     // them while this thread keeps serving events.
     SmtpTransport::Result result;
-    const SmtpTransport transport(settings);
-    std::unique_ptr<QThread> worker(QThread::create([&] {
-        result = transport.deliver(content.senderAddress, content.recipientAddress,
-                                   MimeMessageBuilder::build(content));
-    }));
+    SmtpTransport transport(settingsFor(job, limits));
+    std::unique_ptr<QThread> worker(QThread::create([&] { result = deliver(job, limits, transport); }));
     QEventLoop loop;
     QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
     worker->start();

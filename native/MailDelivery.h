@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SmtpTransport.h"
+
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
@@ -41,4 +43,12 @@ class MailDelivery
 {
 public:
     static QJsonObject send(const MailJob &job, const MailLimits &limits = MailLimits());
+
+    // The transport settings for the job's account.
+    static SmtpTransport::Settings settingsFor(const MailJob &job, const MailLimits &limits);
+    // Composes, encodes and delivers over the given transport, blocking the
+    // calling thread; no Qt object of another thread is touched.
+    static SmtpTransport::Result deliver(const MailJob &job, const MailLimits &limits,
+                                         SmtpTransport &transport,
+                                         SmtpTransport::Control *control = nullptr);
 };

@@ -3,22 +3,14 @@
 #include "HtmlReferences.h"
 #include "MailDelivery.h"
 #include "MyProcess.h"
+#include "OnlineCheck.h"
 #include "TextFile.h"
 
-#include <QDnsLookup>
 #include <QEventLoop>
-#include <QHostAddress>
 #include <QSaveFile>
 #include <QTimer>
 
 using namespace Qt::Literals::StringLiterals;
-
-namespace {
-// A name that is always published in the public DNS; tests and closed
-// networks point the probe elsewhere with PARVANE_PROBE_HOST.
-constexpr auto defaultProbeHost = "example.com";
-constexpr int onlineProbeMs = 3000;
-} // namespace
 
 QmlCppBridge::QmlCppBridge(QObject *parent) : QObject(parent) { }
 
@@ -85,30 +77,13 @@ QJsonObject QmlCppBridge::sendEmail(const QString &host, int port, const QString
 
 bool QmlCppBridge::isOnline()
 {
-    QTimer timer;
-    timer.setSingleShot(true);
-    timer.setInterval(onlineProbeMs);
+    OnlineCheck check;
     QEventLoop loop;
-    connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-
-    const QString probeHost = qEnvironmentVariableIsEmpty("PARVANE_PROBE_HOST")
-            ? QString::fromLatin1(defaultProbeHost)
-            : qEnvironmentVariable("PARVANE_PROBE_HOST");
-    QDnsLookup lookup(QDnsLookup::A, probeHost);
-    const QHostAddress nameServer(qEnvironmentVariable("PARVANE_DNS_SERVER"));
-    if (!nameServer.isNull())
-        lookup.setNameserver(nameServer);
-    connect(&lookup, &QDnsLookup::finished, &loop, &QEventLoop::quit);
-
-    lookup.lookup();
-    timer.start();
-    if (!lookup.isFinished())
+    connect(&check, &OnlineCheck::finished, &loop, &QEventLoop::quit);
+    check.start();
+    if (!check.isFinished())
         loop.exec();
-    if (!lookup.isFinished()) {
-        lookup.abort();
-        return false;
-    }
-    return lookup.error() == QDnsLookup::NoError;
+    return check.isOnline();
 }
 
 void QmlCppBridge::textToFile(const QUrl &url, const QString &text)

@@ -3,6 +3,7 @@
 #include "MyQrImageProvider.h"
 #include "MyTranslator.h"
 #include "QmlCppBridge.h"
+#include "SendingRun.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -67,6 +68,7 @@ int Startup::run(int argc, char *argv[], const QUrl &entry)
     setEnvironment();
 
     qmlRegisterType<QmlCppBridge>("QmlCppBridge", 1, 0, "QmlCppBridge");
+    qmlRegisterType<SendingRun>("QmlCppBridge", 1, 0, "SendingRun");
 
     // The web view's engine shares OpenGL contexts with the scene: Qt 6.4 needs
     // that settled, and the engine initialised, before the application object.

@@ -1,6 +1,7 @@
 // GMime's headers must come before Qt's: GLib uses "signals" as a field name.
 #include <gmime/gmime.h>
 
+#include "LoopbackServers.h"
 #include "MailDelivery.h"
 
 #include <QDir>
@@ -178,7 +179,7 @@ private:
     QList<Received> inbox() const;
 
     QTemporaryDir m_work;
-    QProcess m_servers;
+    LoopbackServers m_servers;
     QJsonObject m_info;
     QString m_password;
     MailLimits m_limits;
@@ -188,32 +189,11 @@ void TestMailDelivery::initTestCase()
 {
     g_mime_init();
     QVERIFY(m_work.isValid());
-    const QString script = qEnvironmentVariable("PARVANE_SOURCE_DIR") + u"/tests/servers/mail_servers.py"_s;
-    QVERIFY2(QFile::exists(script), qPrintable(script));
-    m_servers.setProgram(u"/usr/bin/python3"_s);
-    m_servers.setArguments({script, m_work.path() + u"/servers"_s});
-    m_servers.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     QDir().mkpath(m_work.path() + u"/servers"_s);
-    m_servers.start();
-    QVERIFY(m_servers.waitForStarted(5000));
-
-    QElapsedTimer clock;
-    clock.start();
-    while (!m_servers.canReadLine() && clock.elapsed() < 30000)
-        m_servers.waitForReadyRead(500);
-    QVERIFY2(m_servers.canReadLine(), "the test servers did not start");
-    m_info = QJsonDocument::fromJson(m_servers.readLine()).object();
-    QVERIFY(!m_info.isEmpty());
+    const QString trouble = m_servers.start(m_work.path() + u"/servers"_s);
+    QVERIFY2(trouble.isEmpty(), qPrintable(trouble));
+    m_info = m_servers.info;
     m_password = m_info.value("password"_L1).toString();
-
-    const QJsonObject ports = m_info.value("ports"_L1).toObject();
-    for (auto it = ports.constBegin(); it != ports.constEnd(); ++it) {
-        if (it.key() == "refused"_L1)
-            continue;
-        QTcpSocket socket;
-        socket.connectToHost(u"127.0.0.1"_s, static_cast<quint16>(it.value().toInt()));
-        QVERIFY2(socket.waitForConnected(5000), qPrintable(it.key()));
-    }
     qputenv("PARVANE_SMTP_CA_FILE", m_info.value("ca"_L1).toString().toLocal8Bit());
 
     // Short limits keep the failure cases quick; nothing here is slow otherwise.
@@ -226,12 +206,7 @@ void TestMailDelivery::initTestCase()
 
 void TestMailDelivery::cleanupTestCase()
 {
-    // The servers leave when their standard input closes.
-    m_servers.closeWriteChannel();
-    if (!m_servers.waitForFinished(5000)) {
-        m_servers.kill();
-        m_servers.waitForFinished(2000);
-    }
+    m_servers.stop();
 }
 
 void TestMailDelivery::init()

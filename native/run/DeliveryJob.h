@@ -1,0 +1,58 @@
+#pragma once
+
+#include "MailDelivery.h"
+#include "SmtpTransport.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+#include <memory>
+
+class QThread;
+
+// One message to one recipient, delivered on a worker thread over a
+// transport that the sending run keeps between messages. It reports its end
+// with finished(), like a network reply; nothing waits for it.
+class DeliveryJob : public QObject
+{
+    Q_OBJECT
+public:
+    DeliveryJob(MailJob job, MailLimits limits, std::shared_ptr<SmtpTransport> transport,
+                QObject *parent = nullptr);
+    // A job destroyed while it runs tells the worker to give up; the worker
+    // then ends on its own, keeping what it shares alive until then.
+    ~DeliveryJob() override;
+
+    // Called on the worker thread as the first message bytes go out.
+    void setOnDataStarted(std::function<void()> callback);
+    void start();
+    // Gives up unless the whole message has already gone out, in which case
+    // the server's verdict is still awaited.
+    void abandon();
+    // Gives up at once, whatever was sent.
+    void abort();
+    // Waits at most this long for the worker; true when it has ended.
+    bool waitForWorker(int ms);
+
+    bool isRunning() const { return m_running; }
+    bool messageSent() const { return m_shared->control.messageSent; }
+    const SmtpTransport::Result &result() const { return m_shared->result; }
+
+signals:
+    void finished();
+
+private:
+    struct Shared
+    {
+        MailJob job;
+        MailLimits limits;
+        std::shared_ptr<SmtpTransport> transport;
+        SmtpTransport::Control control;
+        SmtpTransport::Result result;
+    };
+
+    std::shared_ptr<Shared> m_shared;
+    QPointer<QThread> m_worker;
+    bool m_running = false;
+};

@@ -1,0 +1,107 @@
+#include "RunJournal.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QMutexLocker>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+QByteArray line(const QJsonObject &record)
+{
+    return QJsonDocument(record).toJson(QJsonDocument::Compact) + '\n';
+}
+} // namespace
+
+bool RunJournal::create(const QString &path, const QJsonObject &header)
+{
+    QMutexLocker lock(&m_mutex);
+    m_file.close();
+    m_path = path;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    m_file.setFileName(path);
+    // Owner-only: the journal lists the recipients and the message.
+    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    m_file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    m_file.write(line(header));
+    return m_file.flush();
+}
+
+bool RunJournal::reopen(const QString &path)
+{
+    QMutexLocker lock(&m_mutex);
+    m_file.close();
+    m_path = path;
+    m_file.setFileName(path);
+    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append))
+        return false;
+    // A line cut short by the crash must not swallow the next record.
+    if (m_file.size() > 0) {
+        QFile check(path);
+        if (check.open(QIODevice::ReadOnly) && check.seek(check.size() - 1) && check.read(1) != "\n")
+            m_file.write("\n");
+    }
+    return m_file.flush();
+}
+
+void RunJournal::append(const QJsonObject &record)
+{
+    QMutexLocker lock(&m_mutex);
+    if (!m_file.isOpen())
+        return;
+    m_file.write(line(record));
+    m_file.flush();
+}
+
+void RunJournal::close()
+{
+    QMutexLocker lock(&m_mutex);
+    m_file.close();
+}
+
+void RunJournal::remove()
+{
+    QMutexLocker lock(&m_mutex);
+    m_file.close();
+    if (!m_path.isEmpty())
+        QFile::remove(m_path);
+}
+
+RunJournal::Contents RunJournal::read(const QString &path)
+{
+    Contents contents;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return contents;
+    bool first = true;
+    while (!file.atEnd()) {
+        const QByteArray text = file.readLine();
+        if (!text.endsWith('\n'))
+            break; // cut short by a crash
+        const QJsonDocument document = QJsonDocument::fromJson(text);
+        if (!document.isObject())
+            continue;
+        const QJsonObject record = document.object();
+        if (first) {
+            if (record.value("kind"_L1).toString() != "run"_L1)
+                return contents;
+            contents.header = record;
+            contents.valid = true;
+            first = false;
+            continue;
+        }
+        const int index = record.value("i"_L1).toInt(-1);
+        if (index < 0)
+            continue;
+        contents.records.append(record);
+        if (record.value("data"_L1).toBool())
+            contents.dataStarted.insert(index);
+        const QString outcome = record.value("o"_L1).toString();
+        if (outcome == "sent"_L1 || outcome == "failed"_L1 || outcome == "unknown"_L1
+            || outcome == "invalid"_L1)
+            contents.outcomes.insert(index, record);
+    }
+    return contents;
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QFile>
+#include <QHash>
+#include <QJsonObject>
+#include <QMutex>
+#include <QSet>
+#include <QString>
+
+// The sending run's record on disk: a header line describing the run, then
+// one line per event (message bytes sent, an attempt's outcome), each
+// written and flushed as it happens, so a crash loses at most the line being
+// written. A line cut short by a crash is ignored when read back.
+class RunJournal
+{
+public:
+    struct Contents
+    {
+        bool valid = false;
+        QJsonObject header;
+        // Final outcome record of each recipient index that has one.
+        QHash<int, QJsonObject> outcomes;
+        // Indexes whose message bytes went out, outcome known or not.
+        QSet<int> dataStarted;
+        // Every record after the header, in order, for the log.
+        QList<QJsonObject> records;
+    };
+
+    // Starts a new journal at the path, replacing any old one.
+    bool create(const QString &path, const QJsonObject &header);
+    // Goes on writing an existing journal.
+    bool reopen(const QString &path);
+    // Safe from any thread.
+    void append(const QJsonObject &record);
+    void close();
+    // Closes and deletes the file: the run is over.
+    void remove();
+    QString path() const { return m_path; }
+
+    static Contents read(const QString &path);
+
+private:
+    QMutex m_mutex;
+    QFile m_file;
+    QString m_path;
+};

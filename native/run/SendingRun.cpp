@@ -1,0 +1,661 @@
+#include "SendingRun.h"
+
+#include "DeliveryJob.h"
+#include "OnlineCheck.h"
+#include "SmtpTransport.h"
+
+#include <QDateTime>
+#include <QJsonArray>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QThread>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// The whole text must be one address: a local part of the usual characters,
+// one "@", then labels of letters, digits and hyphens separated by single dots.
+bool isValidAddress(const QString &address)
+{
+    static const QRegularExpression pattern(
+            u"^[A-Za-z0-9.!#$%&'*+/=?^_`{|}~-]+@[A-Za-z0-9-]+(\\.[A-Za-z0-9-]+)*$"_s);
+    return pattern.match(address).hasMatch();
+}
+
+QString outcomeName(SendingRun::Outcome outcome)
+{
+    switch (outcome) {
+    case SendingRun::Outcome::Sent:
+        return u"sent"_s;
+    case SendingRun::Outcome::Failed:
+        return u"failed"_s;
+    case SendingRun::Outcome::Unknown:
+        return u"unknown"_s;
+    case SendingRun::Outcome::Invalid:
+        return u"invalid"_s;
+    case SendingRun::Outcome::None:
+        break;
+    }
+    return {};
+}
+
+SendingRun::Outcome outcomeFromName(const QString &name)
+{
+    if (name == "sent"_L1)
+        return SendingRun::Outcome::Sent;
+    if (name == "failed"_L1)
+        return SendingRun::Outcome::Failed;
+    if (name == "unknown"_L1)
+        return SendingRun::Outcome::Unknown;
+    if (name == "invalid"_L1)
+        return SendingRun::Outcome::Invalid;
+    return SendingRun::Outcome::None;
+}
+
+QString stringField(const QJsonObject &record, QLatin1StringView key)
+{
+    const QJsonValue value = record.value(key);
+    return value.isString() ? value.toString() : QString();
+}
+
+} // namespace
+
+SendingRun::SendingRun(QObject *parent)
+    : QObject(parent),
+      m_journalPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                    + u"/sending-run.journal"_s)
+{
+    m_timer.setInterval(1000);
+    connect(&m_timer, &QTimer::timeout, this, &SendingRun::tick);
+    m_stopGrace.setSingleShot(true);
+    connect(&m_stopGrace, &QTimer::timeout, this, [this] {
+        if (m_job)
+            m_job->abort();
+    });
+    m_resumeTimer.setSingleShot(true);
+    connect(&m_resumeTimer, &QTimer::timeout, this, &SendingRun::resume);
+}
+
+SendingRun::~SendingRun()
+{
+    if (m_job)
+        m_job->abort();
+    releaseTransport();
+}
+
+bool SendingRun::busy() const
+{
+    switch (m_state) {
+    case Starting:
+    case Delivering:
+    case Paused:
+    case Stopping:
+        return true;
+    default:
+        return inFlight();
+    }
+}
+
+bool SendingRun::inFlight() const
+{
+    return m_job && m_job->isRunning();
+}
+
+int SendingRun::connections() const
+{
+    return m_connectionsBefore + (m_transport ? m_transport->connections() : 0);
+}
+
+int SendingRun::logins() const
+{
+    return m_loginsBefore + (m_transport ? m_transport->logins() : 0);
+}
+
+void SendingRun::setInterval(int ms)
+{
+    if (ms == m_timer.interval())
+        return;
+    m_timer.setInterval(ms);
+    emit intervalChanged();
+}
+
+void SendingRun::setJournalPath(const QString &path)
+{
+    if (path == m_journalPath)
+        return;
+    m_journalPath = path;
+    emit journalPathChanged();
+}
+
+void SendingRun::setState(State state)
+{
+    m_state = state;
+    emit stateChanged();
+}
+
+QString SendingRun::text(const char *key, const QString &fallback) const
+{
+    const QString value = m_texts.value(QLatin1StringView(key)).toString();
+    return value.isEmpty() ? fallback : value;
+}
+
+QString SendingRun::entryFor(const QString &address, Outcome outcome, const QString &detail) const
+{
+    switch (outcome) {
+    case Outcome::Sent:
+        return address + u": "_s + text("sent", u"Email sent"_s) + u"\n\n"_s;
+    case Outcome::Invalid:
+        return address + u": "_s + text("invalid", u"Invalid email"_s) + u"\n\n"_s;
+    case Outcome::Unknown:
+        return address + u": "_s
+                + text("unknown", u"No reply after the whole message was sent: it may have arrived. "
+                                  "It is not sent again."_s)
+                + u" ("_s + detail + u")\n"_s;
+    case Outcome::Failed:
+    case Outcome::None:
+        break;
+    }
+    return address + u": "_s + detail + u"\n"_s;
+}
+
+MailLimits SendingRun::limits() const
+{
+    MailLimits limits;
+    limits.idleTimeoutMs = m_idleTimeoutMs;
+    limits.connectTimeoutMs = m_connectTimeoutMs;
+    return limits;
+}
+
+MailJob SendingRun::jobFor(const Recipient &recipient) const
+{
+    MailJob job;
+    job.host = m_params.value(u"host"_s).toString();
+    job.port = static_cast<quint16>(m_params.value(u"port"_s).toInt());
+    job.connection = m_params.value(u"connection"_s).toString();
+    job.username = m_params.value(u"address"_s).toString();
+    job.password = m_params.value(u"password"_s).toString();
+    job.senderName = m_params.value(u"senderName"_s).toString();
+    job.to = recipient.record;
+    job.subject = m_params.value(u"subject"_s).toString();
+    job.content = m_params.value(u"content"_s).toString();
+    job.html = m_params.value(u"html"_s).toString();
+    job.contentLocalUrls = m_params.value(u"localUrls"_s).toStringList();
+    job.attachments = m_params.value(u"attachments"_s).toStringList();
+    return job;
+}
+
+bool SendingRun::begin()
+{
+    if (busy())
+        return false;
+    m_stateBeforeBegin = m_state;
+    setState(Starting);
+    auto *check = new OnlineCheck(this);
+    m_onlineCheck = check;
+    connect(check, &OnlineCheck::finished, this, [this, check](bool online) {
+        check->deleteLater();
+        if (m_state != Starting || m_onlineCheck != check)
+            return;
+        if (!online)
+            setState(m_stateBeforeBegin);
+        emit onlineChecked(online);
+    });
+    check->start();
+    return true;
+}
+
+void SendingRun::cancel()
+{
+    if (m_state != Starting)
+        return;
+    if (m_onlineCheck)
+        m_onlineCheck->deleteLater();
+    setState(m_stateBeforeBegin);
+}
+
+void SendingRun::resetCounters()
+{
+    m_sent = m_failed = m_unknown = 0;
+    m_round = 0;
+    m_retryLater.clear();
+    m_pending.clear();
+    m_log.clear();
+    emit logCleared();
+}
+
+bool SendingRun::createTransport()
+{
+    releaseTransport();
+    if (m_recipients.isEmpty())
+        return false;
+    SmtpTransport::Settings settings = MailDelivery::settingsFor(jobFor(m_recipients.first()), limits());
+    settings.keepAlive = true;
+    settings.messagesPerConnection = std::max(1, m_messagesPerConnection);
+    m_transport = std::make_shared<SmtpTransport>(settings);
+    return true;
+}
+
+void SendingRun::releaseTransport()
+{
+    if (!m_transport)
+        return;
+    m_connectionsBefore += m_transport->connections();
+    m_loginsBefore += m_transport->logins();
+    // Closing says goodbye to the server, which may take a moment: never on
+    // this thread. A delivery still running keeps its own reference.
+    std::shared_ptr<SmtpTransport> transport = std::move(m_transport);
+    QThread *closer = QThread::create([transport]() mutable { transport.reset(); });
+    connect(closer, &QThread::finished, closer, &QObject::deleteLater);
+    closer->start();
+}
+
+QJsonObject SendingRun::journalHeader() const
+{
+    QVariantMap params = m_params;
+    params.remove(u"password"_s); // looked up again from the account on resumption
+    QJsonArray recipients;
+    for (const Recipient &recipient : m_recipients)
+        recipients.append(recipient.record);
+    return {{u"kind"_s, u"run"_s},
+            {u"version"_s, 1},
+            {u"started"_s, QDateTime::currentDateTimeUtc().toString(Qt::ISODate)},
+            {u"account"_s, m_params.value(u"address"_s).toString()},
+            {u"params"_s, QJsonObject::fromVariantMap(params)},
+            {u"extra"_s, QJsonObject::fromVariantMap(m_extra)},
+            {u"recipients"_s, recipients}};
+}
+
+bool SendingRun::start(const QVariantMap &params, const QVariantList &recipients, const QVariantMap &extra)
+{
+    if (m_state != Starting && busy())
+        return false;
+    if (inFlight())
+        return false;
+    m_params = params;
+    m_extra = extra;
+    m_recipients.clear();
+    for (const QVariant &item : recipients) {
+        Recipient recipient;
+        recipient.record = QJsonObject::fromVariantMap(item.toMap());
+        recipient.address = stringField(recipient.record, "email"_L1);
+        m_recipients.append(recipient);
+    }
+    resetCounters();
+    emit countersChanged();
+    if (m_recipients.isEmpty()) {
+        setState(m_stateBeforeBegin == Starting ? Idle : m_stateBeforeBegin);
+        return false;
+    }
+    createTransport();
+    m_journal = std::make_shared<RunJournal>();
+    m_journal->create(m_journalPath, journalHeader());
+
+    QList<int> all;
+    all.reserve(m_recipients.size());
+    for (int i = 0; i < m_recipients.size(); ++i)
+        all.append(i);
+    startWith(all);
+    return true;
+}
+
+void SendingRun::startWith(const QList<int> &pending)
+{
+    m_pending = pending;
+    setState(Delivering);
+    // The first message goes at once; the timer paces the others.
+    deliverNext();
+    if (m_state == Delivering && m_recipients.size() > 1)
+        m_timer.start();
+}
+
+void SendingRun::tick()
+{
+    if (m_state == Delivering && !m_job)
+        deliverNext();
+    else if (m_state != Delivering && m_state != Stopping)
+        m_timer.stop();
+}
+
+void SendingRun::resume()
+{
+    if (m_state != Paused)
+        return;
+    if (!m_pausedByServer) {
+        // The next pass: the temporary failures of the last one.
+        m_pending = m_retryLater;
+        m_retryLater.clear();
+        ++m_round;
+    }
+    m_resumesAt = 0;
+    m_pausedByServer = false;
+    emit countersChanged();
+    setState(Delivering);
+    deliverNext();
+    if (m_state == Delivering && !m_timer.isActive())
+        m_timer.start();
+}
+
+void SendingRun::deliverNext()
+{
+    if (m_state != Delivering || m_job)
+        return;
+    if (m_pending.isEmpty()) {
+        endOfPass();
+        return;
+    }
+    const int index = m_pending.takeFirst();
+    Recipient &recipient = m_recipients[index];
+    if (!isValidAddress(recipient.address)) {
+        record(index, Outcome::Invalid, QString());
+        if (m_pending.isEmpty())
+            endOfPass();
+        return;
+    }
+    ++recipient.attempts;
+    m_current = index;
+    auto *job = new DeliveryJob(jobFor(recipient), limits(), m_transport, this);
+    std::shared_ptr<RunJournal> journal = m_journal;
+    job->setOnDataStarted([journal, index] {
+        if (journal)
+            journal->append({{u"i"_s, index}, {u"data"_s, true}});
+    });
+    connect(job, &DeliveryJob::finished, this, &SendingRun::deliveryFinished);
+    m_job = job;
+    job->start();
+    emit stateChanged();
+}
+
+void SendingRun::deliveryFinished()
+{
+    DeliveryJob *job = m_job;
+    if (!job)
+        return;
+    const SmtpTransport::Result result = job->result();
+    m_job.clear();
+    job->deleteLater();
+    const int index = m_current;
+    m_current = -1;
+    Recipient &recipient = m_recipients[index];
+    recipient.lastText = result.text;
+    const int maxAttempts = 1 + static_cast<int>(m_retryDelaysMs.size());
+    const bool stopping = m_state == Stopping;
+    m_stopGrace.stop();
+
+    if (result.abandoned || (stopping && result.outcome == SmtpTransport::Outcome::Failed && result.temporary)) {
+        // Nothing reached the server: this recipient has no outcome yet.
+        --recipient.attempts;
+        m_pending.prepend(index);
+    } else if (result.outcome == SmtpTransport::Outcome::Sent) {
+        record(index, Outcome::Sent, result.text);
+    } else if (result.outcome == SmtpTransport::Outcome::Unknown) {
+        record(index, Outcome::Unknown, result.text);
+    } else if (result.temporary && recipient.attempts < maxAttempts) {
+        appendLog(recipient.address + u": "_s + result.text + u" "_s
+                  + text("retry", u"(will be tried again later)"_s) + u"\n"_s);
+        if (m_journal)
+            m_journal->append({{u"i"_s, index}, {u"o"_s, u"retry"_s}, {u"t"_s, result.text}});
+        if (result.serverClosed)
+            m_pending.prepend(index);
+        else
+            m_retryLater.append(index);
+        emit countersChanged();
+    } else {
+        record(index, Outcome::Failed, result.text);
+    }
+
+    if (stopping) {
+        finish(true);
+        return;
+    }
+    if (m_state == Delivering && result.serverClosed && !m_pending.isEmpty()) {
+        pause(m_serverPauseMs, true);
+        return;
+    }
+    if (m_state == Delivering && m_pending.isEmpty())
+        endOfPass();
+    else
+        emit stateChanged();
+}
+
+void SendingRun::record(int index, Outcome outcome, const QString &detail, bool journal)
+{
+    Recipient &recipient = m_recipients[index];
+    recipient.outcome = outcome;
+    switch (outcome) {
+    case Outcome::Sent:
+        ++m_sent;
+        break;
+    case Outcome::Unknown:
+        ++m_unknown;
+        ++m_failed;
+        break;
+    case Outcome::Failed:
+    case Outcome::Invalid:
+        ++m_failed;
+        break;
+    case Outcome::None:
+        break;
+    }
+    appendLog(entryFor(recipient.address, outcome, detail));
+    if (journal && m_journal)
+        m_journal->append({{u"i"_s, index}, {u"o"_s, outcomeName(outcome)}, {u"t"_s, detail}});
+    emit countersChanged();
+    emit recipientDone(index, recipient.address, outcomeName(outcome));
+}
+
+void SendingRun::appendLog(const QString &chunk)
+{
+    m_log.append(chunk);
+    emit logAppended(chunk);
+}
+
+void SendingRun::endOfPass()
+{
+    if (m_job || m_state != Delivering)
+        return;
+    if (!m_retryLater.isEmpty() && m_round < m_retryDelaysMs.size()) {
+        pause(m_retryDelaysMs.at(m_round).toLongLong(), false);
+        return;
+    }
+    // Retries used up on server pauses: their last answer is final.
+    const QList<int> left = m_retryLater;
+    m_retryLater.clear();
+    for (const int index : left)
+        record(index, Outcome::Failed, m_recipients.at(index).lastText);
+    finish(false);
+}
+
+void SendingRun::pause(qint64 ms, bool byServer)
+{
+    m_resumesAt = QDateTime::currentMSecsSinceEpoch() + ms;
+    m_pausedByServer = byServer;
+    m_timer.stop();
+    m_resumeTimer.start(static_cast<int>(std::min<qint64>(ms, std::numeric_limits<int>::max())));
+    setState(Paused);
+    emit countersChanged();
+}
+
+void SendingRun::finish(bool stopped)
+{
+    m_timer.stop();
+    m_resumeTimer.stop();
+    m_stopGrace.stop();
+    m_resumesAt = 0;
+    m_pausedByServer = false;
+    if (m_journal) {
+        m_journal->remove();
+        m_journal.reset();
+    }
+    releaseTransport();
+    setState(stopped ? Stopped : Finished);
+    emit countersChanged();
+    emit ended(stopped);
+}
+
+void SendingRun::stop()
+{
+    switch (m_state) {
+    case Starting:
+        cancel();
+        break;
+    case Delivering:
+    case Paused:
+        m_timer.stop();
+        m_resumeTimer.stop();
+        if (m_job) {
+            setState(Stopping);
+            m_job->abandon();
+            m_stopGrace.start(m_stopGraceMs);
+        } else {
+            finish(true);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+bool SendingRun::retryFailed(bool includeUnknown)
+{
+    if (busy() || m_recipients.isEmpty())
+        return false;
+    QList<int> again;
+    for (int i = 0; i < m_recipients.size(); ++i) {
+        Recipient &recipient = m_recipients[i];
+        const bool failed = recipient.outcome == Outcome::Failed;
+        const bool unknown = recipient.outcome == Outcome::Unknown;
+        if (!failed && !(unknown && includeUnknown))
+            continue;
+        --m_failed;
+        if (unknown)
+            --m_unknown;
+        recipient.outcome = Outcome::None;
+        recipient.attempts = 0;
+        again.append(i);
+    }
+    if (again.isEmpty())
+        return false;
+    m_round = 0;
+    m_retryLater.clear();
+    emit countersChanged();
+    createTransport();
+    // A journal of its own, with the outcomes already known, so that a crash
+    // during the retry resumes it too.
+    m_journal = std::make_shared<RunJournal>();
+    m_journal->create(m_journalPath, journalHeader());
+    for (int i = 0; i < m_recipients.size(); ++i) {
+        const Recipient &recipient = m_recipients.at(i);
+        if (recipient.outcome != Outcome::None)
+            m_journal->append({{u"i"_s, i}, {u"o"_s, outcomeName(recipient.outcome)}, {u"t"_s, recipient.lastText}});
+    }
+    startWith(again);
+    return true;
+}
+
+QStringList SendingRun::failedAddresses() const
+{
+    QStringList addresses;
+    for (const Recipient &recipient : m_recipients) {
+        if (recipient.outcome == Outcome::Failed || recipient.outcome == Outcome::Unknown
+            || recipient.outcome == Outcome::Invalid)
+            addresses.append(recipient.address);
+    }
+    return addresses;
+}
+
+QVariantMap SendingRun::interruptedRun() const
+{
+    if (busy())
+        return {};
+    const RunJournal::Contents contents = RunJournal::read(m_journalPath);
+    if (!contents.valid)
+        return {};
+    const QJsonObject params = contents.header.value("params"_L1).toObject();
+    return {{u"total"_s, contents.header.value("recipients"_L1).toArray().size()},
+            {u"done"_s, contents.outcomes.size()},
+            {u"subject"_s, params.value("subject"_L1).toString()},
+            {u"account"_s, contents.header.value("account"_L1).toString()},
+            {u"started"_s, contents.header.value("started"_L1).toString()},
+            {u"extra"_s, contents.header.value("extra"_L1).toObject().toVariantMap()}};
+}
+
+bool SendingRun::resumeInterrupted(const QString &password)
+{
+    if (busy())
+        return false;
+    const RunJournal::Contents contents = RunJournal::read(m_journalPath);
+    if (!contents.valid)
+        return false;
+    m_params = contents.header.value("params"_L1).toObject().toVariantMap();
+    m_params.insert(u"password"_s, password);
+    m_extra = contents.header.value("extra"_L1).toObject().toVariantMap();
+    m_recipients.clear();
+    const QJsonArray records = contents.header.value("recipients"_L1).toArray();
+    for (const QJsonValue &value : records) {
+        Recipient recipient;
+        recipient.record = value.toObject();
+        recipient.address = stringField(recipient.record, "email"_L1);
+        m_recipients.append(recipient);
+    }
+    resetCounters();
+    if (m_recipients.isEmpty())
+        return false;
+
+    m_journal = std::make_shared<RunJournal>();
+    m_journal->reopen(m_journalPath);
+    // The log of the interrupted run, in the order things happened.
+    for (const QJsonObject &entry : contents.records) {
+        const int index = entry.value("i"_L1).toInt(-1);
+        if (index < 0 || index >= m_recipients.size())
+            continue;
+        const QString name = entry.value("o"_L1).toString();
+        if (name == "retry"_L1) {
+            ++m_recipients[index].attempts;
+            continue;
+        }
+        const Outcome outcome = outcomeFromName(name);
+        if (outcome != Outcome::None && m_recipients.at(index).outcome == Outcome::None)
+            record(index, outcome, entry.value("t"_L1).toString(), false);
+    }
+    // A message whose bytes went out before the crash may have arrived:
+    // never sent again without the user asking.
+    for (const int index : contents.dataStarted) {
+        if (index < m_recipients.size() && m_recipients.at(index).outcome == Outcome::None)
+            record(index, Outcome::Unknown, text("interrupted", u"interrupted while it was being sent"_s));
+    }
+    QList<int> pending;
+    for (int i = 0; i < m_recipients.size(); ++i) {
+        if (m_recipients.at(i).outcome == Outcome::None)
+            pending.append(i);
+    }
+    emit countersChanged();
+    createTransport();
+    if (pending.isEmpty()) {
+        setState(Delivering);
+        finish(false);
+        return true;
+    }
+    startWith(pending);
+    return true;
+}
+
+void SendingRun::discardInterrupted()
+{
+    if (busy())
+        return;
+    QFile::remove(m_journalPath);
+}
+
+void SendingRun::shutdown(int waitMs)
+{
+    m_timer.stop();
+    m_resumeTimer.stop();
+    m_stopGrace.stop();
+    if (m_job) {
+        m_job->abort();
+        m_job->waitForWorker(waitMs);
+    }
+    if (m_journal)
+        m_journal->close();
+}

@@ -1,0 +1,189 @@
+#pragma once
+
+#include "MailDelivery.h"
+#include "RunJournal.h"
+
+#include <QJsonObject>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <QTimer>
+#include <QVariantList>
+#include <QVariantMap>
+
+#include <memory>
+
+class DeliveryJob;
+class OnlineCheck;
+class SmtpTransport;
+
+// One sending run: the recipients, the position, the counters, the log, the
+// pacing timer and the delivery in flight. Deliveries are jobs that report
+// by signal, so nothing here waits in a nested event loop, and every entry
+// point checks the state first: a run cannot be started twice, and Stop,
+// leaving a page or closing the window never leave a delivery behind.
+// Each outcome is journalled on disk as it becomes known, so a run cut short
+// by a crash can be resumed without mailing anyone twice.
+class SendingRun : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(State state READ state NOTIFY stateChanged)
+    // From the press of Send until the run has ended and nothing is in flight.
+    Q_PROPERTY(bool busy READ busy NOTIFY stateChanged)
+    Q_PROPERTY(bool inFlight READ inFlight NOTIFY stateChanged)
+    Q_PROPERTY(int sent READ sent NOTIFY countersChanged)
+    Q_PROPERTY(int failed READ failed NOTIFY countersChanged)
+    Q_PROPERTY(int unknown READ unknown NOTIFY countersChanged)
+    Q_PROPERTY(int total READ total NOTIFY countersChanged)
+    Q_PROPERTY(int waitingRetry READ waitingRetry NOTIFY countersChanged)
+    Q_PROPERTY(int connections READ connections NOTIFY countersChanged)
+    Q_PROPERTY(int logins READ logins NOTIFY countersChanged)
+    // Milliseconds since the epoch when a paused run goes on; 0 otherwise.
+    Q_PROPERTY(qint64 resumesAt READ resumesAt NOTIFY stateChanged)
+    // True while paused because the server closed on us, false for a retry wait.
+    Q_PROPERTY(bool pausedByServer READ pausedByServer NOTIFY stateChanged)
+    Q_PROPERTY(int interval READ interval WRITE setInterval NOTIFY intervalChanged)
+    // The interface's translated log texts: "sent", "invalid", "retry", "unknown".
+    Q_PROPERTY(QVariantMap texts MEMBER m_texts NOTIFY textsChanged)
+    // Limits, in milliseconds; tests shorten them.
+    Q_PROPERTY(int idleTimeoutMs MEMBER m_idleTimeoutMs NOTIFY limitsChanged)
+    Q_PROPERTY(int connectTimeoutMs MEMBER m_connectTimeoutMs NOTIFY limitsChanged)
+    Q_PROPERTY(int stopGraceMs MEMBER m_stopGraceMs NOTIFY limitsChanged)
+    Q_PROPERTY(int serverPauseMs MEMBER m_serverPauseMs NOTIFY limitsChanged)
+    Q_PROPERTY(QVariantList retryDelaysMs MEMBER m_retryDelaysMs NOTIFY limitsChanged)
+    Q_PROPERTY(int messagesPerConnection MEMBER m_messagesPerConnection NOTIFY limitsChanged)
+    Q_PROPERTY(QString journalPath READ journalPath WRITE setJournalPath NOTIFY journalPathChanged)
+
+public:
+    enum State { Idle, Starting, Delivering, Paused, Stopping, Finished, Stopped };
+    Q_ENUM(State)
+
+    enum class Outcome { None, Sent, Failed, Unknown, Invalid };
+
+    explicit SendingRun(QObject *parent = nullptr);
+    ~SendingRun() override;
+
+    State state() const { return m_state; }
+    bool busy() const;
+    bool inFlight() const;
+    int sent() const { return m_sent; }
+    int failed() const { return m_failed; }
+    int unknown() const { return m_unknown; }
+    int total() const { return static_cast<int>(m_recipients.size()); }
+    int waitingRetry() const { return static_cast<int>(m_retryLater.size()); }
+    int connections() const;
+    int logins() const;
+    qint64 resumesAt() const { return m_resumesAt; }
+    bool pausedByServer() const { return m_pausedByServer; }
+    int interval() const { return m_timer.interval(); }
+    void setInterval(int ms);
+    QString journalPath() const { return m_journalPath; }
+    void setJournalPath(const QString &path);
+
+    // Send was pressed: checks that the machine is online, then reports with
+    // onlineChecked(). False (and nothing happens) while a run is busy.
+    Q_INVOKABLE bool begin();
+    // Gives up a begun run before it started (a refused form).
+    Q_INVOKABLE void cancel();
+    // Starts the run; params: host, port, connection, address, password,
+    // senderName, subject, content, html, localUrls, attachments, messageId;
+    // recipients: contact records. Only after begin() or while idle.
+    Q_INVOKABLE bool start(const QVariantMap &params, const QVariantList &recipients,
+                           const QVariantMap &extra = {});
+    Q_INVOKABLE void stop();
+    // Sends again to the recipients that failed (refused or temporary), and
+    // to those with an unknown outcome when asked to.
+    Q_INVOKABLE bool retryFailed(bool includeUnknown);
+    Q_INVOKABLE QStringList failedAddresses() const;
+    Q_INVOKABLE QStringList logEntries() const { return m_log; }
+    Q_INVOKABLE QString logText() const { return m_log.join(QString()); }
+
+    // What the journal of a run cut short holds: {total, done, subject,
+    // account, started, extra}; empty when there is none.
+    Q_INVOKABLE QVariantMap interruptedRun() const;
+    // Resumes it with the account's password (never written to disk).
+    Q_INVOKABLE bool resumeInterrupted(const QString &password);
+    Q_INVOKABLE void discardInterrupted();
+    // For quitting: abandons what is in flight and waits at most this long.
+    Q_INVOKABLE void shutdown(int waitMs = 1500);
+
+signals:
+    void stateChanged();
+    void countersChanged();
+    void intervalChanged();
+    void textsChanged();
+    void limitsChanged();
+    void journalPathChanged();
+    void onlineChecked(bool online);
+    void logCleared();
+    void logAppended(const QString &chunk);
+    // A recipient's final outcome: "sent", "failed", "unknown" or "invalid".
+    void recipientDone(int index, const QString &address, const QString &outcome);
+    // The run is over: finished every recipient, or stopped.
+    void ended(bool stopped);
+
+private:
+    struct Recipient
+    {
+        QJsonObject record;
+        QString address;
+        int attempts = 0;
+        QString lastText;
+        Outcome outcome = Outcome::None;
+    };
+
+    void setState(State state);
+    void tick();
+    void deliverNext();
+    void deliveryFinished();
+    void record(int index, Outcome outcome, const QString &text, bool journal = true);
+    void appendLog(const QString &chunk);
+    void endOfPass();
+    void pause(qint64 ms, bool byServer);
+    void finish(bool stopped);
+    void resetCounters();
+    void resume();
+    void releaseTransport();
+    bool createTransport();
+    QJsonObject journalHeader() const;
+    void startWith(const QList<int> &pending);
+    QString text(const char *key, const QString &fallback) const;
+    QString entryFor(const QString &address, Outcome outcome, const QString &text) const;
+    MailJob jobFor(const Recipient &recipient) const;
+    MailLimits limits() const;
+
+    State m_state = Idle;
+    State m_stateBeforeBegin = Idle;
+    QList<Recipient> m_recipients;
+    QList<int> m_pending;    // this pass, in sending order
+    QList<int> m_retryLater; // temporary failures for the next pass
+    int m_round = 0;
+    int m_current = -1;
+    int m_sent = 0;
+    int m_failed = 0;
+    int m_unknown = 0;
+    QStringList m_log;
+    QVariantMap m_params;
+    QVariantMap m_extra;
+    QVariantMap m_texts;
+    qint64 m_resumesAt = 0;
+    bool m_pausedByServer = false;
+    QTimer m_timer;
+    QTimer m_stopGrace;
+    QTimer m_resumeTimer;
+    QPointer<DeliveryJob> m_job;
+    QPointer<OnlineCheck> m_onlineCheck;
+    std::shared_ptr<SmtpTransport> m_transport;
+    int m_connectionsBefore = 0;
+    int m_loginsBefore = 0;
+    std::shared_ptr<RunJournal> m_journal;
+    QString m_journalPath;
+
+    int m_idleTimeoutMs = 60 * 1000;
+    int m_connectTimeoutMs = 30 * 1000;
+    int m_stopGraceMs = 10 * 1000;
+    int m_serverPauseMs = 60 * 1000;
+    QVariantList m_retryDelaysMs{60 * 1000, 3 * 60 * 1000};
+    int m_messagesPerConnection = 100;
+};
