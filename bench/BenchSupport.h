@@ -110,6 +110,7 @@ inline void prepareQuickApplication(const QString &settingsHome)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("XDG_CONFIG_HOME", settingsHome.toLocal8Bit());
+    qputenv("XDG_DATA_HOME", (settingsHome + QStringLiteral("/data")).toLocal8Bit());
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QQuickWindow::setGraphicsApi(QSGRendererInterface::OpenGL);
     QtWebView::initialize();

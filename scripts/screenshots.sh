@@ -39,6 +39,7 @@ capture() {
     store=$(mktemp -d)
     trap 'rm -rf "${store:-}"' RETURN
     export XDG_CONFIG_HOME="$store"
+    export XDG_DATA_HOME="$store/data"
     "$build/tools/parvane_seed_settings" "$state" > /dev/null
     cd "$build"    # the compiled translations are looked for in the working directory
     if [ "$(id -u)" -eq 0 ]; then export QTWEBENGINE_DISABLE_SANDBOX=1; fi

@@ -77,6 +77,12 @@ Window {
         initScreen()
     }
 
+    // A run under way is stopped, after asking, before the window goes.
+    onClosing: close => {
+        if (!mainScreen.sendingController.quitRequested())
+            close.accepted = false
+    }
+
     Component.onCompleted: {
         if (mainScreen.componentLoadCompleted)
             applyStoredState()

@@ -61,7 +61,9 @@ Rectangle {
     property int detailAccount: 0
     property int detailContact: 0
     property string detailTemplateUrl: ""
-    property bool isSenderRunning: false
+    // From the press of Send until the run has ended and nothing is in flight.
+    readonly property bool isSenderRunning: sendingController.run.busy
+    readonly property alias sendingController: sendingController
     property bool isSearchRunning: false
     property var templates: []
     property bool isSendingListRunning: false
@@ -307,6 +309,7 @@ Rectangle {
     function init() {
         loadPage(sendEmailsPage)
         getAppInfo()
+        Qt.callLater(sendingController.offerResumption)
     }
 
     // ---- Services for the pages and the window, not built yet ----
@@ -641,6 +644,13 @@ Rectangle {
     }
 
     // ---- Dialogs ----
+    // The sending run and its dialogs: the run outlives the compose page.
+    SendingController {
+        id: sendingController
+
+        anchors.fill: parent
+    }
+
     MyDialog {
         id: connexionDialog
 

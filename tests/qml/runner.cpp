@@ -2,6 +2,7 @@
 #include "MyQrImageProvider.h"
 #include "MyTranslator.h"
 #include "QmlCppBridge.h"
+#include "SendingRun.h"
 #include "Startup.h"
 
 #include <QCoreApplication>
@@ -31,6 +32,7 @@ public slots:
     {
         Startup::setApplicationIdentity();
         qmlRegisterType<QmlCppBridge>("QmlCppBridge", 1, 0, "QmlCppBridge");
+    qmlRegisterType<SendingRun>("QmlCppBridge", 1, 0, "SendingRun");
         qmlRegisterType<MailServers>("ParvaneTest", 1, 0, "MailServers");
     }
     void qmlEngineAvailable(QQmlEngine *engine)

@@ -35,11 +35,6 @@ Item {
         }
     }
 
-    SignalSpy {
-        id: runningSpy
-        signalName: "runningChanged"
-    }
-
     TestCase {
         id: testCase
 
@@ -134,8 +129,6 @@ Item {
             screen.isSendingListRunning = false
             screen.runningSendingList = undefined
             screen.runningSendingListOutput = ""
-            runningSpy.target = page().sendingTimer
-            runningSpy.clear()
         }
 
         function cleanup() {
@@ -174,9 +167,22 @@ Item {
             fail("the danger toasts are found")
         }
 
+        function run() {
+            return screen.sendingController.run
+        }
+
+        // Waits until the run has ended and nothing is in flight.
         function waitForRunEnd() {
-            tryCompare(screen, "isSenderRunning", false, 20000)
+            tryVerify(() => run().state === SendingRun.Finished || run().state === SendingRun.Stopped,
+                      20000, "the run ends")
+            compare(screen.isSenderRunning, false)
             compare(screen.loading, false, "the busy flag is cleared at the end")
+        }
+
+        // The page's Send as the sending-list hook calls it: no summary.
+        function sendAndWait() {
+            verify(page().sendEmails())
+            waitForRunEnd()
         }
 
         function okEntry(address) {
@@ -199,7 +205,22 @@ Item {
             screen.recipient = "first bob@typed.test; then bob@typed.test and alice@typed.test"
             screen.detailEmailContent = "Dear {{firstname}} {{lastname}} of {{company}} <{{email}}> {{Firstname}}"
             mouseClick(findChild(screen, "sendButton"))
-            verify(dialog().opened || dialog().visible, "the progress dialog shows")
+            verify(!findChild(screen, "sendButton").enabled, "Send is disabled from the press on")
+            // Send sums up the run first.
+            const summary = screen.sendingController.summaryDialog
+            tryCompare(summary, "opened", true)
+            compare(summary.summary.total, 6)
+            compare(summary.summary.duplicates, 1)
+            compare(summary.summary.invalid, 0)
+            // Typed addresses fill no field but the address; Léa has no company.
+            compare(JSON.stringify(summary.summary.unreplaced), JSON.stringify([
+                { "field": "lastname", "count": 3 },
+                { "field": "firstname", "count": 3 },
+                { "field": "company", "count": 4 }]))
+            compare(findChild(summary.contentItem, "summaryTotal").text,
+                    "6 recipient(s) will each receive one message.")
+            mouseClick(findChild(summary.contentItem, "summarySendButton"))
+            tryVerify(() => dialog().opened || dialog().visible, 5000, "the progress dialog shows")
             waitForRunEnd()
 
             const expected = [
@@ -237,7 +258,7 @@ Item {
             compare(dialog().failed, 0)
             compare(dialog().total, 6)
             verify(dialog().finished)
-            compare(dialogChild("sendingTitle").text, "Sending in progress")
+            compare(dialogChild("sendingTitle").text, "Sending finished")
             compare(dialogChild("sendingTitle").textFormat, Text.PlainText)
             let log = ""
             for (const e of expected)
@@ -245,8 +266,7 @@ Item {
             compare(dialog().logText(), log)
             verify(!dialogChild("stopButton").enabled)
             verify(dialogChild("closeButton").enabled)
-            compare(runningSpy.count, 2, "the timer ran between the first and the last message")
-            verify(!page().sendingTimer.running)
+            verify(findChild(screen, "sendButton").enabled)
             // The form keeps its content after a run.
             compare(screen.recipient, "first bob@typed.test; then bob@typed.test and alice@typed.test")
             compare(screen.selectedLists, ["Friends", "Clients"])
@@ -261,8 +281,7 @@ Item {
             screen.userContacts = [broken].concat(screen.userContacts)
             screen.selectedLists = ["Broken"]
             screen.recipient = "good@x.test;reject-me@x.test;bad@x..test;last@x.test"
-            page().sendEmails()
-            waitForRunEnd()
+            sendAndWait()
 
             compare(dialog().sent, 2)
             compare(dialog().failed, 3)
@@ -277,51 +296,39 @@ Item {
             compare(messages[1].to, ["last@x.test"])
         }
 
-        function test_oneRecipientNeverStartsTheTimer() {
+        function test_oneRecipient() {
             screen.recipient = "solo@one.test"
-            page().sendEmails()
-            // The delivery is synchronous: the run is over when the call returns.
-            compare(screen.isSenderRunning, false)
-            compare(screen.loading, false)
+            sendAndWait()
             compare(servers.count(), 1)
-            compare(runningSpy.count, 0, "the timer never started")
             compare(dialog().logText(), okEntry("solo@one.test"))
             verify(dialog().finished)
             verify(dialogChild("totalRow").finished)
         }
 
-        function test_stopEndsTheRunAndIsDisabledForTheLastMessage() {
+        function test_stopIsAvailableToTheLastMessageAndCloseWaitsForNothingInFlight() {
             screen.userMailsPs = 1
             screen.recipient = "a@stop.test b@stop.test c@stop.test"
-            page().sendEmails()
-            compare(dialog().sent, 1)
+            verify(page().sendEmails())
+            tryCompare(dialog(), "sent", 1, 5000)
             verify(screen.isSenderRunning)
-            verify(page().sendingTimer.running)
-            compare(page().sendingTimer.interval, 1000)
+            compare(run().interval, 1000)
             const stop = dialogChild("stopButton")
             verify(stop.enabled, "two messages are left")
             verify(!dialogChild("closeButton").enabled, "no closing while the run goes on")
             tryCompare(dialog(), "sent", 2, 3000)
-            verify(!stop.enabled, "one message left: nothing to stop")
-            waitForRunEnd()
-            compare(dialog().sent, 3)
-
-            servers.clearInbox()
-            screen.recipient = "d@stop.test e@stop.test f@stop.test g@stop.test"
-            page().sendEmails()
-            verify(stop.enabled)
+            verify(stop.enabled, "a last message that hangs can be stopped too")
             mouseClick(stop)
-            compare(screen.isSenderRunning, false)
-            compare(screen.loading, false)
+            waitForRunEnd()
+            compare(run().state, SendingRun.Stopped)
+            compare(dialogChild("sendingTitle").text, "Sending stopped")
             verify(dialogChild("closeButton").enabled)
             verify(!stop.enabled)
             wait(1500)
-            compare(dialog().sent, 1, "nothing is sent after Stop")
+            compare(dialog().sent, 2, "nothing is sent after Stop")
             compare(dialog().failed, 0)
-            compare(servers.count(), 1)
-            verify(!page().sendingTimer.running, "the next tick stopped the timer")
+            compare(servers.count(), 2)
             verify(!dialog().finished)
-            compare(dialog().logText(), okEntry("d@stop.test"))
+            compare(dialog().logText(), okEntry("a@stop.test") + okEntry("b@stop.test"))
             verify(dialog().visible, "the dialog stays until Close")
         }
 
@@ -361,8 +368,10 @@ Item {
 
         function test_refusals(data) {
             data.setup(screen)
-            page().sendEmails()
+            verify(page().sendEmails())
+            tryVerify(() => toastTexts().length > 0, 5000, "a refusal shows")
             compare(toastTexts(), [data.text])
+            compare(run().state, SendingRun.Idle)
             compare(screen.isSenderRunning, false)
             compare(screen.loading, false)
             verify(!dialog().visible, "no dialog opens")
@@ -375,7 +384,7 @@ Item {
             const path = workDir + "/notes.txt"
             verify(helper.writeTextFile("file://" + path, "the attached notes"))
             screen.emailAttachments = [path]
-            page().sendEmails()
+            sendAndWait()
             compare(toastTexts(), [])
             const messages = servers.messages()
             compare(messages.length, 1)
@@ -396,8 +405,9 @@ Item {
             verify(!dialog().visible)
             startDns()
             // Online again: the dialog goes and the run takes place.
-            page().sendEmails()
+            verify(page().sendEmails())
             tryCompare(connexion, "visible", false)
+            waitForRunEnd()
             compare(servers.count(), 1)
         }
 
@@ -437,7 +447,7 @@ Item {
             compare(screen.detailEmailContent, "Hello {{firstname}}", "the typed text is kept")
 
             screen.selectedLists = ["Friends"]
-            page().sendEmails()
+            sendAndWait()
             compare(dialog().logText(), okEntry("cy.roe@friends.test"))
             const messages = servers.messages()
             compare(messages.length, 1)
@@ -482,7 +492,7 @@ Item {
             screen.isSendingListRunning = true
             page().sendEmailsDataState = !page().sendEmailsDataState
             verify(screen.isSenderRunning)
-            compare(dialogChild("sendingTitle").text, "Processing Weekly: 1/2")
+            tryCompare(dialogChild("sendingTitle"), "text", "Processing Weekly: 1/2")
             compare(screen.sendingLists[0].name, "Weekly", "the running list moves to the front")
             compare(screen.sendingLists[0].nextTask, 1)
             compare(screen.sendingLists.length, 2)
@@ -506,6 +516,8 @@ Item {
             // A task whose form fails its checks: its start marker only.
             screen.subject = ""
             page().sendEmailsDataState = !page().sendEmailsDataState
+            tryCompare(run(), "state", SendingRun.Finished)
+            tryVerify(() => toastTexts().length > 0)
             compare(toastTexts(), [myTrStrings.subject_required])
             compare(screen.sendingLists[0].nextTask, 2)
             compare(screen.sendingLists[0].done, 1)
@@ -518,12 +530,14 @@ Item {
             screen.recipient = "three@list.test four@list.test five@list.test"
             page().sendEmailsDataState = !page().sendEmailsDataState
             verify(screen.isSenderRunning)
+            tryCompare(dialog(), "sent", 1, 5000)
             compare(servers.count(), 3)
             page().sendEmailsDataState = !page().sendEmailsDataState
             compare(servers.count(), 3, "no second run while one is in progress")
             compare(screen.sendingLists[0].nextTask, 3)
             // Stopping ends the task without its end marker; what was sent is logged.
             mouseClick(dialogChild("stopButton"))
+            waitForRunEnd()
             compare(screen.runningSendingListOutput, combined + "=====\nStart task 2\n=====\n\n"
                     + "=====\nStart task 3\n=====\n\n" + okEntry("three@list.test"))
             compare(screen.sendingLists[0].done, 1)

@@ -186,7 +186,8 @@ ColumnLayout {
             secondaryStyle: true
             text: myTrStrings.send
             icon.source: "../../resources/images/icons/send.png"
-            onClicked: form.composePage.sendEmails()
+            enabled: !root.isSenderRunning
+            onClicked: form.composePage.sendEmails(true)
         }
     }
 }

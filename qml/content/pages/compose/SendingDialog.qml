@@ -2,37 +2,78 @@ import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import Parvane
+import QmlCppBridge
 import content
+import "../../resources/js/app.js" as AppJs
 
-// Progress of a sending run: three counters, the log and Stop / Close. It
-// cannot be dismissed otherwise, so a run is never hidden by accident.
+// Progress of a sending run: three counters, the log and Stop / Close, all
+// read from the run. It cannot be dismissed otherwise, so a run is never
+// hidden by accident; Close waits until nothing is in flight.
 MyHeaderlessDialog {
     id: dialog
 
-    property int sent: 0
-    property int failed: 0
-    property int total: 0
+    required property SendingRun run
+    readonly property int sent: run.sent
+    readonly property int failed: run.failed
+    readonly property int total: run.total
     property string runTitle: myTrStrings.sending_in_progress
     readonly property bool finished: totalRow.finished
-    readonly property bool canStop: !totalRow.finished && root.isSenderRunning
-                                    && total > sent + failed + 1
-    readonly property bool canClose: totalRow.finished || !root.isSenderRunning
+    // Stop works for the last recipient too: a server that hangs on it
+    // could not be stopped otherwise.
+    readonly property bool canStop: run.state === SendingRun.Delivering || run.state === SendingRun.Paused
+    readonly property bool canClose: !run.busy
+    readonly property bool ended: run.state === SendingRun.Finished || run.state === SendingRun.Stopped
 
-    signal stopRequested()
-
-    function appendLog(chunk) {
-        log.append(chunk)
-    }
-    function clearLog() {
-        log.clear()
-    }
     function logText() {
         return log.logText()
+    }
+
+    // The title says how the run ended, and why it waits.
+    function stateTitle() {
+        if (run.state === SendingRun.Finished)
+            return qsTr("Sending finished")
+        if (run.state === SendingRun.Stopped)
+            return qsTr("Sending stopped")
+        if (run.state === SendingRun.Stopping)
+            return qsTr("Stopping…")
+        return runTitle
+    }
+
+    function pauseText() {
+        if (run.state !== SendingRun.Paused)
+            return ""
+        const at = Qt.formatTime(new Date(run.resumesAt), "hh:mm:ss")
+        return run.pausedByServer
+                ? qsTr("The server asked to wait: sending goes on at %1.").arg(at)
+                : qsTr("%1 recipient(s) will be tried again at %2.").arg(run.waitingRetry).arg(at)
+    }
+
+    function retryFailed() {
+        if (run.unknown > 0)
+            retryUnknownDialog.open()
+        else
+            run.retryFailed(false)
     }
 
     width: 500
     height: 600
     closePolicy: Popup.NoAutoClose
+
+    Connections {
+        target: dialog.run
+        function onLogAppended(chunk) {
+            log.append(chunk)
+        }
+        function onLogCleared() {
+            log.clear()
+        }
+    }
+    // A dialog made while a run goes on shows what the run has logged so far.
+    Component.onCompleted: {
+        const entries = run.logEntries()
+        for (let i = 0; i < entries.length; ++i)
+            log.append(entries[i])
+    }
 
     ColumnLayout {
         anchors.fill: parent
@@ -45,12 +86,21 @@ MyHeaderlessDialog {
             objectName: "sendingTitle"
             Layout.fillWidth: true
             // Plain text: a list name is shown as typed, never as markup.
-            text: dialog.runTitle
+            text: dialog.stateTitle()
             textFormat: Text.PlainText
             font.pointSize: 17
             color: "white"
             elide: Text.ElideRight
             wrapMode: Text.NoWrap
+        }
+        MyLabel {
+            objectName: "pauseLabel"
+            Layout.fillWidth: true
+            visible: text !== ""
+            text: dialog.pauseText()
+            textFormat: Text.PlainText
+            color: Constants.warningLigthColor3
+            wrapMode: Text.Wrap
         }
 
         MyProgressBarColunmLayout {
@@ -82,15 +132,45 @@ MyHeaderlessDialog {
             total: dialog.total
         }
 
-        MyLabel {
+        RowLayout {
             Layout.topMargin: 5
-            text: myTrStrings.output
+            Layout.fillWidth: true
+
+            MyLabel {
+                Layout.fillWidth: true
+                text: myTrStrings.output
+            }
+            MyLinkButton {
+                objectName: "copyLogButton"
+                text: qsTr("Copy log")
+                onClicked: AppJs.copyToClipboard(dialog.logText(), qsTr("Log copied"), dialog)
+            }
         }
         SendingLog {
             id: log
             objectName: "sendingLog"
             Layout.fillWidth: true
             Layout.fillHeight: true
+        }
+
+        RowLayout {
+            objectName: "afterRunButtons"
+            Layout.alignment: Qt.AlignRight
+            visible: dialog.ended && dialog.failed > 0
+            spacing: 10
+
+            MyButton {
+                objectName: "copyFailedButton"
+                text: qsTr("Copy failed addresses")
+                onClicked: AppJs.copyToClipboard(dialog.run.failedAddresses().join(";"),
+                                                 qsTr("Addresses copied"), dialog)
+            }
+            MyButton {
+                objectName: "retryFailedButton"
+                text: qsTr("Retry failed")
+                enabled: dialog.failed > 0 && !dialog.run.busy
+                onClicked: dialog.retryFailed()
+            }
         }
 
         RowLayout {
@@ -102,7 +182,7 @@ MyHeaderlessDialog {
                 text: myTrStrings.stop
                 dangerStyle: true
                 enabled: dialog.canStop
-                onClicked: dialog.stopRequested()
+                onClicked: dialog.run.stop()
             }
             MyButton {
                 objectName: "closeButton"
@@ -112,5 +192,20 @@ MyHeaderlessDialog {
                 onClicked: dialog.close()
             }
         }
+    }
+
+    MyConfirmationDialog {
+        id: retryUnknownDialog
+
+        objectName: "retryUnknownDialog"
+        message: qsTr("%1 recipient(s) may have received the message already: no reply came after it was sent. Send to them again too?").arg(dialog.run.unknown)
+        confirmBtnText: qsTr("Send again to all")
+        closeBtnText: qsTr("Only the refused ones")
+        warningStyle: true
+        closePolicy: Popup.NoAutoClose
+        onConfirmedChanged: dialog.run.retryFailed(true)
+        // "Only the refused ones": after a confirmation the run is busy and
+        // this asks nothing more.
+        onClosed: dialog.run.retryFailed(false)
     }
 }

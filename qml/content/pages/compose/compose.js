@@ -78,3 +78,56 @@ function atFront(lists, record) {
 function interval(mailsPs) {
     return Math.ceil(1000 / mailsPs)
 }
+
+// Placeholder fields that a recipient's record can fill in.
+var placeholderFields = ["fullname", "lastname", "firstname", "telephone", "email", "company",
+                         "occupation", "website"]
+
+// What the user confirms before a run: the number of recipients, repeated
+// addresses (letter case aside), invalid ones, and for each placeholder of
+// the message how many recipients leave it unreplaced.
+function runSummary(recipients, messageText) {
+    var seen = Object.create(null)
+    var duplicates = 0
+    var invalid = 0
+    var i
+    for (i = 0; i < recipients.length; ++i) {
+        var address = String(recipients[i].email || "")
+        var key = address.toLowerCase()
+        if (seen[key])
+            ++duplicates
+        seen[key] = true
+        if (!isValidAddress(address))
+            ++invalid
+    }
+    var unreplaced = []
+    for (var f = 0; f < placeholderFields.length; ++f) {
+        var field = placeholderFields[f]
+        if (messageText.indexOf("{{" + field + "}}") < 0)
+            continue
+        var empty = 0
+        for (i = 0; i < recipients.length; ++i) {
+            var value = recipients[i][field]
+            if (typeof value !== "string" || value === "")
+                ++empty
+        }
+        if (empty > 0)
+            unreplaced.push({ "field": field, "count": empty })
+    }
+    return { "total": recipients.length, "duplicates": duplicates, "invalid": invalid,
+             "unreplaced": unreplaced }
+}
+
+// The recipients with each address kept once (letter case aside), first first.
+function oncePerAddress(recipients) {
+    var seen = Object.create(null)
+    var result = []
+    for (var i = 0; i < recipients.length; ++i) {
+        var key = String(recipients[i].email || "").toLowerCase()
+        if (seen[key])
+            continue
+        seen[key] = true
+        result.push(recipients[i])
+    }
+    return result
+}

@@ -1,0 +1,69 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+import Parvane
+import content
+
+// A run cut short (the program was killed, crashed or the session ended):
+// resuming sends only to the recipients who have no outcome yet.
+MyHeaderlessDialog {
+    id: dialog
+
+    property var interrupted: ({})
+
+    signal resumeRequested()
+    signal discardRequested()
+
+    width: 460
+    height: 300
+    closePolicy: Popup.NoAutoClose
+
+    ColumnLayout {
+        anchors.fill: parent
+        anchors.margins: 15
+        anchors.topMargin: 0
+        spacing: 10
+
+        MyLabel {
+            Layout.fillWidth: true
+            text: qsTr("Interrupted sending run")
+            font.pointSize: 17
+            color: "white"
+        }
+        MyLabel {
+            objectName: "resumeText"
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            // Plain text: the subject is the user's.
+            textFormat: Text.PlainText
+            wrapMode: Text.Wrap
+            text: qsTr("The run \"%1\" from %2 stopped after %3 of %4 recipients. Resuming sends the same message to the other %5, and to nobody twice.")
+                  .arg(dialog.interrupted.subject || "").arg(dialog.interrupted.account || "")
+                  .arg(dialog.interrupted.done || 0).arg(dialog.interrupted.total || 0)
+                  .arg((dialog.interrupted.total || 0) - (dialog.interrupted.done || 0))
+        }
+        RowLayout {
+            Layout.alignment: Qt.AlignRight
+            spacing: 10
+
+            MyButton {
+                objectName: "discardRunButton"
+                text: qsTr("Discard")
+                dangerStyle: true
+                onClicked: {
+                    dialog.close()
+                    dialog.discardRequested()
+                }
+            }
+            MyButton {
+                objectName: "resumeRunButton"
+                text: qsTr("Resume")
+                secondaryStyle: true
+                onClicked: {
+                    dialog.close()
+                    dialog.resumeRequested()
+                }
+            }
+        }
+    }
+}

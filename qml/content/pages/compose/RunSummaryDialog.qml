@@ -1,0 +1,126 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+import Parvane
+import content
+
+// What a run started with Send is about to do, confirmed before anything is
+// sent: how many recipients, repeated and invalid addresses, placeholders
+// that some recipients leave unreplaced.
+MyHeaderlessDialog {
+    id: dialog
+
+    property var summary: ({ "total": 0, "duplicates": 0, "invalid": 0, "unreplaced": [] })
+    property bool oncePerAddress: false
+    // Set by Send; any other way of closing cancels.
+    property bool answered: false
+
+    signal confirmedRun(bool oncePerAddress)
+    signal cancelledRun()
+
+    function unreplacedLines() {
+        const lines = []
+        for (let i = 0; i < summary.unreplaced.length; ++i) {
+            const item = summary.unreplaced[i]
+            lines.push(qsTr("\"%1\" stays as written for %2 recipient(s): the field is empty.")
+                       .arg("{{" + item.field + "}}").arg(item.count))
+        }
+        return lines.join("\n")
+    }
+
+    width: 460
+    height: 400
+    closePolicy: Popup.NoAutoClose
+    onAboutToShow: answered = false
+    onClosed: {
+        if (answered)
+            confirmedRun(oncePerAddress)
+        else
+            cancelledRun()
+    }
+
+    ColumnLayout {
+        anchors.fill: parent
+        anchors.margins: 15
+        anchors.topMargin: 0
+        spacing: 10
+
+        MyLabel {
+            Layout.fillWidth: true
+            text: qsTr("Ready to send")
+            font.pointSize: 17
+            color: "white"
+        }
+        MyLabel {
+            objectName: "summaryTotal"
+            Layout.fillWidth: true
+            text: qsTr("%1 recipient(s) will each receive one message.").arg(
+                      dialog.oncePerAddress ? dialog.summary.total - dialog.summary.duplicates
+                                            : dialog.summary.total)
+            textFormat: Text.PlainText
+            wrapMode: Text.Wrap
+        }
+        MyLabel {
+            objectName: "summaryDuplicates"
+            Layout.fillWidth: true
+            visible: dialog.summary.duplicates > 0
+            text: qsTr("%1 address(es) appear more than once.").arg(dialog.summary.duplicates)
+            textFormat: Text.PlainText
+            color: Constants.warningLigthColor3
+            wrapMode: Text.Wrap
+        }
+        CheckBox {
+            id: onceBox
+
+            objectName: "oncePerAddressBox"
+            visible: dialog.summary.duplicates > 0
+            checked: dialog.oncePerAddress
+            onToggled: dialog.oncePerAddress = checked
+            contentItem: MyLabel {
+                leftPadding: onceBox.indicator.width + 6
+                text: qsTr("Send once per address")
+                verticalAlignment: Text.AlignVCenter
+            }
+        }
+        MyLabel {
+            objectName: "summaryInvalid"
+            Layout.fillWidth: true
+            visible: dialog.summary.invalid > 0
+            text: qsTr("%1 address(es) are invalid and will be counted as failed.").arg(dialog.summary.invalid)
+            textFormat: Text.PlainText
+            color: Constants.warningLigthColor3
+            wrapMode: Text.Wrap
+        }
+        MyLabel {
+            objectName: "summaryPlaceholders"
+            Layout.fillWidth: true
+            visible: text !== ""
+            text: dialog.unreplacedLines()
+            textFormat: Text.PlainText
+            color: Constants.warningLigthColor3
+            wrapMode: Text.Wrap
+        }
+        Item {
+            Layout.fillHeight: true
+        }
+        RowLayout {
+            Layout.alignment: Qt.AlignRight
+            spacing: 10
+
+            MyButton {
+                objectName: "summaryCancelButton"
+                text: myTrStrings.cancel
+                onClicked: dialog.close()
+            }
+            MyButton {
+                objectName: "summarySendButton"
+                text: myTrStrings.send
+                secondaryStyle: true
+                onClicked: {
+                    dialog.answered = true
+                    dialog.close()
+                }
+            }
+        }
+    }
+}
