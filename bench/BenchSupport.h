@@ -120,7 +120,7 @@ inline void prepareQuickApplication(const QString &settingsHome)
 inline void setUpEngine(QQmlEngine &engine)
 {
     Startup::setApplicationIdentity();
-    qmlRegisterType<QmlCppBridge>("QmlCppBridge", 1, 0, "QmlCppBridge");
+    Startup::registerTypes();
     for (const QString &path : Startup::importPaths(QCoreApplication::applicationDirPath()))
         engine.addImportPath(path);
     engine.rootContext()->setContextProperty(QStringLiteral("myTranslator"),

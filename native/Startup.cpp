@@ -63,12 +63,17 @@ QStringList Startup::importPaths(const QString &applicationDir)
     return {applicationDir + u"/qml"_s, u":/"_s, u":/qt/qml"_s};
 }
 
+void Startup::registerTypes()
+{
+    qmlRegisterType<QmlCppBridge>("QmlCppBridge", 1, 0, "QmlCppBridge");
+    qmlRegisterType<SendingRun>("QmlCppBridge", 1, 0, "SendingRun");
+}
+
 int Startup::run(int argc, char *argv[], const QUrl &entry)
 {
     setEnvironment();
 
-    qmlRegisterType<QmlCppBridge>("QmlCppBridge", 1, 0, "QmlCppBridge");
-    qmlRegisterType<SendingRun>("QmlCppBridge", 1, 0, "SendingRun");
+    registerTypes();
 
     // The web view's engine shares OpenGL contexts with the scene: Qt 6.4 needs
     // that settled, and the engine initialised, before the application object.

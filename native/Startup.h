@@ -18,6 +18,8 @@ public:
 
     // Organisation and application names, domain and version.
     static void setApplicationIdentity();
+    // The native types the interface creates (the bridge, the sending run).
+    static void registerTypes();
 
     // Loads the first translation from `directory`: the stored language tag
     // (or the system locale's name when it is empty), then the French file for

@@ -71,12 +71,12 @@
     <context>
         <name>ContactsListsPage</name>
         <message>
-            <location filename="../qml/content/pages/ContactsListsPage.qml" line="+170" />
+            <location filename="../qml/content/pages/ContactsListsPage.qml" line="+179" />
             <source>The file could not be written.</source>
             <translation>The file could not be written.</translation>
         </message>
         <message>
-            <location line="+173" />
+            <location line="+171" />
             <source>Are you sure you want to delete the list %1 ?</source>
             <translation>Are you sure you want to delete the list %1 ?</translation>
         </message>
@@ -936,9 +936,65 @@
         </message>
     </context>
     <context>
+        <name>ResumeRunDialog</name>
+        <message>
+            <location filename="../qml/content/pages/compose/ResumeRunDialog.qml" line="+29" />
+            <source>Interrupted sending run</source>
+            <translation>Interrupted sending run</translation>
+        </message>
+        <message>
+            <location line="+11" />
+            <source>The run "%1" from %2 stopped after %3 of %4 recipients. Resuming sends the same message to the other %5, and to nobody twice.</source>
+            <translation>The run "%1" from %2 stopped after %3 of %4 recipients. Resuming sends the same message to the other %5, and to nobody twice.</translation>
+        </message>
+        <message>
+            <location line="+11" />
+            <source>Discard</source>
+            <translation>Discard</translation>
+        </message>
+        <message>
+            <location line="+9" />
+            <source>Resume</source>
+            <translation>Resume</translation>
+        </message>
+    </context>
+    <context>
+        <name>RunSummaryDialog</name>
+        <message>
+            <location filename="../qml/content/pages/compose/RunSummaryDialog.qml" line="+25" />
+            <source>"%1" stays as written for %2 recipient(s): the field is empty.</source>
+            <translation>"%1" stays as written for %2 recipient(s): the field is empty.</translation>
+        </message>
+        <message>
+            <location line="+25" />
+            <source>Ready to send</source>
+            <translation>Ready to send</translation>
+        </message>
+        <message>
+            <location line="+7" />
+            <source>%1 recipient(s) will each receive one message.</source>
+            <translation>%1 recipient(s) will each receive one message.</translation>
+        </message>
+        <message>
+            <location line="+10" />
+            <source>%1 address(es) appear more than once.</source>
+            <translation>%1 address(es) appear more than once.</translation>
+        </message>
+        <message>
+            <location line="+14" />
+            <source>Send once per address</source>
+            <translation>Send once per address</translation>
+        </message>
+        <message>
+            <location line="+8" />
+            <source>%1 address(es) are invalid and will be counted as failed.</source>
+            <translation>%1 address(es) are invalid and will be counted as failed.</translation>
+        </message>
+    </context>
+    <context>
         <name>SendEmailsPage</name>
         <message>
-            <location filename="../qml/content/pages/SendEmailsPage.qml" line="+72" />
+            <location filename="../qml/content/pages/SendEmailsPage.qml" line="+64" />
             <source>+%1 List</source>
             <translation>+%1 List</translation>
         </message>
@@ -948,34 +1004,135 @@
             <translation>+%1 Lists</translation>
         </message>
         <message>
-            <location line="+50" />
+            <location line="+57" />
+            <source>HTML file (*.html *.htm)</source>
+            <translation>HTML file (*.html *.htm)</translation>
+        </message>
+    </context>
+    <context>
+        <name>SendingController</name>
+        <message>
+            <location filename="../qml/content/pages/compose/SendingController.qml" line="+49" />
             <source>The active account has no password.</source>
             <translation>The active account has no password.</translation>
         </message>
         <message>
-            <location line="+38" />
+            <location line="+33" />
             <source>Start task %1</source>
             <translation>Start task %1</translation>
         </message>
         <message>
-            <location line="+75" />
-            <source>Invalid email</source>
-            <translation>Invalid email</translation>
-        </message>
-        <message>
-            <location line="+26" />
+            <location line="+76" />
             <source>End task %1</source>
             <translation>End task %1</translation>
         </message>
         <message>
-            <location line="+38" />
+            <location line="+24" />
+            <source>The account of the interrupted run is no longer there: add it again to resume the run.</source>
+            <translation>The account of the interrupted run is no longer there: add it again to resume the run.</translation>
+        </message>
+        <message>
+            <location line="+32" />
+            <source>Invalid email</source>
+            <translation>Invalid email</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>(will be tried again later)</source>
+            <translation>(will be tried again later)</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>No reply after the whole message was sent: it may have arrived. It is not sent again.</source>
+            <translation>No reply after the whole message was sent: it may have arrived. It is not sent again.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>interrupted while it was being sent</source>
+            <translation>interrupted while it was being sent</translation>
+        </message>
+        <message>
+            <location line="+27" />
             <source>Processing %1: %2/%3</source>
             <translation>Processing %1: %2/%3</translation>
         </message>
         <message>
-            <location line="+17" />
-            <source>HTML file (*.html *.htm)</source>
-            <translation>HTML file (*.html *.htm)</translation>
+            <location line="+26" />
+            <source>A sending run is under way. Stop it and quit?</source>
+            <translation>A sending run is under way. Stop it and quit?</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Stop and quit</source>
+            <translation>Stop and quit</translation>
+        </message>
+    </context>
+    <context>
+        <name>SendingDialog</name>
+        <message>
+            <location filename="../qml/content/pages/compose/SendingDialog.qml" line="+34" />
+            <source>Sending finished</source>
+            <translation>Sending finished</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>Sending stopped</source>
+            <translation>Sending stopped</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>Stopping…</source>
+            <translation>Stopping…</translation>
+        </message>
+        <message>
+            <location line="+9" />
+            <source>The server asked to wait: sending goes on at %1.</source>
+            <translation>The server asked to wait: sending goes on at %1.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>%1 recipient(s) will be tried again at %2.</source>
+            <translation>%1 recipient(s) will be tried again at %2.</translation>
+        </message>
+        <message>
+            <location line="+97" />
+            <source>Copy log</source>
+            <translation>Copy log</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Log copied</source>
+            <translation>Log copied</translation>
+        </message>
+        <message>
+            <location line="+18" />
+            <source>Copy failed addresses</source>
+            <translation>Copy failed addresses</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>Addresses copied</source>
+            <translation>Addresses copied</translation>
+        </message>
+        <message>
+            <location line="+4" />
+            <source>Retry failed</source>
+            <translation>Retry failed</translation>
+        </message>
+        <message>
+            <location line="+31" />
+            <source>%1 recipient(s) may have received the message already: no reply came after it was sent. Send to them again too?</source>
+            <translation>%1 recipient(s) may have received the message already: no reply came after it was sent. Send to them again too?</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Send again to all</source>
+            <translation>Send again to all</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Only the refused ones</source>
+            <translation>Only the refused ones</translation>
         </message>
     </context>
     <context>

@@ -71,12 +71,12 @@
     <context>
         <name>ContactsListsPage</name>
         <message>
-            <location filename="../qml/content/pages/ContactsListsPage.qml" line="+170" />
+            <location filename="../qml/content/pages/ContactsListsPage.qml" line="+179" />
             <source>The file could not be written.</source>
             <translation>Le fichier n’a pas pu être écrit.</translation>
         </message>
         <message>
-            <location line="+173" />
+            <location line="+171" />
             <source>Are you sure you want to delete the list %1 ?</source>
             <translation>Voulez-vous vraiment supprimer la liste %1 ?</translation>
         </message>
@@ -936,9 +936,65 @@
         </message>
     </context>
     <context>
+        <name>ResumeRunDialog</name>
+        <message>
+            <location filename="../qml/content/pages/compose/ResumeRunDialog.qml" line="+29" />
+            <source>Interrupted sending run</source>
+            <translation>Envoi interrompu</translation>
+        </message>
+        <message>
+            <location line="+11" />
+            <source>The run "%1" from %2 stopped after %3 of %4 recipients. Resuming sends the same message to the other %5, and to nobody twice.</source>
+            <translation>L’envoi « %1 » de %2 s’est arrêté après %3 destinataires sur %4. Le reprendre envoie le même message aux %5 autres, et à personne deux fois.</translation>
+        </message>
+        <message>
+            <location line="+11" />
+            <source>Discard</source>
+            <translation>Abandonner</translation>
+        </message>
+        <message>
+            <location line="+9" />
+            <source>Resume</source>
+            <translation>Reprendre</translation>
+        </message>
+    </context>
+    <context>
+        <name>RunSummaryDialog</name>
+        <message>
+            <location filename="../qml/content/pages/compose/RunSummaryDialog.qml" line="+25" />
+            <source>"%1" stays as written for %2 recipient(s): the field is empty.</source>
+            <translation>« %1 » reste tel quel pour %2 destinataire(s) : le champ est vide.</translation>
+        </message>
+        <message>
+            <location line="+25" />
+            <source>Ready to send</source>
+            <translation>Prêt à envoyer</translation>
+        </message>
+        <message>
+            <location line="+7" />
+            <source>%1 recipient(s) will each receive one message.</source>
+            <translation>%1 destinataire(s) recevront chacun un message.</translation>
+        </message>
+        <message>
+            <location line="+10" />
+            <source>%1 address(es) appear more than once.</source>
+            <translation>%1 adresse(s) apparaissent plusieurs fois.</translation>
+        </message>
+        <message>
+            <location line="+14" />
+            <source>Send once per address</source>
+            <translation>Envoyer une seule fois par adresse</translation>
+        </message>
+        <message>
+            <location line="+8" />
+            <source>%1 address(es) are invalid and will be counted as failed.</source>
+            <translation>%1 adresse(s) sont invalides et seront comptées en échec.</translation>
+        </message>
+    </context>
+    <context>
         <name>SendEmailsPage</name>
         <message>
-            <location filename="../qml/content/pages/SendEmailsPage.qml" line="+72" />
+            <location filename="../qml/content/pages/SendEmailsPage.qml" line="+64" />
             <source>+%1 List</source>
             <translation>+%1 liste</translation>
         </message>
@@ -948,34 +1004,135 @@
             <translation>+%1 listes</translation>
         </message>
         <message>
-            <location line="+50" />
+            <location line="+57" />
+            <source>HTML file (*.html *.htm)</source>
+            <translation>Fichier HTML (*.html *.htm)</translation>
+        </message>
+    </context>
+    <context>
+        <name>SendingController</name>
+        <message>
+            <location filename="../qml/content/pages/compose/SendingController.qml" line="+49" />
             <source>The active account has no password.</source>
             <translation>Le compte actif n’a pas de mot de passe.</translation>
         </message>
         <message>
-            <location line="+38" />
+            <location line="+33" />
             <source>Start task %1</source>
             <translation>Début de la tâche %1</translation>
         </message>
         <message>
-            <location line="+75" />
-            <source>Invalid email</source>
-            <translation>Adresse e-mail invalide</translation>
-        </message>
-        <message>
-            <location line="+26" />
+            <location line="+76" />
             <source>End task %1</source>
             <translation>Fin de la tâche %1</translation>
         </message>
         <message>
-            <location line="+38" />
-            <source>Processing %1: %2/%3</source>
-            <translation>Traitement de %1 : %2/%3</translation>
+            <location line="+24" />
+            <source>The account of the interrupted run is no longer there: add it again to resume the run.</source>
+            <translation>Le compte de l’envoi interrompu n’existe plus : ajoutez-le de nouveau pour reprendre l’envoi.</translation>
         </message>
         <message>
-            <location line="+17" />
-            <source>HTML file (*.html *.htm)</source>
-            <translation>Fichier HTML (*.html *.htm)</translation>
+            <location line="+32" />
+            <source>Invalid email</source>
+            <translation>Adresse e-mail invalide</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>(will be tried again later)</source>
+            <translation>(sera réessayé plus tard)</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>No reply after the whole message was sent: it may have arrived. It is not sent again.</source>
+            <translation>Aucune réponse après l’envoi complet du message : il est peut-être arrivé. Il n’est pas renvoyé.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>interrupted while it was being sent</source>
+            <translation>interrompu pendant l’envoi</translation>
+        </message>
+        <message>
+            <location line="+27" />
+            <source>Processing %1: %2/%3</source>
+            <translation>Traitement de %1 : %2/%3</translation>
+        </message>
+        <message>
+            <location line="+26" />
+            <source>A sending run is under way. Stop it and quit?</source>
+            <translation>Un envoi est en cours. L’arrêter et quitter ?</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Stop and quit</source>
+            <translation>Arrêter et quitter</translation>
+        </message>
+    </context>
+    <context>
+        <name>SendingDialog</name>
+        <message>
+            <location filename="../qml/content/pages/compose/SendingDialog.qml" line="+34" />
+            <source>Sending finished</source>
+            <translation>Envoi terminé</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>Sending stopped</source>
+            <translation>Envoi arrêté</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>Stopping…</source>
+            <translation>Arrêt en cours…</translation>
+        </message>
+        <message>
+            <location line="+9" />
+            <source>The server asked to wait: sending goes on at %1.</source>
+            <translation>Le serveur demande d’attendre : l’envoi reprend à %1.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>%1 recipient(s) will be tried again at %2.</source>
+            <translation>%1 destinataire(s) seront réessayés à %2.</translation>
+        </message>
+        <message>
+            <location line="+97" />
+            <source>Copy log</source>
+            <translation>Copier le journal</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Log copied</source>
+            <translation>Journal copié</translation>
+        </message>
+        <message>
+            <location line="+18" />
+            <source>Copy failed addresses</source>
+            <translation>Copier les adresses en échec</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>Addresses copied</source>
+            <translation>Adresses copiées</translation>
+        </message>
+        <message>
+            <location line="+4" />
+            <source>Retry failed</source>
+            <translation>Réessayer les échecs</translation>
+        </message>
+        <message>
+            <location line="+31" />
+            <source>%1 recipient(s) may have received the message already: no reply came after it was sent. Send to them again too?</source>
+            <translation>%1 destinataire(s) ont peut-être déjà reçu le message : aucune réponse n’est venue après l’envoi. Le leur renvoyer aussi ?</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Send again to all</source>
+            <translation>Renvoyer à tous</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Only the refused ones</source>
+            <translation>Seulement les refusés</translation>
         </message>
     </context>
     <context>

@@ -1,8 +1,6 @@
 #include "MailServers.h"
 #include "MyQrImageProvider.h"
 #include "MyTranslator.h"
-#include "QmlCppBridge.h"
-#include "SendingRun.h"
 #include "Startup.h"
 
 #include <QCoreApplication>
@@ -31,8 +29,7 @@ public slots:
     void applicationAvailable()
     {
         Startup::setApplicationIdentity();
-        qmlRegisterType<QmlCppBridge>("QmlCppBridge", 1, 0, "QmlCppBridge");
-    qmlRegisterType<SendingRun>("QmlCppBridge", 1, 0, "SendingRun");
+        Startup::registerTypes();
         qmlRegisterType<MailServers>("ParvaneTest", 1, 0, "MailServers");
     }
     void qmlEngineAvailable(QQmlEngine *engine)

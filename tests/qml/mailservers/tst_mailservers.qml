@@ -49,7 +49,7 @@ TestCase {
         compare(mail.from, "tester@localhost")
         compare(mail.fromName, "Velmora Studio")
         compare(mail.to, ["anna@example.com"])
-        compare(mail.subject, "Hello {{firstname}}")  // the subject is sent as given
+        compare(mail.subject, "Hello Anna")  // placeholders are filled in the subject too
         compare(mail.text.trim(), "Dear Berg Anna, é")
         compare(mail.html, "")
         verify(mail.parts.length >= 1)
