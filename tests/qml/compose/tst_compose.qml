@@ -717,6 +717,17 @@ Item {
             compare(preview.textFormat, Text.RichText)
             screen.detailEmailContent = "1 < 2 and 3 > 2"
             compare(preview.textFormat, Text.PlainText)
+            // Rich text loads nothing: no image, background or style sheet,
+            // from the web or from the disk.
+            screen.detailEmailContent = "<p style=\"background-image: url('http://127.0.0.1:9/bg.png')\">"
+                    + "<img src=\"http://127.0.0.1:9/track.png\"><img src='/home/u/.ssh/id.png'>"
+                    + "<link rel=\"stylesheet\" href=\"http://127.0.0.1:9/s.css\">"
+                    + "<table background=http://127.0.0.1:9/t.png><tr><td>A</td></tr></table>"
+                    + "<style>@import 'http://127.0.0.1:9/i.css';</style>Hi</p>"
+            compare(preview.textFormat, Text.RichText)
+            verify(preview.text.indexOf("127.0.0.1") < 0, preview.text)
+            verify(preview.text.indexOf(".ssh") < 0, preview.text)
+            verify(preview.text.indexOf("<table") >= 0, "the markup itself stays")
             screen.detailEmailContent = "Hello {{firstname}}"
             verify(!findChild(detail, "attachmentsStrip").visible)
 

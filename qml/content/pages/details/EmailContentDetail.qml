@@ -46,13 +46,15 @@ MyDetailLayout {
         contentWidth: availableWidth
 
         Text {
+            // Rich text (tables and styles included) when the message looks
+            // like markup, plain otherwise; never with anything to load.
+            readonly property bool markup: /<\/?[A-Za-z][A-Za-z0-9]*(\s[^<>]*)?\/?>|<!--/
+                                           .test(root.detailEmailContent)
+
             objectName: "previewText"
             width: parent.width
-            text: root.detailEmailContent
-            // Rich text (tables and styles included) when the message looks
-            // like markup, plain otherwise.
-            textFormat: /<\/?[A-Za-z][A-Za-z0-9]*(\s[^<>]*)?\/?>|<!--/.test(text)
-                        ? Text.RichText : Text.PlainText
+            text: markup ? AppJs.withoutResources(root.detailEmailContent) : root.detailEmailContent
+            textFormat: markup ? Text.RichText : Text.PlainText
             wrapMode: Text.Wrap
             color: Constants.primaryLigthColor4
             font.pointSize: 10

@@ -71,6 +71,19 @@ function urlToString(url) {
     return decodePath("/" + rest)
 }
 
+// Markup with everything the rich-text renderer would load taken out
+// (images, backgrounds, style sheets and CSS addresses), so that showing a
+// pasted template never fetches anything, near or far. An emptied address
+// would not do: the renderer resolves it to the document itself.
+function withoutResources(markup) {
+    return String(markup)
+        .replace(/<link\b[^>]*>/gi, "")
+        .replace(/@import[^;]*;?/gi, "")
+        .replace(/<img\b[^>]*>/gi, "")
+        .replace(/\bbackground\s*=\s*("[^"]*"|'[^']*'|[^\s>]+)/gi, "")
+        .replace(/url\s*\([^)]*\)/gi, "none")
+}
+
 function matches(str, pattern) {
     if (str === undefined || str === null)
         return []
