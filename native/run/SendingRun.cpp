@@ -23,34 +23,35 @@ bool isValidAddress(const QString &address)
     return pattern.match(address).hasMatch();
 }
 
+// How outcomes are named in the journal and to the interface.
+constexpr std::pair<SendingRun::Outcome, QLatin1StringView> outcomeNames[] = {
+    {SendingRun::Outcome::Sent, "sent"_L1},
+    {SendingRun::Outcome::Failed, "failed"_L1},
+    {SendingRun::Outcome::Unknown, "unknown"_L1},
+    {SendingRun::Outcome::Invalid, "invalid"_L1},
+};
+
 QString outcomeName(SendingRun::Outcome outcome)
 {
-    switch (outcome) {
-    case SendingRun::Outcome::Sent:
-        return u"sent"_s;
-    case SendingRun::Outcome::Failed:
-        return u"failed"_s;
-    case SendingRun::Outcome::Unknown:
-        return u"unknown"_s;
-    case SendingRun::Outcome::Invalid:
-        return u"invalid"_s;
-    case SendingRun::Outcome::None:
-        break;
+    for (const auto &[value, name] : outcomeNames) {
+        if (value == outcome)
+            return name;
     }
     return {};
 }
 
-SendingRun::Outcome outcomeFromName(const QString &name)
+SendingRun::Outcome outcomeFromName(const QString &text)
 {
-    if (name == "sent"_L1)
-        return SendingRun::Outcome::Sent;
-    if (name == "failed"_L1)
-        return SendingRun::Outcome::Failed;
-    if (name == "unknown"_L1)
-        return SendingRun::Outcome::Unknown;
-    if (name == "invalid"_L1)
-        return SendingRun::Outcome::Invalid;
+    for (const auto &[value, name] : outcomeNames) {
+        if (text == name)
+            return value;
+    }
     return SendingRun::Outcome::None;
+}
+
+QJsonObject outcomeRecord(int index, SendingRun::Outcome outcome, const QString &text)
+{
+    return {{u"i"_s, index}, {u"o"_s, outcomeName(outcome)}, {u"t"_s, text}};
 }
 
 QString stringField(const QJsonObject &record, QLatin1StringView key)
@@ -167,21 +168,27 @@ MailLimits SendingRun::limits() const
     return limits;
 }
 
+void SendingRun::setParams(const QVariantMap &params)
+{
+    m_params = params;
+    m_message = MailJob();
+    m_message.host = params.value(u"host"_s).toString();
+    m_message.port = static_cast<quint16>(params.value(u"port"_s).toInt());
+    m_message.connection = params.value(u"connection"_s).toString();
+    m_message.username = params.value(u"address"_s).toString();
+    m_message.password = params.value(u"password"_s).toString();
+    m_message.senderName = params.value(u"senderName"_s).toString();
+    m_message.subject = params.value(u"subject"_s).toString();
+    m_message.content = params.value(u"content"_s).toString();
+    m_message.html = params.value(u"html"_s).toString();
+    m_message.contentLocalUrls = params.value(u"localUrls"_s).toStringList();
+    m_message.attachments = params.value(u"attachments"_s).toStringList();
+}
+
 MailJob SendingRun::jobFor(const Recipient &recipient) const
 {
-    MailJob job;
-    job.host = m_params.value(u"host"_s).toString();
-    job.port = static_cast<quint16>(m_params.value(u"port"_s).toInt());
-    job.connection = m_params.value(u"connection"_s).toString();
-    job.username = m_params.value(u"address"_s).toString();
-    job.password = m_params.value(u"password"_s).toString();
-    job.senderName = m_params.value(u"senderName"_s).toString();
+    MailJob job = m_message;
     job.to = recipient.record;
-    job.subject = m_params.value(u"subject"_s).toString();
-    job.content = m_params.value(u"content"_s).toString();
-    job.html = m_params.value(u"html"_s).toString();
-    job.contentLocalUrls = m_params.value(u"localUrls"_s).toStringList();
-    job.attachments = m_params.value(u"attachments"_s).toStringList();
     return job;
 }
 
@@ -224,16 +231,13 @@ void SendingRun::resetCounters()
     emit logCleared();
 }
 
-bool SendingRun::createTransport()
+void SendingRun::createTransport()
 {
     releaseTransport();
-    if (m_recipients.isEmpty())
-        return false;
-    SmtpTransport::Settings settings = MailDelivery::settingsFor(jobFor(m_recipients.first()), limits());
+    SmtpTransport::Settings settings = MailDelivery::settingsFor(m_message, limits());
     settings.keepAlive = true;
     settings.messagesPerConnection = std::max(1, m_messagesPerConnection);
     m_transport = std::make_shared<SmtpTransport>(settings);
-    return true;
 }
 
 void SendingRun::releaseTransport()
@@ -260,7 +264,7 @@ QJsonObject SendingRun::journalHeader() const
     return {{u"kind"_s, u"run"_s},
             {u"version"_s, 1},
             {u"started"_s, QDateTime::currentDateTimeUtc().toString(Qt::ISODate)},
-            {u"account"_s, m_params.value(u"address"_s).toString()},
+            {u"account"_s, m_message.username},
             {u"params"_s, QJsonObject::fromVariantMap(params)},
             {u"extra"_s, QJsonObject::fromVariantMap(m_extra)},
             {u"recipients"_s, recipients}};
@@ -272,7 +276,7 @@ bool SendingRun::start(const QVariantMap &params, const QVariantList &recipients
         return false;
     if (inFlight())
         return false;
-    m_params = params;
+    setParams(params);
     m_extra = extra;
     m_recipients.clear();
     for (const QVariant &item : recipients) {
@@ -284,12 +288,11 @@ bool SendingRun::start(const QVariantMap &params, const QVariantList &recipients
     resetCounters();
     emit countersChanged();
     if (m_recipients.isEmpty()) {
-        setState(m_stateBeforeBegin == Starting ? Idle : m_stateBeforeBegin);
+        cancel();
         return false;
     }
     createTransport();
-    m_journal = std::make_shared<RunJournal>();
-    m_journal->create(m_journalPath, journalHeader());
+    startJournal();
 
     QList<int> all;
     all.reserve(m_recipients.size());
@@ -422,6 +425,7 @@ void SendingRun::record(int index, Outcome outcome, const QString &detail, bool 
 {
     Recipient &recipient = m_recipients[index];
     recipient.outcome = outcome;
+    recipient.lastText = detail;
     switch (outcome) {
     case Outcome::Sent:
         ++m_sent;
@@ -439,7 +443,7 @@ void SendingRun::record(int index, Outcome outcome, const QString &detail, bool 
     }
     appendLog(entryFor(recipient.address, outcome, detail));
     if (journal && m_journal)
-        m_journal->append({{u"i"_s, index}, {u"o"_s, outcomeName(outcome)}, {u"t"_s, detail}});
+        m_journal->append(outcomeRecord(index, outcome, detail));
     emit countersChanged();
     emit recipientDone(index, recipient.address, outcomeName(outcome));
 }
@@ -474,6 +478,19 @@ void SendingRun::pause(qint64 ms, bool byServer)
     m_resumeTimer.start(static_cast<int>(std::min<qint64>(ms, std::numeric_limits<int>::max())));
     setState(Paused);
     emit countersChanged();
+}
+
+void SendingRun::startJournal()
+{
+    m_journal = std::make_shared<RunJournal>();
+    m_journal->create(m_journalPath, journalHeader());
+    // A retry starts with outcomes already known: a crash during it must
+    // not send to those again.
+    for (int i = 0; i < m_recipients.size(); ++i) {
+        const Recipient &recipient = m_recipients.at(i);
+        if (recipient.outcome != Outcome::None)
+            m_journal->append(outcomeRecord(i, recipient.outcome, recipient.lastText));
+    }
 }
 
 void SendingRun::finish(bool stopped)
@@ -540,15 +557,7 @@ bool SendingRun::retryFailed(bool includeUnknown)
     m_retryLater.clear();
     emit countersChanged();
     createTransport();
-    // A journal of its own, with the outcomes already known, so that a crash
-    // during the retry resumes it too.
-    m_journal = std::make_shared<RunJournal>();
-    m_journal->create(m_journalPath, journalHeader());
-    for (int i = 0; i < m_recipients.size(); ++i) {
-        const Recipient &recipient = m_recipients.at(i);
-        if (recipient.outcome != Outcome::None)
-            m_journal->append({{u"i"_s, i}, {u"o"_s, outcomeName(recipient.outcome)}, {u"t"_s, recipient.lastText}});
-    }
+    startJournal();
     startWith(again);
     return true;
 }
@@ -587,8 +596,9 @@ bool SendingRun::resumeInterrupted(const QString &password)
     const RunJournal::Contents contents = RunJournal::read(m_journalPath);
     if (!contents.valid)
         return false;
-    m_params = contents.header.value("params"_L1).toObject().toVariantMap();
-    m_params.insert(u"password"_s, password);
+    QVariantMap params = contents.header.value("params"_L1).toObject().toVariantMap();
+    params.insert(u"password"_s, password);
+    setParams(params);
     m_extra = contents.header.value("extra"_L1).toObject().toVariantMap();
     m_recipients.clear();
     const QJsonArray records = contents.header.value("recipients"_L1).toArray();

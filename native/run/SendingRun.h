@@ -145,7 +145,9 @@ private:
     void resetCounters();
     void resume();
     void releaseTransport();
-    bool createTransport();
+    void createTransport();
+    void startJournal();
+    void setParams(const QVariantMap &params);
     QJsonObject journalHeader() const;
     void startWith(const QList<int> &pending);
     QString text(const char *key, const QString &fallback) const;
@@ -165,6 +167,7 @@ private:
     int m_unknown = 0;
     QStringList m_log;
     QVariantMap m_params;
+    MailJob m_message; // the run's message; each delivery adds its recipient
     QVariantMap m_extra;
     QVariantMap m_texts;
     qint64 m_resumesAt = 0;

@@ -83,6 +83,11 @@ function interval(mailsPs) {
 var placeholderFields = ["fullname", "lastname", "firstname", "telephone", "email", "company",
                          "occupation", "website"]
 
+// Addresses that differ only in letter case reach the same mailbox.
+function addressKey(recipient) {
+    return String(recipient.email || "").toLowerCase()
+}
+
 // What the user confirms before a run: the number of recipients, repeated
 // addresses (letter case aside), invalid ones, and for each placeholder of
 // the message how many recipients leave it unreplaced.
@@ -92,12 +97,11 @@ function runSummary(recipients, messageText) {
     var invalid = 0
     var i
     for (i = 0; i < recipients.length; ++i) {
-        var address = String(recipients[i].email || "")
-        var key = address.toLowerCase()
+        var key = addressKey(recipients[i])
         if (seen[key])
             ++duplicates
         seen[key] = true
-        if (!isValidAddress(address))
+        if (!isValidAddress(recipients[i].email))
             ++invalid
     }
     var unreplaced = []
@@ -123,7 +127,7 @@ function oncePerAddress(recipients) {
     var seen = Object.create(null)
     var result = []
     for (var i = 0; i < recipients.length; ++i) {
-        var key = String(recipients[i].email || "").toLowerCase()
+        var key = addressKey(recipients[i])
         if (seen[key])
             continue
         seen[key] = true
