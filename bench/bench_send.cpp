@@ -2,14 +2,18 @@
 // then has smtp-source send the same N messages (the very bytes we produced)
 // to the same sink, one connection per message for both. Prints both rates
 // and their ratio, for a plain message and for an HTML message with five
-// images and two attachments; the last line sums it up.
+// images and two attachments. Then a sending run delivers N messages over
+// its one connection, beside smtp-source -d doing the same on one
+// connection; the last line sums it up with the run's connections and logins.
 
 #include "BenchSupport.h"
 #include "QmlCppBridge.h"
+#include "run/SendingRun.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -124,6 +128,25 @@ QByteArray captureMessage(QmlCppBridge &bridge, const Scenario &s, const QString
     return message;
 }
 
+double runSource(quint16 port, int count, const QString &messageFile, bool oneConnection)
+{
+    QProcess source;
+    source.setProgram(QStandardPaths::findExecutable(u"smtp-source"_s, {u"/usr/sbin"_s, u"/usr/bin"_s}));
+    QStringList args{u"-m"_s, QString::number(count), u"-s"_s, u"1"_s, u"-F"_s, messageFile,
+                     u"-f"_s, sender, u"-t"_s, recipient, u"-M"_s, u"localhost"_s};
+    if (oneConnection)
+        args.prepend(u"-d"_s);
+    source.setArguments(args << u"127.0.0.1:"_s + QString::number(port));
+    source.setProcessChannelMode(QProcess::ForwardedChannels);
+    QElapsedTimer clock;
+    clock.start();
+    source.start();
+    source.waitForFinished(600000);
+    if (source.exitCode() != 0)
+        std::fprintf(stderr, "smtp-source exited with %d\n", source.exitCode());
+    return count * 1000.0 / qMax<qint64>(1, clock.elapsed());
+}
+
 Result run(const Scenario &s, int count, const QString &workDir)
 {
     Result result;
@@ -160,23 +183,70 @@ Result run(const Scenario &s, int count, const QString &workDir)
     if (failed)
         std::fprintf(stderr, "%s: %d of %d messages failed\n", qPrintable(s.name), failed, count);
 
-    QProcess source;
-    source.setProgram(QStandardPaths::findExecutable(u"smtp-source"_s, {u"/usr/sbin"_s, u"/usr/bin"_s}));
-    source.setArguments({u"-m"_s, QString::number(count), u"-s"_s, u"1"_s, u"-F"_s, messageFile,
-                         u"-f"_s, sender, u"-t"_s, recipient, u"-M"_s, u"localhost"_s,
-                         u"127.0.0.1:"_s + QString::number(port)});
-    source.setProcessChannelMode(QProcess::ForwardedChannels);
-    clock.restart();
-    source.start();
-    source.waitForFinished(600000);
-    result.source = count * 1000.0 / qMax<qint64>(1, clock.elapsed());
-    if (source.exitCode() != 0)
-        std::fprintf(stderr, "smtp-source exited with %d\n", source.exitCode());
+    result.source = runSource(port, count, messageFile, false);
 
     stopSink(sink);
     std::printf("%s: %d messages of %lld bytes: sendEmail %.1f msg/s, smtp-source %.1f msg/s, "
                 "ratio %.2f\n",
                 qPrintable(s.name), count, static_cast<long long>(result.bytes), result.ours,
+                result.source, result.source > 0 ? result.ours / result.source : 0.0);
+    std::fflush(stdout);
+    return result;
+}
+
+struct ReuseResult
+{
+    double ours = 0;
+    double source = 0;
+    int connections = 0;
+    int logins = 0;
+    int sent = 0;
+};
+
+// A sending run without pacing (each delivery as the last ends) over one
+// connection with login, beside smtp-source -d on one connection.
+ReuseResult runReuse(const Scenario &s, int count, const QString &workDir)
+{
+    ReuseResult result;
+    const QString messageFile = workDir + u"/message-"_s + s.name + u".eml"_s;
+    QProcess sink;
+    const quint16 port = freePort();
+    if (!QFile::exists(messageFile) || !startSink(sink, port))
+        return result;
+
+    SendingRun run;
+    run.setJournalPath(workDir + u"/reuse.journal"_s);
+    run.setInterval(0);
+    run.setProperty("messagesPerConnection", count + 1);
+    const QVariantMap params{{u"host"_s, u"127.0.0.1"_s},    {u"port"_s, port},
+                             {u"connection"_s, u"None"_s},   {u"address"_s, sender},
+                             {u"password"_s, QString()},     {u"senderName"_s, u"Bench Expéditeur"_s},
+                             {u"subject"_s, u"Lettre d'information — décembre"_s},
+                             {u"content"_s, s.content},      {u"html"_s, s.html},
+                             {u"localUrls"_s, s.references}, {u"attachments"_s, s.attachments},
+                             {u"messageId"_s, u"benchreuse"_s}};
+    QVariantList recipients;
+    for (int i = 0; i < count; ++i)
+        recipients.append(QVariantMap{{u"email"_s, u"sink%1@parvane.test"_s.arg(i)},
+                                      {u"firstname"_s, u"Zoé"_s}});
+    QEventLoop loop;
+    QObject::connect(&run, &SendingRun::ended, &loop, &QEventLoop::quit);
+    QElapsedTimer clock;
+    clock.start();
+    if (run.start(params, recipients))
+        loop.exec();
+    result.ours = count * 1000.0 / qMax<qint64>(1, clock.elapsed());
+    result.sent = run.sent();
+    result.connections = run.connections();
+    result.logins = run.logins();
+    if (result.sent != count)
+        std::fprintf(stderr, "%s reuse: %d of %d messages sent\n", qPrintable(s.name), result.sent, count);
+
+    result.source = runSource(port, count, messageFile, true);
+    stopSink(sink);
+    std::printf("%s one connection: %d messages: sending run %.1f msg/s (%d connections, %d logins), "
+                "smtp-source -d %.1f msg/s, ratio %.2f\n",
+                qPrintable(s.name), count, result.ours, result.connections, result.logins,
                 result.source, result.source > 0 ? result.ours / result.source : 0.0);
     std::fflush(stdout);
     return result;
@@ -234,10 +304,13 @@ int main(int argc, char *argv[])
 
     const Result p = run(plain, count, work.path());
     const Result h = run(htmlScenario(work.path()), count, work.path());
-    const bool ok = p.ours > 0 && p.source > 0 && h.ours > 0 && h.source > 0;
+    const ReuseResult r = runReuse(plain, count, work.path());
+    const bool ok = p.ours > 0 && p.source > 0 && h.ours > 0 && h.source > 0 && r.sent == count;
     std::printf("bench_send N=%d plain: %.1f vs %.1f msg/s ratio %.2f (goal >= 0.50); "
-                "html: %.1f vs %.1f msg/s ratio %.2f\n",
+                "html: %.1f vs %.1f msg/s ratio %.2f; one connection: %.1f vs %.1f msg/s "
+                "ratio %.2f (goal >= 0.80), %d connections, %d logins\n",
                 count, p.ours, p.source, p.source > 0 ? p.ours / p.source : 0.0, h.ours,
-                h.source, h.source > 0 ? h.ours / h.source : 0.0);
+                h.source, h.source > 0 ? h.ours / h.source : 0.0, r.ours, r.source,
+                r.source > 0 ? r.ours / r.source : 0.0, r.connections, r.logins);
     return ok ? 0 : 1;
 }

@@ -117,7 +117,13 @@ void SendingRun::setInterval(int ms)
 {
     if (ms == m_timer.interval())
         return;
-    m_timer.setInterval(ms);
+    m_timer.setInterval(qMax(0, ms));
+    // 0 paces nothing: each delivery starts as its predecessor ends, so a
+    // zero-interval timer must not spin meanwhile.
+    if (m_timer.interval() == 0)
+        m_timer.stop();
+    else if (m_state == Delivering && !m_timer.isActive())
+        m_timer.start();
     emit intervalChanged();
 }
 
@@ -308,7 +314,7 @@ void SendingRun::startWith(const QList<int> &pending)
     setState(Delivering);
     // The first message goes at once; the timer paces the others.
     deliverNext();
-    if (m_state == Delivering && m_recipients.size() > 1)
+    if (m_state == Delivering && m_recipients.size() > 1 && m_timer.interval() > 0)
         m_timer.start();
 }
 
@@ -335,7 +341,7 @@ void SendingRun::resume()
     emit countersChanged();
     setState(Delivering);
     deliverNext();
-    if (m_state == Delivering && !m_timer.isActive())
+    if (m_state == Delivering && !m_timer.isActive() && m_timer.interval() > 0)
         m_timer.start();
 }
 
@@ -419,6 +425,9 @@ void SendingRun::deliveryFinished()
         endOfPass();
     else
         emit stateChanged();
+    // Without pacing the next message follows its predecessor at once.
+    if (m_timer.interval() == 0)
+        deliverNext();
 }
 
 void SendingRun::record(int index, Outcome outcome, const QString &detail, bool journal)

@@ -43,6 +43,7 @@ class SendingRun : public QObject
     Q_PROPERTY(qint64 resumesAt READ resumesAt NOTIFY stateChanged)
     // True while paused because the server closed on us, false for a retry wait.
     Q_PROPERTY(bool pausedByServer READ pausedByServer NOTIFY stateChanged)
+    // Milliseconds between two deliveries; 0 starts each as the last ends.
     Q_PROPERTY(int interval READ interval WRITE setInterval NOTIFY intervalChanged)
     // The interface's translated log texts: "sent", "invalid", "retry", "unknown".
     Q_PROPERTY(QVariantMap texts MEMBER m_texts NOTIFY textsChanged)
