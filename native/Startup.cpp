@@ -4,6 +4,7 @@
 #include "MyTranslator.h"
 #include "QmlCppBridge.h"
 #include "SendingRun.h"
+#include "SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -67,6 +68,7 @@ void Startup::registerTypes()
 {
     qmlRegisterType<QmlCppBridge>("QmlCppBridge", 1, 0, "QmlCppBridge");
     qmlRegisterType<SendingRun>("QmlCppBridge", 1, 0, "SendingRun");
+    qmlRegisterType<SettingsStore>("QmlCppBridge", 1, 0, "SettingsStore");
 }
 
 int Startup::run(int argc, char *argv[], const QUrl &entry)

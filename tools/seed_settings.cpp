@@ -1,11 +1,11 @@
 // Writes a prepared state into Parvane's settings store, for demonstrations
-// and screenshots: the store holds lists of records, which only QSettings
-// itself can write in the form the program reads back.
+// and screenshots.
 //
 // Usage: parvane_seed_settings STATE.json
-// STATE.json maps each settings group ("" for the top level) to its keys and
-// values; arrays and objects are stored as lists and maps. The store written
-// is the one the program opens, so XDG_CONFIG_HOME chooses where it goes.
+// STATE.json maps each settings group to its keys and values; the top-level
+// group "" (the start-up language) goes to the platform settings. The store
+// written is the one the program opens, so XDG_CONFIG_HOME chooses where.
+#include "SettingsStore.h"
 #include "Startup.h"
 
 #include <QCoreApplication>
@@ -38,19 +38,23 @@ int main(int argc, char **argv)
         return 1;
     }
     QSettings settings;
+    SettingsStore store;
     const QJsonObject groups = document.object();
     for (auto group = groups.constBegin(); group != groups.constEnd(); ++group) {
-        settings.beginGroup(group.key());
         const QJsonObject keys = group.value().toObject();
-        for (auto key = keys.constBegin(); key != keys.constEnd(); ++key)
-            settings.setValue(key.key(), key.value().toVariant());
-        settings.endGroup();
+        for (auto key = keys.constBegin(); key != keys.constEnd(); ++key) {
+            if (group.key().isEmpty())
+                settings.setValue(key.key(), key.value().toVariant());
+            else
+                store.write(group.key(), key.key(), key.value());
+        }
     }
+    store.flush();
     settings.sync();
     if (settings.status() != QSettings::NoError) {
         std::fprintf(stderr, "the settings store could not be written\n");
         return 1;
     }
-    std::printf("%s\n", qPrintable(settings.fileName()));
+    std::printf("%s\n", qPrintable(store.path()));
     return 0;
 }

@@ -1,17 +1,16 @@
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
-import Qt.labs.settings
 import QmlCppBridge
 import Parvane
 import "resources/js/app.js" as AppJs
-import "resources/js/storedValues.js" as StoredValues
+import "resources/js/storedKeys.js" as StoredKeys
 import "resources/js/vcard.js" as VCard
 
 // The main screen: it owns every piece of application data (pages and details
-// read and assign these properties directly), mirrors the lasting ones into
-// the settings store, and shows one page and one detail at a time beside the
-// side menu.
+// read and assign these properties directly), keeps the lasting ones in the
+// settings store (each declared once, in resources/js/storedKeys.js), and
+// shows one page and one detail at a time beside the side menu.
 //
 // Writers change an array by assigning a new one: only the assignment runs
 // the reactions below and reaches the store.
@@ -64,23 +63,17 @@ Rectangle {
     // From the press of Send until the run has ended and nothing is in flight.
     readonly property bool isSenderRunning: sendingController.run.busy
     readonly property alias sendingController: sendingController
+    readonly property alias settingsStore: settingsStore
     property bool isSearchRunning: false
     property var templates: []
     property bool isSendingListRunning: false
     property var runningSendingList
     property string runningSendingListOutput: ""
 
-    // The five page buttons, whose marking navigation clears.
-    readonly property var pageButtons: [homeMenu, accountsMenu, contactsListsMenu, searchMenu,
-                                        templatesMenu]
 
     // ---- Reactions that keep the state consistent ----
-    onUserComptesChanged: {
-        userDataStore.comptes = userComptes
-        checkActiveCompte()
-    }
+    onUserComptesChanged: checkActiveCompte()
     onUserActiveCompteChanged: {
-        userDataStore.activeCompte = userActiveCompte
         checkActiveCompte()
         if (userActiveCompte !== "") {
             const account = accountByAddress(userActiveCompte)
@@ -89,54 +82,30 @@ Rectangle {
         }
     }
     onUserContactsListsChanged: {
-        userDataStore.contactsLists = userContactsLists
         const lists = userContactsLists
         selectedLists = selectedLists.filter(name => lists.indexOf(name) >= 0)
     }
-    onUserContactsChanged: {
-        userDataStore.contacts = userContacts
-        refreshPage()
-    }
-    onSenderNameChanged: {
-        sendingFormStore.currentSenderName = senderName
-        refreshPage()
-    }
+    onUserContactsChanged: refreshPage()
+    onSenderNameChanged: refreshPage()
     onUserLanguageChanged: {
-        preferencesStore.language = userLanguage
         // The native start-up already applied the stored language.
         if (componentLoadCompleted && userLanguage !== "")
             myTranslator.setLanguage(userLanguage)
     }
 
-    // ---- Plain mirrors: every other change goes to the store as it is ----
-    onUserMailsPsChanged: preferencesStore.mailsPs = userMailsPs
-    onAppInfoChanged: preferencesStore.appInfo = appInfo
-    onSelectedListsChanged: emailContentStore.currentSelectedLists = selectedLists
-    onSubjectChanged: sendingFormStore.currentSubject = subject
-    onRecipientChanged: sendingFormStore.currentRecipient = recipient
-    onDetailEmailContentChanged: sendingFormStore.currentEmailContent = detailEmailContent
-    onSendingListsChanged: sendingFormStore.sendingLists = sendingLists
-    onEmailAttachmentsChanged: sendingFormStore.attachments = emailAttachments
     // The message's own local references come from the file itself, whichever
     // panel is shown and however the file was chosen (picker or work file).
     onDetailEmailContentUrlChanged: {
-        sendingFormStore.htmlUrl = detailEmailContentUrl
         detailEmailContentLocalUrls = detailEmailContentUrl !== ""
                 ? bridge.localReferences(detailEmailContentUrl) : []
     }
-    onSearchQueriesChanged: searchStore.currentSearchQueries = searchQueries
-    onSearchContactsChanged: searchStore.currentSearchContacts = searchContacts
-    onLastSearchContactsChanged: searchStore.currentLastSearchContacts = lastSearchContacts
-    onWindowXChanged: windowStore.x = windowX
-    onWindowYChanged: windowStore.y = windowY
-    onWindowVisibilityChanged: windowStore.windowVisibility = windowVisibility
 
     color: Constants.primaryColor
     implicitWidth: Constants.width
     implicitHeight: Constants.height
 
     Component.onCompleted: {
-        restoreState()
+        StoredKeys.bind(settingsStore, root, "screen")
         if (!componentLoadCompleted) {
             componentLoadCompleted = true
             init()
@@ -166,101 +135,6 @@ Rectangle {
             page.dataState = !page.dataState
     }
 
-    // Reads every stored key back into its property, checking its kind first.
-    // All keys are read before any is applied, because applying one runs
-    // reactions that write others. Groups are applied in this order:
-    // "preferences", "userData", "emailContent", "sendingForm", "search",
-    // "window". "sendingForm" comes after "userData" so that the sender name
-    // the user left in the message comes back as it was, rather than the one
-    // that restoring the active account copies in; "emailContent" comes after
-    // the lists so that a selection naming a deleted list is pruned at once.
-    function restoreState() {
-        const stored = {
-            "language": preferencesStore.language,
-            "mailsPs": preferencesStore.mailsPs,
-            "appInfo": preferencesStore.appInfo,
-            "comptes": userDataStore.comptes,
-            "activeCompte": userDataStore.activeCompte,
-            "contactsLists": userDataStore.contactsLists,
-            "contacts": userDataStore.contacts,
-            "currentSelectedLists": emailContentStore.currentSelectedLists,
-            "currentSenderName": sendingFormStore.currentSenderName,
-            "currentSubject": sendingFormStore.currentSubject,
-            "currentRecipient": sendingFormStore.currentRecipient,
-            "currentEmailContent": sendingFormStore.currentEmailContent,
-            "sendingLists": sendingFormStore.sendingLists,
-            "attachments": sendingFormStore.attachments,
-            "htmlUrl": sendingFormStore.htmlUrl,
-            "currentSearchQueries": searchStore.currentSearchQueries,
-            "currentSearchContacts": searchStore.currentSearchContacts,
-            "currentLastSearchContacts": searchStore.currentLastSearchContacts,
-            "x": windowStore.x,
-            "y": windowStore.y,
-            "windowVisibility": windowStore.windowVisibility
-        }
-        const V = StoredValues
-
-        userLanguage = V.text(stored.language, "")
-        userMailsPs = V.number(stored.mailsPs, 1, n => n > 0)
-        appInfo = V.object(stored.appInfo, undefined)
-
-        userComptes = V.records(stored.comptes, V.accountFields, [])
-        userActiveCompte = V.text(stored.activeCompte, userActiveCompte)
-        userContactsLists = V.textArray(stored.contactsLists, [])
-        userContacts = V.records(stored.contacts, V.contactFields, [])
-
-        const lists = userContactsLists
-        selectedLists = V.textArray(stored.currentSelectedLists, [])
-                         .filter(name => lists.indexOf(name) >= 0)
-
-        senderName = V.text(stored.currentSenderName, senderName)
-        subject = V.text(stored.currentSubject, "")
-        recipient = V.text(stored.currentRecipient, "")
-        detailEmailContent = V.text(stored.currentEmailContent, "")
-        sendingLists = V.records(stored.sendingLists, V.sendingListFields, [])
-        emailAttachments = V.textArray(stored.attachments, [])
-        detailEmailContentUrl = V.text(stored.htmlUrl, "")
-
-        searchQueries = V.records(stored.currentSearchQueries, V.searchQueryFields, [])
-        searchContacts = V.records(stored.currentSearchContacts, V.foundAddressFields, [])
-        lastSearchContacts = V.records(stored.currentLastSearchContacts, V.foundAddressFields, [])
-
-        windowX = V.integer(stored.x, undefined)
-        windowY = V.integer(stored.y, undefined)
-        windowVisibility = V.integer(stored.windowVisibility, 0)
-
-        writeAllStores()
-    }
-
-    // Puts every property into its mirror. After a restore this replaces the
-    // stored values that were of the wrong kind, writes the keys that were
-    // missing, and refreshes each store's pending copy of all its keys: the
-    // settings object caches every key when a missing one is first written,
-    // and without a later change it would write those stale values back.
-    function writeAllStores() {
-        preferencesStore.language = userLanguage
-        preferencesStore.mailsPs = userMailsPs
-        preferencesStore.appInfo = appInfo
-        userDataStore.comptes = userComptes
-        userDataStore.activeCompte = userActiveCompte
-        userDataStore.contactsLists = userContactsLists
-        userDataStore.contacts = userContacts
-        emailContentStore.currentSelectedLists = selectedLists
-        sendingFormStore.currentSenderName = senderName
-        sendingFormStore.currentSubject = subject
-        sendingFormStore.currentRecipient = recipient
-        sendingFormStore.currentEmailContent = detailEmailContent
-        sendingFormStore.sendingLists = sendingLists
-        sendingFormStore.attachments = emailAttachments
-        sendingFormStore.htmlUrl = detailEmailContentUrl
-        searchStore.currentSearchQueries = searchQueries
-        searchStore.currentSearchContacts = searchContacts
-        searchStore.currentLastSearchContacts = lastSearchContacts
-        windowStore.x = windowX
-        windowStore.y = windowY
-        windowStore.windowVisibility = windowVisibility
-    }
-
     // ---- Navigation ----
 
     // Shows a page. With the side-menu action it belongs to, a click on the
@@ -268,12 +142,12 @@ Rectangle {
     // A request made while the stack is fading a page in is dropped.
     function loadPage(page, action) {
         if (pagesStackView.busy)
-            return
+            return false
         const current = pagesStackView.currentItem
         if (current && action && current.attachedMenu && current.attachedMenu.action === action)
-            return
+            return false
         AppJs.startLoading()
-        for (const button of pageButtons)
+        for (const button of sideMenu.pageButtons)
             button.active = false
         // The page clears the busy flag itself once created; if it could not
         // be created nothing else would. Replacing (rather than clearing and
@@ -281,6 +155,22 @@ Rectangle {
         const shown = current ? pagesStackView.replace(null, page) : pagesStackView.push(page)
         if (!shown)
             AppJs.stopLoading()
+        return !!shown
+    }
+
+    // The side menu's pages, each with the panel it opens with: the compose
+    // page with the message preview, every other page with the empty panel
+    // until the user picks something there.
+    function openPage(name, action) {
+        const pages = {
+            "home": [sendEmailsPage, emailContentDetailComponent],
+            "accounts": [accountsPage, emptyDetailComponent],
+            "contacts": [contactsListsPage, emptyDetailComponent],
+            "search": [searchPage, emptyDetailComponent],
+            "templates": [templatesPage, emptyDetailComponent]
+        }
+        if (loadPage(pages[name][0], action) || name === "home")
+            loadDatail(pages[name][1])
     }
 
     // Shows a fresh instance of the detail, even when the same one is shown.
@@ -340,79 +230,30 @@ Rectangle {
         id: bridge
     }
 
-    // ---- Settings mirrors, one per group ----
-    // Each holds the raw stored values; the state above is filled from them
-    // only after a check of their kind (restoreState). Keys whose value may
-    // stay unset come last in their group, and new keys go at the end: when a
-    // key is missing from the store, the settings object takes a copy of all
-    // its keys on the spot, and a key read in later would be written back
-    // with the value it had before reading.
-    Settings {
-        id: preferencesStore
-        category: "preferences"
-        property var language
-        property var mailsPs
-        property var appInfo
-    }
-    Settings {
-        id: userDataStore
-        category: "userData"
-        property var comptes
-        property var activeCompte
-        property var contactsLists
-        property var contacts
-    }
-    Settings {
-        id: emailContentStore
-        category: "emailContent"
-        property var currentSelectedLists
-    }
-    Settings {
-        id: sendingFormStore
-        category: "sendingForm"
-        property var currentSenderName
-        property var currentSubject
-        property var currentRecipient
-        property var currentEmailContent
-        property var sendingLists
-        property var attachments
-        property var htmlUrl
-    }
-    Settings {
-        id: searchStore
-        category: "search"
-        property var currentSearchQueries
-        property var currentSearchContacts
-        property var currentLastSearchContacts
-    }
-    Settings {
-        id: windowStore
-        category: "window"
-        property var windowVisibility
-        property var x
-        property var y
+    SettingsStore {
+        id: settingsStore
     }
 
     // ---- Pages and details, created when shown ----
     Component {
         id: sendEmailsPage
-        SendEmailsPage { attachedMenu: homeMenu }
+        SendEmailsPage { attachedMenu: sideMenu.homeMenu }
     }
     Component {
         id: accountsPage
-        AccountsPage { attachedMenu: accountsMenu }
+        AccountsPage { attachedMenu: sideMenu.accountsMenu }
     }
     Component {
         id: contactsListsPage
-        ContactsListsPage { attachedMenu: contactsListsMenu }
+        ContactsListsPage { attachedMenu: sideMenu.contactsListsMenu }
     }
     Component {
         id: searchPage
-        SearchPage { attachedMenu: searchMenu }
+        SearchPage { attachedMenu: sideMenu.searchMenu }
     }
     Component {
         id: templatesPage
-        TemplatesPage { attachedMenu: templatesMenu }
+        TemplatesPage { attachedMenu: sideMenu.templatesMenu }
     }
     Component {
         id: emailContentDetailComponent
@@ -450,123 +291,12 @@ Rectangle {
         anchors.fill: parent
         spacing: 0
 
-        Rectangle {
+        SideMenu {
             id: sideMenu
 
-            objectName: "sideMenu"
+            screen: root
             Layout.preferredWidth: 110
             Layout.fillHeight: true
-            color: Constants.primaryDarkColor
-            enabled: !root.loading
-
-            ColumnLayout {
-                anchors.fill: parent
-                spacing: 0
-
-                Image {
-                    Layout.alignment: Qt.AlignHCenter
-                    Layout.topMargin: 15
-                    Layout.preferredWidth: 48
-                    Layout.preferredHeight: 48
-                    source: "resources/images/logo.png"
-                    fillMode: Image.PreserveAspectFit
-                    mipmap: true
-                }
-                Text {
-                    Layout.alignment: Qt.AlignHCenter
-                    Layout.topMargin: 5
-                    Layout.bottomMargin: 10
-                    text: Qt.application.name
-                    color: Constants.menuTextColor
-                    font.bold: true
-                    font.pointSize: 10
-                }
-                MyListSeparator {
-                    Layout.fillWidth: true
-                }
-
-                MySideMenuButton {
-                    id: homeMenu
-                    objectName: "homeMenu"
-                    action: Action {
-                        id: homeAction
-                        text: myTrStrings.home
-                        icon.source: "resources/images/menus/home.png"
-                        onTriggered: {
-                            root.loadPage(sendEmailsPage, homeAction)
-                            root.loadDatail(emailContentDetailComponent)
-                        }
-                    }
-                }
-                MySideMenuButton {
-                    id: accountsMenu
-                    objectName: "accountsMenu"
-                    action: Action {
-                        id: accountsAction
-                        text: myTrStrings.accounts
-                        icon.source: "resources/images/menus/accounts.png"
-                        onTriggered: root.loadPage(accountsPage, accountsAction)
-                    }
-                }
-                MySideMenuButton {
-                    id: contactsListsMenu
-                    objectName: "contactsListsMenu"
-                    action: Action {
-                        id: contactsListsAction
-                        text: myTrStrings.contacts
-                        icon.source: "resources/images/menus/address-lists.png"
-                        onTriggered: root.loadPage(contactsListsPage, contactsListsAction)
-                    }
-                }
-                MySideMenuButton {
-                    id: searchMenu
-                    objectName: "searchMenu"
-                    action: Action {
-                        id: searchAction
-                        text: myTrStrings.search
-                        icon.source: "resources/images/menus/search.png"
-                        onTriggered: root.loadPage(searchPage, searchAction)
-                    }
-                }
-                MySideMenuButton {
-                    id: templatesMenu
-                    objectName: "templatesMenu"
-                    action: Action {
-                        id: templatesAction
-                        text: myTrStrings.templates
-                        icon.source: "resources/images/menus/templates.png"
-                        onTriggered: root.loadPage(templatesPage, templatesAction)
-                    }
-                }
-
-                Item {
-                    Layout.fillHeight: true
-                }
-
-                Rectangle {
-                    Layout.fillWidth: true
-                    Layout.preferredHeight: 1
-                    color: Constants.primaryLigthColor
-                }
-                MySideMenuDialogButton {
-                    id: aboutMenu
-                    objectName: "aboutMenu"
-                    action: Action {
-                        text: myTrStrings.about
-                        icon.source: "resources/images/menus/about.png"
-                        onTriggered: aboutDialog.open()
-                    }
-                }
-                MySideMenuDialogButton {
-                    id: contactUsMenu
-                    objectName: "contactUsMenu"
-                    action: Action {
-                        text: myTrStrings.contact_us
-                        icon.source: "resources/images/menus/contact.png"
-                        onTriggered: contactUsDialog.open()
-                    }
-                }
-            }
         }
 
         // Page area: the page scrolls as a whole; the stack is as tall as the page.
@@ -662,30 +392,6 @@ Rectangle {
         dialogTitle: myTrStrings.connexion_error
         description: myTrStrings.not_connected_to_internet
         icon: Qt.resolvedUrl("resources/images/wifi-off.png")
-    }
-
-    // Their content (version check, contact links) is not built yet.
-    MyDialog {
-        id: aboutDialog
-
-        objectName: "aboutDialog"
-        width: 400
-        height: 350
-        dialogTitle: myTrStrings.about_parvane
-        description: myTrStrings.parvane_app_description
-        descriptionFontSize: 10
-        icon: Qt.resolvedUrl("resources/images/menus/about.png")
-    }
-    MyDialog {
-        id: contactUsDialog
-
-        objectName: "contactUsDialog"
-        width: 400
-        height: 310
-        dialogTitle: myTrStrings.contact_us
-        description: myTrStrings.for_any_concerns_feel_to_contact_us
-        descriptionFontSize: 10
-        icon: Qt.resolvedUrl("resources/images/menus/contact.png")
     }
 
     // ---- Notifications ----

@@ -2,11 +2,11 @@ import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import QtQml
-import Qt.labs.settings
 import Parvane
 import content
 import "../resources/js/app.js" as AppJs
 import "contacts/contacts.js" as Contacts
+import "../resources/js/storedKeys.js" as StoredKeys
 
 // The contact lists and the contacts of the active one: lists are created,
 // chosen and deleted here, contacts added, imported from vCard files and
@@ -44,6 +44,7 @@ MyPageLayout {
     onActiveListChanged: updateActiveListContacts()
     onDataStateChanged: updateActiveListContacts()
     Component.onCompleted: {
+        StoredKeys.bind(root.settingsStore, page, "contactsPage")
         completed = true
         updateActiveListContacts()
     }
@@ -325,11 +326,6 @@ MyPageLayout {
                 }
             }
         }
-    }
-
-    Settings {
-        category: "contacts"
-        property alias sActiveList: page.activeList
     }
 
     NewListDialog {

@@ -1,12 +1,12 @@
 import QtQuick
+import QmlCppBridge
 
 // Reads and clears the settings groups the accounts work uses, as a separate
-// program would: one short-lived settings object per group, flushed when it
-// is destroyed.
-QtObject {
-    id: access
+// program would.
+Item {
+    id: store
 
-    required property Item owner
+    property Item owner
     required property var testCase
 
     readonly property var groups: ({
@@ -16,33 +16,30 @@ QtObject {
                     "currentConnection"]
     })
 
-    function settingsFor(category, keys) {
-        let text = "import Qt.labs.settings\nSettings {\n    category: \"" + category + "\"\n"
-        for (const key of keys)
-            text += "    property var " + key + "\n"
-        text += "}\n"
-        return Qt.createQmlObject(text, owner, "accounts-store-" + category)
+    // A store object of its own, as a separate program would have; the
+    // screen's pending changes are written first so that reads see them.
+    SettingsStore {
+        id: access
     }
 
-    function dispose(settings) {
-        settings.destroy()
-        testCase.wait(0)
+    function flushScreen() {
+        if (testCase.screen && testCase.screen.settingsStore)
+            testCase.screen.settingsStore.flush()
     }
 
+    // Writes the values, given by key, into the group.
     function write(category, values) {
-        const keys = Object.keys(values)
-        const settings = settingsFor(category, keys)
-        for (const key of keys)
-            settings[key] = values[key]
-        dispose(settings)
+        for (const key of Object.keys(values))
+            access.setValue(category, key, values[key])
+        access.flush()
     }
 
+    // Returns the stored values of the keys, by key.
     function read(category, keys) {
-        const settings = settingsFor(category, keys)
+        flushScreen()
         const values = {}
         for (const key of keys)
-            values[key] = settings[key]
-        dispose(settings)
+            values[key] = access.value(category, key)
         return values
     }
 
@@ -50,14 +47,9 @@ QtObject {
     // accounts and the add dialog without a remembered server.
     function clear() {
         for (const category in groups) {
-            const marked = {}
             const empty = {}
-            for (const key of groups[category]) {
-                // A settings object only writes keys whose value changes.
-                marked[key] = "-"
+            for (const key of groups[category])
                 empty[key] = undefined
-            }
-            write(category, marked)
             write(category, empty)
         }
     }

@@ -1,35 +1,46 @@
 import QtQuick
+import QmlCppBridge
 
 // Writes the stored keys the contacts page depends on the way a separate
-// program would: one short-lived settings object per group, whose values are
-// flushed when it is destroyed.
-QtObject {
-    required property Item owner
+// program would.
+Item {
+    id: store
+
+    property Item owner
     required property var testCase
 
-    function write(category, values) {
-        const keys = Object.keys(values)
-        let text = "import Qt.labs.settings\nSettings {\n    category: \"" + category + "\"\n"
-        for (const key of keys)
-            text += "    property var " + key + "\n"
-        text += "}\n"
-        const settings = Qt.createQmlObject(text, owner, "store-" + category)
-        for (const key of keys)
-            settings[key] = values[key]
-        settings.destroy()
-        testCase.wait(0)
+    // A store object of its own, as a separate program would have; the
+    // screen's pending changes are written first so that reads see them.
+    SettingsStore {
+        id: access
     }
 
-    // Leaves the keys without a value. A settings object writes only values
-    // that change, so each key is first given one.
+    function flushScreen() {
+        if (testCase.screen && testCase.screen.settingsStore)
+            testCase.screen.settingsStore.flush()
+    }
+
+    // Writes the values, given by key, into the group.
+    function write(category, values) {
+        for (const key of Object.keys(values))
+            access.setValue(category, key, values[key])
+        access.flush()
+    }
+
+    // Returns the stored values of the keys, by key.
+    function read(category, keys) {
+        flushScreen()
+        const values = {}
+        for (const key of keys)
+            values[key] = access.value(category, key)
+        return values
+    }
+
+    // Leaves the keys without a value.
     function clear(category, keys) {
-        const marked = {}
         const empty = {}
-        for (const key of keys) {
-            marked[key] = "-"
+        for (const key of keys)
             empty[key] = undefined
-        }
-        write(category, marked)
         write(category, empty)
     }
 

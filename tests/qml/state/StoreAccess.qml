@@ -1,45 +1,38 @@
 import QtQuick
+import QmlCppBridge
 
-// Reads and writes the settings store the way a separate program would: one
-// short-lived settings object per group, whose pending values are flushed
-// when it is destroyed.
-QtObject {
-    id: access
+// Reads and writes the settings store the way a separate program would.
+Item {
+    id: store
 
-    // Object that owns the short-lived settings objects, and the test that
-    // processes their deferred destruction.
-    required property Item owner
+    // Kept for the suites' declarations; the store needs neither.
+    property Item owner
     required property var testCase
 
-    function settingsFor(category, keys) {
-        let text = "import Qt.labs.settings\nSettings {\n    category: \"" + category + "\"\n"
-        for (const key of keys)
-            text += "    property var " + key + "\n"
-        text += "}\n"
-        return Qt.createQmlObject(text, owner, "store-" + category)
+    // A store object of its own, as a separate program would have; the
+    // screen's pending changes are written first so that reads see them.
+    SettingsStore {
+        id: access
     }
 
-    function dispose(settings) {
-        settings.destroy()
-        testCase.wait(0)
+    function flushScreen() {
+        if (testCase.screen && testCase.screen.settingsStore)
+            testCase.screen.settingsStore.flush()
     }
 
     // Writes the values, given by key, into the group.
     function write(category, values) {
-        const keys = Object.keys(values)
-        const settings = settingsFor(category, keys)
-        for (const key of keys)
-            settings[key] = values[key]
-        dispose(settings)
+        for (const key of Object.keys(values))
+            access.setValue(category, key, values[key])
+        access.flush()
     }
 
     // Returns the stored values of the keys, by key.
     function read(category, keys) {
-        const settings = settingsFor(category, keys)
+        flushScreen()
         const values = {}
         for (const key of keys)
-            values[key] = settings[key]
-        dispose(settings)
+            values[key] = access.value(category, key)
         return values
     }
 
@@ -61,12 +54,6 @@ QtObject {
             const values = {}
             for (const key of screenKeys[category])
                 values[key] = undefined
-            // A settings object only writes keys whose value changes, so first
-            // give each key a value.
-            const marked = {}
-            for (const key of screenKeys[category])
-                marked[key] = "-"
-            write(category, marked)
             write(category, values)
         }
     }

@@ -1,11 +1,10 @@
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
-import Qt.labs.settings
 import Parvane
 import content
 import "../../resources/js/app.js" as AppJs
-import "../../resources/js/storedValues.js" as StoredValues
+import "../../resources/js/storedKeys.js" as StoredKeys
 
 // The add-account dialog. It remembers the chosen server between runs (not
 // the sender name, address or password), and stores a new account only after
@@ -68,36 +67,16 @@ MyHeaderlessDialog {
         AppJs.stopLoading()
     }
 
-    // Writes the remembered server choice after each change.
-    function remember() {
-        if (!restored)
-            return
-        accountStore.currentServer = form.presetIndex
-        accountStore.currentServerName = form.serverName
-        accountStore.currentHost = form.host
-        accountStore.currentPort = form.port
-        accountStore.currentConnection = form.connectionIndex
-    }
-
     // Restores the remembered server choice (the first preset when none was
-    // chosen yet) and applies the selected preset.
+    // chosen yet), keeps the store following the form, and applies the preset.
     function restore() {
-        const V = StoredValues
-        const presetIndex = V.integer(accountStore.currentServer, -1)
-        const connectionIndex = V.integer(accountStore.currentConnection, -1)
-        const serverName = V.text(accountStore.currentServerName, "")
-        const host = V.text(accountStore.currentHost, "")
-        const port = V.text(accountStore.currentPort, "")
-        form.serverName = serverName
-        form.host = host
-        form.port = port
-        form.connectionIndex = connectionIndex >= 0 && connectionIndex < Constants.smtpConnections.length
-                ? connectionIndex : -1
-        form.presetIndex = presetIndex >= 0 && presetIndex < Constants.mailsServers.length
-                ? presetIndex : 0
+        StoredKeys.bind(root.settingsStore, form, "accountForm")
+        if (form.connectionIndex < -1 || form.connectionIndex >= Constants.smtpConnections.length)
+            form.connectionIndex = -1
+        if (form.presetIndex < 0 || form.presetIndex >= Constants.mailsServers.length)
+            form.presetIndex = 0
         setServer(form.presetIndex)
         restored = true
-        remember()
     }
 
     objectName: "addAccountDialog"
@@ -105,16 +84,6 @@ MyHeaderlessDialog {
     height: 510
 
     Component.onCompleted: restore()
-
-    Settings {
-        id: accountStore
-        category: "account"
-        property var currentServer
-        property var currentServerName
-        property var currentHost
-        property var currentPort
-        property var currentConnection
-    }
 
     ColumnLayout {
         anchors.fill: parent
@@ -134,11 +103,6 @@ MyHeaderlessDialog {
             id: form
 
             Layout.fillWidth: true
-            onServerNameChanged: dialog.remember()
-            onHostChanged: dialog.remember()
-            onPortChanged: dialog.remember()
-            onPresetIndexChanged: dialog.remember()
-            onConnectionIndexChanged: dialog.remember()
         }
 
         Item {

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QHash>
+#include <QJSValue>
+#include <QJsonValue>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <memory>
+
+class QSettings;
+class QThread;
+class StoreWriter;
+
+// The program's lasting state, one file per stored key under
+// <config>/Velmora/Parvane/store/<group>/<key>.json. A change is written
+// within about 50 ms (a burst of changes is written once, never postponed
+// indefinitely), only the keys that changed are written, and the encoding and
+// file writing run on a writer thread. Each file is replaced atomically, so a
+// crash leaves every key either as it was or as it became.
+//
+// The first time a store folder is opened, every group of the program's
+// earlier single-file settings store is copied into it; that file itself is
+// left as it was.
+class SettingsStore : public QObject
+{
+    Q_OBJECT
+    // The store folder; the default is the application's configuration folder.
+    Q_PROPERTY(QString path READ path WRITE setPath NOTIFY pathChanged)
+    // Milliseconds between a change and its writing.
+    Q_PROPERTY(int delayMs READ delayMs WRITE setDelayMs NOTIFY delayMsChanged)
+
+public:
+    explicit SettingsStore(QObject *parent = nullptr);
+    ~SettingsStore() override;
+
+    static QString defaultPath();
+
+    QString path() const { return m_path; }
+    void setPath(const QString &path);
+    int delayMs() const { return m_timer.interval(); }
+    void setDelayMs(int ms);
+
+    // The stored value, or undefined when the key has none. A value still
+    // waiting to be written is returned as it will be written.
+    Q_INVOKABLE QJSValue value(const QString &group, const QString &key) const;
+    // Stores the value; undefined or null removes the key.
+    Q_INVOKABLE void setValue(const QString &group, const QString &key, const QJSValue &value);
+    // Writes every pending change now and returns once all are on disk.
+    Q_INVOKABLE void flush();
+
+    // The same, for native callers and tests.
+    QJsonValue read(const QString &group, const QString &key) const;
+    void write(const QString &group, const QString &key, const QJsonValue &value);
+
+    // Copies the groups of a settings store of the earlier kind into the
+    // store folder, unless that folder already exists. True when copied.
+    static bool importLegacy(QSettings &legacy, const QString &storePath);
+
+signals:
+    void pathChanged();
+    void delayMsChanged();
+    // A key could not be written (a full disk, a folder without rights).
+    void writeFailed(const QString &group, const QString &key, const QString &reason);
+
+private:
+    void startWriting();
+    static bool validName(const QString &name);
+
+    QString m_path;
+    // Changes waiting for the timer, by "group/key".
+    QHash<QString, QJsonValue> m_pending;
+    QTimer m_timer;
+    QThread *m_thread = nullptr;
+    StoreWriter *m_writer = nullptr;
+};

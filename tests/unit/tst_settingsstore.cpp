@@ -1,0 +1,196 @@
+#include "SettingsStore.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+using namespace Qt::Literals::StringLiterals;
+
+class TestSettingsStore : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void writesOnlyChangedKeysAndReadsBack();
+    void legacyStoreReadsUnchanged();
+    void killedAfterChangesLosesNothing_data();
+    void killedAfterChangesLosesNothing();
+    void unusableFilesReadAsNoValue();
+
+private:
+    QTemporaryDir m_work;
+};
+
+void TestSettingsStore::writesOnlyChangedKeysAndReadsBack()
+{
+    const QString path = m_work.path() + u"/plain"_s;
+    {
+        SettingsStore store;
+        store.setPath(path);
+        store.write(u"sendingForm"_s, u"currentSubject"_s, u"Bonjour Zoé"_s);
+        store.write(u"window"_s, u"x"_s, 15);
+        store.write(u"userData"_s, u"contacts"_s, QJsonArray{QJsonObject{{u"email"_s, u"a@b.c"_s}}});
+        // Pending values read back before they are written.
+        QCOMPARE(store.read(u"window"_s, u"x"_s).toInt(), 15);
+        store.flush();
+    }
+    const QFileInfo contacts(path + u"/userData/contacts.json"_s);
+    QVERIFY(contacts.exists());
+    const QDateTime written = contacts.lastModified();
+    QThread::msleep(20);
+    {
+        SettingsStore store;
+        store.setPath(path);
+        QCOMPARE(store.read(u"sendingForm"_s, u"currentSubject"_s).toString(), u"Bonjour Zoé"_s);
+        QCOMPARE(store.read(u"userData"_s, u"contacts"_s).toArray().first().toObject().value(u"email"_s),
+                 u"a@b.c"_s);
+        store.write(u"window"_s, u"x"_s, 16);
+        store.write(u"window"_s, u"y"_s, QJsonValue::Undefined); // never stored: stays absent
+        store.write(u"sendingForm"_s, u"currentSubject"_s, QJsonValue::Undefined);
+        // Invalid names never reach the disk.
+        store.write(u"../outside"_s, u"x"_s, 1);
+        store.write(u"window"_s, u"a/b"_s, 1);
+    }
+    QCOMPARE(QFileInfo(path + u"/userData/contacts.json"_s).lastModified(), written);
+    QVERIFY(!QFile::exists(path + u"/sendingForm/currentSubject.json"_s));
+    QVERIFY(!QFile::exists(m_work.path() + u"/outside"_s));
+    SettingsStore store;
+    store.setPath(path);
+    QCOMPARE(store.read(u"window"_s, u"x"_s).toInt(), 16);
+    QVERIFY(store.read(u"window"_s, u"y"_s).isUndefined());
+    QVERIFY(store.read(u"sendingForm"_s, u"currentSubject"_s).isUndefined());
+}
+
+// A store of the earlier single-file kind, as the settings objects of the
+// interface wrote it: lists of records as lists of maps, numbers as text
+// where the user's values were text, an empty list as an invalid value.
+void TestSettingsStore::legacyStoreReadsUnchanged()
+{
+    const QString legacyFile = m_work.path() + u"/legacy/Parvane.conf"_s;
+    {
+        QSettings legacy(legacyFile, QSettings::IniFormat);
+        legacy.setValue(u"lang"_s, u"fr_FR"_s);
+        legacy.beginGroup(u"userData"_s);
+        legacy.setValue(u"comptes"_s, QVariantList{QVariantMap{{u"address"_s, u"me@example.com"_s},
+                                                               {u"serverPort"_s, u"465"_s},
+                                                               {u"password"_s, u"sécret;=,"_s}}});
+        legacy.setValue(u"activeCompte"_s, u"me@example.com"_s);
+        legacy.setValue(u"contactsLists"_s, QVariantList{u"Clients"_s, u"Amis, proches"_s});
+        legacy.setValue(u"contacts"_s, QVariantList{QVariantMap{{u"email"_s, u"zoe@example.com"_s},
+                                                                {u"fullname"_s, u"Zoé \"Z\" Lefèvre"_s},
+                                                                {u"list"_s, u"Clients"_s}}});
+        legacy.endGroup();
+        legacy.beginGroup(u"preferences"_s);
+        legacy.setValue(u"mailsPs"_s, 0.5);
+        legacy.setValue(u"appInfo"_s, QVariant());
+        legacy.endGroup();
+        legacy.beginGroup(u"window"_s);
+        legacy.setValue(u"x"_s, -3);
+        legacy.endGroup();
+        legacy.beginGroup(u"sendingForm"_s);
+        legacy.setValue(u"currentEmailContent"_s, u"Ligne 1\nLigne 2 {{firstname}}"_s);
+        legacy.setValue(u"attachments"_s, QVariantList());
+        legacy.endGroup();
+    }
+    const QString path = m_work.path() + u"/imported"_s;
+    QSettings legacy(legacyFile, QSettings::IniFormat);
+    QVERIFY(SettingsStore::importLegacy(legacy, path));
+    // Once the folder exists the earlier store is never read again.
+    QVERIFY(!SettingsStore::importLegacy(legacy, path));
+
+    SettingsStore store;
+    store.setPath(path);
+    const QJsonObject account = store.read(u"userData"_s, u"comptes"_s).toArray().first().toObject();
+    QCOMPARE(account.value(u"password"_s).toString(), u"sécret;=,"_s);
+    QCOMPARE(account.value(u"serverPort"_s).toString(), u"465"_s);
+    QCOMPARE(store.read(u"userData"_s, u"activeCompte"_s).toString(), u"me@example.com"_s);
+    QCOMPARE(store.read(u"userData"_s, u"contactsLists"_s).toArray(),
+             (QJsonArray{u"Clients"_s, u"Amis, proches"_s}));
+    const QJsonObject contact = store.read(u"userData"_s, u"contacts"_s).toArray().first().toObject();
+    QCOMPARE(contact.value(u"fullname"_s).toString(), u"Zoé \"Z\" Lefèvre"_s);
+    QCOMPARE(store.read(u"preferences"_s, u"mailsPs"_s).toVariant().toDouble(), 0.5);
+    QVERIFY(store.read(u"preferences"_s, u"appInfo"_s).isUndefined());
+    QCOMPARE(store.read(u"window"_s, u"x"_s).toVariant().toInt(), -3);
+    QCOMPARE(store.read(u"sendingForm"_s, u"currentEmailContent"_s).toString(),
+             u"Ligne 1\nLigne 2 {{firstname}}"_s);
+    // The top-level language stays with the platform settings, read at start-up.
+    QVERIFY(store.read(u"General"_s, u"lang"_s).isUndefined());
+    QCOMPARE(legacy.value(u"lang"_s).toString(), u"fr_FR"_s);
+}
+
+void TestSettingsStore::killedAfterChangesLosesNothing_data()
+{
+    QTest::addColumn<int>("interval");
+    QTest::addColumn<int>("contacts");
+    QTest::addColumn<int>("changes");
+    // 20 changes 300 ms apart once left the store empty.
+    QTest::newRow("changes 300 ms apart") << 300 << 0 << 20;
+    // Typing: a change every 20 ms must not postpone the writing.
+    QTest::newRow("a steady burst") << 20 << 0 << 60;
+    QTest::newRow("with 5,000 contacts") << 300 << 5000 << 6;
+}
+
+void TestSettingsStore::killedAfterChangesLosesNothing()
+{
+    QFETCH(int, interval);
+    QFETCH(int, contacts);
+    QFETCH(int, changes);
+    const QString path = m_work.path() + u"/killed-"_s + QString::number(interval) + u'-'
+            + QString::number(contacts);
+    QProcess child;
+    child.setProgram(QCoreApplication::applicationDirPath() + u"/settings_store_child"_s);
+    child.setArguments({path, QString::number(interval), QString::number(contacts)});
+    child.start();
+    QVERIFY(child.waitForStarted(5000));
+    int last = 0;
+    while (last < changes) {
+        QVERIFY2(child.waitForReadyRead(5000), "the child reports its changes");
+        while (child.canReadLine())
+            last = child.readLine().trimmed().toInt();
+    }
+    // 200 ms after a change, whatever happens next.
+    const int reported = last;
+    QThread::msleep(200);
+    child.kill();
+    QVERIFY(child.waitForFinished(5000));
+    QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+    while (child.canReadLine())
+        last = qMax(last, child.readLine().trimmed().toInt());
+
+    SettingsStore store;
+    store.setPath(path);
+    const int stored = store.read(u"window"_s, u"x"_s).toInt();
+    // A change reported 200 ms before the kill is on disk; one made during
+    // those 200 ms may or may not be.
+    QVERIFY2(stored >= reported && stored <= last,
+             qPrintable(u"stored %1, reported 200 ms before the kill %2, last %3"_s.arg(stored)
+                                .arg(reported).arg(last)));
+    if (contacts > 0) {
+        const QJsonArray list = store.read(u"userData"_s, u"contacts"_s).toArray();
+        QCOMPARE(list.size(), contacts);
+        QCOMPARE(list.first().toObject().value(u"email"_s).toString(),
+                 u"changed%1@example.com"_s.arg(stored));
+    }
+}
+
+void TestSettingsStore::unusableFilesReadAsNoValue()
+{
+    const QString path = m_work.path() + u"/damaged"_s;
+    QDir().mkpath(path + u"/window"_s);
+    QFile damaged(path + u"/window/x.json"_s);
+    QVERIFY(damaged.open(QIODevice::WriteOnly));
+    damaged.write("{\"value\": 1");
+    damaged.close();
+    SettingsStore store;
+    store.setPath(path);
+    QVERIFY(store.read(u"window"_s, u"x"_s).isUndefined());
+}
+
+QTEST_GUILESS_MAIN(TestSettingsStore)
+#include "tst_settingsstore.moc"
