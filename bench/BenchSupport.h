@@ -151,6 +151,11 @@ inline QQuickWindow *createMainWindow(QQmlEngine &engine)
                       "        screen.userContactsLists = [name]\n"
                       "        screen.userContacts = contacts\n"
                       "    }\n"
+                      "    function addContact(name) {\n"
+                      "        screen.userContacts = [{ lastname: 'Neuf', firstname: 'Zoé', fullname: 'Zoé Neuf',\n"
+                      "            telephone: '', email: 'neuf@example.com', company: '', occupation: '',\n"
+                      "            website: '', list: name }].concat(screen.userContacts)\n"
+                      "    }\n"
                       "}\n",
                       QUrl::fromLocalFile(QCoreApplication::applicationDirPath()
                                           + QStringLiteral("/bench.qml")));

@@ -198,9 +198,32 @@ int main(int argc, char *argv[])
     std::printf("open: %d contacts, %d in the view, %d rows made, first frame after %.0f ms\n",
                 contactCount, shown, rows, openMs);
 
+    // (c) With that many contacts stored: the stall a change of a small key
+    // causes (the window moved), then adding one contact, each beside the
+    // stall of an idle second just before.
+    auto stallOf = [](const std::function<void()> &change) {
+        benchsupport::StallProbe probe;
+        probe.start();
+        benchsupport::runEventsFor(100);
+        if (change)
+            change();
+        benchsupport::runEventsFor(900);
+        return probe.stopMs();
+    };
+    benchsupport::runEventsFor(1000);
+    const double idleMs = stallOf(nullptr);
+    const double smallKeyMs = stallOf([screen] { screen->setProperty("windowX", 123); });
+    const double addMs = stallOf([&bench] {
+        QMetaObject::invokeMethod(bench.window(), "addContact", Q_ARG(QVariant, u"Big"_s));
+    });
+    std::printf("stalls with %d contacts stored: a small key %.1f ms (goal < 16), adding a contact "
+                "%.1f ms (goal < 100), an idle second %.1f ms\n",
+                contactCount, smallKeyMs, addMs, idleMs);
+
     std::printf("import %d cards %.0f ms (%.0f ms besides reading); open on %d contacts %.0f ms; "
-                "resident memory %.0f MiB (%.0f MiB before)\n",
-                cardCount, importMs, importMs - readMs, contactCount, openMs, residentMiB(),
-                baseMiB);
+                "small key stall %.1f ms, add-contact stall %.1f ms (idle %.1f ms); "
+                "resident memory %.0f MiB (%.0f MiB before; goal < 200)\n",
+                cardCount, importMs, importMs - readMs, contactCount, openMs, smallKeyMs, addMs,
+                idleMs, residentMiB(), baseMiB);
     return imported == cardCount && shown == contactCount ? 0 : 1;
 }
