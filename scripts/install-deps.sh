@@ -16,6 +16,8 @@ PACKAGES=(
   qml6-module-qtquick-layouts qml6-module-qtquick-window qml6-module-qtquick-dialogs
   qml6-module-qtquick-shapes qml6-module-qt-labs-settings qml6-module-qt-labs-platform
   qml6-module-qtwebview qml6-module-qtwebengine qml6-module-qttest qml6-module-qtcore
+  # code checks
+  clang-format
   # mail delivery, QR codes, HTML scanning
   libcurl4-openssl-dev libgmime-3.0-dev libqrcodegencpp-dev libxml2-dev
   # test servers and tools

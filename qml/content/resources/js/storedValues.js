@@ -153,9 +153,3 @@ function records(value, fields, initial) {
 function object(value, initial) {
     return isRecord(value) ? value : initial
 }
-
-// Whether two values read the same once stored; used to tell whether a
-// checked value differs from what the store holds.
-function sameValue(a, b) {
-    return JSON.stringify(a) === JSON.stringify(b)
-}
