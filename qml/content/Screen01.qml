@@ -64,6 +64,9 @@ Rectangle {
     readonly property bool isSenderRunning: sendingController.run.busy
     readonly property alias sendingController: sendingController
     readonly property alias settingsStore: settingsStore
+    // The regions that pages look at: the detail shown and the page viewport.
+    readonly property alias detailStackView: regions.detailStackView
+    readonly property alias pagesFlickable: regions.pagesFlickable
     property bool isSearchRunning: false
     property var templates: []
     property bool isSendingListRunning: false
@@ -130,7 +133,7 @@ Rectangle {
 
     // Tells the page shown that shared data changed under it.
     function refreshPage() {
-        const page = pagesStackView.currentItem
+        const page = regions.pagesStackView.currentItem
         if (page && page.dataState !== undefined)
             page.dataState = !page.dataState
     }
@@ -141,18 +144,19 @@ Rectangle {
     // page already shown does nothing; without one the page is always replaced.
     // A request made while the stack is fading a page in is dropped.
     function loadPage(page, action) {
-        if (pagesStackView.busy)
+        const stack = regions.pagesStackView
+        if (stack.busy)
             return false
-        const current = pagesStackView.currentItem
+        const current = stack.currentItem
         if (current && action && current.attachedMenu && current.attachedMenu.action === action)
             return false
         AppJs.startLoading()
-        for (const button of sideMenu.pageButtons)
+        for (const button of regions.sideMenu.pageButtons)
             button.active = false
         // The page clears the busy flag itself once created; if it could not
         // be created nothing else would. Replacing (rather than clearing and
         // pushing) keeps the fade-in, during which further requests are dropped.
-        const shown = current ? pagesStackView.replace(null, page) : pagesStackView.push(page)
+        const shown = current ? stack.replace(null, page) : stack.push(page)
         if (!shown)
             AppJs.stopLoading()
         return !!shown
@@ -175,11 +179,11 @@ Rectangle {
 
     // Shows a fresh instance of the detail, even when the same one is shown.
     function loadDatail(detail) {
-        if (detailStackView.busy)
+        const stack = regions.detailStackView
+        if (stack.busy)
             return
         AppJs.startLoading()
-        const shown = detailStackView.currentItem ? detailStackView.replace(null, detail)
-                                                  : detailStackView.push(detail)
+        const shown = stack.currentItem ? stack.replace(null, detail) : stack.push(detail)
         if (!shown)
             AppJs.stopLoading()
     }
@@ -235,142 +239,29 @@ Rectangle {
     }
 
     // ---- Pages and details, created when shown ----
-    Component {
-        id: sendEmailsPage
-        SendEmailsPage { attachedMenu: sideMenu.homeMenu }
-    }
-    Component {
-        id: accountsPage
-        AccountsPage { attachedMenu: sideMenu.accountsMenu }
-    }
+    Component { id: sendEmailsPage; SendEmailsPage { attachedMenu: regions.sideMenu.homeMenu } }
+    Component { id: accountsPage; AccountsPage { attachedMenu: regions.sideMenu.accountsMenu } }
     Component {
         id: contactsListsPage
-        ContactsListsPage { attachedMenu: sideMenu.contactsListsMenu }
+        ContactsListsPage { attachedMenu: regions.sideMenu.contactsListsMenu }
     }
-    Component {
-        id: searchPage
-        SearchPage { attachedMenu: sideMenu.searchMenu }
-    }
-    Component {
-        id: templatesPage
-        TemplatesPage { attachedMenu: sideMenu.templatesMenu }
-    }
-    Component {
-        id: emailContentDetailComponent
-        EmailContentDetail {}
-    }
-    Component {
-        id: sendingListsDetailComponent
-        SendingListsDetail {}
-    }
-    Component {
-        id: accountDetailComponent
-        AccountDetail {}
-    }
-    Component {
-        id: contactDetailComponent
-        ContactDetail {}
-    }
-    Component {
-        id: searchDetailComponent
-        SearchDetail {}
-    }
-    Component {
-        id: templateDetailComponent
-        TemplateDetail {}
-    }
-    Component {
-        id: emptyDetailComponent
-        EmptyDetail {}
-    }
+    Component { id: searchPage; SearchPage { attachedMenu: regions.sideMenu.searchMenu } }
+    Component { id: templatesPage; TemplatesPage { attachedMenu: regions.sideMenu.templatesMenu } }
+    Component { id: emailContentDetailComponent; EmailContentDetail {} }
+    Component { id: sendingListsDetailComponent; SendingListsDetail {} }
+    Component { id: accountDetailComponent; AccountDetail {} }
+    Component { id: contactDetailComponent; ContactDetail {} }
+    Component { id: searchDetailComponent; SearchDetail {} }
+    Component { id: templateDetailComponent; TemplateDetail {} }
+    Component { id: emptyDetailComponent; EmptyDetail {} }
 
-    // ---- Screen layout: side menu, page area, detail area ----
-    RowLayout {
+    // ---- Screen layout: side menu, page area, detail area, busy state ----
+    ScreenRegions {
         id: regions
 
         anchors.fill: parent
-        spacing: 0
-
-        SideMenu {
-            id: sideMenu
-
-            screen: root
-            Layout.preferredWidth: 110
-            Layout.fillHeight: true
-        }
-
-        // Page area: the page scrolls as a whole; the stack is as tall as the page.
-        Flickable {
-            id: pagesFlickable
-
-            objectName: "pagesFlickable"
-            Layout.fillWidth: true
-            Layout.fillHeight: true
-            Layout.preferredWidth: 1
-            enabled: !root.loading || root.partialLoading
-            clip: true
-            boundsBehavior: Flickable.StopAtBounds
-            contentWidth: width
-            contentHeight: pagesStackView.height
-            flickableDirection: Flickable.VerticalFlick
-
-            ScrollBar.vertical: ScrollBar {
-                width: 7
-                policy: pagesFlickable.contentHeight > pagesFlickable.height
-                        ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
-            }
-
-            MyStackView {
-                id: pagesStackView
-
-                objectName: "pagesStackView"
-                width: pagesFlickable.width
-                height: currentItem ? currentItem.implicitHeight : 0
-                // A new page starts at its top.
-                onCurrentItemChanged: pagesFlickable.contentY = 0
-            }
-        }
-
-        MyStackView {
-            id: detailStackView
-
-            objectName: "detailStackView"
-            Layout.fillWidth: true
-            Layout.fillHeight: true
-            Layout.preferredWidth: 1
-            enabled: !root.loading || root.partialLoading
-            clip: true
-            initialItem: emailContentDetailComponent
-        }
-    }
-
-    // Busy bar across the top of the screen.
-    MyProgressBar {
-        id: busyBar
-
-        anchors.left: parent.left
-        anchors.right: parent.right
-        anchors.top: parent.top
-        height: 4
-        z: 2
-        indeterminate: true
-        visible: root.loading
-        backgroundColor: "#e6e6e6"
-    }
-
-    // While busy the screen shows the wait cursor and takes no input; during a
-    // search only the side menu does, and the pages stay usable.
-    MouseArea {
-        objectName: "busyCursorArea"
-        anchors.left: parent.left
-        anchors.top: parent.top
-        anchors.bottom: parent.bottom
-        width: root.partialLoading ? sideMenu.width : parent.width
-        z: 1
-        visible: root.loading
-        acceptedButtons: Qt.AllButtons
-        hoverEnabled: true
-        cursorShape: Qt.WaitCursor
+        screen: root
+        initialDetail: emailContentDetailComponent
     }
 
     // ---- Dialogs ----
