@@ -2,6 +2,10 @@
 #include "SendingRun.h"
 
 #include <QDir>
+#include <QJsonDocument>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QJsonArray>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -29,6 +33,7 @@ private slots:
     void guardsRefuseASecondRun();
     void retryFailedSendsOnlyTheFailedOnes();
     void killedRunResumesWithoutDuplicates();
+    void killedProgramResumesThroughItsDialog();
 
 private:
     QVariantMap params(const QString &listener) const;
@@ -352,6 +357,110 @@ void TestSendingRun::killedRunResumesWithoutDuplicates()
     QVERIFY(missing <= run.unknown());
     QCOMPARE(run.sent() + run.unknown(), all.size());
     QVERIFY(!QFile::exists(journal));
+}
+
+// The whole program: its main screen started in a process of its own, a run
+// begun with Send and the summary, the process killed halfway, started
+// again on the same store and data folder, and the run resumed by clicking
+// the dialog's Resume button.
+void TestSendingRun::killedProgramResumesThroughItsDialog()
+{
+    const QString source = qEnvironmentVariable("PARVANE_SOURCE_DIR");
+    const QString binary = qEnvironmentVariable("PARVANE_BINARY_DIR");
+    QVERIFY(!source.isEmpty() && !binary.isEmpty());
+    const QString program = m_work.path() + u"/program"_s;
+    QVERIFY(QDir().mkpath(program));
+    for (const QString &name : {u"StartRun.qml"_s, u"ResumeRun.qml"_s})
+        QVERIFY(QFile::copy(source + u"/tests/integration/killed_program/"_s + name,
+                            program + u'/' + name));
+
+    QStringList all;
+    for (int i = 0; i < 20; ++i)
+        all.append(unique(u"program"_s));
+    const QJsonObject account{{u"senderName"_s, u"Run test"_s},
+                              {u"serverName"_s, u"Loopback"_s},
+                              {u"serverHost"_s, u"127.0.0.1"_s},
+                              {u"serverPort"_s, QString::number(m_servers.port(u"faulty"_s))},
+                              {u"connection"_s, u"Auto"_s},
+                              {u"address"_s, m_servers.info.value("user"_L1).toString()},
+                              {u"password"_s, m_servers.info.value("password"_L1).toString()}};
+    QFile config(program + u"/config.json"_s);
+    QVERIFY(config.open(QIODevice::WriteOnly));
+    config.write(QJsonDocument(QJsonObject{{u"account"_s, account},
+                                           {u"recipients"_s, QJsonArray::fromStringList(all)}})
+                         .toJson());
+    config.close();
+
+    // The online check asks a name server of the test's own.
+    QProcess dns;
+    dns.setProgram(u"/usr/sbin/dnsmasq"_s);
+    dns.setArguments({u"--keep-in-foreground"_s, u"--conf-file=/dev/null"_s, u"--port=53"_s,
+                      u"--listen-address=127.0.84.2"_s, u"--bind-interfaces"_s, u"--no-resolv"_s,
+                      u"--no-hosts"_s, u"--user=root"_s,
+                      u"--address=/probe.parvane.test/127.0.0.9"_s});
+    dns.start();
+    QVERIFY(dns.waitForStarted(5000));
+    auto stopDns = qScopeGuard([&dns] {
+        dns.terminate();
+        dns.waitForFinished(3000);
+    });
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"XDG_CONFIG_HOME"_s, program + u"/home"_s);
+    env.insert(u"XDG_DATA_HOME"_s, program + u"/home/data"_s);
+    env.insert(u"PARVANE_PROBE_HOST"_s, u"probe.parvane.test"_s);
+    env.insert(u"PARVANE_DNS_SERVER"_s, u"127.0.84.2"_s);
+    env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    auto startProgram = [&](QProcess &process, const QString &file) {
+        process.setProgram(binary + u"/tests/qml/parvane_qmltest"_s);
+        process.setArguments({u"-input"_s, program + u'/' + file});
+        process.setWorkingDirectory(binary);
+        process.setProcessEnvironment(env);
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        process.start();
+        return process.waitForStarted(5000);
+    };
+    auto receivedSoFar = [&] {
+        int count = 0;
+        for (const QString &address : all)
+            count += received(u"faulty"_s, address);
+        return count;
+    };
+
+    QProcess first;
+    QVERIFY(startProgram(first, u"StartRun.qml"_s));
+    QTRY_VERIFY2_WITH_TIMEOUT(receivedSoFar() >= 6 || first.state() == QProcess::NotRunning,
+                              qPrintable(QString::fromUtf8(first.readAll())), 30000);
+    QVERIFY2(first.state() == QProcess::Running, qPrintable(QString::fromUtf8(first.readAll())));
+    first.kill(); // SIGKILL: no chance to write anything more
+    QVERIFY(first.waitForFinished(5000));
+    QCOMPARE(first.exitStatus(), QProcess::CrashExit);
+    const int beforeKill = receivedSoFar();
+    QVERIFY(beforeKill < all.size());
+
+    QProcess second;
+    QVERIFY(startProgram(second, u"ResumeRun.qml"_s));
+    QVERIFY(second.waitForFinished(90000));
+    const QString output = QString::fromUtf8(second.readAll());
+    QVERIFY2(second.exitStatus() == QProcess::NormalExit && second.exitCode() == 0, qPrintable(output));
+    const QRegularExpressionMatch outcome = QRegularExpression(u"resumed run: (\\{[^}]*\\})"_s).match(output);
+    QVERIFY2(outcome.hasMatch(), qPrintable(output));
+    const QJsonObject counters = QJsonDocument::fromJson(outcome.captured(1).toUtf8()).object();
+    QCOMPARE(counters.value(u"total"_s).toInt(), all.size());
+
+    // Nobody twice; everybody sent except, at most, the one whose message
+    // was on its way when the process died, which is reported as unknown.
+    int missing = 0;
+    for (const QString &address : all) {
+        const int count = received(u"faulty"_s, address);
+        QVERIFY2(count <= 1, qPrintable(address));
+        missing += count == 0 ? 1 : 0;
+    }
+    const int unknown = counters.value(u"unknown"_s).toInt();
+    QVERIFY(unknown <= 1);
+    QVERIFY(missing <= unknown);
+    QCOMPARE(counters.value(u"sent"_s).toInt() + unknown, all.size());
+    QCOMPARE(counters.value(u"failed"_s).toInt(), unknown);
 }
 
 QTEST_GUILESS_MAIN(TestSendingRun)
