@@ -112,7 +112,7 @@ GMimeObject *bodyTree(const MimeContent &content)
 
 void addMailbox(GMimeMessage *message, GMimeAddressType type, const QString &name, const QString &address)
 {
-    const QByteArray utf8Name = MimeMessageBuilder::foldLineBreaks(name).toUtf8();
+    const QByteArray utf8Name = MimeMessageBuilder::headerSafe(name).toUtf8();
     g_mime_message_add_mailbox(message, type, utf8Name.isEmpty() ? nullptr : utf8Name.constData(),
                                address.toUtf8().constData());
 }
@@ -151,7 +151,7 @@ QByteArray MimeMessageBuilder::build(const MimeContent &content)
     GMimeMessage *message = g_mime_message_new(TRUE);
     addMailbox(message, GMIME_ADDRESS_TYPE_FROM, content.senderName, content.senderAddress);
     addMailbox(message, GMIME_ADDRESS_TYPE_TO, content.recipientName, content.recipientAddress);
-    g_mime_message_set_subject(message, foldLineBreaks(content.subject).toUtf8().constData(), "utf-8");
+    g_mime_message_set_subject(message, headerSafe(content.subject).toUtf8().constData(), "utf-8");
 
     GDateTime *now = g_date_time_new_now_local();
     g_mime_message_set_date(message, now);

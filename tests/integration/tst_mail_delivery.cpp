@@ -267,6 +267,7 @@ private slots:
     void fileNamesCannotAddHeaders();
     void addressVerdicts_data();
     void addressVerdicts();
+    void longHeadersStayWithinLineLimit();
     void placeholdersEscapedInHtmlOnly();
 
 private:
@@ -497,6 +498,7 @@ void TestMailDelivery::headerInjectionFolded()
     sneaky.subject = u"Hello\r\nBcc: victim@example.org"_s;
     sneaky.senderName = u"Eve\r\nX-Injected: yes"_s;
     sneaky.to[u"fullname"_s] = u"Bob\nReply-To: evil@example.org"_s;
+    sneaky.senderName += u"\u2028X-Nul:\0 yes"_s;
     const QJsonObject verdict = MailDelivery::send(sneaky, m_limits);
     QVERIFY2(!verdict.value("error"_L1).toBool(), qPrintable(verdict.value("text"_L1).toString()));
 
@@ -505,10 +507,11 @@ void TestMailDelivery::headerInjectionFolded()
     const Received &mail = mails.first();
     verifyWireFormat(mail.raw);
     QCOMPARE(mail.subject, u"Hello Bcc: victim@example.org"_s);
-    QCOMPARE(mail.fromName, u"Eve X-Injected: yes"_s);
+    QCOMPARE(mail.fromName, u"Eve X-Injected: yes X-Nul:  yes"_s);
     QCOMPARE(mail.toName, u"Bob Reply-To: evil@example.org"_s);
     QVERIFY(!mail.headerNames.contains(u"bcc"_s));
     QVERIFY(!mail.headerNames.contains(u"x-injected"_s));
+    QVERIFY(!mail.headerNames.contains(u"x-nul"_s));
     QVERIFY(!mail.headerNames.contains(u"reply-to"_s));
     QCOMPARE(mail.envelope.value("rcpt_tos"_L1).toArray(), QJsonArray{u"bob@example.org"_s});
 }
@@ -917,6 +920,29 @@ void TestMailDelivery::addressVerdicts()
     verifyWireFormat(mails.first().raw);
     QCOMPARE(mails.first().envelope.value("rcpt_tos"_L1).toArray(), QJsonArray{envelope});
     QVERIFY(mails.first().raw.contains(envelope.toUtf8()));
+}
+
+void TestMailDelivery::longHeadersStayWithinLineLimit()
+{
+    // Words far longer than a line: a subject, names and file names without
+    // a space, in ASCII and beyond.
+    QTemporaryDir folder;
+    const QString longFile = folder.filePath(QString(120, QChar(0x00e9)) + u".txt"_s);
+    writeFile(longFile, "x\n");
+    MailJob loud = job(u"plain"_s, u"None"_s, QString());
+    loud.subject = QString(1500, QLatin1Char('S'));
+    loud.senderName = QString(1500, QLatin1Char('N'));
+    loud.to[u"fullname"_s] = QString(1500, QChar(0x00e9));
+    loud.attachments = {longFile};
+    const QJsonObject verdict = MailDelivery::send(loud, m_limits);
+    QVERIFY2(!verdict.value("error"_L1).toBool(), qPrintable(verdict.value("text"_L1).toString()));
+    const QList<Received> mails = inbox();
+    QCOMPARE(mails.size(), 1);
+    verifyWireFormat(mails.first().raw);
+    QCOMPARE(mails.first().subject, loud.subject);
+    QCOMPARE(mails.first().fromName, loud.senderName);
+    QCOMPARE(mails.first().toName, loud.to.value("fullname"_L1).toString());
+    QCOMPARE(mails.first().parts.last().filename, QFileInfo(longFile).fileName());
 }
 
 void TestMailDelivery::placeholdersEscapedInHtmlOnly()
