@@ -119,13 +119,6 @@ void addMailbox(GMimeMessage *message, GMimeAddressType type, const QString &nam
 
 } // namespace
 
-QString MimeMessageBuilder::foldLineBreaks(const QString &text)
-{
-    static const QRegularExpression breaks(u"[\\r\\n]+"_s);
-    QString folded = text;
-    return folded.replace(breaks, u" "_s);
-}
-
 QString MimeMessageBuilder::headerSafe(const QString &text)
 {
     static const QRegularExpression controls(u"[\\x{0}-\\x{1f}\\x{7f}-\\x{9f}\\x{2028}\\x{2029}]+"_s);

@@ -42,11 +42,9 @@ class MimeMessageBuilder
 public:
     static QByteArray build(const MimeContent &content);
 
-    // Collapses CR and LF runs to one space, so a name or subject cannot add
-    // a header line.
-    static QString foldLineBreaks(const QString &text);
     // Every run of control characters (line breaks, NUL, tabs, Unicode line
-    // separators) as one space: for file names written into part headers.
+    // separators) as one space, so that a name, subject or file name cannot
+    // add or break a header line.
     static QString headerSafe(const QString &text);
     // The charset a text attachment is written in: from its byte-order mark,
     // "utf-8" when it reads as UTF-8, else "iso-8859-1" (every byte is a
