@@ -54,6 +54,7 @@ private slots:
         write(m_html + u"/picture.css"_s, png(5));
         write(m_html + u"/rules.txt"_s, "body { margin: 0 }\n");
         write(m_html + u"/notes.txt"_s, "private notes\n");
+        write(m_html + u"/fake.png"_s, "private notes\n");
         QVERIFY(QFile::link(m_root.filePath(u"id_ed25519"_s), m_html + u"/style.css"_s));
         QVERIFY(QFile::link(m_root.filePath(u"outside.png"_s), m_html + u"/linked.png"_s));
         QVERIFY(QFile::link(m_html + u"/img/logo.png"_s, m_html + u"/alias.png"_s));
@@ -90,6 +91,7 @@ private slots:
         QTest::newRow("CSS text without .css") << "rules.txt" << int(K::Skipped) << "notImage" << 0;
         QTest::newRow("name containing .css") << "rules.txt?x=.css" << int(K::Skipped) << "notImage" << 0;
         QTest::newRow("text file") << "notes.txt" << int(K::Skipped) << "notImage" << 0;
+        QTest::newRow("text named .png") << "fake.png" << int(K::Skipped) << "notImage" << 0;
         QTest::newRow("missing") << "nothere.png" << int(K::Skipped) << "missing" << 0;
         QTest::newRow("folder") << "img" << int(K::Skipped) << "missing" << 0;
         QTest::newRow("data that is no image") << "data:image/png;base64,AAAA" << int(K::Skipped) << "badData" << 0;
