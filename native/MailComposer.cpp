@@ -1,15 +1,19 @@
 #include "MailComposer.h"
 
 #include "FileDownloader.h"
+#include "HtmlReferences.h"
+#include "HtmlResources.h"
+#include "HtmlText.h"
 #include "MailDelivery.h"
 #include "TextFile.h"
 
 #include <QDebug>
-#include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
-#include <QImage>
+#include <QHash>
+#include <QRandomGenerator>
+#include <QSet>
 #include <QJsonObject>
 #include <QMimeDatabase>
 #include <QRegularExpression>
@@ -24,27 +28,8 @@ QString mimeNameByContent(const QString &path)
     return db.mimeTypeForFile(path, QMimeDatabase::MatchContent).name();
 }
 
-// A "data:image/<type>;base64,<data>" reference saved as <folder>/<counter>.<type>.
-QString saveDataImage(const QString &reference, const QString &folder, int &counter)
-{
-    const QStringList pieces = reference.split(QLatin1Char(','));
-    if (pieces.size() < 2)
-        return {};
-    const QString type = pieces.at(0).section(QLatin1Char(';'), 0, 0).section(QLatin1Char('/'), 1, 1);
-    // The type becomes part of a file name: letters and digits only.
-    static const QRegularExpression plainType(u"^[A-Za-z0-9]+$"_s);
-    if (!plainType.match(type).hasMatch())
-        return {};
-    const QImage image = QImage::fromData(QByteArray::fromBase64(pieces.at(1).toLatin1()));
-    if (image.isNull())
-        return {};
-    const QString path = folder + u"/"_s + QString::number(counter) + u"."_s + type;
-    ++counter;
-    return image.save(path, type.toLatin1().constData()) ? path : QString();
-}
-
-// A web reference fetched to <folder>/remote_<counter>; "" when it failed.
-QString download(const QString &reference, const QString &folder, int &counter, const MailLimits &limits)
+// A web image fetched into memory; an empty array when it failed.
+QByteArray download(const QString &reference, const MailLimits &limits)
 {
     qDebug().noquote() << u"Url: "_s + reference;
     QEventLoop loop;
@@ -53,30 +38,49 @@ QString download(const QString &reference, const QString &folder, int &counter, 
     QObject::connect(downloader, &FileDownloader::downloaded, &loop, &QEventLoop::quit);
     if (!downloader->isFinished())
         loop.exec();
-
-    const QString path = folder + u"/remote_"_s + QString::number(counter);
-    ++counter;
     if (!downloader->succeeded()) {
         // Leave the address as written rather than embed an empty or error page.
         qDebug().noquote() << u"Download failed ("_s + downloader->errorString() + u"): "_s + reference;
         return {};
     }
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(downloader->fetchedData());
-    file.close();
-    qDebug().noquote() << path;
-    return QFile::exists(path) ? path : QString();
+    return downloader->fetchedData();
 }
 
-bool isStyleSheet(const QString &reference, const QString &mimeName)
+// A style sheet's text as a style block holds it: lines without the empty ones.
+QString styleText(const QByteArray &css)
 {
-    return mimeName == "text/css"_L1 || (reference.contains(".css"_L1) && mimeName == "text/plain"_L1);
+    QStringList lines = QString::fromUtf8(css).split(QRegularExpression(u"\\r\\n|\\r|\\n"_s));
+    lines.removeAll(QString());
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString contentIdDomain(const QString &senderAddress)
+{
+    static const QRegularExpression dotAtom(u"^[A-Za-z0-9-]+(\\.[A-Za-z0-9-]+)*$"_s);
+    const QString domain = senderAddress.section(QLatin1Char('@'), -1);
+    return senderAddress.contains(QLatin1Char('@')) && dotAtom.match(domain).hasMatch() ? domain : u"localhost"_s;
 }
 
 } // namespace
 
-QString MailComposer::substitutePlaceholders(QString body, const QJsonObject &fields)
+QString MailComposer::escapeHtml(const QString &text)
+{
+    QString escaped;
+    escaped.reserve(text.size());
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case '&': escaped += "&amp;"_L1; break;
+        case '<': escaped += "&lt;"_L1; break;
+        case '>': escaped += "&gt;"_L1; break;
+        case '"': escaped += "&quot;"_L1; break;
+        case '\'': escaped += "&#39;"_L1; break;
+        default: escaped += c;
+        }
+    }
+    return escaped;
+}
+
+QString MailComposer::substitutePlaceholders(QString body, const QJsonObject &fields, bool html)
 {
     // QJsonObject keeps its keys sorted, which is the order wanted.
     for (auto it = fields.constBegin(); it != fields.constEnd(); ++it) {
@@ -84,7 +88,7 @@ QString MailComposer::substitutePlaceholders(QString body, const QJsonObject &fi
             continue;
         const QString value = it.value().toString();
         if (!value.isEmpty())
-            body.replace(u"{{"_s + it.key() + u"}}"_s, value);
+            body.replace(u"{{"_s + it.key() + u"}}"_s, html ? escapeHtml(value) : value);
     }
     return body;
 }
@@ -102,11 +106,9 @@ QString MailComposer::insertStyleBlock(const QString &body, const QString &css)
     return block + result;
 }
 
-QString MailComposer::contentIdFor(const QString &path)
+QString MailComposer::contentIdFor(int index, const QString &token, const QString &domain)
 {
-    static const QRegularExpression other(u"[^a-zA-Z\\d\\s]"_s);
-    QString id = path;
-    return id.replace(other, u"_"_s);
+    return u"part"_s + QString::number(index) + u"."_s + token + u"@"_s + domain;
 }
 
 MimeContent MailComposer::compose(const MailJob &job, const MailLimits &limits)
@@ -122,52 +124,76 @@ MimeContent MailComposer::compose(const MailJob &job, const MailLimits &limits)
     content.subject = substitutePlaceholders(job.subject, job.to);
 
     content.html = !job.html.isEmpty() && QFileInfo(job.html).isFile();
-    content.body = substitutePlaceholders(content.html ? TextFile::readJoined(job.html) : job.content, job.to);
+    content.body = substitutePlaceholders(content.html ? TextFile::readJoined(job.html) : job.content,
+                                          job.to, content.html);
 
     if (content.html) {
         const QString htmlFolder = QFileInfo(job.html).absolutePath();
-        const QString tempFolder = htmlFolder + u"/Parvane"_s;
-        if (!job.contentLocalUrls.isEmpty() && !QFileInfo::exists(tempFolder))
-            QDir().mkdir(tempFolder);
+        const QSet<QString> wanted(job.contentLocalUrls.cbegin(), job.contentLocalUrls.cend());
+        const QString token = QString::number(QRandomGenerator::global()->generate64(), 16);
+        const QString domain = contentIdDomain(job.username);
 
-        QMap<QString, QString> inlineTable; // path -> content id, ordered by path
+        const QByteArray source = content.body.toUtf8();
+        QList<QPair<HtmlReferences::Reference, QByteArray>> rewrites;
+        QHash<QString, QString> idOfReference; // reference as read -> content id, "" when left as written
+        QHash<QString, QString> idOfPart;      // file path, or the reference of a data or web image
+        QStringList styleSheets;
+        QSet<QString> styleSheetFiles;
         int counter = 0;
-        for (const QString &reference : job.contentLocalUrls) {
-            QString localPath;
-            if (reference.contains(";base64"_L1) && reference.contains("data:image"_L1)) {
-                localPath = saveDataImage(reference, tempFolder, counter);
-            } else if (QFile::exists(htmlFolder + u"/"_s + reference)) {
-                // a file beside the HTML file: nothing to fetch
-            } else if (reference.contains("http://"_L1) || reference.contains("https://"_L1)) {
-                localPath = download(reference, tempFolder, counter, limits);
-            }
-
-            const QString resolved = localPath.isEmpty() ? htmlFolder + u"/"_s + reference : localPath;
-            if (reference.isEmpty() || !QFileInfo(resolved).isFile())
+        for (const HtmlReferences::Reference &reference : HtmlReferences::find(source)) {
+            if (reference.value.isEmpty() || !wanted.contains(reference.value))
                 continue;
+            auto known = idOfReference.constFind(reference.value);
+            if (known == idOfReference.constEnd()) {
+                HtmlResources::Resolved resolved = HtmlResources::resolve(reference.value, htmlFolder);
+                QString partName;
+                if (resolved.kind == HtmlResources::Kind::Web) {
+                    resolved.data = download(reference.value, limits);
+                    partName = u"remote_"_s + QString::number(counter++);
+                    resolved.contentType = HtmlResources::mimeNameForData(resolved.data);
+                    resolved.kind = !resolved.data.isEmpty() && resolved.contentType.startsWith("image/"_L1)
+                            ? HtmlResources::Kind::Image : HtmlResources::Kind::Skipped;
+                } else if (resolved.kind == HtmlResources::Kind::Image && resolved.path.isEmpty()) {
+                    partName = QString::number(counter++) + u"."_s + resolved.imageType;
+                } else if (resolved.kind == HtmlResources::Kind::StyleSheet && !styleSheetFiles.contains(resolved.path)) {
+                    styleSheetFiles.insert(resolved.path);
+                    styleSheets << styleText(resolved.data);
+                } else if (resolved.kind == HtmlResources::Kind::Skipped) {
+                    qDebug().noquote() << u"Not embedded ("_s + resolved.reason + u"):"_s << reference.value;
+                }
 
-            const QString mimeName = mimeNameByContent(resolved);
-            if (isStyleSheet(reference, mimeName)) {
-                content.body = insertStyleBlock(content.body, TextFile::readJoined(resolved));
-            } else if (mimeName.startsWith("image/"_L1)) {
-                const QString id = contentIdFor(resolved);
-                inlineTable.insert(resolved, id);
-                content.body.replace(reference, u"cid:"_s + id);
-            } else {
-                qDebug().noquote() << u"Not embedded (neither image nor style sheet):"_s << reference;
+                QString id;
+                if (resolved.kind == HtmlResources::Kind::Image) {
+                    // Two spellings of one file are one part.
+                    const QString key = resolved.path.isEmpty() ? reference.value : resolved.path;
+                    id = idOfPart.value(key);
+                    if (id.isEmpty()) {
+                        id = contentIdFor(static_cast<int>(content.inlineParts.size()), token, domain);
+                        idOfPart.insert(key, id);
+                        MimeFilePart part;
+                        part.contentType = resolved.contentType;
+                        part.contentId = id;
+                        part.data = resolved.data;
+                        part.fileName = resolved.path.isEmpty() ? partName : QFileInfo(resolved.path).fileName();
+                        content.inlineParts.append(part);
+                    }
+                }
+                known = idOfReference.insert(reference.value, id);
             }
+            // Exactly the attribute value the parser read, however it was spelt.
+            if (!known.value().isEmpty() && reference.start >= 0)
+                rewrites.append({reference, (u"cid:"_s + known.value()).toUtf8()});
         }
-
-        for (auto it = inlineTable.constBegin(); it != inlineTable.constEnd(); ++it) {
-            const QString type = it.key().contains(".css"_L1) ? u"text/css"_s : mimeNameByContent(it.key());
-            content.inlineParts.append({it.key(), type, it.value()});
-        }
+        content.body = QString::fromUtf8(HtmlReferences::replaced(source, rewrites));
+        for (const QString &css : std::as_const(styleSheets))
+            content.body = insertStyleBlock(content.body, css);
+        content.textVersion = HtmlText::fromHtml(content.body.toUtf8());
     }
 
     for (const QString &path : job.attachments) {
         if (path.isEmpty() || !QFileInfo(path).isFile())
             continue;
-        content.attachments.append({path, mimeNameByContent(path), QString()});
+        content.attachments.append({path, mimeNameByContent(path), QString(), QByteArray(), QString()});
     }
     return content;
 }

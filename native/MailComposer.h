@@ -11,20 +11,24 @@ struct MailLimits;
 
 // Turns a job into message content on the calling thread: picks the body,
 // fills in the recipient's placeholders and, for an HTML body, folds style
-// sheets in and turns the local, embedded and web images it refers to into
-// inline parts addressed by content id. Only images and style sheets are ever
-// taken from the disk, so a template cannot mail out other files.
+// sheets in, turns the local, embedded and web images it refers to into
+// inline parts addressed by content id, and makes the text version. Only
+// images and style sheets inside the HTML file's folder tree are ever taken
+// from the disk (HtmlResources), and nothing is written to it.
 class MailComposer
 {
 public:
     static MimeContent compose(const MailJob &job, const MailLimits &limits);
 
-    // "{{key}}" replaced by the key's value, for every non-empty string value.
-    static QString substitutePlaceholders(QString body, const QJsonObject &fields);
+    // "{{key}}" replaced by the key's value, for every non-empty string value;
+    // for an HTML body the value is escaped, so that it stays text even
+    // inside an attribute.
+    static QString substitutePlaceholders(QString body, const QJsonObject &fields, bool html = false);
+    static QString escapeHtml(const QString &text);
     // The style block placed before "</head>", after "<body>", before
     // "</html>" or at the start, whichever is found first.
     static QString insertStyleBlock(const QString &body, const QString &css);
-    // The path with every character other than ASCII letters, digits and
-    // white space replaced by "_".
-    static QString contentIdFor(const QString &path);
+    // A content id unique within the message and valid as a message id,
+    // telling nothing of the file it stands for: "part<n>.<token>@<domain>".
+    static QString contentIdFor(int index, const QString &token, const QString &domain);
 };

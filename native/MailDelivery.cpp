@@ -6,6 +6,7 @@
 
 #include <QEventLoop>
 #include <QThread>
+#include <QUrl>
 
 #include <memory>
 
@@ -18,18 +19,56 @@ QJsonObject verdict(bool error, const QString &text)
     return {{u"error"_s, error}, {u"text"_s, text}};
 }
 
-// An address that could end the SMTP command it is written into, or the
-// header it appears in, is refused rather than repaired.
-bool isSafeAddress(const QString &address)
+// Why an address cannot be used ("" when it can), and the address as it is
+// written to the server: a domain in other scripts in its ASCII form. An
+// address that could end the SMTP command or the header it is written into,
+// or that no server takes, is refused rather than repaired.
+QString addressRefusal(const QString &address, QString *ascii)
 {
     for (const QChar c : address) {
         if (c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QLatin1Char('<') || c == QLatin1Char('>'))
-            return false;
+            return u"it contains a line break, \"<\" or \">\""_s;
     }
-    return true;
+    if (address.contains(QChar(0)))
+        return u"it contains a NUL character"_s;
+    for (const QChar c : address) {
+        if (c.isSpace())
+            return u"it contains a space"_s;
+    }
+    if (address.contains(QLatin1Char(',')))
+        return u"it contains a comma, which would make it a list of addresses"_s;
+    if (address.toUtf8().size() > 254)
+        return u"it is longer than 254 octets, the most an address may have"_s;
+    const qsizetype at = address.lastIndexOf(QLatin1Char('@'));
+    const QString local = at >= 0 ? address.left(at) : address;
+    for (const QChar c : local) {
+        if (c.unicode() > 0x7f)
+            return u"the part before \"@\" holds characters other than ASCII, which the server could "
+                   u"only take with the SMTPUTF8 extension, and this program does not use it"_s;
+    }
+    *ascii = address;
+    if (at >= 0) {
+        const QString domain = address.mid(at + 1);
+        bool plain = true;
+        for (const QChar c : domain)
+            plain = plain && c.unicode() <= 0x7f;
+        if (!plain) {
+            const QByteArray ace = QUrl::toAce(domain, QUrl::AceProcessingOption::IgnoreIDNWhitelist);
+            if (ace.isEmpty())
+                return u"its domain is not a valid domain name"_s;
+            *ascii = local + u"@"_s + QString::fromLatin1(ace);
+            if (ascii->size() > 254)
+                return u"it is longer than 254 octets, the most an address may have"_s;
+        }
+    }
+    return {};
 }
-
 } // namespace
+
+quint16 MailDelivery::portFrom(qint64 port)
+{
+    return port >= 1 && port <= 65535 ? static_cast<quint16>(port) : 0;
+}
 
 SmtpTransport::Settings MailDelivery::settingsFor(const MailJob &job, const MailLimits &limits)
 {
@@ -53,17 +92,24 @@ SmtpTransport::Result MailDelivery::deliver(const MailJob &job, const MailLimits
     const QJsonValue email = job.to.value("email"_L1);
     const QString recipient = email.isString() ? email.toString() : QString();
     SmtpTransport::Result refused;
-    if (!isSafeAddress(job.username)) {
-        refused.text = u"Sender address refused: it contains a line break, \"<\" or \">\". Nothing was sent."_s;
+    QString sender;
+    QString to;
+    if (job.port == 0) {
+        refused.text = u"The SMTP port must be a number from 1 to 65535. Nothing was sent."_s;
         return refused;
     }
-    if (!isSafeAddress(recipient)) {
-        refused.text = u"Recipient address refused: it contains a line break, \"<\" or \">\". Nothing was sent."_s;
+    if (const QString why = addressRefusal(job.username, &sender); !why.isEmpty()) {
+        refused.text = u"Sender address refused: "_s + why + u". Nothing was sent."_s;
         return refused;
     }
-    const MimeContent content = MailComposer::compose(job, limits);
-    return transport.deliver(content.senderAddress, content.recipientAddress,
-                             MimeMessageBuilder::build(content), control);
+    if (const QString why = addressRefusal(recipient, &to); !why.isEmpty()) {
+        refused.text = u"Recipient address refused: "_s + why + u". Nothing was sent."_s;
+        return refused;
+    }
+    MimeContent content = MailComposer::compose(job, limits);
+    content.senderAddress = sender;
+    content.recipientAddress = to;
+    return transport.deliver(sender, to, MimeMessageBuilder::build(content), control);
 }
 
 QJsonObject MailDelivery::send(const MailJob &job, const MailLimits &limits)

@@ -11,7 +11,7 @@
 struct MailJob
 {
     QString host;
-    quint16 port = 0;
+    quint16 port = 0; // 0: not a port (a number outside 1 to 65535 was given)
     QString connection; // "Auto", "SSL", "TLS" or "None"
     QString username;   // login and sender address
     QString password;
@@ -42,6 +42,10 @@ struct MailLimits
 class MailDelivery
 {
 public:
+    // The port as a job holds it: 0 for anything outside 1 to 65535, which
+    // would otherwise wrap round to another port (70000 to 4464).
+    static quint16 portFrom(qint64 port);
+
     static QJsonObject send(const MailJob &job, const MailLimits &limits = MailLimits());
 
     // The transport settings for the job's account.

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QStringDecoder>
 
 #include <mutex>
 
@@ -44,10 +45,13 @@ GMimeObject *textPart(const QString &body, bool html)
 
 GMimeObject *filePart(const MimeFilePart &file)
 {
-    QFile source(file.path);
-    if (!source.open(QIODevice::ReadOnly))
-        return nullptr;
-    const QByteArray bytes = source.readAll();
+    QByteArray bytes = file.data;
+    if (bytes.isNull()) {
+        QFile source(file.path);
+        if (!source.open(QIODevice::ReadOnly))
+            return nullptr;
+        bytes = source.readAll();
+    }
 
     const QByteArray type = file.contentType.toUtf8();
     const qsizetype slash = type.indexOf('/');
@@ -59,30 +63,78 @@ GMimeObject *filePart(const MimeFilePart &file)
     g_mime_part_set_content(part, wrapper);
     g_object_unref(wrapper);
     g_mime_part_set_content_encoding(part, GMIME_CONTENT_ENCODING_BASE64);
+    // Without a charset a reader guesses, and names in accented letters come out garbled.
+    if (major == "text")
+        g_mime_object_set_content_type_parameter(GMIME_OBJECT(part), "charset",
+                                                 MimeMessageBuilder::charsetOf(bytes).constData());
 
     const bool isInline = !file.contentId.isEmpty();
     g_mime_object_set_disposition(GMIME_OBJECT(part), isInline ? "inline" : "attachment");
-    // The base name only: the local path would show the user's folders.
-    g_mime_part_set_filename(part, QFileInfo(file.path).fileName().toUtf8().constData());
+    // The base name only: the local path would show the user's folders. A
+    // name cannot break the header it is written into.
+    const QString name = file.fileName.isEmpty() ? QFileInfo(file.path).fileName() : file.fileName;
+    g_mime_part_set_filename(part, MimeMessageBuilder::headerSafe(name).toUtf8().constData());
     if (isInline)
         g_mime_object_set_content_id(GMIME_OBJECT(part), file.contentId.toUtf8().constData());
     return GMIME_OBJECT(part);
 }
 
+GMimeMultipart *multipart(const char *subtype, const QList<GMimeObject *> &parts)
+{
+    GMimeMultipart *container = g_mime_multipart_new_with_subtype(subtype);
+    for (GMimeObject *part : parts) {
+        g_mime_multipart_add(container, part);
+        g_object_unref(part);
+    }
+    return container;
+}
+
+// The body: the text alone, or the HTML with its text version and its
+// inline parts.
+GMimeObject *bodyTree(const MimeContent &content)
+{
+    if (!content.html)
+        return textPart(content.body, false);
+    GMimeObject *html = textPart(content.body, true);
+    QList<GMimeObject *> related{html};
+    for (const MimeFilePart &file : content.inlineParts) {
+        if (GMimeObject *part = filePart(file))
+            related << part;
+    }
+    GMimeObject *rich = html;
+    if (related.size() > 1) {
+        GMimeMultipart *container = multipart("related", related);
+        g_mime_object_set_content_type_parameter(GMIME_OBJECT(container), "type", "text/html");
+        rich = GMIME_OBJECT(container);
+    }
+    return GMIME_OBJECT(multipart("alternative", {textPart(content.textVersion, false), rich}));
+}
+
 void addMailbox(GMimeMessage *message, GMimeAddressType type, const QString &name, const QString &address)
 {
-    const QByteArray utf8Name = MimeMessageBuilder::foldLineBreaks(name).toUtf8();
+    const QByteArray utf8Name = MimeMessageBuilder::headerSafe(name).toUtf8();
     g_mime_message_add_mailbox(message, type, utf8Name.isEmpty() ? nullptr : utf8Name.constData(),
                                address.toUtf8().constData());
 }
 
 } // namespace
 
-QString MimeMessageBuilder::foldLineBreaks(const QString &text)
+QString MimeMessageBuilder::headerSafe(const QString &text)
 {
-    static const QRegularExpression breaks(u"[\\r\\n]+"_s);
-    QString folded = text;
-    return folded.replace(breaks, u" "_s);
+    static const QRegularExpression controls(u"[\\x{0}-\\x{1f}\\x{7f}-\\x{9f}\\x{2028}\\x{2029}]+"_s);
+    QString safe = text;
+    return safe.replace(controls, u" "_s);
+}
+
+QByteArray MimeMessageBuilder::charsetOf(const QByteArray &text)
+{
+    if (text.startsWith("\xEF\xBB\xBF"))
+        return QByteArrayLiteral("utf-8");
+    if (text.startsWith("\xFF\xFE") || text.startsWith("\xFE\xFF"))
+        return QByteArrayLiteral("utf-16");
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = decoder.decode(text);
+    return decoder.hasError() ? QByteArrayLiteral("iso-8859-1") : QByteArrayLiteral("utf-8");
 }
 
 QByteArray MimeMessageBuilder::build(const MimeContent &content)
@@ -92,7 +144,7 @@ QByteArray MimeMessageBuilder::build(const MimeContent &content)
     GMimeMessage *message = g_mime_message_new(TRUE);
     addMailbox(message, GMIME_ADDRESS_TYPE_FROM, content.senderName, content.senderAddress);
     addMailbox(message, GMIME_ADDRESS_TYPE_TO, content.recipientName, content.recipientAddress);
-    g_mime_message_set_subject(message, foldLineBreaks(content.subject).toUtf8().constData(), "utf-8");
+    g_mime_message_set_subject(message, headerSafe(content.subject).toUtf8().constData(), "utf-8");
 
     GDateTime *now = g_date_time_new_now_local();
     g_mime_message_set_date(message, now);
@@ -106,20 +158,16 @@ QByteArray MimeMessageBuilder::build(const MimeContent &content)
     g_mime_message_set_message_id(message, messageId);
     g_free(messageId);
 
-    GMimeMultipart *mixed = g_mime_multipart_new_with_subtype("mixed");
-    GMimeObject *body = textPart(content.body, content.html);
-    g_mime_multipart_add(mixed, body);
-    g_object_unref(body);
-    for (const QList<MimeFilePart> *files : {&content.inlineParts, &content.attachments}) {
-        for (const MimeFilePart &file : *files) {
-            if (GMimeObject *part = filePart(file)) {
-                g_mime_multipart_add(mixed, part);
-                g_object_unref(part);
-            }
-        }
+    GMimeObject *top = bodyTree(content);
+    QList<GMimeObject *> mixed{top};
+    for (const MimeFilePart &file : content.attachments) {
+        if (GMimeObject *part = filePart(file))
+            mixed << part;
     }
-    g_mime_message_set_mime_part(message, GMIME_OBJECT(mixed));
-    g_object_unref(mixed);
+    if (mixed.size() > 1)
+        top = GMIME_OBJECT(multipart("mixed", mixed));
+    g_mime_message_set_mime_part(message, top);
+    g_object_unref(top);
 
     GMimeFormatOptions *options = g_mime_format_options_new();
     g_mime_format_options_set_newline_format(options, GMIME_NEWLINE_FORMAT_DOS);

@@ -8,9 +8,11 @@
 // attachment (without). Recipients only ever see the file's base name.
 struct MimeFilePart
 {
-    QString path;
+    QString path;        // read when the message is written, unless data is set
     QString contentType; // "type/subtype"
     QString contentId;   // empty for an attachment
+    QByteArray data;     // the content, for parts made in memory
+    QString fileName;    // the name recipients see; the path's base name when empty
 };
 
 // What the message is made of, once personalised and resolved.
@@ -23,21 +25,29 @@ struct MimeContent
     QString subject;
     bool html = false;
     QString body;
+    QString textVersion;             // of an HTML body: the text/plain alternative
     QList<MimeFilePart> inlineParts; // in the order they are to appear
     QList<MimeFilePart> attachments;
 };
 
-// Writes a MIME message with GMime: multipart/mixed holding the body part,
-// then the inline parts, then the attachments. Headers are RFC 2047 encoded,
-// file names RFC 2231, text parts UTF-8 quoted-printable, files base64, every
-// line ends with CR LF and none exceeds 998 octets. Safe to call from any
-// thread.
+// Writes a MIME message with GMime, in the shape mail clients expect:
+// multipart/mixed { multipart/alternative { text/plain, multipart/related {
+// text/html, inline parts } }, attachments }, each level left out when it
+// would hold one part only (a plain-text message without attachments is a
+// single text part). Headers are RFC 2047 encoded, file names RFC 2231, text
+// parts UTF-8 quoted-printable, files base64, every line ends with CR LF and
+// none exceeds 998 octets. Safe to call from any thread.
 class MimeMessageBuilder
 {
 public:
     static QByteArray build(const MimeContent &content);
 
-    // Collapses CR and LF runs to one space, so a name or subject cannot add
-    // a header line.
-    static QString foldLineBreaks(const QString &text);
+    // Every run of control characters (line breaks, NUL, tabs, Unicode line
+    // separators) as one space, so that a name, subject or file name cannot
+    // add or break a header line.
+    static QString headerSafe(const QString &text);
+    // The charset a text attachment is written in: from its byte-order mark,
+    // "utf-8" when it reads as UTF-8, else "iso-8859-1" (every byte is a
+    // character there).
+    static QByteArray charsetOf(const QByteArray &text);
 };

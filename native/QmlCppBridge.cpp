@@ -1,6 +1,7 @@
 #include "QmlCppBridge.h"
 
 #include "HtmlReferences.h"
+#include "HtmlResources.h"
 #include "MailDelivery.h"
 #include "MyProcess.h"
 #include "OnlineCheck.h"
@@ -29,16 +30,31 @@ QJsonObject QmlCppBridge::cmdExcute(const QString &processName, const QStringLis
         }
     });
 
+    process.setOutputCap(m_commandMaxOutput);
     process.setProgram(processName);
     process.setArguments(args);
     process.start(QIODevice::ReadWrite);
     connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+    // A program that never ends would hold the caller for ever.
+    bool timedOut = false;
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    connect(&deadline, &QTimer::timeout, &loop, [&] {
+        timedOut = true;
+        process.kill();
+        loop.quit();
+    });
     if (!failedToStart && process.state() != QProcess::NotRunning) {
         process.write("ls");
         process.closeWriteChannel();
+        deadline.start(m_commandTimeoutMs);
         loop.exec();
     } else if (!failedToStart) {
         process.readErrorOutput();
+    }
+    if (timedOut) {
+        process.waitForFinished(2000);
+        process.markTimedOut(m_commandTimeoutMs);
     }
     return process.result();
 }
@@ -46,7 +62,8 @@ QJsonObject QmlCppBridge::cmdExcute(const QString &processName, const QStringLis
 bool QmlCppBridge::pause(int time)
 {
     QEventLoop loop;
-    QTimer::singleShot(time, &loop, &QEventLoop::quit);
+    // A negative time would never fire: it counts as no wait at all.
+    QTimer::singleShot(qMax(0, time), &loop, &QEventLoop::quit);
     loop.exec();
     return true;
 }
@@ -61,7 +78,7 @@ QJsonObject QmlCppBridge::sendEmail(const QString &host, int port, const QString
     Q_UNUSED(mMessageId)
     MailJob job;
     job.host = host;
-    job.port = static_cast<quint16>(port);
+    job.port = MailDelivery::portFrom(port);
     job.connection = connection;
     job.username = username;
     job.password = password;
@@ -112,4 +129,15 @@ bool QmlCppBridge::writeTextFile(const QUrl &url, const QString &text)
 QStringList QmlCppBridge::localReferences(const QString &path)
 {
     return HtmlReferences::localInFile(path);
+}
+
+QJsonArray QmlCppBridge::unembeddedReferences(const QString &path)
+{
+    return HtmlResources::unembedded(path);
+}
+
+void QmlCppBridge::setCommandLimits(int timeoutMs, qint64 maxOutputBytes)
+{
+    m_commandTimeoutMs = timeoutMs;
+    m_commandMaxOutput = maxOutputBytes;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QObject>
 #include <QStringList>
@@ -33,4 +34,16 @@ public:
     // embed (neither web nor mail links), in document order, repeats kept.
     // An unreadable file gives an empty list.
     Q_INVOKABLE QStringList localReferences(const QString &path);
+    // The local references of the HTML file that a message will not embed,
+    // and why: [{"reference": text, "reason": "outside" | "missing" |
+    // "notImage" | "styleSheetNotText" | "badData"}], each reference once.
+    Q_INVOKABLE QJsonArray unembeddedReferences(const QString &path);
+
+    // Bounds of cmdExcute: a program still running after timeoutMs is
+    // stopped, and at most maxOutputBytes of each output stream are kept.
+    void setCommandLimits(int timeoutMs, qint64 maxOutputBytes);
+
+private:
+    int m_commandTimeoutMs = 60 * 1000;
+    qint64 m_commandMaxOutput = 1024 * 1024;
 };

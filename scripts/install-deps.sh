@@ -20,6 +20,7 @@ PACKAGES=(
   clang-format
   # mail delivery, QR codes, HTML scanning
   libcurl4-openssl-dev libgmime-3.0-dev libqrcodegencpp-dev libxml2-dev
+  libgumbo-dev
   # test servers and tools
   python3-aiosmtpd openssl dnsmasq-base zbar-tools
   xvfb xauth x11-apps imagemagick librsvg2-bin xdotool

@@ -26,6 +26,11 @@
             <source>None</source>
             <translation>Aucune</translation>
         </message>
+        <message>
+            <location line="+61" />
+            <source>The SMTP port must be a number from 1 to 65535.</source>
+            <translation>Le port SMTP doit être un nombre de 1 à 65535.</translation>
+        </message>
     </context>
     <context>
         <name>ContactDetail</name>
@@ -1012,7 +1017,12 @@
     <context>
         <name>SendingController</name>
         <message>
-            <location filename="../qml/content/pages/compose/SendingController.qml" line="+49" />
+            <location filename="../qml/content/pages/compose/SendingController.qml" line="+48" />
+            <source>The SMTP port must be a number from 1 to 65535.</source>
+            <translation>Le port SMTP doit être un nombre de 1 à 65535.</translation>
+        </message>
+        <message>
+            <location line="+5" />
             <source>The active account has no password.</source>
             <translation>Le compte actif n’a pas de mot de passe.</translation>
         </message>
@@ -1151,6 +1161,39 @@
             <location line="+1" />
             <source>Every %1 min</source>
             <translation>Toutes les %1 min</translation>
+        </message>
+    </context>
+    <context>
+        <name>UnembeddedReferences</name>
+        <message>
+            <location filename="../qml/content/pages/compose/UnembeddedReferences.qml" line="+19" />
+            <source>outside the HTML file's folder</source>
+            <translation>hors du dossier du fichier HTML</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>no such file</source>
+            <translation>fichier introuvable</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>neither an image nor a style sheet</source>
+            <translation>ni une image ni une feuille de style</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>a style sheet that is not text</source>
+            <translation>une feuille de style qui n’est pas du texte</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>an embedded image that cannot be read</source>
+            <translation>une image intégrée illisible</translation>
+        </message>
+        <message>
+            <location line="+11" />
+            <source>Not embedded in the message:</source>
+            <translation>Non intégré au message :</translation>
         </message>
     </context>
 </TS>

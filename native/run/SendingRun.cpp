@@ -179,7 +179,7 @@ void SendingRun::setParams(const QVariantMap &params)
     m_params = params;
     m_message = MailJob();
     m_message.host = params.value(u"host"_s).toString();
-    m_message.port = static_cast<quint16>(params.value(u"port"_s).toInt());
+    m_message.port = MailDelivery::portFrom(params.value(u"port"_s).toLongLong());
     m_message.connection = params.value(u"connection"_s).toString();
     m_message.username = params.value(u"address"_s).toString();
     m_message.password = params.value(u"password"_s).toString();

@@ -108,9 +108,4 @@ QtObject {
         { "label": "TLS", "value": "TLS" },
         { "label": "None", "value": "None" }
     ]
-
-    // Recipient of the message that proves a new or edited account works. A
-    // submission server relays it to a real domain, so it goes to our own
-    // domain, whose mail server accepts and discards it: it reaches nobody.
-    readonly property string smtpAccountTestAddress: "smtp-test@velmora.app"
 }

@@ -99,6 +99,19 @@ void collect(GMimeObject *object, QVariantMap &mail, QVariantList &parts)
     parts << part;
 }
 
+// The MIME tree, as "multipart/mixed(text/plain,application/pdf)".
+QString structure(GMimeObject *object)
+{
+    const QString type = owned(g_mime_content_type_get_mime_type(g_mime_object_get_content_type(object))).toLower();
+    if (!GMIME_IS_MULTIPART(object))
+        return type;
+    QStringList children;
+    GMimeMultipart *multipart = GMIME_MULTIPART(object);
+    for (int i = 0; i < g_mime_multipart_get_count(multipart); ++i)
+        children << structure(g_mime_multipart_get_part(multipart, i));
+    return type + u"("_s + children.join(QLatin1Char(',')) + u")"_s;
+}
+
 QVariantMap parse(const QByteArray &raw, const QJsonObject &meta)
 {
     QVariantMap mail;
@@ -127,6 +140,7 @@ QVariantMap parse(const QByteArray &raw, const QJsonObject &meta)
     QVariantList parts;
     collect(g_mime_message_get_mime_part(message), mail, parts);
     mail[u"parts"_s] = parts;
+    mail[u"structure"_s] = structure(g_mime_message_get_mime_part(message));
     if (!mail.contains(u"text"_s))
         mail[u"text"_s] = QString();
     if (!mail.contains(u"html"_s))

@@ -130,6 +130,60 @@ private slots:
         QVERIFY(!result.value(u"text"_s).toString().isEmpty());
     }
 
+    void cmdExcuteIsBounded()
+    {
+        // A program that never ends is stopped at the time limit; one that
+        // talks without end fills no more than the cap.
+        QmlCppBridge bridge;
+        bridge.setCommandLimits(1500, 64 * 1024);
+        QElapsedTimer clock;
+        clock.start();
+        QJsonObject result = bridge.cmdExcute(u"/bin/sh"_s, {u"-c"_s, u"echo started; exec sleep 60"_s});
+        QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(result.value(u"status"_s).toInt(), 1);
+        QVERIFY(result.value(u"timedOut"_s).toBool());
+        QCOMPARE(result.value(u"text"_s).toString(), u"started\n"_s);
+
+        clock.restart();
+        result = bridge.cmdExcute(u"/usr/bin/yes"_s, {});
+        QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(result.value(u"timedOut"_s).toBool());
+        QCOMPARE(result.value(u"text"_s).toString().size(), 64 * 1024);
+        QVERIFY(result.value(u"text"_s).toString().startsWith(u"y\ny\n"_s));
+
+        // Output beyond the cap of a program that ends is dropped, and said so.
+        result = bridge.cmdExcute(u"/bin/sh"_s, {u"-c"_s, u"head -c 200000 /dev/zero | tr '\\0' x; exit 2"_s});
+        QCOMPARE(result.value(u"status"_s).toInt(), 2);
+        QCOMPARE(result.value(u"text"_s).toString(), QString(64 * 1024, QLatin1Char('x')));
+        QVERIFY(result.value(u"truncated"_s).toBool());
+        QVERIFY(!result.contains(u"timedOut"_s));
+    }
+
+    void pauseWithNegativeTimeReturns()
+    {
+        // A negative time would otherwise never end the wait.
+        QmlCppBridge bridge;
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(bridge.pause(-1));
+        QVERIFY(bridge.pause(-100000));
+        QVERIFY(clock.elapsed() < 1000);
+    }
+
+    void sendEmailRefusesPortsOutOfRange()
+    {
+        // 70000 would wrap round to 4464; nothing is tried on such a port.
+        QmlCppBridge bridge;
+        for (const int port : {70000, 65536, 0, -25}) {
+            const QJsonObject verdict = bridge.sendEmail(u"127.0.0.1"_s, port, u"None"_s, u"a@localhost"_s,
+                                                         QString(), u"A"_s, {{u"email"_s, u"b@localhost"_s}},
+                                                         u"S"_s, u"T"_s, QString(), {}, {}, QString());
+            QCOMPARE(verdict.value(u"error"_s).toBool(), true);
+            QVERIFY2(verdict.value(u"text"_s).toString().contains(u"1 to 65535"_s),
+                     qPrintable(verdict.value(u"text"_s).toString()));
+        }
+    }
+
     void pauseWaitsAndKeepsEventsRunning()
     {
         QmlCppBridge bridge;

@@ -33,9 +33,11 @@ private slots:
     void brokenMarkupAndComments()
     {
         // A real parser: commented-out and attribute-lookalike text is no reference,
-        // unclosed tags still count, and non-ASCII names survive.
+        // unclosed elements still count, names are read in any case and
+        // non-ASCII names survive. A tag cut off by the end of the file is no
+        // tag for a browser, so it is no reference either.
         const QByteArray html = "<p>src=\"fake.png\"<!-- <img src=\"hidden.png\"> -->"
-                                "<img src='caf\xc3\xa9 no\xc3\xabl.png'><img SRC=upper.png";
+                                "<img src='caf\xc3\xa9 no\xc3\xabl.png'><div><img SRC=upper.png><img src=cut.png";
         QCOMPARE(HtmlReferences::all(html), (QStringList{u"café noël.png"_s, u"upper.png"_s}));
     }
 

@@ -224,8 +224,9 @@ Item {
             compare(mail.subject, "Test Mail")
             compare(mail.fromName, "Parvane App")
             compare(mail.from, servers.user)
-            compare(mail.to, [Constants.smtpAccountTestAddress])
-            compare(mail.envelopeTo, [Constants.smtpAccountTestAddress])
+            // The proof goes to the account's own mailbox, nobody else's.
+            compare(mail.to, [servers.user])
+            compare(mail.envelopeTo, [servers.user])
             compare(mail.text.trim(), "A test mail")
             compare(mail.login, servers.user, "logged in as the form's address")
             verify(mail.tls, "STARTTLS was used")
@@ -272,6 +273,11 @@ Item {
                   text: "The server name is required." },
                 { tag: "host", values: { "host": "" }, text: "The SMTP host is required." },
                 { tag: "port", values: { "port": "" }, text: "The SMTP port is required." },
+                // 70000 would otherwise go to port 4464.
+                { tag: "port above 65535", values: { "port": "70000" },
+                  text: "The SMTP port must be a number from 1 to 65535." },
+                { tag: "port 0", values: { "port": "0" },
+                  text: "The SMTP port must be a number from 1 to 65535." },
                 { tag: "address", values: { "address": "" },
                   text: "The email address is required." },
                 { tag: "password with SSL", values: { "password": "", "connection": 1 },
@@ -589,8 +595,17 @@ Item {
             compare(newestToast(danger), "The displayed name is required.")
             compare(servers.count(), 1)
 
-            // A change that passes its test message replaces the record.
+            // A port that does not exist is refused before anything is tried.
             form.senderName = "Anna K."
+            const port = form.port
+            form.port = "70000"
+            mouseClick(findChild(panel(), "confirmEditButton"))
+            settle()
+            compare(newestToast(danger), "The SMTP port must be a number from 1 to 65535.")
+            compare(servers.count(), 1)
+            form.port = port
+
+            // A change that passes its test message replaces the record.
             form.serverName = "Loopback 2"
             mouseClick(findChild(panel(), "confirmEditButton"))
             settle()

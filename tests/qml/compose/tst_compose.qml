@@ -402,6 +402,10 @@ Item {
                 { tag: "no host", setup: s => {
                     const a = account(servers.password); a.serverHost = ""; s.userComptes = [a] },
                   text: myTrStrings.smpt_account_required },
+                // Stored before ports were checked: 70000 would reach port 4464.
+                { tag: "port above 65535", setup: s => {
+                    const a = account(servers.password); a.serverPort = "70000"; s.userComptes = [a] },
+                  text: "The SMTP port must be a number from 1 to 65535." },
                 { tag: "empty password (Auto)", setup: s => {
                     const a = account(""); a.connection = "Auto"; s.userComptes = [a] },
                   text: noPassword },
@@ -512,15 +516,20 @@ Item {
             const messages = servers.messages()
             compare(messages.length, 1)
             const m = messages[0]
-            const imageId = (workDir + "/images/logo.svg").replace(/[^a-zA-Z\d\s]/g, "_")
+            compare(m.structure, "multipart/alternative(text/plain,multipart/related(text/html,image/svg+xml))")
+            const inline = m.parts.filter(p => p.contentId !== "")
+            compare(inline.length, 1)
+            const imageId = inline[0].contentId
+            verify(/^part0\.[0-9a-f]+@localhost$/.test(imageId), imageId)
             verify(m.html.indexOf("Hi Cy") >= 0, m.html)
             compare(m.html.split("cid:" + imageId).length - 1, 2, "both image references point to the part")
             verify(m.html.indexOf("<style type='text/css'>p { color: navy; }</style></head>") >= 0)
             verify(m.html.indexOf("https://velmora.test/offer") >= 0)
-            const inline = m.parts.filter(p => p.contentId !== "")
-            compare(inline.length, 1)
-            compare(inline[0].contentId, imageId)
             compare(inline[0].contentType, "image/svg+xml")
+            compare(inline[0].fileName, "logo.svg")
+            // The text version, personalised the same way, links after their text.
+            compare(m.text.replace(/\r\n/g, "\n").trim(),
+                    "Hi Cy\n\noffer (https://velmora.test/offer)help (help@velmora.test)")
 
             // Removing the file brings the text back and forgets the references.
             mouseClick(dialogChild("closeButton"))
@@ -746,6 +755,36 @@ Item {
             verify(!findChild(detail, "textPreview").visible)
             verify(findChild(detail, "htmlFallback").visible)
             compare(findChild(detail, "webViewLoader").status, Loader.Null)
+            verify(!findChild(detail, "unembeddedReferences").visible, "a missing file lists nothing")
+        }
+
+        function test_previewListsWhatTheMessageLeavesOut() {
+            // A template that reaches out of its folder, links a private file
+            // as a style sheet and names a file in markup: the preview says,
+            // as plain text, what will not go out and why.
+            compare(helper.cmdExcute("mkdir", ["-p", workDir + "/tpl"]).status, 0)
+            verify(helper.writeTextFile("file://" + workDir + "/private.txt", "secret"))
+            verify(helper.writeTextFile("file://" + workDir + "/tpl/notes.txt", "notes"))
+            verify(helper.writeTextFile("file://" + workDir + "/tpl/ok.css", "p { color: navy; }"))
+            const htmlPath = workDir + "/tpl/mail.html"
+            verify(helper.writeTextFile("file://" + htmlPath,
+                "<html><head><link rel=stylesheet href=\"ok.css\"><link rel=stylesheet href=\"../private.txt\"></head>"
+                + "<body><img src=\"&lt;b&gt;bold&lt;/b&gt;.png\"><a href=\"notes.txt\">n</a>"
+                + "<a href=\"https://velmora.test/\">web</a></body></html>"))
+            const detail = findChild(screen, "detailStackView").currentItem
+            compare(detail.objectName, "EmailContentDetail")
+            page().htmlFileChosen("file://" + htmlPath)
+            const list = findChild(detail, "unembeddedReferences")
+            verify(list.visible)
+            compare(list.entries.length, 3)
+            const texts = [0, 1, 2].map(i => findChild(detail, "unembeddedReference_" + i))
+            texts.forEach(label => compare(label.textFormat, Text.PlainText))
+            compare(texts[0].text, "../private.txt \u2014 outside the HTML file's folder")
+            compare(texts[1].text, "<b>bold</b>.png \u2014 no such file")
+            compare(texts[2].text, "notes.txt \u2014 neither an image nor a style sheet")
+
+            mouseClick(findChild(screen, "removeHtmlButton"))
+            verify(!list.visible)
         }
     }
 }

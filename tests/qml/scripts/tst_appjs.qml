@@ -106,6 +106,8 @@ Item {
                 { tag: "malformed escape kept", url: "file:///tmp/50%.txt", path: "/tmp/50%.txt" },
                 { tag: "already a path", url: "/home/u/a%20b.html", path: "/home/u/a%20b.html" },
                 { tag: "already a windows path", url: "C:/mails/offer.pdf", path: "C:/mails/offer.pdf" },
+                { tag: "network share", url: "file://server/share/my%20mails/a.pdf", path: "//server/share/my mails/a.pdf" },
+                { tag: "this machine by name", url: "file://localhost/home/u/a.pdf", path: "/home/u/a.pdf" },
                 { tag: "empty", url: "", path: "" }
             ]
         }

@@ -101,11 +101,19 @@ GridLayout {
             return myTrStrings.smtp_host_is_required
         if (port.length === 0)
             return myTrStrings.smtp_port_is_required
+        // A larger number would wrap round to another port (70000 to 4464).
+        if (!form.portInRange(port))
+            return qsTr("The SMTP port must be a number from 1 to 65535.")
         if (address.length === 0)
             return myTrStrings.email_address_is_required
         if ((connectionValue === "SSL" || connectionValue === "TLS") && password.length === 0)
             return myTrStrings.password_is_required
         return ""
+    }
+
+    function portInRange(text) {
+        const value = Number(text)
+        return /^[0-9]+$/.test(String(text)) && value >= 1 && value <= 65535
     }
 
     // The account record the form describes, fields in their stored order.
@@ -122,12 +130,14 @@ GridLayout {
     }
 
     // Sends the fixed test message through the form's server and account and
-    // returns the delivery verdict ({ error, text }).
+    // returns the delivery verdict ({ error, text }). It goes to the account's
+    // own address, so the proof arrives in the user's mailbox and nobody else
+    // learns of the account.
     function testSend() {
         const messageId = AppJs.getRandomString(10)
         const recipient = {
             "lastname": "", "firstname": "", "fullname": "", "telephone": "",
-            "email": Constants.smtpAccountTestAddress, "company": "", "occupation": "",
+            "email": address, "company": "", "occupation": "",
             "website": "", "list": ""
         }
         return bridge.sendEmail(host, Number(port), connectionValue, address, password,

@@ -42,6 +42,10 @@ Item {
         if (!account || account.serverHost === "" || String(account.serverPort) === ""
                 || account.address === "")
             return myTrStrings.smpt_account_required
+        // Stored before ports were checked: say so rather than send elsewhere.
+        const port = Number(account.serverPort)
+        if (!/^[0-9]+$/.test(String(account.serverPort)) || port < 1 || port > 65535)
+            return qsTr("The SMTP port must be a number from 1 to 65535.")
         // An account may be added without a password, but no server takes
         // mail from it: say why rather than fail every message.
         if (!account.password)

@@ -6,8 +6,8 @@ import content
 import "../../resources/js/app.js" as AppJs
 
 // The message preview, the detail area's first view: the text (as rich text
-// when it looks like markup), or the chosen HTML file in a web view, and the
-// attachments, each removable.
+// when it looks like markup), or the chosen HTML file in a web view with the
+// references the message will not embed, and the attachments, each removable.
 MyDetailLayout {
     id: detail
 
@@ -104,6 +104,16 @@ MyDetailLayout {
         Item {
             Layout.fillHeight: true
         }
+    }
+
+    // What the message will leave out of the chosen HTML file, read again
+    // whenever another file is chosen.
+    UnembeddedReferences {
+        objectName: "unembeddedReferences"
+        Layout.fillWidth: true
+        Layout.leftMargin: 10
+        Layout.rightMargin: 10
+        entries: detail.htmlChosen ? bridge.unembeddedReferences(root.detailEmailContentUrl) : []
     }
 
     ColumnLayout {

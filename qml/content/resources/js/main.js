@@ -58,8 +58,13 @@ function decodePath(text) {
 // comes back unchanged.
 function urlToString(url) {
     var text = String(url)
+    if (text.indexOf("file://localhost/") === 0)
+        text = "file:///" + text.substring(17)
     var prefix = "file:///"
     var at = text.indexOf(prefix)
+    // A file address with a host names a network share.
+    if (at < 0 && text.indexOf("file://") === 0 && text.length > 7)
+        return "//" + decodePath(text.substring(7))
     if (at < 0)
         return text
     if (at > 0)

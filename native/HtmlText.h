@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The text version of an HTML message, for the text/plain alternative that
+// mail clients show when they do not render HTML and that spam filters
+// expect: readable paragraphs and lists, links as "text (URL)", no markup,
+// nothing of the head, scripts or style sheets.
+namespace HtmlText {
+
+QString fromHtml(const QByteArray &html);
+
+} // namespace HtmlText
