@@ -1,5 +1,6 @@
 import QtQuick
 import QtTest
+import QmlCppBridge
 import content
 
 // The main screen's application state: the reactions that keep it
@@ -33,6 +34,10 @@ Item {
         Screen01 {
             anchors.fill: parent
         }
+    }
+
+    QmlCppBridge {
+        id: helper
     }
 
     StoreAccess {
@@ -263,6 +268,69 @@ Item {
                 compare(s[name], values[name], name)
             compare(s.userActiveCompte, accountB.address)
             compare(s.senderName, "Sales team", "the message's sender name wins over the account's")
+        }
+
+        // The store as the earlier program left it: one settings file, written
+        // by settings objects of the interface, group by group.
+        function writeEarlierStore(groups) {
+            for (const category in groups) {
+                let text = "import Qt.labs.settings\nSettings {\n    category: \"" + category + "\"\n"
+                for (const key in groups[category])
+                    text += "    property var " + key + "\n"
+                const settings = Qt.createQmlObject(text + "}\n", scene, "earlier-" + category)
+                for (const key in groups[category])
+                    settings[key] = groups[category][key]
+                settings.destroy()
+                wait(0)
+            }
+        }
+
+        function test_earlierSingleFileStoreReadsUnchanged() {
+            let s = createScreen()
+            const storeFolder = s.settingsStore.path
+            destroyScreen()
+            compare(helper.cmdExcute("rm", ["-rf", storeFolder]).status, 0)
+            const contacts = [contact("x@example.com", "Clients"), contact("y@example.com", "Friends")]
+            const sendingList = { "name": "Monday", "tasks": ["/w/a.pvsav"], "output": "",
+                                  "done": 0, "nextTask": 0 }
+            writeEarlierStore({
+                "preferences": { "language": "fr_FR", "mailsPs": 0.5,
+                                 "appInfo": { "version": "2.2.0", "email": "help@velmora.app" } },
+                "userData": { "comptes": [accountA, accountB], "activeCompte": accountB.address,
+                              "contactsLists": ["Clients", "Friends"], "contacts": contacts },
+                "emailContent": { "currentSelectedLists": ["Friends"] },
+                "sendingForm": { "currentSenderName": "Sales team", "currentSubject": "Offre d'été",
+                                 "currentRecipient": "a@example.com;", "currentEmailContent": "Bonjour\n{{firstname}}",
+                                 "sendingLists": [sendingList], "attachments": ["/docs/offre.pdf"],
+                                 "htmlUrl": "/mails/offre.html" },
+                "window": { "x": 120, "y": -40, "windowVisibility": 4 },
+                "contacts": { "sActiveList": "Friends" }
+            })
+
+            s = createScreen()
+            compare(s.userLanguage, "fr_FR")
+            compare(s.userMailsPs, 0.5)
+            compare(s.appInfo, { "version": "2.2.0", "email": "help@velmora.app" })
+            compare(s.userComptes, [accountA, accountB])
+            compare(s.userActiveCompte, accountB.address)
+            compare(s.userContactsLists, ["Clients", "Friends"])
+            compare(s.userContacts, contacts)
+            compare(s.selectedLists, ["Friends"])
+            compare(s.senderName, "Sales team")
+            compare(s.subject, "Offre d'été")
+            compare(s.recipient, "a@example.com;")
+            compare(s.detailEmailContent, "Bonjour\n{{firstname}}")
+            compare(s.sendingLists, [sendingList])
+            compare(s.emailAttachments, ["/docs/offre.pdf"])
+            compare(s.detailEmailContentUrl, "/mails/offre.html")
+            compare([s.windowX, s.windowY, s.windowVisibility], [120, -40, 4])
+            // Copied once: the store's own files now hold the values.
+            compare(store.read("sendingForm", ["currentSubject"]).currentSubject, "Offre d'été")
+            compare(store.read("contacts", ["sActiveList"]).sActiveList, "Friends")
+            destroyScreen()
+            store.clear()
+            // Nor does the earlier file stay behind for a later run of the suite.
+            compare(helper.cmdExcute("rm", ["-f", storeFolder + "/../../Parvane.conf"]).status, 0)
         }
 
         function test_storedActiveAccountThatIsGone() {
