@@ -7,5 +7,6 @@ Label {
     font.pointSize: 9
     color: Constants.errorLigthColor3
     wrapMode: Text.Wrap
+    textFormat: Text.PlainText
     visible: text !== ""
 }
