@@ -5,6 +5,7 @@
 #include "MyProcess.h"
 #include "OnlineCheck.h"
 #include "TextFile.h"
+#include "VCardReader.h"
 
 #include <QEventLoop>
 #include <QSaveFile>
@@ -112,4 +113,9 @@ bool QmlCppBridge::writeTextFile(const QUrl &url, const QString &text)
 QStringList QmlCppBridge::localReferences(const QString &path)
 {
     return HtmlReferences::localInFile(path);
+}
+
+QVariantList QmlCppBridge::parseVCard(const QString &text)
+{
+    return VCardReader::parse(text);
 }

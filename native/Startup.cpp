@@ -4,6 +4,7 @@
 #include "MyTranslator.h"
 #include "QmlCppBridge.h"
 #include "SendingRun.h"
+#include "VCardImport.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -67,6 +68,7 @@ void Startup::registerTypes()
 {
     qmlRegisterType<QmlCppBridge>("QmlCppBridge", 1, 0, "QmlCppBridge");
     qmlRegisterType<SendingRun>("QmlCppBridge", 1, 0, "SendingRun");
+    qmlRegisterType<VCardImport>("QmlCppBridge", 1, 0, "VCardImport");
 }
 
 int Startup::run(int argc, char *argv[], const QUrl &entry)

@@ -40,7 +40,7 @@
             <translation>The file could not be written.</translation>
         </message>
         <message>
-            <location line="+149" />
+            <location line="+152" />
             <source>Are you sure you want to delete the contact %1 ?</source>
             <translation>Are you sure you want to delete the contact %1 ?</translation>
         </message>
@@ -71,7 +71,12 @@
     <context>
         <name>ContactsListsPage</name>
         <message>
-            <location filename="../qml/content/pages/ContactsListsPage.qml" line="+179" />
+            <location filename="../qml/content/pages/ContactsListsPage.qml" line="+174" />
+            <source>The import was cancelled: no contact was added.</source>
+            <translation>The import was cancelled: no contact was added.</translation>
+        </message>
+        <message>
+            <location line="+26" />
             <source>The file could not be written.</source>
             <translation>The file could not be written.</translation>
         </message>
@@ -81,7 +86,7 @@
             <translation>Are you sure you want to delete the list %1 ?</translation>
         </message>
         <message>
-            <location line="+9" />
+            <location line="+24" />
             <source>Import Contacts to %1</source>
             <translation>Import Contacts to %1</translation>
         </message>
@@ -95,6 +100,19 @@
             <location line="-1" />
             <source>Export %1</source>
             <translation>Export %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>ImportProgressDialog</name>
+        <message>
+            <location filename="../qml/content/pages/contacts/ImportProgressDialog.qml" line="+28" />
+            <source>Importing contacts</source>
+            <translation>Importing contacts</translation>
+        </message>
+        <message>
+            <location line="+13" />
+            <source>%1 cards read</source>
+            <translation>%1 cards read</translation>
         </message>
     </context>
     <context>

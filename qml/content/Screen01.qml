@@ -333,7 +333,7 @@ Rectangle {
     }
 
     function parseVCard(text) {
-        return VCard.parseVCard(text)
+        return bridge.parseVCard(text === undefined || text === null ? "" : String(text))
     }
 
     QmlCppBridge {
