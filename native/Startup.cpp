@@ -3,6 +3,7 @@
 #include "MyQrImageProvider.h"
 #include "MyTranslator.h"
 #include "QmlCppBridge.h"
+#include "PreviewRequestGuard.h"
 #include "SendingRun.h"
 #include "VCardImport.h"
 
@@ -69,6 +70,7 @@ void Startup::registerTypes()
     qmlRegisterType<QmlCppBridge>("QmlCppBridge", 1, 0, "QmlCppBridge");
     qmlRegisterType<SendingRun>("QmlCppBridge", 1, 0, "SendingRun");
     qmlRegisterType<VCardImport>("QmlCppBridge", 1, 0, "VCardImport");
+    qmlRegisterType<PreviewRequestGuard>("QmlCppBridge", 1, 0, "PreviewRequestGuard");
 }
 
 int Startup::run(int argc, char *argv[], const QUrl &entry)

@@ -103,6 +103,19 @@
         </message>
     </context>
     <context>
+        <name>HtmlWebView</name>
+        <message>
+            <location filename="../qml/content/pages/compose/HtmlWebView.qml" line="+63" />
+            <source>Remote images are not shown, so that the template's senders cannot see that it was opened.</source>
+            <translation>Les images distantes ne sont pas affichées, pour que les expéditeurs du modèle ne sachent pas qu’il a été ouvert.</translation>
+        </message>
+        <message>
+            <location line="+4" />
+            <source>Show remote images</source>
+            <translation>Afficher les images distantes</translation>
+        </message>
+    </context>
+    <context>
         <name>ImportProgressDialog</name>
         <message>
             <location filename="../qml/content/pages/contacts/ImportProgressDialog.qml" line="+28" />
