@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QSemaphore>
 
 #include <algorithm>
 
@@ -29,17 +30,27 @@ bool VCardImport::start(const QUrl &url)
     const quint64 run = ++m_run;
     const int batchSize = std::max(1, m_batchSize);
     const auto cancelled = m_cancelled;
+    // At most two batches on their way: the interface takes each in its own
+    // turn of the event loop (queued events are otherwise handled all at
+    // once, a stall as long as the file), and the reading waits for it,
+    // which keeps the memory held by batches small.
+    m_batchSlots = std::make_shared<QSemaphore>(2);
+    const auto batchSlots = m_batchSlots;
     m_progress = 0;
     m_cardCount = 0;
     emit progressChanged();
 
-    m_thread = QThread::create([this, path, run, batchSize, cancelled] {
+    m_thread = QThread::create([this, path, run, batchSize, cancelled, batchSlots] {
         VCardReader reader;
         int total = 0;
         double progress = 0;
         QElapsedTimer sinceReport;
         sinceReport.start();
         const auto handOver = [&] {
+            while (!batchSlots->tryAcquire(1, 50)) {
+                if (cancelled->load())
+                    return false;
+            }
             QVariantList batch;
             const QList<VCardReader::Card> cards = reader.takeFinishedCards();
             batch.reserve(cards.size());
@@ -53,6 +64,7 @@ bool VCardImport::start(const QUrl &url)
                 },
                 Qt::QueuedConnection);
             sinceReport.restart();
+            return true;
         };
 
         QFile file(path);
@@ -76,15 +88,17 @@ bool VCardImport::start(const QUrl &url)
                 progress = static_cast<double>(file.pos()) / size;
                 // Batches of about batchSize cards, and news at least every
                 // tenth of a second for the progress bar.
-                if (reader.finishedCount() >= batchSize || sinceReport.elapsed() >= 100)
-                    handOver();
+                if ((reader.finishedCount() >= batchSize || sinceReport.elapsed() >= 100)
+                    && !handOver())
+                    return;
             }
         }
         if (cancelled->load())
             return;
         reader.finish();
         progress = 1;
-        handOver();
+        if (!handOver())
+            return;
         QMetaObject::invokeMethod(this, [this, run] { end(run); }, Qt::QueuedConnection);
     });
     m_thread->start();
@@ -108,6 +122,7 @@ void VCardImport::deliver(quint64 run, const QVariantList &cards, double progres
 {
     if (run != m_run)
         return;
+    m_batchSlots->release();
     m_progress = progress;
     m_cardCount = total;
     emit progressChanged();

@@ -8,6 +8,8 @@
 #include <atomic>
 #include <memory>
 
+class QSemaphore;
+
 // Reads a vCard file on a worker thread and hands its cards to the interface
 // in batches as they are read, so that a file of any size neither blocks the
 // window nor is held whole in memory. One file at a time; cancel() stops the
@@ -54,9 +56,10 @@ private:
 
     QThread *m_thread = nullptr;
     std::shared_ptr<std::atomic_bool> m_cancelled;
+    std::shared_ptr<QSemaphore> m_batchSlots;
     // Tells the batches of a cancelled run from those of the next one.
     quint64 m_run = 0;
     double m_progress = 0;
     int m_cardCount = 0;
-    int m_batchSize = 2000;
+    int m_batchSize = 500;
 };

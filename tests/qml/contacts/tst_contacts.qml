@@ -499,7 +499,7 @@ Item {
             compare(errorToast(), "The import was cancelled: no contact was added.")
             compare(screen.loading, false)
 
-            page.cardImport.batchSize = 2000
+            page.cardImport.batchSize = 500
             importFile(page, url)
             compare(screen.userContacts.length, 3001)
             compare(screen.userContacts[3000].email, "n2999@x.io")
