@@ -54,6 +54,12 @@ MyPageLayout {
         completed = true
         updateActiveListContacts()
     }
+    // A page replaced mid-import takes its reading with it (nothing is
+    // stored): the busy state it set must not outlive it.
+    Component.onDestruction: {
+        if (importState !== null)
+            AppJs.stopLoading()
+    }
 
     // The first list becomes the active one, or none without lists.
     function resetList() {
