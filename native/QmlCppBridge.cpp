@@ -6,6 +6,7 @@
 #include "MyProcess.h"
 #include "OnlineCheck.h"
 #include "TextFile.h"
+#include "VCardReader.h"
 
 #include <QEventLoop>
 #include <QSaveFile>
@@ -140,4 +141,9 @@ void QmlCppBridge::setCommandLimits(int timeoutMs, qint64 maxOutputBytes)
 {
     m_commandTimeoutMs = timeoutMs;
     m_commandMaxOutput = maxOutputBytes;
+}
+
+QVariantList QmlCppBridge::parseVCard(const QString &text)
+{
+    return VCardReader::parse(text);
 }

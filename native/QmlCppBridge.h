@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QStringList>
 #include <QUrl>
+#include <QVariantList>
 
 // The one object through which the interface reaches files, the network,
 // child processes and mail delivery. It keeps no state between calls; the
@@ -34,6 +35,11 @@ public:
     // embed (neither web nor mail links), in document order, repeats kept.
     // An unreadable file gives an empty list.
     Q_INVOKABLE QStringList localReferences(const QString &path);
+    // The contact records (the eight text fields) of every card in the text,
+    // in the order in which the cards end. The one vCard reader of the
+    // program: the file import reads with it too.
+    Q_INVOKABLE QVariantList parseVCard(const QString &text);
+
     // The local references of the HTML file that a message will not embed,
     // and why: [{"reference": text, "reason": "outside" | "missing" |
     // "notImage" | "styleSheetNotText" | "badData"}], each reference once.

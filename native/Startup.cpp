@@ -3,8 +3,10 @@
 #include "MyQrImageProvider.h"
 #include "MyTranslator.h"
 #include "QmlCppBridge.h"
+#include "PreviewRequestGuard.h"
 #include "SendingRun.h"
 #include "SettingsStore.h"
+#include "VCardImport.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -69,6 +71,8 @@ void Startup::registerTypes()
     qmlRegisterType<QmlCppBridge>("QmlCppBridge", 1, 0, "QmlCppBridge");
     qmlRegisterType<SendingRun>("QmlCppBridge", 1, 0, "SendingRun");
     qmlRegisterType<SettingsStore>("QmlCppBridge", 1, 0, "SettingsStore");
+    qmlRegisterType<VCardImport>("QmlCppBridge", 1, 0, "VCardImport");
+    qmlRegisterType<PreviewRequestGuard>("QmlCppBridge", 1, 0, "PreviewRequestGuard");
 }
 
 int Startup::run(int argc, char *argv[], const QUrl &entry)

@@ -45,7 +45,7 @@
             <translation>The file could not be written.</translation>
         </message>
         <message>
-            <location line="+149" />
+            <location line="+152" />
             <source>Are you sure you want to delete the contact %1 ?</source>
             <translation>Are you sure you want to delete the contact %1 ?</translation>
         </message>
@@ -76,7 +76,12 @@
     <context>
         <name>ContactsListsPage</name>
         <message>
-            <location filename="../qml/content/pages/ContactsListsPage.qml" line="+179" />
+            <location filename="../qml/content/pages/ContactsListsPage.qml" line="+174" />
+            <source>The import was cancelled: no contact was added.</source>
+            <translation>The import was cancelled: no contact was added.</translation>
+        </message>
+        <message>
+            <location line="+26" />
             <source>The file could not be written.</source>
             <translation>The file could not be written.</translation>
         </message>
@@ -86,7 +91,7 @@
             <translation>Are you sure you want to delete the list %1 ?</translation>
         </message>
         <message>
-            <location line="+9" />
+            <location line="+24" />
             <source>Import Contacts to %1</source>
             <translation>Import Contacts to %1</translation>
         </message>
@@ -100,6 +105,32 @@
             <location line="-1" />
             <source>Export %1</source>
             <translation>Export %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>HtmlWebView</name>
+        <message>
+            <location filename="../qml/content/pages/compose/HtmlWebView.qml" line="+63" />
+            <source>Remote images are not shown, so that the template's senders cannot see that it was opened.</source>
+            <translation>Remote images are not shown, so that the template's senders cannot see that it was opened.</translation>
+        </message>
+        <message>
+            <location line="+4" />
+            <source>Show remote images</source>
+            <translation>Show remote images</translation>
+        </message>
+    </context>
+    <context>
+        <name>ImportProgressDialog</name>
+        <message>
+            <location filename="../qml/content/pages/contacts/ImportProgressDialog.qml" line="+28" />
+            <source>Importing contacts</source>
+            <translation>Importing contacts</translation>
+        </message>
+        <message>
+            <location line="+13" />
+            <source>%1 cards read</source>
+            <translation>%1 cards read</translation>
         </message>
     </context>
     <context>

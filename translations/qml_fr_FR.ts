@@ -45,7 +45,7 @@
             <translation>Le fichier n’a pas pu être écrit.</translation>
         </message>
         <message>
-            <location line="+149" />
+            <location line="+152" />
             <source>Are you sure you want to delete the contact %1 ?</source>
             <translation>Voulez-vous vraiment supprimer le contact %1 ?</translation>
         </message>
@@ -76,7 +76,12 @@
     <context>
         <name>ContactsListsPage</name>
         <message>
-            <location filename="../qml/content/pages/ContactsListsPage.qml" line="+179" />
+            <location filename="../qml/content/pages/ContactsListsPage.qml" line="+174" />
+            <source>The import was cancelled: no contact was added.</source>
+            <translation>L’importation a été annulée : aucun contact n’a été ajouté.</translation>
+        </message>
+        <message>
+            <location line="+26" />
             <source>The file could not be written.</source>
             <translation>Le fichier n’a pas pu être écrit.</translation>
         </message>
@@ -86,7 +91,7 @@
             <translation>Voulez-vous vraiment supprimer la liste %1 ?</translation>
         </message>
         <message>
-            <location line="+9" />
+            <location line="+24" />
             <source>Import Contacts to %1</source>
             <translation>Importer des contacts dans %1</translation>
         </message>
@@ -100,6 +105,32 @@
             <location line="-1" />
             <source>Export %1</source>
             <translation>Exporter %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>HtmlWebView</name>
+        <message>
+            <location filename="../qml/content/pages/compose/HtmlWebView.qml" line="+63" />
+            <source>Remote images are not shown, so that the template's senders cannot see that it was opened.</source>
+            <translation>Les images distantes ne sont pas affichées, pour que les expéditeurs du modèle ne sachent pas qu’il a été ouvert.</translation>
+        </message>
+        <message>
+            <location line="+4" />
+            <source>Show remote images</source>
+            <translation>Afficher les images distantes</translation>
+        </message>
+    </context>
+    <context>
+        <name>ImportProgressDialog</name>
+        <message>
+            <location filename="../qml/content/pages/contacts/ImportProgressDialog.qml" line="+28" />
+            <source>Importing contacts</source>
+            <translation>Importation des contacts</translation>
+        </message>
+        <message>
+            <location line="+13" />
+            <source>%1 cards read</source>
+            <translation>%1 cartes lues</translation>
         </message>
     </context>
     <context>

@@ -227,7 +227,7 @@ Rectangle {
     }
 
     function parseVCard(text) {
-        return VCard.parseVCard(text)
+        return bridge.parseVCard(text === undefined || text === null ? "" : String(text))
     }
 
     QmlCppBridge {

@@ -1,3 +1,4 @@
+#include "HttpProbe.h"
 #include "MailServers.h"
 #include "MyQrImageProvider.h"
 #include "MyTranslator.h"
@@ -31,6 +32,7 @@ public slots:
         Startup::setApplicationIdentity();
         Startup::registerTypes();
         qmlRegisterType<MailServers>("ParvaneTest", 1, 0, "MailServers");
+        qmlRegisterType<HttpProbe>("ParvaneTest", 1, 0, "HttpProbe");
     }
     void qmlEngineAvailable(QQmlEngine *engine)
     {

@@ -32,6 +32,7 @@ ComboBox {
             font.bold: control.currentIndex === row.index
             color: Constants.primaryLigthColor4
             elide: Text.ElideRight
+            textFormat: Text.PlainText
             verticalAlignment: Text.AlignVCenter
         }
 
@@ -55,6 +56,7 @@ ComboBox {
         color: control.enabled ? Constants.primaryLigthColor4 : Constants.disabledItemColor
         verticalAlignment: Text.AlignVCenter
         elide: Text.ElideRight
+        textFormat: Text.PlainText
     }
 
     background: MyInputBackground {

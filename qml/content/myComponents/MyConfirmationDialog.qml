@@ -43,6 +43,8 @@ MyHeaderlessDialog {
             Layout.fillWidth: true
             Layout.fillHeight: true
             text: control.message
+            // The message names the user's list, contact or account.
+            textFormat: Text.PlainText
             color: Constants.primaryLigthColor4
             font.pointSize: Constants.labelFontSize
             horizontalAlignment: Text.AlignHCenter

@@ -84,6 +84,7 @@ Dialog {
             Text {
                 width: parent.width
                 text: control.dialogTitle
+                textFormat: Text.PlainText
                 font.pointSize: Constants.dialogTitleFontSize
                 font.bold: true
                 color: Constants.primaryLigthColor5
@@ -93,6 +94,7 @@ Dialog {
                 width: parent.width
                 visible: text !== ""
                 text: control.description
+                textFormat: Text.PlainText
                 font.pointSize: control.descriptionFontSize
                 color: Constants.primaryLigthColor4
                 wrapMode: Text.Wrap

@@ -13,6 +13,9 @@ Label {
     font.bold: true
     color: Constants.primaryLigthColor4
     wrapMode: Text.Wrap
+    // Plain unless a caller writes its own markup (a heading): labels show
+    // names, addresses and server replies, which must never render.
+    textFormat: Text.PlainText
 
     TextMetrics {
         id: metrics

@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Controls.Basic
-import QtQuick.Controls.impl
 import Parvane
 
 // Menu row: icon and text, "▶" for a submenu, "🗸" when checked.
@@ -22,11 +21,10 @@ MenuItem {
     // Icons (flags) keep their own colours.
     icon.color: "transparent"
 
-    contentItem: IconLabel {
+    contentItem: MyIconLabel {
         readonly property real markWidth: (control.subMenu || control.checkable) ? 16 + control.spacing : 0
         rightPadding: markWidth
         spacing: control.spacing
-        mirrored: control.mirrored
         display: control.display
         alignment: Qt.AlignLeft
         icon: control.icon

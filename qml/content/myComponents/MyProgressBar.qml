@@ -82,6 +82,7 @@ ProgressBar {
             anchors.centerIn: parent
             visible: !control.indeterminate
             text: control.labelText
+            textFormat: Text.PlainText
             font.pointSize: 9
             font.bold: true
             color: control.neutral ? Constants.primaryLigthColor6 : Constants.buttonTextColor

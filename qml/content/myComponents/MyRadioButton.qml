@@ -35,6 +35,7 @@ RadioButton {
     contentItem: Text {
         leftPadding: control.indicator.width + control.spacing
         text: control.text
+        textFormat: Text.PlainText
         font: control.font
         color: control.markColor
         opacity: control.enabled ? 1 : 0.5

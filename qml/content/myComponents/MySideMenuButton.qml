@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Controls.Basic
-import QtQuick.Controls.impl
 import QtQuick.Layouts
 import Parvane
 
@@ -42,9 +41,8 @@ Button {
         cursorShape: control.enabled ? Qt.PointingHandCursor : Qt.ArrowCursor
     }
 
-    contentItem: IconLabel {
+    contentItem: MyIconLabel {
         spacing: control.spacing
-        mirrored: control.mirrored
         display: control.display
         icon: control.icon
         text: control.text

@@ -58,6 +58,7 @@ Rectangle {
         width: Math.min(implicitWidth, control.width - anchors.leftMargin - control.spacing - 5
                         - (control.removable ? closeButton.width + control.spacing : 0))
         text: control.text
+        textFormat: Text.PlainText
         font.pointSize: Constants.tagFontSize
         font.weight: Font.Normal
         color: !control.enabled ? Constants.disabledItemColor

@@ -16,6 +16,7 @@ ToolTip {
 
     contentItem: Text {
         text: control.text
+        textFormat: Text.PlainText
         font: control.font
         color: Constants.primaryLigthColor4
         wrapMode: Text.Wrap

@@ -26,6 +26,8 @@ Rectangle {
         anchors.verticalCenter: parent.verticalCenter
         anchors.margins: 10
         text: toast.text
+        // Server replies and file names come here: shown as written.
+        textFormat: Text.PlainText
         color: Constants.primaryLigthColor4
         font.pointSize: 11
         horizontalAlignment: Text.AlignHCenter

@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import QtQml
+import QmlCppBridge
 import Parvane
 import content
 import "../resources/js/app.js" as AppJs
@@ -33,6 +34,12 @@ MyPageLayout {
     readonly property alias deleteListDialog: deleteListDialog
     readonly property alias importDialog: importDialog
     readonly property alias exportDialog: exportDialog
+    readonly property alias cardImport: cardImport
+    readonly property alias importProgressDialog: importProgressDialog
+    readonly property bool importing: cardImport.running
+
+    // The import under way: the list, the addresses it holds, the new records.
+    property var importState: null
 
     objectName: "ContactsListsPage"
     title: myTrStrings.contacts_list
@@ -47,6 +54,12 @@ MyPageLayout {
         StoredKeys.bind(root.settingsStore, page, "contactsPage")
         completed = true
         updateActiveListContacts()
+    }
+    // A page replaced mid-import takes its reading with it (nothing is
+    // stored): the busy state it set must not outlive it.
+    Component.onDestruction: {
+        if (importState !== null)
+            AppJs.stopLoading()
     }
 
     // The first list becomes the active one, or none without lists.
@@ -144,16 +157,30 @@ MyPageLayout {
         return ""
     }
 
-    // Reads a vCard file into the active list; the array is stored once.
+    // Reads a vCard file into the active list. The file is read on a worker
+    // thread and its cards arrive in batches while a dialog shows the progress
+    // and offers to cancel; the new contacts are stored once, at the end, so
+    // a cancelled import changes nothing.
     function importContacts(url) {
-        if (activeList === "")
+        if (activeList === "" || cardImport.running)
             return
+        importState = Contacts.startImport(root.userContacts, activeList)
         AppJs.startLoading()
-        const cards = root.parseVCard(bridge.textFromFile(url))
-        const outcome = Contacts.importCards(root.userContacts, cards, activeList)
-        if (outcome.imported > 0)
-            root.userContacts = outcome.contacts
+        importProgressDialog.open()
+        cardImport.start(url)
+    }
+
+    function endImport(completed) {
+        const outcome = importState
+        importState = null
+        importProgressDialog.close()
+        if (completed && outcome && outcome.imported > 0)
+            root.userContacts = root.userContacts.concat(outcome.added)
         AppJs.stopLoading()
+        if (!completed) {
+            toast.show(qsTr("The import was cancelled: no contact was added."), 5000)
+            return
+        }
         const message = Contacts.importMessage(outcome, {
             "existing": myTrStrings.contacts_exists_in_list,
             "noneImported": myTrStrings.no_contacts_imported,
@@ -347,6 +374,21 @@ MyPageLayout {
         confirmBtnText: myTrStrings.deleteStr
         dangerStyle: true
         onConfirmedChanged: page.deleteActiveList()
+    }
+
+    VCardImport {
+        id: cardImport
+        onCardsRead: cards => {
+            if (page.importState)
+                Contacts.importBatch(page.importState, cards)
+        }
+        onFinished: completed => page.endImport(completed)
+    }
+
+    ImportProgressDialog {
+        id: importProgressDialog
+        objectName: "importProgressDialog"
+        cardImport: cardImport
     }
 
     MyFileDialog {

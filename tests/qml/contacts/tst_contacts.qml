@@ -367,6 +367,16 @@ Item {
 
         // ---- Import ----
 
+        // Imports the file as the file dialog's choice does, and waits for
+        // the reading (on its own thread) to end.
+        function importFile(page, url) {
+            page.importContacts(url)
+            verify(page.importing, "the import runs")
+            verify(page.importProgressDialog.visible, "the progress shows, with a way to cancel")
+            tryCompare(page, "importing", false, 20000)
+            tryCompare(page.importProgressDialog, "visible", false)
+        }
+
         function test_importAppendsInFileOrderAndStoresOnce() {
             screen.userContactsLists = ["L", "Other"]
             screen.userContacts = [contact("Mine", "", "mine@x.io", "L"),
@@ -375,7 +385,7 @@ Item {
             const url = writeFile("three.vcf", [card("One", "one@x.io"), card("Two", "two@x.io"),
                                                 card("Three", "three@x.io")].join("\n"))
             contactsSpy.clear()
-            page.importContacts(url)
+            importFile(page, url)
             compare(contactsSpy.count, 1, "the array is assigned once")
             compare(errorToast(), "", "everything imported: no message")
             compare(emails(screen.userContacts),
@@ -386,7 +396,7 @@ Item {
 
             // The same file again: nothing new.
             contactsSpy.clear()
-            page.importContacts(url)
+            importFile(page, url)
             compare(errorToast(), "Some contacts are already in this list.")
             compare(contactsSpy.count, 0)
             compare(screen.userContacts.length, 5)
@@ -415,7 +425,7 @@ Item {
         function test_importMessages(data) {
             screen.userContactsLists = ["L"]
             const page = openPage()
-            page.importContacts(writeFile("messages.vcf", data.text))
+            importFile(page, writeFile("messages.vcf", data.text))
             compare(errorToast(), data.message)
             compare(emails(screen.userContacts), data.added)
         }
@@ -423,10 +433,76 @@ Item {
         function test_importOfMissingFile() {
             screen.userContactsLists = ["L"]
             const page = openPage()
-            page.importContacts("file://" + folder + "/no-such-file.vcf")
+            importFile(page, "file://" + folder + "/no-such-file.vcf")
             compare(errorToast(), "No contacts imported.")
             compare(screen.userContacts, [])
             compare(screen.loading, false)
+        }
+
+        // Cards as other address books write them, read from a file with
+        // CR LF line ends: folded, quoted-printable and escaped values arrive
+        // whole, in batches of any size.
+        function test_importOfForeignCards() {
+            screen.userContactsLists = ["L"]
+            const page = openPage()
+            page.cardImport.batchSize = 1
+            const text = [
+                "BEGIN:VCARD", "VERSION:2.1",
+                "N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:Dupr=C3=A9;=C3=89lise;;;",
+                "FN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=C3=89lise Dupr=C3=A9 de la Fontaine-Sa=",
+                "int-Martin",
+                "EMAIL;HOME:elise@example.fr", "END:VCARD",
+                "BEGIN:VCARD", "VERSION:4.0", "FN:Maximilian Hohenzollern",
+                "EMAIL:maximilian.hohenzollern@immob", " ilien-verwaltung.example.com",
+                "ORG:Hohenzollern\\, Söhne\\; Partner", "END:VCARD", ""].join("\r\n")
+            const batches = []
+            const collect = cards => batches.push(cards.length)
+            page.cardImport.cardsRead.connect(collect)
+            importFile(page, writeFile("foreign.vcf", text))
+            page.cardImport.cardsRead.disconnect(collect)
+            compare(errorToast(), "")
+            compare(screen.userContacts.length, 2)
+            const elise = screen.userContacts[0]
+            compare([elise.lastname, elise.firstname, elise.fullname, elise.email],
+                    ["Dupré", "Élise", "Élise Dupré de la Fontaine-Saint-Martin", "elise@example.fr"])
+            const max = screen.userContacts[1]
+            compare([max.email, max.company],
+                    ["maximilian.hohenzollern@immobilien-verwaltung.example.com",
+                     "Hohenzollern, Söhne; Partner"])
+            verify(batches.length >= 1 && batches.every(n => n >= 1 && n <= 2),
+                   "cards arrive in batches: " + JSON.stringify(batches))
+        }
+
+        // Cancelling while the cards arrive keeps the contacts as they were,
+        // and the page can import again at once.
+        function test_cancelledImportAddsNothing() {
+            screen.userContactsLists = ["L"]
+            screen.userContacts = [contact("Mine", "", "mine@x.io", "L")]
+            const page = openPage()
+            const cards = []
+            for (let i = 0; i < 3000; ++i)
+                cards.push(card("N" + i, "n" + i + "@x.io"))
+            const url = writeFile("many.vcf", cards.join("\n"))
+            page.cardImport.batchSize = 10
+            let batches = 0
+            const cancelOnFirst = () => {
+                if (++batches === 1)
+                    mouseClick(findIn(page.importProgressDialog.contentItem, "cancelImportButton"))
+            }
+            page.cardImport.cardsRead.connect(cancelOnFirst)
+            contactsSpy.clear()
+            importFile(page, url)
+            page.cardImport.cardsRead.disconnect(cancelOnFirst)
+            compare(batches, 1, "no batch is handed over after the cancel")
+            compare(contactsSpy.count, 0, "nothing stored")
+            compare(emails(screen.userContacts), ["mine@x.io"])
+            compare(errorToast(), "The import was cancelled: no contact was added.")
+            compare(screen.loading, false)
+
+            page.cardImport.batchSize = 500
+            importFile(page, url)
+            compare(screen.userContacts.length, 3001)
+            compare(screen.userContacts[3000].email, "n2999@x.io")
         }
 
         // ---- Export ----

@@ -26,6 +26,7 @@ Item {
             Text {
                 Layout.fillWidth: true
                 text: row.fullname
+                textFormat: Text.PlainText
                 color: Constants.primaryLigthColor5
                 font.pointSize: Constants.labelFontSize
                 font.bold: true
@@ -34,6 +35,7 @@ Item {
             Text {
                 Layout.fillWidth: true
                 text: row.email
+                textFormat: Text.PlainText
                 color: Constants.primaryLigthColor4
                 font.pointSize: 10
                 elide: Text.ElideRight

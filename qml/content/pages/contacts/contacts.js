@@ -83,11 +83,11 @@ function listContacts(contacts, list) {
     return shown
 }
 
-// Adds the parsed cards to the list at the end of a copy of `contacts`.
-// Cards without a name or a valid e-mail are skipped; a card whose e-mail the
-// list already holds (from before or from an earlier card) counts as existing.
-// Returns the new array and the counts.
-function importCards(contacts, cards, list) {
+// An import into the list, fed card batches as they are read: cards without
+// a name or a valid e-mail are skipped; a card whose e-mail the list already
+// holds (from before or from an earlier card) counts as existing. The new
+// records wait in `added` until the caller stores them in one assignment.
+function startImport(contacts, list) {
     // A bare object as the set of known addresses: this engine's Set searches
     // its keys one by one, which made large imports quadratic.
     var known = Object.create(null)
@@ -95,28 +95,29 @@ function importCards(contacts, cards, list) {
         if (contacts[i] && contacts[i].list === list)
             known[contacts[i].email] = true
     }
-    var result = contacts.slice()
-    var imported = 0
-    var existing = 0
+    return { "list": list, "known": known, "added": [], "imported": 0, "existing": 0,
+             "parsed": 0 }
+}
+
+function importBatch(state, cards) {
     for (var c = 0; c < cards.length; ++c) {
         var card = cards[c]
+        ++state.parsed
         if (!card || text(card.fullname) === "" || text(card.email) === ""
                 || !isValidEmail(card.email))
             continue
-        if (known[card.email] === true) {
-            ++existing
+        if (state.known[card.email] === true) {
+            ++state.existing
             continue
         }
-        known[card.email] = true
+        state.known[card.email] = true
         var record = {}
         for (var f = 0; f < recordFields.length; ++f)
             record[recordFields[f]] = text(card[recordFields[f]])
-        record.list = list
-        result.push(record)
-        ++imported
+        record.list = state.list
+        state.added.push(record)
+        ++state.imported
     }
-    return { "contacts": result, "imported": imported, "existing": existing,
-             "parsed": cards.length }
 }
 
 // The message an import ends with, or "" when every card was imported.

@@ -137,6 +137,7 @@ MyDetailLayout {
                     objectName: "cardFullname"
                     Layout.fillWidth: true
                     text: detail.contact ? detail.contact.fullname : ""
+                    textFormat: Text.PlainText
                     color: Constants.primaryLigthColor5
                     font.pointSize: 13
                     font.bold: true
@@ -146,6 +147,7 @@ MyDetailLayout {
                     objectName: "cardEmail"
                     Layout.fillWidth: true
                     text: detail.contact ? detail.contact.email : ""
+                    textFormat: Text.PlainText
                     color: Constants.primaryLigthColor4
                     font.pointSize: 10
                     elide: Text.ElideRight
@@ -154,6 +156,7 @@ MyDetailLayout {
                     objectName: "cardTelephone"
                     Layout.fillWidth: true
                     text: detail.contact && detail.contact.telephone ? detail.contact.telephone : "-"
+                    textFormat: Text.PlainText
                     color: Constants.primaryLigthColor4
                     font.pointSize: 10
                     elide: Text.ElideRight

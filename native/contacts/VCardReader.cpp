@@ -1,0 +1,308 @@
+#include "VCardReader.h"
+
+#include <QStringDecoder>
+#include <QVariantMap>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Position of the colon that ends the name part: the first one outside a
+// quoted parameter value, or the first one at all when quotes do not close.
+qsizetype nameEnd(QStringView line)
+{
+    bool quoted = false;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        if (line[i] == u'"')
+            quoted = !quoted;
+        else if (line[i] == u':' && !quoted)
+            return i;
+    }
+    return line.indexOf(u':');
+}
+
+// The property name without group ("item1.EMAIL") or parameters
+// ("EMAIL;TYPE=INTERNET"), in upper case. Matching the whole name keeps
+// "TEL;type=MAIN" or "TITLE;LANGUAGE=en" from being taken for N.
+QString propertyName(QStringView namePart)
+{
+    const qsizetype semicolon = namePart.indexOf(u';');
+    QStringView name = semicolon >= 0 ? namePart.left(semicolon) : namePart;
+    const qsizetype dot = name.lastIndexOf(u'.');
+    if (dot >= 0)
+        name = name.mid(dot + 1);
+    return name.toString().toUpper();
+}
+
+struct Parameters
+{
+    bool quotedPrintable = false;
+    QString charset;
+};
+
+Parameters parameters(QStringView namePart)
+{
+    Parameters result;
+    const QList<QStringView> pieces = namePart.split(u';');
+    for (qsizetype i = 1; i < pieces.size(); ++i) {
+        const QString piece = pieces[i].trimmed().toString().toUpper();
+        // vCard 2.1 allows the bare value as well as ENCODING=.
+        if (piece == "ENCODING=QUOTED-PRINTABLE"_L1 || piece == "QUOTED-PRINTABLE"_L1)
+            result.quotedPrintable = true;
+        else if (piece.startsWith("CHARSET="_L1))
+            result.charset = piece.mid(8).remove(u'"');
+    }
+    return result;
+}
+
+int hexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+QString decodeCharset(const QByteArray &bytes, const QString &charset)
+{
+    if (charset.isEmpty() || charset == "UTF-8"_L1 || charset == "UTF8"_L1)
+        return QString::fromUtf8(bytes);
+    QStringDecoder decoder(charset.toLatin1().constData());
+    if (decoder.isValid())
+        return decoder.decode(bytes);
+    // Western single-byte sets that this Qt may not know by name.
+    if (charset.contains("8859-1"_L1) || charset.contains("1252"_L1) || charset.contains("LATIN"_L1))
+        return QString::fromLatin1(bytes);
+    return QString::fromUtf8(bytes);
+}
+
+// "=C3=89lise" to "Élise": =XX gives a byte, the bytes are text in the
+// card's character set (UTF-8 when none is given).
+QString decodeQuotedPrintable(const QString &value, const QString &charset)
+{
+    const QByteArray encoded = value.toUtf8();
+    QByteArray bytes;
+    bytes.reserve(encoded.size());
+    for (qsizetype i = 0; i < encoded.size(); ++i) {
+        const char c = encoded[i];
+        if (c == '=' && i + 2 < encoded.size() && hexValue(encoded[i + 1]) >= 0
+            && hexValue(encoded[i + 2]) >= 0) {
+            bytes += char(hexValue(encoded[i + 1]) * 16 + hexValue(encoded[i + 2]));
+            i += 2;
+        } else if (c == '=' && i == encoded.size() - 1) {
+            // A soft line break left at the very end.
+        } else {
+            bytes += c;
+        }
+    }
+    return decodeCharset(bytes, charset);
+}
+
+// Undoes the text escapes \\ \, \; and \n (or \N); any other backslash stays.
+QString unescape(QStringView value)
+{
+    if (!value.contains(u'\\'))
+        return value.toString();
+    QString result;
+    result.reserve(value.size());
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QChar c = value[i];
+        if (c == u'\\' && i + 1 < value.size()) {
+            const QChar next = value[i + 1];
+            if (next == u'\\' || next == u',' || next == u';') {
+                result += next;
+                ++i;
+                continue;
+            }
+            if (next == u'n' || next == u'N') {
+                result += u'\n';
+                ++i;
+                continue;
+            }
+        }
+        result += c;
+    }
+    return result;
+}
+
+// The components of a structured value (N), split at the semicolons that
+// are not escaped, each unescaped.
+QStringList components(QStringView value)
+{
+    QStringList result;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        if (value[i] == u'\\') {
+            ++i;
+        } else if (value[i] == u';') {
+            result.append(unescape(value.mid(start, i - start)));
+            start = i + 1;
+        }
+    }
+    result.append(unescape(value.mid(start)));
+    return result;
+}
+
+bool isQuotedPrintableLine(QStringView line)
+{
+    const qsizetype colon = nameEnd(line);
+    return colon >= 0 && parameters(line.left(colon)).quotedPrintable;
+}
+
+} // namespace
+
+const char *VCardReader::fieldName(int field)
+{
+    static const char *const names[FieldCount] = {"lastname", "firstname", "fullname",
+                                                   "telephone", "email", "company",
+                                                   "occupation", "website"};
+    return names[field];
+}
+
+QVariantMap VCardReader::toRecord(const Card &card)
+{
+    QVariantMap record;
+    for (int i = 0; i < FieldCount; ++i)
+        record.insert(QString::fromLatin1(fieldName(i)), card[i]);
+    return record;
+}
+
+QVariantList VCardReader::parse(const QString &text)
+{
+    VCardReader reader;
+    for (QStringView line : QStringView(text).split(u'\n'))
+        reader.addLine(line);
+    reader.finish();
+    QVariantList records;
+    for (const Card &card : reader.takeFinishedCards())
+        records.append(toRecord(card));
+    return records;
+}
+
+void VCardReader::addLine(QStringView line)
+{
+    if (m_hasPending) {
+        // A line that begins with a space or a tab continues the one before
+        // (folding); so does any line after a quoted-printable value that
+        // ends in "=" (a soft line break).
+        QString pending = m_pending;
+        if (pending.endsWith(u'\r'))
+            pending.chop(1);
+        if (!line.isEmpty() && (line[0] == u' ' || line[0] == u'\t')) {
+            m_pending = pending + line.mid(1);
+            return;
+        }
+        if (pending.endsWith(u'=') && isQuotedPrintableLine(pending)) {
+            pending.chop(1);
+            m_pending = pending + line;
+            return;
+        }
+        readLogicalLine(m_pending);
+    }
+    m_pending = line.toString();
+    m_hasPending = true;
+}
+
+void VCardReader::finish()
+{
+    if (m_hasPending)
+        readLogicalLine(m_pending);
+    m_hasPending = false;
+    m_pending.clear();
+    m_final = m_cards.size();
+}
+
+QList<VCardReader::Card> VCardReader::takeFinishedCards()
+{
+    QList<Card> finished = m_cards.mid(0, m_final);
+    m_cards.remove(0, m_final);
+    if (m_current >= 0)
+        m_current -= m_final;
+    m_final = 0;
+    return finished;
+}
+
+VCardReader::Card *VCardReader::currentCard()
+{
+    if (!m_hasCurrent)
+        return nullptr;
+    if (m_added)
+        return m_current >= 0 && m_current < m_cards.size() ? &m_cards[m_current] : nullptr;
+    return &m_building;
+}
+
+void VCardReader::readLogicalLine(QString line)
+{
+    if (line.contains("BEGIN:VCARD"_L1)) {
+        // Whatever came before can no longer change.
+        m_final = m_cards.size();
+        m_building = Card();
+        m_hasCurrent = true;
+        m_added = false;
+        m_current = -1;
+        return;
+    }
+    if (line.contains("VERSION:"_L1))
+        return;
+    if (line.contains("END:VCARD"_L1)) {
+        // A card is one record, however many END lines follow it.
+        if (m_hasCurrent && !m_added) {
+            m_cards.append(m_building);
+            m_current = m_cards.size() - 1;
+            m_added = true;
+        }
+        return;
+    }
+    // Lines before the first card have nothing to act on; a line without a
+    // colon carries no value.
+    if (line.isEmpty() || !m_hasCurrent)
+        return;
+    const qsizetype colon = nameEnd(line);
+    if (colon < 0)
+        return;
+    applyProperty(QStringView(line).left(colon), line.mid(colon + 1));
+}
+
+void VCardReader::applyProperty(QStringView namePart, const QString &rawValue)
+{
+    Card *card = currentCard();
+    if (!card)
+        return;
+    const QString name = propertyName(namePart);
+    const Parameters params = parameters(namePart);
+    const QString value = params.quotedPrintable ? decodeQuotedPrintable(rawValue, params.charset)
+                                                 : rawValue;
+    Card &c = *card;
+    if (name == "FN"_L1) {
+        // An empty FN keeps a full name already built from N.
+        const QString text = unescape(value);
+        if (!text.isEmpty())
+            c[FullName] = text;
+    } else if (name == "N"_L1) {
+        const QStringList parts = components(value);
+        c[LastName] = parts.size() > 1 ? parts[0] : QString();
+        c[FirstName] = parts.size() > 1 ? parts[1] : parts.value(0);
+        if (c[FullName].isEmpty())
+            c[FullName] = c[LastName].isEmpty() ? c[FirstName]
+                                                : c[LastName] + u' ' + c[FirstName];
+    } else if (name == "ORG"_L1) {
+        c[Company] = unescape(value);
+    } else if (name == "ROLE"_L1) {
+        const QString text = unescape(value);
+        if (!text.isEmpty())
+            c[Occupation] = text;
+    } else if (name == "TITLE"_L1) {
+        // A non-empty ROLE wins over TITLE whatever their order.
+        if (c[Occupation].isEmpty())
+            c[Occupation] = unescape(value);
+    } else if (name == "URL"_L1) {
+        c[Website] = unescape(value);
+    } else if (name == "EMAIL"_L1) {
+        c[Email] = unescape(value);
+    } else if (name == "TEL"_L1) {
+        c[Telephone] = unescape(value);
+    }
+}

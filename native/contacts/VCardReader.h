@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringView>
+#include <QVariantList>
+
+#include <array>
+
+// Reads contact records out of vCard text, line by line, so that a file of any
+// size can be read in one pass without holding its text. Cards from our own
+// export and from other address books are read alike: folded lines are
+// unfolded, quoted-printable values (vCard 2.1, with their character set)
+// decoded, and backslash escapes undone. Property lines are matched by name
+// (group and parameters aside), and the card stays current after its END
+// line until the next BEGIN, as our own reading always did.
+class VCardReader
+{
+public:
+    // The eight text fields of a contact record, in record order.
+    enum Field { LastName, FirstName, FullName, Telephone, Email, Company, Occupation, Website };
+    static constexpr int FieldCount = 8;
+    using Card = std::array<QString, FieldCount>;
+
+    // One physical line, without its LF (a CR before it may remain).
+    void addLine(QStringView line);
+    // Ends the text: the last pending line is read and every card is final.
+    void finish();
+    // Cards that nothing later in the text can change any more, in the order
+    // in which they ended; they are handed over once.
+    QList<Card> takeFinishedCards();
+    qsizetype finishedCount() const { return m_final; }
+
+    // Every card of a whole text, as records for the interface.
+    static QVariantList parse(const QString &text);
+    static QVariantMap toRecord(const Card &card);
+    static const char *fieldName(int field);
+
+private:
+    void readLogicalLine(QString line);
+    void applyProperty(QStringView namePart, const QString &rawValue);
+
+    QString m_pending;
+    bool m_hasPending = false;
+    Card *currentCard();
+
+    QList<Card> m_cards;
+    // The card that property lines change: begun and not yet ended
+    // (m_building), or ended and already in m_cards (at m_current).
+    bool m_hasCurrent = false;
+    bool m_added = false;
+    Card m_building;
+    qsizetype m_current = -1;
+    // Cards before this position are final.
+    qsizetype m_final = 0;
+};
