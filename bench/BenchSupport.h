@@ -133,32 +133,34 @@ inline void setUpEngine(QQmlEngine &engine)
 inline QQuickWindow *createMainWindow(QQmlEngine &engine)
 {
     QQmlComponent component(&engine);
-    component.setData("import QtQuick\n"
-                      "import QtQuick.Window\n"
-                      "import content\n"
-                      "Window {\n"
-                      "    width: 1000; height: 730; visible: true\n"
-                      "    property alias screen: screen\n"
-                      "    MyTrStrings { id: myTrStrings }\n"
-                      "    Screen01 { id: screen; anchors.fill: parent }\n"
-                      "    function fillList(name, count, domain) {\n"
-                      "        const contacts = []\n"
-                      "        for (let i = 0; i < count; ++i)\n"
-                      "            contacts.push({ lastname: 'Nom' + i, firstname: 'Prénom',\n"
-                      "                fullname: 'Nom' + i + ' Prénom', telephone: '+33 1 23 45 67 89',\n"
-                      "                email: 'contact' + i + '@' + domain, company: 'Société',\n"
-                      "                occupation: '', website: '', list: name })\n"
-                      "        screen.userContactsLists = [name]\n"
-                      "        screen.userContacts = contacts\n"
-                      "    }\n"
-                      "    function addContact(name) {\n"
-                      "        screen.userContacts = [{ lastname: 'Neuf', firstname: 'Zoé', fullname: 'Zoé Neuf',\n"
-                      "            telephone: '', email: 'neuf@example.com', company: '', occupation: '',\n"
-                      "            website: '', list: name }].concat(screen.userContacts)\n"
-                      "    }\n"
-                      "}\n",
-                      QUrl::fromLocalFile(QCoreApplication::applicationDirPath()
-                                          + QStringLiteral("/bench.qml")));
+    component.setData(
+            "import QtQuick\n"
+            "import QtQuick.Window\n"
+            "import content\n"
+            "Window {\n"
+            "    width: 1000; height: 730; visible: true\n"
+            "    property alias screen: screen\n"
+            "    MyTrStrings { id: myTrStrings }\n"
+            "    Screen01 { id: screen; anchors.fill: parent }\n"
+            "    function fillList(name, count, domain) {\n"
+            "        const contacts = []\n"
+            "        for (let i = 0; i < count; ++i)\n"
+            "            contacts.push({ lastname: 'Nom' + i, firstname: 'Prénom',\n"
+            "                fullname: 'Nom' + i + ' Prénom', telephone: '+33 1 23 45 67 89',\n"
+            "                email: 'contact' + i + '@' + domain, company: 'Société',\n"
+            "                occupation: '', website: '', list: name })\n"
+            "        screen.userContactsLists = [name]\n"
+            "        screen.userContacts = contacts\n"
+            "    }\n"
+            "    function addContact(name) {\n"
+            "        screen.userContacts = [{ lastname: 'Neuf', firstname: 'Zoé', fullname: 'Zoé "
+            "Neuf',\n"
+            "            telephone: '', email: 'neuf@example.com', company: '', occupation: '',\n"
+            "            website: '', list: name }].concat(screen.userContacts)\n"
+            "    }\n"
+            "}\n",
+            QUrl::fromLocalFile(QCoreApplication::applicationDirPath()
+                                + QStringLiteral("/bench.qml")));
     QObject *object = component.create();
     auto *window = qobject_cast<QQuickWindow *>(object);
     if (!window) {

@@ -75,8 +75,8 @@ QByteArray cardsFile(int count)
     for (int i = 0; i < count; ++i) {
         const QByteArray n = QByteArray::number(i);
         if (i % 2 == 0) {
-            text += "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Durand" + n + ";Élise;;;\r\nFN:Élise Durand" + n
-                    + "\r\nitem1.EMAIL;TYPE=INTERNET,WORK:elise" + n
+            text += "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Durand" + n + ";Élise;;;\r\nFN:Élise Durand"
+                    + n + "\r\nitem1.EMAIL;TYPE=INTERNET,WORK:elise" + n
                     + "@example.org\r\nTEL;TYPE=CELL:+33 6 12 34 56 78\r\nORG:Atelier " + n
                     + "\r\nTITLE:Gérante\r\nURL:https://example.org/" + n + "\r\nEND:VCARD\r\n";
         } else {
@@ -243,15 +243,14 @@ int main(int argc, char *argv[])
     bench.open(u"accountsMenu"_s, u"AccountsPage"_s);
     // Built in JavaScript, as the stored contacts are at start-up.
     QMetaObject::invokeMethod(bench.window(), "fillList", Q_ARG(QVariant, u"Big"_s),
-                              Q_ARG(QVariant, contactCount),
-                              Q_ARG(QVariant, u"example.com"_s));
+                              Q_ARG(QVariant, contactCount), Q_ARG(QVariant, u"example.com"_s));
     // The store writes the array a moment later, in one go: measured apart.
     {
         benchsupport::StallProbe probe;
         probe.start();
         benchsupport::runEventsFor(2000);
-        std::printf("store: %d contacts written, longest event-loop stall %.0f ms\n",
-                    contactCount, probe.stopMs());
+        std::printf("store: %d contacts written, longest event-loop stall %.0f ms\n", contactCount,
+                    probe.stopMs());
     }
     const double openMs = bench.open(u"contactsListsMenu"_s, u"ContactsListsPage"_s);
     page = bench.current();

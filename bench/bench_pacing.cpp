@@ -18,13 +18,13 @@
 #include <QQmlComponent>
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QQuickWindow>
 #include <QStandardPaths>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
-#include <QQuickWindow>
 #include <QtQml/qqmlextensionplugin.h>
 #include <QtWebView/QtWebView>
 
@@ -73,8 +73,8 @@ bool startDns(QProcess &dns)
 {
     dns.setProgram(findTool(u"dnsmasq"_s));
     dns.setArguments({u"--keep-in-foreground"_s, u"--conf-file=/dev/null"_s, u"--port=53"_s,
-                      u"--listen-address="_s + dnsAddress, u"--bind-interfaces"_s,
-                      u"--no-resolv"_s, u"--no-hosts"_s, u"--user=root"_s,
+                      u"--listen-address="_s + dnsAddress, u"--bind-interfaces"_s, u"--no-resolv"_s,
+                      u"--no-hosts"_s, u"--user=root"_s,
                       u"--address=/probe.parvane.test/127.0.0.9"_s});
     dns.setProcessChannelMode(QProcess::ForwardedChannels);
     dns.start();
@@ -127,7 +127,7 @@ public:
         waitUntil([&] {
             QObject *page = pages->property("currentItem").value<QObject *>();
             return page && page->objectName() == "SendEmailsPage"_L1
-                    && !pages->property("busy").toBool();
+                   && !pages->property("busy").toBool();
         });
         m_page = pages->property("currentItem").value<QObject *>();
 

@@ -83,7 +83,8 @@ void stopSink(QProcess &sink)
 
 QJsonObject sendOne(QmlCppBridge &bridge, quint16 port, const Scenario &s)
 {
-    const QJsonObject to{{u"email"_s, recipient}, {u"fullname"_s, u"Zoé Lefèvre"_s},
+    const QJsonObject to{{u"email"_s, recipient},
+                         {u"fullname"_s, u"Zoé Lefèvre"_s},
                          {u"firstname"_s, u"Zoé"_s}};
     return bridge.sendEmail(u"127.0.0.1"_s, port, u"None"_s, sender, QString(),
                             u"Bench Expéditeur"_s, to, u"Lettre d'information — décembre"_s,
@@ -131,9 +132,14 @@ QByteArray captureMessage(QmlCppBridge &bridge, const Scenario &s, const QString
 double runSource(quint16 port, int count, const QString &messageFile, bool oneConnection)
 {
     QProcess source;
-    source.setProgram(QStandardPaths::findExecutable(u"smtp-source"_s, {u"/usr/sbin"_s, u"/usr/bin"_s}));
-    QStringList args{u"-m"_s, QString::number(count), u"-s"_s, u"1"_s, u"-F"_s, messageFile,
-                     u"-f"_s, sender, u"-t"_s, recipient, u"-M"_s, u"localhost"_s};
+    source.setProgram(
+            QStandardPaths::findExecutable(u"smtp-source"_s, {u"/usr/sbin"_s, u"/usr/bin"_s}));
+    QStringList args{u"-m"_s, QString::number(count),
+                     u"-s"_s, u"1"_s,
+                     u"-F"_s, messageFile,
+                     u"-f"_s, sender,
+                     u"-t"_s, recipient,
+                     u"-M"_s, u"localhost"_s};
     if (oneConnection)
         args.prepend(u"-d"_s);
     source.setArguments(args << u"127.0.0.1:"_s + QString::number(port));
@@ -218,12 +224,17 @@ ReuseResult runReuse(const Scenario &s, int count, const QString &workDir)
     run.setJournalPath(workDir + u"/reuse.journal"_s);
     run.setInterval(0);
     run.setProperty("messagesPerConnection", count + 1);
-    const QVariantMap params{{u"host"_s, u"127.0.0.1"_s},    {u"port"_s, port},
-                             {u"connection"_s, u"None"_s},   {u"address"_s, sender},
-                             {u"password"_s, QString()},     {u"senderName"_s, u"Bench Expéditeur"_s},
+    const QVariantMap params{{u"host"_s, u"127.0.0.1"_s},
+                             {u"port"_s, port},
+                             {u"connection"_s, u"None"_s},
+                             {u"address"_s, sender},
+                             {u"password"_s, QString()},
+                             {u"senderName"_s, u"Bench Expéditeur"_s},
                              {u"subject"_s, u"Lettre d'information — décembre"_s},
-                             {u"content"_s, s.content},      {u"html"_s, s.html},
-                             {u"localUrls"_s, s.references}, {u"attachments"_s, s.attachments},
+                             {u"content"_s, s.content},
+                             {u"html"_s, s.html},
+                             {u"localUrls"_s, s.references},
+                             {u"attachments"_s, s.attachments},
                              {u"messageId"_s, u"benchreuse"_s}};
     QVariantList recipients;
     for (int i = 0; i < count; ++i)
@@ -240,14 +251,16 @@ ReuseResult runReuse(const Scenario &s, int count, const QString &workDir)
     result.connections = run.connections();
     result.logins = run.logins();
     if (result.sent != count)
-        std::fprintf(stderr, "%s reuse: %d of %d messages sent\n", qPrintable(s.name), result.sent, count);
+        std::fprintf(stderr, "%s reuse: %d of %d messages sent\n", qPrintable(s.name), result.sent,
+                     count);
 
     result.source = runSource(port, count, messageFile, true);
     stopSink(sink);
-    std::printf("%s one connection: %d messages: sending run %.1f msg/s (%d connections, %d logins), "
-                "smtp-source -d %.1f msg/s, ratio %.2f\n",
-                qPrintable(s.name), count, result.ours, result.connections, result.logins,
-                result.source, result.source > 0 ? result.ours / result.source : 0.0);
+    std::printf(
+            "%s one connection: %d messages: sending run %.1f msg/s (%d connections, %d logins), "
+            "smtp-source -d %.1f msg/s, ratio %.2f\n",
+            qPrintable(s.name), count, result.ours, result.connections, result.logins,
+            result.source, result.source > 0 ? result.ours / result.source : 0.0);
     std::fflush(stdout);
     return result;
 }
@@ -266,7 +279,9 @@ Scenario htmlScenario(const QString &dir)
         const QString name = u"image%1.png"_s.arg(i + 1);
         image.save(dir + u'/' + name);
         s.references << name;
-        body += u"<p>Paragraphe %1 : voici les nouvelles de l'équipe.</p><img src=\"%2\">"_s.arg(i + 1).arg(name);
+        body += u"<p>Paragraphe %1 : voici les nouvelles de l'équipe.</p><img src=\"%2\">"_s
+                        .arg(i + 1)
+                        .arg(name);
     }
     body += u"</body></html>"_s;
     QFile html(dir + u"/letter.html"_s);
@@ -300,7 +315,7 @@ int main(int argc, char *argv[])
     Scenario plain;
     plain.name = u"plain"_s;
     plain.content = u"Bonjour {{firstname}},\n\nVoici notre lettre d'information de décembre.\n"_s
-            + QString(u"Les détails suivent dans ce message.\n"_s).repeated(40);
+                    + QString(u"Les détails suivent dans ce message.\n"_s).repeated(40);
 
     const Result p = run(plain, count, work.path());
     const Result h = run(htmlScenario(work.path()), count, work.path());
@@ -309,8 +324,8 @@ int main(int argc, char *argv[])
     std::printf("bench_send N=%d plain: %.1f vs %.1f msg/s ratio %.2f (goal >= 0.50); "
                 "html: %.1f vs %.1f msg/s ratio %.2f; one connection: %.1f vs %.1f msg/s "
                 "ratio %.2f (goal >= 0.80), %d connections, %d logins\n",
-                count, p.ours, p.source, p.source > 0 ? p.ours / p.source : 0.0, h.ours,
-                h.source, h.source > 0 ? h.ours / h.source : 0.0, r.ours, r.source,
+                count, p.ours, p.source, p.source > 0 ? p.ours / p.source : 0.0, h.ours, h.source,
+                h.source > 0 ? h.ours / h.source : 0.0, r.ours, r.source,
                 r.source > 0 ? r.ours / r.source : 0.0, r.connections, r.logins);
     return ok ? 0 : 1;
 }

@@ -7,8 +7,7 @@ using namespace Qt::Literals::StringLiterals;
 
 FileDownloader::FileDownloader(QUrl url, QObject *parent)
     : FileDownloader(std::move(url), defaultTimeoutMs, defaultMaxBytes, parent)
-{
-}
+{}
 
 FileDownloader::FileDownloader(QUrl url, int timeoutMs, qint64 maxBytes, QObject *parent)
     : QObject(parent), m_maxBytes(maxBytes)
@@ -21,7 +20,7 @@ FileDownloader::FileDownloader(QUrl url, int timeoutMs, qint64 maxBytes, QObject
     if (scheme != "http"_L1 && scheme != "https"_L1) {
         m_error = u"not a web address"_s;
         QMetaObject::invokeMethod(
-            this, [this] { fail(m_error); }, Qt::QueuedConnection);
+                this, [this] { fail(m_error); }, Qt::QueuedConnection);
         return;
     }
 

@@ -29,11 +29,13 @@ void collect(const GumboNode *node, const QByteArray &source, QSet<qsizetype> &s
             // The value as written: a pointer into the source, quotes included.
             const GumboStringPiece &raw = attribute->original_value;
             const qsizetype at = raw.data ? raw.data - source.constData() : -1;
-            if (at >= 0 && at + static_cast<qsizetype>(raw.length) <= source.size() && raw.length > 0) {
+            if (at >= 0 && at + static_cast<qsizetype>(raw.length) <= source.size()
+                && raw.length > 0) {
                 qsizetype start = at;
                 qsizetype end = at + static_cast<qsizetype>(raw.length);
                 const char first = source.at(start);
-                if ((first == '"' || first == '\'') && end - start >= 2 && source.at(end - 1) == first) {
+                if ((first == '"' || first == '\'') && end - start >= 2
+                    && source.at(end - 1) == first) {
                     ++start;
                     --end;
                 }
@@ -95,7 +97,8 @@ QStringList HtmlReferences::localInFile(const QString &path)
     return local(all(file.readAll()));
 }
 
-QByteArray HtmlReferences::replaced(const QByteArray &html, QList<QPair<Reference, QByteArray>> replacements)
+QByteArray HtmlReferences::replaced(const QByteArray &html,
+                                    QList<QPair<Reference, QByteArray>> replacements)
 {
     std::sort(replacements.begin(), replacements.end(),
               [](const auto &a, const auto &b) { return a.first.start < b.first.start; });

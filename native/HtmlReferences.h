@@ -33,5 +33,6 @@ public:
 
     // The source with each given range replaced by its text; ranges must not
     // overlap. Everything outside them is left byte for byte.
-    static QByteArray replaced(const QByteArray &html, QList<QPair<Reference, QByteArray>> replacements);
+    static QByteArray replaced(const QByteArray &html,
+                               QList<QPair<Reference, QByteArray>> replacements);
 };

@@ -35,8 +35,8 @@ HtmlResources::Resolved dataImage(const QString &reference)
     const QStringList fields = header.mid(5).split(QLatin1Char(';'));
     const QString type = fields.value(0).section(QLatin1Char('/'), 1, 1);
     static const QRegularExpression plainType(u"^[A-Za-z0-9]+$"_s);
-    if (!fields.value(0).startsWith("image/"_L1, Qt::CaseInsensitive) || !fields.contains("base64"_L1)
-        || !plainType.match(type).hasMatch())
+    if (!fields.value(0).startsWith("image/"_L1, Qt::CaseInsensitive)
+        || !fields.contains("base64"_L1) || !plainType.match(type).hasMatch())
         return skipped(u"badData"_s);
     const QByteArray bytes = QByteArray::fromBase64(reference.mid(comma + 1).toLatin1());
     const QString contentType = HtmlResources::mimeNameForData(bytes);
@@ -116,7 +116,8 @@ HtmlResources::Resolved HtmlResources::resolve(const QString &reference, const Q
     QStringList candidates;
     if (scheme == "file"_L1) {
         candidates << url.toLocalFile();
-    } else if (scheme.size() == 1 || reference.startsWith("//"_L1) || reference.startsWith("\\\\"_L1)) {
+    } else if (scheme.size() == 1 || reference.startsWith("//"_L1)
+               || reference.startsWith("\\\\"_L1)) {
         return skipped(u"outside"_s);
     } else if (!scheme.isEmpty()) {
         return {}; // cid:, mailto:, javascript:, tel: ...: not a file
@@ -181,7 +182,8 @@ QJsonArray HtmlResources::unembedded(const QString &htmlPath)
             continue;
         listed.insert(reference);
         // A data image is named by its beginning, not by its kilobytes.
-        const QString shown = reference.size() > 80 ? reference.left(79) + QChar(0x2026) : reference;
+        const QString shown = reference.size() > 80 ? reference.left(79) + QChar(0x2026)
+                                                    : reference;
         out.append(QJsonObject{{u"reference"_s, shown}, {u"reason"_s, resolved.reason}});
     }
     return out;

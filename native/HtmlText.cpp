@@ -111,7 +111,7 @@ bool isWebAddress(const QString &href)
 {
     const QString lower = href.toLower();
     return lower.startsWith("http://"_L1) || lower.startsWith("https://"_L1)
-        || lower.startsWith("mailto:"_L1) || lower.startsWith("ftp://"_L1);
+           || lower.startsWith("mailto:"_L1) || lower.startsWith("ftp://"_L1);
 }
 
 void Writer::walk(const GumboNode *node)

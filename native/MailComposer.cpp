@@ -12,11 +12,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QRandomGenerator>
-#include <QSet>
 #include <QJsonObject>
 #include <QMimeDatabase>
+#include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QSet>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -40,7 +40,8 @@ QByteArray download(const QString &reference, const MailLimits &limits)
         loop.exec();
     if (!downloader->succeeded()) {
         // Leave the address as written rather than embed an empty or error page.
-        qDebug().noquote() << u"Download failed ("_s + downloader->errorString() + u"): "_s + reference;
+        qDebug().noquote() << u"Download failed ("_s + downloader->errorString() + u"): "_s
+                                      + reference;
         return {};
     }
     return downloader->fetchedData();
@@ -58,7 +59,9 @@ QString contentIdDomain(const QString &senderAddress)
 {
     static const QRegularExpression dotAtom(u"^[A-Za-z0-9-]+(\\.[A-Za-z0-9-]+)*$"_s);
     const QString domain = senderAddress.section(QLatin1Char('@'), -1);
-    return senderAddress.contains(QLatin1Char('@')) && dotAtom.match(domain).hasMatch() ? domain : u"localhost"_s;
+    return senderAddress.contains(QLatin1Char('@')) && dotAtom.match(domain).hasMatch()
+                   ? domain
+                   : u"localhost"_s;
 }
 
 } // namespace
@@ -69,12 +72,23 @@ QString MailComposer::escapeHtml(const QString &text)
     escaped.reserve(text.size());
     for (const QChar c : text) {
         switch (c.unicode()) {
-        case '&': escaped += "&amp;"_L1; break;
-        case '<': escaped += "&lt;"_L1; break;
-        case '>': escaped += "&gt;"_L1; break;
-        case '"': escaped += "&quot;"_L1; break;
-        case '\'': escaped += "&#39;"_L1; break;
-        default: escaped += c;
+        case '&':
+            escaped += "&amp;"_L1;
+            break;
+        case '<':
+            escaped += "&lt;"_L1;
+            break;
+        case '>':
+            escaped += "&gt;"_L1;
+            break;
+        case '"':
+            escaped += "&quot;"_L1;
+            break;
+        case '\'':
+            escaped += "&#39;"_L1;
+            break;
+        default:
+            escaped += c;
         }
     }
     return escaped;
@@ -124,7 +138,8 @@ MimeContent MailComposer::compose(const MailJob &job, const MailLimits &limits)
     content.subject = substitutePlaceholders(job.subject, job.to);
 
     content.html = !job.html.isEmpty() && QFileInfo(job.html).isFile();
-    content.body = substitutePlaceholders(content.html ? TextFile::readJoined(job.html) : job.content,
+    content.body = substitutePlaceholders(content.html ? TextFile::readJoined(job.html)
+                                                       : job.content,
                                           job.to, content.html);
 
     if (content.html) {
@@ -135,8 +150,9 @@ MimeContent MailComposer::compose(const MailJob &job, const MailLimits &limits)
 
         const QByteArray source = content.body.toUtf8();
         QList<QPair<HtmlReferences::Reference, QByteArray>> rewrites;
-        QHash<QString, QString> idOfReference; // reference as read -> content id, "" when left as written
-        QHash<QString, QString> idOfPart;      // file path, or the reference of a data or web image
+        QHash<QString, QString>
+                idOfReference; // reference as read -> content id, "" when left as written
+        QHash<QString, QString> idOfPart; // file path, or the reference of a data or web image
         QStringList styleSheets;
         QSet<QString> styleSheetFiles;
         int counter = 0;
@@ -145,21 +161,26 @@ MimeContent MailComposer::compose(const MailJob &job, const MailLimits &limits)
                 continue;
             auto known = idOfReference.constFind(reference.value);
             if (known == idOfReference.constEnd()) {
-                HtmlResources::Resolved resolved = HtmlResources::resolve(reference.value, htmlFolder);
+                HtmlResources::Resolved resolved = HtmlResources::resolve(reference.value,
+                                                                          htmlFolder);
                 QString partName;
                 if (resolved.kind == HtmlResources::Kind::Web) {
                     resolved.data = download(reference.value, limits);
                     partName = u"remote_"_s + QString::number(counter++);
                     resolved.contentType = HtmlResources::mimeNameForData(resolved.data);
-                    resolved.kind = !resolved.data.isEmpty() && resolved.contentType.startsWith("image/"_L1)
-                            ? HtmlResources::Kind::Image : HtmlResources::Kind::Skipped;
+                    resolved.kind = !resolved.data.isEmpty()
+                                                    && resolved.contentType.startsWith("image/"_L1)
+                                            ? HtmlResources::Kind::Image
+                                            : HtmlResources::Kind::Skipped;
                 } else if (resolved.kind == HtmlResources::Kind::Image && resolved.path.isEmpty()) {
                     partName = QString::number(counter++) + u"."_s + resolved.imageType;
-                } else if (resolved.kind == HtmlResources::Kind::StyleSheet && !styleSheetFiles.contains(resolved.path)) {
+                } else if (resolved.kind == HtmlResources::Kind::StyleSheet
+                           && !styleSheetFiles.contains(resolved.path)) {
                     styleSheetFiles.insert(resolved.path);
                     styleSheets << styleText(resolved.data);
                 } else if (resolved.kind == HtmlResources::Kind::Skipped) {
-                    qDebug().noquote() << u"Not embedded ("_s + resolved.reason + u"):"_s << reference.value;
+                    qDebug().noquote()
+                            << u"Not embedded ("_s + resolved.reason + u"):"_s << reference.value;
                 }
 
                 QString id;
@@ -168,13 +189,16 @@ MimeContent MailComposer::compose(const MailJob &job, const MailLimits &limits)
                     const QString key = resolved.path.isEmpty() ? reference.value : resolved.path;
                     id = idOfPart.value(key);
                     if (id.isEmpty()) {
-                        id = contentIdFor(static_cast<int>(content.inlineParts.size()), token, domain);
+                        id = contentIdFor(static_cast<int>(content.inlineParts.size()), token,
+                                          domain);
                         idOfPart.insert(key, id);
                         MimeFilePart part;
                         part.contentType = resolved.contentType;
                         part.contentId = id;
                         part.data = resolved.data;
-                        part.fileName = resolved.path.isEmpty() ? partName : QFileInfo(resolved.path).fileName();
+                        part.fileName = resolved.path.isEmpty()
+                                                ? partName
+                                                : QFileInfo(resolved.path).fileName();
                         content.inlineParts.append(part);
                     }
                 }
@@ -193,7 +217,8 @@ MimeContent MailComposer::compose(const MailJob &job, const MailLimits &limits)
     for (const QString &path : job.attachments) {
         if (path.isEmpty() || !QFileInfo(path).isFile())
             continue;
-        content.attachments.append({path, mimeNameByContent(path), QString(), QByteArray(), QString()});
+        content.attachments.append(
+                {path, mimeNameByContent(path), QString(), QByteArray(), QString()});
     }
     return content;
 }

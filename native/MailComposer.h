@@ -23,7 +23,8 @@ public:
     // "{{key}}" replaced by the key's value, for every non-empty string value;
     // for an HTML body the value is escaped, so that it stays text even
     // inside an attribute.
-    static QString substitutePlaceholders(QString body, const QJsonObject &fields, bool html = false);
+    static QString substitutePlaceholders(QString body, const QJsonObject &fields,
+                                          bool html = false);
     static QString escapeHtml(const QString &text);
     // The style block placed before "</head>", after "<body>", before
     // "</html>" or at the start, whichever is found first.

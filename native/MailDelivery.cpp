@@ -26,7 +26,8 @@ QJsonObject verdict(bool error, const QString &text)
 QString addressRefusal(const QString &address, QString *ascii)
 {
     for (const QChar c : address) {
-        if (c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QLatin1Char('<') || c == QLatin1Char('>'))
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QLatin1Char('<')
+            || c == QLatin1Char('>'))
             return u"it contains a line break, \"<\" or \">\""_s;
     }
     if (address.contains(QChar(0)))
@@ -43,7 +44,8 @@ QString addressRefusal(const QString &address, QString *ascii)
     const QString local = at >= 0 ? address.left(at) : address;
     for (const QChar c : local) {
         if (c.unicode() > 0x7f)
-            return u"the part before \"@\" holds characters other than ASCII, which the server could "
+            return u"the part before \"@\" holds characters other than ASCII, which the server "
+                   u"could "
                    u"only take with the SMTPUTF8 extension, and this program does not use it"_s;
     }
     *ascii = address;
@@ -53,7 +55,8 @@ QString addressRefusal(const QString &address, QString *ascii)
         for (const QChar c : domain)
             plain = plain && c.unicode() <= 0x7f;
         if (!plain) {
-            const QByteArray ace = QUrl::toAce(domain, QUrl::AceProcessingOption::IgnoreIDNWhitelist);
+            const QByteArray ace = QUrl::toAce(domain,
+                                               QUrl::AceProcessingOption::IgnoreIDNWhitelist);
             if (ace.isEmpty())
                 return u"its domain is not a valid domain name"_s;
             *ascii = local + u"@"_s + QString::fromLatin1(ace);
@@ -87,7 +90,8 @@ SmtpTransport::Settings MailDelivery::settingsFor(const MailJob &job, const Mail
 }
 
 SmtpTransport::Result MailDelivery::deliver(const MailJob &job, const MailLimits &limits,
-                                            SmtpTransport &transport, SmtpTransport::Control *control)
+                                            SmtpTransport &transport,
+                                            SmtpTransport::Control *control)
 {
     const QJsonValue email = job.to.value("email"_L1);
     const QString recipient = email.isString() ? email.toString() : QString();
@@ -118,7 +122,8 @@ QJsonObject MailDelivery::send(const MailJob &job, const MailLimits &limits)
     // them while this thread keeps serving events.
     SmtpTransport::Result result;
     SmtpTransport transport(settingsFor(job, limits));
-    std::unique_ptr<QThread> worker(QThread::create([&] { result = deliver(job, limits, transport); }));
+    std::unique_ptr<QThread> worker(
+            QThread::create([&] { result = deliver(job, limits, transport); }));
     QEventLoop loop;
     QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
     worker->start();

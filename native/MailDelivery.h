@@ -11,27 +11,27 @@
 struct MailJob
 {
     QString host;
-    quint16 port = 0; // 0: not a port (a number outside 1 to 65535 was given)
+    quint16 port = 0;   // 0: not a port (a number outside 1 to 65535 was given)
     QString connection; // "Auto", "SSL", "TLS" or "None"
     QString username;   // login and sender address
     QString password;
     QString senderName;
     QJsonObject to; // the recipient's contact record
     QString subject;
-    QString content;           // plain text, used when there is no HTML file
-    QString html;              // local path of an HTML file, or ""
+    QString content;              // plain text, used when there is no HTML file
+    QString html;                 // local path of an HTML file, or ""
     QStringList contentLocalUrls; // references found in the HTML file, as written
-    QStringList attachments;   // local paths
+    QStringList attachments;      // local paths
 };
 
 // Bounds on the waits of one delivery, so that a server that never answers
 // cannot hold a sending run for ever. Times in milliseconds.
 struct MailLimits
 {
-    int connectTimeoutMs = 30 * 1000;      // TCP and TLS set-up with the SMTP server
-    int idleTimeoutMs = 60 * 1000;         // longest silence of the SMTP server
-    int totalTimeoutMs = 5 * 60 * 1000;    // whole SMTP conversation
-    int downloadTimeoutMs = 30 * 1000;     // each web image of an HTML message
+    int connectTimeoutMs = 30 * 1000;           // TCP and TLS set-up with the SMTP server
+    int idleTimeoutMs = 60 * 1000;              // longest silence of the SMTP server
+    int totalTimeoutMs = 5 * 60 * 1000;         // whole SMTP conversation
+    int downloadTimeoutMs = 30 * 1000;          // each web image of an HTML message
     qint64 downloadMaxBytes = 20 * 1024 * 1024; // each web image of an HTML message
 };
 

@@ -22,7 +22,8 @@ void ensureGMime()
 GMimeDataWrapper *wrap(const QByteArray &bytes)
 {
     GMimeStream *stream = g_mime_stream_mem_new_with_buffer(bytes.constData(), bytes.size());
-    GMimeDataWrapper *wrapper = g_mime_data_wrapper_new_with_stream(stream, GMIME_CONTENT_ENCODING_DEFAULT);
+    GMimeDataWrapper *wrapper = g_mime_data_wrapper_new_with_stream(stream,
+                                                                    GMIME_CONTENT_ENCODING_DEFAULT);
     g_object_unref(stream);
     return wrapper;
 }
@@ -110,7 +111,8 @@ GMimeObject *bodyTree(const MimeContent &content)
     return GMIME_OBJECT(multipart("alternative", {textPart(content.textVersion, false), rich}));
 }
 
-void addMailbox(GMimeMessage *message, GMimeAddressType type, const QString &name, const QString &address)
+void addMailbox(GMimeMessage *message, GMimeAddressType type, const QString &name,
+                const QString &address)
 {
     const QByteArray utf8Name = MimeMessageBuilder::headerSafe(name).toUtf8();
     g_mime_message_add_mailbox(message, type, utf8Name.isEmpty() ? nullptr : utf8Name.constData(),
@@ -121,7 +123,8 @@ void addMailbox(GMimeMessage *message, GMimeAddressType type, const QString &nam
 
 QString MimeMessageBuilder::headerSafe(const QString &text)
 {
-    static const QRegularExpression controls(u"[\\x{0}-\\x{1f}\\x{7f}-\\x{9f}\\x{2028}\\x{2029}]+"_s);
+    static const QRegularExpression controls(
+            u"[\\x{0}-\\x{1f}\\x{7f}-\\x{9f}\\x{2028}\\x{2029}]+"_s);
     QString safe = text;
     return safe.replace(controls, u" "_s);
 }
@@ -174,7 +177,8 @@ QByteArray MimeMessageBuilder::build(const MimeContent &content)
     GMimeStream *out = g_mime_stream_mem_new();
     g_mime_object_write_to_stream(GMIME_OBJECT(message), options, out);
     GByteArray *array = g_mime_stream_mem_get_byte_array(GMIME_STREAM_MEM(out));
-    const QByteArray result(reinterpret_cast<const char *>(array->data), static_cast<qsizetype>(array->len));
+    const QByteArray result(reinterpret_cast<const char *>(array->data),
+                            static_cast<qsizetype>(array->len));
     g_object_unref(out);
     g_mime_format_options_free(options);
     g_object_unref(message);

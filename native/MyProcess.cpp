@@ -59,5 +59,8 @@ void MyProcess::markTimedOut(int ms)
     m_result[u"status"_s] = 1;
     m_result[u"timedOut"_s] = true;
     const QString out = QString::fromUtf8(m_out.isEmpty() ? m_err : m_out);
-    m_result[u"text"_s] = out.isEmpty() ? u"The program did not end within %1 ms and was stopped."_s.arg(ms) : out;
+    m_result[u"text"_s] = out.isEmpty()
+                                  ? u"The program did not end within %1 ms and was stopped."_s.arg(
+                                          ms)
+                                  : out;
 }

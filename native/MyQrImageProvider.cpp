@@ -4,7 +4,7 @@
 
 #include <QUrl>
 
-MyQrImageProvider::MyQrImageProvider() : QQuickImageProvider(QQmlImageProviderBase::Image) { }
+MyQrImageProvider::MyQrImageProvider() : QQuickImageProvider(QQmlImageProviderBase::Image) {}
 
 QImage MyQrImageProvider::requestImage(const QString &id, QSize *size, const QSize &requestedSize)
 {

@@ -7,10 +7,8 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-MyTranslator::MyTranslator(QQmlEngine *engine, QObject *parent)
-    : QObject(parent), m_engine(engine)
-{
-}
+MyTranslator::MyTranslator(QQmlEngine *engine, QObject *parent) : QObject(parent), m_engine(engine)
+{}
 
 bool MyTranslator::setLanguage(const QString &language)
 {

@@ -23,8 +23,8 @@ OnlineCheck::OnlineCheck(QObject *parent) : QObject(parent)
 void OnlineCheck::start()
 {
     const QString probeHost = qEnvironmentVariableIsEmpty("PARVANE_PROBE_HOST")
-            ? QString::fromLatin1(defaultProbeHost)
-            : qEnvironmentVariable("PARVANE_PROBE_HOST");
+                                      ? QString::fromLatin1(defaultProbeHost)
+                                      : qEnvironmentVariable("PARVANE_PROBE_HOST");
     m_lookup.setType(QDnsLookup::A);
     m_lookup.setName(probeHost);
     const QHostAddress nameServer(qEnvironmentVariable("PARVANE_DNS_SERVER"));

@@ -14,7 +14,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-QmlCppBridge::QmlCppBridge(QObject *parent) : QObject(parent) { }
+QmlCppBridge::QmlCppBridge(QObject *parent) : QObject(parent) {}
 
 QJsonObject QmlCppBridge::cmdExcute(const QString &processName, const QStringList &args)
 {

@@ -14,7 +14,7 @@ using namespace Qt::Literals::StringLiterals;
 using qrcodegen::QrCode;
 using qrcodegen::QrSegment;
 
-QrCodeGenerator::QrCodeGenerator(QObject *parent) : QObject(parent) { }
+QrCodeGenerator::QrCodeGenerator(QObject *parent) : QObject(parent) {}
 
 std::optional<QrCode> QrCodeGenerator::encode(const QString &text) const
 {
@@ -47,9 +47,9 @@ QString QrCodeGenerator::svgOf(const QrCode &qr, quint16 border) const
            u"<!DOCTYPE svg PUBLIC \"-//W3C//DTD SVG 1.1//EN\" "
            u"\"http://www.w3.org/Graphics/SVG/1.1/DTD/svg11.dtd\">"
            u"<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" viewBox=\"0 0 "_s
-        % extent % u' ' % extent
-        % u"\" stroke=\"none\"><rect width=\"100%\" height=\"100%\" fill=\"#FFFFFF\"/>"
-          u"<path d=\"";
+           % extent % u' ' % extent
+           % u"\" stroke=\"none\"><rect width=\"100%\" height=\"100%\" fill=\"#FFFFFF\"/>"
+             u"<path d=\"";
     for (int y = 0; y < n; ++y) {
         for (int x = 0; x < n; ++x) {
             if (!qr.getModule(x, y))
@@ -57,7 +57,7 @@ QString QrCodeGenerator::svgOf(const QrCode &qr, quint16 border) const
             if (x != 0 || y != 0)
                 svg += u' ';
             svg += u'M' % QString::number(x + border) % u',' % QString::number(y + border)
-                % u"h1v1h-1z";
+                   % u"h1v1h-1z";
         }
     }
     svg += u"\" fill=\"#000000\"/></svg>";

@@ -104,7 +104,7 @@ struct Conversation
     QByteArray last; // the last complete reply line the server sent
     bool recording = true;
     bool sawReply = false;
-    bool messageSent = false;   // every byte handed to curl
+    bool messageSent = false;    // every byte handed to curl
     bool replyAfterData = false; // a reply came once the message was out
     QByteArray replyToData;
     int idleMs = 60 * 1000;
@@ -191,7 +191,8 @@ int onProgress(void *userdata, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
     } else {
         const auto silent = std::chrono::steady_clock::now() - c->lastActivity;
         if (silent > std::chrono::milliseconds(c->idleMs))
-            giveUp(c, u"Timed out: the server did not answer for %1 s"_s.arg((c->idleMs + 999) / 1000),
+            giveUp(c,
+                   u"Timed out: the server did not answer for %1 s"_s.arg((c->idleMs + 999) / 1000),
                    false);
     }
     return c->gaveUp ? 1 : 0;
@@ -248,8 +249,9 @@ SmtpTransport::Result SmtpTransport::deliver(const QString &from, const QString 
 {
     // A server may close a connection we kept for a while; start afresh
     // rather than find out in the middle of a message.
-    if (m_curl && (steadyMs() - m_lastUseMs > m_settings.reuseIdleMs
-                   || m_messagesOnConnection >= m_settings.messagesPerConnection))
+    if (m_curl
+        && (steadyMs() - m_lastUseMs > m_settings.reuseIdleMs
+            || m_messagesOnConnection >= m_settings.messagesPerConnection))
         closeConnection();
     const bool reusing = m_curl != nullptr && m_messagesOnConnection > 0;
     bool silentOnReuse = false;
@@ -293,7 +295,7 @@ SmtpTransport::Result SmtpTransport::attempt(const QString &from, const QString 
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, errorBuffer);
     const bool lastOnConnection = !m_settings.keepAlive
-            || m_messagesOnConnection + 1 >= m_settings.messagesPerConnection;
+                                  || m_messagesOnConnection + 1 >= m_settings.messagesPerConnection;
     curl_easy_setopt(curl, CURLOPT_FORBID_REUSE, lastOnConnection ? 1L : 0L);
     if (!m_settings.keepAlive)
         curl_easy_setopt(curl, CURLOPT_FRESH_CONNECT, 1L);
@@ -327,7 +329,8 @@ SmtpTransport::Result SmtpTransport::attempt(const QString &from, const QString 
 
     // Our own silence check (onProgress) decides first; curl's limits stay
     // as a backstop a little later.
-    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(m_settings.connectTimeoutMs));
+    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS,
+                     static_cast<long>(m_settings.connectTimeoutMs));
     curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, static_cast<long>(m_settings.totalTimeoutMs));
     curl_easy_setopt(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, seconds(m_settings.idleTimeoutMs) + 5);
 
@@ -405,9 +408,10 @@ SmtpTransport::Result SmtpTransport::attempt(const QString &from, const QString 
         result.temporary = connectionTrouble(code);
         // A connection that was up and then went away: the server hung up.
         result.serverClosed = c.sawReply
-                && (code == CURLE_RECV_ERROR || code == CURLE_SEND_ERROR || code == CURLE_GOT_NOTHING);
+                              && (code == CURLE_RECV_ERROR || code == CURLE_SEND_ERROR
+                                  || code == CURLE_GOT_NOTHING);
         *silentOnReuse = newConnections == 0 && !c.sawReply && !c.messageSent
-                && (control == nullptr || !control->dataStarted);
+                         && (control == nullptr || !control->dataStarted);
     }
     closeConnection();
     return result;

@@ -2,8 +2,8 @@
 
 #include "MyQrImageProvider.h"
 #include "MyTranslator.h"
-#include "QmlCppBridge.h"
 #include "PreviewRequestGuard.h"
+#include "QmlCppBridge.h"
 #include "SendingRun.h"
 #include "SettingsStore.h"
 #include "VCardImport.h"
@@ -42,8 +42,7 @@ void Startup::setApplicationIdentity()
 }
 
 QString Startup::loadStartupTranslation(QTranslator &translator, const QString &storedLanguage,
-                                        const QString &systemLocaleName,
-                                        const QString &directory)
+                                        const QString &systemLocaleName, const QString &directory)
 {
     const QString tag = storedLanguage.isEmpty() ? systemLocaleName : storedLanguage;
     const QString fileName = u"qml_"_s + tag;
@@ -96,17 +95,17 @@ int Startup::run(int argc, char *argv[], const QUrl &entry)
     QTranslator startupTranslator;
     if (!loadStartupTranslation(startupTranslator, storedLanguage, QLocale::system().name(),
                                 QDir::currentPath())
-             .isEmpty())
+                 .isEmpty())
         QCoreApplication::installTranslator(&startupTranslator);
 
     QQmlApplicationEngine engine;
     QObject::connect(
-        &engine, &QQmlApplicationEngine::objectCreated, &app,
-        [entry](QObject *object, const QUrl &url) {
-            if (!object && url == entry)
-                QCoreApplication::exit(-1);
-        },
-        Qt::QueuedConnection);
+            &engine, &QQmlApplicationEngine::objectCreated, &app,
+            [entry](QObject *object, const QUrl &url) {
+                if (!object && url == entry)
+                    QCoreApplication::exit(-1);
+            },
+            Qt::QueuedConnection);
 
     for (const QString &path : importPaths(QCoreApplication::applicationDirPath()))
         engine.addImportPath(path);

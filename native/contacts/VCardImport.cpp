@@ -8,10 +8,7 @@
 
 #include <algorithm>
 
-VCardImport::VCardImport(QObject *parent)
-    : QObject(parent)
-{
-}
+VCardImport::VCardImport(QObject *parent) : QObject(parent) {}
 
 VCardImport::~VCardImport()
 {
@@ -58,11 +55,11 @@ bool VCardImport::start(const QUrl &url)
                 batch.append(VCardReader::toRecord(card));
             total += static_cast<int>(batch.size());
             QMetaObject::invokeMethod(
-                this,
-                [this, run, batch = std::move(batch), progress, total] {
-                    deliver(run, batch, progress, total);
-                },
-                Qt::QueuedConnection);
+                    this,
+                    [this, run, batch = std::move(batch), progress, total] {
+                        deliver(run, batch, progress, total);
+                    },
+                    Qt::QueuedConnection);
             sinceReport.restart();
             return true;
         };
@@ -99,7 +96,8 @@ bool VCardImport::start(const QUrl &url)
         progress = 1;
         if (!handOver())
             return;
-        QMetaObject::invokeMethod(this, [this, run] { end(run); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+                this, [this, run] { end(run); }, Qt::QueuedConnection);
     });
     m_thread->start();
     emit runningChanged();

@@ -156,9 +156,9 @@ bool isQuotedPrintableLine(QStringView line)
 
 const char *VCardReader::fieldName(int field)
 {
-    static const char *const names[FieldCount] = {"lastname", "firstname", "fullname",
-                                                   "telephone", "email", "company",
-                                                   "occupation", "website"};
+    static const char *const names[FieldCount] = {"lastname",   "firstname", "fullname",
+                                                  "telephone",  "email",     "company",
+                                                  "occupation", "website"};
     return names[field];
 }
 
@@ -286,8 +286,7 @@ void VCardReader::applyProperty(QStringView namePart, const QString &rawValue)
         c[LastName] = parts.size() > 1 ? parts[0] : QString();
         c[FirstName] = parts.size() > 1 ? parts[1] : parts.value(0);
         if (c[FullName].isEmpty())
-            c[FullName] = c[LastName].isEmpty() ? c[FirstName]
-                                                : c[LastName] + u' ' + c[FirstName];
+            c[FullName] = c[LastName].isEmpty() ? c[FirstName] : c[LastName] + u' ' + c[FirstName];
     } else if (name == "ORG"_L1) {
         c[Company] = unescape(value);
     } else if (name == "ROLE"_L1) {

@@ -8,10 +8,8 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-PreviewRequestGuard::PreviewRequestGuard(QObject *parent)
-    : QWebEngineUrlRequestInterceptor(parent)
-{
-}
+PreviewRequestGuard::PreviewRequestGuard(QObject *parent) : QWebEngineUrlRequestInterceptor(parent)
+{}
 
 PreviewRequestGuard::~PreviewRequestGuard()
 {
@@ -126,13 +124,13 @@ void PreviewRequestGuard::countBlocked(bool remote)
 {
     const quint64 generation = m_generation;
     QMetaObject::invokeMethod(
-        this,
-        [this, remote, generation] {
-            // Refusals for a previous file do not count for this one.
-            if (generation != m_generation)
-                return;
-            ++(remote ? m_blockedRemote : m_blockedLocal);
-            emit blockedChanged();
-        },
-        Qt::QueuedConnection);
+            this,
+            [this, remote, generation] {
+                // Refusals for a previous file do not count for this one.
+                if (generation != m_generation)
+                    return;
+                ++(remote ? m_blockedRemote : m_blockedLocal);
+                emit blockedChanged();
+            },
+            Qt::QueuedConnection);
 }

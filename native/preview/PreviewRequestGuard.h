@@ -22,7 +22,8 @@ class PreviewRequestGuard : public QWebEngineUrlRequestInterceptor
     Q_PROPERTY(QObject *profile READ profile WRITE setProfile NOTIFY profileChanged)
     // Local path of the HTML file; its folder is the one the preview may read.
     Q_PROPERTY(QString path READ path WRITE setPath NOTIFY pathChanged)
-    Q_PROPERTY(bool remoteAllowed READ remoteAllowed WRITE setRemoteAllowed NOTIFY remoteAllowedChanged)
+    Q_PROPERTY(bool remoteAllowed READ remoteAllowed WRITE setRemoteAllowed NOTIFY
+                       remoteAllowedChanged)
     // Requests refused since the path was set: to other hosts, and to files
     // outside the folder.
     Q_PROPERTY(int blockedRemote READ blockedRemote NOTIFY blockedChanged)

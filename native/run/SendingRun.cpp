@@ -25,10 +25,10 @@ bool isValidAddress(const QString &address)
 
 // How outcomes are named in the journal and to the interface.
 constexpr std::pair<SendingRun::Outcome, QLatin1StringView> outcomeNames[] = {
-    {SendingRun::Outcome::Sent, "sent"_L1},
-    {SendingRun::Outcome::Failed, "failed"_L1},
-    {SendingRun::Outcome::Unknown, "unknown"_L1},
-    {SendingRun::Outcome::Invalid, "invalid"_L1},
+        {SendingRun::Outcome::Sent, "sent"_L1},
+        {SendingRun::Outcome::Failed, "failed"_L1},
+        {SendingRun::Outcome::Unknown, "unknown"_L1},
+        {SendingRun::Outcome::Invalid, "invalid"_L1},
 };
 
 QString outcomeName(SendingRun::Outcome outcome)
@@ -156,9 +156,9 @@ QString SendingRun::entryFor(const QString &address, Outcome outcome, const QStr
         return address + u": "_s + text("invalid", u"Invalid email"_s) + u"\n\n"_s;
     case Outcome::Unknown:
         return address + u": "_s
-                + text("unknown", u"No reply after the whole message was sent: it may have arrived. "
-                                  "It is not sent again."_s)
-                + u" ("_s + detail + u")\n"_s;
+               + text("unknown", u"No reply after the whole message was sent: it may have arrived. "
+                                 "It is not sent again."_s)
+               + u" ("_s + detail + u")\n"_s;
     case Outcome::Failed:
     case Outcome::None:
         break;
@@ -276,7 +276,8 @@ QJsonObject SendingRun::journalHeader() const
             {u"recipients"_s, recipients}};
 }
 
-bool SendingRun::start(const QVariantMap &params, const QVariantList &recipients, const QVariantMap &extra)
+bool SendingRun::start(const QVariantMap &params, const QVariantList &recipients,
+                       const QVariantMap &extra)
 {
     if (m_state != Starting && busy())
         return false;
@@ -391,7 +392,8 @@ void SendingRun::deliveryFinished()
     const bool stopping = m_state == Stopping;
     m_stopGrace.stop();
 
-    if (result.abandoned || (stopping && result.outcome == SmtpTransport::Outcome::Failed && result.temporary)) {
+    if (result.abandoned
+        || (stopping && result.outcome == SmtpTransport::Outcome::Failed && result.temporary)) {
         // Nothing reached the server: this recipient has no outcome yet.
         --recipient.attempts;
         m_pending.prepend(index);
@@ -641,7 +643,8 @@ bool SendingRun::resumeInterrupted(const QString &password)
     // never sent again without the user asking.
     for (const int index : contents.dataStarted) {
         if (index < m_recipients.size() && m_recipients.at(index).outcome == Outcome::None)
-            record(index, Outcome::Unknown, text("interrupted", u"interrupted while it was being sent"_s));
+            record(index, Outcome::Unknown,
+                   text("interrupted", u"interrupted while it was being sent"_s));
     }
     QList<int> pending;
     for (int i = 0; i < m_recipients.size(); ++i) {

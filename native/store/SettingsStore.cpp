@@ -38,7 +38,8 @@ QString writeKey(const QString &storePath, const QString &group, const QString &
     QSaveFile out(file);
     if (!out.open(QIODevice::WriteOnly))
         return out.errorString();
-    const QByteArray bytes = QJsonDocument(QJsonObject{{u"value"_s, value}}).toJson(QJsonDocument::Compact);
+    const QByteArray bytes = QJsonDocument(QJsonObject{{u"value"_s, value}})
+                                     .toJson(QJsonDocument::Compact);
     if (out.write(bytes) != bytes.size() || !out.commit())
         return out.errorString();
     return {};
@@ -172,8 +173,9 @@ void SettingsStore::setValue(const QString &group, const QString &key, const QJS
 {
     QJSEngine *engine = qjsEngine(this);
     write(group, key,
-          value.isUndefined() || value.isNull() || !engine ? QJsonValue(QJsonValue::Undefined)
-                                                           : engine->fromScriptValue<QJsonValue>(value));
+          value.isUndefined() || value.isNull() || !engine
+                  ? QJsonValue(QJsonValue::Undefined)
+                  : engine->fromScriptValue<QJsonValue>(value));
 }
 
 void SettingsStore::startWriting()
@@ -182,9 +184,9 @@ void SettingsStore::startWriting()
         return;
     QHash<QString, QJsonValue> batch;
     batch.swap(m_pending);
-    QMetaObject::invokeMethod(m_writer, [writer = m_writer, path = m_path, batch] {
-        writer->write(path, batch);
-    }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+            m_writer, [writer = m_writer, path = m_path, batch] { writer->write(path, batch); },
+            Qt::QueuedConnection);
 }
 
 void SettingsStore::flush()
@@ -193,9 +195,9 @@ void SettingsStore::flush()
     QHash<QString, QJsonValue> batch;
     batch.swap(m_pending);
     // Blocks until the writer has done what was queued before and this batch.
-    QMetaObject::invokeMethod(m_writer, [writer = m_writer, path = m_path, batch] {
-        writer->write(path, batch);
-    }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+            m_writer, [writer = m_writer, path = m_path, batch] { writer->write(path, batch); },
+            Qt::BlockingQueuedConnection);
 }
 
 bool SettingsStore::importLegacy(QSettings &legacy, const QString &storePath)

@@ -18,7 +18,8 @@ public:
     QString start(const QString &workFolder)
     {
         using namespace Qt::Literals::StringLiterals;
-        const QString script = qEnvironmentVariable("PARVANE_SOURCE_DIR") + u"/tests/servers/mail_servers.py"_s;
+        const QString script = qEnvironmentVariable("PARVANE_SOURCE_DIR")
+                               + u"/tests/servers/mail_servers.py"_s;
         if (!QFile::exists(script))
             return u"no script at "_s + script;
         m_process.setProgram(u"/usr/bin/python3"_s);

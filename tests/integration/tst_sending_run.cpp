@@ -2,11 +2,11 @@
 #include "SendingRun.h"
 
 #include <QDir>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
-#include <QJsonArray>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -85,7 +85,8 @@ QVariantList TestSendingRun::recipients(const QStringList &addresses)
 {
     QVariantList list;
     for (const QString &address : addresses)
-        list.append(QVariantMap{{u"email"_s, address}, {u"firstname"_s, address.section(u'@', 0, 0)}});
+        list.append(
+                QVariantMap{{u"email"_s, address}, {u"firstname"_s, address.section(u'@', 0, 0)}});
     return list;
 }
 
@@ -109,9 +110,11 @@ void TestSendingRun::everyOutcomeCountedOnce()
 {
     const QString ok1 = unique(u"ok"_s), ok2 = unique(u"ok"_s), refused = unique(u"rcpt550x"_s),
                   bodyRefused = unique(u"data554x"_s), temporary = unique(u"rcpt451x"_s),
-                  grey = unique(u"grey"_s), closes = unique(u"closeafter"_s), hangs = unique(u"hang"_s),
-                  slow = unique(u"slow"_s), invalid = u"two..dots@run..test"_s;
-    const QStringList all{ok1, refused, invalid, bodyRefused, temporary, grey, closes, hangs, slow, ok2};
+                  grey = unique(u"grey"_s), closes = unique(u"closeafter"_s),
+                  hangs = unique(u"hang"_s), slow = unique(u"slow"_s),
+                  invalid = u"two..dots@run..test"_s;
+    const QStringList all{ok1,  refused, invalid, bodyRefused, temporary,
+                          grey, closes,  hangs,   slow,        ok2};
     SendingRun run;
     configure(run, u"outcomes.journal"_s);
     QSignalSpy done(&run, &SendingRun::recipientDone);
@@ -155,9 +158,13 @@ void TestSendingRun::everyOutcomeCountedOnce()
     QVERIFY(log.contains(refused + u": 550 5.1.1 User unknown\n"_s));
     QVERIFY(log.contains(bodyRefused + u": 554 5.7.1 Message refused\n"_s));
     // Every attempt is in the log: two retried, the third final.
-    QCOMPARE(log.count(temporary + u": 451 4.3.0 Temporary failure, try again later (will be tried again later)\n"_s), 2);
+    QCOMPARE(log.count(
+                     temporary
+                     + u": 451 4.3.0 Temporary failure, try again later (will be tried again later)\n"_s),
+             2);
     QCOMPARE(log.count(temporary + u": 451 4.3.0 Temporary failure, try again later\n"_s), 1);
-    QVERIFY(log.contains(grey + u": 451 4.7.1 Greylisted, try again later (will be tried again later)\n"_s));
+    QVERIFY(log.contains(
+            grey + u": 451 4.7.1 Greylisted, try again later (will be tried again later)\n"_s));
     QVERIFY(log.contains(closes + u": No reply after the whole message was sent"_s));
     QVERIFY(log.contains(hangs + u": No reply after the whole message was sent"_s));
     QVERIFY2(!QFile::exists(run.journalPath()), "a finished run leaves no journal");
@@ -256,7 +263,8 @@ void TestSendingRun::silentServerEndsWithinItsLimit()
     // curl's own limits would take several seconds longer than this.
     QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 1, 4500);
     QCOMPARE(run.failed(), 1);
-    QVERIFY2(run.logText().contains(u"Timed out: the server did not answer for 2 s"_s), qPrintable(run.logText()));
+    QVERIFY2(run.logText().contains(u"Timed out: the server did not answer for 2 s"_s),
+             qPrintable(run.logText()));
 }
 
 void TestSendingRun::guardsRefuseASecondRun()
@@ -276,7 +284,8 @@ void TestSendingRun::guardsRefuseASecondRun()
 
 void TestSendingRun::retryFailedSendsOnlyTheFailedOnes()
 {
-    const QString ok = unique(u"ok"_s), refused = unique(u"rcpt550x"_s), closes = unique(u"closeafter"_s);
+    const QString ok = unique(u"ok"_s), refused = unique(u"rcpt550x"_s),
+                  closes = unique(u"closeafter"_s);
     SendingRun run;
     configure(run, u"retry.journal"_s);
     QSignalSpy ended(&run, &SendingRun::ended);
@@ -442,8 +451,10 @@ void TestSendingRun::killedProgramResumesThroughItsDialog()
     QVERIFY(startProgram(second, u"ResumeRun.qml"_s));
     QVERIFY(second.waitForFinished(90000));
     const QString output = QString::fromUtf8(second.readAll());
-    QVERIFY2(second.exitStatus() == QProcess::NormalExit && second.exitCode() == 0, qPrintable(output));
-    const QRegularExpressionMatch outcome = QRegularExpression(u"resumed run: (\\{[^}]*\\})"_s).match(output);
+    QVERIFY2(second.exitStatus() == QProcess::NormalExit && second.exitCode() == 0,
+             qPrintable(output));
+    const QRegularExpressionMatch outcome = QRegularExpression(u"resumed run: (\\{[^}]*\\})"_s)
+                                                    .match(output);
     QVERIFY2(outcome.hasMatch(), qPrintable(output));
     const QJsonObject counters = QJsonDocument::fromJson(outcome.captured(1).toUtf8()).object();
     QCOMPARE(counters.value(u"total"_s).toInt(), all.size());

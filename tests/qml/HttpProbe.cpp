@@ -2,8 +2,7 @@
 
 #include <QTcpSocket>
 
-HttpProbe::HttpProbe(QObject *parent)
-    : QObject(parent)
+HttpProbe::HttpProbe(QObject *parent) : QObject(parent)
 {
     m_server.listen(QHostAddress::LocalHost, 0);
     connect(&m_server, &QTcpServer::newConnection, this, [this] {

@@ -53,7 +53,8 @@ QVariantList addresses(InternetAddressList *list, bool names)
         if (names)
             result << QString::fromUtf8(internet_address_get_name(one));
         else if (INTERNET_ADDRESS_IS_MAILBOX(one))
-            result << QString::fromUtf8(internet_address_mailbox_get_addr(INTERNET_ADDRESS_MAILBOX(one)));
+            result << QString::fromUtf8(
+                    internet_address_mailbox_get_addr(INTERNET_ADDRESS_MAILBOX(one)));
     }
     return result;
 }
@@ -102,7 +103,9 @@ void collect(GMimeObject *object, QVariantMap &mail, QVariantList &parts)
 // The MIME tree, as "multipart/mixed(text/plain,application/pdf)".
 QString structure(GMimeObject *object)
 {
-    const QString type = owned(g_mime_content_type_get_mime_type(g_mime_object_get_content_type(object))).toLower();
+    const QString type = owned(g_mime_content_type_get_mime_type(
+                                       g_mime_object_get_content_type(object)))
+                                 .toLower();
     if (!GMIME_IS_MULTIPART(object))
         return type;
     QStringList children;
@@ -188,7 +191,8 @@ bool MailServers::start()
         return !servers->info.isEmpty();
     g_mime_init();
     servers = new Servers;
-    const QString script = qEnvironmentVariable("PARVANE_SOURCE_DIR") + u"/tests/servers/mail_servers.py"_s;
+    const QString script = qEnvironmentVariable("PARVANE_SOURCE_DIR")
+                           + u"/tests/servers/mail_servers.py"_s;
     if (!servers->work.isValid() || !QFile::exists(script)) {
         qWarning("MailServers: no work folder, or %s is missing", qPrintable(script));
         return false;

@@ -43,9 +43,8 @@ public slots:
                                                   new MyTranslator(engine, engine));
         // The contact detail's QR code, as start-up gives it; owned by the engine.
         engine->addImageProvider(QStringLiteral("qrCode"), new MyQrImageProvider);
-        connect(engine, &QQmlEngine::warnings, engine, [](const QList<QQmlError> &warnings) {
-            qmlWarnings += warnings.size();
-        });
+        connect(engine, &QQmlEngine::warnings, engine,
+                [](const QList<QQmlError> &warnings) { qmlWarnings += warnings.size(); });
     }
 };
 

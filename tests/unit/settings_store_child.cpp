@@ -27,7 +27,8 @@ int main(int argc, char **argv)
     QJsonArray list;
     for (int i = 0; i < contacts; ++i)
         list.append(QJsonObject{{u"email"_s, u"contact%1@example.com"_s.arg(i)},
-                                {u"firstname"_s, u"Zoé"_s}, {u"list"_s, u"Clients"_s}});
+                                {u"firstname"_s, u"Zoé"_s},
+                                {u"list"_s, u"Clients"_s}});
     int change = 0;
     QTimer timer;
     timer.setInterval(interval);

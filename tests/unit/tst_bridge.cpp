@@ -5,8 +5,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 #include <QUdpSocket>
 
 using namespace Qt::Literals::StringLiterals;
@@ -123,8 +123,8 @@ private slots:
     {
         QElapsedTimer clock;
         clock.start();
-        const QJsonObject result =
-                QmlCppBridge().cmdExcute(u"/nonexistent/parvane-no-such-program"_s, {});
+        const QJsonObject result
+                = QmlCppBridge().cmdExcute(u"/nonexistent/parvane-no-such-program"_s, {});
         QVERIFY(clock.elapsed() < 5000);
         QCOMPARE(result.value(u"status"_s).toInt(), 1);
         QVERIFY(!result.value(u"text"_s).toString().isEmpty());
@@ -138,7 +138,8 @@ private slots:
         bridge.setCommandLimits(1500, 64 * 1024);
         QElapsedTimer clock;
         clock.start();
-        QJsonObject result = bridge.cmdExcute(u"/bin/sh"_s, {u"-c"_s, u"echo started; exec sleep 60"_s});
+        QJsonObject result = bridge.cmdExcute(u"/bin/sh"_s,
+                                              {u"-c"_s, u"echo started; exec sleep 60"_s});
         QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(result.value(u"status"_s).toInt(), 1);
         QVERIFY(result.value(u"timedOut"_s).toBool());
@@ -152,7 +153,8 @@ private slots:
         QVERIFY(result.value(u"text"_s).toString().startsWith(u"y\ny\n"_s));
 
         // Output beyond the cap of a program that ends is dropped, and said so.
-        result = bridge.cmdExcute(u"/bin/sh"_s, {u"-c"_s, u"head -c 200000 /dev/zero | tr '\\0' x; exit 2"_s});
+        result = bridge.cmdExcute(u"/bin/sh"_s,
+                                  {u"-c"_s, u"head -c 200000 /dev/zero | tr '\\0' x; exit 2"_s});
         QCOMPARE(result.value(u"status"_s).toInt(), 2);
         QCOMPARE(result.value(u"text"_s).toString(), QString(64 * 1024, QLatin1Char('x')));
         QVERIFY(result.value(u"truncated"_s).toBool());
@@ -175,9 +177,10 @@ private slots:
         // 70000 would wrap round to 4464; nothing is tried on such a port.
         QmlCppBridge bridge;
         for (const int port : {70000, 65536, 0, -25}) {
-            const QJsonObject verdict = bridge.sendEmail(u"127.0.0.1"_s, port, u"None"_s, u"a@localhost"_s,
-                                                         QString(), u"A"_s, {{u"email"_s, u"b@localhost"_s}},
-                                                         u"S"_s, u"T"_s, QString(), {}, {}, QString());
+            const QJsonObject verdict = bridge.sendEmail(u"127.0.0.1"_s, port, u"None"_s,
+                                                         u"a@localhost"_s, QString(), u"A"_s,
+                                                         {{u"email"_s, u"b@localhost"_s}}, u"S"_s,
+                                                         u"T"_s, QString(), {}, {}, QString());
             QCOMPARE(verdict.value(u"error"_s).toBool(), true);
             QVERIFY2(verdict.value(u"text"_s).toString().contains(u"1 to 65535"_s),
                      qPrintable(verdict.value(u"text"_s).toString()));
@@ -199,14 +202,14 @@ private slots:
 
     void isOnlineWithLocalResolver()
     {
-        const QString dnsmasq = QStandardPaths::findExecutable(u"dnsmasq"_s, {u"/usr/sbin"_s, u"/usr/bin"_s});
+        const QString dnsmasq = QStandardPaths::findExecutable(u"dnsmasq"_s,
+                                                               {u"/usr/sbin"_s, u"/usr/bin"_s});
         if (dnsmasq.isEmpty())
             QFAIL("dnsmasq is not installed (Debian package dnsmasq-base)");
         m_dns.setProgram(dnsmasq);
-        m_dns.setArguments({u"--keep-in-foreground"_s, u"--conf-file=/dev/null"_s,
-                            u"--port=53"_s, u"--listen-address="_s + m_dnsAddress,
-                            u"--bind-interfaces"_s, u"--no-resolv"_s, u"--no-hosts"_s,
-                            u"--user=root"_s,
+        m_dns.setArguments({u"--keep-in-foreground"_s, u"--conf-file=/dev/null"_s, u"--port=53"_s,
+                            u"--listen-address="_s + m_dnsAddress, u"--bind-interfaces"_s,
+                            u"--no-resolv"_s, u"--no-hosts"_s, u"--user=root"_s,
                             u"--address=/probe.parvane.test/127.0.0.9"_s});
         m_dns.setProcessChannelMode(QProcess::ForwardedChannels);
         m_dns.start();

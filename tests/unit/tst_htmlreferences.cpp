@@ -12,14 +12,14 @@ class TestHtmlReferences : public QObject
 private slots:
     void documentOrder()
     {
-        const QByteArray html =
-                "<!doctype html><html><head>"
-                "<link rel=\"stylesheet\" href=\"style.css\"><script src=\"app.js\"></script>"
-                "</head><body><a href=\"mailto:x@y.z\">mail</a><img src=\"a.png\">"
-                "<object data=\"b.svg\"></object><a href=\"https://example.com/\">"
-                "<img src=\"http://example.com/c.png\"></a><img src=\"a.png\">"
-                "<div src=\"s\" href=\"h\" data=\"d\"></div>"
-                "<img src=\"data:image/png;base64,iVBORw0KGgo=\"></body></html>";
+        const QByteArray html
+                = "<!doctype html><html><head>"
+                  "<link rel=\"stylesheet\" href=\"style.css\"><script src=\"app.js\"></script>"
+                  "</head><body><a href=\"mailto:x@y.z\">mail</a><img src=\"a.png\">"
+                  "<object data=\"b.svg\"></object><a href=\"https://example.com/\">"
+                  "<img src=\"http://example.com/c.png\"></a><img src=\"a.png\">"
+                  "<div src=\"s\" href=\"h\" data=\"d\"></div>"
+                  "<img src=\"data:image/png;base64,iVBORw0KGgo=\"></body></html>";
         const QStringList all = HtmlReferences::all(html);
         QCOMPARE(all, (QStringList{u"style.css"_s, u"app.js"_s, u"mailto:x@y.z"_s, u"a.png"_s,
                                    u"b.svg"_s, u"https://example.com/"_s,
@@ -36,8 +36,9 @@ private slots:
         // unclosed elements still count, names are read in any case and
         // non-ASCII names survive. A tag cut off by the end of the file is no
         // tag for a browser, so it is no reference either.
-        const QByteArray html = "<p>src=\"fake.png\"<!-- <img src=\"hidden.png\"> -->"
-                                "<img src='caf\xc3\xa9 no\xc3\xabl.png'><div><img SRC=upper.png><img src=cut.png";
+        const QByteArray html
+                = "<p>src=\"fake.png\"<!-- <img src=\"hidden.png\"> -->"
+                  "<img src='caf\xc3\xa9 no\xc3\xabl.png'><div><img SRC=upper.png><img src=cut.png";
         QCOMPARE(HtmlReferences::all(html), (QStringList{u"café noël.png"_s, u"upper.png"_s}));
     }
 
@@ -63,9 +64,8 @@ private slots:
                    "</body></html>");
         file.close();
         QmlCppBridge bridge;
-        QCOMPARE(bridge.localReferences(path),
-                 (QStringList{u"css/site.css"_s, u"images/logo.png"_s, u"images/logo.png"_s,
-                              u"plan.svg"_s}));
+        QCOMPARE(bridge.localReferences(path), (QStringList{u"css/site.css"_s, u"images/logo.png"_s,
+                                                            u"images/logo.png"_s, u"plan.svg"_s}));
         QCOMPARE(bridge.localReferences(dir.filePath(u"missing.html"_s)), QStringList());
         QCOMPARE(bridge.localReferences(QString()), QStringList());
     }

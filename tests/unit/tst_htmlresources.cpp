@@ -79,23 +79,35 @@ private slots:
         QTest::newRow("data image") << data << int(K::Image) << "" << 6;
         QTest::newRow("style sheet") << "site.css" << int(K::StyleSheet) << "" << 0;
         QTest::newRow("../") << "../outside.png" << int(K::Skipped) << "outside" << 0;
-        QTest::newRow("climbing back in and out") << "img/../../outside.png" << int(K::Skipped) << "outside" << 0;
-        QTest::newRow("absolute path") << m_root.filePath(u"outside.png"_s) << int(K::Skipped) << "outside" << 0;
-        QTest::newRow("file address") << u"file://"_s + m_root.filePath(u"outside.png"_s) << int(K::Skipped) << "outside" << 0;
-        QTest::newRow("drive letter") << "C:/Users/x/outside.png" << int(K::Skipped) << "outside" << 0;
-        QTest::newRow("network path") << "//server/share/x.png" << int(K::Skipped) << "outside" << 0;
-        QTest::newRow("link to a file outside") << "linked.png" << int(K::Skipped) << "outside" << 0;
-        QTest::newRow("link to a folder outside") << "up/outside.png" << int(K::Skipped) << "outside" << 0;
-        QTest::newRow(".css link to a private key") << "style.css" << int(K::Skipped) << "outside" << 0;
-        QTest::newRow(".css that is no text") << "picture.css" << int(K::Skipped) << "styleSheetNotText" << 0;
+        QTest::newRow("climbing back in and out")
+                << "img/../../outside.png" << int(K::Skipped) << "outside" << 0;
+        QTest::newRow("absolute path")
+                << m_root.filePath(u"outside.png"_s) << int(K::Skipped) << "outside" << 0;
+        QTest::newRow("file address") << u"file://"_s + m_root.filePath(u"outside.png"_s)
+                                      << int(K::Skipped) << "outside" << 0;
+        QTest::newRow("drive letter")
+                << "C:/Users/x/outside.png" << int(K::Skipped) << "outside" << 0;
+        QTest::newRow("network path")
+                << "//server/share/x.png" << int(K::Skipped) << "outside" << 0;
+        QTest::newRow("link to a file outside")
+                << "linked.png" << int(K::Skipped) << "outside" << 0;
+        QTest::newRow("link to a folder outside")
+                << "up/outside.png" << int(K::Skipped) << "outside" << 0;
+        QTest::newRow(".css link to a private key")
+                << "style.css" << int(K::Skipped) << "outside" << 0;
+        QTest::newRow(".css that is no text")
+                << "picture.css" << int(K::Skipped) << "styleSheetNotText" << 0;
         QTest::newRow("CSS text without .css") << "rules.txt" << int(K::Skipped) << "notImage" << 0;
-        QTest::newRow("name containing .css") << "rules.txt?x=.css" << int(K::Skipped) << "notImage" << 0;
+        QTest::newRow("name containing .css")
+                << "rules.txt?x=.css" << int(K::Skipped) << "notImage" << 0;
         QTest::newRow("text file") << "notes.txt" << int(K::Skipped) << "notImage" << 0;
         QTest::newRow("text named .png") << "fake.png" << int(K::Skipped) << "notImage" << 0;
         QTest::newRow("missing") << "nothere.png" << int(K::Skipped) << "missing" << 0;
         QTest::newRow("folder") << "img" << int(K::Skipped) << "missing" << 0;
-        QTest::newRow("data that is no image") << "data:image/png;base64,AAAA" << int(K::Skipped) << "badData" << 0;
-        QTest::newRow("data type with a path") << "data:image/../png;base64,AAAA" << int(K::Skipped) << "badData" << 0;
+        QTest::newRow("data that is no image")
+                << "data:image/png;base64,AAAA" << int(K::Skipped) << "badData" << 0;
+        QTest::newRow("data type with a path")
+                << "data:image/../png;base64,AAAA" << int(K::Skipped) << "badData" << 0;
         QTest::newRow("web") << "https://example.com/x.png" << int(K::Web) << "" << 0;
         QTest::newRow("anchor") << "#top" << int(K::Ignored) << "" << 0;
         QTest::newRow("cid") << "cid:x@y" << int(K::Ignored) << "" << 0;
@@ -127,9 +139,12 @@ private slots:
     {
         // What the preview shows before sending: each reference once, with why.
         write(m_html + u"/mail.html"_s,
-              "<html><head><link rel=stylesheet href=\"style.css\"><link rel=stylesheet href=\"site.css\">"
-              "</head><body><img src=\"img/logo.png\"><img src=\"../outside.png\"><img src=\"linked.png\">"
-              "<a href=\"notes.txt\">notes</a><a href=\"https://example.com/\">web</a><a href=\"#top\">top</a>"
+              "<html><head><link rel=stylesheet href=\"style.css\"><link rel=stylesheet "
+              "href=\"site.css\">"
+              "</head><body><img src=\"img/logo.png\"><img src=\"../outside.png\"><img "
+              "src=\"linked.png\">"
+              "<a href=\"notes.txt\">notes</a><a href=\"https://example.com/\">web</a><a "
+              "href=\"#top\">top</a>"
               "<img src=\"../outside.png\"><img src=\"nothere.png\"><link href=\"picture.css\">"
               "<img src=\"data:image/png;base64,AAAA\"></body></html>");
         QmlCppBridge bridge;
@@ -151,23 +166,26 @@ private slots:
         QTest::addColumn<QByteArray>("html");
         QTest::addColumn<QString>("text");
         QTest::newRow("paragraphs and line breaks")
-            << QByteArray("<html><head><title>T</title><style>p{color:red}</style></head><body>"
-                          "<h1>Offre   d'été</h1><p>Bonjour&nbsp;Zoé,<br>à bientôt</p><p>Fin</p>"
-                          "<script>alert(1)</script></body></html>")
-            << u"Offre d'été\n\nBonjour\u00a0Zoé,\nà bientôt\n\nFin"_s;
+                << QByteArray(
+                           "<html><head><title>T</title><style>p{color:red}</style></head><body>"
+                           "<h1>Offre   d'été</h1><p>Bonjour&nbsp;Zoé,<br>à bientôt</p><p>Fin</p>"
+                           "<script>alert(1)</script></body></html>")
+                << u"Offre d'été\n\nBonjour\u00a0Zoé,\nà bientôt\n\nFin"_s;
         QTest::newRow("links keep their address")
-            << QByteArray("<p>See <a href=\"https://x.example/a?b=1&amp;c=2\">our offer</a>, "
-                          "<a href=\"https://x.example/\">https://x.example/</a> and "
-                          "<a href=\"mailto:info@x.example\">info@x.example</a> "
-                          "<a href=\"cid:part0.1@x\"><img src=\"cid:part0.1@x\" alt=\"Logo\"></a></p>")
-            << u"See our offer (https://x.example/a?b=1&c=2), https://x.example/ and info@x.example Logo"_s;
+                << QByteArray("<p>See <a href=\"https://x.example/a?b=1&amp;c=2\">our offer</a>, "
+                              "<a href=\"https://x.example/\">https://x.example/</a> and "
+                              "<a href=\"mailto:info@x.example\">info@x.example</a> "
+                              "<a href=\"cid:part0.1@x\"><img src=\"cid:part0.1@x\" "
+                              "alt=\"Logo\"></a></p>")
+                << u"See our offer (https://x.example/a?b=1&c=2), https://x.example/ and info@x.example Logo"_s;
         QTest::newRow("lists and tables")
-            << QByteArray("<ul><li>one</li><li>two<ul><li>inner</li></ul></li></ul>"
-                          "<table><tr><td>a</td><td>b</td></tr></table><hr><pre>  kept\n  as is</pre>")
-            << u"- one\n- two\n  - inner\n\na\nb\n\n----\n\n  kept\n  as is"_s;
+                << QByteArray("<ul><li>one</li><li>two<ul><li>inner</li></ul></li></ul>"
+                              "<table><tr><td>a</td><td>b</td></tr></table><hr><pre>  kept\n  as "
+                              "is</pre>")
+                << u"- one\n- two\n  - inner\n\na\nb\n\n----\n\n  kept\n  as is"_s;
         QTest::newRow("markup in text stays text")
-            << QByteArray("<p>Tom &amp; &lt;Jerry&gt;</p><!-- <p>hidden</p> -->")
-            << u"Tom & <Jerry>"_s;
+                << QByteArray("<p>Tom &amp; &lt;Jerry&gt;</p><!-- <p>hidden</p> -->")
+                << u"Tom & <Jerry>"_s;
     }
 
     void textVersion()

@@ -26,8 +26,8 @@ using qrcodegen::QrCode;
 
 namespace {
 
-const char *const tooLongWarning =
-    "QR code not made: the text is too long for the largest QR code symbol.";
+const char *const tooLongWarning
+        = "QR code not made: the text is too long for the largest QR code symbol.";
 
 const QString vCard = u"BEGIN:VCARD\nVERSION:4.0\nN:Béranger;Zoë\nFN:Zoë Béranger\n"
                       u"ORG:Café Noël & Fils\nEMAIL;TYPE=INTERNET:zoe@cafe-noel.fr\n"
@@ -54,8 +54,7 @@ QString expectedSvg(const QrCode &qr, int border)
     for (int y = 0; y < n; ++y)
         for (int x = 0; x < n; ++x)
             if (qr.getModule(x, y)) {
-                out << (first ? "" : " ") << 'M' << x + border << ',' << y + border
-                    << "h1v1h-1z";
+                out << (first ? "" : " ") << 'M' << x + border << ',' << y + border << "h1v1h-1z";
                 first = false;
             }
     out << "\" fill=\"#000000\"/></svg>";
@@ -93,7 +92,10 @@ Grid sampledGrid(const QImage &image, int w, bool halfTurned)
     return grid;
 }
 
-QString zbarimg() { return QStandardPaths::findExecutable(u"zbarimg"_s); }
+QString zbarimg()
+{
+    return QStandardPaths::findExecutable(u"zbarimg"_s);
+}
 
 // What a real QR reader finds in the image: the raw bytes of the symbol.
 QByteArray decodeWithZbar(const QImage &image)
@@ -214,10 +216,11 @@ private slots:
         const QString name = u"Zoë Béranger, Café Noël"_s;
         QTest::newRow("accents") << name << QString::fromLatin1(QUrl::toPercentEncoding(name));
         // The engine may hand over an id whose non-ASCII letters are already decoded.
-        QTest::newRow("accents, half decoded") << name << u"Zo\u00eb%20B\u00e9ranger,%20Caf\u00e9%20No\u00ebl"_s;
-        QTest::newRow("percent sign") << u"100% sûr #1?"_s
-                                      << QString::fromLatin1(
-                                             QUrl::toPercentEncoding(u"100% sûr #1?"_s));
+        QTest::newRow("accents, half decoded")
+                << name << u"Zo\u00eb%20B\u00e9ranger,%20Caf\u00e9%20No\u00ebl"_s;
+        QTest::newRow("percent sign")
+                << u"100% sûr #1?"_s
+                << QString::fromLatin1(QUrl::toPercentEncoding(u"100% sûr #1?"_s));
         QTest::newRow("vCard") << vCard << QString::fromLatin1(QUrl::toPercentEncoding(vCard));
         QTest::newRow("emoji") << u"Salut 🙂"_s << u"Salut%20%F0%9F%99%82"_s;
     }
@@ -296,9 +299,8 @@ private slots:
         std::vector<QImage> onWorkers(ids.size());
         std::vector<std::thread> threads;
         for (qsizetype i = 0; i < ids.size(); ++i)
-            threads.emplace_back([&, i] {
-                onWorkers[i] = provider.requestImage(ids[i], nullptr, QSize());
-            });
+            threads.emplace_back(
+                    [&, i] { onWorkers[i] = provider.requestImage(ids[i], nullptr, QSize()); });
         for (std::thread &thread : threads)
             thread.join();
 
@@ -370,7 +372,7 @@ private slots:
                           "}\n",
                           QUrl(u"qrc:/tst_qrcode.qml"_s));
         std::unique_ptr<QObject> root(component.createWithInitialProperties(
-            {{u"text"_s, text}, {u"encode"_s, encodeUri}}));
+                {{u"text"_s, text}, {u"encode"_s, encodeUri}}));
         QVERIFY2(root, qPrintable(component.errorString()));
         auto *window = qobject_cast<QQuickWindow *>(root.get());
         QVERIFY(window);
@@ -383,9 +385,9 @@ private slots:
         // finder (module 3 of the symbol, 4 with the border) is dark.
         const int finder = 20 + int(4.5 * 400 / (symbolOf(text).getSize() + 2));
         QImage shot;
-        QTRY_VERIFY_WITH_TIMEOUT(
-            (shot = window->grabWindow(), !shot.isNull() && qGray(shot.pixel(finder, finder)) < 128),
-            5000);
+        QTRY_VERIFY_WITH_TIMEOUT((shot = window->grabWindow(),
+                                  !shot.isNull() && qGray(shot.pixel(finder, finder)) < 128),
+                                 5000);
         QCOMPARE(decodeWithZbar(shot), text.toUtf8());
     }
 };

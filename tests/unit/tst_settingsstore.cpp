@@ -48,7 +48,11 @@ void TestSettingsStore::writesOnlyChangedKeysAndReadsBack()
         SettingsStore store;
         store.setPath(path);
         QCOMPARE(store.read(u"sendingForm"_s, u"currentSubject"_s).toString(), u"Bonjour Zoé"_s);
-        QCOMPARE(store.read(u"userData"_s, u"contacts"_s).toArray().first().toObject().value(u"email"_s),
+        QCOMPARE(store.read(u"userData"_s, u"contacts"_s)
+                         .toArray()
+                         .first()
+                         .toObject()
+                         .value(u"email"_s),
                  u"a@b.c"_s);
         store.write(u"window"_s, u"x"_s, 16);
         store.write(u"window"_s, u"y"_s, QJsonValue::Undefined); // never stored: stays absent
@@ -82,9 +86,10 @@ void TestSettingsStore::legacyStoreReadsUnchanged()
                                                                {u"password"_s, u"sécret;=,"_s}}});
         legacy.setValue(u"activeCompte"_s, u"me@example.com"_s);
         legacy.setValue(u"contactsLists"_s, QVariantList{u"Clients"_s, u"Amis, proches"_s});
-        legacy.setValue(u"contacts"_s, QVariantList{QVariantMap{{u"email"_s, u"zoe@example.com"_s},
-                                                                {u"fullname"_s, u"Zoé \"Z\" Lefèvre"_s},
-                                                                {u"list"_s, u"Clients"_s}}});
+        legacy.setValue(u"contacts"_s,
+                        QVariantList{QVariantMap{{u"email"_s, u"zoe@example.com"_s},
+                                                 {u"fullname"_s, u"Zoé \"Z\" Lefèvre"_s},
+                                                 {u"list"_s, u"Clients"_s}}});
         legacy.endGroup();
         legacy.beginGroup(u"preferences"_s);
         legacy.setValue(u"mailsPs"_s, 0.5);
@@ -142,7 +147,7 @@ void TestSettingsStore::killedAfterChangesLosesNothing()
     QFETCH(int, contacts);
     QFETCH(int, changes);
     const QString path = m_work.path() + u"/killed-"_s + QString::number(interval) + u'-'
-            + QString::number(contacts);
+                         + QString::number(contacts);
     QProcess child;
     child.setProgram(QCoreApplication::applicationDirPath() + u"/settings_store_child"_s);
     child.setArguments({path, QString::number(interval), QString::number(contacts)});
@@ -170,7 +175,8 @@ void TestSettingsStore::killedAfterChangesLosesNothing()
     // those 200 ms may or may not be.
     QVERIFY2(stored >= reported && stored <= last,
              qPrintable(u"stored %1, reported 200 ms before the kill %2, last %3"_s.arg(stored)
-                                .arg(reported).arg(last)));
+                                .arg(reported)
+                                .arg(last)));
     if (contacts > 0) {
         const QJsonArray list = store.read(u"userData"_s, u"contacts"_s).toArray();
         QCOMPARE(list.size(), contacts);

@@ -20,7 +20,8 @@ private slots:
         QTest::addColumn<Security>("expected");
         QTest::newRow("Auto 465") << u"Auto"_s << 465 << Security::ImplicitTls;
         QTest::newRow("Auto 587") << u"Auto"_s << 587 << Security::StartTlsRequired;
-        QTest::newRow("Auto 25 upgrades when offered") << u"Auto"_s << 25 << Security::StartTlsIfOffered;
+        QTest::newRow("Auto 25 upgrades when offered")
+                << u"Auto"_s << 25 << Security::StartTlsIfOffered;
         QTest::newRow("SSL on 587") << u"SSL"_s << 587 << Security::ImplicitTls;
         QTest::newRow("TLS on 465") << u"TLS"_s << 465 << Security::StartTlsRequired;
         QTest::newRow("None on 465") << u"None"_s << 465 << Security::Plain;

@@ -75,19 +75,18 @@ private slots:
         const QStringList both{u"qml_en_EN.qm"_s, u"qml_fr_FR.qm"_s};
         QTest::newRow("stored French") << both << u"fr_FR"_s << u"de_DE"_s << u"qml_fr_FR.qm"_s;
         QTest::newRow("stored English") << both << u"en_EN"_s << u"fr_FR"_s << u"qml_en_EN.qm"_s;
-        QTest::newRow("empty stored uses locale") << both << QString() << u"fr_FR"_s
-                                                  << u"qml_fr_FR.qm"_s;
-        QTest::newRow("fr_BE falls back to French") << QStringList{u"qml_fr_FR.qm"_s} << QString()
-                                                    << u"fr_BE"_s << u"qml_fr_FR.qm"_s;
-        QTest::newRow("de_DE falls back to English") << both << QString() << u"de_DE"_s
-                                                     << u"qml_en_EN.qm"_s;
-        QTest::newRow("French wanted, only English there") << QStringList{u"qml_en_EN.qm"_s}
-                                                           << u"fr_CA"_s << QString()
-                                                           << u"qml_en_EN.qm"_s;
+        QTest::newRow("empty stored uses locale")
+                << both << QString() << u"fr_FR"_s << u"qml_fr_FR.qm"_s;
+        QTest::newRow("fr_BE falls back to French")
+                << QStringList{u"qml_fr_FR.qm"_s} << QString() << u"fr_BE"_s << u"qml_fr_FR.qm"_s;
+        QTest::newRow("de_DE falls back to English")
+                << both << QString() << u"de_DE"_s << u"qml_en_EN.qm"_s;
+        QTest::newRow("French wanted, only English there")
+                << QStringList{u"qml_en_EN.qm"_s} << u"fr_CA"_s << QString() << u"qml_en_EN.qm"_s;
         QTest::newRow("no files at all") << QStringList{} << u"fr_FR"_s << QString() << QString();
         // The loader's cut-back lookup: qml_fr_CA is found as qml_fr.
-        QTest::newRow("cut back to qml_fr") << QStringList{u"qml_fr.qm"_s} << u"fr_CA"_s
-                                            << QString() << u"qml_fr.qm"_s;
+        QTest::newRow("cut back to qml_fr")
+                << QStringList{u"qml_fr.qm"_s} << u"fr_CA"_s << QString() << u"qml_fr.qm"_s;
     }
 
     void translationFallbacks()
@@ -105,7 +104,8 @@ private slots:
                                 dir.filePath(file)));
         }
         QTranslator translator;
-        const QString loaded = Startup::loadStartupTranslation(translator, stored, locale, dir.path());
+        const QString loaded = Startup::loadStartupTranslation(translator, stored, locale,
+                                                               dir.path());
         QCOMPARE(QFileInfo(loaded).fileName(), expected);
     }
 

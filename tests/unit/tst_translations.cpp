@@ -96,8 +96,8 @@ QList<Entry> mergedEntries(const QString &language, const QStringList &extra = {
 
     QProcess lupdate;
     lupdate.setProcessChannelMode(QProcess::MergedChannels);
-    lupdate.start(lupdatePath(), {u"-silent"_s, u"-locations"_s, u"none"_s,
-                                  u'@' + list.fileName(), u"-ts"_s, ts});
+    lupdate.start(lupdatePath(),
+                  {u"-silent"_s, u"-locations"_s, u"none"_s, u'@' + list.fileName(), u"-ts"_s, ts});
     if (!lupdate.waitForFinished(60000) || lupdate.exitStatus() != QProcess::NormalExit
         || lupdate.exitCode() != 0) {
         qWarning("lupdate failed: %s", lupdate.readAll().constData());
@@ -176,10 +176,7 @@ private slots:
     }
 
     // A translation that drops or invents a "%1" shows a wrong number or name.
-    void placeholdersAreKept_data()
-    {
-        everyTextHasAFinishedTranslation_data();
-    }
+    void placeholdersAreKept_data() { everyTextHasAFinishedTranslation_data(); }
 
     void placeholdersAreKept()
     {
