@@ -176,7 +176,7 @@ MyDetailLayout {
                         text: myTrStrings.exportStr
                         enabled: detail.contact !== null
                         onClicked: {
-                            exportDialog.selectedFile = "contact.vcf"
+                            exportDialog.proposeInDocuments("contact.vcf")
                             exportDialog.open()
                         }
                     }
