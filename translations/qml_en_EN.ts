@@ -98,6 +98,29 @@
         </message>
     </context>
     <context>
+        <name>EmailContentDetail</name>
+        <message>
+            <location filename="../qml/content/pages/details/EmailContentDetail.qml" line="+52" />
+            <source>Getting started</source>
+            <translation>Getting started</translation>
+        </message>
+        <message>
+            <location line="+7" />
+            <source>1. Add the SMTP account you send with: open %1, then %2. A test message proves it works.</source>
+            <translation>1. Add the SMTP account you send with: open %1, then %2. A test message proves it works.</translation>
+        </message>
+        <message>
+            <location line="+7" />
+            <source>2. Create a contact list: open %1, then %2, and add or import its contacts.</source>
+            <translation>2. Create a contact list: open %1, then %2, and add or import its contacts.</translation>
+        </message>
+        <message>
+            <location line="+6" />
+            <source>3. Come back here to write the message, choose its lists and press %1.</source>
+            <translation>3. Come back here to write the message, choose its lists and press %1.</translation>
+        </message>
+    </context>
+    <context>
         <name>MyTrStrings</name>
         <message>
             <location filename="../qml/content/MyTrStrings.qml" line="+8" />
@@ -1147,10 +1170,13 @@
             <source>%1 Mail/s</source>
             <translation>%1 Mail/s</translation>
         </message>
-        <message>
-            <location line="+1" />
-            <source>Every %1 min</source>
-            <translation>Every %1 min</translation>
+        <message numerus="yes">
+            <location line="+2" />
+            <source>Every %n min</source>
+            <translation>
+                <numerusform>Every %n min</numerusform>
+                <numerusform>Every %n min</numerusform>
+            </translation>
         </message>
     </context>
 </TS>
