@@ -19,6 +19,8 @@ Rectangle {
     radius: 5
     opacity: 0
 
+    readonly property alias textColor: message.color
+
     Text {
         id: message
         anchors.left: parent.left
@@ -26,7 +28,7 @@ Rectangle {
         anchors.verticalCenter: parent.verticalCenter
         anchors.margins: 10
         text: toast.text
-        color: Constants.primaryLigthColor4
+        color: Constants.buttonTextColor
         font.pointSize: 11
         horizontalAlignment: Text.AlignHCenter
         wrapMode: Text.Wrap
@@ -35,7 +37,7 @@ Rectangle {
     SequentialAnimation {
         id: lifetime
         NumberAnimation {
-            target: toast; property: "opacity"; to: 0.9; duration: toast.fadeDuration
+            target: toast; property: "opacity"; to: 1; duration: toast.fadeDuration
         }
         PauseAnimation {
             duration: toast.displayTime - 2 * toast.fadeDuration

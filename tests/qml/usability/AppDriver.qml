@@ -128,6 +128,37 @@ QtObject {
         testCase.mouseClick(entry)
     }
 
+    // The window's layer of popups and dialogs.
+    function overlay() {
+        const kids = app.contentItem.children
+        for (let i = 0; i < kids.length; ++i) {
+            if (String(kids[i]).startsWith("QQuickOverlay"))
+                return kids[i]
+        }
+        return null
+    }
+
+    function popupShown() {
+        const layer = overlay()
+        if (!layer)
+            return false
+        for (let i = 0; i < layer.children.length; ++i) {
+            const item = layer.children[i]
+            if (item.visible && String(item).startsWith("QQuickPopupItem"))
+                return true
+        }
+        return false
+    }
+
+    // Closes whatever popups are open, as a user does with Escape.
+    function closePopups() {
+        for (let i = 0; i < 6 && popupShown(); ++i) {
+            testCase.keyClick(Qt.Key_Escape)
+            testCase.wait(200)
+        }
+        testCase.verify(!popupShown(), "every popup closed")
+    }
+
     function setLanguage(key) {
         testCase.verify(myTranslator.setLanguage(key), key + " translation loads")
         screen.userLanguage = key

@@ -140,7 +140,7 @@ MyDetailLayout {
                     color: Constants.primaryLigthColor5
                     font.pointSize: 13
                     font.bold: true
-                    elide: Text.ElideRight
+                    wrapMode: Text.WrapAtWordBoundaryOrAnywhere
                 }
                 Text {
                     objectName: "cardEmail"
@@ -148,7 +148,7 @@ MyDetailLayout {
                     text: detail.contact ? detail.contact.email : ""
                     color: Constants.primaryLigthColor4
                     font.pointSize: 10
-                    elide: Text.ElideRight
+                    wrapMode: Text.WrapAtWordBoundaryOrAnywhere
                 }
                 Text {
                     objectName: "cardTelephone"
@@ -156,7 +156,7 @@ MyDetailLayout {
                     text: detail.contact && detail.contact.telephone ? detail.contact.telephone : "-"
                     color: Constants.primaryLigthColor4
                     font.pointSize: 10
-                    elide: Text.ElideRight
+                    wrapMode: Text.WrapAtWordBoundaryOrAnywhere
                 }
                 Item {
                     Layout.fillHeight: true
