@@ -1175,7 +1175,7 @@
             <source>Every %n min</source>
             <translation>
                 <numerusform>Toutes les minutes</numerusform>
-                <numerusform>Toutes les %n min</numerusform>
+                <numerusform>Toutes les %n min</numerusform>
             </translation>
         </message>
     </context>

@@ -13,8 +13,9 @@ FittingMenu {
 
     // The language shown: the translator's, else the stored choice; with
     // neither, the English source texts show.
-    readonly property string currentKey: typeof myTranslator !== "undefined" && myTranslator.language !== ""
-                                         ? myTranslator.language
+    readonly property string translatorKey: typeof myTranslator !== "undefined" && myTranslator.language
+                                            ? myTranslator.language : ""
+    readonly property string currentKey: translatorKey !== "" ? translatorKey
                                          : screen.userLanguage !== "" ? screen.userLanguage : "en_EN"
 
     function choose(key) {

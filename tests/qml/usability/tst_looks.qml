@@ -57,6 +57,8 @@ Item {
 
         function cleanup() {
             // Whatever a scene opened goes away before the next one.
+            // The run's dialog takes no Escape; its Close button is for a run's end.
+            driver.screen.sendingController.dialog.close()
             driver.closePopups()
             driver.settle()
         }
@@ -243,6 +245,32 @@ Item {
             tryCompare(menu, "opened", true)
         }
 
+        function deleteListScene() {
+            const page = driver.openPage("contactsListsMenu", "ContactsListsPage")
+            driver.clickNamed("deleteListButton")
+            tryCompare(page.deleteListDialog, "opened", true)
+        }
+
+        // The run's dialog, as it shows when a run has ended with failures.
+        function sendingDialogScene() {
+            driver.openPage("homeMenu", "SendEmailsPage")
+            const dialog = driver.screen.sendingController.dialog
+            dialog.open()
+            tryCompare(dialog, "opened", true)
+        }
+
+        function screenDialogScene(name) {
+            driver.openPage("homeMenu", "SendEmailsPage")
+            let dialog = null
+            for (let i = 0; i < driver.screen.data.length; ++i) {
+                if (driver.screen.data[i].objectName === name)
+                    dialog = driver.screen.data[i]
+            }
+            verify(dialog, name)
+            dialog.open()
+            tryCompare(dialog, "opened", true)
+        }
+
         function scenes() {
             return [
                 { tag: "compose", show: composeScene },
@@ -254,6 +282,11 @@ Item {
                 { tag: "list selection", show: listSelectionScene },
                 { tag: "search", show: () => driver.openPage("searchMenu", "SearchPage") },
                 { tag: "templates", show: () => driver.openPage("templatesMenu", "TemplatesPage") },
+                { tag: "delete list", show: deleteListScene },
+                { tag: "sending dialog", show: sendingDialogScene },
+                { tag: "connection dialog", show: () => screenDialogScene("connexionDialog") },
+                { tag: "about dialog", show: () => screenDialogScene("aboutDialog") },
+                { tag: "contact dialog", show: () => screenDialogScene("contactUsDialog") },
                 { tag: "speed menu", show: () => settingsMenuScene("speed") },
                 { tag: "language menu", show: () => settingsMenuScene("language") }
             ]
