@@ -181,8 +181,11 @@ state() {
 
 shoot main-en "$(state en_EN compose-en)"
 shoot main-fr "$(state fr_FR compose-fr)"
-shoot accounts "$(state en_EN compose-en)" "click 55 250" "click 190 169"
-shoot contacts "$(state en_EN compose-en)" "click 55 325"
-shoot contact-detail "$(state en_EN compose-en)" "click 55 325" "click 480 240" "wait 2"
-shoot compose-list "$(state en_EN compose-en list-selected)"
-shoot run "$(state en_EN compose-en list-selected)" "scroll 330 500 10" "click 490 698" "wait 6" shot "click 684 634"
+shoot accounts "$(state fr_FR compose-fr)" "click 55 250" "click 190 169"
+shoot contacts "$(state fr_FR compose-fr)" "click 55 325"
+shoot contact-form "$(state fr_FR compose-fr)" "click 55 325" "click 288 187" "click 260 222"
+shoot contact-detail "$(state fr_FR compose-fr)" "click 55 325" "click 480 240" "wait 2"
+shoot toast-success "$(state fr_FR compose-fr)" "click 55 325" "click 480 240" "click 938 645" shot
+shoot toast-error "$(state fr_FR compose-fr no-subject)" "scroll 330 400 10" "click 488 628" shot
+shoot compose-list "$(state fr_FR compose-fr list-selected)"
+shoot run "$(state fr_FR compose-fr list-selected)" "scroll 330 400 10" "click 488 628" "click 664 499" "wait 6" shot "click 684 599"
