@@ -59,6 +59,7 @@ Item {
             // Whatever a scene opened goes away before the next one.
             // The run's dialog takes no Escape; its Close button is for a run's end.
             driver.screen.sendingController.dialog.close()
+            driver.screen.sendingController.summaryDialog.close()
             driver.closePopups()
             driver.settle()
         }
@@ -259,6 +260,16 @@ Item {
             tryCompare(dialog, "opened", true)
         }
 
+        // The summary before a run, with an address given twice.
+        function summaryScene() {
+            driver.openPage("homeMenu", "SendEmailsPage")
+            const dialog = driver.screen.sendingController.summaryDialog
+            dialog.summary = { "total": 14, "duplicates": 1, "invalid": 2,
+                               "unreplaced": [{ "field": "firstname", "count": 2 }] }
+            dialog.open()
+            tryCompare(dialog, "opened", true)
+        }
+
         function screenDialogScene(name) {
             driver.openPage("homeMenu", "SendEmailsPage")
             let dialog = null
@@ -284,6 +295,7 @@ Item {
                 { tag: "templates", show: () => driver.openPage("templatesMenu", "TemplatesPage") },
                 { tag: "delete list", show: deleteListScene },
                 { tag: "sending dialog", show: sendingDialogScene },
+                { tag: "run summary", show: summaryScene },
                 { tag: "connection dialog", show: () => screenDialogScene("connexionDialog") },
                 { tag: "about dialog", show: () => screenDialogScene("aboutDialog") },
                 { tag: "contact dialog", show: () => screenDialogScene("contactUsDialog") },
@@ -305,6 +317,18 @@ Item {
             driver.setLanguage(data.language)
             data.show()
             checkShown(data.tag)
+        }
+
+        // The "once per address" box: its mark sits before its text, not on it.
+        function test_summaryCheckBoxMarkBeforeItsText() {
+            summaryScene()
+            const box = driver.find("oncePerAddressBox", true)
+            verify(box, "the box is shown when an address is given twice")
+            const mark = box.indicator.mapToItem(null, 0, 0, box.indicator.width, box.indicator.height)
+            const label = box.contentItem
+            const textStart = label.mapToItem(null, label.leftPadding, 0).x
+            verify(mark.x + mark.width <= textStart, "mark " + JSON.stringify(mark)
+                   + " and text from " + textStart)
         }
 
         function test_toastsAreOpaqueAndReadable_data() {
