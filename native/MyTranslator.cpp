@@ -10,6 +10,14 @@ using namespace Qt::Literals::StringLiterals;
 MyTranslator::MyTranslator(QQmlEngine *engine, QObject *parent) : QObject(parent), m_engine(engine)
 {}
 
+void MyTranslator::setStartupLanguage(const QString &language)
+{
+    if (m_language == language)
+        return;
+    m_language = language;
+    emit languageChanged();
+}
+
 bool MyTranslator::setLanguage(const QString &language)
 {
     const QString name = u"qml_"_s + language;
@@ -24,6 +32,7 @@ bool MyTranslator::setLanguage(const QString &language)
     QCoreApplication::installTranslator(&m_translator);
     if (m_engine)
         m_engine->retranslate();
+    m_language = language;
     emit languageChanged();
 
     QSettings().setValue(u"lang"_s, language);

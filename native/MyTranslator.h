@@ -11,8 +11,15 @@ class QQmlEngine;
 class MyTranslator : public QObject
 {
     Q_OBJECT
+    // The language of the texts shown ("en_EN", "fr_FR"), or "" when no
+    // translation is loaded (the English source texts show).
+    Q_PROPERTY(QString language READ language NOTIFY languageChanged)
 public:
     explicit MyTranslator(QQmlEngine *engine, QObject *parent = nullptr);
+
+    QString language() const { return m_language; }
+    // The language that start-up installed, before any switch.
+    void setStartupLanguage(const QString &language);
 
 signals:
     void languageChanged();
@@ -23,4 +30,5 @@ public slots:
 private:
     QQmlEngine *m_engine; // not owned
     QTranslator m_translator;
+    QString m_language;
 };

@@ -8,6 +8,7 @@
 #include "TextFile.h"
 #include "VCardReader.h"
 
+#include <QDir>
 #include <QEventLoop>
 #include <QSaveFile>
 #include <QTimer>
@@ -15,6 +16,21 @@
 using namespace Qt::Literals::StringLiterals;
 
 QmlCppBridge::QmlCppBridge(QObject *parent) : QObject(parent) {}
+
+namespace {
+// The local file a dialog's answer names. Qt 6.4's own file dialog answers a
+// typed file name with an absolute path that has no "file" scheme; that is
+// the same file. A relative name is refused rather than resolved against
+// the working directory.
+QString localPath(const QUrl &url)
+{
+    if (url.isLocalFile())
+        return url.toLocalFile();
+    if (url.scheme().isEmpty() && url.host().isEmpty() && QDir::isAbsolutePath(url.path()))
+        return url.path();
+    return {};
+}
+} // namespace
 
 QJsonObject QmlCppBridge::cmdExcute(const QString &processName, const QStringList &args)
 {
@@ -106,19 +122,22 @@ bool QmlCppBridge::isOnline()
 
 void QmlCppBridge::textToFile(const QUrl &url, const QString &text)
 {
-    TextFile::append(url.toLocalFile(), text);
+    TextFile::append(localPath(url), text);
 }
 
 QString QmlCppBridge::textFromFile(const QUrl &url)
 {
-    return TextFile::readJoined(url.toLocalFile());
+    return TextFile::readJoined(localPath(url));
 }
 
 bool QmlCppBridge::writeTextFile(const QUrl &url, const QString &text)
 {
     // Written beside the file and moved over it at the end, so a failed write
     // never leaves half of the new cards in place of the old ones.
-    QSaveFile file(url.toLocalFile());
+    const QString path = localPath(url);
+    if (path.isEmpty())
+        return false;
+    QSaveFile file(path);
     file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
         return false;

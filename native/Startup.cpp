@@ -115,6 +115,7 @@ int Startup::run(int argc, char *argv[], const QUrl &entry)
         return -1;
 
     auto translator = std::make_unique<MyTranslator>(&engine);
+    translator->setStartupLanguage(startupTranslator.language());
     engine.rootContext()->setContextProperty(u"myTranslator"_s, translator.get());
     engine.addImageProvider(u"qrCode"_s, new MyQrImageProvider);
 

@@ -15,6 +15,8 @@ PACKAGES=(
   qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-templates
   qml6-module-qtquick-layouts qml6-module-qtquick-window qml6-module-qtquick-dialogs
   qml6-module-qtquick-shapes qml6-module-qt-labs-settings qml6-module-qt-labs-platform
+  # the Qt Quick file dialog, used where the platform has no native one
+  qml6-module-qt-labs-folderlistmodel
   qml6-module-qtwebview qml6-module-qtwebengine qml6-module-qttest qml6-module-qtcore
   # code checks
   clang-format

@@ -5,7 +5,8 @@ loopback SMTP server of the run scene), three contact lists and a message
 being written.
 
 Usage: screenshot_state.py LANG SMTP_PORT [PRESET...]
-Presets: compose-en, compose-fr (the message text in that language).
+Presets: compose-en, compose-fr (the message text in that language),
+no-subject (the subject left empty), list-selected (a list chosen to send to).
 """
 import json
 import sys
@@ -66,6 +67,8 @@ if "compose-fr" in presets:
         "currentEmailContent": "Bonjour {{firstname}},\n\nNotre collection de printemps est "
         "arrivée. Abonné(e), vous en profitez en avant-première jusqu’à vendredi.\n\n"
         "À bientôt,\nL’équipe Velmora"})
+if "no-subject" in presets:
+    state["sendingForm"]["currentSubject"] = ""
 if "list-selected" in presets:
     state["emailContent"]["currentSelectedLists"] = ["Subscribers"]
 

@@ -10,18 +10,36 @@
 # aiosmtpd (scripts/install-deps.sh).
 set -euo pipefail
 WIDTH=1000
-HEIGHT=730
+HEIGHT=660
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 
 # ---- Inside the virtual display ----
 
+# Whether two captures of the screen differ in any pixel.
+differ() {
+    [ "$(compare -metric AE "$1" "$2" null: 2>&1 || true)" != "0" ]
+}
+
 # Plays one action: "click X Y", "scroll X Y CLICKS" (downwards), "type TEXT",
-# "key KEYS", "wait SECONDS" (and "shot", handled by capture).
+# "key KEYS", "wait SECONDS" (and "shot", handled by capture). A click must
+# change what the screen shows, or the scene is wrong: the pointer is moved
+# first so that hovering alone does not count as a change.
 act() {
     local verb=$1
     shift
     case "$verb" in
-        click) xdotool mousemove "$1" "$2" click 1 ;;
+        click)
+            xdotool mousemove "$1" "$2"
+            sleep 0.3
+            import -window root "$SHOTS/before.png"
+            xdotool click 1
+            sleep 0.6
+            import -window root "$SHOTS/after.png"
+            if ! differ "$SHOTS/before.png" "$SHOTS/after.png"; then
+                echo "click $1 $2 changed nothing on the screen" >&2
+                return 1
+            fi
+            ;;
         scroll) xdotool mousemove "$1" "$2" click --repeat "$3" --delay 50 5 ;;
         type) xdotool type --delay 20 "$*" ;;
         key) xdotool key "$@" ;;
@@ -37,6 +55,7 @@ capture() {
     shift 3
     local pid rc=0 store
     store=$(mktemp -d)
+    SHOTS=$store
     trap 'rm -rf "${store:-}"' RETURN
     export XDG_CONFIG_HOME="$store"
     export XDG_DATA_HOME="$store/data"
@@ -63,7 +82,12 @@ capture() {
             continue
         fi
         # shellcheck disable=SC2086
-        act $action
+        if ! act $action; then
+            echo "$out: the action \"$action\" failed" >&2
+            kill "$pid" 2>/dev/null || true
+            wait "$pid" 2>/dev/null || true
+            return 1
+        fi
     done
     if [ "$shot" = no ]; then
         sleep 1
@@ -157,8 +181,11 @@ state() {
 
 shoot main-en "$(state en_EN compose-en)"
 shoot main-fr "$(state fr_FR compose-fr)"
-shoot accounts "$(state en_EN compose-en)" "click 55 250" "click 190 169"
-shoot contacts "$(state en_EN compose-en)" "click 55 325"
-shoot contact-detail "$(state en_EN compose-en)" "click 55 325" "click 480 240" "wait 2"
-shoot compose-list "$(state en_EN compose-en list-selected)"
-shoot run "$(state en_EN compose-en list-selected)" "scroll 330 500 10" "click 490 698" "wait 6" shot "click 684 634"
+shoot accounts "$(state fr_FR compose-fr)" "click 55 250" "click 190 169"
+shoot contacts "$(state fr_FR compose-fr)" "click 55 325"
+shoot contact-form "$(state fr_FR compose-fr)" "click 55 325" "click 288 187" "click 260 222"
+shoot contact-detail "$(state fr_FR compose-fr)" "click 55 325" "click 480 240" "wait 2"
+shoot toast-success "$(state fr_FR compose-fr)" "click 55 325" "click 480 240" "click 938 645" shot
+shoot toast-error "$(state fr_FR compose-fr no-subject)" "scroll 330 400 10" "click 488 628" shot
+shoot compose-list "$(state fr_FR compose-fr list-selected)"
+shoot run "$(state fr_FR compose-fr list-selected)" "scroll 330 400 10" "click 488 628" "click 664 499" "wait 6" shot "click 684 599"

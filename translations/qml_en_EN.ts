@@ -76,7 +76,7 @@
     <context>
         <name>ContactsListsPage</name>
         <message>
-            <location filename="../qml/content/pages/ContactsListsPage.qml" line="+174" />
+            <location filename="../qml/content/pages/ContactsListsPage.qml" line="+181" />
             <source>The import was cancelled: no contact was added.</source>
             <translation>The import was cancelled: no contact was added.</translation>
         </message>
@@ -86,7 +86,7 @@
             <translation>The file could not be written.</translation>
         </message>
         <message>
-            <location line="+171" />
+            <location line="+166" />
             <source>Are you sure you want to delete the list %1 ?</source>
             <translation>Are you sure you want to delete the list %1 ?</translation>
         </message>
@@ -105,6 +105,29 @@
             <location line="-1" />
             <source>Export %1</source>
             <translation>Export %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>EmailContentDetail</name>
+        <message>
+            <location filename="../qml/content/pages/details/EmailContentDetail.qml" line="+52" />
+            <source>Getting started</source>
+            <translation>Getting started</translation>
+        </message>
+        <message>
+            <location line="+7" />
+            <source>1. Add the SMTP account you send with: open %1, then %2. A test message proves it works.</source>
+            <translation>1. Add the SMTP account you send with: open %1, then %2. A test message proves it works.</translation>
+        </message>
+        <message>
+            <location line="+7" />
+            <source>2. Create a contact list: open %1, then %2, and add or import its contacts.</source>
+            <translation>2. Create a contact list: open %1, then %2, and add or import its contacts.</translation>
+        </message>
+        <message>
+            <location line="+6" />
+            <source>3. Come back here to write the message, choose its lists and press %1.</source>
+            <translation>3. Come back here to write the message, choose its lists and press %1.</translation>
         </message>
     </context>
     <context>
@@ -1022,7 +1045,7 @@
             <translation>Send once per address</translation>
         </message>
         <message>
-            <location line="+8" />
+            <location line="+11" />
             <source>%1 address(es) are invalid and will be counted as failed.</source>
             <translation>%1 address(es) are invalid and will be counted as failed.</translation>
         </message>
@@ -1188,10 +1211,13 @@
             <source>%1 Mail/s</source>
             <translation>%1 Mail/s</translation>
         </message>
-        <message>
-            <location line="+1" />
-            <source>Every %1 min</source>
-            <translation>Every %1 min</translation>
+        <message numerus="yes">
+            <location line="+2" />
+            <source>Every %n min</source>
+            <translation>
+                <numerusform>Every %n min</numerusform>
+                <numerusform>Every %n min</numerusform>
+            </translation>
         </message>
     </context>
     <context>

@@ -6,7 +6,7 @@
         <message>
             <location filename="../qml/content/pages/details/AccountDetail.qml" line="+136" />
             <source>Are you sure you want to delete the account %1 ?</source>
-            <translation>Êtes-vous sûr de vouloir supprimer le compte %1 ?</translation>
+            <translation>Êtes-vous sûr de vouloir supprimer le compte %1 ?</translation>
         </message>
     </context>
     <context>
@@ -47,7 +47,7 @@
         <message>
             <location line="+152" />
             <source>Are you sure you want to delete the contact %1 ?</source>
-            <translation>Voulez-vous vraiment supprimer le contact %1 ?</translation>
+            <translation>Voulez-vous vraiment supprimer le contact %1 ?</translation>
         </message>
         <message>
             <location line="+11" />
@@ -76,7 +76,7 @@
     <context>
         <name>ContactsListsPage</name>
         <message>
-            <location filename="../qml/content/pages/ContactsListsPage.qml" line="+174" />
+            <location filename="../qml/content/pages/ContactsListsPage.qml" line="+181" />
             <source>The import was cancelled: no contact was added.</source>
             <translation>L’importation a été annulée : aucun contact n’a été ajouté.</translation>
         </message>
@@ -86,9 +86,9 @@
             <translation>Le fichier n’a pas pu être écrit.</translation>
         </message>
         <message>
-            <location line="+171" />
+            <location line="+166" />
             <source>Are you sure you want to delete the list %1 ?</source>
-            <translation>Voulez-vous vraiment supprimer la liste %1 ?</translation>
+            <translation>Voulez-vous vraiment supprimer la liste %1 ?</translation>
         </message>
         <message>
             <location line="+24" />
@@ -105,6 +105,29 @@
             <location line="-1" />
             <source>Export %1</source>
             <translation>Exporter %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>EmailContentDetail</name>
+        <message>
+            <location filename="../qml/content/pages/details/EmailContentDetail.qml" line="+52" />
+            <source>Getting started</source>
+            <translation>Pour commencer</translation>
+        </message>
+        <message>
+            <location line="+7" />
+            <source>1. Add the SMTP account you send with: open %1, then %2. A test message proves it works.</source>
+            <translation>1. Ajoutez le compte SMTP d’envoi : ouvrez %1, puis %2. Un message de test vérifie qu’il fonctionne.</translation>
+        </message>
+        <message>
+            <location line="+7" />
+            <source>2. Create a contact list: open %1, then %2, and add or import its contacts.</source>
+            <translation>2. Créez une liste de contacts : ouvrez %1, puis %2, et ajoutez ou importez ses contacts.</translation>
+        </message>
+        <message>
+            <location line="+6" />
+            <source>3. Come back here to write the message, choose its lists and press %1.</source>
+            <translation>3. Revenez ici pour écrire le message, choisir ses listes et appuyer sur %1.</translation>
         </message>
     </context>
     <context>
@@ -308,7 +331,7 @@
         <message>
             <location line="+1" />
             <source>Add recipient addresses separated by a semicolon. Ex: john.doe@example.com; jane.doe@example.com; ...</source>
-            <translation>Ajoutez les adresses des destinataires, séparées par un point-virgule. Ex. : john.doe@example.com; jane.doe@example.com; ...</translation>
+            <translation>Ajoutez les adresses des destinataires, séparées par un point-virgule. Ex. : john.doe@example.com ; jane.doe@example.com ; ...</translation>
         </message>
         <message>
             <location line="+1" />
@@ -1022,7 +1045,7 @@
             <translation>Envoyer une seule fois par adresse</translation>
         </message>
         <message>
-            <location line="+8" />
+            <location line="+11" />
             <source>%1 address(es) are invalid and will be counted as failed.</source>
             <translation>%1 adresse(s) sont invalides et seront comptées en échec.</translation>
         </message>
@@ -1188,10 +1211,13 @@
             <source>%1 Mail/s</source>
             <translation>%1 e-mail/s</translation>
         </message>
-        <message>
-            <location line="+1" />
-            <source>Every %1 min</source>
-            <translation>Toutes les %1 min</translation>
+        <message numerus="yes">
+            <location line="+2" />
+            <source>Every %n min</source>
+            <translation>
+                <numerusform>Toutes les minutes</numerusform>
+                <numerusform>Toutes les %n min</numerusform>
+            </translation>
         </message>
     </context>
     <context>

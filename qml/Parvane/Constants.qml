@@ -7,7 +7,8 @@ QtObject {
 
     // Design size of the main window.
     readonly property int width: 1000
-    readonly property int height: 730
+    // Small enough for a 1366 x 768 screen less its taskbar.
+    readonly property int height: 660
 
     // Theme: the application has a single dark look.
     readonly property bool isDarkTheme: true
@@ -25,9 +26,16 @@ QtObject {
     readonly property color secondaryColor: "#2196F3"
     readonly property color secondaryDarkColor: "#1045a1"
     readonly property color secondaryLigthColor: "#42a4f5"
+    // The secondary blue under white button and tag text, a shade darker.
+    readonly property color secondaryButtonColor: "#1976d2"
 
     readonly property color successColor: "#3bad35"
     readonly property color warningLigthColor3: "#fe8d00"
+    // Darker shades of the same hues under white text (toasts), and a lighter
+    // red for text on the dark backgrounds: each reads at 4.5:1 or better.
+    readonly property color successDarkColor: "#2a7d26"
+    readonly property color warningDarkColor: "#a55c00"
+    readonly property color errorTextColor: "#d47674"
     readonly property color errorColor: "#ad3835"
     readonly property color errorLigthColor: "#ad3835"
     readonly property color errorLigthColor2: "#ba3e3b"
@@ -35,6 +43,8 @@ QtObject {
 
     readonly property color menuTextColor: "#ebf2f7"
     readonly property color disabledItemColor: "#9EA4A9"
+    // Placeholder text of the input fields, readable on primaryDarkColor.
+    readonly property color placeholderTextColor: "#878d93"
     readonly property color buttonTextColor: "#FFFFFF"
     readonly property color backgroundColor: primaryColor
 

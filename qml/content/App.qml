@@ -53,10 +53,12 @@ Window {
         y = py
     }
 
-    width: 1000
-    height: 730
-    minimumWidth: 1000
-    minimumHeight: 730
+    // The design height where the screen has room for it, never less than
+    // the minimum, which fits a 768-pixel screen with its taskbar.
+    width: Constants.width
+    height: Math.max(Constants.height, Math.min(730, Screen.desktopAvailableHeight))
+    minimumWidth: Constants.width
+    minimumHeight: Constants.height
     visible: true
     title: "Parvane"
     color: Constants.primaryColor

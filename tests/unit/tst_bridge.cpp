@@ -73,6 +73,24 @@ private slots:
         QVERIFY(!QFile::exists(url.toLocalFile()));
     }
 
+    // What a dialog may answer: a file URL, an absolute path without scheme
+    // (Qt 6.4's own dialog, for a typed name) or a bare name, which is refused
+    // rather than written in the working directory.
+    void writeTextFileAcceptsAbsolutePathsOnly()
+    {
+        QmlCppBridge bridge;
+        const QString path = fileUrl(u"typed name.vcf"_s).toLocalFile();
+        QFile::remove(path);
+        QVERIFY(bridge.writeTextFile(QUrl(path), u"card"_s));
+        QCOMPARE(bridge.textFromFile(QUrl(path)), u"card"_s);
+
+        const QString bare = u"wt-bare-name.vcf"_s;
+        QFile::remove(bare);
+        QVERIFY(!bridge.writeTextFile(QUrl(bare), u"card"_s));
+        QVERIFY(!QFile::exists(bare));
+        QCOMPARE(bridge.textFromFile(QUrl(bare)), QString());
+    }
+
     void textFromFile_data()
     {
         QTest::addColumn<QByteArray>("bytes");

@@ -107,6 +107,11 @@ private slots:
         const QString loaded = Startup::loadStartupTranslation(translator, stored, locale,
                                                                dir.path());
         QCOMPARE(QFileInfo(loaded).fileName(), expected);
+        // The language the menu marks: the one of the file that was loaded.
+        if (expected.contains(u"fr"_s))
+            QCOMPARE(translator.language(), u"fr_FR"_s);
+        else if (expected.contains(u"en"_s))
+            QCOMPARE(translator.language(), u"en_EN"_s);
     }
 
     void translationFromOtherFolderIsIgnored()
@@ -130,13 +135,19 @@ private slots:
         MyTranslator translator(&engine);
         QSignalSpy changed(&translator, &MyTranslator::languageChanged);
 
+        translator.setStartupLanguage(u"en_EN"_s);
+        QCOMPARE(translator.language(), u"en_EN"_s);
+        changed.clear();
+
         QVERIFY(translator.setLanguage(u"fr_FR"_s));
         QCOMPARE(changed.count(), 1);
+        QCOMPARE(translator.language(), u"fr_FR"_s);
         QCOMPARE(QSettings().value(u"lang"_s).toString(), u"fr_FR"_s);
 
         // A missing file changes nothing: no signal, "lang" keeps its value.
         QVERIFY(!translator.setLanguage(u"de_DE"_s));
         QCOMPARE(changed.count(), 1);
+        QCOMPARE(translator.language(), u"fr_FR"_s);
         QCOMPARE(QSettings().value(u"lang"_s).toString(), u"fr_FR"_s);
 
         QDir::setCurrent(previous);

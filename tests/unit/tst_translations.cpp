@@ -193,6 +193,24 @@ private slots:
         QVERIFY2(broken.isEmpty(), qPrintable(report(u"Placeholders changed"_s, broken)));
     }
 
+    // French puts a no-break space before "?", "!", ":" and ";", so that the
+    // sign never starts a line of its own. Web addresses keep theirs.
+    void frenchPunctuationHasNoBreakSpace()
+    {
+        const QList<Entry> entries = readTs(sourceDir() + u"/translations/qml_fr_FR.ts"_s);
+        QVERIFY(!entries.isEmpty());
+        static const QRegularExpression addresses(u"(https?|mailto):\\S*"_s);
+        static const QRegularExpression bare(u"(^|[^\\x{00A0}\\x{202F}])[?!:;]"_s);
+        QStringList wrong;
+        for (const Entry &entry : entries) {
+            QString text = entry.translation;
+            text.remove(addresses);
+            if (isLive(entry) && bare.match(text).hasMatch())
+                wrong << u'"' + entry.translation + u'"';
+        }
+        QVERIFY2(wrong.isEmpty(), qPrintable(report(u"Without a no-break space"_s, wrong)));
+    }
+
     // The check itself: a text that a view adds without translating it fails.
     void newUntranslatedTextIsCaught()
     {

@@ -22,7 +22,7 @@ Button {
 
     readonly property color restColor: styleName === "success" ? Constants.successColor
                                        : styleName === "danger" ? Constants.errorColor
-                                       : styleName === "secondary" ? Constants.secondaryColor
+                                       : styleName === "secondary" ? Constants.secondaryButtonColor
                                        : Constants.primaryLigthColor
     readonly property color hoverColor: styleName === "danger" ? Constants.errorLigthColor3
                                         : styleName === "secondary" ? Constants.secondaryLigthColor

@@ -2,8 +2,9 @@ import QtQuick
 import QtQuick.Layouts
 import "../resources/js/app.js" as AppJs
 
-// Base of every detail view: a column that ends the busy state once built.
-ColumnLayout {
+// Base of every detail view: a column that scrolls when taller than the
+// detail area, and ends the busy state once built.
+MyScrollColumn {
     Component.onCompleted: {
         if (typeof mainScreen !== "undefined" || typeof root !== "undefined")
             AppJs.stopLoading()

@@ -88,7 +88,8 @@ Dialog {
                 font.pointSize: Constants.dialogTitleFontSize
                 font.bold: true
                 color: Constants.primaryLigthColor5
-                elide: Text.ElideRight
+                // A longer (translated) title takes a second line rather than being cut.
+                wrapMode: Text.Wrap
             }
             Text {
                 width: parent.width

@@ -14,7 +14,11 @@ ColumnLayout {
     property alias finished: bar.finished
     property alias progressColor: bar.progressColor
 
-    readonly property color textColor: bar.neutral ? Constants.primaryLigthColor4 : bar.progressColor
+    // The error red is too dark for text on the dialogs' background: its
+    // lighter shade reads there.
+    readonly property color textColor: bar.neutral ? Constants.primaryLigthColor4
+                                       : Qt.colorEqual(bar.progressColor, Constants.errorColor)
+                                         ? Constants.errorTextColor : bar.progressColor
     // Nothing to do yet reads as no progress, never as a division by zero.
     readonly property real ratio: total > 0 ? value / total : 0
 

@@ -31,7 +31,7 @@ Rectangle {
     readonly property color styleColor: styleName === "success" ? Constants.successColor
                                         : styleName === "warning" ? Constants.warningLigthColor3
                                         : styleName === "danger" ? Constants.errorColor
-                                        : styleName === "secondary" ? Constants.secondaryColor
+                                        : styleName === "secondary" ? Constants.secondaryButtonColor
                                         : Constants.primaryLigthColor
 
     implicitHeight: label.implicitHeight + 10
@@ -47,7 +47,7 @@ Rectangle {
             return Constants.primaryLigthColor2
         if (checkable && hovered)
             return Constants.secondaryLigthColor
-        return checked ? Constants.secondaryColor : Constants.primaryLigthColor
+        return checked ? Constants.secondaryButtonColor : Constants.primaryLigthColor
     }
 
     Text {
@@ -84,6 +84,8 @@ Rectangle {
         anchors.rightMargin: control.spacing
         anchors.verticalCenter: parent.verticalCenter
         implicitHeight: Math.max(16, label.implicitHeight)
+        // As wide as the symbol needs, so it never shows as "…".
+        implicitWidth: Math.max(implicitHeight, implicitContentWidth + leftPadding + rightPadding)
         font.pointSize: Constants.tagFontSize
         onClicked: control.removed()
     }

@@ -7,12 +7,25 @@ TextArea {
 
     font.pointSize: Constants.inputFontSize
     color: Constants.primaryLigthColor4
-    placeholderTextColor: Constants.primaryLigthColor2
+    placeholderTextColor: Constants.placeholderTextColor
     selectionColor: Constants.secondaryColor
     selectedTextColor: Constants.buttonTextColor
     padding: 10
     wrapMode: TextEdit.Wrap
     selectByMouse: true
+
+    // A long hint wraps, and shrinks when it would still not fit, rather
+    // than being cut.
+    Component.onCompleted: {
+        for (let i = 0; i < children.length; ++i) {
+            const child = children[i]
+            if (String(child).startsWith("QQuickPlaceholderText")) {
+                child.wrapMode = Text.Wrap
+                child.fontSizeMode = Text.Fit
+                child.minimumPointSize = 8
+            }
+        }
+    }
 
     background: MyInputBackground {
         implicitHeight: 200

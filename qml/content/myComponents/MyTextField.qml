@@ -7,7 +7,7 @@ TextField {
 
     font.pointSize: Constants.inputFontSize
     color: Constants.primaryLigthColor4
-    placeholderTextColor: Constants.primaryLigthColor2
+    placeholderTextColor: Constants.placeholderTextColor
     selectionColor: Constants.secondaryColor
     selectedTextColor: Constants.buttonTextColor
     leftPadding: 10
@@ -19,6 +19,17 @@ TextField {
     // user goes into the field.
     onTextChanged: if (!activeFocus) cursorPosition = 0
     onActiveFocusChanged: if (!activeFocus) cursorPosition = 0
+
+    // A hint longer than the field shrinks to fit rather than being cut.
+    Component.onCompleted: {
+        for (let i = 0; i < children.length; ++i) {
+            const child = children[i]
+            if (String(child).startsWith("QQuickPlaceholderText")) {
+                child.fontSizeMode = Text.HorizontalFit
+                child.minimumPointSize = 8
+            }
+        }
+    }
 
     background: MyInputBackground {
         borderColor: control.activeFocus ? Constants.secondaryColor : Constants.primaryLigthColor

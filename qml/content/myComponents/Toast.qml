@@ -19,6 +19,8 @@ Rectangle {
     radius: 5
     opacity: 0
 
+    readonly property alias textColor: message.color
+
     Text {
         id: message
         anchors.left: parent.left
@@ -28,7 +30,7 @@ Rectangle {
         text: toast.text
         // Server replies and file names come here: shown as written.
         textFormat: Text.PlainText
-        color: Constants.primaryLigthColor4
+        color: Constants.buttonTextColor
         font.pointSize: 11
         horizontalAlignment: Text.AlignHCenter
         wrapMode: Text.Wrap
@@ -37,7 +39,7 @@ Rectangle {
     SequentialAnimation {
         id: lifetime
         NumberAnimation {
-            target: toast; property: "opacity"; to: 0.9; duration: toast.fadeDuration
+            target: toast; property: "opacity"; to: 1; duration: toast.fadeDuration
         }
         PauseAnimation {
             duration: toast.displayTime - 2 * toast.fadeDuration

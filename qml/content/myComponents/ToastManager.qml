@@ -11,9 +11,10 @@ ListView {
     property bool dangerStyle: false
     property bool secondaryStyle: false
 
-    readonly property color toastColor: secondaryStyle ? Constants.secondaryColor
-                                        : successStyle ? Constants.successColor
-                                        : warningStyle ? Constants.warningLigthColor3
+    // Shades that keep white text readable.
+    readonly property color toastColor: secondaryStyle ? Constants.secondaryDarkColor
+                                        : successStyle ? Constants.successDarkColor
+                                        : warningStyle ? Constants.warningDarkColor
                                         : dangerStyle ? Constants.errorColor
                                         : Constants.primaryLigthColor
 

@@ -296,7 +296,7 @@ MyPageLayout {
                                 text: myTrStrings.exportStr
                                 enabled: page.activeListContacts.length > 0
                                 onTriggered: {
-                                    exportDialog.selectedFile = page.activeList + "-contacts.vcf"
+                                    exportDialog.proposeInDocuments(page.activeList + "-contacts.vcf")
                                     exportDialog.open()
                                 }
                             }

@@ -11,6 +11,13 @@ FittingMenu {
 
     required property var screen
 
+    // The language shown: the translator's, else the stored choice; with
+    // neither, the English source texts show.
+    readonly property string translatorKey: typeof myTranslator !== "undefined" && myTranslator.language
+                                            ? myTranslator.language : ""
+    readonly property string currentKey: translatorKey !== "" ? translatorKey
+                                         : screen.userLanguage !== "" ? screen.userLanguage : "en_EN"
+
     function choose(key) {
         screen.userLanguage = key
         if (key !== "" && typeof myTranslator !== "undefined")
@@ -27,7 +34,13 @@ FittingMenu {
 
             text: modelData.lang
             icon.source: Qt.resolvedUrl("../resources/images/flags/16x16/" + modelData.icon)
-            onTriggered: menu.choose(modelData.key)
+            checkable: true
+            checked: modelData.key === menu.currentKey
+            onTriggered: {
+                menu.choose(modelData.key)
+                // A click toggles `checked` itself; the mark follows the language.
+                checked = Qt.binding(() => modelData.key === menu.currentKey)
+            }
         }
         onObjectAdded: (index, object) => menu.insertItem(index, object)
         // The instantiator owns its entries and destroys them itself.

@@ -25,7 +25,8 @@ FittingMenu {
             return qsTr("%1 Mails/s").arg(value)
         if (value === 1)
             return qsTr("%1 Mail/s").arg(value)
-        return qsTr("Every %1 min").arg(mailsPsToMin(value))
+        // "Every minute" for one: the languages differ in their plural forms.
+        return qsTr("Every %n min", "", mailsPsToMin(value))
     }
 
     function isCurrent(value) {

@@ -61,13 +61,14 @@ Item {
             compare(older.text, "first")
             // The newest lies at the bottom, 10 px above the parent's edge.
             verify(newer.y > older.y)
-            tryCompare(newer, "opacity", 0.9, 1000)
+            // Opaque: nothing beneath shows through.
+            tryCompare(newer, "opacity", 1, 1000)
             const bottom = newer.mapToItem(scene, 0, newer.height).y
             verify(Math.abs(bottom - (scene.height - 10)) < 1.5, "bottom at " + bottom)
             compare(newer.color, Constants.errorColor)
 
             const success = createTemporaryObject(managerComponent, scene, { successStyle: true, dangerStyle: true })
-            compare(success.toastColor, Constants.successColor)
+            compare(success.toastColor, Constants.successDarkColor)
             const plain = createTemporaryObject(managerComponent, scene)
             compare(plain.toastColor, Constants.primaryLigthColor)
         }

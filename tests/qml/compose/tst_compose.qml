@@ -662,6 +662,10 @@ Item {
             page().htmlFileChosen("file:///tmp/none.html")
             screen.selectedLists = ["Clients"]
 
+            // The buttons are at the page's foot: scrolled to, as a user does.
+            const flickable = findChild(screen, "pagesFlickable")
+            flickable.contentY = Math.max(0, flickable.contentHeight - flickable.height)
+            waitForItemPolished(flickable)
             mouseClick(findChild(screen, "clearButton"))
             compare(screen.senderName, "")
             compare(screen.subject, "")

@@ -20,9 +20,11 @@ Item {
         id: myTranslator
 
         property var calls: []
+        property string language: ""
 
         function setLanguage(key) {
             calls = calls.concat([key])
+            language = key
             return true
         }
     }
@@ -83,6 +85,7 @@ Item {
             screenState.userActiveCompte = ""
             screenState.loading = false
             myTranslator.calls = []
+            myTranslator.language = ""
         }
 
         function test_title() {

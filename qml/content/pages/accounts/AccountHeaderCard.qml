@@ -49,7 +49,7 @@ Rectangle {
                     font.pointSize: 12
                     font.bold: true
                     color: Constants.primaryLigthColor5
-                    elide: Text.ElideRight
+                    wrapMode: Text.WrapAtWordBoundaryOrAnywhere
                 }
                 Text {
                     objectName: "activeMark"

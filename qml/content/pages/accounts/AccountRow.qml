@@ -23,8 +23,8 @@ RowLayout {
             textFormat: Text.PlainText
             Layout.fillWidth: true
             text: row.account.address + " - " + row.account.senderName
-            elide: Text.ElideRight
-            wrapMode: Text.NoWrap
+            // Long addresses and names wrap rather than lose their end.
+            wrapMode: Text.WrapAtWordBoundaryOrAnywhere
         }
         MyLabel {
             objectName: "accountServer"
@@ -32,8 +32,8 @@ RowLayout {
             Layout.fillWidth: true
             text: row.account.serverName
             font.bold: false
-            elide: Text.ElideRight
-            wrapMode: Text.NoWrap
+            // Long addresses and names wrap rather than lose their end.
+            wrapMode: Text.WrapAtWordBoundaryOrAnywhere
         }
     }
 

@@ -81,7 +81,9 @@ MyHeaderlessDialog {
 
     objectName: "addAccountDialog"
     width: 500
-    height: 510
+    // Tall enough for every field, as far as the window allows.
+    height: Math.min(header.implicitHeight + fields.implicitHeight + buttons.implicitHeight + 40,
+                     parent ? parent.height - 20 : 510)
 
     Component.onCompleted: restore()
 
@@ -92,24 +94,32 @@ MyHeaderlessDialog {
         anchors.bottomMargin: 15
         spacing: 12
 
-        MyLabel {
-            Layout.fillWidth: true
-            text: "<h2>" + myTrStrings.add_new_account + "</h2>"
-            textFormat: Text.StyledText
-            color: "#FFFFFF"
-        }
-
-        AccountForm {
-            id: form
+        // The fields scroll when the window is too low for them; the
+        // buttons stay in sight inside the frame.
+        MyScrollColumn {
+            id: fields
 
             Layout.fillWidth: true
-        }
-
-        Item {
             Layout.fillHeight: true
+            spacing: 12
+
+            MyLabel {
+                Layout.fillWidth: true
+                text: "<h2>" + myTrStrings.add_new_account + "</h2>"
+                textFormat: Text.StyledText
+                color: "#FFFFFF"
+            }
+
+            AccountForm {
+                id: form
+
+                Layout.fillWidth: true
+            }
         }
 
         RowLayout {
+            id: buttons
+
             Layout.alignment: Qt.AlignRight
             spacing: 10
 

@@ -67,18 +67,22 @@ ColumnLayout {
         Layout.fillWidth: true
         spacing: 10
 
-        MyTextField {
-            objectName: "recipientField"
+        // A few lines high, so that the hint with its examples reads whole
+        // and a pasted list of addresses can be looked through.
+        ScrollView {
             Layout.fillWidth: true
-            placeholderText: myTrStrings.recipient_placeholder
-            // A pasted list of thousands of addresses must not be cut at
-            // the field's default 32,767 characters.
-            maximumLength: 2147483647
-            text: root.recipient
-            onTextChanged: root.recipient = text
+            Layout.preferredHeight: 76
+
+            MyTextArea {
+                objectName: "recipientField"
+                placeholderText: myTrStrings.recipient_placeholder
+                text: root.recipient
+                onTextChanged: root.recipient = text
+            }
         }
         MyButton {
             objectName: "addListsButton"
+            Layout.alignment: Qt.AlignTop
             smBtn: false
             text: form.composePage.listsButtonText(root.selectedLists.length)
             icon.source: "../../resources/images/icons/list.png"
@@ -180,9 +184,8 @@ ColumnLayout {
         }
         MyButton {
             objectName: "sendButton"
+            // Sized by its text, which is longer in French.
             smBtn: false
-            implicitWidth: 100
-            implicitHeight: 40
             secondaryStyle: true
             text: myTrStrings.send
             icon.source: "../../resources/images/icons/send.png"

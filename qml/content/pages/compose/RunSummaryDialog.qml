@@ -76,9 +76,12 @@ MyHeaderlessDialog {
             visible: dialog.summary.duplicates > 0
             checked: dialog.oncePerAddress
             onToggled: dialog.oncePerAddress = checked
+            // The box's own text places its indicator at the left (without
+            // one the indicator is centred over the label).
+            text: qsTr("Send once per address")
             contentItem: MyLabel {
                 leftPadding: onceBox.indicator.width + 6
-                text: qsTr("Send once per address")
+                text: onceBox.text
                 verticalAlignment: Text.AlignVCenter
             }
         }

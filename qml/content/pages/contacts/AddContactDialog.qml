@@ -23,7 +23,9 @@ MyHeaderlessDialog {
     }
 
     width: 500
-    height: 510
+    // Tall enough for every field, as far as the window allows.
+    height: Math.min(header.implicitHeight + fields.implicitHeight + buttons.implicitHeight + 40,
+                     parent ? parent.height - 20 : 510)
 
     ColumnLayout {
         anchors.fill: parent
@@ -32,20 +34,29 @@ MyHeaderlessDialog {
         anchors.bottomMargin: 15
         spacing: 10
 
-        MyLabel {
+        // The fields scroll when the window is too low for them; the
+        // buttons stay in sight inside the frame.
+        MyScrollColumn {
+            id: fields
+
             Layout.fillWidth: true
-            text: "<h2>" + myTrStrings.add_new_contact + "</h2>"
-            textFormat: Text.StyledText
-            color: "white"
-        }
-        ContactForm {
-            id: form
-            Layout.fillWidth: true
-        }
-        Item {
             Layout.fillHeight: true
+            spacing: 10
+
+            MyLabel {
+                Layout.fillWidth: true
+                text: "<h2>" + myTrStrings.add_new_contact + "</h2>"
+                textFormat: Text.StyledText
+                color: "white"
+            }
+            ContactForm {
+                id: form
+                Layout.fillWidth: true
+            }
         }
         RowLayout {
+            id: buttons
+
             Layout.alignment: Qt.AlignRight
             spacing: 10
 

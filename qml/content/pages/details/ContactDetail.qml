@@ -141,7 +141,7 @@ MyDetailLayout {
                     color: Constants.primaryLigthColor5
                     font.pointSize: 13
                     font.bold: true
-                    elide: Text.ElideRight
+                    wrapMode: Text.WrapAtWordBoundaryOrAnywhere
                 }
                 Text {
                     objectName: "cardEmail"
@@ -150,7 +150,7 @@ MyDetailLayout {
                     textFormat: Text.PlainText
                     color: Constants.primaryLigthColor4
                     font.pointSize: 10
-                    elide: Text.ElideRight
+                    wrapMode: Text.WrapAtWordBoundaryOrAnywhere
                 }
                 Text {
                     objectName: "cardTelephone"
@@ -159,7 +159,7 @@ MyDetailLayout {
                     textFormat: Text.PlainText
                     color: Constants.primaryLigthColor4
                     font.pointSize: 10
-                    elide: Text.ElideRight
+                    wrapMode: Text.WrapAtWordBoundaryOrAnywhere
                 }
                 Item {
                     Layout.fillHeight: true
@@ -179,7 +179,7 @@ MyDetailLayout {
                         text: myTrStrings.exportStr
                         enabled: detail.contact !== null
                         onClicked: {
-                            exportDialog.selectedFile = "contact.vcf"
+                            exportDialog.proposeInDocuments("contact.vcf")
                             exportDialog.open()
                         }
                     }

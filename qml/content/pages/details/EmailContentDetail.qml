@@ -15,6 +15,9 @@ MyDetailLayout {
     // The web view needs a windowing system with a web engine; on the
     // offscreen platform (tests, headless runs) the file is named instead.
     readonly property bool webViewAvailable: Qt.platform.pluginName !== "offscreen"
+    // A first start: nothing to preview and no account to send with yet.
+    readonly property bool firstSteps: root.userComptes.length === 0 && !htmlChosen
+                                       && root.detailEmailContent === ""
 
     function removeAttachment(index) {
         const attachments = root.emailAttachments.slice()
@@ -35,11 +38,49 @@ MyDetailLayout {
         textFormat: Text.StyledText
     }
 
+    // What to do first, in the empty preview, until an account exists.
+    ColumnLayout {
+        objectName: "firstSteps"
+        visible: detail.firstSteps
+        Layout.fillWidth: true
+        Layout.leftMargin: 10
+        Layout.rightMargin: 10
+        spacing: 8
+
+        MyLabel {
+            Layout.fillWidth: true
+            text: qsTr("Getting started")
+            color: Constants.primaryLigthColor5
+        }
+        MyLabel {
+            objectName: "firstStepAccount"
+            Layout.fillWidth: true
+            font.bold: false
+            text: qsTr("1. Add the SMTP account you send with: open %1, then %2. A test message proves it works.")
+                  .arg(myTrStrings.accounts).arg(myTrStrings.add_account)
+        }
+        MyLabel {
+            objectName: "firstStepList"
+            Layout.fillWidth: true
+            font.bold: false
+            text: qsTr("2. Create a contact list: open %1, then %2, and add or import its contacts.")
+                  .arg(myTrStrings.contacts).arg(myTrStrings.new_list)
+        }
+        MyLabel {
+            Layout.fillWidth: true
+            font.bold: false
+            text: qsTr("3. Come back here to write the message, choose its lists and press %1.")
+                  .arg(myTrStrings.send)
+        }
+    }
+
     ScrollView {
         objectName: "textPreview"
-        visible: !detail.htmlChosen
+        visible: !detail.htmlChosen && !detail.firstSteps
         Layout.fillWidth: true
         Layout.fillHeight: true
+        // The text scrolls in here, not the whole panel.
+        Layout.preferredHeight: 100
         Layout.leftMargin: 10
         Layout.rightMargin: 10
         clip: true
