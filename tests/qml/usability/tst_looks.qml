@@ -282,6 +282,15 @@ Item {
             tryCompare(dialog, "opened", true)
         }
 
+        // A dialog of the side menu, opened by its button as a user does.
+        function sideMenuDialogScene(button, name) {
+            driver.openPage("homeMenu", "SendEmailsPage")
+            mouseClick(findChild(driver.screen, button))
+            const dialog = findChild(driver.screen, name)
+            verify(dialog, name)
+            tryCompare(dialog, "opened", true)
+        }
+
         function scenes() {
             return [
                 { tag: "compose", show: composeScene },
@@ -297,8 +306,9 @@ Item {
                 { tag: "sending dialog", show: sendingDialogScene },
                 { tag: "run summary", show: summaryScene },
                 { tag: "connection dialog", show: () => screenDialogScene("connexionDialog") },
-                { tag: "about dialog", show: () => screenDialogScene("aboutDialog") },
-                { tag: "contact dialog", show: () => screenDialogScene("contactUsDialog") },
+                { tag: "about dialog", show: () => sideMenuDialogScene("aboutMenu", "aboutDialog") },
+                { tag: "contact dialog",
+                  show: () => sideMenuDialogScene("contactUsMenu", "contactUsDialog") },
                 { tag: "speed menu", show: () => settingsMenuScene("speed") },
                 { tag: "language menu", show: () => settingsMenuScene("language") }
             ]
