@@ -122,9 +122,16 @@ void SendingRun::setInterval(int ms)
     // zero-interval timer must not spin meanwhile.
     if (m_timer.interval() == 0)
         m_timer.stop();
-    else if (m_state == Delivering && !m_timer.isActive())
-        m_timer.start();
+    else
+        startPacing();
     emit intervalChanged();
+}
+
+// The timer paces deliveries while delivering; without pacing it stays off.
+void SendingRun::startPacing()
+{
+    if (m_state == Delivering && !m_timer.isActive() && m_timer.interval() > 0)
+        m_timer.start();
 }
 
 void SendingRun::setJournalPath(const QString &path)
@@ -315,8 +322,8 @@ void SendingRun::startWith(const QList<int> &pending)
     setState(Delivering);
     // The first message goes at once; the timer paces the others.
     deliverNext();
-    if (m_state == Delivering && m_recipients.size() > 1 && m_timer.interval() > 0)
-        m_timer.start();
+    if (m_recipients.size() > 1)
+        startPacing();
 }
 
 void SendingRun::tick()
@@ -342,8 +349,7 @@ void SendingRun::resume()
     emit countersChanged();
     setState(Delivering);
     deliverNext();
-    if (m_state == Delivering && !m_timer.isActive() && m_timer.interval() > 0)
-        m_timer.start();
+    startPacing();
 }
 
 void SendingRun::deliverNext()

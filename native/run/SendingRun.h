@@ -136,6 +136,7 @@ private:
 
     void setState(State state);
     void tick();
+    void startPacing();
     void deliverNext();
     void deliveryFinished();
     void record(int index, Outcome outcome, const QString &text, bool journal = true);

@@ -87,9 +87,12 @@ SettingsStore::SettingsStore(QObject *parent) : QObject(parent)
     m_thread->start();
 
     m_path = defaultPath();
-    QSettings legacy;
-    if (!QDir(m_path).exists() && !legacy.childGroups().isEmpty())
-        importLegacy(legacy, m_path);
+    // Opening the earlier store parses all of it: only before the first copy.
+    if (!QDir(m_path).exists()) {
+        QSettings legacy;
+        if (!legacy.childGroups().isEmpty())
+            importLegacy(legacy, m_path);
+    }
 }
 
 SettingsStore::~SettingsStore()
@@ -180,24 +183,24 @@ void SettingsStore::setValue(const QString &group, const QString &key, const QJS
 
 void SettingsStore::startWriting()
 {
-    if (m_pending.isEmpty())
-        return;
-    QHash<QString, QJsonValue> batch;
-    batch.swap(m_pending);
-    QMetaObject::invokeMethod(
-            m_writer, [writer = m_writer, path = m_path, batch] { writer->write(path, batch); },
-            Qt::QueuedConnection);
+    if (!m_pending.isEmpty())
+        handOver(Qt::QueuedConnection);
 }
 
 void SettingsStore::flush()
 {
     m_timer.stop();
+    // Blocks until the writer has done what was queued before and this batch.
+    handOver(Qt::BlockingQueuedConnection);
+}
+
+void SettingsStore::handOver(Qt::ConnectionType type)
+{
     QHash<QString, QJsonValue> batch;
     batch.swap(m_pending);
-    // Blocks until the writer has done what was queued before and this batch.
     QMetaObject::invokeMethod(
             m_writer, [writer = m_writer, path = m_path, batch] { writer->write(path, batch); },
-            Qt::BlockingQueuedConnection);
+            type);
 }
 
 bool SettingsStore::importLegacy(QSettings &legacy, const QString &storePath)

@@ -66,6 +66,8 @@ signals:
 
 private:
     void startWriting();
+    // Gives the pending changes to the writer thread.
+    void handOver(Qt::ConnectionType type);
     static bool validName(const QString &name);
 
     QString m_path;

@@ -33,6 +33,10 @@ public slots:
         Startup::registerTypes();
         qmlRegisterType<MailServers>("ParvaneTest", 1, 0, "MailServers");
         qmlRegisterType<HttpProbe>("ParvaneTest", 1, 0, "HttpProbe");
+        // The suites' one access to the settings store, from the sources.
+        qmlRegisterType(QUrl::fromLocalFile(qEnvironmentVariable("PARVANE_SOURCE_DIR")
+                                            + QStringLiteral("/tests/qml/StoreAccess.qml")),
+                        "ParvaneTest", 1, 0, "StoreAccess");
     }
     void qmlEngineAvailable(QQmlEngine *engine)
     {

@@ -22,8 +22,16 @@ Item {
         id: servers
     }
 
-    AccountStore {
+    StoreAccess {
         id: store
+
+        // The groups the accounts work uses.
+        groups: ({
+            "userData": ["comptes", "activeCompte"],
+            "sendingForm": ["currentSenderName"],
+            "account": ["currentServer", "currentServerName", "currentHost", "currentPort",
+                        "currentConnection"]
+        })
 
         owner: scene
         testCase: testCase

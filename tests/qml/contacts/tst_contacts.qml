@@ -1,6 +1,7 @@
 import QtQuick
 import QtTest
 import QmlCppBridge
+import ParvaneTest
 import content
 
 // The contacts page and the contact detail, driven inside a real main screen:
@@ -24,10 +25,16 @@ Item {
         }
     }
 
-    ContactsStore {
+    StoreAccess {
         id: store
         owner: scene
         testCase: testCase
+        // The stored keys the contacts page depends on.
+        groups: ({
+            "userData": ["comptes", "activeCompte", "contactsLists", "contacts"],
+            "emailContent": ["currentSelectedLists"],
+            "contacts": ["sActiveList"]
+        })
     }
 
     // The test's own access to files, for import files and exported ones.
@@ -150,7 +157,7 @@ Item {
         }
 
         function init() {
-            store.clearAll()
+            store.clear()
             screen = screenComponent.createObject(scene)
             verify(screen)
             settle()

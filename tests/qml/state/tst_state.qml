@@ -1,6 +1,7 @@
 import QtQuick
 import QtTest
 import QmlCppBridge
+import ParvaneTest
 import content
 
 // The main screen's application state: the reactions that keep it
@@ -45,6 +46,16 @@ Item {
 
         owner: scene
         testCase: testCase
+        // Every key the main screen stores, by group.
+        groups: ({
+            "preferences": ["language", "mailsPs", "appInfo"],
+            "userData": ["comptes", "activeCompte", "contactsLists", "contacts"],
+            "emailContent": ["currentSelectedLists"],
+            "sendingForm": ["currentSenderName", "currentSubject", "currentRecipient",
+                            "currentEmailContent", "sendingLists", "attachments", "htmlUrl"],
+            "search": ["currentSearchQueries", "currentSearchContacts", "currentLastSearchContacts"],
+            "window": ["windowVisibility", "x", "y"]
+        })
     }
 
     TestCase {
