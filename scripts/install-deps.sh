@@ -24,7 +24,7 @@ PACKAGES=(
   libcurl4-openssl-dev libgmime-3.0-dev libqrcodegencpp-dev libxml2-dev
   libgumbo-dev
   # test servers and tools
-  python3-aiosmtpd openssl dnsmasq-base zbar-tools
+  python3 python3-aiosmtpd openssl dnsmasq-base zbar-tools
   xvfb xauth x11-apps imagemagick librsvg2-bin xdotool
   # bench: smtp-sink and smtp-source (the daemon is never started)
   postfix
