@@ -1,4 +1,5 @@
 import QtQuick
+import QtCore
 import QmlCppBridge
 import content
 import "../resources/js/app.js" as AppJs
@@ -21,7 +22,9 @@ Item {
         saveDialog.open()
     }
 
+    // Opens where the save dialog proposes to save.
     function openLoad() {
+        loadDialog.currentFolder = StandardPaths.writableLocation(StandardPaths.DocumentsLocation)
         loadDialog.open()
     }
 

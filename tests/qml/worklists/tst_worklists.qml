@@ -186,8 +186,9 @@ Item {
             return driver.find("sendingListEntry" + index, true)
         }
 
+        // A button of the list's entry, shown or not.
         function entryButton(index, name) {
-            return driver.find(name, true, entry(index))
+            return driver.find(name, false, entry(index))
         }
 
         function waitForListEnd() {
@@ -206,7 +207,8 @@ Item {
         // ---- Work files through the title bar ----
 
         function test_saveThenLoadThroughTheTitleBarDialogs() {
-            files.cmdExcute("rm", ["-f", work + "/mine.pvsav"])
+            // Only this test's file in the folder, so the dialog shows it without scrolling.
+            files.cmdExcute("sh", ["-c", "rm -f '" + work + "'/*.pvsav"])
             const attachment = work + "/notes.txt"
             verify(files.writeTextFile("file://" + attachment, "notes"))
             driver.seed({ "senderName": "Zoé", "subject": "Été", "recipient": "a@b.test",
@@ -228,11 +230,15 @@ Item {
             driver.seed({ "senderName": "x", "subject": "y", "recipient": "", "detailEmailContent": "",
                           "selectedLists": [], "emailAttachments": [] })
             driver.click(driver.app.titleBar.loadButton)
-            openDialogView()
-            const loader = findChild(screen, "loadWorkDialog")
-            verify(loader, "the load dialog")
-            loader.selectedFile = "file://" + work + "/mine.pvsav"
-            acceptDialog()
+            const view = openDialogView()
+            // The file is picked in the dialog's folder view (the documents folder), as a user picks it.
+            const named = () => driver.collect(i => i.text === "mine.pvsav", view)
+            tryVerify(() => named().length === 1, 5000, "the work file is listed")
+            driver.click(named()[0])
+            tryVerify(() => String(findChild(screen, "loadWorkDialog").selectedFile).endsWith("/mine.pvsav"))
+            driver.click(driver.buttonWithText("Open"))
+            tryVerify(() => driver.find("fileDialogListView", true) === null, 3000, "the dialog closes")
+            driver.settle()
             compare(screen.senderName, "Zoé")
             compare(screen.subject, "Été")
             compare(screen.recipient, "a@b.test")
@@ -424,18 +430,23 @@ Item {
         }
 
         function test_stopEndsOnlyTheTaskAndTheListGoesOn() {
-            const slow = saveTask("slow.pvsav", task("Slow", "s1@tasks.test s2@tasks.test s3@tasks.test"))
+            // The fault-injecting listener answers a "slow" recipient after two seconds.
+            const slowAccount = account()
+            slowAccount.serverPort = String(servers.port("faulty"))
+            slowAccount.connection = "Auto"
+            const slow = saveTask("slow.pvsav", task("Slow", "slow1@tasks.test slow2@tasks.test slow3@tasks.test"))
             const next = saveTask("next.pvsav", task("Next", "n1@tasks.test"))
-            driver.seed({ "userMailsPs": 0.5,
+            driver.seed({ "userComptes": [slowAccount],
                           "sendingLists": [{ "name": "Stoppable", "tasks": [slow, next],
                                              "output": "", "done": 0, "nextTask": 0 }] })
             openPanel()
             driver.click(entryButton(0, "playSendingListButton"))
             const dialog = screen.sendingController.dialog
-            tryVerify(() => dialog.sent >= 1, 15000, "the first message of the slow task is sent")
+            tryVerify(() => servers.messages().some(m => m.subject === "Slow"), 15000,
+                      "the first message of the slow task is sent")
+            tryCompare(dialog, "opened", true)
             driver.click(findChild(dialog.contentItem, "stopButton"))
             tryVerify(() => screen.sendingLists[0].nextTask === 2, 20000, "the next task starts")
-            driver.seed({ "userMailsPs": 10 })
             waitForListEnd()
             const list = screen.sendingLists[0]
             compare(list.done, 1, "the stopped task does not count")
@@ -500,12 +511,14 @@ Item {
             tryVerify(() => driver.find("confirmButton", true) !== null, 3000, "the confirmation asks")
             compare(driver.find("confirmButton", true).text, "Delete")
             driver.clickNamed("confirmButton")
+            tryVerify(() => !driver.popupShown(), 3000, "the confirmation is gone")
             driver.settle()
             compare(screen.sendingLists.map(l => l.name), ["Moving"])
             driver.clickNamed("deleteAllSendingListsButton")
             tryVerify(() => driver.find("confirmButton", true) !== null, 3000, "the confirmation asks")
             compare(driver.find("confirmButton", true).text, "Delete")
             driver.clickNamed("confirmButton")
+            tryVerify(() => !driver.popupShown(), 3000, "the confirmation is gone")
             driver.settle()
             compare(screen.sendingLists, [])
             verify(!driver.find("deleteAllSendingListsButton", true).enabled)

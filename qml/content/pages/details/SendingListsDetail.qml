@@ -70,7 +70,7 @@ MyDetailLayout {
             required property var modelData
             required property int index
             readonly property int taskCount: modelData.tasks ? modelData.tasks.length : 0
-            readonly property bool runningThis: root.isSendingListRunning && root.runningSendingList
+            readonly property bool runningThis: root.isSendingListRunning && !!root.runningSendingList
                                                 && root.runningSendingList.name === modelData.name
 
             objectName: "sendingListEntry" + index
