@@ -205,9 +205,9 @@ bool QmlCppBridge::writeTextFile(const QUrl &url, const QString &text)
     file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
         return false;
-    file.write(text.toUtf8());
-    file.write("\n");
-    return file.commit();
+    // A failed final flush is checked on its own: commit() misses it (Qt 6.4)
+    // and would put a cut-short file in place of the old one.
+    return file.write(text.toUtf8() + '\n') != -1 && file.flush() && file.commit();
 }
 
 QStringList QmlCppBridge::localReferences(const QString &path)

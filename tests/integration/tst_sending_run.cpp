@@ -480,10 +480,10 @@ void TestSendingRun::killedProgramResumesThroughItsDialog()
         return count;
     };
     int beforeKill = 0;
-    const QString output = killThenResume(
-            u"StartRun.qml"_s, u"ResumeRun.qml"_s,
-            {{u"account"_s, loopbackAccount()}, {u"recipients"_s, QJsonArray::fromStringList(all)}},
-            [&] { return (beforeKill = receivedSoFar()) >= 6; });
+    const QString output = killThenResume(u"StartRun.qml"_s, u"ResumeRun.qml"_s,
+                                          {{u"account"_s, loopbackAccount()},
+                                           {u"recipients"_s, QJsonArray::fromStringList(all)}},
+                                          [&] { return (beforeKill = receivedSoFar()) >= 6; });
     QVERIFY(beforeKill < all.size());
     const QRegularExpressionMatch outcome = QRegularExpression(u"resumed run: (\\{[^}]*\\})"_s)
                                                     .match(output);
@@ -523,9 +523,8 @@ void TestSendingRun::killedListResumesAtItsTask()
                              {u"tasks"_s, QJsonArray{QJsonArray::fromStringList(first),
                                                      QJsonArray::fromStringList(second)}}};
     int beforeKill = 0;
-    const QString output = killThenResume(u"StartList.qml"_s, u"ResumeList.qml"_s, config, [&] {
-        return (beforeKill = receivedOf(second)) >= 4;
-    });
+    const QString output = killThenResume(u"StartList.qml"_s, u"ResumeList.qml"_s, config,
+                                          [&] { return (beforeKill = receivedOf(second)) >= 4; });
     QVERIFY(beforeKill < second.size());
     const QRegularExpressionMatch outcome = QRegularExpression(u"resumed list: (\\{.*\\})\\s*$"_s,
                                                                QRegularExpression::MultilineOption)

@@ -34,7 +34,8 @@ public slots:
         qmlRegisterType<MailServers>("ParvaneTest", 1, 0, "MailServers");
         qmlRegisterType<HttpProbe>("ParvaneTest", 1, 0, "HttpProbe");
         // The suites' one access to the settings store, from the sources.
-        const QString shared = qEnvironmentVariable("PARVANE_SOURCE_DIR") + QStringLiteral("/tests/qml/");
+        const QString shared = qEnvironmentVariable("PARVANE_SOURCE_DIR")
+                               + QStringLiteral("/tests/qml/");
         qmlRegisterType(QUrl::fromLocalFile(shared + QStringLiteral("StoreAccess.qml")),
                         "ParvaneTest", 1, 0, "StoreAccess");
         // Drives the real main window as a user does, for the suites that need it.

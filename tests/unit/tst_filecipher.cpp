@@ -397,6 +397,18 @@ private slots:
         // Without the limit the same save replaces the file.
         QVERIFY(bridge.save(file, {{u"subject"_s, u"new"_s}}, {}, {}, u""_s));
         QCOMPARE(bridge.load(file).value(u"email"_s).toObject().value(u"subject"_s), u"new"_s);
+
+        // The text files of vCard exports are written the same way.
+        const QString cards = folder.filePath(u"cards.vcf"_s);
+        QVERIFY(bridge.writeTextFile(QUrl::fromLocalFile(cards), u"BEGIN:VCARD\nEND:VCARD"_s));
+        const QByteArray oldCards = readRaw(cards);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
+        std::signal(SIGXFSZ, SIG_IGN);
+        const bool written = bridge.writeTextFile(QUrl::fromLocalFile(cards), QString(200, u'x'));
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &saved), 0);
+        std::signal(SIGXFSZ, previousHandler);
+        QVERIFY(!written);
+        QCOMPARE(readRaw(cards), oldCards);
     }
 };
 
