@@ -7,6 +7,7 @@ MyButton {
     id: control
 
     display: AbstractButton.IconOnly
+    implicitWidth: implicitHeight + 6
     icon.width: 16
     icon.height: 16
 

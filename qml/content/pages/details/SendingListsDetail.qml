@@ -49,7 +49,10 @@ MyDetailLayout {
             text: myTrStrings.delete_all
             dangerStyle: true
             roundedBtn: true
+            // Small: it empties every list, so it does not invite a click.
             font.pointSize: 9
+            implicitWidth: contentWidthNeeded + 20
+            implicitHeight: 24
             enabled: root.sendingLists.length > 0
             onClicked: deleteAllDialog.open()
         }
