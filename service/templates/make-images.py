@@ -5,7 +5,7 @@ Run it from anywhere: it writes into <template>/images/ beside this file.
 The drawing is deterministic (seeded), so running it again gives the same
 files. Pictures carry no text: a message must still read when its images
 are blocked, so all words live in the HTML.
-Needs python3-pil (scripts/install-deps.sh, template tools section).
+Needs python3-pil (scripts/install-deps.sh --template-tools).
 """
 
 import math

@@ -10,8 +10,8 @@
 #
 # PHONE_DIR=/tmp/phone renders each template also at phone width (375), whole
 # page, into that folder for a look; those renders do not belong in the
-# repository. Needs chromium and imagemagick (scripts/install-deps.sh, template
-# tools section).
+# repository. Needs chromium, imagemagick and fonts-liberation2
+# (scripts/install-deps.sh --template-tools).
 set -euo pipefail
 
 here="$(cd "$(dirname "$0")" && pwd)"
