@@ -667,6 +667,118 @@ def seasonal():
     c.save(out(slug, "holly.png"), colors=32)
 
 
+# ---------------------------------------------------------- webinar reminder
+def webinar():
+    slug = "webinar-reminder"
+    ink, amber, paper, sky = "#2b2d42", "#ff9f1c", "#f7f7f2", "#8ecae6"
+
+    c = Canvas(1200, 520, "#fff3e0")
+    c.circle(180, 420, 160, fill="#ffe2b8")
+    c.circle(1060, 90, 120, fill="#ffe2b8")
+    for x, y in [(150, 110), (1010, 400), (1090, 300)]:
+        c.poly(star(x, y, 16, 6, points=4), amber)
+    sh = c.layer()
+    c.rect((300, 430, 900, 470), rgb("#000000", 50), radius=20, on=sh)
+    sh.merge(blur=10)
+    c.rect((330, 70, 870, 400), ink, radius=22)
+    c.rect((350, 90, 850, 380), "#ffffff", radius=10)
+    c.poly([(270, 420), (930, 420), (900, 450), (300, 450)], "#c9cad3")
+    c.rect((270, 400, 930, 424), "#dfe0e6", radius=6)
+    c.rect((370, 110, 650, 360), sky, radius=8)
+    c.circle(510, 210, 38, fill=ink)
+    c.chord((450, 250, 570, 380), ink)
+    c.rect((370, 330, 650, 360), sky)
+    c.rect((670, 110, 830, 200), "#ffd8a8", radius=8)
+    c.circle(750, 145, 18, fill="#e07a5f")
+    c.chord((722, 166, 778, 214), "#e07a5f")
+    c.rect((670, 110, 830, 200), None, radius=8, outline="#ffd8a8", width=4)
+    c.rect((670, 216, 830, 300), "#e0f1f8", radius=8)
+    for i, w in enumerate([120, 90, 104]):
+        c.rect((684, 232 + i * 20, 684 + w, 240 + i * 20), "#9bb7c4", radius=4)
+    c.circle(700, 335, 16, fill=amber)
+    c.poly([(694, 326), (694, 344), (709, 335)], "#ffffff")
+    c.rect((726, 331, 830, 339), "#e6e6ea", radius=4)
+    c.rect((726, 331, 780, 339), amber, radius=4)
+    c.rect((880, 150, 1010, 220), "#ffffff", radius=16)
+    c.poly([(900, 218), (930, 218), (896, 246)], "#ffffff")
+    for k in range(3):
+        c.circle(915 + k * 30, 185, 8, fill=amber)
+    c.rect((200, 220, 320, 280), amber, radius=16)
+    c.poly([(300, 278), (276, 278), (306, 302)], amber)
+    c.line([(228, 250), (250, 250)], "#ffffff", 6)
+    c.line([(266, 250), (292, 250)], "#ffffff", 6)
+    c.save(out(slug, "hero.png"), colors=64)
+
+    c = Canvas(144, 144, "#ffe2b8")
+    c.chord((30, 92, 114, 176), ink)
+    c.rect((62, 84, 82, 100), "#b07850")
+    c.circle(72, 52, 29, fill="#3d2b1f")
+    c.rect((43, 52, 101, 84), "#3d2b1f", radius=10)
+    c.circle(72, 62, 23, fill="#b07850")
+    c.ellipse((50, 30, 96, 52), "#3d2b1f")
+    c.poly([(58, 104), (72, 122), (86, 104)], "#ffffff")
+    # cut round, on the white of the page
+    mask = Image.new("L", c.img.size, 0)
+    ImageDraw.Draw(mask).ellipse((2 * SS, 2 * SS, 142 * SS, 142 * SS), fill=255)
+    c.img = Image.composite(c.img, Image.new("RGBA", c.img.size, rgb("#ffffff")), mask)
+    c.save(out(slug, "host.png"), colors=32)
+
+    c = Canvas(88, 88, ink)
+    c.circle(44, 44, 40, fill=amber)
+    c.poly([(36, 28), (36, 60), (62, 44)], ink)
+    c.save(out(slug, "logo.png"), colors=16)
+
+
+# ----------------------------------------------------------- feedback survey
+def survey():
+    slug = "feedback-survey"
+    blue, sun, pale, dark = "#0077b6", "#ffd166", "#e6f3fa", "#023e58"
+
+    c = Canvas(1200, 480, pale)
+    c.circle(960, 130, 70, fill=sun)
+    for x, y, w in [(160, 90, 170), (620, 60, 130)]:
+        c.rect((x, y, x + w, y + 36), "#ffffff", radius=18)
+        c.circle(x + w * 0.45, y + 4, 28, fill="#ffffff")
+    c.poly(wave(0, 1200, 380, 14, 0.4, 2.0, 480), "#b8ddf0")
+    c.rect((0, 420, 1200, 480), "#8fc7e3")
+    wheel = "#023e58"
+    for cx in (440, 760):
+        c.circle(cx, 330, 92, outline=wheel, width=12)
+        c.circle(cx, 330, 10, fill=wheel)
+        for k in range(12):
+            a = math.radians(k * 30)
+            c.line([(cx, 330), (cx + 86 * math.cos(a), 330 + 86 * math.sin(a))], "#4f7d91", 2, round_ends=False)
+    frame = [(440, 330), (560, 330), (680, 200), (530, 200), (440, 330)]
+    c.line(frame, blue, 14)
+    c.line([(560, 330), (505, 160)], blue, 14)
+    c.line([(680, 200), (760, 330)], blue, 14)
+    c.line([(680, 200), (665, 150)], blue, 12)
+    c.line([(640, 142), (700, 150)], dark, 12)
+    c.rect((478, 146, 540, 164), dark, radius=9)
+    c.circle(560, 330, 20, fill=sun, outline=dark, width=5)
+    for x, y in [(250, 200), (310, 250), (880, 250)]:
+        c.poly(heart(x, y, 40), "#ef476f")
+    c.save(out(slug, "hero.png"), colors=64)
+
+    faces = ["#e63946", "#f4845f", "#f7b801", "#8ac926", "#2a9d8f"]
+    for i, col in enumerate(faces):
+        c = Canvas(96, 96, "#ffffff")
+        c.circle(48, 48, 44, fill=col)
+        c.circle(34, 38, 6, fill=dark)
+        c.circle(62, 38, 6, fill=dark)
+        bend = (i - 2) * 9
+        pts = [(28 + 4 * k, 64 + bend * math.sin(math.pi * k / 10)) for k in range(11)]
+        c.line(pts, dark, 5)
+        c.save(out(slug, f"face-{i + 1}.png"), colors=24)
+
+    c = Canvas(88, 88, "#ffffff")
+    c.circle(44, 44, 42, fill=blue)
+    c.circle(30, 52, 13, outline="#ffffff", width=4)
+    c.circle(60, 52, 13, outline="#ffffff", width=4)
+    c.line([(30, 52), (44, 34), (60, 52)], "#ffffff", 4)
+    c.save(out(slug, "logo.png"), colors=16)
+
+
 BUILDERS = {
     "monthly-newsletter": newsletter,
     "weekend-sale": promotion,
@@ -676,6 +788,8 @@ BUILDERS = {
     "thank-you": thank_you,
     "product-launch": launch,
     "seasonal-greetings": seasonal,
+    "webinar-reminder": webinar,
+    "feedback-survey": survey,
 }
 
 if __name__ == "__main__":
