@@ -33,6 +33,19 @@ PACKAGES=(
   fonts-symbola
 )
 
+# Optional: what redraws the message templates' images and re-renders their
+# previews (service/templates/make-images.py and render-previews.sh; ImageMagick
+# is above). Building, running and testing do not need them and Chromium is
+# large, so they come only on request: scripts/install-deps.sh --template-tools
+TEMPLATE_TOOLS=(
+  chromium python3-pil
+  # faces with the widths of Arial and Times, so previews wrap as mail clients do
+  fonts-liberation2
+)
+if [ "${1:-}" = "--template-tools" ]; then
+  PACKAGES+=("${TEMPLATE_TOOLS[@]}")
+fi
+
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 
