@@ -481,6 +481,24 @@ Item {
             compare(list.nextTask, 3)
         }
 
+        function test_closingTheWindowBetweenTwoTasksAsksFirst() {
+            const a = saveTask("q1.pvsav", task("Q1", "q1@tasks.test"))
+            const b = saveTask("q2.pvsav", task("Q2", "q2@tasks.test"))
+            driver.seed({ "sendingLists": [{ "name": "Quit", "tasks": [a, b], "output": "", "done": 0,
+                                             "nextTask": 0 }] })
+            openPanel()
+            driver.click(entryButton(0, "playSendingListButton"))
+            tryVerify(() => screen.sendingLists[0].done === 1, 20000, "task 1 ends")
+            verify(!screen.isSenderRunning)
+            const controller = screen.sendingController
+            compare(controller.quitRequested(), false, "the window stays while the list is under way")
+            tryCompare(controller.quitDialog, "opened", true)
+            driver.click(findChild(controller.quitDialog.contentItem, "closeButton"))
+            waitForListEnd()
+            compare(servers.messages().map(m => m.subject), ["Q1", "Q2"])
+            compare(controller.quitRequested(), true, "nothing to ask once the list has ended")
+        }
+
         function test_replacedPanelAndTheListStillFinishes() {
             const a = saveTask("p1.pvsav", task("P1", "p1@tasks.test p2@tasks.test"))
             const b = saveTask("p2.pvsav", task("P2", "p3@tasks.test"))

@@ -201,7 +201,8 @@ Item {
 
     // Closing the window: a run under way is stopped first, after asking.
     function quitRequested() {
-        if (!run.busy || quitting)
+        // Between two tasks of a list nothing is in flight, but the list is under way.
+        if ((!run.busy && !root.isSendingListRunning) || quitting)
             return true
         quitDialog.open()
         return false
