@@ -481,6 +481,21 @@ Item {
             compare(list.nextTask, 3)
         }
 
+        // The panel is only ever shown beside the compose page, but a list
+        // started from elsewhere still brings the compose page first.
+        function test_startingFromAnotherPageShowsTheComposePage() {
+            const a = saveTask("c1.pvsav", task("C1", "c1@tasks.test"))
+            const b = saveTask("c2.pvsav", task("C2", "c2@tasks.test"))
+            const list = { "name": "Elsewhere", "tasks": [a, b], "output": "", "done": 0, "nextTask": 0 }
+            driver.seed({ "sendingLists": [list] })
+            driver.openPage("contactsListsMenu", "ContactsListsPage")
+            verify(screen.sendingController.sequencer.start(list))
+            driver.settle()
+            compare(driver.find("pagesStackView").currentItem.objectName, "SendEmailsPage")
+            waitForListEnd()
+            compare(screen.sendingLists[0].done, 2)
+        }
+
         function test_closingTheWindowBetweenTwoTasksAsksFirst() {
             const a = saveTask("q1.pvsav", task("Q1", "q1@tasks.test"))
             const b = saveTask("q2.pvsav", task("Q2", "q2@tasks.test"))
