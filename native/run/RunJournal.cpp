@@ -7,14 +7,17 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-QByteArray line(const QJsonObject &record)
+QByteArray RunJournal::line(const QJsonObject &record)
 {
     return QJsonDocument(record).toJson(QJsonDocument::Compact) + '\n';
 }
-} // namespace
 
 bool RunJournal::create(const QString &path, const QJsonObject &header)
+{
+    return create(path, line(header));
+}
+
+bool RunJournal::create(const QString &path, const QByteArray &headerLine)
 {
     QMutexLocker lock(&m_mutex);
     m_file.close();
@@ -25,7 +28,7 @@ bool RunJournal::create(const QString &path, const QJsonObject &header)
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
     m_file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    m_file.write(line(header));
+    m_file.write(headerLine);
     return m_file.flush();
 }
 

@@ -28,6 +28,10 @@ public:
 
     // Starts a new journal at the path, replacing any old one.
     bool create(const QString &path, const QJsonObject &header);
+    // The same with the header already made into its line.
+    bool create(const QString &path, const QByteArray &headerLine);
+    // A record as one line of the file.
+    static QByteArray line(const QJsonObject &record);
     // Goes on writing an existing journal.
     bool reopen(const QString &path);
     // Safe from any thread.

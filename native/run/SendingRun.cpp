@@ -201,7 +201,8 @@ void SendingRun::setParams(const QVariantMap &params)
 MailJob SendingRun::jobFor(const Recipient &recipient) const
 {
     MailJob job = m_message;
-    job.to = recipient.record;
+    job.to = recipient.record.isEmpty() ? QJsonObject::fromVariantMap(recipient.source)
+                                        : recipient.record;
     return job;
 }
 
@@ -271,16 +272,12 @@ QJsonObject SendingRun::journalHeader() const
 {
     QVariantMap params = m_params;
     params.remove(u"password"_s); // looked up again from the account on resumption
-    QJsonArray recipients;
-    for (const Recipient &recipient : m_recipients)
-        recipients.append(recipient.record);
     return {{u"kind"_s, u"run"_s},
             {u"version"_s, 1},
             {u"started"_s, QDateTime::currentDateTimeUtc().toString(Qt::ISODate)},
             {u"account"_s, m_message.username},
             {u"params"_s, QJsonObject::fromVariantMap(params)},
-            {u"extra"_s, QJsonObject::fromVariantMap(m_extra)},
-            {u"recipients"_s, recipients}};
+            {u"extra"_s, QJsonObject::fromVariantMap(m_extra)}};
 }
 
 bool SendingRun::start(const QVariantMap &params, const QVariantList &recipients,
@@ -293,10 +290,16 @@ bool SendingRun::start(const QVariantMap &params, const QVariantList &recipients
     setParams(params);
     m_extra = extra;
     m_recipients.clear();
+    m_recipients.reserve(recipients.size());
+    m_sourceRecipients = recipients;
     for (const QVariant &item : recipients) {
+        // Kept as given: turned into a message's fields when its turn comes,
+        // and into the journal on another thread.
         Recipient recipient;
-        recipient.record = QJsonObject::fromVariantMap(item.toMap());
-        recipient.address = stringField(recipient.record, "email"_L1);
+        recipient.source = item.toMap();
+        const QVariant email = recipient.source.value(u"email"_s);
+        if (email.typeId() == QMetaType::QString)
+            recipient.address = email.toString();
         m_recipients.append(recipient);
     }
     resetCounters();
@@ -320,6 +323,9 @@ void SendingRun::startWith(const QList<int> &pending)
 {
     m_pending = pending;
     setState(Delivering);
+    // Nobody is mailed before the journal that records it is on disk.
+    if (!m_journalReady)
+        return;
     // The first message goes at once; the timer paces the others.
     deliverNext();
     if (m_recipients.size() > 1)
@@ -328,6 +334,8 @@ void SendingRun::startWith(const QList<int> &pending)
 
 void SendingRun::tick()
 {
+    if (!m_journalReady)
+        return;
     if (m_state == Delivering && !m_job)
         deliverNext();
     else if (m_state != Delivering && m_state != Stopping)
@@ -499,15 +507,38 @@ void SendingRun::pause(qint64 ms, bool byServer)
 
 void SendingRun::startJournal()
 {
-    m_journal = std::make_shared<RunJournal>();
-    m_journal->create(m_journalPath, journalHeader());
-    // A retry starts with outcomes already known: a crash during it must
-    // not send to those again.
-    for (int i = 0; i < m_recipients.size(); ++i) {
-        const Recipient &recipient = m_recipients.at(i);
-        if (recipient.outcome != Outcome::None)
-            m_journal->append(outcomeRecord(i, recipient.outcome, recipient.lastText));
-    }
+    // Ten thousand recipients take tens of milliseconds to write out: the
+    // header is made on a thread of its own, and deliveries wait for it.
+    auto journal = std::make_shared<RunJournal>();
+    m_journal = journal;
+    m_journalReady = false;
+    auto text = std::make_shared<QByteArray>();
+    QThread *writer = QThread::create(
+            [text, header = journalHeader(), recipients = m_sourceRecipients] {
+                QJsonObject whole = header;
+                whole.insert(u"recipients"_s, QJsonArray::fromVariantList(recipients));
+                *text = RunJournal::line(whole);
+            });
+    connect(writer, &QThread::finished, writer, &QObject::deleteLater);
+    connect(writer, &QThread::finished, this, [this, journal, text] {
+        if (journal != m_journal)
+            return; // the run ended meanwhile
+        journal->create(m_journalPath, *text);
+        // A retry starts with outcomes already known: a crash during it must
+        // not send to those again.
+        for (int i = 0; i < m_recipients.size(); ++i) {
+            const Recipient &recipient = m_recipients.at(i);
+            if (recipient.outcome != Outcome::None)
+                journal->append(outcomeRecord(i, recipient.outcome, recipient.lastText));
+        }
+        m_journalReady = true;
+        if (m_state == Delivering && !m_job) {
+            deliverNext();
+            if (m_recipients.size() > 1)
+                startPacing();
+        }
+    });
+    writer->start();
 }
 
 void SendingRun::finish(bool stopped)
@@ -631,6 +662,8 @@ bool SendingRun::resumeInterrupted(const QString &password)
 
     m_journal = std::make_shared<RunJournal>();
     m_journal->reopen(m_journalPath);
+    m_journalReady = true;
+    m_sourceRecipients = records.toVariantList();
     // The log of the interrupted run, in the order things happened.
     for (const QJsonObject &entry : contents.records) {
         const int index = entry.value("i"_L1).toInt(-1);

@@ -127,7 +127,8 @@ signals:
 private:
     struct Recipient
     {
-        QJsonObject record;
+        QVariantMap source; // as the interface gave it
+        QJsonObject record; // as a journal gave it back, on resumption
         QString address;
         int attempts = 0;
         QString lastText;
@@ -160,6 +161,8 @@ private:
     State m_state = Idle;
     State m_stateBeforeBegin = Idle;
     QList<Recipient> m_recipients;
+    QVariantList m_sourceRecipients; // for the journal's header
+    bool m_journalReady = true;
     QList<int> m_pending;    // this pass, in sending order
     QList<int> m_retryLater; // temporary failures for the next pass
     int m_round = 0;
