@@ -23,11 +23,16 @@ PACKAGES=(
   # mail delivery, QR codes, HTML scanning
   libcurl4-openssl-dev libgmime-3.0-dev libqrcodegencpp-dev libxml2-dev
   libgumbo-dev
+  # the web service: Boost.Beast (header-only) and zlib for template archives
+  libboost-dev zlib1g-dev
   # test servers and tools
   python3-aiosmtpd openssl dnsmasq-base zbar-tools
   xvfb xauth x11-apps imagemagick librsvg2-bin xdotool
   # bench: smtp-sink and smtp-source (the daemon is never started)
   postfix
+  # bench of the web service: a static file served beside it (run as a child
+  # with a configuration of its own; the system's nginx is never used)
+  nginx
   fonts-dejavu-core
   # symbols drawn by the window and close buttons (🗙 🗗 🗖 🗸)
   fonts-symbola
