@@ -27,6 +27,8 @@ PACKAGES=(
   libboost-dev zlib1g-dev
   # test servers and tools
   python3-aiosmtpd openssl dnsmasq-base zbar-tools
+  # the web service's search back end, run on loopback by its tests
+  searx
   xvfb xauth x11-apps imagemagick librsvg2-bin xdotool
   # bench: smtp-sink and smtp-source (the daemon is never started)
   postfix
