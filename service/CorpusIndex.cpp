@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 namespace fs = std::filesystem;
@@ -143,6 +144,13 @@ std::vector<std::string> CorpusIndex::search(const Query &query, int start, int 
     const QString language = QString::fromStdString(query.language).toLower();
     const QString country = QString::fromStdString(query.country).toUpper();
     std::vector<QString> terms = words(QString::fromStdString(query.terms));
+    // Words of one or two letters ("de", "la", "of") would match nearly every
+    // page: they count only when the terms are made of nothing else.
+    std::vector<QString> longer;
+    std::copy_if(terms.begin(), terms.end(), std::back_inserter(longer),
+                 [](const QString &word) { return word.size() >= 3; });
+    if (!longer.empty())
+        terms = std::move(longer);
     std::sort(terms.begin(), terms.end());
     terms.erase(std::unique(terms.begin(), terms.end()), terms.end());
 

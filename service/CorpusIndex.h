@@ -11,7 +11,8 @@
 // "@domain" (where the application will find addresses), for a language and
 // a country when it declares the same ones or none (<html lang>, and
 // <meta name="geo.country"> or the region of <meta name="geo.region">), and
-// ranks by how many of the terms' words it holds, then how often.
+// holds at least one word of the terms (of three letters or more, unless
+// there are none); it ranks by how many of them it holds, then how often.
 class CorpusIndex
 {
 public:

@@ -31,7 +31,8 @@ def write_corpus(root):
              + "write to desk%d@paging.test" % i)
     page("filters/french.html", "Agence de presse: redaction@filters.test", lang="fr-FR")
     page("filters/canada.html", "News agency: desk@filters.test", country="CA")
-    page("filters/anywhere.html", "News agency: world@filters.test", lang="", country="")
+    page("filters/anywhere.html", "News agency of the world: world@filters.test", lang="",
+         country="")
     page("filters/region.html", '<meta name="geo.region" content="BE-BRU">agency desk@region.test',
          country="")
     page("filters/script.html", "<script>var agency='x@script.test'</script>plain text",
@@ -108,6 +109,10 @@ class CorpusSearchTest(unittest.TestCase):
         self.assertEqual(self.links("@region.test", country="BE", terms="agency"),
                          [self.service.base + "corpus/filters/region.html"])
         self.assertEqual(self.links("@region.test", country="FR", terms="agency"), [])
+        # Short words ("of", "de") match nearly everything: they do not count
+        # beside longer ones.
+        self.assertEqual(self.links("@filters.test", terms="bakery of"),
+                         [self.service.base + "corpus/filters/other%20words.html"])
         # Words inside a script are not the page's text.
         self.assertEqual(self.links("@script.test", terms="agency"), [])
         # The domain given without its "@", and another letter case.
