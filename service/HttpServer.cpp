@@ -96,10 +96,11 @@ struct HttpServer::Impl
     Handler handler;
     MayBlock mayBlock;
     int threads;
+    // Before the context: sessions still queued in it count down on the way out.
+    std::atomic<int> connections{0};
     asio::io_context ioc;
     asio::thread_pool workers;
     std::optional<tcp::acceptor> acceptor;
-    std::atomic<int> connections{0};
 
     Impl(HttpLimits l, Handler h, MayBlock m, int t, int w)
         : limits(l), handler(std::move(h)), mayBlock(std::move(m)), threads(t), ioc(std::max(1, t)),

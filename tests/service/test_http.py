@@ -1,6 +1,7 @@
 """The service over real HTTP on loopback: the four requests, the tokens,
 refusals, limits on size and time, hostile paths and hostile bytes."""
 
+import http.client
 import io
 import json
 import os
@@ -360,6 +361,52 @@ class HttpTest(unittest.TestCase):
         self.assertRegex(words[4], r"^\d+\.\d\dms$")
         # A line break in a path cannot start a log line of its own.
         self.assertTrue(all(line[:4].isdigit() for line in lines), lines[-3:])
+
+    def test_expect_continue(self):
+        # What curl does before a larger body: wait for "100 Continue".
+        sock = self.service.raw_socket()
+        sock.sendall(b"POST /api/app-info HTTP/1.1\r\nHost: x\r\nExpect: 100-continue\r\n"
+                     b"Authorization: Bearer " + REQUEST_TOKEN.encode()
+                     + b"\r\nContent-Length: 2\r\nConnection: close\r\n\r\n")
+        sock.settimeout(10)
+        self.assertTrue(sock.recv(100).startswith(b"HTTP/1.1 100 Continue\r\n\r\n"))
+        sock.sendall(b"{}")
+        reply = self.read_all(sock)
+        self.assertTrue(reply.startswith(b"HTTP/1.1 200"), reply[:60])
+        self.assertIn(b'"version":"2.1.1"', reply)
+
+
+class ConnectionLimitTest(unittest.TestCase):
+    def test_connections_beyond_the_limit_are_closed(self):
+        tmp = TempDir()
+        service = Service(tmp.path, {"templates": "none", "corpus": "none",
+                                     "max_connections": 3})
+        try:
+            held = [service.raw_socket() for _ in range(3)]
+            time.sleep(0.2)
+            extra = service.raw_socket()
+            extra.settimeout(10)
+            extra.sendall(b"GET /health HTTP/1.1\r\nHost: x\r\n\r\n")
+            try:
+                self.assertEqual(extra.recv(100), b"")
+            except ConnectionResetError:
+                pass
+            extra.close()
+            held.pop().close()
+            # Once the server has seen that one go, a new client is served.
+            status = None
+            for _ in range(50):
+                try:
+                    status = service.request("GET", "/health", timeout=5)[0]
+                    break
+                except (ConnectionError, http.client.HTTPException):
+                    time.sleep(0.1)
+            self.assertEqual(status, 200)
+            for sock in held:
+                sock.close()
+        finally:
+            self.assertEqual(service.stop(), 0)
+            tmp.cleanup()
 
 
 if __name__ == "__main__":
