@@ -44,7 +44,7 @@ std::string SearxngSearch::pageUrl(const CorpusIndex::Query &query, int pageNumb
            + (locale.empty() ? std::string() : "&language=" + escape(locale));
 }
 
-std::optional<std::string> SearxngSearch::fetch(const std::string &url) const
+std::optional<std::string> SearxngSearch::fetch(const std::string &url, long timeoutMs) const
 {
     CURL *curl = curl_easy_init();
     if (!curl)
@@ -55,7 +55,7 @@ std::optional<std::string> SearxngSearch::fetch(const std::string &url) const
     curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers);
     curl_easy_setopt(curl, CURLOPT_USERAGENT, "parvane-service");
     curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, long(m_timeoutMs));
+    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, timeoutMs);
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, collect);
     curl_easy_setopt(curl, CURLOPT_WRITEDATA, &body);
@@ -69,14 +69,20 @@ std::optional<std::string> SearxngSearch::fetch(const std::string &url) const
     return body;
 }
 
-std::optional<std::vector<std::string>> SearxngSearch::search(const CorpusIndex::Query &query,
-                                                              int start, int count) const
+std::optional<std::vector<std::string>> SearxngSearch::search(
+        const CorpusIndex::Query &query, int start, int count,
+        std::chrono::steady_clock::time_point deadline) const
 {
     std::vector<std::string> links;
     std::set<std::string> seen;
     const std::size_t wanted = std::size_t(start - 1 + count);
     for (int page = 1; page <= maxPages && links.size() < wanted; ++page) {
-        const auto body = fetch(pageUrl(query, page));
+        const long left = long(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                       deadline - std::chrono::steady_clock::now())
+                                       .count());
+        if (left <= 0)
+            return std::nullopt;
+        const auto body = fetch(pageUrl(query, page), std::min(left, long(m_timeoutMs)));
         if (!body)
             return std::nullopt;
         const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(*body));

@@ -2,6 +2,7 @@
 
 #include "CorpusIndex.h"
 
+#include <chrono>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,15 +19,17 @@ public:
         : m_base(std::move(baseUrl)), m_timeoutMs(timeoutMs)
     {}
 
-    // nullopt when the engine could not be reached or answered nonsense.
-    std::optional<std::vector<std::string>> search(const CorpusIndex::Query &query, int start,
-                                                   int count) const;
+    // nullopt when the engine could not be reached, answered nonsense, or
+    // had not answered everything by the deadline.
+    std::optional<std::vector<std::string>> search(
+            const CorpusIndex::Query &query, int start, int count,
+            std::chrono::steady_clock::time_point deadline) const;
 
     // The address of one result page of the engine.
     std::string pageUrl(const CorpusIndex::Query &query, int pageNumber) const;
 
 private:
-    std::optional<std::string> fetch(const std::string &url) const;
+    std::optional<std::string> fetch(const std::string &url, long timeoutMs) const;
 
     std::string m_base;
     int m_timeoutMs;

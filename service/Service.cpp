@@ -254,6 +254,9 @@ HttpReply Service::searchContacts(const QJsonObject &body, const std::string &la
     query.country = code(body.value(QLatin1String("country")), 2, 2, true);
     query.language = code(body.value(QLatin1String("search_language")), 2, 3, false);
 
+    // One bound for the whole request, however many domains and engine pages.
+    const auto deadline = std::chrono::steady_clock::now()
+                          + std::chrono::milliseconds(m_config.searchBudgetMs);
     QJsonArray answer;
     for (const QJsonValue &entry : domains.toArray()) {
         const QJsonValue domain = entry.toObject().value(QLatin1String("domain"));
@@ -269,7 +272,7 @@ HttpReply Service::searchContacts(const QJsonObject &body, const std::string &la
 
         QJsonArray links;
         if (m_searxng) {
-            const auto found = m_searxng->search(query, int(index), 10);
+            const auto found = m_searxng->search(query, int(index), 10, deadline);
             if (!found)
                 return refusal(502, searchDown, language);
             for (const std::string &link : *found)

@@ -98,6 +98,7 @@ bool ServiceConfig::load(int argc, char **argv, std::string *error)
     number("max_domains_per_check", maxDomainsPerCheck);
     number("max_domains_per_search", maxDomainsPerSearch);
     number("search_timeout_ms", searchTimeoutMs);
+    number("search_budget_ms", searchBudgetMs);
     number("max_header_bytes", limits.maxHeaderBytes);
     number("max_body_bytes", limits.maxBodyBytes);
     number("max_connections", limits.maxConnections);

@@ -29,7 +29,8 @@ struct ServiceConfig
     int dnsAttempts = 2;
     int maxDomainsPerCheck = 200;
     int maxDomainsPerSearch = 20;
-    int searchTimeoutMs = 10000;
+    int searchTimeoutMs = 10000; // for each page asked of the search engine
+    int searchBudgetMs = 30000;  // for all of one search request
 
     // Reads FILE (paths in it are relative to its folder), then argv. On
     // failure returns false with a message in *error.

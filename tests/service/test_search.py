@@ -6,6 +6,7 @@ import http.server
 import json
 import os
 import threading
+import time
 import unittest
 import urllib.parse
 import urllib.request
@@ -154,6 +155,8 @@ class RecordedSearxng(http.server.BaseHTTPRequestHandler):
         if "fail" in query["q"][0]:
             self.send_error(500)
             return
+        if "slow" in query["q"][0]:
+            time.sleep(1.5)  # a slow engine, each answer within the service's wait
         page = int(query["pageno"][0])
         results = []
         if page == 1:
@@ -179,7 +182,8 @@ class SearxngSearchTest(unittest.TestCase):
         cls.tmp = TempDir()
         cls.engine = http.server.ThreadingHTTPServer(("127.0.0.1", 0), RecordedSearxng)
         threading.Thread(target=cls.engine.serve_forever, daemon=True).start()
-        cls.service = Service(cls.tmp.path, {"templates": "none", "corpus": "none"},
+        cls.service = Service(cls.tmp.path, {"templates": "none", "corpus": "none",
+                                             "search_timeout_ms": 2000, "search_budget_ms": 3000},
                               args=["--searxng", "http://127.0.0.1:%d" % cls.engine.server_port])
 
     @classmethod
@@ -218,6 +222,17 @@ class SearxngSearchTest(unittest.TestCase):
                          ["https://more%d.example/" % i for i in range(5, 7)])
         status, _, body = self.search(31)
         self.assertEqual(json.loads(body), [])
+
+    def test_an_engine_that_stops_answering_bounds_the_whole_request(self):
+        # Each answer takes 1.5 s, within the 2 s the service waits for one;
+        # ten domains would take 15 s, but the request's own bound of 3 s
+        # answers first.
+        status, _, body = self.service.api("search/contacts", {
+            "terms": "slow", "domains": [{"domain": "@d%d.test" % i, "start_index": 1}
+                                         for i in range(10)],
+            "country": "FR", "search_language": "fr"}, timeout=12)
+        self.assertEqual(status, 502)
+        self.assertIsInstance(json.loads(body), str)
 
     def test_engine_failure_is_a_server_error_not_an_empty_answer(self):
         status, _, body = self.search(1, terms="fail")
