@@ -57,3 +57,9 @@ echo "postfix postfix/main_mailer_type select No configuration" | $SUDO debconf-
 echo "postfix postfix/mailname string localhost" | $SUDO debconf-set-selections
 $SUDO apt-get update -qq
 $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# Where a service manager runs, Debian starts nginx on port 80 as it installs
+# it; the bench runs nginx of its own and never needs that one.
+if printf '%s\n' "${missing[@]}" | grep -qx nginx && command -v systemctl >/dev/null &&
+    systemctl is-active --quiet nginx 2>/dev/null; then
+  $SUDO systemctl disable --now nginx || true
+fi

@@ -5,6 +5,7 @@ import http.client
 import io
 import json
 import os
+import random
 import socket
 import threading
 import time
@@ -249,6 +250,31 @@ class HttpTest(unittest.TestCase):
                 sock.sendall(junk)
                 reply = self.read_all(sock)
                 self.assertTrue(reply.startswith(b"HTTP/1.1 400") or reply == b"", reply[:80])
+        self.assertAlive()
+
+    def test_random_requests_do_not_bring_it_down(self):
+        rng = random.Random(1234)
+        valid = (b"POST /api/check/domains HTTP/1.1\r\nHost: x\r\nAuthorization: Bearer "
+                 + REQUEST_TOKEN.encode() + b"\r\nContent-Length: 30\r\n\r\n"
+                 + b'{"domains":["a.test","b.test"]}')
+        for _ in range(150):
+            data = bytearray(valid)
+            for _ in range(rng.randint(1, 8)):  # flip, cut or insert bytes
+                at = rng.randrange(len(data))
+                choice = rng.random()
+                if choice < 0.4:
+                    data[at] = rng.randrange(256)
+                elif choice < 0.7:
+                    del data[at:at + rng.randint(1, 10)]
+                else:
+                    data[at:at] = bytes(rng.randrange(256) for _ in range(rng.randint(1, 10)))
+            sock = self.service.raw_socket()
+            try:
+                sock.sendall(bytes(data))
+                sock.shutdown(socket.SHUT_WR)
+            except OSError:
+                pass
+            self.read_all(sock, limit=5)
         self.assertAlive()
 
     # Pages and files

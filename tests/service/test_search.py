@@ -223,7 +223,7 @@ class SearxngSearchTest(unittest.TestCase):
         status, _, body = self.search(31)
         self.assertEqual(json.loads(body), [])
 
-    def test_an_engine_that_stops_answering_bounds_the_whole_request(self):
+    def test_a_slow_engine_is_bounded_for_the_whole_request(self):
         # Each answer takes 1.5 s, within the 2 s the service waits for one;
         # ten domains would take 15 s, but the request's own bound of 3 s
         # answers first.
