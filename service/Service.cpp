@@ -6,6 +6,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -332,13 +333,13 @@ HttpReply Service::templateFile(const std::vector<std::string> &segments,
         return notFound();
     if (segments.size() == 2) {
         // Relative image addresses resolve only against the folder's address.
-        const std::size_t query = target.find('?');
+        std::string query = target.substr(std::min(target.find('?'), target.size()));
+        if (std::any_of(query.begin(), query.end(),
+                        [](unsigned char c) { return c < 0x21 || c == 0x7f; }))
+            query.clear();
         HttpReply reply;
         reply.status = 301;
-        reply.headers.emplace_back("Location",
-                                   UrlPath::encodeSegment(entry->slug) + "/"
-                                           + (query == std::string::npos ? std::string()
-                                                                         : target.substr(query)));
+        reply.headers.emplace_back("Location", UrlPath::encodeSegment(entry->slug) + "/" + query);
         return reply;
     }
     const std::string &name = segments[2];

@@ -80,8 +80,14 @@ bool ServiceConfig::load(int argc, char **argv, std::string *error)
                     json.value(QLatin1String(key)).toDouble(double(into)));
     };
     text("listen", listen);
-    if (json.contains(QLatin1String("port")))
-        port = static_cast<unsigned short>(json.value(QLatin1String("port")).toInt(port));
+    if (json.contains(QLatin1String("port"))) {
+        const int value = json.value(QLatin1String("port")).toInt(-1);
+        if (value < 0 || value > 65535) {
+            *error = configPath + ": port must be a number from 0 to 65535";
+            return false;
+        }
+        port = static_cast<unsigned short>(value);
+    }
     text("public_url", publicUrl);
     templatesDir = resolvedPath(json.value(QLatin1String("templates")), base);
     corpusDir = resolvedPath(json.value(QLatin1String("corpus")), base);

@@ -7,6 +7,7 @@
 
 #include <curl/curl.h>
 
+#include <csignal>
 #include <cstdio>
 #include <thread>
 
@@ -19,6 +20,9 @@ int main(int argc, char **argv)
         return 2;
     }
     curl_global_init(CURL_GLOBAL_DEFAULT);
+    // The request log may go to a pipe whose reader has gone: that must not
+    // end the service.
+    std::signal(SIGPIPE, SIG_IGN);
 
     std::vector<std::string> warnings;
     TemplateCatalogue templates;

@@ -302,6 +302,8 @@ class HttpTest(unittest.TestCase):
         status, headers, body = self.service.request("GET", "/templates/spring-sale")
         self.assertEqual(status, 301)
         self.assertEqual(headers["location"], "spring-sale/")
+        status, headers, body = self.service.request("GET", "/templates/spring-sale?lang=fr")
+        self.assertEqual(headers["location"], "spring-sale/?lang=fr")
 
         for path, kind in [("/templates/spring-sale/images/banner.png", "image/png"),
                            ("/templates/spring-sale/images/photo.jpg", "image/jpeg"),
