@@ -16,6 +16,8 @@ stop_service() {
     fi
 }
 trap stop_service EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
 
 answering() { (exec 3<>/dev/tcp/127.0.0.1/8765) 2>/dev/null; }
 if ! answering; then
