@@ -26,7 +26,7 @@ PACKAGES=(
   # the web service: Boost.Beast (header-only) and zlib for template archives
   libboost-dev zlib1g-dev
   # test servers and tools
-  python3-aiosmtpd openssl dnsmasq-base zbar-tools
+  python3 python3-aiosmtpd openssl dnsmasq-base zbar-tools
   # the web service's search back end, run on loopback by its tests
   searx
   xvfb xauth x11-apps imagemagick librsvg2-bin xdotool
@@ -39,6 +39,19 @@ PACKAGES=(
   # symbols drawn by the window and close buttons (🗙 🗗 🗖 🗸)
   fonts-symbola
 )
+
+# Optional: what redraws the message templates' images and re-renders their
+# previews (service/templates/make-images.py and render-previews.sh; ImageMagick
+# is above). Building, running and testing do not need them and Chromium is
+# large, so they come only on request: scripts/install-deps.sh --template-tools
+TEMPLATE_TOOLS=(
+  chromium python3-pil
+  # faces with the widths of Arial and Times, so previews wrap as mail clients do
+  fonts-liberation2
+)
+if [ "${1:-}" = "--template-tools" ]; then
+  PACKAGES+=("${TEMPLATE_TOOLS[@]}")
+fi
 
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
