@@ -24,6 +24,8 @@ bool ServiceDouble::listen(int port)
     if (m_server.isListening())
         m_server.close();
     const bool ok = m_server.listen(QHostAddress::LocalHost, quint16(port));
+    if (!ok)
+        qWarning("ServiceDouble: %s", qPrintable(m_server.errorString()));
     emit listening();
     return ok;
 }
