@@ -93,7 +93,7 @@ MyDialog {
             font.bold: false
             font.pointSize: 8
             textFormat: Text.PlainText
-            text: "* " + qsTr("Parvane and its butterfly logo are names and marks of Velmora.")
+            text: "* " + qsTr("Parvane and its logo are names and marks of Velmora.")
         }
         MyButton {
             objectName: "aboutCloseButton"
