@@ -29,20 +29,25 @@ MyDialog {
         anchors.margins: 15
         spacing: 10
 
-        RowLayout {
+        // The installed version at the left, the comparison at the right.
+        Item {
             Layout.fillWidth: true
-            spacing: 10
+            implicitHeight: Math.max(installed.implicitHeight, status.implicitHeight)
 
             MyLabel {
+                id: installed
                 objectName: "installedVersion"
+                anchors.left: parent.left
+                anchors.verticalCenter: parent.verticalCenter
+                width: Math.min(implicitWidth, parent.width - (status.visible ? status.width + 10 : 0))
                 text: myTrStrings.installed_version + ": " + Constants.currentVersion
                 textFormat: Text.PlainText
             }
-            Item {
-                Layout.fillWidth: true
-            }
             Text {
+                id: status
                 objectName: "versionStatus"
+                anchors.right: parent.right
+                anchors.verticalCenter: parent.verticalCenter
                 visible: dialog.known
                 text: dialog.upToDate ? myTrStrings.last_version_installed + " 🗸"
                                       : myTrStrings.there_is_a_newer_version

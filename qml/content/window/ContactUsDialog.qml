@@ -35,32 +35,35 @@ MyDialog {
             text: qsTr("The contact details are not known yet: they are asked for at start-up when the computer is online.")
         }
 
-        RowLayout {
-            visible: dialog.information.email !== ""
+        GridLayout {
             Layout.fillWidth: true
+            columns: 2
+            columnSpacing: 10
+            rowSpacing: 5
+
             MyLabel {
+                visible: dialog.information.email !== ""
                 text: myTrStrings.email + ": "
                 textFormat: Text.PlainText
             }
             MyLinkButton {
                 objectName: "emailLink"
-                Layout.fillWidth: true
-                Layout.minimumWidth: 0
+                visible: dialog.information.email !== ""
+                Layout.maximumWidth: dialog.width - 120
+                font.bold: false
                 text: dialog.information.email
                 onClicked: AppJs.copyToClipboard(text, myTrStrings.email_address_copied, dialog)
             }
-        }
-        RowLayout {
-            visible: dialog.information.phone !== ""
-            Layout.fillWidth: true
             MyLabel {
+                visible: dialog.information.phone !== ""
                 text: myTrStrings.phone + ": "
                 textFormat: Text.PlainText
             }
             MyLinkButton {
                 objectName: "phoneLink"
-                Layout.fillWidth: true
-                Layout.minimumWidth: 0
+                visible: dialog.information.phone !== ""
+                Layout.maximumWidth: dialog.width - 120
+                font.bold: false
                 text: dialog.information.phone
                 onClicked: AppJs.copyToClipboard(text, myTrStrings.phone_number_copied, dialog)
             }
