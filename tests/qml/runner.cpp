@@ -4,6 +4,7 @@
 #include "MyQrImageProvider.h"
 #include "MyTranslator.h"
 #include "ServiceDouble.h"
+#include "ServiceProcess.h"
 #include "Startup.h"
 
 #include <QCoreApplication>
@@ -36,6 +37,7 @@ public slots:
         qmlRegisterType<MailServers>("ParvaneTest", 1, 0, "MailServers");
         qmlRegisterType<HttpProbe>("ParvaneTest", 1, 0, "HttpProbe");
         qmlRegisterType<ServiceDouble>("ParvaneTest", 1, 0, "ServiceDouble");
+        qmlRegisterType<ServiceProcess>("ParvaneTest", 1, 0, "ServiceProcess");
         // No suite starts a real browser; the addresses it would open are kept.
         BrowserProbe::install();
         qmlRegisterSingletonInstance("ParvaneTest", 1, 0, "BrowserProbe", BrowserProbe::instance());
