@@ -1,5 +1,6 @@
 #include "QmlCppBridge.h"
 
+#include "FileCipher.h"
 #include "HtmlReferences.h"
 #include "HtmlResources.h"
 #include "MailDelivery.h"
@@ -10,6 +11,8 @@
 
 #include <QDir>
 #include <QEventLoop>
+#include <QFileInfo>
+#include <QJsonDocument>
 #include <QSaveFile>
 #include <QTimer>
 
@@ -29,6 +32,24 @@ QString localPath(const QUrl &url)
     if (url.scheme().isEmpty() && url.host().isEmpty() && QDir::isAbsolutePath(url.path()))
         return url.path();
     return {};
+}
+
+QJsonArray nonEmpty(const QStringList &entries)
+{
+    QJsonArray array;
+    for (const QString &entry : entries) {
+        if (!entry.isEmpty())
+            array.append(entry);
+    }
+    return array;
+}
+
+// A path read from a work file counts only when it names an existing file in
+// full; a relative one would depend on the folder the program was started in.
+bool namesExistingFile(const QJsonValue &value)
+{
+    const QString path = value.toString();
+    return !path.isEmpty() && QDir::isAbsolutePath(path) && QFileInfo(path).isFile();
 }
 } // namespace
 
@@ -130,6 +151,49 @@ QString QmlCppBridge::textFromFile(const QUrl &url)
     return TextFile::readJoined(localPath(url));
 }
 
+bool QmlCppBridge::save(const QString &path, const QJsonObject &email, const QStringList &qlists,
+                        const QStringList &qUrlAttachments, const QString &html)
+{
+    const QJsonObject task{{u"email"_s, email},
+                           {u"lists"_s, nonEmpty(qlists)},
+                           {u"attachments"_s, nonEmpty(qUrlAttachments)},
+                           {u"html"_s, html}};
+    const QByteArray bytes = FileCipher().encrypt(
+            QJsonDocument(task).toJson(QJsonDocument::Indented));
+    // Written beside the old file and moved over it at the end: a save that
+    // fails half-way leaves the previous work file as it was.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        qWarning("Couldn't open save file.");
+        return false;
+    }
+    // commit() misses a failure of the final flush of buffered data (Qt 6.4),
+    // so the flush is checked on its own first.
+    return file.write(bytes) == bytes.size() && file.flush() && file.commit();
+}
+
+QJsonObject QmlCppBridge::load(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qWarning("Couldn't open save file.");
+        return {};
+    }
+    // A damaged or foreign file decrypts to nothing, which parses to no object.
+    const QJsonObject stored = QJsonDocument::fromJson(FileCipher().decrypt(file.readAll())).object();
+
+    QJsonArray attachments;
+    for (const QJsonValue &attachment : stored.value(u"attachments"_s).toArray()) {
+        if (namesExistingFile(attachment))
+            attachments.append(attachment);
+    }
+    const QJsonValue html = stored.value(u"html"_s);
+    return {{u"email"_s, stored.value(u"email"_s).toObject()},
+            {u"lists"_s, stored.value(u"lists"_s).toArray()},
+            {u"attachments"_s, attachments},
+            {u"html"_s, namesExistingFile(html) ? html.toString() : QString()}};
+}
+
 bool QmlCppBridge::writeTextFile(const QUrl &url, const QString &text)
 {
     // Written beside the file and moved over it at the end, so a failed write
@@ -141,9 +205,9 @@ bool QmlCppBridge::writeTextFile(const QUrl &url, const QString &text)
     file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
         return false;
-    file.write(text.toUtf8());
-    file.write("\n");
-    return file.commit();
+    // A failed final flush is checked on its own: commit() misses it (Qt 6.4)
+    // and would put a cut-short file in place of the old one.
+    return file.write(text.toUtf8() + '\n') != -1 && file.flush() && file.commit();
 }
 
 QStringList QmlCppBridge::localReferences(const QString &path)

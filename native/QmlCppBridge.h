@@ -27,6 +27,17 @@ public:
     Q_INVOKABLE bool isOnline();
     Q_INVOKABLE void textToFile(const QUrl &url, const QString &text);
     Q_INVOKABLE QString textFromFile(const QUrl &url);
+    // Writes the task (the e-mail fields, the non-empty list names and
+    // attachment paths, the HTML path) as an encrypted work file. The old
+    // file is replaced only once the new one is wholly written; false when
+    // the file could not be opened, written or put in place.
+    Q_INVOKABLE bool save(const QString &path, const QJsonObject &email, const QStringList &qlists,
+                          const QStringList &qUrlAttachments, const QString &html);
+    // The task of a work file, always with the keys "email", "lists",
+    // "attachments" and "html" (empty values for a damaged or foreign file),
+    // attachments and HTML reduced to files that exist. An object without
+    // keys when the file cannot be opened.
+    Q_INVOKABLE QJsonObject load(const QString &path);
     // Makes the text (UTF-8, one line end after it, as textToFile writes) the
     // file's whole content, replacing what an existing file held. False when
     // the file could not be written; the old content is then left as it was.

@@ -23,15 +23,35 @@ PACKAGES=(
   # mail delivery, QR codes, HTML scanning
   libcurl4-openssl-dev libgmime-3.0-dev libqrcodegencpp-dev libxml2-dev
   libgumbo-dev
+  # the web service: Boost.Beast (header-only) and zlib for template archives
+  libboost-dev zlib1g-dev
   # test servers and tools
-  python3-aiosmtpd openssl dnsmasq-base zbar-tools
+  python3 python3-aiosmtpd openssl dnsmasq-base zbar-tools
+  # the web service's search back end, run on loopback by its tests
+  searx
   xvfb xauth x11-apps imagemagick librsvg2-bin xdotool
   # bench: smtp-sink and smtp-source (the daemon is never started)
   postfix
+  # bench of the web service: a static file served beside it (run as a child
+  # with a configuration of its own; the system's nginx is never used)
+  nginx
   fonts-dejavu-core
   # symbols drawn by the window and close buttons (🗙 🗗 🗖 🗸)
   fonts-symbola
 )
+
+# Optional: what redraws the message templates' images and re-renders their
+# previews (service/templates/make-images.py and render-previews.sh; ImageMagick
+# is above). Building, running and testing do not need them and Chromium is
+# large, so they come only on request: scripts/install-deps.sh --template-tools
+TEMPLATE_TOOLS=(
+  chromium python3-pil
+  # faces with the widths of Arial and Times, so previews wrap as mail clients do
+  fonts-liberation2
+)
+if [ "${1:-}" = "--template-tools" ]; then
+  PACKAGES+=("${TEMPLATE_TOOLS[@]}")
+fi
 
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
@@ -50,3 +70,9 @@ echo "postfix postfix/main_mailer_type select No configuration" | $SUDO debconf-
 echo "postfix postfix/mailname string localhost" | $SUDO debconf-set-selections
 $SUDO apt-get update -qq
 $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# Where a service manager runs, Debian starts nginx on port 80 as it installs
+# it; the bench runs nginx of its own and never needs that one.
+if printf '%s\n' "${missing[@]}" | grep -qx nginx && command -v systemctl >/dev/null &&
+    systemctl is-active --quiet nginx 2>/dev/null; then
+  $SUDO systemctl disable --now nginx || true
+fi

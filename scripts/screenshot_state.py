@@ -6,7 +6,8 @@ being written.
 
 Usage: screenshot_state.py LANG SMTP_PORT [PRESET...]
 Presets: compose-en, compose-fr (the message text in that language),
-no-subject (the subject left empty), list-selected (a list chosen to send to).
+no-subject (the subject left empty), list-selected (a list chosen to send to),
+sending-lists (a finished and an unfinished sending list).
 """
 import json
 import sys
@@ -71,5 +72,14 @@ if "no-subject" in presets:
     state["sendingForm"]["currentSubject"] = ""
 if "list-selected" in presets:
     state["emailContent"]["currentSelectedLists"] = ["Subscribers"]
+if "sending-lists" in presets:
+    tasks = [f"/home/velmora/Documents/spring-{n}.pvsav" for n in range(1, 5)]
+    log = "Spring launch\n\n" + "".join(
+        f"=====\nStart task {n}\n=====\n\nanna.berg@example.com: Email sent\n\n"
+        f"=====\nEnd task {n}\n=====\n\n" for n in range(1, 4))
+    state["sendingForm"]["sendingLists"] = [
+        {"name": "Autumn follow-up", "tasks": tasks, "output": "", "done": 1, "nextTask": 2},
+        {"name": "Spring launch", "tasks": tasks[:3], "output": log, "done": 3, "nextTask": 3},
+    ]
 
 json.dump(state, sys.stdout, ensure_ascii=False, indent=1)

@@ -33,6 +33,19 @@
         </message>
     </context>
     <context>
+        <name>AddSendingListDialog</name>
+        <message>
+            <location filename="../qml/content/pages/details/AddSendingListDialog.qml" line="+21" />
+            <source>You cannot add more than %1 tasks to a list.</source>
+            <translation>You cannot add more than %1 tasks to a list.</translation>
+        </message>
+        <message>
+            <location line="+132" />
+            <source>Backup file (*.pvsav)</source>
+            <translation>Backup file (*.pvsav)</translation>
+        </message>
+    </context>
+    <context>
         <name>ContactDetail</name>
         <message>
             <location filename="../qml/content/pages/details/ContactDetail.qml" line="+75" />
@@ -1071,7 +1084,7 @@
     <context>
         <name>SendingController</name>
         <message>
-            <location filename="../qml/content/pages/compose/SendingController.qml" line="+48" />
+            <location filename="../qml/content/pages/compose/SendingController.qml" line="+49" />
             <source>The SMTP port must be a number from 1 to 65535.</source>
             <translation>The SMTP port must be a number from 1 to 65535.</translation>
         </message>
@@ -1096,7 +1109,7 @@
             <translation>The account of the interrupted run is no longer there: add it again to resume the run.</translation>
         </message>
         <message>
-            <location line="+32" />
+            <location line="+40" />
             <source>Invalid email</source>
             <translation>Invalid email</translation>
         </message>
@@ -1116,7 +1129,7 @@
             <translation>interrupted while it was being sent</translation>
         </message>
         <message>
-            <location line="+27" />
+            <location line="+33" />
             <source>Processing %1: %2/%3</source>
             <translation>Processing %1: %2/%3</translation>
         </message>
@@ -1200,6 +1213,37 @@
         </message>
     </context>
     <context>
+        <name>SendingListSequencer</name>
+        <message>
+            <location filename="../qml/content/pages/compose/SendingListSequencer.qml" line="+40" />
+            <source>Start task %1</source>
+            <translation>Start task %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>SendingListsDetail</name>
+        <message>
+            <location filename="../qml/content/pages/details/SendingListsDetail.qml" line="+101" />
+            <source>Task %1 of %2 under way</source>
+            <translation>Task %1 of %2 under way</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>%1 tasks</source>
+            <translation>%1 tasks</translation>
+        </message>
+        <message>
+            <location line="+10" />
+            <source>Run this list</source>
+            <translation>Run this list</translation>
+        </message>
+        <message>
+            <location line="+8" />
+            <source>Copy the log of the last run</source>
+            <translation>Copy the log of the last run</translation>
+        </message>
+    </context>
+    <context>
         <name>SendingSpeedMenu</name>
         <message>
             <location filename="../qml/content/window/SendingSpeedMenu.qml" line="+25" />
@@ -1251,6 +1295,25 @@
             <location line="+11" />
             <source>Not embedded in the message:</source>
             <translation>Not embedded in the message:</translation>
+        </message>
+    </context>
+    <context>
+        <name>WorkFiles</name>
+        <message>
+            <location filename="../qml/content/window/WorkFiles.qml" line="+49" />
+            <source>The work could not be saved in %1.</source>
+            <translation>The work could not be saved in %1.</translation>
+        </message>
+        <message>
+            <location line="+14" />
+            <source>%1 could not be read as a work file.</source>
+            <translation>%1 could not be read as a work file.</translation>
+        </message>
+        <message>
+            <location line="+45" />
+            <location line="+11" />
+            <source>Backup file (*.pvsav)</source>
+            <translation>Backup file (*.pvsav)</translation>
         </message>
     </context>
 </TS>

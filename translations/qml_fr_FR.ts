@@ -33,6 +33,19 @@
         </message>
     </context>
     <context>
+        <name>AddSendingListDialog</name>
+        <message>
+            <location filename="../qml/content/pages/details/AddSendingListDialog.qml" line="+21" />
+            <source>You cannot add more than %1 tasks to a list.</source>
+            <translation>Vous ne pouvez pas ajouter plus de %1 tâches à une liste.</translation>
+        </message>
+        <message>
+            <location line="+132" />
+            <source>Backup file (*.pvsav)</source>
+            <translation>Fichier de sauvegarde (*.pvsav)</translation>
+        </message>
+    </context>
+    <context>
         <name>ContactDetail</name>
         <message>
             <location filename="../qml/content/pages/details/ContactDetail.qml" line="+75" />
@@ -1071,7 +1084,7 @@
     <context>
         <name>SendingController</name>
         <message>
-            <location filename="../qml/content/pages/compose/SendingController.qml" line="+48" />
+            <location filename="../qml/content/pages/compose/SendingController.qml" line="+49" />
             <source>The SMTP port must be a number from 1 to 65535.</source>
             <translation>Le port SMTP doit être un nombre de 1 à 65535.</translation>
         </message>
@@ -1096,7 +1109,7 @@
             <translation>Le compte de l’envoi interrompu n’existe plus : ajoutez-le de nouveau pour reprendre l’envoi.</translation>
         </message>
         <message>
-            <location line="+32" />
+            <location line="+40" />
             <source>Invalid email</source>
             <translation>Adresse e-mail invalide</translation>
         </message>
@@ -1116,7 +1129,7 @@
             <translation>interrompu pendant l’envoi</translation>
         </message>
         <message>
-            <location line="+27" />
+            <location line="+33" />
             <source>Processing %1: %2/%3</source>
             <translation>Traitement de %1 : %2/%3</translation>
         </message>
@@ -1200,6 +1213,37 @@
         </message>
     </context>
     <context>
+        <name>SendingListSequencer</name>
+        <message>
+            <location filename="../qml/content/pages/compose/SendingListSequencer.qml" line="+40" />
+            <source>Start task %1</source>
+            <translation>Début de la tâche %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>SendingListsDetail</name>
+        <message>
+            <location filename="../qml/content/pages/details/SendingListsDetail.qml" line="+101" />
+            <source>Task %1 of %2 under way</source>
+            <translation>Tâche %1 sur %2 en cours</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>%1 tasks</source>
+            <translation>%1 tâches</translation>
+        </message>
+        <message>
+            <location line="+10" />
+            <source>Run this list</source>
+            <translation>Lancer cette liste</translation>
+        </message>
+        <message>
+            <location line="+8" />
+            <source>Copy the log of the last run</source>
+            <translation>Copier le journal du dernier envoi</translation>
+        </message>
+    </context>
+    <context>
         <name>SendingSpeedMenu</name>
         <message>
             <location filename="../qml/content/window/SendingSpeedMenu.qml" line="+25" />
@@ -1251,6 +1295,25 @@
             <location line="+11" />
             <source>Not embedded in the message:</source>
             <translation>Non intégré au message :</translation>
+        </message>
+    </context>
+    <context>
+        <name>WorkFiles</name>
+        <message>
+            <location filename="../qml/content/window/WorkFiles.qml" line="+49" />
+            <source>The work could not be saved in %1.</source>
+            <translation>Le travail n’a pas pu être enregistré dans %1.</translation>
+        </message>
+        <message>
+            <location line="+14" />
+            <source>%1 could not be read as a work file.</source>
+            <translation>%1 n’a pas pu être lu comme fichier de travail.</translation>
+        </message>
+        <message>
+            <location line="+45" />
+            <location line="+11" />
+            <source>Backup file (*.pvsav)</source>
+            <translation>Fichier de sauvegarde (*.pvsav)</translation>
         </message>
     </context>
 </TS>

@@ -40,7 +40,7 @@ QString writeKey(const QString &storePath, const QString &group, const QString &
         return out.errorString();
     const QByteArray bytes = QJsonDocument(QJsonObject{{u"value"_s, value}})
                                      .toJson(QJsonDocument::Compact);
-    if (out.write(bytes) != bytes.size() || !out.commit())
+    if (out.write(bytes) != bytes.size() || !out.flush() || !out.commit())
         return out.errorString();
     return {};
 }

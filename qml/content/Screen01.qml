@@ -68,12 +68,12 @@ Rectangle {
     // The regions that pages look at: the detail shown and the page viewport.
     readonly property alias detailStackView: regions.detailStackView
     readonly property alias pagesFlickable: regions.pagesFlickable
+    readonly property alias pagesStackView: regions.pagesStackView
     property bool isSearchRunning: false
     property var templates: []
     property bool isSendingListRunning: false
     property var runningSendingList
     property string runningSendingListOutput: ""
-
 
     // ---- Reactions that keep the state consistent ----
     onUserComptesChanged: checkActiveCompte()
@@ -220,13 +220,11 @@ Rectangle {
                               qsTr("%1 emails copied.").arg(contacts.length))
     }
 
-    // The title bar's work-file buttons. Saving and loading the composed
-    // message in a work file is not built yet; these ask nothing for now.
-    function save() {
-    }
-
-    function load() {
-    }
+    // ---- Work files (the title bar's buttons and the sending lists) ----
+    function save() { workFiles.openSave() }
+    function load() { workFiles.openLoad() }
+    function loadFile(file) { return workFiles.loadFile(file) }
+    function isValidTask(path) { return workFiles.isValidTask(path) }
 
     // ---- vCard text of contact records ----
     function getVCard(contact) {
@@ -237,13 +235,8 @@ Rectangle {
         return bridge.parseVCard(text === undefined || text === null ? "" : String(text))
     }
 
-    QmlCppBridge {
-        id: bridge
-    }
-
-    SettingsStore {
-        id: settingsStore
-    }
+    QmlCppBridge { id: bridge }
+    SettingsStore { id: settingsStore }
 
     AppInformation {
         id: appInformation
@@ -253,10 +246,7 @@ Rectangle {
     // ---- Pages and details, created when shown ----
     Component { id: sendEmailsPage; SendEmailsPage { attachedMenu: regions.sideMenu.homeMenu } }
     Component { id: accountsPage; AccountsPage { attachedMenu: regions.sideMenu.accountsMenu } }
-    Component {
-        id: contactsListsPage
-        ContactsListsPage { attachedMenu: regions.sideMenu.contactsListsMenu }
-    }
+    Component { id: contactsListsPage; ContactsListsPage { attachedMenu: regions.sideMenu.contactsListsMenu } }
     Component { id: searchPage; SearchPage { attachedMenu: regions.sideMenu.searchMenu } }
     Component { id: templatesPage; TemplatesPage { attachedMenu: regions.sideMenu.templatesMenu } }
     Component { id: emailContentDetailComponent; EmailContentDetail {} }
@@ -277,6 +267,13 @@ Rectangle {
     }
 
     // ---- Dialogs ----
+    WorkFiles {
+        id: workFiles
+        objectName: "workFiles"
+
+        emptyHtml: Qt.resolvedUrl("empty")
+    }
+
     // The sending run and its dialogs: the run outlives the compose page.
     SendingController {
         id: sendingController

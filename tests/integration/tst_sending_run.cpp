@@ -1,6 +1,7 @@
 #include "LoopbackServers.h"
 #include "SendingRun.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -10,6 +11,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <functional>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -34,6 +37,7 @@ private slots:
     void retryFailedSendsOnlyTheFailedOnes();
     void killedRunResumesWithoutDuplicates();
     void killedProgramResumesThroughItsDialog();
+    void killedListResumesAtItsTask();
 
 private:
     QVariantMap params(const QString &listener) const;
@@ -41,6 +45,11 @@ private:
     // A run with short limits, so that the failure cases are quick.
     void configure(SendingRun &run, const QString &journal) const;
     int received(const QString &listener, const QString &address) const;
+    QJsonObject loopbackAccount() const;
+    // Runs startFile in a program of its own, kills it (SIGKILL) once killWhen
+    // holds, then runs resumeFile on the same store; its output, or what failed.
+    QString killThenResume(const QString &startFile, const QString &resumeFile,
+                           const QJsonObject &config, const std::function<bool()> &killWhen);
 
     QTemporaryDir m_work;
     LoopbackServers m_servers;
@@ -372,33 +381,38 @@ void TestSendingRun::killedRunResumesWithoutDuplicates()
 // begun with Send and the summary, the process killed halfway, started
 // again on the same store and data folder, and the run resumed by clicking
 // the dialog's Resume button.
-void TestSendingRun::killedProgramResumesThroughItsDialog()
+QJsonObject TestSendingRun::loopbackAccount() const
+{
+    return {{u"senderName"_s, u"Run test"_s},
+            {u"serverName"_s, u"Loopback"_s},
+            {u"serverHost"_s, u"127.0.0.1"_s},
+            {u"serverPort"_s, QString::number(m_servers.port(u"faulty"_s))},
+            {u"connection"_s, u"Auto"_s},
+            {u"address"_s, m_servers.info.value("user"_L1).toString()},
+            {u"password"_s, m_servers.info.value("password"_L1).toString()}};
+}
+
+QString TestSendingRun::killThenResume(const QString &startFile, const QString &resumeFile,
+                                       const QJsonObject &config,
+                                       const std::function<bool()> &killWhen)
 {
     const QString source = qEnvironmentVariable("PARVANE_SOURCE_DIR");
     const QString binary = qEnvironmentVariable("PARVANE_BINARY_DIR");
-    QVERIFY(!source.isEmpty() && !binary.isEmpty());
-    const QString program = m_work.path() + u"/program"_s;
-    QVERIFY(QDir().mkpath(program));
-    for (const QString &name : {u"StartRun.qml"_s, u"ResumeRun.qml"_s})
-        QVERIFY(QFile::copy(source + u"/tests/integration/killed_program/"_s + name,
-                            program + u'/' + name));
-
-    QStringList all;
-    for (int i = 0; i < 20; ++i)
-        all.append(unique(u"program"_s));
-    const QJsonObject account{{u"senderName"_s, u"Run test"_s},
-                              {u"serverName"_s, u"Loopback"_s},
-                              {u"serverHost"_s, u"127.0.0.1"_s},
-                              {u"serverPort"_s, QString::number(m_servers.port(u"faulty"_s))},
-                              {u"connection"_s, u"Auto"_s},
-                              {u"address"_s, m_servers.info.value("user"_L1).toString()},
-                              {u"password"_s, m_servers.info.value("password"_L1).toString()}};
-    QFile config(program + u"/config.json"_s);
-    QVERIFY(config.open(QIODevice::WriteOnly));
-    config.write(QJsonDocument(QJsonObject{{u"account"_s, account},
-                                           {u"recipients"_s, QJsonArray::fromStringList(all)}})
-                         .toJson());
-    config.close();
+    if (source.isEmpty() || binary.isEmpty())
+        return u"no source or binary folder given"_s;
+    const QString program = m_work.path() + u"/program-"_s + startFile.section(u'.', 0, 0);
+    if (!QDir().mkpath(program))
+        return u"cannot make "_s + program;
+    for (const QString &name : {startFile, resumeFile}) {
+        if (!QFile::copy(source + u"/tests/integration/killed_program/"_s + name,
+                         program + u'/' + name))
+            return u"cannot copy "_s + name;
+    }
+    QFile file(program + u"/config.json"_s);
+    if (!file.open(QIODevice::WriteOnly))
+        return u"cannot write the configuration"_s;
+    file.write(QJsonDocument(config).toJson());
+    file.close();
 
     // The online check asks a name server of the test's own.
     QProcess dns;
@@ -408,7 +422,8 @@ void TestSendingRun::killedProgramResumesThroughItsDialog()
                       u"--no-hosts"_s, u"--user=root"_s,
                       u"--address=/probe.parvane.test/127.0.0.9"_s});
     dns.start();
-    QVERIFY(dns.waitForStarted(5000));
+    if (!dns.waitForStarted(5000))
+        return u"dnsmasq did not start"_s;
     auto stopDns = qScopeGuard([&dns] {
         dns.terminate();
         dns.waitForFinished(3000);
@@ -420,39 +435,56 @@ void TestSendingRun::killedProgramResumesThroughItsDialog()
     env.insert(u"PARVANE_PROBE_HOST"_s, u"probe.parvane.test"_s);
     env.insert(u"PARVANE_DNS_SERVER"_s, u"127.0.84.2"_s);
     env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
-    auto startProgram = [&](QProcess &process, const QString &file) {
+    auto startProgram = [&](QProcess &process, const QString &name) {
         process.setProgram(binary + u"/tests/qml/parvane_qmltest"_s);
-        process.setArguments({u"-input"_s, program + u'/' + file});
+        process.setArguments({u"-input"_s, program + u'/' + name});
         process.setWorkingDirectory(binary);
         process.setProcessEnvironment(env);
         process.setProcessChannelMode(QProcess::MergedChannels);
         process.start();
         return process.waitForStarted(5000);
     };
+
+    QProcess first;
+    if (!startProgram(first, startFile))
+        return u"the first program did not start"_s;
+    QDeadlineTimer deadline(60000);
+    while (!killWhen() && first.state() == QProcess::Running && !deadline.hasExpired())
+        first.waitForReadyRead(50);
+    if (first.state() != QProcess::Running || !killWhen())
+        return u"not killed as planned: "_s + QString::fromUtf8(first.readAll());
+    first.kill(); // SIGKILL: no chance to write anything more
+    first.waitForFinished(5000);
+    if (first.exitStatus() != QProcess::CrashExit)
+        return u"the first program was not killed"_s;
+
+    QProcess second;
+    if (!startProgram(second, resumeFile))
+        return u"the second program did not start"_s;
+    second.waitForFinished(90000);
+    const QString output = QString::fromUtf8(second.readAll());
+    if (second.exitStatus() != QProcess::NormalExit || second.exitCode() != 0)
+        return u"the second program failed: "_s + output;
+    return output;
+}
+
+void TestSendingRun::killedProgramResumesThroughItsDialog()
+{
+    QStringList all;
+    for (int i = 0; i < 20; ++i)
+        all.append(unique(u"program"_s));
     auto receivedSoFar = [&] {
         int count = 0;
         for (const QString &address : all)
             count += received(u"faulty"_s, address);
         return count;
     };
-
-    QProcess first;
-    QVERIFY(startProgram(first, u"StartRun.qml"_s));
-    QTRY_VERIFY2_WITH_TIMEOUT(receivedSoFar() >= 6 || first.state() == QProcess::NotRunning,
-                              qPrintable(QString::fromUtf8(first.readAll())), 30000);
-    QVERIFY2(first.state() == QProcess::Running, qPrintable(QString::fromUtf8(first.readAll())));
-    first.kill(); // SIGKILL: no chance to write anything more
-    QVERIFY(first.waitForFinished(5000));
-    QCOMPARE(first.exitStatus(), QProcess::CrashExit);
-    const int beforeKill = receivedSoFar();
+    int beforeKill = 0;
+    const QString output = killThenResume(u"StartRun.qml"_s, u"ResumeRun.qml"_s,
+                                          {{u"account"_s, loopbackAccount()},
+                                           {u"recipients"_s, QJsonArray::fromStringList(all)}},
+                                          [&] { return (beforeKill = receivedSoFar()) >= 6; });
     QVERIFY(beforeKill < all.size());
-
-    QProcess second;
-    QVERIFY(startProgram(second, u"ResumeRun.qml"_s));
-    QVERIFY(second.waitForFinished(90000));
-    const QString output = QString::fromUtf8(second.readAll());
-    QVERIFY2(second.exitStatus() == QProcess::NormalExit && second.exitCode() == 0,
-             qPrintable(output));
     const QRegularExpressionMatch outcome = QRegularExpression(u"resumed run: (\\{[^}]*\\})"_s)
                                                     .match(output);
     QVERIFY2(outcome.hasMatch(), qPrintable(output));
@@ -472,6 +504,56 @@ void TestSendingRun::killedProgramResumesThroughItsDialog()
     QVERIFY(missing <= unknown);
     QCOMPARE(counters.value(u"sent"_s).toInt() + unknown, all.size());
     QCOMPARE(counters.value(u"failed"_s).toInt(), unknown);
+}
+
+void TestSendingRun::killedListResumesAtItsTask()
+{
+    QStringList first, second;
+    for (int i = 0; i < 3; ++i)
+        first.append(unique(u"listone"_s));
+    for (int i = 0; i < 15; ++i)
+        second.append(unique(u"listtwo"_s));
+    auto receivedOf = [&](const QStringList &addresses) {
+        int count = 0;
+        for (const QString &address : addresses)
+            count += received(u"faulty"_s, address);
+        return count;
+    };
+    const QJsonObject config{{u"account"_s, loopbackAccount()},
+                             {u"tasks"_s, QJsonArray{QJsonArray::fromStringList(first),
+                                                     QJsonArray::fromStringList(second)}}};
+    int beforeKill = 0;
+    const QString output = killThenResume(u"StartList.qml"_s, u"ResumeList.qml"_s, config,
+                                          [&] { return (beforeKill = receivedOf(second)) >= 4; });
+    QVERIFY(beforeKill < second.size());
+    const QRegularExpressionMatch outcome = QRegularExpression(u"resumed list: (\\{.*\\})\\s*$"_s,
+                                                               QRegularExpression::MultilineOption)
+                                                    .match(output);
+    QVERIFY2(outcome.hasMatch(), qPrintable(output));
+    const QJsonObject result = QJsonDocument::fromJson(outcome.captured(1).toUtf8()).object();
+    const QJsonObject list = result.value(u"list"_s).toObject();
+    QVERIFY2(!list.isEmpty(), qPrintable(output));
+
+    // The first task is not sent again; nobody of the second gets two.
+    for (const QString &address : first)
+        QCOMPARE(received(u"faulty"_s, address), 1);
+    int missing = 0;
+    for (const QString &address : second) {
+        const int count = received(u"faulty"_s, address);
+        QVERIFY2(count <= 1, qPrintable(address));
+        missing += count == 0 ? 1 : 0;
+    }
+    QVERIFY(missing <= result.value(u"unknown"_s).toInt());
+    QCOMPARE(list.value(u"nextTask"_s).toInt(), 2);
+    QCOMPARE(list.value(u"done"_s).toInt(), 2);
+    const QString log = list.value(u"output"_s).toString();
+    QVERIFY2(log.startsWith(u"Killed\n\n=====\nStart task 2\n=====\n\n"_s), qPrintable(log));
+    QVERIFY2(log.endsWith(u"=====\nEnd task 2\n=====\n\n"_s), qPrintable(log));
+    QVERIFY2(!log.contains(u"task 1"_s), qPrintable(log));
+    // The resumed log holds every recipient of the task once, those sent
+    // before the crash included.
+    for (const QString &address : second)
+        QCOMPARE(log.count(address + u": "_s), 1);
 }
 
 QTEST_GUILESS_MAIN(TestSendingRun)

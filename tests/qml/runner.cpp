@@ -42,9 +42,13 @@ public slots:
         BrowserProbe::install();
         qmlRegisterSingletonInstance("ParvaneTest", 1, 0, "BrowserProbe", BrowserProbe::instance());
         // The suites' one access to the settings store, from the sources.
-        qmlRegisterType(QUrl::fromLocalFile(qEnvironmentVariable("PARVANE_SOURCE_DIR")
-                                            + QStringLiteral("/tests/qml/StoreAccess.qml")),
+        const QString shared = qEnvironmentVariable("PARVANE_SOURCE_DIR")
+                               + QStringLiteral("/tests/qml/");
+        qmlRegisterType(QUrl::fromLocalFile(shared + QStringLiteral("StoreAccess.qml")),
                         "ParvaneTest", 1, 0, "StoreAccess");
+        // Drives the real main window as a user does, for the suites that need it.
+        qmlRegisterType(QUrl::fromLocalFile(shared + QStringLiteral("AppDriver.qml")),
+                        "ParvaneTest", 1, 0, "AppDriver");
     }
     void qmlEngineAvailable(QQmlEngine *engine)
     {

@@ -1,6 +1,7 @@
 import QtQuick
 import QtCore
 import QtTest
+import ParvaneTest
 import QmlCppBridge
 
 // Every file dialog of the program, opened through its real button in the

@@ -1,5 +1,6 @@
 import QtQuick
 import QtTest
+import ParvaneTest
 
 // What a new user meets in the real window: the first steps in the empty
 // preview until an account exists, the mark on the language shown, and the

@@ -1,5 +1,6 @@
 import QtQuick
 import QtTest
+import ParvaneTest
 
 // What a user sees at the smallest window, in both languages: every text of
 // every page, panel, dialog and menu fits its box, nothing lies outside the

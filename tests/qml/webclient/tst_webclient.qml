@@ -70,7 +70,7 @@ Item {
 
         function startDns() {
             const result = helper.cmdExcute("/usr/sbin/dnsmasq", [
-                "--conf-file=/dev/null", "--port=53", "--listen-address=127.0.84.4",
+                "--conf-file=/dev/null", "--port=53", "--listen-address=127.0.84.7",
                 "--bind-interfaces", "--no-resolv", "--no-hosts", "--user=root",
                 "--address=/probe.parvane.test/127.0.0.9", "--pid-file=" + dnsPidFile])
             compare(result.status, 0, "dnsmasq starts: " + result.text)

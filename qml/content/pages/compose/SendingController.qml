@@ -15,6 +15,7 @@ Item {
     readonly property alias summaryDialog: summaryDialog
     readonly property alias resumeDialog: resumeDialog
     readonly property alias quitDialog: quitDialog
+    readonly property alias sequencer: sequencer
     // A run started with Send is summed up for confirmation first.
     property bool confirmFirst: false
     // The checked run waiting for the summary's confirmation.
@@ -186,14 +187,22 @@ Item {
             toast.show(qsTr("The account of the interrupted run is no longer there: add it again to resume the run."), 5000)
             return
         }
+        // A task of a sending list: its log joins the list's, and the list
+        // goes on with its next task once this one has ended.
+        const list = resumeDialog.interrupted.extra ? resumeDialog.interrupted.extra.list : undefined
+        if (list !== undefined)
+            sequencer.resumeAfterRun(list)
         sendingDialog.open()
-        if (!run.resumeInterrupted(account.password))
+        if (!run.resumeInterrupted(account.password)) {
             sendingDialog.close()
+            sequencer.stop()
+        }
     }
 
     // Closing the window: a run under way is stopped first, after asking.
     function quitRequested() {
-        if (!run.busy || quitting)
+        // Between two tasks of a list nothing is in flight, but the list is under way.
+        if ((!run.busy && !root.isSendingListRunning) || quitting)
             return true
         quitDialog.open()
         return false
@@ -201,6 +210,7 @@ Item {
 
     function confirmQuit() {
         quitting = true
+        sequencer.stop()
         run.stop()
         if (!run.busy)
             Qt.quit()
@@ -226,6 +236,12 @@ Item {
                 controller.pendingListOutput.push(chunk)
         }
         onEnded: stopped => controller.runEnded(stopped)
+    }
+
+    SendingListSequencer {
+        id: sequencer
+
+        controller: controller
     }
 
     // A message whose verdict is still awaited gets a moment, not more.

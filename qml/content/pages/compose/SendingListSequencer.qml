@@ -1,0 +1,92 @@
+import QtQuick
+import content
+import "compose.js" as Compose
+
+// Runs a sending list: loads each task into the compose form in turn and
+// starts its run, one task after the other. It belongs to the main screen,
+// beside the run, so a list runs to its end whatever page or panel is shown,
+// and the sending-lists panel only shows its state.
+Item {
+    id: sequencer
+
+    // The sending controller: the run, its bookkeeping and the list's log.
+    required property var controller
+    // Index of the task last loaded into the compose form, -1 when none.
+    property int loadedTask: -1
+    readonly property bool running: timer.running
+
+    // Play: the list runs from its next task; nothing while a list or a run is under way.
+    function start(list) {
+        if (running || root.isSenderRunning)
+            return false
+        const page = currentPage()
+        if (!page || page.objectName !== "SendEmailsPage")
+            root.loadPage(sendEmailsPage)
+        root.runningSendingListOutput = list.name + "\n\n"
+        root.isSendingListRunning = true
+        root.runningSendingList = list
+        loadedTask = -1
+        timer.start()
+        return true
+    }
+
+    // After a crash: the list whose task is being resumed goes on from the
+    // next task once that task's run has ended.
+    function resumeAfterRun(listName) {
+        const list = root.sendingLists.find(l => l.name === listName)
+        if (!list || list.nextTask < 1 || running)
+            return false
+        root.runningSendingListOutput = list.name + "\n\n=====\n"
+                + qsTr("Start task %1").arg(list.nextTask) + "\n=====\n\n"
+        root.isSendingListRunning = true
+        root.runningSendingList = list
+        loadedTask = list.nextTask - 1
+        timer.start()
+        return true
+    }
+
+    function stop() {
+        timer.stop()
+        root.isSendingListRunning = false
+    }
+
+    function currentPage() {
+        return root.pagesStackView.currentItem
+    }
+
+    function tick() {
+        if (root.isSenderRunning || root.loading)
+            return
+        const list = root.runningSendingList
+        if (!list || list.nextTask >= list.tasks.length) {
+            stop()
+            return
+        }
+        if (loadedTask < list.nextTask) {
+            if (root.isValidTask(list.tasks[list.nextTask])) {
+                root.loadFile(list.tasks[list.nextTask])
+                loadedTask = list.nextTask
+            } else {
+                // A task that cannot be used is passed over without a log line.
+                controller.storeRunningList(Compose.withFields(list, { "nextTask": list.nextTask + 1 }))
+            }
+            return
+        }
+        if (loadedTask === list.nextTask) {
+            const page = currentPage()
+            if (page && page.objectName === "SendEmailsPage")
+                page.sendEmailsDataState = !page.sendEmailsDataState
+            else
+                controller.send(false)
+        }
+    }
+
+    Timer {
+        id: timer
+
+        objectName: "sendingListTimer"
+        interval: 500
+        repeat: true
+        onTriggered: sequencer.tick()
+    }
+}

@@ -1,0 +1,122 @@
+import QtQuick
+import QtCore
+import QmlCppBridge
+import content
+import "../resources/js/app.js" as AppJs
+
+// Work files: the message being composed saved to a file and loaded back,
+// and the check that tells whether a file can run as a sending-list task.
+// The main screen's save(), load(), loadFile() and isValidTask() are these.
+Item {
+    id: workFiles
+
+    // Kept instead of a missing HTML body: an address beside the main
+    // screen's own file that names no file, so loading finds no body.
+    required property url emptyHtml
+
+    readonly property alias saveDialog: saveDialog
+    readonly property alias loadDialog: loadDialog
+
+    function openSave() {
+        saveDialog.proposeInDocuments("save.pvsav")
+        saveDialog.open()
+    }
+
+    // Opens where the save dialog proposes to save.
+    function openLoad() {
+        loadDialog.currentFolder = StandardPaths.writableLocation(StandardPaths.DocumentsLocation)
+        loadDialog.open()
+    }
+
+    // The save dialog's answer. A failure is told: the user must not believe
+    // the work is safe when it is not. Success stays silent.
+    function saveTo(url) {
+        AppJs.startLoading()
+        const path = AppJs.urlToString(url)
+        const email = {
+            "senderName": root.senderName,
+            "subject": root.subject,
+            "recipient": root.recipient,
+            "emailContent": root.detailEmailContent
+        }
+        const lists = root.selectedLists.length > 0 ? root.selectedLists : []
+        const attachments = root.emailAttachments.length > 0 ? root.emailAttachments : []
+        const html = root.detailEmailContentUrl !== "" ? root.detailEmailContentUrl
+                                                       : AppJs.urlToString(emptyHtml)
+        const saved = files.save(path, email, lists, attachments, html)
+        AppJs.stopLoading()
+        if (!saved)
+            toast.show(qsTr("The work could not be saved in %1.").arg(AppJs.fileBaseName(path)), 5000)
+        return saved
+    }
+
+    // Fills the compose form from a work file (a path or a file address).
+    // A file that cannot be read, or is no work file, leaves the form as it
+    // is and says so: every work file the program writes names the form's
+    // four text fields.
+    function loadFile(file) {
+        AppJs.startLoading()
+        const task = files.load(AppJs.urlToString(file))
+        const email = task.email
+        if (!email || Object.keys(email).length === 0) {
+            AppJs.stopLoading()
+            toast.show(qsTr("%1 could not be read as a work file.").arg(AppJs.fileBaseName(file)), 5000)
+            return false
+        }
+        if (email.senderName !== undefined)
+            root.senderName = email.senderName
+        if (email.subject !== undefined)
+            root.subject = email.subject
+        if (email.recipient !== undefined)
+            root.recipient = email.recipient
+        if (email.emailContent !== undefined)
+            root.detailEmailContent = email.emailContent
+        if (task.lists !== undefined) {
+            const known = root.userContactsLists
+            root.selectedLists = task.lists.filter(name => known.indexOf(name) >= 0)
+        }
+        if (task.attachments !== undefined)
+            root.emailAttachments = task.attachments.slice()
+        root.detailEmailContentUrl = task.html ? task.html : ""
+        root.refreshPage()
+        AppJs.stopLoading()
+        return true
+    }
+
+    // Whether the work file at the local path can be sent as a task: a
+    // sender, a subject, recipients (typed or lists) and some content.
+    function isValidTask(path) {
+        const task = files.load(path)
+        const email = task.email ? task.email : {}
+        const given = value => value !== undefined && value !== null && value !== ""
+        const some = array => array !== undefined && array.length > 0
+        return given(email.senderName) && given(email.subject)
+                && (given(email.recipient) || some(task.lists))
+                && (given(email.emailContent) || some(task.attachments) || given(task.html))
+    }
+
+    QmlCppBridge {
+        id: files
+    }
+
+    MyFileDialog {
+        id: saveDialog
+
+        objectName: "saveWorkDialog"
+        saveMode: true
+        title: myTrStrings.save_work
+        nameFilters: [qsTr("Backup file (*.pvsav)")]
+        defaultSuffix: "pvsav"
+        onAccepted: workFiles.saveTo(selectedFile)
+    }
+
+    MyFileDialog {
+        id: loadDialog
+
+        objectName: "loadWorkDialog"
+        openMode: true
+        title: myTrStrings.choose_file
+        nameFilters: [qsTr("Backup file (*.pvsav)")]
+        onAccepted: workFiles.loadFile(selectedFile)
+    }
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+// What a handler sees of one request: everything else of the header is
+// dropped before it reaches the service's code.
+struct HttpRequest
+{
+    std::string method; // "GET", "POST", ...
+    std::string target; // as sent: path and query, still percent-encoded
+    std::string authorization;
+    std::string body;
+};
+
+struct HttpReply
+{
+    int status = 200;
+    std::string contentType;
+    std::string body;
+    std::vector<std::pair<std::string, std::string>> headers;
+};
+
+// Bounds that keep a slow, idle or greedy client from holding the server.
+struct HttpLimits
+{
+    std::size_t maxHeaderBytes = 8 * 1024;
+    std::size_t maxBodyBytes = 64 * 1024;
+    // From the first byte awaited to the last byte of the request read (an
+    // idle keep-alive connection waits at most this long too), and for
+    // writing one answer.
+    std::chrono::milliseconds requestTimeout{10000};
+    int maxConnections = 1024;
+};
+
+// An HTTP/1.1 server on Boost.Beast: a few threads run every connection
+// asynchronously; requests whose handling may wait (DNS, a search engine) go
+// to a separate pool so that they never hold the connection threads.
+class HttpServer
+{
+public:
+    using Handler = std::function<HttpReply(const HttpRequest &)>;
+    using MayBlock = std::function<bool(const HttpRequest &)>;
+
+    HttpServer(HttpLimits limits, Handler handler, MayBlock mayBlock, int threads, int workers);
+    ~HttpServer();
+    HttpServer(const HttpServer &) = delete;
+    HttpServer &operator=(const HttpServer &) = delete;
+
+    // Binds and listens; returns the bound port, 0 on failure (error set).
+    unsigned short listen(const std::string &address, unsigned short port, std::string *error);
+    // Serves until SIGINT or SIGTERM, or stop().
+    void run();
+    void stop();
+
+    // A JSON string body for a refusal.
+    static std::string jsonString(const std::string &text);
+
+    struct Impl; // the Beast side, kept out of this header
+
+private:
+    std::unique_ptr<Impl> d;
+};

@@ -1,0 +1,401 @@
+#include "Service.h"
+
+#include "UrlPath.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+const std::string jsonType = "application/json; charset=utf-8";
+const std::string htmlType = "text/html; charset=utf-8";
+// Pages we serve show HTML that came from elsewhere: it may not run scripts.
+const std::pair<std::string, std::string>
+        pagePolicy{"Content-Security-Policy",
+                   "script-src 'none'; object-src 'none'; base-uri 'none'"};
+
+// Texts the application shows to the user as they are, in the interface's
+// language when the request names French.
+struct Text
+{
+    const char *en;
+    const char *fr;
+};
+const Text notAllowed{
+        "This copy of Parvane is not allowed to use the service. Please install the latest "
+        "version.",
+        "Cette copie de Parvane n'est pas autorisée à utiliser le service. Veuillez installer la "
+        "dernière version."};
+const Text unreadable{"The request could not be read.", "La requête n'a pas pu être lue."};
+const Text postOnly{"This address only accepts POST requests.",
+                    "Cette adresse n'accepte que des requêtes POST."};
+const Text unknown{"Unknown request.", "Requête inconnue."};
+const Text termsRequired{"Terms are required.", "Les termes sont obligatoires."};
+const Text domainsRequired{"Domains are required.", "Les domaines sont obligatoires."};
+const Text tooManyDomains{"Too many domains in one request.",
+                          "Trop de domaines dans une même requête."};
+const Text noSuchPage{"The page of results asked for does not exist.",
+                      "La page de résultats demandée n'existe pas."};
+const Text searchDown{"The search engine cannot be reached right now. Please try again later.",
+                      "Le moteur de recherche est injoignable pour le moment. Veuillez réessayer "
+                      "plus tard."};
+
+HttpReply json(int status, const QJsonDocument &document)
+{
+    HttpReply reply;
+    reply.status = status;
+    reply.contentType = jsonType;
+    reply.body = document.toJson(QJsonDocument::Compact).toStdString();
+    return reply;
+}
+
+HttpReply refusal(int status, const Text &text, const std::string &language)
+{
+    HttpReply reply;
+    reply.status = status;
+    reply.contentType = jsonType;
+    reply.body = HttpServer::jsonString(language == "fr" ? text.fr : text.en);
+    return reply;
+}
+
+HttpReply html(int status, const std::string &body)
+{
+    HttpReply reply;
+    reply.status = status;
+    reply.contentType = htmlType;
+    reply.body = body;
+    reply.headers.push_back(pagePolicy);
+    return reply;
+}
+
+HttpReply plainPage(int status, const std::string &title, const std::string &content)
+{
+    return html(status,
+                "<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\">"
+                "<meta name=\"viewport\" content=\"width=device-width\"><title>"
+                        + TemplateCatalogue::escapeHtml(title)
+                        + "</title></head>\n<body style=\"font:16px sans-serif;max-width:40em;"
+                          "margin:3em auto;padding:0 1em\">\n<h1>"
+                        + TemplateCatalogue::escapeHtml(title) + "</h1>\n" + content
+                        + "\n</body></html>\n");
+}
+
+HttpReply notFound()
+{
+    return plainPage(404, "Not found", "<p>There is nothing at this address.</p>");
+}
+
+HttpReply file(const std::string &type, const std::string &data)
+{
+    HttpReply reply;
+    reply.contentType = type;
+    reply.body = data;
+    reply.headers.emplace_back("Cache-Control", "public, max-age=300");
+    return reply;
+}
+
+// A language or country code as we use it, or "" for anything else.
+std::string code(const QJsonValue &value, int minimum, int maximum, bool upper)
+{
+    const QString text = value.toString();
+    if (text.size() < minimum || text.size() > maximum)
+        return {};
+    for (const QChar c : text) {
+        if (!(c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+            && !(c >= QLatin1Char('A') && c <= QLatin1Char('Z')))
+            return {};
+    }
+    return (upper ? text.toUpper() : text.toLower()).toStdString();
+}
+
+} // namespace
+
+Service::Service(const ServiceConfig &config, TemplateCatalogue templates, CorpusIndex corpus,
+                 std::unique_ptr<DomainChecker> checker)
+    : m_config(config), m_templates(std::move(templates)), m_corpus(std::move(corpus)),
+      m_checker(std::move(checker))
+{
+    if (!config.searxngUrl.empty())
+        m_searxng = std::make_unique<SearxngSearch>(config.searxngUrl, config.searchTimeoutMs);
+}
+
+bool Service::mayBlock(const HttpRequest &request)
+{
+    const std::string path = request.target.substr(0, request.target.find('?'));
+    return path == "/api/check/domains" || path == "/api/search/contacts";
+}
+
+HttpReply Service::handle(const HttpRequest &request) const
+{
+    const auto segments = UrlPath::segments(request.target);
+    if (!segments)
+        return refusal(400, unreadable, "en");
+    if (!segments->empty() && (*segments)[0] == "api") {
+        std::string name;
+        for (std::size_t i = 1; i < segments->size(); ++i)
+            name += (i > 1 ? "/" : "") + (*segments)[i];
+        HttpReply reply = api(request, name);
+        reply.headers.emplace_back("Authorization", std::string("Bearer ") + responseToken);
+        reply.headers.emplace_back("Cache-Control", "no-store");
+        return reply;
+    }
+    if (request.method != "GET" && request.method != "HEAD") {
+        HttpReply reply = plainPage(405, "Method not allowed", "<p>Only GET is served here.</p>");
+        reply.headers.emplace_back("Allow", "GET, HEAD");
+        return reply;
+    }
+    return page(request, *segments);
+}
+
+HttpReply Service::api(const HttpRequest &request, const std::string &name) const
+{
+    // The body is read first only to learn the interface's language, so that
+    // even a refusal of the token speaks it.
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(request.body),
+                                                           &error);
+    const QJsonObject body = document.object();
+    std::string language = code(body.value(QLatin1String("language")), 2, 3, false);
+
+    const bool known = name == "app-info" || name == "templates" || name == "check/domains"
+                       || name == "search/contacts";
+    if (!known)
+        return refusal(404, unknown, language);
+    if (request.method != "POST") {
+        HttpReply reply = refusal(405, postOnly, language);
+        reply.headers.emplace_back("Allow", "POST");
+        return reply;
+    }
+    if (request.authorization != std::string("Bearer ") + requestToken)
+        return refusal(401, notAllowed, language);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return refusal(400, unreadable, language);
+
+    if (name == "app-info")
+        return appInfo();
+    if (name == "templates")
+        return templates(language);
+    if (name == "check/domains")
+        return checkDomains(body, language);
+    return searchContacts(body, language);
+}
+
+HttpReply Service::appInfo() const
+{
+    QJsonObject info;
+    info.insert(QLatin1String("version"), QString::fromStdString(m_config.version));
+    info.insert(QLatin1String("email"), QString::fromStdString(m_config.email));
+    info.insert(QLatin1String("phone"), QString::fromStdString(m_config.phone));
+    return json(200, QJsonDocument(info));
+}
+
+HttpReply Service::templates(const std::string &language) const
+{
+    const QString base = QString::fromStdString(m_config.publicUrl);
+    const QString lang = QString::fromStdString(language.empty() ? "en" : language);
+    QJsonArray list;
+    for (const TemplateEntry &entry : m_templates.entries()) {
+        const QString folder = base + QLatin1String("templates/")
+                               + QString::fromStdString(entry.slug);
+        QJsonArray categories;
+        for (const std::string &category : entry.categories)
+            categories.append(QString::fromStdString(category));
+        QJsonObject item;
+        item.insert(QLatin1String("url"), QString(folder + QLatin1String("/?lang=") + lang));
+        item.insert(QLatin1String("preview"), QString(folder + QLatin1String("/preview.png")));
+        item.insert(QLatin1String("categories"), categories);
+        list.append(item);
+    }
+    return json(200, QJsonDocument(list));
+}
+
+HttpReply Service::checkDomains(const QJsonObject &body, const std::string &language) const
+{
+    const QJsonValue value = body.value(QLatin1String("domains"));
+    if (!value.isArray())
+        return refusal(400, domainsRequired, language);
+    const QJsonArray array = value.toArray();
+    if (array.size() > m_config.maxDomainsPerCheck)
+        return refusal(400, tooManyDomains, language);
+    std::vector<std::string> domains;
+    for (const QJsonValue &domain : array) {
+        if (!domain.isString())
+            return refusal(400, unreadable, language);
+        domains.push_back(domain.toString().toStdString());
+    }
+    const std::vector<bool> verdicts = m_checker->check(domains);
+    QJsonArray answer;
+    for (std::size_t i = 0; i < domains.size(); ++i) {
+        QJsonObject item;
+        item.insert(QLatin1String("domain"), QString::fromStdString(domains[i]));
+        item.insert(QLatin1String("valid"), bool(verdicts[i]));
+        answer.append(item);
+    }
+    return json(200, QJsonDocument(answer));
+}
+
+HttpReply Service::searchContacts(const QJsonObject &body, const std::string &language) const
+{
+    const QJsonValue terms = body.value(QLatin1String("terms"));
+    if (!terms.isString() || terms.toString().trimmed().isEmpty())
+        return refusal(400, termsRequired, language);
+    const QJsonValue domains = body.value(QLatin1String("domains"));
+    if (!domains.isArray() || domains.toArray().isEmpty())
+        return refusal(400, domainsRequired, language);
+    if (domains.toArray().size() > m_config.maxDomainsPerSearch)
+        return refusal(400, tooManyDomains, language);
+
+    CorpusIndex::Query query;
+    query.terms = terms.toString().toStdString();
+    query.country = code(body.value(QLatin1String("country")), 2, 2, true);
+    query.language = code(body.value(QLatin1String("search_language")), 2, 3, false);
+
+    // One bound for the whole request, however many domains and engine pages.
+    const auto deadline = std::chrono::steady_clock::now()
+                          + std::chrono::milliseconds(m_config.searchBudgetMs);
+    QJsonArray answer;
+    for (const QJsonValue &entry : domains.toArray()) {
+        const QJsonValue domain = entry.toObject().value(QLatin1String("domain"));
+        const QJsonValue start = entry.toObject().value(QLatin1String("start_index"));
+        if (!domain.isString() || domain.toString().isEmpty())
+            return refusal(400, domainsRequired, language);
+        // Pages of ten, from 1 to 91: what the application asks for, nothing else.
+        const double index = start.toDouble(-1);
+        if (!start.isDouble() || index != double(int(index)) || index < 1 || index > 91
+            || (int(index) - 1) % 10 != 0)
+            return refusal(400, noSuchPage, language);
+        query.domain = domain.toString().toStdString();
+
+        QJsonArray links;
+        if (m_searxng) {
+            const auto found = m_searxng->search(query, int(index), 10, deadline);
+            if (!found)
+                return refusal(502, searchDown, language);
+            for (const std::string &link : *found)
+                links.append(QString::fromStdString(link));
+        } else {
+            for (const std::string &path : m_corpus.search(query, int(index), 10)) {
+                std::string url = m_config.publicUrl + "corpus";
+                std::size_t from = 0;
+                while (from <= path.size()) {
+                    std::size_t to = path.find('/', from);
+                    if (to == std::string::npos)
+                        to = path.size();
+                    url += "/" + UrlPath::encodeSegment(path.substr(from, to - from));
+                    from = to + 1;
+                }
+                links.append(QString::fromStdString(url));
+            }
+        }
+        if (links.isEmpty())
+            continue;
+        QJsonObject item;
+        item.insert(QLatin1String("domain"), domain);
+        item.insert(QLatin1String("links"), links);
+        answer.append(item);
+    }
+    return json(200, QJsonDocument(answer));
+}
+
+HttpReply Service::page(const HttpRequest &request, const std::vector<std::string> &segments) const
+{
+    const std::string &first = segments[0];
+    if (segments.size() == 1 && first.empty())
+        return plainPage(200, "Parvane web service",
+                         "<p>This service answers the Parvane application.</p>"
+                         "<p><a href=\"download?os=windows\">Download Parvane</a></p>");
+    if (segments.size() == 1 && first == "health") {
+        HttpReply reply;
+        reply.contentType = "text/plain; charset=utf-8";
+        reply.body = "ok\n";
+        reply.headers.emplace_back("Cache-Control", "no-store");
+        return reply;
+    }
+    if (segments.size() == 1 && first == "download")
+        return downloadPage(request.target);
+    if (first == "templates" && segments.size() >= 2)
+        return templateFile(segments, request.target);
+    if (first == "corpus" && segments.size() >= 2)
+        return corpusPage(segments);
+    return notFound();
+}
+
+HttpReply Service::templateFile(const std::vector<std::string> &segments,
+                                const std::string &target) const
+{
+    const TemplateEntry *entry = m_templates.find(segments[1]);
+    if (!entry)
+        return notFound();
+    if (segments.size() == 2) {
+        // Relative image addresses resolve only against the folder's address.
+        std::string query = target.substr(std::min(target.find('?'), target.size()));
+        if (std::any_of(query.begin(), query.end(),
+                        [](unsigned char c) { return c < 0x21 || c == 0x7f; }))
+            query.clear();
+        HttpReply reply;
+        reply.status = 301;
+        reply.headers.emplace_back("Location", UrlPath::encodeSegment(entry->slug) + "/" + query);
+        return reply;
+    }
+    const std::string &name = segments[2];
+    if (segments.size() == 3 && name.empty()) {
+        const bool preview = UrlPath::queryValue(target, "preview").value_or("") == "true";
+        const std::string language = UrlPath::queryValue(target, "lang").value_or("en");
+        HttpReply reply = html(200, preview ? entry->html
+                                            : TemplateCatalogue::pageWithBar(*entry, language));
+        reply.headers.emplace_back("Cache-Control", "public, max-age=300");
+        return reply;
+    }
+    if (segments.size() == 3 && name == "preview.png")
+        return file("image/png", entry->preview);
+    if (segments.size() == 3 && name == "download") {
+        HttpReply reply = file("application/zip", entry->archive);
+        reply.headers.emplace_back("Content-Disposition",
+                                   "attachment; filename=\"" + entry->slug + ".zip\"");
+        return reply;
+    }
+    if (segments.size() == 4 && name == "images") {
+        const auto image = entry->images.find(segments[3]);
+        if (image != entry->images.end())
+            return file(TemplateCatalogue::imageType(image->first), image->second);
+    }
+    return notFound();
+}
+
+HttpReply Service::corpusPage(const std::vector<std::string> &segments) const
+{
+    std::string path;
+    for (std::size_t i = 1; i < segments.size(); ++i)
+        path += (i > 1 ? "/" : "") + segments[i];
+    const std::string name = m_corpus.fileOf(path);
+    if (name.empty())
+        return notFound();
+    std::ifstream in(name, std::ios::binary);
+    if (!in)
+        return notFound();
+    std::ostringstream content;
+    content << in.rdbuf();
+    return html(200, content.str());
+}
+
+HttpReply Service::downloadPage(const std::string &target) const
+{
+    const std::string os = UrlPath::queryValue(target, "os").value_or("");
+    if (os != "windows")
+        return plainPage(404, "Download Parvane",
+                         "<p>Parvane is offered for Windows only: "
+                         "<a href=\"download?os=windows\">download it for Windows</a>.</p>");
+    const std::string version = TemplateCatalogue::escapeHtml(m_config.version);
+    std::string content = "<p>The latest version of Parvane is " + version + ".</p>\n";
+    if (m_config.windowsDownloadUrl.empty())
+        content += "<p>The Windows installer is not published yet.</p>";
+    else
+        content += "<p><a href=\"" + TemplateCatalogue::escapeHtml(m_config.windowsDownloadUrl)
+                   + "\">Download Parvane " + version + " for Windows</a></p>";
+    return plainPage(200, "Download Parvane " + m_config.version, content);
+}

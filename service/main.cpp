@@ -1,0 +1,80 @@
+#include "CorpusIndex.h"
+#include "DomainChecker.h"
+#include "HttpServer.h"
+#include "Service.h"
+#include "ServiceConfig.h"
+#include "TemplateCatalogue.h"
+
+#include <curl/curl.h>
+
+#include <csignal>
+#include <cstdio>
+#include <thread>
+
+int main(int argc, char **argv)
+{
+    ServiceConfig config;
+    std::string error;
+    if (!config.load(argc, argv, &error)) {
+        std::fprintf(stderr, "parvane-service: %s\n", error.c_str());
+        return 2;
+    }
+    curl_global_init(CURL_GLOBAL_DEFAULT);
+    // The request log may go to a pipe whose reader has gone: that must not
+    // end the service.
+    std::signal(SIGPIPE, SIG_IGN);
+
+    std::vector<std::string> warnings;
+    TemplateCatalogue templates;
+    templates.load(config.templatesDir, &warnings);
+    CorpusIndex corpus;
+    if (config.searxngUrl.empty())
+        corpus.load(config.corpusDir, &warnings);
+    for (const std::string &warning : warnings)
+        std::fprintf(stderr, "parvane-service: %s\n", warning.c_str());
+
+    DomainChecker::Options dns;
+    dns.server = config.dnsServer;
+    dns.timeoutMs = config.dnsTimeoutMs;
+    dns.attempts = config.dnsAttempts;
+    auto checker = std::make_unique<DomainChecker>(dns);
+    if (!checker->ready())
+        std::fprintf(stderr, "parvane-service: name server address not understood: %s\n",
+                     checker->serverText().c_str());
+
+    const int threads = config.threads > 0 ? config.threads
+                                           : std::max(2, int(std::thread::hardware_concurrency()));
+    // The service is built before the server so that the handler never sees
+    // it half made; the public address is known only once the port is bound.
+    std::unique_ptr<Service> service;
+    HttpServer server(
+            config.limits,
+            [&service](const HttpRequest &request) { return service->handle(request); },
+            &Service::mayBlock, threads, config.workers);
+    const unsigned short port = server.listen(config.listen, config.port, &error);
+    if (port == 0) {
+        std::fprintf(stderr, "parvane-service: cannot listen on %s:%u: %s\n", config.listen.c_str(),
+                     unsigned(config.port), error.c_str());
+        return 1;
+    }
+    config.settlePublicUrl(port);
+    const std::string shownTemplates = std::to_string(templates.entries().size());
+    const std::string shownCorpus = config.searxngUrl.empty()
+                                            ? std::to_string(corpus.size()) + " corpus pages"
+                                            : "search engine " + config.searxngUrl;
+    const std::string nameServer = checker->serverText();
+    service = std::make_unique<Service>(config, std::move(templates), std::move(corpus),
+                                        std::move(checker));
+
+    const bool v6 = config.listen.find(':') != std::string::npos;
+    std::printf("listening on http://%s%s%s:%u/\n", v6 ? "[" : "", config.listen.c_str(),
+                v6 ? "]" : "", unsigned(port));
+    std::fflush(stdout);
+    std::fprintf(stderr, "parvane-service: public address %s, %s templates, %s, name server %s\n",
+                 config.publicUrl.c_str(), shownTemplates.c_str(), shownCorpus.c_str(),
+                 nameServer.c_str());
+    server.run();
+    service.reset();
+    curl_global_cleanup();
+    return 0;
+}

@@ -1,0 +1,145 @@
+"""Starts the built parvane-service on a free loopback port for a test, with a
+configuration, templates and corpus of the test's own, and talks HTTP to it."""
+
+import http.client
+import json
+import os
+import shutil
+import signal
+import socket
+import struct
+import subprocess
+import tempfile
+import time
+import zlib
+
+SERVICE = os.environ.get("PARVANE_SERVICE_BIN", "")
+REQUEST_TOKEN = "3f0c9a12-7b4e-4d21-a8c5-0e6b2f91d7a3"
+RESPONSE_TOKEN = "9a7e51c0-2d3b-4f86-b1e4-75c8a06d3e29"
+
+
+def png(width, height, rgb=(200, 30, 30)):
+    raw = b"".join(b"\x00" + bytes(rgb) * width for _ in range(height))
+
+    def chunk(kind, data):
+        return (struct.pack(">I", len(data)) + kind + data
+                + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
+
+    return (b"\x89PNG\r\n\x1a\n"
+            + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0))
+            + chunk(b"IDAT", zlib.compress(raw)) + chunk(b"IEND", b""))
+
+
+# The smallest JPEG most decoders accept is not needed: the service only
+# checks the signature.
+JPEG = b"\xff\xd8\xff\xe0\x00\x10JFIF\x00\x01\x01\x00\x00\x01\x00\x01\x00\x00\xff\xd9"
+
+
+def write_template(folder, slug, title, categories, html, images):
+    base = os.path.join(folder, slug)
+    os.makedirs(os.path.join(base, "images"), exist_ok=True)
+    with open(os.path.join(base, "template.html"), "w", encoding="utf-8") as f:
+        f.write(html)
+    with open(os.path.join(base, "meta.json"), "w", encoding="utf-8") as f:
+        json.dump({"title": title, "categories": categories}, f)
+    with open(os.path.join(base, "preview.png"), "wb") as f:
+        f.write(png(8, 6))
+    for name, data in images.items():
+        with open(os.path.join(base, "images", name), "wb") as f:
+            f.write(data)
+
+
+class Service:
+    """One running service; stop() ends it and checks it did not crash."""
+
+    def __init__(self, workdir, config, args=(), env=None):
+        self.workdir = workdir
+        path = os.path.join(workdir, "service.json")
+        with open(path, "w", encoding="utf-8") as f:
+            json.dump(config, f)
+        self.log_path = os.path.join(workdir, "service.log")
+        self.err_path = os.path.join(workdir, "service.err")
+        full_env = dict(os.environ)
+        full_env.pop("PARVANE_DNS_SERVER", None)
+        full_env.update(env or {})
+        with open(self.log_path, "wb") as out, open(self.err_path, "wb") as err:
+            self.process = subprocess.Popen(
+                [SERVICE, "--config", path, "--port", "0", *args], stdout=out, stderr=err,
+                env=full_env)
+        deadline = time.monotonic() + 20
+        first = ""
+        while time.monotonic() < deadline:
+            with open(self.log_path, encoding="utf-8", errors="replace") as f:
+                first = f.readline()
+            if first.endswith("\n") or self.process.poll() is not None:
+                break
+            time.sleep(0.02)
+        if not first.startswith("listening on http://"):
+            self.process.kill()
+            raise RuntimeError("service did not start: %r %s" % (first, self.errors()))
+        self.base = first.split(" ", 2)[2].strip()
+        hostport = self.base[len("http://"):].rstrip("/")
+        self.host, port = hostport.rsplit(":", 1)
+        self.port = int(port)
+
+    def errors(self):
+        with open(self.err_path, encoding="utf-8", errors="replace") as f:
+            return f.read()
+
+    def log_lines(self):
+        with open(self.log_path, encoding="utf-8", errors="replace") as f:
+            return f.read().splitlines()[1:]
+
+    def alive(self):
+        return self.process.poll() is None
+
+    def stop(self):
+        if self.process.poll() is not None:
+            return self.process.returncode
+        self.process.send_signal(signal.SIGTERM)
+        try:
+            return self.process.wait(10)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            self.process.wait()
+            return None
+
+    def connection(self, timeout=30):
+        return http.client.HTTPConnection(self.host, self.port, timeout=timeout)
+
+    def request(self, method, path, body=None, headers=None, timeout=30):
+        """Returns (status, headers as a dict of lower-case names, body bytes)."""
+        conn = self.connection(timeout)
+        try:
+            conn.request(method, path, body=body, headers=headers or {})
+            response = conn.getresponse()
+            return (response.status, {k.lower(): v for k, v in response.getheaders()},
+                    response.read())
+        finally:
+            conn.close()
+
+    def api(self, name, body, token=REQUEST_TOKEN, raw=None, timeout=30):
+        headers = {"Accept": "application/json", "Content-type": "application/json"}
+        if token is not None:
+            headers["Authorization"] = "Bearer " + token
+        data = raw if raw is not None else json.dumps(body, separators=(",", ":")).encode()
+        return self.request("POST", "/api/" + name, data, headers, timeout)
+
+    def raw_socket(self):
+        return socket.create_connection((self.host, self.port), timeout=30)
+
+
+class TempDir:
+    def __init__(self):
+        self.path = tempfile.mkdtemp(prefix="parvane-service-test-")
+
+    def cleanup(self):
+        shutil.rmtree(self.path, ignore_errors=True)
+
+
+def free_udp_port(address):
+    s = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)
+    s.bind((address, 0))
+    port = s.getsockname()[1]
+    s.close()
+    return port
