@@ -40,8 +40,8 @@ Item {
         when: windowShown
 
         readonly property string dnsPidFile: "/tmp/parvane-qml-webservice-dns.pid"
-        readonly property string source: ServiceProcess.environment("PARVANE_SOURCE_DIR")
-        readonly property string binary: ServiceProcess.environment("PARVANE_SERVICE_BINARY")
+        readonly property string source: service.environment("PARVANE_SOURCE_DIR")
+        readonly property string binary: service.environment("PARVANE_SERVICE_BINARY")
         readonly property string workDir: "/tmp/parvane-qml-webservice-" + Date.now()
         property var config: ({})
 
