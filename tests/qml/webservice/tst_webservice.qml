@@ -22,6 +22,14 @@ Item {
         id: service
     }
 
+    // The main screen as the request helper sees it, for the suite's own requests.
+    Item {
+        id: mainScreen
+        property bool loading: false
+        property bool partialLoading: false
+        property string userLanguage: "en_EN"
+    }
+
     QmlCppBridge {
         id: helper
     }
