@@ -3,12 +3,14 @@
 #include <QDnsLookup>
 #include <QObject>
 #include <QTimer>
+#include <QtQml/qqmlregistration.h>
 
 // One look-up of a name that is always published, bounded in time: the
 // machine is online when it answers. Reports by finished(); nothing waits.
 class OnlineCheck : public QObject
 {
     Q_OBJECT
+    QML_ELEMENT
 public:
     static constexpr int limitMs = 3000;
 

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QUrl>
 #include <QVariantList>
+#include <QtQml/qqmlregistration.h>
 
 // The one object through which the interface reaches files, the network,
 // child processes and mail delivery. It keeps no state between calls; the
@@ -13,6 +14,7 @@
 class QmlCppBridge : public QObject
 {
     Q_OBJECT
+    QML_ELEMENT
 public:
     explicit QmlCppBridge(QObject *parent = nullptr);
 

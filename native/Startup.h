@@ -18,7 +18,9 @@ public:
 
     // Organisation and application names, domain and version.
     static void setApplicationIdentity();
-    // The native types the interface creates (the bridge, the sending run).
+    // Makes the native types the interface creates (the bridge, the sending
+    // run...) importable: their module is registered declaratively, and this
+    // keeps its registration linked in. Harmless to call more than once.
     static void registerTypes();
 
     // Loads the first translation from `directory`: the stored language tag

@@ -4,6 +4,7 @@
 #include <QThread>
 #include <QUrl>
 #include <QVariantList>
+#include <QtQml/qqmlregistration.h>
 
 #include <atomic>
 #include <memory>
@@ -17,6 +18,7 @@ class QSemaphore;
 class VCardImport : public QObject
 {
     Q_OBJECT
+    QML_ELEMENT
     Q_PROPERTY(bool running READ running NOTIFY runningChanged)
     // Share of the file read so far, from 0 to 1.
     Q_PROPERTY(double progress READ progress NOTIFY progressChanged)

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QUrl>
 #include <QWebEngineUrlRequestInterceptor>
+#include <QtQml/qqmlregistration.h>
 
 class QQuickWebEngineProfile;
 
@@ -15,6 +16,7 @@ class QQuickWebEngineProfile;
 class OriginRequestGuard : public QWebEngineUrlRequestInterceptor
 {
     Q_OBJECT
+    QML_ELEMENT
     // The profile to guard (a WebEngineProfile).
     Q_PROPERTY(QObject *profile READ profile WRITE setProfile NOTIFY profileChanged)
     // Any address of the site; only its scheme, host and port count.

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QString>
 #include <QWebEngineUrlRequestInterceptor>
+#include <QtQml/qqmlregistration.h>
 
 #include <atomic>
 
@@ -18,6 +19,7 @@ class QQuickWebEngineProfile;
 class PreviewRequestGuard : public QWebEngineUrlRequestInterceptor
 {
     Q_OBJECT
+    QML_ELEMENT
     // The profile to guard (a WebEngineProfile).
     Q_PROPERTY(QObject *profile READ profile WRITE setProfile NOTIFY profileChanged)
     // Local path of the HTML file; its folder is the one the preview may read.

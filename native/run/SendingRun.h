@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QVariantList>
 #include <QVariantMap>
+#include <QtQml/qqmlregistration.h>
 
 #include <memory>
 
@@ -28,6 +29,7 @@ class SmtpTransport;
 class SendingRun : public QObject
 {
     Q_OBJECT
+    QML_ELEMENT
     Q_PROPERTY(State state READ state NOTIFY stateChanged)
     // From the press of Send until the run has ended and nothing is in flight.
     Q_PROPERTY(bool busy READ busy NOTIFY stateChanged)

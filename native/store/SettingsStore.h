@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <QtQml/qqmlregistration.h>
 
 #include <memory>
 
@@ -26,6 +27,7 @@ class StoreWriter;
 class SettingsStore : public QObject
 {
     Q_OBJECT
+    QML_ELEMENT
     // The store folder; the default is the application's configuration folder.
     Q_PROPERTY(QString path READ path WRITE setPath NOTIFY pathChanged)
     // Milliseconds between a change and its writing.

@@ -3,6 +3,7 @@
 #include <QNetworkAccessManager>
 #include <QObject>
 #include <QString>
+#include <QtQml/qqmlregistration.h>
 
 // The program's way to its web service. Where it is: PARVANE_API_BASE_URL
 // when that names a usable web address, else the loopback service that
@@ -12,6 +13,8 @@
 class WebService : public QObject
 {
     Q_OBJECT
+    QML_ELEMENT
+    QML_SINGLETON
     // The service's base address, always ending in "/".
     Q_PROPERTY(QString baseUrl READ baseUrl CONSTANT)
 

@@ -94,7 +94,7 @@ Window {
         target: mainScreen
         function onComponentLoadCompletedChanged() {
             if (mainScreen.componentLoadCompleted)
-                Qt.callLater(window.applyStoredState)
+                Qt.callLater(window.applyStoredState) // qmllint disable type
         }
     }
 

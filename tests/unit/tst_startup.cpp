@@ -170,6 +170,39 @@ private slots:
         QCOMPARE(probe.exitStatus(), QProcess::NormalExit);
         QCOMPARE(probe.exitCode(), 255); // -1 as the process exit status
     }
+
+    // The native types come from their declarative module: the real start-up,
+    // with no registration call of its own, must make each one importable.
+    void nativeTypesImportAtStartUp()
+    {
+        QTemporaryDir dir;
+        QFile entry(dir.filePath(u"main.qml"_s));
+        QVERIFY(entry.open(QIODevice::WriteOnly));
+        entry.write("import QtQuick\n"
+                    "import QmlCppBridge\n"
+                    "Item {\n"
+                    "    QmlCppBridge {}\n"
+                    "    SendingRun {}\n"
+                    "    SettingsStore { path: \""
+                    + dir.filePath(u"store"_s).toUtf8()
+                    + "\" }\n"
+                      "    VCardImport {}\n"
+                      "    PreviewRequestGuard {}\n"
+                      "    Component.onCompleted: Qt.exit(7)\n"
+                      "}\n");
+        entry.close();
+
+        QProcess probe;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        probe.setProcessEnvironment(env);
+        probe.start(QString::fromUtf8(STARTUP_PROBE), {entry.fileName()});
+        QVERIFY(probe.waitForFinished(60000));
+        const QByteArray errors = probe.readAllStandardError();
+        QCOMPARE(probe.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(probe.exitCode() == 7, errors.constData());
+        QVERIFY2(!errors.contains("main.qml"), errors.constData());
+    }
 };
 
 QTEST_MAIN(TestStartup)

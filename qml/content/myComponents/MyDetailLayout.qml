@@ -7,6 +7,6 @@ import "../resources/js/app.js" as AppJs
 MyScrollColumn {
     Component.onCompleted: {
         if (typeof mainScreen !== "undefined" || typeof root !== "undefined")
-            AppJs.stopLoading()
+            AppJs.stopLoading() // qmllint disable type
     }
 }

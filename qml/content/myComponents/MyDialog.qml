@@ -55,7 +55,7 @@ Dialog {
 
         Rectangle {
             id: iconBox
-            visible: control.icon.toString() !== ""
+            visible: String(control.icon) !== ""
             anchors.left: parent.left
             anchors.leftMargin: 20
             anchors.verticalCenter: parent.verticalCenter

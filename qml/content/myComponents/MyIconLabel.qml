@@ -44,7 +44,8 @@ Item {
         source: control.icon !== undefined ? control.icon.source : ""
         width: control.icon !== undefined ? control.icon.width : 0
         height: control.icon !== undefined ? control.icon.height : 0
-        sourceSize: Qt.size(width, height)
+        sourceSize.width: width
+        sourceSize.height: height
         color: control.icon !== undefined ? control.icon.color : "transparent"
         x: control.under ? (control.width - width) / 2 : control.contentX
         y: control.under ? control.contentY : (control.height - height) / 2

@@ -8,7 +8,7 @@ Menu {
 
     // A cascading submenu is parented to the item that opens it; the parent
     // menu places it, so only a top-level menu positions itself.
-    readonly property bool isSubMenu: parent !== null && parent.subMenu === control
+    readonly property bool isSubMenu: parent !== null && parent.subMenu === control // qmllint disable type
 
     implicitWidth: Math.max(150, contentWidth + leftPadding + rightPadding)
     padding: 1

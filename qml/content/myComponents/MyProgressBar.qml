@@ -52,7 +52,6 @@ ProgressBar {
             clip: true
 
             Row {
-                id: stripes
                 spacing: control.stripeGap
                 height: parent.height
 
@@ -61,7 +60,9 @@ ProgressBar {
                            ? Math.ceil(control.width / (control.stripeWidth + control.stripeGap)) + 2 : 0
                     Rectangle {
                         width: control.stripeWidth
-                        height: stripes.height
+                        // Repeated items are children of the row; an id here
+                        // would make the deferred contentItem immediate.
+                        height: parent ? parent.height : 0
                         color: control.effectiveColor
                         opacity: 0.6
                     }

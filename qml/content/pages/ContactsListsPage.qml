@@ -59,7 +59,7 @@ MyPageLayout {
     // stored): the busy state it set must not outlive it.
     Component.onDestruction: {
         if (importState !== null)
-            AppJs.stopLoading()
+            AppJs.stopLoading() // qmllint disable type
     }
 
     // The first list becomes the active one, or none without lists.
@@ -140,7 +140,7 @@ MyPageLayout {
     // Add dialog: the refusal text, or "" once the contact is stored at the
     // front and shown in the detail area.
     function addContact(fields) {
-        AppJs.startLoading()
+        AppJs.startLoading() // qmllint disable type
         const record = Contacts.makeRecord(fields, activeList)
         let refusal = activeList === "" ? myTrStrings.no_active_list
                                         : Contacts.fieldsRefusal(record, refusalTexts)
@@ -200,7 +200,7 @@ MyPageLayout {
 
     // Writes the active list's cards as the chosen file's whole content.
     function exportList(url) {
-        AppJs.startLoading()
+        AppJs.startLoading() // qmllint disable type
         const written = bridge.writeTextFile(url, activeListVCards())
         AppJs.stopLoading()
         if (!written)

@@ -60,7 +60,8 @@ Rectangle {
             Layout.preferredWidth: 24
             Layout.preferredHeight: 24
             source: "../resources/images/logo-24.png"
-            sourceSize: Qt.size(24, 24)
+            sourceSize.width: 24
+            sourceSize.height: 24
         }
 
         Text {

@@ -7,7 +7,7 @@ import content
 // flag. Choosing one stores it and applies it at once, even when it is the
 // language already in use.
 FittingMenu {
-    id: menu
+    id: languageMenu
 
     required property var screen
 
@@ -35,19 +35,19 @@ FittingMenu {
             text: modelData.lang
             icon.source: Qt.resolvedUrl("../resources/images/flags/16x16/" + modelData.icon)
             checkable: true
-            checked: modelData.key === menu.currentKey
+            checked: modelData.key === languageMenu.currentKey
             onTriggered: {
-                menu.choose(modelData.key)
+                languageMenu.choose(modelData.key)
                 // A click toggles `checked` itself; the mark follows the language.
-                checked = Qt.binding(() => modelData.key === menu.currentKey)
+                checked = Qt.binding(() => modelData.key === languageMenu.currentKey)
             }
         }
-        onObjectAdded: (index, object) => menu.insertItem(index, object)
+        onObjectAdded: (index, object) => languageMenu.insertItem(index, object)
         // The instantiator owns its entries and destroys them itself.
         onObjectRemoved: (index, object) => {
-            for (let i = 0; i < menu.count; ++i) {
-                if (menu.itemAt(i) === object) {
-                    menu.takeItem(i)
+            for (let i = 0; i < languageMenu.count; ++i) {
+                if (languageMenu.itemAt(i) === object) {
+                    languageMenu.takeItem(i)
                     break
                 }
             }

@@ -6,7 +6,7 @@ import content
 // Sub-menu of the settings button: one checkable entry per sending speed of
 // Constants.mailsPs; choosing one makes it the screen's userMailsPs.
 FittingMenu {
-    id: menu
+    id: speedMenu
 
     required property var screen
 
@@ -41,22 +41,22 @@ FittingMenu {
         delegate: MyMenuItem {
             required property real modelData
 
-            text: menu.mailsPsLabel(modelData)
+            text: speedMenu.mailsPsLabel(modelData)
             checkable: true
-            checked: menu.isCurrent(modelData)
+            checked: speedMenu.isCurrent(modelData)
             onTriggered: {
-                menu.screen.userMailsPs = modelData
+                speedMenu.screen.userMailsPs = modelData
                 // A click toggles `checked` itself; give the binding back so
                 // that the mark always follows the stored speed.
-                checked = Qt.binding(() => menu.isCurrent(modelData))
+                checked = Qt.binding(() => speedMenu.isCurrent(modelData))
             }
         }
-        onObjectAdded: (index, object) => menu.insertItem(index, object)
+        onObjectAdded: (index, object) => speedMenu.insertItem(index, object)
         // The instantiator owns its entries and destroys them itself.
         onObjectRemoved: (index, object) => {
-            for (let i = 0; i < menu.count; ++i) {
-                if (menu.itemAt(i) === object) {
-                    menu.takeItem(i)
+            for (let i = 0; i < speedMenu.count; ++i) {
+                if (speedMenu.itemAt(i) === object) {
+                    speedMenu.takeItem(i)
                     break
                 }
             }

@@ -31,7 +31,7 @@ Item {
     // The save dialog's answer. A failure is told: the user must not believe
     // the work is safe when it is not. Success stays silent.
     function saveTo(url) {
-        AppJs.startLoading()
+        AppJs.startLoading() // qmllint disable type
         const path = AppJs.urlToString(url)
         const email = {
             "senderName": root.senderName,
@@ -55,7 +55,7 @@ Item {
     // is and says so: every work file the program writes names the form's
     // four text fields.
     function loadFile(file) {
-        AppJs.startLoading()
+        AppJs.startLoading() // qmllint disable type
         const task = files.load(AppJs.urlToString(file))
         const email = task.email
         if (!email || Object.keys(email).length === 0) {

@@ -134,7 +134,7 @@ GridLayout {
     // own address, so the proof arrives in the user's mailbox and nobody else
     // learns of the account.
     function testSend() {
-        const messageId = AppJs.getRandomString(10)
+        const messageId = AppJs.getRandomString(10) // qmllint disable type
         const recipient = {
             "lastname": "", "firstname": "", "fullname": "", "telephone": "",
             "email": address, "company": "", "occupation": "",

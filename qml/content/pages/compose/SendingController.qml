@@ -175,7 +175,7 @@ Item {
     // A run cut short by a crash: offered for resumption once the state is read.
     function offerResumption() {
         const interrupted = run.interruptedRun()
-        if (interrupted.total === undefined)
+        if (!("total" in interrupted))
             return
         resumeDialog.interrupted = interrupted
         resumeDialog.open()

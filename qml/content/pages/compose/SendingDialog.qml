@@ -143,7 +143,7 @@ MyHeaderlessDialog {
             MyLinkButton {
                 objectName: "copyLogButton"
                 text: qsTr("Copy log")
-                onClicked: AppJs.copyToClipboard(dialog.logText(), qsTr("Log copied"), dialog)
+                onClicked: AppJs.copyToClipboard(dialog.logText(), qsTr("Log copied"), dialog) // qmllint disable type
             }
         }
         SendingLog {
@@ -162,7 +162,7 @@ MyHeaderlessDialog {
             MyButton {
                 objectName: "copyFailedButton"
                 text: qsTr("Copy failed addresses")
-                onClicked: AppJs.copyToClipboard(dialog.run.failedAddresses().join(";"),
+                onClicked: AppJs.copyToClipboard(dialog.run.failedAddresses().join(";"), // qmllint disable type
                                                  qsTr("Addresses copied"), dialog)
             }
             MyButton {

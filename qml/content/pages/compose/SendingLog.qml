@@ -17,7 +17,7 @@ MyInputBackground {
         // One scroll per batch of entries, not one per entry.
         if (!scrollPending) {
             scrollPending = true
-            Qt.callLater(scrollToEnd)
+            Qt.callLater(scrollToEnd) // qmllint disable type
         }
     }
 

@@ -119,7 +119,7 @@ MyHeaderlessDialog {
                             required property int index
 
                             objectName: "taskTag" + index
-                            text: AppJs.fileBaseName(modelData)
+                            text: AppJs.fileBaseName(modelData) // qmllint disable type
                             removable: true
                             onRemoved: dialog.removeTask(index)
                         }

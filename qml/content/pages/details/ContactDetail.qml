@@ -87,7 +87,7 @@ MyDetailLayout {
 
     // Writes the contact's card as the chosen file's whole content.
     function exportContact(url) {
-        AppJs.startLoading()
+        AppJs.startLoading() // qmllint disable type
         const written = bridge.writeTextFile(url, vCard)
         AppJs.stopLoading()
         if (!written)

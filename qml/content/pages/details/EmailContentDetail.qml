@@ -179,7 +179,7 @@ MyDetailLayout {
                     required property string modelData
                     required property int index
                     objectName: "attachmentTag_" + index
-                    text: AppJs.fileBaseName(modelData)
+                    text: AppJs.fileBaseName(modelData) // qmllint disable type
                     removable: true
                     onRemoved: detail.removeAttachment(index)
                 }
