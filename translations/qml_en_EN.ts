@@ -2,6 +2,24 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_EN" sourcelanguage="en">
     <context>
+        <name>AboutDialog</name>
+        <message>
+            <location filename="../qml/content/window/AboutDialog.qml" line="+67" />
+            <source>The latest version is not known yet: it is asked for at start-up when the computer is online.</source>
+            <translation>The latest version is not known yet: it is asked for at start-up when the computer is online.</translation>
+        </message>
+        <message>
+            <location line="+17" />
+            <source>Download Parvane %1</source>
+            <translation>Download Parvane %1</translation>
+        </message>
+        <message>
+            <location line="+17" />
+            <source>Parvane and its logo are names and marks of Velmora.</source>
+            <translation>Parvane and its logo are names and marks of Velmora.</translation>
+        </message>
+    </context>
+    <context>
         <name>AccountDetail</name>
         <message>
             <location filename="../qml/content/pages/details/AccountDetail.qml" line="+136" />
@@ -84,6 +102,14 @@
             <location line="+9" />
             <source>+22X XX XX XX XX...</source>
             <translation>+22X XX XX XX XX...</translation>
+        </message>
+    </context>
+    <context>
+        <name>ContactUsDialog</name>
+        <message>
+            <location filename="../qml/content/window/ContactUsDialog.qml" line="+35" />
+            <source>The contact details are not known yet: they are asked for at start-up when the computer is online.</source>
+            <translation>The contact details are not known yet: they are asked for at start-up when the computer is online.</translation>
         </message>
     </context>
     <context>
@@ -1064,6 +1090,14 @@
         </message>
     </context>
     <context>
+        <name>Screen01</name>
+        <message>
+            <location filename="../qml/content/Screen01.qml" line="+220" />
+            <source>%1 emails copied.</source>
+            <translation>%1 emails copied.</translation>
+        </message>
+    </context>
+    <context>
         <name>SendEmailsPage</name>
         <message>
             <location filename="../qml/content/pages/SendEmailsPage.qml" line="+64" />
@@ -1109,7 +1143,7 @@
             <translation>The account of the interrupted run is no longer there: add it again to resume the run.</translation>
         </message>
         <message>
-            <location line="+40" />
+            <location line="+41" />
             <source>Invalid email</source>
             <translation>Invalid email</translation>
         </message>
@@ -1223,7 +1257,7 @@
     <context>
         <name>SendingListsDetail</name>
         <message>
-            <location filename="../qml/content/pages/details/SendingListsDetail.qml" line="+101" />
+            <location filename="../qml/content/pages/details/SendingListsDetail.qml" line="+104" />
             <source>Task %1 of %2 under way</source>
             <translation>Task %1 of %2 under way</translation>
         </message>
@@ -1262,6 +1296,19 @@
                 <numerusform>Every %n min</numerusform>
                 <numerusform>Every %n min</numerusform>
             </translation>
+        </message>
+    </context>
+    <context>
+        <name>TemplateCard</name>
+        <message>
+            <location filename="../qml/content/pages/templates/TemplateCard.qml" line="+51" />
+            <source>Loading preview…</source>
+            <translation>Loading preview…</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>No preview</source>
+            <translation>No preview</translation>
         </message>
     </context>
     <context>

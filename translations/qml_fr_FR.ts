@@ -2,6 +2,24 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en">
     <context>
+        <name>AboutDialog</name>
+        <message>
+            <location filename="../qml/content/window/AboutDialog.qml" line="+67" />
+            <source>The latest version is not known yet: it is asked for at start-up when the computer is online.</source>
+            <translation>La dernière version n’est pas encore connue : elle est demandée au démarrage lorsque l’ordinateur est en ligne.</translation>
+        </message>
+        <message>
+            <location line="+17" />
+            <source>Download Parvane %1</source>
+            <translation>Télécharger Parvane %1</translation>
+        </message>
+        <message>
+            <location line="+17" />
+            <source>Parvane and its logo are names and marks of Velmora.</source>
+            <translation>Parvane et son logo sont des noms et des marques de Velmora.</translation>
+        </message>
+    </context>
+    <context>
         <name>AccountDetail</name>
         <message>
             <location filename="../qml/content/pages/details/AccountDetail.qml" line="+136" />
@@ -84,6 +102,14 @@
             <location line="+9" />
             <source>+22X XX XX XX XX...</source>
             <translation>+22X XX XX XX XX...</translation>
+        </message>
+    </context>
+    <context>
+        <name>ContactUsDialog</name>
+        <message>
+            <location filename="../qml/content/window/ContactUsDialog.qml" line="+35" />
+            <source>The contact details are not known yet: they are asked for at start-up when the computer is online.</source>
+            <translation>Les coordonnées ne sont pas encore connues : elles sont demandées au démarrage lorsque l’ordinateur est en ligne.</translation>
         </message>
     </context>
     <context>
@@ -1064,6 +1090,14 @@
         </message>
     </context>
     <context>
+        <name>Screen01</name>
+        <message>
+            <location filename="../qml/content/Screen01.qml" line="+220" />
+            <source>%1 emails copied.</source>
+            <translation>%1 adresses e-mail copiées.</translation>
+        </message>
+    </context>
+    <context>
         <name>SendEmailsPage</name>
         <message>
             <location filename="../qml/content/pages/SendEmailsPage.qml" line="+64" />
@@ -1109,7 +1143,7 @@
             <translation>Le compte de l’envoi interrompu n’existe plus : ajoutez-le de nouveau pour reprendre l’envoi.</translation>
         </message>
         <message>
-            <location line="+40" />
+            <location line="+41" />
             <source>Invalid email</source>
             <translation>Adresse e-mail invalide</translation>
         </message>
@@ -1223,7 +1257,7 @@
     <context>
         <name>SendingListsDetail</name>
         <message>
-            <location filename="../qml/content/pages/details/SendingListsDetail.qml" line="+101" />
+            <location filename="../qml/content/pages/details/SendingListsDetail.qml" line="+104" />
             <source>Task %1 of %2 under way</source>
             <translation>Tâche %1 sur %2 en cours</translation>
         </message>
@@ -1262,6 +1296,19 @@
                 <numerusform>Toutes les minutes</numerusform>
                 <numerusform>Toutes les %n min</numerusform>
             </translation>
+        </message>
+    </context>
+    <context>
+        <name>TemplateCard</name>
+        <message>
+            <location filename="../qml/content/pages/templates/TemplateCard.qml" line="+51" />
+            <source>Loading preview…</source>
+            <translation>Chargement de l’aperçu…</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>No preview</source>
+            <translation>Pas d’aperçu</translation>
         </message>
     </context>
     <context>

@@ -58,11 +58,11 @@ QtObject {
     readonly property int dialogTitleFontSize: 16
 
     readonly property font font: Qt.font({
-        "family": Qt.application.font.family,
+        "family": Qt.application.font.family, // qmllint disable type
         "pointSize": labelFontSize
     })
     readonly property font largeFont: Qt.font({
-        "family": Qt.application.font.family,
+        "family": Qt.application.font.family, // qmllint disable type
         "pointSize": dialogTitleFontSize
     })
 

@@ -135,7 +135,7 @@ Rectangle {
     // Tells the page shown that shared data changed under it.
     function refreshPage() {
         const page = regions.pagesStackView.currentItem
-        if (page && page.dataState !== undefined)
+        if (page && page.dataState !== undefined) // qmllint disable type
             page.dataState = !page.dataState
     }
 
@@ -183,7 +183,7 @@ Rectangle {
         const stack = regions.detailStackView
         if (stack.busy)
             return
-        AppJs.startLoading()
+        AppJs.startLoading() // qmllint disable type
         const shown = stack.currentItem ? stack.replace(null, detail) : stack.push(detail)
         if (!shown)
             AppJs.stopLoading()
@@ -204,7 +204,7 @@ Rectangle {
     function init() {
         loadPage(sendEmailsPage)
         getAppInfo()
-        Qt.callLater(sendingController.offerResumption)
+        Qt.callLater(sendingController.offerResumption) // qmllint disable type
     }
 
     // ---- Services for the pages and the window, not built yet ----
@@ -216,7 +216,7 @@ Rectangle {
 
     // Puts the addresses of found address records on the clipboard.
     function copyContacts(contacts) {
-        AppJs.copyToClipboard(AppJs.contactsToText(contacts),
+        AppJs.copyToClipboard(AppJs.contactsToText(contacts), // qmllint disable type
                               qsTr("%1 emails copied.").arg(contacts.length))
     }
 

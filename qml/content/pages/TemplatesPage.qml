@@ -36,7 +36,7 @@ MyPageLayout {
 
     // An address of the service's own site, or "" for anything else.
     function serviceAddress(value) {
-        return typeof value === "string" && AppJs.sameOrigin(value, Constants.baseUrl) ? value : ""
+        return typeof value === "string" && AppJs.sameOrigin(value, Constants.baseUrl) ? value : "" // qmllint disable type
     }
 
     // The records as the page uses them: a page address of the service, a
@@ -60,7 +60,7 @@ MyPageLayout {
 
     // Asks the service for the catalogue; every outcome ends the busy state.
     function initTemplates() {
-        AppJs.startLoading()
+        AppJs.startLoading() // qmllint disable type
         const body = { "os": Constants.os, "language": AppJs.serviceLanguage() }
         AppJs.sendRequest(Constants.templatesUrl, "POST", body, Constants.requestsToken,
                           response => {

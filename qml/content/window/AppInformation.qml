@@ -40,7 +40,7 @@ Item {
     // Only an object carrying the service's token replaces what is known;
     // anything else (refusal, failure, another kind of body) changes nothing.
     function request() {
-        const body = { "os": Constants.os, "language": AppJs.serviceLanguage() }
+        const body = { "os": Constants.os, "language": AppJs.serviceLanguage() } // qmllint disable type
         AppJs.sendRequest(Constants.appInfoUrl, "POST", body, Constants.requestsToken,
                           response => {
                               const answer = AppJs.acceptedBody(response, Constants.responsesToken)

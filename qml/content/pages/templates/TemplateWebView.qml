@@ -34,10 +34,10 @@ Item {
     // A page that keeps loading must not keep the window busy for good.
     Timer {
         id: loadLimit
-        interval: AppJs.requestTimeLimit
+        interval: AppJs.requestTimeLimit // qmllint disable type
         onTriggered: {
             view.stop()
-            AppJs.stopLoading()
+            AppJs.stopLoading() // qmllint disable type
             toast.show(myTrStrings.error_while_connecting_to_server, 5000)
         }
     }
