@@ -189,15 +189,11 @@ Rectangle {
             AppJs.stopLoading()
     }
 
-    function loadEmptyDetail() {
-        loadDatail(emptyDetailComponent)
-    }
+    function loadEmptyDetail() { loadDatail(emptyDetailComponent) }
 
     // One synchronous check, without a message: callers that need the
     // network open connexionDialog themselves when it says no.
-    function isOnline() {
-        return bridge.isOnline()
-    }
+    function isOnline() { return bridge.isOnline() }
 
     // Start-up: the compose page beside the message preview, then the
     // application information.
@@ -207,19 +203,15 @@ Rectangle {
         Qt.callLater(sendingController.offerResumption) // qmllint disable type
     }
 
-    // ---- Services for the pages and the window, not built yet ----
-
+    // ---- Services for the pages and the window ----
     // Asks the web service for the application information (when online).
-    function getAppInfo() {
-        appInformation.fetch()
-    }
+    function getAppInfo() { appInformation.fetch() }
 
     // Puts the addresses of found address records on the clipboard.
     function copyContacts(contacts) {
         AppJs.copyToClipboard(AppJs.contactsToText(contacts), // qmllint disable type
                               qsTr("%1 emails copied.").arg(contacts.length))
     }
-
     // ---- Work files (the title bar's buttons and the sending lists) ----
     function save() { workFiles.openSave() }
     function load() { workFiles.openLoad() }
