@@ -1,37 +1,11 @@
 #include "OriginRequestGuard.h"
 
 #include <QMutexLocker>
-#include <QQuickWebEngineProfile>
 #include <QWebEngineUrlRequestInfo>
 
 using namespace Qt::Literals::StringLiterals;
 
-OriginRequestGuard::OriginRequestGuard(QObject *parent) : QWebEngineUrlRequestInterceptor(parent) {}
-
-OriginRequestGuard::~OriginRequestGuard()
-{
-    // The profile keeps a plain pointer to its interceptor.
-    if (m_profile)
-        m_profile->setUrlRequestInterceptor(nullptr);
-}
-
-QObject *OriginRequestGuard::profile() const
-{
-    return m_profile;
-}
-
-void OriginRequestGuard::setProfile(QObject *profile)
-{
-    auto *webProfile = qobject_cast<QQuickWebEngineProfile *>(profile);
-    if (webProfile == m_profile)
-        return;
-    if (m_profile)
-        m_profile->setUrlRequestInterceptor(nullptr);
-    m_profile = webProfile;
-    if (m_profile)
-        m_profile->setUrlRequestInterceptor(this);
-    emit profileChanged();
-}
+OriginRequestGuard::OriginRequestGuard(QObject *parent) : WebProfileGuard(parent) {}
 
 QUrl OriginRequestGuard::origin() const
 {

@@ -3,38 +3,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMutexLocker>
-#include <QQuickWebEngineProfile>
 #include <QWebEngineUrlRequestInfo>
 
 using namespace Qt::Literals::StringLiterals;
 
-PreviewRequestGuard::PreviewRequestGuard(QObject *parent) : QWebEngineUrlRequestInterceptor(parent)
-{}
-
-PreviewRequestGuard::~PreviewRequestGuard()
-{
-    // The profile keeps a plain pointer to its interceptor.
-    if (m_profile)
-        m_profile->setUrlRequestInterceptor(nullptr);
-}
-
-QObject *PreviewRequestGuard::profile() const
-{
-    return m_profile;
-}
-
-void PreviewRequestGuard::setProfile(QObject *profile)
-{
-    auto *webProfile = qobject_cast<QQuickWebEngineProfile *>(profile);
-    if (webProfile == m_profile)
-        return;
-    if (m_profile)
-        m_profile->setUrlRequestInterceptor(nullptr);
-    m_profile = webProfile;
-    if (m_profile)
-        m_profile->setUrlRequestInterceptor(this);
-    emit profileChanged();
-}
+PreviewRequestGuard::PreviewRequestGuard(QObject *parent) : WebProfileGuard(parent) {}
 
 QString PreviewRequestGuard::path() const
 {

@@ -1,27 +1,23 @@
 #pragma once
 
+#include "WebProfileGuard.h"
 #include <QMutex>
 #include <QObject>
 #include <QPointer>
 #include <QString>
-#include <QWebEngineUrlRequestInterceptor>
 #include <QtQml/qqmlregistration.h>
 
 #include <atomic>
-
-class QQuickWebEngineProfile;
 
 // Decides every request of the message preview's web engine profile: files
 // inside the template's folder (after resolving symbolic links) and inline
 // data load; any other file is refused, and so is every other address unless
 // the user asked to see remote images. A template from the internet can so
 // neither read the user's files nor tell anyone that it was opened.
-class PreviewRequestGuard : public QWebEngineUrlRequestInterceptor
+class PreviewRequestGuard : public WebProfileGuard
 {
     Q_OBJECT
     QML_ELEMENT
-    // The profile to guard (a WebEngineProfile).
-    Q_PROPERTY(QObject *profile READ profile WRITE setProfile NOTIFY profileChanged)
     // Local path of the HTML file; its folder is the one the preview may read.
     Q_PROPERTY(QString path READ path WRITE setPath NOTIFY pathChanged)
     Q_PROPERTY(bool remoteAllowed READ remoteAllowed WRITE setRemoteAllowed NOTIFY
@@ -33,10 +29,7 @@ class PreviewRequestGuard : public QWebEngineUrlRequestInterceptor
 
 public:
     explicit PreviewRequestGuard(QObject *parent = nullptr);
-    ~PreviewRequestGuard() override;
 
-    QObject *profile() const;
-    void setProfile(QObject *profile);
     QString path() const;
     void setPath(const QString &path);
     bool remoteAllowed() const;
@@ -52,7 +45,6 @@ public:
     static bool isInsideFolder(const QString &localPath, const QString &folder);
 
 signals:
-    void profileChanged();
     void pathChanged();
     void remoteAllowedChanged();
     void blockedChanged();
@@ -60,7 +52,6 @@ signals:
 private:
     void countBlocked(bool remote);
 
-    QPointer<QQuickWebEngineProfile> m_profile;
     QString m_path;
     int m_blockedRemote = 0;
     int m_blockedLocal = 0;
