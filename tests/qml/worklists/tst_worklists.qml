@@ -29,6 +29,12 @@ Item {
         testCase: testCase
     }
 
+    // Where the suite pastes the clipboard.
+    TextEdit {
+        id: pasteTarget
+        visible: false
+    }
+
     TestCase {
         id: testCase
 
@@ -122,11 +128,12 @@ Item {
                      "emailContent": content === undefined ? "Hello {{firstname}}" : content }
         }
 
-        // Texts of the main screen's danger toasts, newest first.
-        function toastTexts() {
+        // Texts of the main screen's danger (or success) toasts, newest first.
+        function toastTexts(success) {
             for (let c = 0; c < screen.children.length; ++c) {
                 const child = screen.children[c]
-                if (child.dangerStyle === true && child.model && typeof child.show === "function") {
+                const kind = success ? child.successStyle : child.dangerStyle
+                if (kind === true && child.model && typeof child.show === "function") {
                     const texts = []
                     for (let i = 0; i < child.model.count; ++i)
                         texts.push(child.model.get(i).text)
@@ -424,7 +431,11 @@ Item {
                     + okEntry("t1@tasks.test") + marker("End", 1) + marker("Start", 3)
                     + okEntry("t3@tasks.test") + marker("End", 3))
             verify(!entryButton(0, "playSendingListButton").visible, "a finished list has no play")
-            verify(entryButton(0, "copySendingListOutputButton").visible)
+            driver.click(entryButton(0, "copySendingListOutputButton"))
+            compare(toastTexts(true)[0], "Output copied.")
+            pasteTarget.text = ""
+            pasteTarget.paste()
+            compare(pasteTarget.text, list.output, "the list's log is on the clipboard")
             compare(driver.find("sendingListProgress", true, entry(0)).value, 2 / 3)
             compare(screen.subject, "Third", "the form holds the last task loaded")
         }
