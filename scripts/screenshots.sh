@@ -212,6 +212,14 @@ shoot sending-lists "$(state en_EN compose-en sending-lists)" "click 482 69"
 if [ -n "${SERVICE_PID:-}" ]; then
     shoot templates "$(state fr_FR compose-fr)" "click 55 475" "wait 4"
     shoot about "$(state fr_FR compose-fr)" "click 55 575" "wait 1"
+    # A template's page as the Edit button opens it: in a real browser, when
+    # one is installed (scripts/install-deps.sh --template-tools).
+    if wanted template-page && command -v chromium > /dev/null; then
+        chromium --headless --no-sandbox --disable-gpu --hide-scrollbars \
+            --window-size=${WIDTH},${HEIGHT} --screenshot="$OUT/template-page.png" \
+            "http://127.0.0.1:$SERVICE_PORT/templates/event-invitation/?lang=en" > /dev/null 2>&1
+        echo "$OUT/template-page.png: captured in headless Chromium"
+    fi
 else
     echo "No web service in $BUILD/service: the templates and about scenes are left out." >&2
 fi

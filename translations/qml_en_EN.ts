@@ -4,7 +4,12 @@
     <context>
         <name>AboutDialog</name>
         <message>
-            <location filename="../qml/content/window/AboutDialog.qml" line="+67" />
+            <location filename="../qml/content/window/AboutDialog.qml" line="+44" />
+            <source>%1: %2</source>
+            <translation>%1: %2</translation>
+        </message>
+        <message>
+            <location line="+24" />
             <source>The latest version is not known yet: it is asked for at start-up when the computer is online.</source>
             <translation>The latest version is not known yet: it is asked for at start-up when the computer is online.</translation>
         </message>
@@ -110,6 +115,12 @@
             <location filename="../qml/content/window/ContactUsDialog.qml" line="+35" />
             <source>The contact details are not known yet: they are asked for at start-up when the computer is online.</source>
             <translation>The contact details are not known yet: they are asked for at start-up when the computer is online.</translation>
+        </message>
+        <message>
+            <location line="+11" />
+            <location line="+13" />
+            <source>%1: </source>
+            <translation>%1: </translation>
         </message>
     </context>
     <context>
@@ -1092,7 +1103,7 @@
     <context>
         <name>Screen01</name>
         <message>
-            <location filename="../qml/content/Screen01.qml" line="+220" />
+            <location filename="../qml/content/Screen01.qml" line="+213" />
             <source>%1 emails copied.</source>
             <translation>%1 emails copied.</translation>
         </message>

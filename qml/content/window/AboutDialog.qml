@@ -40,7 +40,8 @@ MyDialog {
                 anchors.left: parent.left
                 anchors.verticalCenter: parent.verticalCenter
                 width: Math.min(implicitWidth, parent.width - (status.visible ? status.width + 10 : 0))
-                text: myTrStrings.installed_version + ": " + Constants.currentVersion
+                // The separator is the language's own: French puts a no-break space before ":".
+                text: qsTr("%1: %2").arg(myTrStrings.installed_version).arg(Constants.currentVersion)
                 textFormat: Text.PlainText
             }
             Text {

@@ -43,7 +43,7 @@ MyDialog {
 
             MyLabel {
                 visible: dialog.information.email !== ""
-                text: myTrStrings.email + ": "
+                text: qsTr("%1: ").arg(myTrStrings.email)
                 textFormat: Text.PlainText
             }
             MyLinkButton {
@@ -56,7 +56,7 @@ MyDialog {
             }
             MyLabel {
                 visible: dialog.information.phone !== ""
-                text: myTrStrings.phone + ": "
+                text: qsTr("%1: ").arg(myTrStrings.phone)
                 textFormat: Text.PlainText
             }
             MyLinkButton {
