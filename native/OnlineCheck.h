@@ -13,7 +13,7 @@ public:
     static constexpr int limitMs = 3000;
 
     explicit OnlineCheck(QObject *parent = nullptr);
-    void start();
+    Q_INVOKABLE void start();
     bool isFinished() const { return m_finished; }
     bool isOnline() const { return m_online; }
 

@@ -2,11 +2,14 @@
 
 #include "MyQrImageProvider.h"
 #include "MyTranslator.h"
+#include "OnlineCheck.h"
+#include "OriginRequestGuard.h"
 #include "PreviewRequestGuard.h"
 #include "QmlCppBridge.h"
 #include "SendingRun.h"
 #include "SettingsStore.h"
 #include "VCardImport.h"
+#include "WebService.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -72,6 +75,12 @@ void Startup::registerTypes()
     qmlRegisterType<SettingsStore>("QmlCppBridge", 1, 0, "SettingsStore");
     qmlRegisterType<VCardImport>("QmlCppBridge", 1, 0, "VCardImport");
     qmlRegisterType<PreviewRequestGuard>("QmlCppBridge", 1, 0, "PreviewRequestGuard");
+    qmlRegisterType<OnlineCheck>("QmlCppBridge", 1, 0, "OnlineCheck");
+    qmlRegisterType<OriginRequestGuard>("QmlCppBridge", 1, 0, "OriginRequestGuard");
+    qmlRegisterSingletonType<WebService>("QmlCppBridge", 1, 0, "WebService",
+                                         [](QQmlEngine *, QJSEngine *) -> QObject * {
+                                             return new WebService;
+                                         });
 }
 
 int Startup::run(int argc, char *argv[], const QUrl &entry)
@@ -88,6 +97,7 @@ int Startup::run(int argc, char *argv[], const QUrl &entry)
 
     QGuiApplication app(argc, argv);
     setApplicationIdentity();
+    WebService::applyEnvironment();
 
     QSettings settings;
     const QString storedLanguage = settings.value(u"lang"_s, QString()).toString();

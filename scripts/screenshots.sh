@@ -157,6 +157,25 @@ DNS_PID=$!
 trap 'kill $DNS_PID 2>/dev/null; exec 7>&- 2>/dev/null || true; rm -rf "$WORK"' EXIT
 export PARVANE_DNS_SERVER=$DNS_ADDRESS PARVANE_PROBE_HOST=probe.parvane.test
 
+# The templates and about scenes talk to our web service, started here on a
+# port of its own with the repository's configuration and templates.
+SERVICE_PORT=47654
+if [ -x "$BUILD/service/parvane-service" ]; then
+    /usr/bin/python3 - "$ROOT" "$SERVICE_PORT" > "$WORK/service.json" <<'PY'
+import json, sys
+root, port = sys.argv[1], int(sys.argv[2])
+config = json.load(open(f"{root}/service/parvane-service.json"))
+config.update({"port": port, "public_url": f"http://127.0.0.1:{port}/",
+               "templates": f"{root}/service/templates", "corpus": f"{root}/service/corpus"})
+json.dump(config, sys.stdout)
+PY
+    "$BUILD/service/parvane-service" --config "$WORK/service.json" > "$WORK/service.log" 2>&1 &
+    SERVICE_PID=$!
+    trap 'kill $SERVICE_PID $DNS_PID 2>/dev/null; exec 7>&- 2>/dev/null || true; rm -rf "$WORK"' EXIT
+    for _ in $(seq 1 100); do grep -q "^listening on " "$WORK/service.log" && break; sleep 0.1; done
+    export PARVANE_API_BASE_URL=http://127.0.0.1:$SERVICE_PORT/
+fi
+
 wanted() {
     [ ${#SCENES[@]} -eq 0 ] && return 0
     local scene
@@ -190,3 +209,9 @@ shoot toast-error "$(state fr_FR compose-fr no-subject)" "scroll 330 400 10" "cl
 shoot compose-list "$(state fr_FR compose-fr list-selected)"
 shoot run "$(state fr_FR compose-fr list-selected)" "scroll 330 400 10" "click 488 628" "click 664 499" "wait 6" shot "click 684 599"
 shoot sending-lists "$(state en_EN compose-en sending-lists)" "click 482 69"
+if [ -n "${SERVICE_PID:-}" ]; then
+    shoot templates "$(state fr_FR compose-fr)" "click 55 475" "wait 4"
+    shoot about "$(state fr_FR compose-fr)" "click 55 575" "wait 1"
+else
+    echo "No web service in $BUILD/service: the templates and about scenes are left out." >&2
+fi

@@ -1,5 +1,6 @@
 pragma Singleton
 import QtQuick
+import QmlCppBridge
 
 // Theme, tables and limits shared by every view.
 QtObject {
@@ -89,6 +90,20 @@ QtObject {
     readonly property var contactDataTag: ["{{", "}}"]
 
     readonly property int maxSendingListTasks: 100
+
+    // The web service. Its base address ends in "/": the loopback service of
+    // scripts/run.sh unless PARVANE_API_BASE_URL names another.
+    readonly property string baseUrl: WebService.baseUrl
+    readonly property string apiBaseUrl: baseUrl + "api/"
+    readonly property string downloadAppUrl: baseUrl + "download?os=windows"
+    readonly property string appInfoUrl: apiBaseUrl + "app-info"
+    readonly property string searchContactsUrl: apiBaseUrl + "search/contacts"
+    readonly property string checkDomainsUrl: apiBaseUrl + "check/domains"
+    readonly property string templatesUrl: apiBaseUrl + "templates"
+    readonly property string os: "windows"
+    // Fixed tokens: the one the service expects, and the one its answers carry.
+    readonly property string requestsToken: "3f0c9a12-7b4e-4d21-a8c5-0e6b2f91d7a3"
+    readonly property string responsesToken: "9a7e51c0-2d3b-4f86-b1e4-75c8a06d3e29"
 
     // Paging of the address search: start indexes 1, 11, ... 91, then 1 again.
     readonly property int searchResultPerPage: 10

@@ -64,6 +64,7 @@ Rectangle {
     readonly property bool isSenderRunning: sendingController.run.busy
     readonly property alias sendingController: sendingController
     readonly property alias settingsStore: settingsStore
+    readonly property alias appInformation: appInformation
     // The regions that pages look at: the detail shown and the page viewport.
     readonly property alias detailStackView: regions.detailStackView
     readonly property alias pagesFlickable: regions.pagesFlickable
@@ -208,9 +209,15 @@ Rectangle {
 
     // ---- Services for the pages and the window, not built yet ----
 
-    // Asks the web service for the application information. Not built yet:
-    // for now it asks nothing and the stored information stays.
+    // Asks the web service for the application information (when online).
     function getAppInfo() {
+        appInformation.fetch()
+    }
+
+    // Puts the addresses of found address records on the clipboard.
+    function copyContacts(contacts) {
+        AppJs.copyToClipboard(AppJs.contactsToText(contacts),
+                              qsTr("%1 emails copied.").arg(contacts.length))
     }
 
     // ---- Work files (the title bar's buttons and the sending lists) ----
@@ -230,6 +237,11 @@ Rectangle {
 
     QmlCppBridge { id: bridge }
     SettingsStore { id: settingsStore }
+
+    AppInformation {
+        id: appInformation
+        screen: root
+    }
 
     // ---- Pages and details, created when shown ----
     Component { id: sendEmailsPage; SendEmailsPage { attachedMenu: regions.sideMenu.homeMenu } }

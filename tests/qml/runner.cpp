@@ -1,7 +1,10 @@
+#include "BrowserProbe.h"
 #include "HttpProbe.h"
 #include "MailServers.h"
 #include "MyQrImageProvider.h"
 #include "MyTranslator.h"
+#include "ServiceDouble.h"
+#include "ServiceProcess.h"
 #include "Startup.h"
 
 #include <QCoreApplication>
@@ -33,6 +36,11 @@ public slots:
         Startup::registerTypes();
         qmlRegisterType<MailServers>("ParvaneTest", 1, 0, "MailServers");
         qmlRegisterType<HttpProbe>("ParvaneTest", 1, 0, "HttpProbe");
+        qmlRegisterType<ServiceDouble>("ParvaneTest", 1, 0, "ServiceDouble");
+        qmlRegisterType<ServiceProcess>("ParvaneTest", 1, 0, "ServiceProcess");
+        // No suite starts a real browser; the addresses it would open are kept.
+        BrowserProbe::install();
+        qmlRegisterSingletonInstance("ParvaneTest", 1, 0, "BrowserProbe", BrowserProbe::instance());
         // The suites' one access to the settings store, from the sources.
         const QString shared = qEnvironmentVariable("PARVANE_SOURCE_DIR")
                                + QStringLiteral("/tests/qml/");

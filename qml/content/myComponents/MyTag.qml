@@ -61,8 +61,9 @@ Rectangle {
         textFormat: Text.PlainText
         font.pointSize: Constants.tagFontSize
         font.weight: Font.Normal
+        // White on a checked tag: the light menu text is too faint on its blue.
         color: !control.enabled ? Constants.disabledItemColor
-               : control.styleName === "default" ? Constants.menuTextColor
+               : control.styleName === "default" && !control.checked ? Constants.menuTextColor
                : Constants.buttonTextColor
         elide: Text.ElideRight
     }

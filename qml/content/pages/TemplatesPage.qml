@@ -1,13 +1,175 @@
 import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+import Parvane
 import content
+import "../resources/js/app.js" as AppJs
 
-// The template catalogue page. For now it shows its title only; the catalogue comes with the templates work.
+// The web service's catalogue of message templates: a card per template with
+// its preview image and categories, filtered by a category bar. "Preview"
+// shows the template's page in the detail area, "Edit" opens it in the
+// system's browser. The list is asked for once per run (again only while the
+// service had none to give).
 MyPageLayout {
     id: page
 
+    // Distinct category names, in order of first appearance.
+    readonly property var categories: templateCategories(root.templates)
+    // The chosen category; empty for "All".
+    property string currentCategory: ""
+    readonly property bool editAllowed: !root.isSearchRunning && !root.loading
+
+    function templateCategories(templates) {
+        const names = []
+        for (const template of templates) {
+            for (const name of template.categories) {
+                if (names.indexOf(name) < 0)
+                    names.push(name)
+            }
+        }
+        return names
+    }
+
+    function shows(template) {
+        return currentCategory === "" || template.categories.indexOf(currentCategory) >= 0
+    }
+
+    // An address of the service's own site, or "" for anything else.
+    function serviceAddress(value) {
+        return typeof value === "string" && AppJs.sameOrigin(value, Constants.baseUrl) ? value : ""
+    }
+
+    // The records as the page uses them: a page address of the service, a
+    // preview image address (or ""), and the category names that are texts.
+    // Entries without a usable page address are left out.
+    function usableTemplates(list) {
+        const result = []
+        for (const entry of list) {
+            if (!entry || typeof entry !== "object" || Array.isArray(entry))
+                continue
+            const url = serviceAddress(entry.url)
+            if (url === "")
+                continue
+            const names = Array.isArray(entry.categories)
+                    ? entry.categories.filter(name => typeof name === "string" && name !== "") : []
+            result.push({ "url": url, "preview": serviceAddress(entry.preview),
+                          "categories": names })
+        }
+        return result
+    }
+
+    // Asks the service for the catalogue; every outcome ends the busy state.
+    function initTemplates() {
+        AppJs.startLoading()
+        const body = { "os": Constants.os, "language": AppJs.serviceLanguage() }
+        AppJs.sendRequest(Constants.templatesUrl, "POST", body, Constants.requestsToken,
+                          response => {
+                              const answer = AppJs.acceptedBody(response, Constants.responsesToken)
+                              if (answer && Array.isArray(answer.value))
+                                  root.templates = usableTemplates(answer.value)
+                              else
+                                  toast.show(myTrStrings.invalid_response, 5000)
+                              AppJs.stopLoading()
+                          },
+                          response => {
+                              const message = AppJs.refusalMessage(response)
+                              toast.show(message !== null ? message : myTrStrings.invalid_response,
+                                         5000)
+                              AppJs.stopLoading()
+                          },
+                          () => {
+                              toast.show(myTrStrings.error_while_connecting_to_server, 5000)
+                              AppJs.stopLoading()
+                          })
+    }
+
+    function preview(template) {
+        root.detailTemplateUrl = template.url + "&preview=true"
+        root.loadDatail(templateDetailComponent)
+    }
+
+    function edit(template) {
+        Qt.openUrlExternally(template.url)
+    }
+
     objectName: "TemplatesPage"
     title: myTrStrings.templates
+
+    // After the page's own creation, which ends the busy state of navigation.
+    Component.onCompleted: {
+        if (root.templates.length === 0)
+            Qt.callLater(initTemplates)
+    }
+
     content: Component {
-        MyNoItem {}
+        ColumnLayout {
+            spacing: 15
+
+            Flickable {
+                objectName: "categoryBar"
+                Layout.fillWidth: true
+                implicitHeight: tagRow.implicitHeight + (barScroll.visible ? 10 : 0)
+                contentWidth: tagRow.implicitWidth
+                contentHeight: tagRow.implicitHeight
+                flickableDirection: Flickable.HorizontalFlick
+                boundsBehavior: Flickable.StopAtBounds
+                clip: true
+                ScrollBar.horizontal: ScrollBar {
+                    id: barScroll
+                    policy: ScrollBar.AsNeeded
+                    visible: size < 1
+                }
+
+                Row {
+                    id: tagRow
+                    spacing: 8
+
+                    MyLabel {
+                        anchors.verticalCenter: parent.verticalCenter
+                        text: myTrStrings.category + ":"
+                        textFormat: Text.PlainText
+                    }
+                    MyTag {
+                        objectName: "categoryTagAll"
+                        checkable: true
+                        checked: page.currentCategory === ""
+                        text: myTrStrings.all
+                        onClicked: page.currentCategory = ""
+                    }
+                    Repeater {
+                        model: page.categories
+                        delegate: MyTag {
+                            required property string modelData
+                            required property int index
+                            objectName: "categoryTag" + index
+                            checkable: true
+                            checked: page.currentCategory === modelData
+                            text: modelData
+                            onClicked: page.currentCategory = modelData
+                        }
+                    }
+                }
+            }
+
+            Flow {
+                objectName: "templateCards"
+                Layout.fillWidth: true
+                spacing: 20
+
+                Repeater {
+                    model: root.templates
+                    delegate: TemplateCard {
+                        required property var modelData
+                        required property int index
+                        objectName: "templateCard" + index
+                        template: modelData
+                        visible: page.shows(modelData)
+                        editEnabled: page.editAllowed
+                        onPreviewClicked: page.preview(modelData)
+                        onEditClicked: page.edit(modelData)
+                    }
+                }
+            }
+        }
     }
 }

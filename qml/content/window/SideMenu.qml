@@ -129,27 +129,12 @@ Rectangle {
         }
     }
 
-    // Their content (version check, contact links) is not built yet.
-    MyDialog {
+    AboutDialog {
         id: aboutDialog
-
-        objectName: "aboutDialog"
-        width: 400
-        height: 350
-        dialogTitle: myTrStrings.about_parvane
-        description: myTrStrings.parvane_app_description
-        descriptionFontSize: 10
-        icon: Qt.resolvedUrl("../resources/images/menus/about.png")
+        information: menu.screen.appInformation
     }
-    MyDialog {
+    ContactUsDialog {
         id: contactUsDialog
-
-        objectName: "contactUsDialog"
-        width: 400
-        height: 310
-        dialogTitle: myTrStrings.contact_us
-        description: myTrStrings.for_any_concerns_feel_to_contact_us
-        descriptionFontSize: 10
-        icon: Qt.resolvedUrl("../resources/images/menus/contact.png")
+        information: menu.screen.appInformation
     }
 }

@@ -164,3 +164,85 @@ function getRandomString(length) {
         result += randomCharacters.charAt(Math.floor(Math.random() * randomCharacters.length))
     return result
 }
+
+// ---- Web service requests ----
+
+// A request left unanswered this long (milliseconds) counts as failed.
+var requestTimeLimit = 30000
+
+// The interface language sent with every request: "en" of "en_EN", empty
+// while none has been chosen.
+function serviceLanguage() {
+    var screen = busyScreen()
+    var tag = screen && screen.userLanguage ? String(screen.userLanguage) : ""
+    return tag.split("_")[0]
+}
+
+// The token of an answer's Authorization header: only a header reading
+// exactly "Bearer " and the token counts; undefined otherwise.
+function responseToken(header) {
+    var text = header === null || header === undefined ? "" : String(header)
+    return text.indexOf("Bearer ") === 0 ? text.substring(7) : undefined
+}
+
+// Sends `data` as compact JSON (keys in the caller's order) with the bearer
+// token and calls exactly one callback later: successCallback(response) for
+// 200 to 399, errorCallback(response) for 400 to 499, failureCallback() for
+// anything else, no answer, or no answer within the time limit (`timeLimit`
+// milliseconds, requestTimeLimit when not given). `response` holds status,
+// responseText and token. Redirects are not followed.
+function sendRequest(url, method, data, token, successCallback, errorCallback, failureCallback,
+                     timeLimit) {
+    var reply = Native.WebService.send(method, url, JSON.stringify(data), token,
+                                       timeLimit > 0 ? timeLimit : requestTimeLimit)
+    // Tied to the view that asked: once it is gone, nobody is called back.
+    reply.finished.connect(busyScreen(), function(status, text, authorization) {
+        if (status >= 200 && status <= 499) {
+            var response = {
+                "status": status,
+                "responseText": text,
+                "token": responseToken(authorization)
+            }
+            if (status <= 399)
+                successCallback(response)
+            else
+                errorCallback(response)
+        } else {
+            failureCallback()
+        }
+    })
+}
+
+// The parsed body of a successful answer, as { value }, or null when the
+// answer lacks the expected token or its body is not JSON.
+function acceptedBody(response, expectedToken) {
+    if (!response || response.token !== expectedToken)
+        return null
+    try {
+        return { "value": JSON.parse(response.responseText) }
+    } catch (e) {
+        return null
+    }
+}
+
+// The service's message of a refusal: its body as a JSON string, or null
+// when the body is anything else.
+function refusalMessage(response) {
+    try {
+        var message = JSON.parse(response.responseText)
+        return typeof message === "string" ? message : null
+    } catch (e) {
+        return null
+    }
+}
+
+// Whether `url` is an http or https address of the same site as `base`
+// (scheme and authority alike, letter case aside). Addresses from the web
+// service's answers are opened or loaded only when they pass.
+function sameOrigin(url, base) {
+    var pattern = /^(https?):\/\/([^\/?#]+)/i
+    var a = pattern.exec(String(url))
+    var b = pattern.exec(String(base))
+    return a !== null && b !== null && a[1].toLowerCase() === b[1].toLowerCase()
+           && a[2].toLowerCase() === b[2].toLowerCase()
+}

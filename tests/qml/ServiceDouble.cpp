@@ -1,0 +1,134 @@
+#include "ServiceDouble.h"
+
+#include <QFile>
+#include <QTcpSocket>
+#include <QUrl>
+
+using namespace Qt::Literals::StringLiterals;
+
+ServiceDouble::ServiceDouble(QObject *parent) : QObject(parent)
+{
+    connect(&m_server, &QTcpServer::newConnection, this, [this] {
+        while (QTcpSocket *socket = m_server.nextPendingConnection()) {
+            connect(socket, &QTcpSocket::readyRead, this, [this, socket] { read(socket); });
+            connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
+                m_buffers.remove(socket);
+                socket->deleteLater();
+            });
+        }
+    });
+}
+
+bool ServiceDouble::listen(int port)
+{
+    if (m_server.isListening())
+        m_server.close();
+    const bool ok = m_server.listen(QHostAddress::LocalHost, quint16(port));
+    if (!ok)
+        qWarning("ServiceDouble: %s", qPrintable(m_server.errorString()));
+    emit listening();
+    return ok;
+}
+
+int ServiceDouble::port() const
+{
+    return m_server.serverPort();
+}
+
+int ServiceDouble::count() const
+{
+    return int(m_requests.size());
+}
+
+QString ServiceDouble::url(const QString &path) const
+{
+    return u"http://127.0.0.1:%1/%2"_s.arg(port()).arg(path);
+}
+
+void ServiceDouble::answer(const QString &path, const QVariantMap &answer)
+{
+    m_answers.insert(path, answer);
+}
+
+void ServiceDouble::clear(bool answers)
+{
+    m_requests.clear();
+    if (answers)
+        m_answers.clear();
+    emit requested();
+}
+
+QVariantList ServiceDouble::requests() const
+{
+    return m_requests;
+}
+
+QVariantList ServiceDouble::requestsFor(const QString &path) const
+{
+    QVariantList found;
+    for (const QVariant &request : m_requests) {
+        if (request.toMap().value(u"path"_s).toString() == path)
+            found.append(request);
+    }
+    return found;
+}
+
+void ServiceDouble::read(QTcpSocket *socket)
+{
+    QByteArray &buffer = m_buffers[socket];
+    buffer += socket->readAll();
+    const qsizetype headEnd = buffer.indexOf("\r\n\r\n");
+    if (headEnd < 0)
+        return;
+    const QList<QByteArray> lines = buffer.left(headEnd).split('\n');
+    const QList<QByteArray> requestLine = lines.value(0).trimmed().split(' ');
+    QVariantList headers;
+    qsizetype length = 0;
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const QByteArray line = lines[i].trimmed();
+        const qsizetype colon = line.indexOf(':');
+        if (colon <= 0)
+            continue;
+        const QString name = QString::fromLatin1(line.left(colon));
+        const QString value = QString::fromUtf8(line.mid(colon + 1).trimmed());
+        headers.append(QVariant(QVariantList{name, value}));
+        if (name.compare("Content-Length"_L1, Qt::CaseInsensitive) == 0)
+            length = value.toLongLong();
+    }
+    if (buffer.size() < headEnd + 4 + length)
+        return;
+    const QString target = QString::fromLatin1(requestLine.value(1));
+    QVariantMap request;
+    request.insert(u"method"_s, QString::fromLatin1(requestLine.value(0)));
+    request.insert(u"target"_s, target);
+    request.insert(u"path"_s, QUrl(target).path().mid(1));
+    request.insert(u"headers"_s, headers);
+    request.insert(u"body"_s, QString::fromUtf8(buffer.mid(headEnd + 4, length)));
+    buffer.clear();
+    m_requests.append(request);
+    emit requested();
+    respond(socket, request);
+}
+
+void ServiceDouble::respond(QTcpSocket *socket, const QVariantMap &request)
+{
+    const QVariantMap answer = m_answers.value(request.value(u"path"_s).toString());
+    if (answer.value(u"hang"_s).toBool())
+        return;
+    const int status = answer.value(u"status"_s, answer.isEmpty() ? 404 : 200).toInt();
+    QByteArray body = answer.value(u"body"_s).toString().toUtf8();
+    if (answer.contains(u"file"_s)) {
+        QFile file(answer.value(u"file"_s).toString());
+        if (file.open(QIODevice::ReadOnly))
+            body = file.readAll();
+    }
+    QByteArray head = "HTTP/1.1 " + QByteArray::number(status) + " Answer\r\n";
+    head += "Content-Type: "
+            + answer.value(u"contentType"_s, u"application/json"_s).toString().toLatin1() + "\r\n";
+    if (answer.contains(u"authorization"_s))
+        head += "Authorization: " + answer.value(u"authorization"_s).toString().toUtf8() + "\r\n";
+    head += "Content-Length: " + QByteArray::number(body.size()) + "\r\n";
+    head += "Connection: close\r\n\r\n";
+    socket->write(head + body);
+    socket->disconnectFromHost();
+}
