@@ -3,6 +3,7 @@
 #include "MyQrImageProvider.h"
 #include "MyTranslator.h"
 #include "OnlineCheck.h"
+#include "PageFetch.h"
 #include "OriginRequestGuard.h"
 #include "PreviewRequestGuard.h"
 #include "QmlCppBridge.h"
@@ -77,6 +78,7 @@ void Startup::registerTypes()
     qmlRegisterType<PreviewRequestGuard>("QmlCppBridge", 1, 0, "PreviewRequestGuard");
     qmlRegisterType<OnlineCheck>("QmlCppBridge", 1, 0, "OnlineCheck");
     qmlRegisterType<OriginRequestGuard>("QmlCppBridge", 1, 0, "OriginRequestGuard");
+    qmlRegisterType<PageFetch>("QmlCppBridge", 1, 0, "PageFetch");
     qmlRegisterSingletonType<WebService>("QmlCppBridge", 1, 0, "WebService",
                                          [](QQmlEngine *, QJSEngine *) -> QObject * {
                                              return new WebService;
