@@ -7,9 +7,9 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QHash>
 #include <QLibraryInfo>
 #include <QProcess>
-#include <QHash>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>

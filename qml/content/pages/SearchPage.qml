@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Layouts
 import Parvane
 import content
 import "../resources/js/app.js" as AppJs
@@ -23,8 +22,8 @@ MyPageLayout {
     // interface language must not move the stored positions under the user.
     property var countries: []
     property var languages: []
-    property Item countryBox: null
-    property Item languageBox: null
+    property SearchChooser countryBox: null
+    property SearchChooser languageBox: null
     readonly property alias run: searchRun
 
     objectName: "SearchPage"

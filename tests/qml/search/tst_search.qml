@@ -52,8 +52,8 @@ Item {
         when: windowShown
 
         readonly property string dnsPidFile: "/tmp/parvane-qml-search-dns.pid"
-        readonly property string source: ServiceProcess.environment("PARVANE_SOURCE_DIR")
-        readonly property string binary: ServiceProcess.environment("PARVANE_SERVICE_BINARY")
+        property string source: ""
+        property string binary: ""
         readonly property string workDir: "/tmp/parvane-qml-search-" + Date.now()
         readonly property int pagesPort: 47655
         readonly property string good: "@good.parvane.test"
@@ -106,6 +106,8 @@ Item {
         }
 
         function initTestCase() {
+            source = service.environment("PARVANE_SOURCE_DIR")
+            binary = service.environment("PARVANE_SERVICE_BINARY")
             verify(binary !== "", "the suite knows the service program")
             compare(Constants.baseUrl, "http://127.0.0.1:47654/")
             verify(pages.listen(pagesPort), "the page server listens")
@@ -258,9 +260,9 @@ Item {
             driver.screen.lastSearchContacts = []
             clickNamed("clearButton")
             const checks = [
-                ["", "", myTrStrings.terms_is_required],
-                ["agencies", "", myTrStrings.domains_is_required],
-                ["agencies", "good.parvane.test, other.parvane.test", myTrStrings.no_valid_domains_found]
+                ["", "", "Terms is required."],
+                ["agencies", "", "Domains is required."],
+                ["agencies", "good.parvane.test, other.parvane.test", "No valid domains found."]
             ]
             for (const [terms, domains, text] of checks) {
                 typeInto("termsField", terms)
@@ -276,20 +278,20 @@ Item {
             typeInto("countryChooser", "Atlantis")
             clearToasts()
             startSearch()
-            compare(toastTexts(false), [myTrStrings.country_is_required])
+            compare(toastTexts(false), ["Country is required."])
             typeInto("countryChooser", "France")
             typeInto("languageChooser", "Klingon")
             clearToasts()
             startSearch()
-            compare(toastTexts(false), [myTrStrings.language_is_required])
-            typeInto("languageChooser", "Français")
+            compare(toastTexts(false), ["Language is required."])
+            typeInto("languageChooser", "Anglais")
 
             // Terms that no page holds.
             clearToasts()
             typeInto("termsField", "zeppelin")
             startSearch()
             tryCompare(driver.screen, "loading", false, 15000)
-            compare(toastTexts(false), [myTrStrings.no_matching_items_found])
+            compare(toastTexts(false), ["No matching items found"])
             compare(driver.screen.isSearchRunning, false)
             compare(driver.screen.searchQueries.length, 0, "a search that found nothing keeps no paging")
 
@@ -308,10 +310,10 @@ Item {
             typeInto("languageChooser", "Allemand")
             typeInto("countryChooser", "Canada")
             compare(page.languages[page.languageIndex].key, "en", "German is not spoken there: English")
-            typeInto("languageChooser", "Français")
+            typeInto("languageChooser", "Allemand")
             typeInto("countryChooser", "Belgique")
-            typeInto("countryChooser", "Canada")
-            compare(page.languages[page.languageIndex].key, "fr", "French is kept")
+            compare(page.languages[page.languageIndex].key, "de", "German is kept in Belgium")
+            compare(driver.find("languageChooser").editText, "Allemand")
             typeInto("termsField", "some terms")
             clickNamed("clearButton")
             compare(driver.find("termsField").text, "")
@@ -354,6 +356,8 @@ Item {
         }
 
         function test_4_retrieveKeepsOtherValidDomainsOnly() {
+            // Another country: a query of its own, from the first page.
+            typeInto("countryChooser", "Belgique")
             fillForm("alpha", good, true)
             startSearch()
             runToEnd()
@@ -361,7 +365,7 @@ Item {
             compare(found, ["ann@good.parvane.test", "bob@good.parvane.test", "carl@other.parvane.test",
                             "eve@good.parvane.test", "flo@other.parvane.test"],
                     "another valid domain is kept, an invalid one never")
-            compare(queryOf("alpha", good).nextStartIndex, 21)
+            compare(queryOf("alpha", good).nextStartIndex, 11)
             clickNamed("doNotRetrieveRadio")
         }
 
@@ -416,7 +420,7 @@ Item {
 
             clickNamed("stopSearchButton")
             compare(screen.isSearchRunning, false)
-            compare(screen.loading, false)
+            tryCompare(screen, "loading", false)
             const kept = screen.lastSearchContacts.length
             verify(kept > 0 && kept < pagingPages)
             compare(queryOf("paging", good).nextStartIndex, 11, "a stopped run moves the paging on")
@@ -439,7 +443,7 @@ Item {
                 driver.settle()
             }
             // Another country starts at 1 again.
-            typeInto("countryChooser", "Belgique")
+            typeInto("countryChooser", "Canada")
             startSearch()
             tryVerify(() => screen.isSearchRunning, 15000)
             clickNamed("stopSearchButton")
@@ -469,7 +473,7 @@ Item {
             compare(toastTexts(true)[0], "2 emails copied.")
 
             driver.click(findChild(driver.find("searchResultGroup0"), "deleteSearchGroupButton"))
-            const one = driver.find("deleteSearchResultDialog")
+            const one = findChild(detail, "deleteSearchResultDialog")
             tryCompare(one, "opened", true)
             compare(one.message, "Are you sure you want to delete this search result ?")
             driver.clickNamed("confirmButton")
@@ -478,7 +482,7 @@ Item {
             compare(detail.groups.length, 2)
 
             driver.clickNamed("deleteAllSearchResultsButton")
-            const all = driver.find("deleteAllSearchResultsDialog")
+            const all = findChild(detail, "deleteAllSearchResultsDialog")
             tryCompare(all, "opened", true)
             driver.clickNamed("confirmButton")
             tryCompare(all, "opened", false)

@@ -1,7 +1,5 @@
 import QtQuick
-import QtQuick.Controls.Basic
 import QtQuick.Layouts
-import Parvane
 import content
 
 // The search form and, below it, the latest run: its progress while it
@@ -78,11 +76,13 @@ ColumnLayout {
                 text: myTrStrings.country
             }
             SearchChooser {
+                id: countryChooser
+
                 objectName: "countryChooser"
                 Layout.fillWidth: true
                 model: view.form.countries
                 Component.onCompleted: {
-                    view.form.countryBox = this
+                    view.form.countryBox = countryChooser
                     view.form.showChoices()
                 }
                 onActivated: index => view.form.chooseCountry(index)
@@ -101,11 +101,13 @@ ColumnLayout {
                 text: myTrStrings.language
             }
             SearchChooser {
+                id: languageChooser
+
                 objectName: "languageChooser"
                 Layout.fillWidth: true
                 model: view.form.languages
                 Component.onCompleted: {
-                    view.form.languageBox = this
+                    view.form.languageBox = languageChooser
                     view.form.showChoices()
                 }
                 onActivated: index => view.form.languageIndex = index
