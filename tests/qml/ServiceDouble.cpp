@@ -19,6 +19,16 @@ ServiceDouble::ServiceDouble(QObject *parent) : QObject(parent)
     });
 }
 
+ServiceDouble::~ServiceDouble()
+{
+    // Connections still open (a request left unanswered) must not report
+    // back into this object while it is being taken apart.
+    for (QTcpSocket *socket : m_server.findChildren<QTcpSocket *>()) {
+        socket->disconnect(this);
+        socket->abort();
+    }
+}
+
 bool ServiceDouble::listen(int port)
 {
     if (m_server.isListening())

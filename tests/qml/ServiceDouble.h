@@ -20,6 +20,7 @@ class ServiceDouble : public QObject
 
 public:
     explicit ServiceDouble(QObject *parent = nullptr);
+    ~ServiceDouble() override;
 
     // Listens on 127.0.0.1 at `port` (0: any free port).
     Q_INVOKABLE bool listen(int port);

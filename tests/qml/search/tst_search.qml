@@ -109,7 +109,7 @@ Item {
             source = service.environment("PARVANE_SOURCE_DIR")
             binary = service.environment("PARVANE_SERVICE_BINARY")
             verify(binary !== "", "the suite knows the service program")
-            compare(Constants.baseUrl, "http://127.0.0.1:47654/")
+            compare(Constants.baseUrl, "http://127.0.0.1:47656/")
             verify(pages.listen(pagesPort), "the page server listens")
             compare(helper.cmdExcute("mkdir", ["-p", workDir + "/corpus"]).status, 0)
             for (const name in corpus)
@@ -119,13 +119,13 @@ Item {
                 writePage("paging-" + i, "paging", ["p" + i + "@good.parvane.test"], true)
 
             const config = JSON.parse(helper.textFromFile("file://" + source + "/service/parvane-service.json"))
-            config.port = 47654
+            config.port = 47656
             config.public_url = pages.url("")
             config.templates = source + "/service/templates"
             config.corpus = workDir + "/corpus"
             verify(helper.writeTextFile("file://" + workDir + "/config.json", JSON.stringify(config)))
             const line = service.start(binary, ["--config", workDir + "/config.json"])
-            compare(line, "listening on http://127.0.0.1:47654/", service.errors())
+            compare(line, "listening on http://127.0.0.1:47656/", service.errors())
             stopDns()
             startDns()
             store.clear()
