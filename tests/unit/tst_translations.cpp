@@ -222,7 +222,7 @@ private slots:
         QVERIFY(constants.open(QIODevice::ReadOnly));
         const QString text = QString::fromUtf8(constants.readAll());
         static const QRegularExpression record(
-                uR"re(\{\s*key:\s*"([A-Za-z]{2})",\s*name:\s*qsTr\("((?:[^"\\]|\\.)*)"\)(?:,\s*languages:\s*\[([^\]]*)\])?\s*\})re"_s);
+                u"\\{\\s*key:\\s*\"([A-Za-z]{2})\",\\s*name:\\s*qsTr\\(\"((?:[^\"\\\\]|\\\\.)*)\"\\)(?:,\\s*languages:\\s*\\[([^\\]]*)\\])?\\s*\\}"_s);
         QStringList countries, languages, names, firstLanguages;
         for (auto it = record.globalMatch(text); it.hasNext();) {
             const auto match = it.next();
