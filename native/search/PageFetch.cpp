@@ -9,6 +9,10 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+bool isAddressByte(char c);
+}
+
 PageFetch::PageFetch(QObject *parent) : QObject(parent)
 {
     m_network.setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
@@ -60,6 +64,7 @@ bool PageFetch::fetch(const QString &url)
     m_body.clear();
     m_status = 0;
     m_timedOut = false;
+    m_truncated = false;
     setBusy(true);
 
     const QUrl address(url, QUrl::StrictMode);
@@ -101,7 +106,7 @@ void PageFetch::cancel()
 
 void PageFetch::read()
 {
-    if (!m_reply)
+    if (!m_reply || m_truncated)
         return;
     const int status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     // Only a page answered with 200 is read; a redirect's own body is skipped.
@@ -114,6 +119,13 @@ void PageFetch::read()
         m_body += m_reply->read(room);
     if (m_body.size() >= m_maxBytes) {
         // Enough of this page: what came is searched, the rest never fetched.
+        // An address cut at the bound would come out as another address:
+        // the text ends at the last character that cannot be part of one.
+        qsizetype end = m_body.size();
+        while (end > 0 && isAddressByte(m_body.at(end - 1)))
+            --end;
+        m_body.truncate(end);
+        m_truncated = true;
         m_status = 200;
         m_reply->abort();
     }
@@ -170,6 +182,12 @@ void PageFetch::report(const QString &url, int status, const QByteArray &body)
 }
 
 namespace {
+
+bool isAddressByte(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.'
+           || c == '-' || c == '_' || c == '%' || c == '+' || c == '@';
+}
 
 bool isLetter(QChar c)
 {

@@ -72,6 +72,7 @@ private:
     int m_maxBytes = defaultMaxBytes;
     int m_status = 0;
     bool m_timedOut = false;
+    bool m_truncated = false;
     bool m_busy = false;
     // Tells a late extraction result from an earlier, cancelled fetch.
     quint64 m_generation = 0;
