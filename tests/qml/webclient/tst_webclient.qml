@@ -201,6 +201,19 @@ Item {
             compare(toastTexts(false), [], "the information never shows an error")
         }
 
+        // Offline (its name server gone), nothing is asked for and nothing changes.
+        function test_noRequestWhileOffline() {
+            const known = { "version": "2.0.0", "email": "old@velmora.test", "phone": "0" }
+            driver.screen.appInfo = known
+            stopDns()
+            const before = service.requestsFor("api/app-info").length
+            driver.screen.getAppInfo()
+            wait(4000) // beyond the online check's own limit of 3 s
+            compare(service.requestsFor("api/app-info").length, before)
+            compare(driver.screen.appInfo, known)
+            startDns()
+        }
+
         function openDialog(button, name) {
             driver.openPage("homeMenu", "SendEmailsPage")
             driver.clickNamed(button)

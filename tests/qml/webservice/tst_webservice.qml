@@ -22,6 +22,14 @@ Item {
         id: service
     }
 
+    // The main screen as the request helper sees it, for the suite's own requests.
+    Item {
+        id: mainScreen
+        property bool loading: false
+        property bool partialLoading: false
+        property string userLanguage: "en_EN"
+    }
+
     QmlCppBridge {
         id: helper
     }
@@ -40,8 +48,8 @@ Item {
         when: windowShown
 
         readonly property string dnsPidFile: "/tmp/parvane-qml-webservice-dns.pid"
-        readonly property string source: ServiceProcess.environment("PARVANE_SOURCE_DIR")
-        readonly property string binary: ServiceProcess.environment("PARVANE_SERVICE_BINARY")
+        readonly property string source: service.environment("PARVANE_SOURCE_DIR")
+        readonly property string binary: service.environment("PARVANE_SERVICE_BINARY")
         readonly property string workDir: "/tmp/parvane-qml-webservice-" + Date.now()
         property var config: ({})
 
