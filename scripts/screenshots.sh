@@ -216,10 +216,10 @@ if [ -n "${SERVICE_PID:-}" ]; then
     shoot about "$(state fr_FR compose-fr)" "click 55 575" "wait 1"
     # The search over the demonstration corpus: during the run, after it, and
     # the results panel with the earlier days.
-    shoot search-run "$(state fr_FR compose-fr search)" "click 55 400" "click 305 410" \
-        "key Escape" "key ctrl+a" "type France" "key Return" "click 283 462" "wait 2"
-    shoot search-result "$(state fr_FR compose-fr search)" "click 55 400" "click 305 410" \
-        "key Escape" "key ctrl+a" "type France" "key Return" "click 283 462" "wait 8"
+    shoot search-run "$(state fr_FR compose-fr search)" "click 55 400" "click 200 410" \
+        "key ctrl+a" "type France" "key Return" "click 283 462" "wait 2"
+    shoot search-result "$(state fr_FR compose-fr search)" "click 55 400" "click 200 410" \
+        "key ctrl+a" "type France" "key Return" "click 283 462" "wait 8"
 else
     echo "No web service in $BUILD/service: the templates and about scenes are left out." >&2
 fi

@@ -14,6 +14,15 @@ MyComboBox {
     editable: true
     textRole: "name"
 
+    // The name is typed here: the frame shows where the typing goes, as the
+    // text fields' does.
+    background: MyInputBackground {
+        implicitWidth: 200
+        implicitHeight: 40
+        borderColor: control.activeFocus || control.down ? Constants.secondaryColor
+                                                         : Constants.primaryLigthColor
+    }
+
     contentItem: TextField {
         leftPadding: 10
         rightPadding: 0
