@@ -217,7 +217,7 @@ if [ -n "${SERVICE_PID:-}" ]; then
     # The search over the demonstration corpus: during the run, after it, and
     # the results panel with the earlier days.
     shoot search-run "$(state fr_FR compose-fr search)" "click 55 400" "click 200 410" \
-        "key ctrl+a" "type France" "key Return" "click 283 462" "wait 2"
+        "key ctrl+a" "type France" "key Return" "click 283 462" shot
     shoot search-result "$(state fr_FR compose-fr search)" "click 55 400" "click 200 410" \
         "key ctrl+a" "type France" "key Return" "click 283 462" "wait 8"
 else
