@@ -7,7 +7,9 @@ being written.
 Usage: screenshot_state.py LANG SMTP_PORT [PRESET...]
 Presets: compose-en, compose-fr (the message text in that language),
 no-subject (the subject left empty), list-selected (a list chosen to send to),
-sending-lists (a finished and an unfinished sending list).
+sending-lists (a finished and an unfinished sending list), search (a search
+form filled in for the demonstration corpus, and addresses found on two
+earlier days).
 """
 import json
 import sys
@@ -81,5 +83,16 @@ if "sending-lists" in presets:
         {"name": "Autumn follow-up", "tasks": tasks, "output": "", "done": 1, "nextTask": 2},
         {"name": "Spring launch", "tasks": tasks[:3], "output": log, "done": 3, "nextTask": 3},
     ]
+
+if "search" in presets:
+    state["searchForm"] = {
+        "currentTerms": "agence presse",
+        "currentDomain": "@gmail.com, @orange.fr, @laposte.net, @outlook.fr",
+        "currentRetrieveOtherDomainesAddress": False}
+    state["search"] = {"currentSearchContacts": [
+        {"email": f"{name}@example.com", "date": date}
+        for name, date in [("redaction", "02/12/2026"), ("abonnements", "02/12/2026"),
+                           ("presse", "02/12/2026"), ("contact", "25/11/2026"),
+                           ("direction", "25/11/2026")]]}
 
 json.dump(state, sys.stdout, ensure_ascii=False, indent=1)

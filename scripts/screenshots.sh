@@ -152,7 +152,9 @@ SMTP_PORT=$(/usr/bin/python3 -c 'import json,sys; print(json.load(open(sys.argv[
 DNS_ADDRESS=127.0.84.3
 dnsmasq --keep-in-foreground --conf-file=/dev/null --port=53 --listen-address=$DNS_ADDRESS \
     --bind-interfaces --no-resolv --no-hosts --user=root \
-    --address=/probe.parvane.test/127.0.0.9 &
+    --address=/probe.parvane.test/127.0.0.9 \
+    --mx-host=gmail.com,mx.parvane.test,10 --mx-host=orange.fr,mx.parvane.test,10 \
+    --mx-host=laposte.net,mx.parvane.test,10 --mx-host=outlook.fr,mx.parvane.test,10 &
 DNS_PID=$!
 trap 'kill $DNS_PID 2>/dev/null; exec 7>&- 2>/dev/null || true; rm -rf "$WORK"' EXIT
 export PARVANE_DNS_SERVER=$DNS_ADDRESS PARVANE_PROBE_HOST=probe.parvane.test
@@ -220,6 +222,12 @@ if [ -n "${SERVICE_PID:-}" ]; then
             "http://127.0.0.1:$SERVICE_PORT/templates/event-invitation/?lang=en" > /dev/null 2>&1
         echo "$OUT/template-page.png: captured in headless Chromium"
     fi
+    # The search over the demonstration corpus: during the run, after it, and
+    # the results panel with the earlier days.
+    shoot search-run "$(state fr_FR compose-fr search)" "click 55 400" "click 200 410" \
+        "key ctrl+a" "type France" "key Return" "click 283 462" shot
+    shoot search-result "$(state fr_FR compose-fr search)" "click 55 400" "click 200 410" \
+        "key ctrl+a" "type France" "key Return" "click 283 462" "wait 8"
 else
     echo "No web service in $BUILD/service: the templates and about scenes are left out." >&2
 fi

@@ -69,6 +69,1709 @@
         </message>
     </context>
     <context>
+        <name>Constants</name>
+        <message>
+            <location filename="../qml/Parvane/Constants.qml" line="+116" />
+            <source>Andorre</source>
+            <translation>Andorra</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Émirats arabes unis</source>
+            <translation>United Arab Emirates</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Afghanistan</source>
+            <translation>Afghanistan</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Antigua-et-Barbuda</source>
+            <translation>Antigua and Barbuda</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Anguilla</source>
+            <translation>Anguilla</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Albanie</source>
+            <translation>Albania</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Arménie</source>
+            <translation>Armenia</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Angola</source>
+            <translation>Angola</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Antarctique</source>
+            <translation>Antarctica</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Argentine</source>
+            <translation>Argentina</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Samoa américaines</source>
+            <translation>American Samoa</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Autriche</source>
+            <translation>Austria</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Australie</source>
+            <translation>Australia</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Aruba</source>
+            <translation>Aruba</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Îles Åland</source>
+            <translation>Åland Islands</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Azerbaïdjan</source>
+            <translation>Azerbaijan</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Bosnie-Herzégovine</source>
+            <translation>Bosnia and Herzegovina</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Barbade</source>
+            <translation>Barbados</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Bangladesh</source>
+            <translation>Bangladesh</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Belgique</source>
+            <translation>Belgium</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Burkina Faso</source>
+            <translation>Burkina Faso</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Bulgarie</source>
+            <translation>Bulgaria</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Bahreïn</source>
+            <translation>Bahrain</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Burundi</source>
+            <translation>Burundi</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Bénin</source>
+            <translation>Benin</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Saint-Barthélemy</source>
+            <translation>Saint Barthélemy</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Bermudes</source>
+            <translation>Bermuda</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Brunei</source>
+            <translation>Brunei</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Bolivie</source>
+            <translation>Bolivia</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Pays-Bas caribéens</source>
+            <translation>Bonaire, Sint Eustatius and Saba</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Brésil</source>
+            <translation>Brazil</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Bahamas</source>
+            <translation>Bahamas</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Île Bouvet</source>
+            <translation>Bouvet Island</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Botswana</source>
+            <translation>Botswana</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Biélorussie</source>
+            <translation>Belarus</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Belize</source>
+            <translation>Belize</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Canada</source>
+            <translation>Canada</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Îles Cocos</source>
+            <translation>Cocos (Keeling) Islands</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>République démocratique du Congo</source>
+            <translation>Democratic Republic of the Congo</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>République centrafricaine</source>
+            <translation>Central African Republic</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>République du Congo</source>
+            <translation>Republic of the Congo</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>la Suisse</source>
+            <translation>Switzerland</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Côte d'Ivoire</source>
+            <translation>Côte d'Ivoire</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Îles Cook</source>
+            <translation>Cook Islands</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Chili</source>
+            <translation>Chile</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Cameroun</source>
+            <translation>Cameroon</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Chine</source>
+            <translation>China</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Colombie</source>
+            <translation>Colombia</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Costa Rica</source>
+            <translation>Costa Rica</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Cuba</source>
+            <translation>Cuba</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Cap-Vert</source>
+            <translation>Cape Verde</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Curaçao</source>
+            <translation>Curaçao</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Île Christmas</source>
+            <translation>Christmas Island</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Chypre</source>
+            <translation>Cyprus</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Tchéquie</source>
+            <translation>Czechia</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Allemagne</source>
+            <translation>Germany</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Djibouti</source>
+            <translation>Djibouti</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Danemark</source>
+            <translation>Denmark</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Dominique</source>
+            <translation>Dominica</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>République dominicaine</source>
+            <translation>Dominican Republic</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Algérie</source>
+            <translation>Algeria</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Équateur</source>
+            <translation>Ecuador</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Estonie</source>
+            <translation>Estonia</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Égypte</source>
+            <translation>Egypt</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Sahara occidental</source>
+            <translation>Western Sahara</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Érythrée</source>
+            <translation>Eritrea</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Espagne</source>
+            <translation>Spain</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Éthiopie</source>
+            <translation>Ethiopia</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Finlande</source>
+            <translation>Finland</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Fidji</source>
+            <translation>Fiji</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Îles Malouines</source>
+            <translation>Falkland Islands</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Micronésie</source>
+            <translation>Micronesia</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>France</source>
+            <translation>France</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Gabon</source>
+            <translation>Gabon</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Royaume-Uni</source>
+            <translation>United Kingdom</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Grenade</source>
+            <translation>Grenada</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Géorgie</source>
+            <translation>Georgia</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Guyane française</source>
+            <translation>French Guiana</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Guernesey</source>
+            <translation>Guernsey</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Ghana</source>
+            <translation>Ghana</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Gibraltar</source>
+            <translation>Gibraltar</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Gambie</source>
+            <translation>Gambia</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Guinée</source>
+            <translation>Guinea</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Guadeloupe</source>
+            <translation>Guadeloupe</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Guinée équatoriale</source>
+            <translation>Equatorial Guinea</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Grèce</source>
+            <translation>Greece</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Géorgie du Sud-et-les Îles Sandwich du Sud</source>
+            <translation>South Georgia and the South Sandwich Islands</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Guatemala</source>
+            <translation>Guatemala</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Guam</source>
+            <translation>Guam</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Guinée-Bissau</source>
+            <translation>Guinea-Bissau</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Guyana</source>
+            <translation>Guyana</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Hong Kong</source>
+            <translation>Hong Kong</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Îles Heard-et-MacDonald</source>
+            <translation>Heard Island and McDonald Islands</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Honduras</source>
+            <translation>Honduras</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Croatie</source>
+            <translation>Croatia</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Haïti</source>
+            <translation>Haiti</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Hongrie</source>
+            <translation>Hungary</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Indonésie</source>
+            <translation>Indonesia</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Irlande</source>
+            <translation>Ireland</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Israël</source>
+            <translation>Israel</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Île de Man</source>
+            <translation>Isle of Man</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Inde</source>
+            <translation>India</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Territoire britannique de l'océan Indien</source>
+            <translation>British Indian Ocean Territory</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Irak</source>
+            <translation>Iraq</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Iran</source>
+            <translation>Iran</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Islande</source>
+            <translation>Iceland</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Italie</source>
+            <translation>Italy</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Jersey</source>
+            <translation>Jersey</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Jamaïque</source>
+            <translation>Jamaica</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Jordanie</source>
+            <translation>Jordan</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Japon</source>
+            <translation>Japan</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Kenya</source>
+            <translation>Kenya</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Kirghizistan</source>
+            <translation>Kyrgyzstan</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Cambodge</source>
+            <translation>Cambodia</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Kiribati</source>
+            <translation>Kiribati</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Comores</source>
+            <translation>Comoros</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Saint-Christophe-et-Niévès</source>
+            <translation>Saint Kitts and Nevis</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Corée du Nord</source>
+            <translation>North Korea</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Corée du Sud</source>
+            <translation>South Korea</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Koweït</source>
+            <translation>Kuwait</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Îles Caïmans</source>
+            <translation>Cayman Islands</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Kazakhstan</source>
+            <translation>Kazakhstan</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Laos</source>
+            <translation>Laos</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Liban</source>
+            <translation>Lebanon</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Sainte-Lucie</source>
+            <translation>Saint Lucia</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Liechtenstein</source>
+            <translation>Liechtenstein</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Sri Lanka</source>
+            <translation>Sri Lanka</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Libéria</source>
+            <translation>Liberia</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Lesotho</source>
+            <translation>Lesotho</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Lituanie</source>
+            <translation>Lithuania</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Luxembourg</source>
+            <translation>Luxembourg</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Lettonie</source>
+            <translation>Latvia</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Libye</source>
+            <translation>Libya</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Maroc</source>
+            <translation>Morocco</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Monaco</source>
+            <translation>Monaco</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Moldavie</source>
+            <translation>Moldova</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Monténégro</source>
+            <translation>Montenegro</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Saint-Martin</source>
+            <translation>Saint Martin</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Madagascar</source>
+            <translation>Madagascar</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Îles Marshall</source>
+            <translation>Marshall Islands</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Macédoine du Nord</source>
+            <translation>North Macedonia</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Mali</source>
+            <translation>Mali</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Birmanie</source>
+            <translation>Myanmar</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Mongolie</source>
+            <translation>Mongolia</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Macao</source>
+            <translation>Macao</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Îles Mariannes du Nord</source>
+            <translation>Northern Mariana Islands</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Martinique</source>
+            <translation>Martinique</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Mauritanie</source>
+            <translation>Mauritania</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Montserrat</source>
+            <translation>Montserrat</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Malte</source>
+            <translation>Malta</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Maurice</source>
+            <translation>Mauritius</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Maldives</source>
+            <translation>Maldives</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Malawi</source>
+            <translation>Malawi</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Mexique</source>
+            <translation>Mexico</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Malaisie</source>
+            <translation>Malaysia</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Mozambique</source>
+            <translation>Mozambique</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Namibie</source>
+            <translation>Namibia</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Nouvelle-Calédonie</source>
+            <translation>New Caledonia</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Niger</source>
+            <translation>Niger</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Île Norfolk</source>
+            <translation>Norfolk Island</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Nigeria</source>
+            <translation>Nigeria</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Nicaragua</source>
+            <translation>Nicaragua</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Pays-Bas</source>
+            <translation>Netherlands</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Antilles néerlandaises</source>
+            <translation>Netherlands Antilles</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Norvège</source>
+            <translation>Norway</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Népal</source>
+            <translation>Nepal</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Nauru</source>
+            <translation>Nauru</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Nioue</source>
+            <translation>Niue</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Nouvelle-Zélande</source>
+            <translation>New Zealand</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Oman</source>
+            <translation>Oman</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Panama</source>
+            <translation>Panama</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Pérou</source>
+            <translation>Peru</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Polynésie française</source>
+            <translation>French Polynesia</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Papouasie-Nouvelle-Guinée</source>
+            <translation>Papua New Guinea</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Philippines</source>
+            <translation>Philippines</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Pakistan</source>
+            <translation>Pakistan</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Pologne</source>
+            <translation>Poland</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Saint-Pierre-et-Miquelon</source>
+            <translation>Saint Pierre and Miquelon</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Îles Pitcairn</source>
+            <translation>Pitcairn</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Porto Rico</source>
+            <translation>Puerto Rico</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Palestine</source>
+            <translation>Palestine</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Portugal</source>
+            <translation>Portugal</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Palaos</source>
+            <translation>Palau</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Paraguay</source>
+            <translation>Paraguay</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Qatar</source>
+            <translation>Qatar</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>La Réunion</source>
+            <translation>Réunion</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Roumanie</source>
+            <translation>Romania</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Serbie</source>
+            <translation>Serbia</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Serbie-et-Monténégro</source>
+            <translation>Serbia and Montenegro</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Russie</source>
+            <translation>Russia</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Rwanda</source>
+            <translation>Rwanda</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Arabie saoudite</source>
+            <translation>Saudi Arabia</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Îles Salomon</source>
+            <translation>Solomon Islands</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Seychelles</source>
+            <translation>Seychelles</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Soudan</source>
+            <translation>Sudan</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Suède</source>
+            <translation>Sweden</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Singapour</source>
+            <translation>Singapore</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Sainte-Hélène</source>
+            <translation>Saint Helena</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Slovénie</source>
+            <translation>Slovenia</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Svalbard et Jan Mayen</source>
+            <translation>Svalbard and Jan Mayen</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Slovaquie</source>
+            <translation>Slovakia</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Sierra Leone</source>
+            <translation>Sierra Leone</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Saint-Marin</source>
+            <translation>San Marino</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Sénégal</source>
+            <translation>Senegal</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Somalie</source>
+            <translation>Somalia</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Suriname</source>
+            <translation>Suriname</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Soudan du Sud</source>
+            <translation>South Sudan</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Sao Tomé-et-Principe</source>
+            <translation>Sao Tome and Principe</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Salvador</source>
+            <translation>El Salvador</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Sint Maarten</source>
+            <translation>Sint Maarten</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Syrie</source>
+            <translation>Syria</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Eswatini</source>
+            <translation>Eswatini</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Îles Turques-et-Caïques</source>
+            <translation>Turks and Caicos Islands</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Tchad</source>
+            <translation>Chad</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Terres australes et antarctiques françaises</source>
+            <translation>French Southern Territories</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Togo</source>
+            <translation>Togo</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Thaïlande</source>
+            <translation>Thailand</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Tadjikistan</source>
+            <translation>Tajikistan</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Tokelau</source>
+            <translation>Tokelau</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Timor oriental</source>
+            <translation>Timor-Leste</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Turkménistan</source>
+            <translation>Turkmenistan</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Tunisie</source>
+            <translation>Tunisia</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Tonga</source>
+            <translation>Tonga</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Turquie</source>
+            <translation>Türkiye</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Trinité-et-Tobago</source>
+            <translation>Trinidad and Tobago</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Tuvalu</source>
+            <translation>Tuvalu</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Taïwan</source>
+            <translation>Taiwan</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Tanzanie</source>
+            <translation>Tanzania</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Ukraine</source>
+            <translation>Ukraine</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Ouganda</source>
+            <translation>Uganda</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Îles mineures éloignées des États-Unis</source>
+            <translation>United States Minor Outlying Islands</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>États-Unis</source>
+            <translation>United States</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Uruguay</source>
+            <translation>Uruguay</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Ouzbékistan</source>
+            <translation>Uzbekistan</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Vatican</source>
+            <translation>Vatican City</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Saint-Vincent-et-les-Grenadines</source>
+            <translation>Saint Vincent and the Grenadines</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Venezuela</source>
+            <translation>Venezuela</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Îles Vierges britanniques</source>
+            <translation>British Virgin Islands</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Îles Vierges des États-Unis</source>
+            <translation>U.S. Virgin Islands</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Viêt Nam</source>
+            <translation>Vietnam</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Vanuatu</source>
+            <translation>Vanuatu</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Wallis et Futuna</source>
+            <translation>Wallis and Futuna</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Samoa</source>
+            <translation>Samoa</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Kosovo</source>
+            <translation>Kosovo</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Yémen</source>
+            <translation>Yemen</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Mayotte</source>
+            <translation>Mayotte</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Afrique du Sud</source>
+            <translation>South Africa</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Zambie</source>
+            <translation>Zambia</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Zimbabwe</source>
+            <translation>Zimbabwe</translation>
+        </message>
+        <message>
+            <location line="+6" />
+            <source>Catalan</source>
+            <translation>Catalan</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Arabe</source>
+            <translation>Arabic</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Pachto</source>
+            <translation>Pashto</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Ouzbek</source>
+            <translation>Uzbek</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Turkmène</source>
+            <translation>Turkmen</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Anglais</source>
+            <translation>English</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Albanais</source>
+            <translation>Albanian</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Arménien</source>
+            <translation>Armenian</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Russe</source>
+            <translation>Russian</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Portugais</source>
+            <translation>Portuguese</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Français</source>
+            <translation>French</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Espagnol</source>
+            <translation>Spanish</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Guarani</source>
+            <translation>Guarani</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Samoan</source>
+            <translation>Samoan</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Allemand</source>
+            <translation>German</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Néerlandais</source>
+            <translation>Dutch</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Pendjabi</source>
+            <translation>Punjabi</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Suédois</source>
+            <translation>Swedish</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Azerbaïdjanais</source>
+            <translation>Azerbaijani</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Bosniaque</source>
+            <translation>Bosnian</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Croate</source>
+            <translation>Croatian</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Serbe</source>
+            <translation>Serbian</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Bengali</source>
+            <translation>Bengali</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Bulgare</source>
+            <translation>Bulgarian</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Malais</source>
+            <translation>Malay</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Aymara</source>
+            <translation>Aymara</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Quechua</source>
+            <translation>Quechua</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Norvégien</source>
+            <translation>Norwegian</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Biélorusse</source>
+            <translation>Belarusian</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Lingala</source>
+            <translation>Lingala</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Swahili</source>
+            <translation>Swahili</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Italien</source>
+            <translation>Italian</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Chinois</source>
+            <translation>Chinese</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Grec</source>
+            <translation>Greek</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Turc</source>
+            <translation>Turkish</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Tchèque</source>
+            <translation>Czech</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Slovaque</source>
+            <translation>Slovak</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Danois</source>
+            <translation>Danish</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Estonien</source>
+            <translation>Estonian</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Tigrigna</source>
+            <translation>Tigrinya</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Basque</source>
+            <translation>Basque</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Galicien</source>
+            <translation>Galician</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Amharique</source>
+            <translation>Amharic</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Finnois</source>
+            <translation>Finnish</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Hindi</source>
+            <translation>Hindi</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Ourdou</source>
+            <translation>Urdu</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Géorgien</source>
+            <translation>Georgian</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Créole haïtien</source>
+            <translation>Haitian Creole</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Hongrois</source>
+            <translation>Hungarian</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Indonésien</source>
+            <translation>Indonesian</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Irlandais</source>
+            <translation>Irish</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Hébreu</source>
+            <translation>Hebrew</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Kurde</source>
+            <translation>Kurdish</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Persan</source>
+            <translation>Persian</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Islandais</source>
+            <translation>Icelandic</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Japonais</source>
+            <translation>Japanese</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Kirghiz</source>
+            <translation>Kyrgyz</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Khmer</source>
+            <translation>Khmer</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Coréen</source>
+            <translation>Korean</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Kazakh</source>
+            <translation>Kazakh</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Laotien</source>
+            <translation>Lao</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Singhalais</source>
+            <translation>Sinhala</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Tamoul</source>
+            <translation>Tamil</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Sotho</source>
+            <translation>Sotho</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Lituanien</source>
+            <translation>Lithuanian</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Luxembourgeois</source>
+            <translation>Luxembourgish</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Letton</source>
+            <translation>Latvian</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Roumain</source>
+            <translation>Romanian</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Malgache</source>
+            <translation>Malagasy</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Macédonien</source>
+            <translation>Macedonian</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Birman</source>
+            <translation>Burmese</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Mongol</source>
+            <translation>Mongolian</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Maltais</source>
+            <translation>Maltese</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Maldivien</source>
+            <translation>Divehi</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Chichewa</source>
+            <translation>Chichewa</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Afrikaans</source>
+            <translation>Afrikaans</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Népalais</source>
+            <translation>Nepali</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Maori</source>
+            <translation>Maori</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Polonais</source>
+            <translation>Polish</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Kinyarwanda</source>
+            <translation>Kinyarwanda</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Slovène</source>
+            <translation>Slovenian</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Somali</source>
+            <translation>Somali</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Thaï</source>
+            <translation>Thai</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Tadjik</source>
+            <translation>Tajik</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Ukrainien</source>
+            <translation>Ukrainian</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Latin</source>
+            <translation>Latin</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Vietnamien</source>
+            <translation>Vietnamese</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Tsonga</source>
+            <translation>Tsonga</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Xhosa</source>
+            <translation>Xhosa</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Zoulou</source>
+            <translation>Zulu</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Shona</source>
+            <translation>Shona</translation>
+        </message>
+    </context>
+    <context>
         <name>ContactDetail</name>
         <message>
             <location filename="../qml/content/pages/details/ContactDetail.qml" line="+75" />
@@ -1103,9 +2806,25 @@
     <context>
         <name>Screen01</name>
         <message>
-            <location filename="../qml/content/Screen01.qml" line="+213" />
+            <location filename="../qml/content/Screen01.qml" line="+209" />
             <source>%1 emails copied.</source>
             <translation>%1 emails copied.</translation>
+        </message>
+    </context>
+    <context>
+        <name>SearchDetail</name>
+        <message>
+            <location filename="../qml/content/pages/details/SearchDetail.qml" line="+84" />
+            <source>%1 emails</source>
+            <translation>%1 emails</translation>
+        </message>
+    </context>
+    <context>
+        <name>SearchForm</name>
+        <message>
+            <location filename="../qml/content/pages/search/SearchForm.qml" line="+165" />
+            <source>%1 emails found</source>
+            <translation>%1 emails found</translation>
         </message>
     </context>
     <context>

@@ -69,6 +69,1709 @@
         </message>
     </context>
     <context>
+        <name>Constants</name>
+        <message>
+            <location filename="../qml/Parvane/Constants.qml" line="+116" />
+            <source>Andorre</source>
+            <translation>Andorre</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Émirats arabes unis</source>
+            <translation>Émirats arabes unis</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Afghanistan</source>
+            <translation>Afghanistan</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Antigua-et-Barbuda</source>
+            <translation>Antigua-et-Barbuda</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Anguilla</source>
+            <translation>Anguilla</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Albanie</source>
+            <translation>Albanie</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Arménie</source>
+            <translation>Arménie</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Angola</source>
+            <translation>Angola</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Antarctique</source>
+            <translation>Antarctique</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Argentine</source>
+            <translation>Argentine</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Samoa américaines</source>
+            <translation>Samoa américaines</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Autriche</source>
+            <translation>Autriche</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Australie</source>
+            <translation>Australie</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Aruba</source>
+            <translation>Aruba</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Îles Åland</source>
+            <translation>Îles Åland</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Azerbaïdjan</source>
+            <translation>Azerbaïdjan</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Bosnie-Herzégovine</source>
+            <translation>Bosnie-Herzégovine</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Barbade</source>
+            <translation>Barbade</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Bangladesh</source>
+            <translation>Bangladesh</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Belgique</source>
+            <translation>Belgique</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Burkina Faso</source>
+            <translation>Burkina Faso</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Bulgarie</source>
+            <translation>Bulgarie</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Bahreïn</source>
+            <translation>Bahreïn</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Burundi</source>
+            <translation>Burundi</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Bénin</source>
+            <translation>Bénin</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Saint-Barthélemy</source>
+            <translation>Saint-Barthélemy</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Bermudes</source>
+            <translation>Bermudes</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Brunei</source>
+            <translation>Brunei</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Bolivie</source>
+            <translation>Bolivie</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Pays-Bas caribéens</source>
+            <translation>Pays-Bas caribéens</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Brésil</source>
+            <translation>Brésil</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Bahamas</source>
+            <translation>Bahamas</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Île Bouvet</source>
+            <translation>Île Bouvet</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Botswana</source>
+            <translation>Botswana</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Biélorussie</source>
+            <translation>Biélorussie</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Belize</source>
+            <translation>Belize</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Canada</source>
+            <translation>Canada</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Îles Cocos</source>
+            <translation>Îles Cocos</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>République démocratique du Congo</source>
+            <translation>République démocratique du Congo</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>République centrafricaine</source>
+            <translation>République centrafricaine</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>République du Congo</source>
+            <translation>République du Congo</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>la Suisse</source>
+            <translation>la Suisse</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Côte d'Ivoire</source>
+            <translation>Côte d'Ivoire</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Îles Cook</source>
+            <translation>Îles Cook</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Chili</source>
+            <translation>Chili</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Cameroun</source>
+            <translation>Cameroun</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Chine</source>
+            <translation>Chine</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Colombie</source>
+            <translation>Colombie</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Costa Rica</source>
+            <translation>Costa Rica</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Cuba</source>
+            <translation>Cuba</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Cap-Vert</source>
+            <translation>Cap-Vert</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Curaçao</source>
+            <translation>Curaçao</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Île Christmas</source>
+            <translation>Île Christmas</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Chypre</source>
+            <translation>Chypre</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Tchéquie</source>
+            <translation>Tchéquie</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Allemagne</source>
+            <translation>Allemagne</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Djibouti</source>
+            <translation>Djibouti</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Danemark</source>
+            <translation>Danemark</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Dominique</source>
+            <translation>Dominique</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>République dominicaine</source>
+            <translation>République dominicaine</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Algérie</source>
+            <translation>Algérie</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Équateur</source>
+            <translation>Équateur</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Estonie</source>
+            <translation>Estonie</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Égypte</source>
+            <translation>Égypte</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Sahara occidental</source>
+            <translation>Sahara occidental</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Érythrée</source>
+            <translation>Érythrée</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Espagne</source>
+            <translation>Espagne</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Éthiopie</source>
+            <translation>Éthiopie</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Finlande</source>
+            <translation>Finlande</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Fidji</source>
+            <translation>Fidji</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Îles Malouines</source>
+            <translation>Îles Malouines</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Micronésie</source>
+            <translation>Micronésie</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>France</source>
+            <translation>France</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Gabon</source>
+            <translation>Gabon</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Royaume-Uni</source>
+            <translation>Royaume-Uni</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Grenade</source>
+            <translation>Grenade</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Géorgie</source>
+            <translation>Géorgie</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Guyane française</source>
+            <translation>Guyane française</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Guernesey</source>
+            <translation>Guernesey</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Ghana</source>
+            <translation>Ghana</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Gibraltar</source>
+            <translation>Gibraltar</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Gambie</source>
+            <translation>Gambie</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Guinée</source>
+            <translation>Guinée</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Guadeloupe</source>
+            <translation>Guadeloupe</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Guinée équatoriale</source>
+            <translation>Guinée équatoriale</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Grèce</source>
+            <translation>Grèce</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Géorgie du Sud-et-les Îles Sandwich du Sud</source>
+            <translation>Géorgie du Sud-et-les Îles Sandwich du Sud</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Guatemala</source>
+            <translation>Guatemala</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Guam</source>
+            <translation>Guam</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Guinée-Bissau</source>
+            <translation>Guinée-Bissau</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Guyana</source>
+            <translation>Guyana</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Hong Kong</source>
+            <translation>Hong Kong</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Îles Heard-et-MacDonald</source>
+            <translation>Îles Heard-et-MacDonald</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Honduras</source>
+            <translation>Honduras</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Croatie</source>
+            <translation>Croatie</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Haïti</source>
+            <translation>Haïti</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Hongrie</source>
+            <translation>Hongrie</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Indonésie</source>
+            <translation>Indonésie</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Irlande</source>
+            <translation>Irlande</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Israël</source>
+            <translation>Israël</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Île de Man</source>
+            <translation>Île de Man</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Inde</source>
+            <translation>Inde</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Territoire britannique de l'océan Indien</source>
+            <translation>Territoire britannique de l'océan Indien</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Irak</source>
+            <translation>Irak</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Iran</source>
+            <translation>Iran</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Islande</source>
+            <translation>Islande</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Italie</source>
+            <translation>Italie</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Jersey</source>
+            <translation>Jersey</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Jamaïque</source>
+            <translation>Jamaïque</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Jordanie</source>
+            <translation>Jordanie</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Japon</source>
+            <translation>Japon</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Kenya</source>
+            <translation>Kenya</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Kirghizistan</source>
+            <translation>Kirghizistan</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Cambodge</source>
+            <translation>Cambodge</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Kiribati</source>
+            <translation>Kiribati</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Comores</source>
+            <translation>Comores</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Saint-Christophe-et-Niévès</source>
+            <translation>Saint-Christophe-et-Niévès</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Corée du Nord</source>
+            <translation>Corée du Nord</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Corée du Sud</source>
+            <translation>Corée du Sud</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Koweït</source>
+            <translation>Koweït</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Îles Caïmans</source>
+            <translation>Îles Caïmans</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Kazakhstan</source>
+            <translation>Kazakhstan</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Laos</source>
+            <translation>Laos</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Liban</source>
+            <translation>Liban</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Sainte-Lucie</source>
+            <translation>Sainte-Lucie</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Liechtenstein</source>
+            <translation>Liechtenstein</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Sri Lanka</source>
+            <translation>Sri Lanka</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Libéria</source>
+            <translation>Libéria</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Lesotho</source>
+            <translation>Lesotho</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Lituanie</source>
+            <translation>Lituanie</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Luxembourg</source>
+            <translation>Luxembourg</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Lettonie</source>
+            <translation>Lettonie</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Libye</source>
+            <translation>Libye</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Maroc</source>
+            <translation>Maroc</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Monaco</source>
+            <translation>Monaco</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Moldavie</source>
+            <translation>Moldavie</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Monténégro</source>
+            <translation>Monténégro</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Saint-Martin</source>
+            <translation>Saint-Martin</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Madagascar</source>
+            <translation>Madagascar</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Îles Marshall</source>
+            <translation>Îles Marshall</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Macédoine du Nord</source>
+            <translation>Macédoine du Nord</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Mali</source>
+            <translation>Mali</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Birmanie</source>
+            <translation>Birmanie</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Mongolie</source>
+            <translation>Mongolie</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Macao</source>
+            <translation>Macao</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Îles Mariannes du Nord</source>
+            <translation>Îles Mariannes du Nord</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Martinique</source>
+            <translation>Martinique</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Mauritanie</source>
+            <translation>Mauritanie</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Montserrat</source>
+            <translation>Montserrat</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Malte</source>
+            <translation>Malte</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Maurice</source>
+            <translation>Maurice</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Maldives</source>
+            <translation>Maldives</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Malawi</source>
+            <translation>Malawi</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Mexique</source>
+            <translation>Mexique</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Malaisie</source>
+            <translation>Malaisie</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Mozambique</source>
+            <translation>Mozambique</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Namibie</source>
+            <translation>Namibie</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Nouvelle-Calédonie</source>
+            <translation>Nouvelle-Calédonie</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Niger</source>
+            <translation>Niger</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Île Norfolk</source>
+            <translation>Île Norfolk</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Nigeria</source>
+            <translation>Nigeria</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Nicaragua</source>
+            <translation>Nicaragua</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Pays-Bas</source>
+            <translation>Pays-Bas</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Antilles néerlandaises</source>
+            <translation>Antilles néerlandaises</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Norvège</source>
+            <translation>Norvège</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Népal</source>
+            <translation>Népal</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Nauru</source>
+            <translation>Nauru</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Nioue</source>
+            <translation>Nioue</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Nouvelle-Zélande</source>
+            <translation>Nouvelle-Zélande</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Oman</source>
+            <translation>Oman</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Panama</source>
+            <translation>Panama</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Pérou</source>
+            <translation>Pérou</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Polynésie française</source>
+            <translation>Polynésie française</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Papouasie-Nouvelle-Guinée</source>
+            <translation>Papouasie-Nouvelle-Guinée</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Philippines</source>
+            <translation>Philippines</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Pakistan</source>
+            <translation>Pakistan</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Pologne</source>
+            <translation>Pologne</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Saint-Pierre-et-Miquelon</source>
+            <translation>Saint-Pierre-et-Miquelon</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Îles Pitcairn</source>
+            <translation>Îles Pitcairn</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Porto Rico</source>
+            <translation>Porto Rico</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Palestine</source>
+            <translation>Palestine</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Portugal</source>
+            <translation>Portugal</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Palaos</source>
+            <translation>Palaos</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Paraguay</source>
+            <translation>Paraguay</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Qatar</source>
+            <translation>Qatar</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>La Réunion</source>
+            <translation>La Réunion</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Roumanie</source>
+            <translation>Roumanie</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Serbie</source>
+            <translation>Serbie</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Serbie-et-Monténégro</source>
+            <translation>Serbie-et-Monténégro</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Russie</source>
+            <translation>Russie</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Rwanda</source>
+            <translation>Rwanda</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Arabie saoudite</source>
+            <translation>Arabie saoudite</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Îles Salomon</source>
+            <translation>Îles Salomon</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Seychelles</source>
+            <translation>Seychelles</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Soudan</source>
+            <translation>Soudan</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Suède</source>
+            <translation>Suède</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Singapour</source>
+            <translation>Singapour</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Sainte-Hélène</source>
+            <translation>Sainte-Hélène</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Slovénie</source>
+            <translation>Slovénie</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Svalbard et Jan Mayen</source>
+            <translation>Svalbard et Jan Mayen</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Slovaquie</source>
+            <translation>Slovaquie</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Sierra Leone</source>
+            <translation>Sierra Leone</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Saint-Marin</source>
+            <translation>Saint-Marin</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Sénégal</source>
+            <translation>Sénégal</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Somalie</source>
+            <translation>Somalie</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Suriname</source>
+            <translation>Suriname</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Soudan du Sud</source>
+            <translation>Soudan du Sud</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Sao Tomé-et-Principe</source>
+            <translation>Sao Tomé-et-Principe</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Salvador</source>
+            <translation>Salvador</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Sint Maarten</source>
+            <translation>Sint Maarten</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Syrie</source>
+            <translation>Syrie</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Eswatini</source>
+            <translation>Eswatini</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Îles Turques-et-Caïques</source>
+            <translation>Îles Turques-et-Caïques</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Tchad</source>
+            <translation>Tchad</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Terres australes et antarctiques françaises</source>
+            <translation>Terres australes et antarctiques françaises</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Togo</source>
+            <translation>Togo</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Thaïlande</source>
+            <translation>Thaïlande</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Tadjikistan</source>
+            <translation>Tadjikistan</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Tokelau</source>
+            <translation>Tokelau</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Timor oriental</source>
+            <translation>Timor oriental</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Turkménistan</source>
+            <translation>Turkménistan</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Tunisie</source>
+            <translation>Tunisie</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Tonga</source>
+            <translation>Tonga</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Turquie</source>
+            <translation>Turquie</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Trinité-et-Tobago</source>
+            <translation>Trinité-et-Tobago</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Tuvalu</source>
+            <translation>Tuvalu</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Taïwan</source>
+            <translation>Taïwan</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Tanzanie</source>
+            <translation>Tanzanie</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Ukraine</source>
+            <translation>Ukraine</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Ouganda</source>
+            <translation>Ouganda</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Îles mineures éloignées des États-Unis</source>
+            <translation>Îles mineures éloignées des États-Unis</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>États-Unis</source>
+            <translation>États-Unis</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Uruguay</source>
+            <translation>Uruguay</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Ouzbékistan</source>
+            <translation>Ouzbékistan</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Vatican</source>
+            <translation>Vatican</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Saint-Vincent-et-les-Grenadines</source>
+            <translation>Saint-Vincent-et-les-Grenadines</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Venezuela</source>
+            <translation>Venezuela</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Îles Vierges britanniques</source>
+            <translation>Îles Vierges britanniques</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Îles Vierges des États-Unis</source>
+            <translation>Îles Vierges des États-Unis</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Viêt Nam</source>
+            <translation>Viêt Nam</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Vanuatu</source>
+            <translation>Vanuatu</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Wallis et Futuna</source>
+            <translation>Wallis et Futuna</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Samoa</source>
+            <translation>Samoa</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Kosovo</source>
+            <translation>Kosovo</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Yémen</source>
+            <translation>Yémen</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Mayotte</source>
+            <translation>Mayotte</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Afrique du Sud</source>
+            <translation>Afrique du Sud</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Zambie</source>
+            <translation>Zambie</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Zimbabwe</source>
+            <translation>Zimbabwe</translation>
+        </message>
+        <message>
+            <location line="+6" />
+            <source>Catalan</source>
+            <translation>Catalan</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Arabe</source>
+            <translation>Arabe</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Pachto</source>
+            <translation>Pachto</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Ouzbek</source>
+            <translation>Ouzbek</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Turkmène</source>
+            <translation>Turkmène</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Anglais</source>
+            <translation>Anglais</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Albanais</source>
+            <translation>Albanais</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Arménien</source>
+            <translation>Arménien</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Russe</source>
+            <translation>Russe</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Portugais</source>
+            <translation>Portugais</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Français</source>
+            <translation>Français</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Espagnol</source>
+            <translation>Espagnol</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Guarani</source>
+            <translation>Guarani</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Samoan</source>
+            <translation>Samoan</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Allemand</source>
+            <translation>Allemand</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Néerlandais</source>
+            <translation>Néerlandais</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Pendjabi</source>
+            <translation>Pendjabi</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Suédois</source>
+            <translation>Suédois</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Azerbaïdjanais</source>
+            <translation>Azerbaïdjanais</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Bosniaque</source>
+            <translation>Bosniaque</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Croate</source>
+            <translation>Croate</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Serbe</source>
+            <translation>Serbe</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Bengali</source>
+            <translation>Bengali</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Bulgare</source>
+            <translation>Bulgare</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Malais</source>
+            <translation>Malais</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Aymara</source>
+            <translation>Aymara</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Quechua</source>
+            <translation>Quechua</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Norvégien</source>
+            <translation>Norvégien</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Biélorusse</source>
+            <translation>Biélorusse</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Lingala</source>
+            <translation>Lingala</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Swahili</source>
+            <translation>Swahili</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Italien</source>
+            <translation>Italien</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Chinois</source>
+            <translation>Chinois</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Grec</source>
+            <translation>Grec</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Turc</source>
+            <translation>Turc</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Tchèque</source>
+            <translation>Tchèque</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Slovaque</source>
+            <translation>Slovaque</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Danois</source>
+            <translation>Danois</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Estonien</source>
+            <translation>Estonien</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Tigrigna</source>
+            <translation>Tigrigna</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Basque</source>
+            <translation>Basque</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Galicien</source>
+            <translation>Galicien</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Amharique</source>
+            <translation>Amharique</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Finnois</source>
+            <translation>Finnois</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Hindi</source>
+            <translation>Hindi</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Ourdou</source>
+            <translation>Ourdou</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Géorgien</source>
+            <translation>Géorgien</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Créole haïtien</source>
+            <translation>Créole haïtien</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Hongrois</source>
+            <translation>Hongrois</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Indonésien</source>
+            <translation>Indonésien</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Irlandais</source>
+            <translation>Irlandais</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Hébreu</source>
+            <translation>Hébreu</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Kurde</source>
+            <translation>Kurde</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Persan</source>
+            <translation>Persan</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Islandais</source>
+            <translation>Islandais</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Japonais</source>
+            <translation>Japonais</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Kirghiz</source>
+            <translation>Kirghiz</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Khmer</source>
+            <translation>Khmer</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Coréen</source>
+            <translation>Coréen</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Kazakh</source>
+            <translation>Kazakh</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Laotien</source>
+            <translation>Laotien</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Singhalais</source>
+            <translation>Singhalais</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Tamoul</source>
+            <translation>Tamoul</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Sotho</source>
+            <translation>Sotho</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Lituanien</source>
+            <translation>Lituanien</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Luxembourgeois</source>
+            <translation>Luxembourgeois</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Letton</source>
+            <translation>Letton</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Roumain</source>
+            <translation>Roumain</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Malgache</source>
+            <translation>Malgache</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Macédonien</source>
+            <translation>Macédonien</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Birman</source>
+            <translation>Birman</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Mongol</source>
+            <translation>Mongol</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Maltais</source>
+            <translation>Maltais</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Maldivien</source>
+            <translation>Maldivien</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Chichewa</source>
+            <translation>Chichewa</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Afrikaans</source>
+            <translation>Afrikaans</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Népalais</source>
+            <translation>Népalais</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Maori</source>
+            <translation>Maori</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Polonais</source>
+            <translation>Polonais</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Kinyarwanda</source>
+            <translation>Kinyarwanda</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Slovène</source>
+            <translation>Slovène</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Somali</source>
+            <translation>Somali</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Thaï</source>
+            <translation>Thaï</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Tadjik</source>
+            <translation>Tadjik</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Ukrainien</source>
+            <translation>Ukrainien</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Latin</source>
+            <translation>Latin</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Vietnamien</source>
+            <translation>Vietnamien</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Tsonga</source>
+            <translation>Tsonga</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Xhosa</source>
+            <translation>Xhosa</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Zoulou</source>
+            <translation>Zoulou</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Shona</source>
+            <translation>Shona</translation>
+        </message>
+    </context>
+    <context>
         <name>ContactDetail</name>
         <message>
             <location filename="../qml/content/pages/details/ContactDetail.qml" line="+75" />
@@ -1103,9 +2806,25 @@
     <context>
         <name>Screen01</name>
         <message>
-            <location filename="../qml/content/Screen01.qml" line="+213" />
+            <location filename="../qml/content/Screen01.qml" line="+209" />
             <source>%1 emails copied.</source>
             <translation>%1 adresses e-mail copiées.</translation>
+        </message>
+    </context>
+    <context>
+        <name>SearchDetail</name>
+        <message>
+            <location filename="../qml/content/pages/details/SearchDetail.qml" line="+84" />
+            <source>%1 emails</source>
+            <translation>%1 adresses</translation>
+        </message>
+    </context>
+    <context>
+        <name>SearchForm</name>
+        <message>
+            <location filename="../qml/content/pages/search/SearchForm.qml" line="+165" />
+            <source>%1 emails found</source>
+            <translation>%1 adresses trouvées</translation>
         </message>
     </context>
     <context>

@@ -125,11 +125,7 @@ Rectangle {
     }
 
     function accountByAddress(address) {
-        for (let i = 0; i < userComptes.length; ++i) {
-            if (userComptes[i].address === address)
-                return userComptes[i]
-        }
-        return null
+        return userComptes.find(account => account.address === address) || null
     }
 
     // Tells the page shown that shared data changed under it.
@@ -171,7 +167,7 @@ Rectangle {
             "home": [sendEmailsPage, emailContentDetailComponent],
             "accounts": [accountsPage, emptyDetailComponent],
             "contacts": [contactsListsPage, emptyDetailComponent],
-            "search": [searchPage, emptyDetailComponent],
+            "search": [searchPage, searchDetailComponent],
             "templates": [templatesPage, emptyDetailComponent]
         }
         if (loadPage(pages[name][0], action) || name === "home")

@@ -20,6 +20,8 @@ public:
     Q_INVOKABLE QString start(const QString &program, const QStringList &arguments,
                               int timeoutMs = 20000);
     Q_INVOKABLE void stop();
+    // The running program's process id (0 when none), for suites that pause it.
+    Q_INVOKABLE qint64 pid() const { return m_process.processId(); }
     // What the program wrote to its error output so far.
     Q_INVOKABLE QString errors();
     // A variable of the suite's environment (where the programs are).

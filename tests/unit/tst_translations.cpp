@@ -7,9 +7,11 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QHash>
 #include <QLibraryInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
@@ -209,6 +211,59 @@ private slots:
                 wrong << u'"' + entry.translation + u'"';
         }
         QVERIFY2(wrong.isEmpty(), qPrintable(report(u"Without a no-break space"_s, wrong)));
+    }
+
+    // The search form's countries and languages: their names are written in
+    // French in the sources, so French is the source and English the
+    // translation. Every name must be there, once, with both.
+    void countryAndLanguageNames()
+    {
+        QFile constants(sourceDir() + u"/qml/Parvane/Constants.qml"_s);
+        QVERIFY(constants.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(constants.readAll());
+        static const QRegularExpression record(
+                u"\\{\\s*key:\\s*\"([A-Za-z]{2})\",\\s*name:\\s*qsTr\\(\"((?:[^\"\\\\]|\\\\.)*)\"\\)(?:,\\s*languages:\\s*\\[([^\\]]*)\\])?\\s*\\}"_s);
+        QStringList countries, languages, names, firstLanguages;
+        for (auto it = record.globalMatch(text); it.hasNext();) {
+            const auto match = it.next();
+            (match.captured(1).at(0).isUpper() ? countries : languages) << match.captured(1);
+            names << match.captured(2);
+            if (match.captured(1).at(0).isUpper())
+                firstLanguages << match.captured(3).section(u'"', 1, 1);
+        }
+        QCOMPARE(countries.size(), 249);
+        QCOMPARE(languages.size(), 91);
+        QCOMPARE(QSet<QString>(countries.begin(), countries.end()).size(), 249);
+        QCOMPARE(QSet<QString>(languages.begin(), languages.end()).size(), 91);
+        QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), names.size());
+        for (const QString &first : firstLanguages)
+            QVERIFY2(languages.contains(first), qPrintable(first));
+        QVERIFY(names.contains(u"la Suisse"_s) && names.contains(u"Côte d'Ivoire"_s));
+
+        for (const QString &language : {u"fr_FR"_s, u"en_EN"_s}) {
+            QHash<QString, Entry> byName;
+            for (const Entry &entry : mergedEntries(language)) {
+                if (entry.context == u"Constants"_s && isLive(entry))
+                    byName.insert(entry.source, entry);
+            }
+            QStringList wrong;
+            for (const QString &name : names) {
+                const Entry entry = byName.value(name);
+                const bool french = language == u"fr_FR"_s;
+                if (entry.source != name || !entry.type.isEmpty() || entry.translation.isEmpty()
+                    || (french && entry.translation != name))
+                    wrong << name + u" -> "_s + entry.translation;
+            }
+            QVERIFY2(wrong.isEmpty(), qPrintable(report(language + u": names"_s, wrong)));
+        }
+        // English names are names, not the French ones left in place.
+        const auto english = mergedEntries(u"en_EN"_s);
+        for (const Entry &entry : english) {
+            if (entry.source == u"la Suisse"_s)
+                QCOMPARE(entry.translation, u"Switzerland"_s);
+            if (entry.source == u"Espagnol"_s)
+                QCOMPARE(entry.translation, u"Spanish"_s);
+        }
     }
 
     // The check itself: a text that a view adds without translating it fails.

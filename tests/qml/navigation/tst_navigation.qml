@@ -104,10 +104,10 @@ Item {
 
         function test_eachButtonShowsItsPage_data() {
             return [
-                { tag: "accounts", button: "accountsMenu", page: "AccountsPage" },
-                { tag: "contacts", button: "contactsListsMenu", page: "ContactsListsPage" },
-                { tag: "search", button: "searchMenu", page: "SearchPage" },
-                { tag: "templates", button: "templatesMenu", page: "TemplatesPage" }
+                { tag: "accounts", button: "accountsMenu", page: "AccountsPage", detail: "EmptyDetail" },
+                { tag: "contacts", button: "contactsListsMenu", page: "ContactsListsPage", detail: "EmptyDetail" },
+                { tag: "search", button: "searchMenu", page: "SearchPage", detail: "SearchDetail" },
+                { tag: "templates", button: "templatesMenu", page: "TemplatesPage", detail: "EmptyDetail" }
             ]
         }
 
@@ -117,8 +117,9 @@ Item {
             compare(pages().currentItem.objectName, data.page)
             compare(pages().depth, 1, "the page replaces the one shown")
             compare(activeButtons(), [data.button])
-            // No other page's panel (the compose preview) stays beside it.
-            compare(details().currentItem.objectName, "EmptyDetail")
+            // No other page's panel (the compose preview) stays beside it:
+            // the page's own (the search results) or the empty one.
+            compare(details().currentItem.objectName, data.detail)
             const empty = details().currentItem
             mouseClick(button(data.button))
             settle()

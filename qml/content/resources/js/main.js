@@ -27,8 +27,12 @@ function startLoading() {
 }
 
 // Not counted: one stop ends the busy state however many starts preceded it.
+// A search run is the exception: its partial busy state lasts as long as the
+// run, whatever panel is shown (and so ends busy states of its own) meanwhile.
 function stopLoading() {
     var screen = busyScreen()
+    if (screen.isSearchRunning === true)
+        return
     if (screen.loading) {
         screen.loading = false
         screen.partialLoading = false

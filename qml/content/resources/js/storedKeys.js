@@ -67,6 +67,19 @@ var keys = [
     { owner: "contactsPage", group: "contacts", key: "sActiveList", property: "activeList",
       read: s => V.text(s, "") },
 
+    // The search form. The country's position comes before the language's:
+    // both refer to the choosers' lists as sorted when the page is created.
+    { owner: "searchPage", group: "searchForm", key: "currentTerms", property: "terms",
+      read: s => V.text(s, "") },
+    { owner: "searchPage", group: "searchForm", key: "currentDomain", property: "domains",
+      read: s => V.text(s, "") },
+    { owner: "searchPage", group: "searchForm", key: "currentCountry", property: "countryIndex",
+      read: s => V.integer(s, -1) },
+    { owner: "searchPage", group: "searchForm", key: "currentLanguage", property: "languageIndex",
+      read: s => V.integer(s, -1) },
+    { owner: "searchPage", group: "searchForm", key: "currentRetrieveOtherDomainesAddress",
+      property: "retrieveOther", read: s => s === true || s === "true" },
+
     // The add-account dialog's form: the server chosen last time. The preset
     // comes last: choosing one fills in the fields before it.
     { owner: "accountForm", group: "account", key: "currentServerName", property: "serverName",

@@ -1,0 +1,501 @@
+import QtQuick
+import QtTest
+import QmlCppBridge
+import Parvane
+import ParvaneTest
+import "../usability"
+
+// The search page through the real window, against our real web service
+// (search over a corpus the suite writes, domain checks against dnsmasq on
+// 127.0.87.1). The service's links point at a loopback double that serves
+// the corpus pages, so that a page can also answer 404 or never answer.
+Item {
+    id: scene
+
+    AppDriver {
+        id: driver
+        testCase: testCase
+    }
+
+    ServiceProcess {
+        id: service
+    }
+
+    // Serves the corpus pages under the service's public address.
+    ServiceDouble {
+        id: pages
+    }
+
+    QmlCppBridge {
+        id: helper
+    }
+
+    StoreAccess {
+        id: store
+        owner: scene
+        testCase: testCase
+        groups: ({ "search": ["currentSearchQueries", "currentSearchContacts",
+                              "currentLastSearchContacts"],
+                   "searchForm": ["currentTerms", "currentDomain", "currentCountry",
+                                  "currentLanguage", "currentRetrieveOtherDomainesAddress"] })
+    }
+
+    TextEdit {
+        id: pasteTarget
+        visible: false
+    }
+
+    TestCase {
+        id: testCase
+
+        name: "Search"
+        when: windowShown
+
+        // The main screen, whose pending store writes StoreAccess flushes.
+        readonly property var screen: driver.screen
+
+        readonly property string dnsPidFile: "/tmp/parvane-qml-search-dns.pid"
+        property string source: ""
+        property string binary: ""
+        readonly property string workDir: "/tmp/parvane-qml-search-" + Date.now()
+        readonly property int pagesPort: 47655
+        readonly property string good: "@good.parvane.test"
+
+        // name -> [terms word, addresses]
+        readonly property var corpus: ({
+            "alpha-1": ["alpha", ["ann@good.parvane.test", "bob@good.parvane.test",
+                                  "carl@other.parvane.test", "dan@bad.parvane.test"]],
+            "alpha-2": ["alpha", ["ann@good.parvane.test", "eve@good.parvane.test",
+                                  "flo@other.parvane.test"]],
+            "broken-404": ["broken", ["gone@good.parvane.test"]],
+            "broken-hang": ["broken", ["never@good.parvane.test"]],
+            "broken-ok": ["broken", ["fay@good.parvane.test"]],
+            "slowcheck": ["slowcheck", ["gil@good.parvane.test"]]
+        })
+        readonly property int pagingPages: 100
+
+        function page(name, word, addresses) {
+            return "<html><head><title>" + word + " " + name + "</title></head><body><h1>"
+                    + word + " agency</h1><p>Write to us: " + addresses.join(", ")
+                    + "</p></body></html>"
+        }
+
+        function writePage(name, word, addresses, served) {
+            const path = workDir + "/corpus/" + name + ".html"
+            verify(helper.writeTextFile("file://" + path, page(name, word, addresses)))
+            if (served)
+                pages.answer("corpus/" + name + ".html",
+                             { "status": 200, "contentType": "text/html", "file": path })
+        }
+
+        function startDns() {
+            const result = helper.cmdExcute("/usr/sbin/dnsmasq", [
+                "--conf-file=/dev/null", "--port=53", "--listen-address=127.0.87.1",
+                "--bind-interfaces", "--no-resolv", "--no-hosts", "--user=root",
+                "--local=/parvane.test/", "--address=/probe.parvane.test/127.0.0.9",
+                "--mx-host=good.parvane.test,mail.parvane.test,10",
+                "--mx-host=other.parvane.test,mail.parvane.test,10",
+                "--host-record=mail.parvane.test,127.0.0.25",
+                "--pid-file=" + dnsPidFile])
+            compare(result.status, 0, "dnsmasq starts: " + result.text)
+        }
+
+        function stopDns() {
+            const pid = helper.textFromFile("file://" + dnsPidFile).trim()
+            if (pid !== "")
+                helper.cmdExcute("kill", [pid])
+            helper.cmdExcute("rm", ["-f", dnsPidFile])
+            wait(100)
+        }
+
+        function initTestCase() {
+            source = service.environment("PARVANE_SOURCE_DIR")
+            binary = service.environment("PARVANE_SERVICE_BINARY")
+            verify(binary !== "", "the suite knows the service program")
+            compare(Constants.baseUrl, "http://127.0.0.1:47656/")
+            verify(pages.listen(pagesPort), "the page server listens")
+            compare(helper.cmdExcute("mkdir", ["-p", workDir + "/corpus"]).status, 0)
+            for (const name in corpus)
+                writePage(name, corpus[name][0], corpus[name][1], name !== "broken-404")
+            pages.answer("corpus/broken-hang.html", { "hang": true })
+            for (let i = 1; i <= pagingPages; ++i)
+                writePage("paging-" + i, "paging", ["p" + i + "@good.parvane.test"], true)
+
+            const config = JSON.parse(helper.textFromFile("file://" + source + "/service/parvane-service.json"))
+            config.port = 47656
+            config.public_url = pages.url("")
+            config.templates = source + "/service/templates"
+            config.corpus = workDir + "/corpus"
+            verify(helper.writeTextFile("file://" + workDir + "/config.json", JSON.stringify(config)))
+            const line = service.start(binary, ["--config", workDir + "/config.json"])
+            compare(line, "listening on http://127.0.0.1:47656/", service.errors())
+            stopDns()
+            startDns()
+            store.clear()
+            driver.start()
+            driver.openPage("searchMenu", "SearchPage")
+        }
+
+        function cleanupTestCase() {
+            driver.stop()
+            helper.cmdExcute("kill", ["-CONT", String(service.pid())])
+            service.stop()
+            stopDns()
+            helper.cmdExcute("rm", ["-rf", workDir])
+        }
+
+        function init() {
+            clearToasts()
+        }
+
+        function cleanup() {
+            driver.closePopups()
+            if (driver.screen.isSearchRunning)
+                searchPage().run.stop()
+            tryCompare(driver.screen, "loading", false, 20000)
+            tryVerify(() => !searchPage().run.checking && !driver.screen.isSearchRunning)
+            driver.settle()
+        }
+
+        // ---- The window ----
+
+        function searchPage() {
+            return driver.find("pagesStackView").currentItem
+        }
+
+        function toastTexts(success) {
+            const screen = driver.screen
+            for (let c = 0; c < screen.children.length; ++c) {
+                const child = screen.children[c]
+                if ((success ? child.successStyle : child.dangerStyle) === true && child.model
+                        && typeof child.show === "function") {
+                    const texts = []
+                    for (let i = 0; i < child.model.count; ++i)
+                        texts.push(child.model.get(i).text)
+                    return texts
+                }
+            }
+            fail("the toasts are found")
+        }
+
+        function clearToasts() {
+            const screen = driver.screen
+            for (let c = 0; c < screen.children.length; ++c) {
+                const child = screen.children[c]
+                if (child.model && typeof child.show === "function")
+                    child.model.clear()
+            }
+        }
+
+        function clipboard() {
+            pasteTarget.text = ""
+            pasteTarget.paste()
+            return pasteTarget.text
+        }
+
+        // Scrolls the page area so that the item is in view.
+        function reveal(item) {
+            const flick = driver.screen.pagesFlickable
+            const y = item.mapToItem(flick.contentItem, 0, 0).y
+            flick.contentY = Math.max(0, Math.min(y - 40, flick.contentHeight - flick.height))
+            driver.frame()
+        }
+
+        function clickNamed(name) {
+            const item = driver.find(name, true)
+            verify(item, name + " is shown")
+            reveal(item)
+            driver.click(item)
+            return item
+        }
+
+        // Types into a field as a user does: click, select all, type over.
+        function typeInto(name, text) {
+            const field = clickNamed(name)
+            const input = field.contentItem && field.contentItem.selectAll ? field.contentItem : field
+            input.forceActiveFocus()
+            input.selectAll()
+            keyClick(Qt.Key_Delete)
+            for (const c of text)
+                keyClick(c)
+            // A chooser takes a typed name on Enter.
+            if (field !== input)
+                keyClick(Qt.Key_Return)
+            driver.frame()
+            return field
+        }
+
+        function fillForm(terms, domains, retrieve) {
+            typeInto("termsField", terms)
+            typeInto("domainsField", domains)
+            clickNamed(retrieve ? "retrieveRadio" : "doNotRetrieveRadio")
+        }
+
+        function startSearch() {
+            clickNamed("searchButton")
+        }
+
+        function runToEnd() {
+            tryVerify(() => driver.screen.isSearchRunning, 15000, "the run starts")
+            tryVerify(() => !driver.screen.isSearchRunning, 60000, "the run ends")
+            driver.settle()
+        }
+
+        function emails(records) {
+            return records.map(r => r.email)
+        }
+
+        function today() {
+            return new Date().toLocaleDateString(Qt.locale(), Locale.ShortFormat)
+        }
+
+        function queryOf(terms, domain) {
+            const page = searchPage()
+            const country = page.countries[page.countryIndex].key
+            const language = page.languages[page.languageIndex].key
+            return driver.screen.searchQueries.find(q => q.terms === terms && q.domain === domain
+                                                    && q.country === country && q.language === language)
+        }
+
+        // ---- Tests ----
+
+        function test_1_refusalsInOrder() {
+            driver.screen.lastSearchContacts = []
+            clickNamed("clearButton")
+            const checks = [
+                ["", "", "Terms is required."],
+                ["agencies", "", "Domains is required."],
+                ["agencies", "good.parvane.test, other.parvane.test", "No valid domains found."]
+            ]
+            for (const [terms, domains, text] of checks) {
+                typeInto("termsField", terms)
+                typeInto("domainsField", domains)
+                clearToasts()
+                startSearch()
+                compare(toastTexts(false), [text])
+                compare(driver.screen.loading, false)
+            }
+
+            // A chooser whose text names no entry has no choice.
+            typeInto("domainsField", good)
+            typeInto("countryChooser", "Atlantis")
+            clearToasts()
+            startSearch()
+            compare(toastTexts(false), ["Country is required."])
+            typeInto("countryChooser", "France")
+            typeInto("languageChooser", "Klingon")
+            clearToasts()
+            startSearch()
+            compare(toastTexts(false), ["Language is required."])
+            typeInto("languageChooser", "Anglais")
+
+            // Terms that no page holds.
+            clearToasts()
+            typeInto("termsField", "zeppelin")
+            startSearch()
+            tryCompare(driver.screen, "loading", false, 15000)
+            compare(toastTexts(false), ["No matching items found"])
+            compare(driver.screen.isSearchRunning, false)
+            compare(driver.screen.searchQueries.length, 0, "a search that found nothing keeps no paging")
+
+            // Offline: the connection dialog, nothing sent.
+            stopDns()
+            clearToasts()
+            startSearch()
+            tryCompare(findChild(driver.screen, "connexionDialog"), "opened", true)
+            compare(toastTexts(false), [])
+            driver.closePopups()
+            startDns()
+        }
+
+        function test_2_defaultLanguageAndClear() {
+            const page = searchPage()
+            typeInto("languageChooser", "Allemand")
+            typeInto("countryChooser", "Canada")
+            compare(page.languages[page.languageIndex].key, "en", "German is not spoken there: English")
+            typeInto("languageChooser", "Allemand")
+            typeInto("countryChooser", "Belgique")
+            compare(page.languages[page.languageIndex].key, "de", "German is kept in Belgium")
+            compare(driver.find("languageChooser").editText, "Allemand")
+            typeInto("termsField", "some terms")
+            clickNamed("clearButton")
+            compare(driver.find("termsField").text, "")
+            compare(driver.find("domainsField").text, "")
+            compare(page.countryIndex, 0)
+            compare(driver.find("countryChooser").editText, page.countries[0].name)
+            compare(page.languages[page.languageIndex].key, page.countries[0].languages[0])
+        }
+
+        function test_3_runKeepsRequestedDomainsOnly() {
+            driver.screen.searchContacts = [{ "email": "eve@good.parvane.test", "date": "1/1/00" },
+                                            { "email": "old@good.parvane.test", "date": "1/1/00" }]
+            clickNamed("clearButton")
+            typeInto("countryChooser", "France")
+            fillForm("alpha", "Ex " + good + " and again " + good, false)
+            startSearch()
+            compare(driver.screen.partialLoading, true)
+            runToEnd()
+            compare(searchPage().run.total, 2, "both pages of the answer")
+            const found = emails(driver.screen.lastSearchContacts).sort()
+            compare(found, ["ann@good.parvane.test", "bob@good.parvane.test", "eve@good.parvane.test"])
+            const all = driver.screen.searchContacts
+            compare(all.length, 4, "no address twice")
+            compare(all[all.length - 1].email, "old@good.parvane.test")
+            const eve = all.find(r => r.email === "eve@good.parvane.test")
+            compare(eve.date, today(), "an address found again takes today's date")
+            verify(all.indexOf(eve) < 3, "and moves to the front")
+            compare(queryOf("alpha", good).nextStartIndex, 11, "the paging memory moved on")
+            compare(driver.find("searchFoundCount", true).text, "3 emails found")
+            compare(driver.find("detailStackView").currentItem.objectName, "SearchDetail")
+            const stored = store.read("search", ["currentLastSearchContacts"]).currentLastSearchContacts
+            compare(stored.length, 3, "the latest run is stored")
+
+            // Copy and Delete of the latest run.
+            clickNamed("copyLastResultButton")
+            compare(clipboard().split(";").sort(), found)
+            clickNamed("deleteLastResultButton")
+            compare(driver.screen.lastSearchContacts.length, 0)
+            compare(driver.screen.searchContacts.length, 4, "every address found stays")
+        }
+
+        function test_4_retrieveKeepsOtherValidDomainsOnly() {
+            // Another country: a query of its own, from the first page.
+            typeInto("countryChooser", "Belgique")
+            fillForm("alpha", good, true)
+            startSearch()
+            runToEnd()
+            const found = emails(driver.screen.lastSearchContacts).sort()
+            compare(found, ["ann@good.parvane.test", "bob@good.parvane.test", "carl@other.parvane.test",
+                            "eve@good.parvane.test", "flo@other.parvane.test"],
+                    "another valid domain is kept, an invalid one never")
+            compare(queryOf("alpha", good).nextStartIndex, 11)
+            clickNamed("doNotRetrieveRadio")
+        }
+
+        function test_5_failedAndSilentPagesAdvance() {
+            const run = searchPage().run
+            run.pageTimeLimit = 1500
+            fillForm("broken", good, false)
+            startSearch()
+            tryVerify(() => driver.screen.isSearchRunning, 15000)
+            compare(run.total, 3)
+            let seen = 0
+            tryVerify(() => { seen = Math.max(seen, run.done); return !driver.screen.isSearchRunning },
+                      30000, "the run gets past a 404 and a page that never answers")
+            verify(seen >= 2, "the progress counted the pages")
+            compare(emails(driver.screen.lastSearchContacts), ["fay@good.parvane.test"])
+            run.pageTimeLimit = 15000
+        }
+
+        function test_6_domainCheckThatNeverAnswers() {
+            const run = searchPage().run
+            run.checkTimeLimit = 2000
+            fillForm("slowcheck", good, false)
+            startSearch()
+            tryVerify(() => driver.screen.isSearchRunning, 15000)
+            // The service stops answering: the check of the page will hang.
+            compare(helper.cmdExcute("kill", ["-STOP", String(service.pid())]).status, 0)
+            tryVerify(() => run.checking, 10000, "the domain check is out")
+            // The window still answers the user meanwhile.
+            typeInto("termsField", "typed")
+            compare(driver.find("termsField").text, "typed")
+            tryVerify(() => !driver.screen.isSearchRunning, 20000, "the run ends without the check")
+            compare(helper.cmdExcute("kill", ["-CONT", String(service.pid())]).status, 0)
+            compare(driver.screen.lastSearchContacts.length, 0, "an unchecked address is not kept")
+            run.checkTimeLimit = 5000
+        }
+
+        function test_7_stopAndAPanelDuringTheRun() {
+            const screen = driver.screen
+            fillForm("paging", good, false)
+            startSearch()
+            tryVerify(() => screen.lastSearchContacts.length > 0, 20000, "a first page was processed")
+            compare(screen.isSearchRunning, true)
+            // A panel shown meanwhile keeps the run's busy state and the menu blocked.
+            screen.loadEmptyDetail()
+            tryCompare(findChild(screen, "detailStackView"), "busy", false)
+            compare(screen.loading, true)
+            compare(screen.partialLoading, true)
+            const menu = driver.find("homeMenu")
+            mouseClick(menu)
+            driver.frame()
+            compare(searchPage().objectName, "SearchPage", "the side menu stays blocked")
+
+            clickNamed("stopSearchButton")
+            compare(screen.isSearchRunning, false)
+            tryCompare(screen, "loading", false)
+            const kept = screen.lastSearchContacts.length
+            verify(kept > 0 && kept < pagingPages)
+            compare(queryOf("paging", good).nextStartIndex, 11, "a stopped run moves the paging on")
+            compare(screen.searchContacts.length >= kept, true)
+        }
+
+        function test_8_pagingSequence() {
+            const screen = driver.screen
+            const run = searchPage().run
+            let previous = []
+            for (const expected of [21, 31, 41, 51, 61, 71, 81, 91, 1, 11]) {
+                startSearch()
+                tryVerify(() => screen.isSearchRunning, 15000)
+                const links = run.resultLinks[0].links
+                compare(links.length, 10)
+                verify(links.every(link => previous.indexOf(link) < 0), "another page of results")
+                previous = links
+                clickNamed("stopSearchButton")
+                compare(queryOf("paging", good).nextStartIndex, expected)
+                driver.settle()
+            }
+            // Another country starts at 1 again.
+            typeInto("countryChooser", "Canada")
+            startSearch()
+            tryVerify(() => screen.isSearchRunning, 15000)
+            clickNamed("stopSearchButton")
+            compare(queryOf("paging", good).nextStartIndex, 11)
+        }
+
+        function test_9_detailGroupsCopyAndDelete() {
+            const screen = driver.screen
+            screen.lastSearchContacts = [{ "email": "last@good.parvane.test", "date": "3/3/03" }]
+            screen.searchContacts = [
+                { "email": "a@x.test", "date": "3/3/03" },
+                { "email": "<b>b</b>@x.test", "date": "2/2/02" },
+                { "email": "c@x.test", "date": "3/3/03" },
+                { "email": "d@x.test", "date": "<i>1/1/01</i>" }
+            ]
+            // The page shows the detail again at each visit.
+            driver.openPage("homeMenu", "SendEmailsPage")
+            driver.openPage("searchMenu", "SearchPage")
+            const detail = driver.find("detailStackView").currentItem
+            compare(detail.objectName, "SearchDetail")
+            compare(detail.groups.map(g => g.date + ":" + g.count), ["3/3/03:2", "2/2/02:1", "<i>1/1/01</i>:1"])
+            const label = findChild(driver.find("searchResultGroup2"), "searchGroupDate")
+            compare(label.textFormat, Text.PlainText, "stored text shows as plain text")
+
+            driver.click(findChild(driver.find("searchResultGroup0"), "copySearchGroupButton"))
+            compare(clipboard(), "a@x.test;c@x.test")
+            compare(toastTexts(true)[0], "2 emails copied.")
+
+            driver.click(findChild(driver.find("searchResultGroup0"), "deleteSearchGroupButton"))
+            const one = findChild(detail, "deleteSearchResultDialog")
+            tryCompare(one, "opened", true)
+            compare(one.message, "Are you sure you want to delete this search result ?")
+            driver.clickNamed("confirmButton")
+            tryCompare(one, "visible", false)
+            compare(emails(screen.searchContacts), ["<b>b</b>@x.test", "d@x.test"])
+            compare(detail.groups.length, 2)
+            clearToasts()
+            driver.frame()
+
+            driver.clickNamed("deleteAllSearchResultsButton")
+            const all = findChild(detail, "deleteAllSearchResultsDialog")
+            tryCompare(all, "opened", true)
+            driver.clickNamed("confirmButton")
+            tryCompare(all, "opened", false)
+            compare(screen.searchContacts.length, 0)
+            compare(store.read("search", ["currentSearchContacts"]).currentSearchContacts.length, 0)
+            verify(driver.find("noSearchResultLabel", true), "No item to show")
+            compare(screen.lastSearchContacts.length, 1, "the latest run is not touched")
+            verify(!driver.find("deleteAllSearchResultsButton").enabled)
+        }
+    }
+}
