@@ -153,7 +153,7 @@ MyPageLayout {
     }
 
     function refuse(text) {
-        AppJs.stopLoading()
+        AppJs.stopLoading() // qmllint disable type
         toast.show(text, 5000)
     }
 
