@@ -34,6 +34,7 @@ private slots:
     void stopAwaitsTheVerdictOfAMessageSentWhole();
     void silentServerEndsWithinItsLimit();
     void guardsRefuseASecondRun();
+    void stopBeforeTheJournalIsWrittenSendsNothing();
     void retryFailedSendsOnlyTheFailedOnes();
     void killedRunResumesWithoutDuplicates();
     void killedProgramResumesThroughItsDialog();
@@ -291,6 +292,35 @@ void TestSendingRun::guardsRefuseASecondRun()
     QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 1, 8000);
     QCOMPARE(run.total(), 1);
     QCOMPARE(received(u"faulty"_s, slow), 1);
+}
+
+void TestSendingRun::stopBeforeTheJournalIsWrittenSendsNothing()
+{
+    // A large run's journal is written on a thread of its own; Stop pressed
+    // meanwhile ends the run before anyone is mailed and leaves no journal,
+    // and the next run is not held up by the abandoned one.
+    QStringList many;
+    for (int i = 0; i < 5000; ++i)
+        many.append(unique(u"early"_s));
+    SendingRun run;
+    configure(run, u"early.journal"_s);
+    QSignalSpy ended(&run, &SendingRun::ended);
+    QVERIFY(run.start(params(u"faulty"_s), recipients(many)));
+    QVERIFY(!run.inFlight());
+    run.stop();
+    QCOMPARE(ended.size(), 1);
+    QCOMPARE(ended.first().first().toBool(), true);
+    QCOMPARE(run.state(), SendingRun::Stopped);
+    QTest::qWait(300); // the header's thread ends meanwhile
+    QVERIFY(!QFile::exists(run.journalPath()));
+    QCOMPARE(received(u"faulty"_s, many.first()), 0);
+
+    const QString next = unique(u"next"_s);
+    QVERIFY(run.start(params(u"faulty"_s), recipients({next})));
+    QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 2, 8000);
+    QCOMPARE(run.sent(), 1);
+    QCOMPARE(received(u"faulty"_s, next), 1);
+    QVERIFY(!QFile::exists(run.journalPath()));
 }
 
 void TestSendingRun::retryFailedSendsOnlyTheFailedOnes()
