@@ -55,8 +55,12 @@ Item {
     // is and says so: every work file the program writes names the form's
     // four text fields.
     function loadFile(file) {
+        return applyTask(files.load(AppJs.urlToString(file)), file) // qmllint disable type
+    }
+
+    // Fills the form from a task already read (`file` names it in a refusal).
+    function applyTask(task, file) {
         AppJs.startLoading() // qmllint disable type
-        const task = files.load(AppJs.urlToString(file))
         const email = task.email
         if (!email || Object.keys(email).length === 0) {
             AppJs.stopLoading()
@@ -86,13 +90,21 @@ Item {
     // Whether the work file at the local path can be sent as a task: a
     // sender, a subject, recipients (typed or lists) and some content.
     function isValidTask(path) {
-        const task = files.load(path)
+        return taskIsValid(files.load(path))
+    }
+
+    function taskIsValid(task) {
         const email = task.email ? task.email : {}
         const given = value => value !== undefined && value !== null && value !== ""
         const some = array => array !== undefined && array.length > 0
         return given(email.senderName) && given(email.subject)
                 && (given(email.recipient) || some(task.lists))
                 && (given(email.emailContent) || some(task.attachments) || given(task.html))
+    }
+
+    // The task at the local path, read once for checking and loading.
+    function readTask(path) {
+        return files.load(path)
     }
 
     QmlCppBridge {

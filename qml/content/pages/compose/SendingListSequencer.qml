@@ -63,8 +63,11 @@ Item {
             return
         }
         if (loadedTask < list.nextTask) {
-            if (root.isValidTask(list.tasks[list.nextTask])) {
-                root.loadFile(list.tasks[list.nextTask])
+            // Read once: checked, then loaded into the form.
+            const path = list.tasks[list.nextTask]
+            const task = workFiles.readTask(path)
+            if (workFiles.taskIsValid(task)) {
+                workFiles.applyTask(task, path)
                 loadedTask = list.nextTask
             } else {
                 // A task that cannot be used is passed over without a log line.
