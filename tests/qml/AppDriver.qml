@@ -165,6 +165,35 @@ QtObject {
         testCase.verify(!popupShown(), "every popup closed")
     }
 
+    // The Qt Quick file dialog that is open: its folder view, shown with a size.
+    function openFileDialogView() {
+        testCase.tryVerify(() => find("fileDialogListView", true) !== null, 5000,
+                           "the file dialog's folder view is shown")
+        const view = find("fileDialogListView", true)
+        testCase.tryVerify(() => view.width > 100 && view.height > 50, 3000, "the folder view has a size")
+        return view
+    }
+
+    // Types a new file's name into the open save dialog, as a user does.
+    function typeFileName(name) {
+        const field = find("fileNameTextField", true)
+        testCase.verify(field, "a save dialog has a file name field")
+        field.forceActiveFocus()
+        field.selectAll()
+        testCase.keyClick(Qt.Key_Backspace)
+        for (const ch of name)
+            testCase.keyClick(ch)
+        testCase.compare(field.text, name)
+    }
+
+    // The dialog's accepting button: Qt 6.4's own dialog reads "Open" when saving too.
+    function acceptFileDialog() {
+        const save = buttonWithText("Save")
+        click(save ? save : buttonWithText("Open"))
+        testCase.tryVerify(() => find("fileDialogListView", true) === null, 3000, "the dialog closes")
+        settle()
+    }
+
     function setLanguage(key) {
         testCase.verify(myTranslator.setLanguage(key), key + " translation loads")
         screen.userLanguage = key

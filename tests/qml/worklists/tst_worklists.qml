@@ -153,33 +153,6 @@ Item {
             return texts
         }
 
-        // The Qt Quick file dialog that is open, with its folder view shown.
-        function openDialogView() {
-            tryVerify(() => driver.find("fileDialogListView", true) !== null, 5000,
-                      "the file dialog's folder view is shown")
-            const view = driver.find("fileDialogListView", true)
-            tryVerify(() => view.width > 100 && view.height > 50, 3000)
-            return view
-        }
-
-        function acceptDialog() {
-            const save = driver.buttonWithText("Save")
-            driver.click(save ? save : driver.buttonWithText("Open"))
-            tryVerify(() => driver.find("fileDialogListView", true) === null, 3000, "the dialog closes")
-            driver.settle()
-        }
-
-        function typeFileName(name) {
-            const field = driver.find("fileNameTextField", true)
-            verify(field, "the dialog has a file name field")
-            field.forceActiveFocus()
-            field.selectAll()
-            keyClick(Qt.Key_Backspace)
-            for (const ch of name)
-                keyClick(ch)
-            compare(field.text, name)
-        }
-
         function openPanel() {
             driver.openPage("homeMenu", "SendEmailsPage")
             driver.clickNamed("sendingListsButton")
@@ -222,10 +195,10 @@ Item {
                           "detailEmailContent": "Bonjour {{firstname}}",
                           "selectedLists": ["Clients"], "emailAttachments": [attachment] })
             driver.click(driver.app.titleBar.saveButton)
-            openDialogView()
+            driver.openFileDialogView()
             compare(driver.find("fileNameTextField", true).text, "save.pvsav", "the proposed name")
-            typeFileName("mine.pvsav")
-            acceptDialog()
+            driver.typeFileName("mine.pvsav")
+            driver.acceptFileDialog()
             compare(toastTexts(), [], "a save that works says nothing")
             const saved = files.load(work + "/mine.pvsav")
             compare(saved.email, { "senderName": "Zoé", "subject": "Été", "recipient": "a@b.test",
@@ -237,7 +210,7 @@ Item {
             driver.seed({ "senderName": "x", "subject": "y", "recipient": "", "detailEmailContent": "",
                           "selectedLists": [], "emailAttachments": [] })
             driver.click(driver.app.titleBar.loadButton)
-            const view = openDialogView()
+            const view = driver.openFileDialogView()
             // The file is picked in the dialog's folder view (the documents folder), as a user picks it.
             const named = () => driver.collect(i => i.text === "mine.pvsav", view)
             tryVerify(() => named().length === 1, 5000, "the work file is listed")
@@ -259,9 +232,9 @@ Item {
             driver.seed({ "senderName": "Zoé" })
             files.cmdExcute("rm", ["-f", work + "/empty.pvsav"])
             driver.click(driver.app.titleBar.saveButton)
-            openDialogView()
-            typeFileName("empty.pvsav")
-            acceptDialog()
+            driver.openFileDialogView()
+            driver.typeFileName("empty.pvsav")
+            driver.acceptFileDialog()
             const loaded = files.load(work + "/empty.pvsav")
             compare(loaded.lists, [])
             compare(loaded.attachments, [])
@@ -345,7 +318,7 @@ Item {
 
             // The picker opens from its link; its answer is handed over as it gives it.
             driver.clickNamed("addTasksLink")
-            openDialogView()
+            driver.openFileDialogView()
             driver.click(driver.buttonWithText("Cancel"))
             tryVerify(() => driver.find("fileDialogListView", true) === null, 3000)
             dialog.addTasks(["file://" + a, "file://" + bad, "file://" + b, "file://" + a])
