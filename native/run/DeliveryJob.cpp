@@ -1,10 +1,10 @@
 #include "DeliveryJob.h"
 
-#include <QThread>
+#include "DeliveryThread.h"
 
 DeliveryJob::DeliveryJob(MailJob job, MailLimits limits, std::shared_ptr<SmtpTransport> transport,
-                         QObject *parent)
-    : QObject(parent), m_shared(std::make_shared<Shared>())
+                         DeliveryThread *thread, QObject *parent)
+    : QObject(parent), m_shared(std::make_shared<Shared>()), m_thread(thread)
 {
     m_shared->job = std::move(job);
     m_shared->limits = limits;
@@ -23,22 +23,24 @@ void DeliveryJob::setOnDataStarted(std::function<void()> callback)
 
 void DeliveryJob::start()
 {
-    if (m_running || m_worker)
+    if (m_started)
         return;
-    m_running = true;
-    // The worker holds its own reference: it may outlive this job.
-    std::shared_ptr<Shared> shared = m_shared;
-    QThread *worker = QThread::create([shared] {
-        shared->result = MailDelivery::deliver(shared->job, shared->limits, *shared->transport,
-                                               &shared->control);
-    });
-    m_worker = worker;
-    connect(worker, &QThread::finished, worker, &QObject::deleteLater);
-    connect(worker, &QThread::finished, this, [this] {
+    m_started = m_running = true;
+    // The worker hands this object back by deleting it on our thread; its
+    // end is our signal, and it is dropped if this job is gone by then.
+    auto *relay = new QObject;
+    connect(relay, &QObject::destroyed, this, [this] {
         m_running = false;
         emit finished();
     });
-    worker->start();
+    // The worker holds its own reference: it may outlive this job.
+    std::shared_ptr<Shared> shared = m_shared;
+    m_thread->post([shared, relay] {
+        shared->result = MailDelivery::deliver(shared->job, shared->limits, *shared->transport,
+                                               &shared->control);
+        shared->ended.release();
+        relay->deleteLater();
+    });
 }
 
 void DeliveryJob::abandon()
@@ -53,7 +55,10 @@ void DeliveryJob::abort()
 
 bool DeliveryJob::waitForWorker(int ms)
 {
-    if (!m_worker)
+    if (!m_running)
         return true;
-    return m_worker->wait(QDeadlineTimer(ms));
+    if (!m_shared->ended.tryAcquire(1, ms))
+        return false;
+    m_shared->ended.release();
+    return true;
 }

@@ -4,14 +4,14 @@
 #include "SmtpTransport.h"
 
 #include <QObject>
-#include <QPointer>
+#include <QSemaphore>
 
 #include <functional>
 #include <memory>
 
-class QThread;
+class DeliveryThread;
 
-// One message to one recipient, delivered on a worker thread over a
+// One message to one recipient, delivered on the run's delivery thread over a
 // transport that the sending run keeps between messages. It reports its end
 // with finished(), like a network reply; nothing waits for it.
 class DeliveryJob : public QObject
@@ -19,7 +19,7 @@ class DeliveryJob : public QObject
     Q_OBJECT
 public:
     DeliveryJob(MailJob job, MailLimits limits, std::shared_ptr<SmtpTransport> transport,
-                QObject *parent = nullptr);
+                DeliveryThread *thread, QObject *parent = nullptr);
     // A job destroyed while it runs tells the worker to give up; the worker
     // then ends on its own, keeping what it shares alive until then.
     ~DeliveryJob() override;
@@ -50,9 +50,11 @@ private:
         std::shared_ptr<SmtpTransport> transport;
         SmtpTransport::Control control;
         SmtpTransport::Result result;
+        QSemaphore ended; // released once the worker is done with this job
     };
 
     std::shared_ptr<Shared> m_shared;
-    QPointer<QThread> m_worker;
+    DeliveryThread *m_thread;
+    bool m_started = false;
     bool m_running = false;
 };

@@ -1,6 +1,7 @@
 #include "SendingRun.h"
 
 #include "DeliveryJob.h"
+#include "DeliveryThread.h"
 #include "OnlineCheck.h"
 #include "SmtpTransport.h"
 
@@ -263,9 +264,8 @@ void SendingRun::releaseTransport()
     // Closing says goodbye to the server, which may take a moment: never on
     // this thread. A delivery still running keeps its own reference.
     std::shared_ptr<SmtpTransport> transport = std::move(m_transport);
-    QThread *closer = QThread::create([transport]() mutable { transport.reset(); });
-    connect(closer, &QThread::finished, closer, &QObject::deleteLater);
-    closer->start();
+    if (m_deliveryThread)
+        m_deliveryThread->post([transport]() mutable { transport.reset(); });
 }
 
 QJsonObject SendingRun::journalHeader() const
@@ -378,7 +378,10 @@ void SendingRun::deliverNext()
     }
     ++recipient.attempts;
     m_current = index;
-    auto *job = new DeliveryJob(jobFor(recipient), limits(), m_transport, this);
+    if (!m_deliveryThread)
+        m_deliveryThread = std::make_unique<DeliveryThread>();
+    auto *job = new DeliveryJob(jobFor(recipient), limits(), m_transport, m_deliveryThread.get(),
+                                this);
     std::shared_ptr<RunJournal> journal = m_journal;
     job->setOnDataStarted([journal, index] {
         if (journal)

@@ -16,6 +16,7 @@
 #include <memory>
 
 class DeliveryJob;
+class DeliveryThread;
 class OnlineCheck;
 class SmtpTransport;
 
@@ -185,6 +186,7 @@ private:
     QPointer<DeliveryJob> m_job;
     QPointer<OnlineCheck> m_onlineCheck;
     std::shared_ptr<SmtpTransport> m_transport;
+    std::unique_ptr<DeliveryThread> m_deliveryThread; // made at the first delivery
     int m_connectionsBefore = 0;
     int m_loginsBefore = 0;
     std::shared_ptr<RunJournal> m_journal;

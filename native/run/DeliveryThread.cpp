@@ -1,0 +1,27 @@
+#include "DeliveryThread.h"
+
+#include <QObject>
+#include <QThread>
+
+DeliveryThread::DeliveryThread() : m_thread(new QThread), m_context(new QObject)
+{
+    m_thread->setObjectName(QStringLiteral("delivery"));
+    m_context->moveToThread(m_thread);
+    // The context is deleted on its own thread as that thread ends, and the
+    // thread object afterwards on the thread that made it.
+    QObject::connect(m_thread, &QThread::finished, m_context, &QObject::deleteLater);
+    QObject::connect(m_thread, &QThread::finished, m_thread, &QObject::deleteLater);
+    m_thread->start();
+}
+
+DeliveryThread::~DeliveryThread()
+{
+    // Quitting from a task lets every task posted so far run first.
+    QThread *thread = m_thread;
+    post([thread] { thread->quit(); });
+}
+
+void DeliveryThread::post(std::function<void()> task)
+{
+    QMetaObject::invokeMethod(m_context, std::move(task), Qt::QueuedConnection);
+}
