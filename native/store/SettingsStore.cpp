@@ -23,6 +23,20 @@ QString keyFile(const QString &storePath, const QString &group, const QString &k
     return storePath + u'/' + group + u'/' + key + u".json"_s;
 }
 
+// Replaces one key's file atomically with these bytes.
+QString writeFile(const QString &storePath, const QString &group, const QString &key,
+                  const QByteArray &bytes)
+{
+    if (!QDir().mkpath(storePath + u'/' + group))
+        return u"the folder could not be created"_s;
+    QSaveFile out(keyFile(storePath, group, key));
+    if (!out.open(QIODevice::WriteOnly))
+        return out.errorString();
+    if (out.write(bytes) != bytes.size() || !out.flush() || !out.commit())
+        return out.errorString();
+    return {};
+}
+
 // Writes one key's file, replacing it atomically; an absent value removes it.
 QString writeKey(const QString &storePath, const QString &group, const QString &key,
                  const QJsonValue &value)
@@ -33,31 +47,41 @@ QString writeKey(const QString &storePath, const QString &group, const QString &
             return u"the old value could not be removed"_s;
         return {};
     }
-    if (!QDir().mkpath(storePath + u'/' + group))
-        return u"the folder could not be created"_s;
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly))
-        return out.errorString();
-    const QByteArray bytes = QJsonDocument(QJsonObject{{u"value"_s, value}})
-                                     .toJson(QJsonDocument::Compact);
-    if (out.write(bytes) != bytes.size() || !out.flush() || !out.commit())
-        return out.errorString();
-    return {};
+    return writeFile(storePath, group, key,
+                     QJsonDocument(QJsonObject{{u"value"_s, value}}).toJson(QJsonDocument::Compact));
+}
+
+// Each element of the array as compact JSON text.
+QList<QByteArray> encodedElements(const QJsonArray &array)
+{
+    QList<QByteArray> elements;
+    elements.reserve(array.size());
+    for (const QJsonValue &value : array) {
+        const QByteArray wrapped = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+        elements.append(wrapped.sliced(1, wrapped.size() - 2));
+    }
+    return elements;
 }
 
 } // namespace
 
 // Lives on the writer thread; batches arrive in the order they were made.
+// It keeps the elements of every array it wrote as text, so that a splice
+// of a long array re-encodes only the elements it brings.
 class StoreWriter : public QObject
 {
     Q_OBJECT
 public:
-    void write(const QString &storePath, const QHash<QString, QJsonValue> &batch)
+    void write(const QString &storePath, const QHash<QString, StoreChange> &batch)
     {
+        if (storePath != m_storePath) {
+            m_elements.clear();
+            m_storePath = storePath;
+        }
         for (auto it = batch.cbegin(); it != batch.cend(); ++it) {
             const QString group = it.key().section(u'/', 0, 0);
             const QString key = it.key().section(u'/', 1);
-            const QString reason = writeKey(storePath, group, key, it.value());
+            const QString reason = apply(it.key(), group, key, it.value());
             if (!reason.isEmpty())
                 emit failed(group, key, reason);
         }
@@ -70,6 +94,57 @@ public:
 
 signals:
     void failed(const QString &group, const QString &key, const QString &reason);
+
+private:
+    QString apply(const QString &name, const QString &group, const QString &key,
+                  const StoreChange &change)
+    {
+        if (change.set) {
+            m_elements.remove(name);
+            if (!change.value.isArray())
+                return writeKey(m_storePath, group, key, change.value);
+            m_elements.insert(name, encodedElements(change.value.toArray()));
+        }
+        auto elements = m_elements.find(name);
+        if (elements == m_elements.end()) {
+            QFile file(keyFile(m_storePath, group, key));
+            const QJsonDocument document = file.open(QIODevice::ReadOnly)
+                                                   ? QJsonDocument::fromJson(file.readAll())
+                                                   : QJsonDocument();
+            const QJsonValue stored = document.object().value(u"value"_s);
+            if (!stored.isArray())
+                return u"the stored list could not be read again"_s;
+            elements = m_elements.insert(name, encodedElements(stored.toArray()));
+        }
+        for (const StoreSplice &splice : change.splices) {
+            if (splice.start < 0 || splice.deleteCount < 0 || splice.start > elements->size()
+                || splice.deleteCount > elements->size() - splice.start) {
+                // The list on disk is not the one the change was made to.
+                m_elements.erase(elements);
+                return u"the stored list does not match the change"_s;
+            }
+            elements->remove(splice.start, splice.deleteCount);
+            const QList<QByteArray> added = encodedElements(splice.items);
+            elements->insert(splice.start, added.size(), QByteArray());
+            std::copy(added.cbegin(), added.cend(), elements->begin() + splice.start);
+        }
+        qsizetype size = 12;
+        for (const QByteArray &element : std::as_const(*elements))
+            size += element.size() + 1;
+        QByteArray bytes;
+        bytes.reserve(size);
+        bytes.append("{\"value\":[");
+        for (qsizetype i = 0; i < elements->size(); ++i) {
+            if (i > 0)
+                bytes.append(',');
+            bytes.append(elements->at(i));
+        }
+        bytes.append("]}");
+        return writeFile(m_storePath, group, key, bytes);
+    }
+
+    QString m_storePath;
+    QHash<QString, QList<QByteArray>> m_elements;
 };
 
 SettingsStore::SettingsStore(QObject *parent) : QObject(parent)
@@ -113,6 +188,7 @@ void SettingsStore::setPath(const QString &path)
         return;
     // Changes made so far belong to the old folder.
     flush();
+    m_lengths.clear();
     m_path = path;
     emit pathChanged();
 }
@@ -136,19 +212,30 @@ bool SettingsStore::validName(const QString &name)
     return true;
 }
 
-QJsonValue SettingsStore::read(const QString &group, const QString &key) const
+QJsonValue SettingsStore::read(const QString &group, const QString &key)
 {
     if (!validName(group) || !validName(key))
         return QJsonValue::Undefined;
-    const auto pending = m_pending.constFind(group + u'/' + key);
-    if (pending != m_pending.cend())
-        return pending.value();
+    const QString name = group + u'/' + key;
+    const auto pending = m_pending.constFind(name);
+    if (pending != m_pending.cend()) {
+        if (pending->splices.isEmpty())
+            return pending->value;
+        // Only the writer holds the spliced list: read it once written.
+        flush();
+    }
     QFile file(keyFile(m_path, group, key));
     if (!file.open(QIODevice::ReadOnly))
         return QJsonValue::Undefined;
     const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
     // A file edited by hand into something else reads as no value.
-    return document.isObject() ? document.object().value(u"value"_s) : QJsonValue::Undefined;
+    const QJsonValue value = document.isObject() ? document.object().value(u"value"_s)
+                                                 : QJsonValue::Undefined;
+    if (value.isArray())
+        m_lengths.insert(name, value.toArray().size());
+    else
+        m_lengths.remove(name);
+    return value;
 }
 
 void SettingsStore::write(const QString &group, const QString &key, const QJsonValue &value)
@@ -157,13 +244,18 @@ void SettingsStore::write(const QString &group, const QString &key, const QJsonV
         qWarning("SettingsStore: invalid key name %s/%s", qPrintable(group), qPrintable(key));
         return;
     }
-    m_pending.insert(group + u'/' + key, value);
+    const QString name = group + u'/' + key;
+    m_pending.insert(name, StoreChange{true, value, {}});
+    if (value.isArray())
+        m_lengths.insert(name, value.toArray().size());
+    else
+        m_lengths.remove(name);
     // The first change of a burst starts the wait; later ones do not extend it.
     if (!m_timer.isActive())
         m_timer.start();
 }
 
-QJSValue SettingsStore::value(const QString &group, const QString &key) const
+QJSValue SettingsStore::value(const QString &group, const QString &key)
 {
     QJSEngine *engine = qjsEngine(this);
     const QJsonValue stored = read(group, key);
@@ -181,6 +273,27 @@ void SettingsStore::setValue(const QString &group, const QString &key, const QJS
                   : engine->fromScriptValue<QJsonValue>(value));
 }
 
+bool SettingsStore::splice(const QString &group, const QString &key, int start, int deleteCount,
+                           const QJSValue &items)
+{
+    QJSEngine *engine = qjsEngine(this);
+    if (!engine || !validName(group) || !validName(key) || !items.isArray())
+        return false;
+    const QString name = group + u'/' + key;
+    if (!m_lengths.contains(name))
+        read(group, key);
+    const auto length = m_lengths.constFind(name);
+    if (length == m_lengths.cend() || start < 0 || deleteCount < 0 || start > *length
+        || deleteCount > *length - start)
+        return false;
+    const QJsonArray added = engine->fromScriptValue<QJsonArray>(items);
+    m_lengths.insert(name, *length - deleteCount + added.size());
+    m_pending[name].splices.append(StoreSplice{start, deleteCount, added});
+    if (!m_timer.isActive())
+        m_timer.start();
+    return true;
+}
+
 void SettingsStore::startWriting()
 {
     if (!m_pending.isEmpty())
@@ -196,7 +309,7 @@ void SettingsStore::flush()
 
 void SettingsStore::handOver(Qt::ConnectionType type)
 {
-    QHash<QString, QJsonValue> batch;
+    QHash<QString, StoreChange> batch;
     batch.swap(m_pending);
     QMetaObject::invokeMethod(
             m_writer, [writer = m_writer, path = m_path, batch] { writer->write(path, batch); },

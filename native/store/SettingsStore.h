@@ -2,7 +2,9 @@
 
 #include <QHash>
 #include <QJSValue>
+#include <QJsonArray>
 #include <QJsonValue>
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -13,6 +15,22 @@
 class QSettings;
 class QThread;
 class StoreWriter;
+
+// A range of a stored array replaced by new records.
+struct StoreSplice
+{
+    qsizetype start = 0;
+    qsizetype deleteCount = 0;
+    QJsonArray items;
+};
+
+// What a batch does to one key: set it (when `set`), then apply the splices.
+struct StoreChange
+{
+    bool set = false;
+    QJsonValue value;
+    QList<StoreSplice> splices;
+};
 
 // The program's lasting state, one file per stored key under
 // <config>/Velmora/Parvane/store/<group>/<key>.json. A change is written
@@ -46,14 +64,21 @@ public:
 
     // The stored value, or undefined when the key has none. A value still
     // waiting to be written is returned as it will be written.
-    Q_INVOKABLE QJSValue value(const QString &group, const QString &key) const;
+    Q_INVOKABLE QJSValue value(const QString &group, const QString &key);
     // Stores the value; undefined or null removes the key.
     Q_INVOKABLE void setValue(const QString &group, const QString &key, const QJSValue &value);
+    // Replaces deleteCount elements of a stored array from start with the
+    // items, converting only those: changing one record of a long list costs
+    // that record, not the list. False, changing nothing, when the key holds
+    // no array or the range lies outside it; the caller then stores the
+    // whole value.
+    Q_INVOKABLE bool splice(const QString &group, const QString &key, int start, int deleteCount,
+                            const QJSValue &items);
     // Writes every pending change now and returns once all are on disk.
     Q_INVOKABLE void flush();
 
     // The same, for native callers and tests.
-    QJsonValue read(const QString &group, const QString &key) const;
+    QJsonValue read(const QString &group, const QString &key);
     void write(const QString &group, const QString &key, const QJsonValue &value);
 
     // Copies the groups of a settings store of the earlier kind into the
@@ -73,8 +98,12 @@ private:
     static bool validName(const QString &name);
 
     QString m_path;
-    // Changes waiting for the timer, by "group/key".
-    QHash<QString, QJsonValue> m_pending;
+    // Changes waiting for the timer, by "group/key": a whole value, then the
+    // splices made after it, in order.
+    QHash<QString, StoreChange> m_pending;
+    // The length of every array read or written, by "group/key": what
+    // splice() checks a range against. The writer keeps the records.
+    QHash<QString, qsizetype> m_lengths;
     QTimer m_timer;
     QThread *m_thread = nullptr;
     StoreWriter *m_writer = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QJSEngine>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QProcess>
@@ -22,6 +23,7 @@ private slots:
     void killedAfterChangesLosesNothing_data();
     void killedAfterChangesLosesNothing();
     void unusableFilesReadAsNoValue();
+    void splicesChangeOnlyTheirRange();
 
 private:
     QTemporaryDir m_work;
@@ -196,6 +198,49 @@ void TestSettingsStore::unusableFilesReadAsNoValue()
     SettingsStore store;
     store.setPath(path);
     QVERIFY(store.read(u"window"_s, u"x"_s).isUndefined());
+}
+
+// A long list changed a few elements at a time, as the interface stores its
+// contacts: every splice lands where it was made, splices after a whole value
+// in one batch apply to it, and a range outside the list changes nothing.
+void TestSettingsStore::splicesChangeOnlyTheirRange()
+{
+    const QString path = m_work.path() + u"/splices"_s;
+    QJSEngine engine;
+    SettingsStore store;
+    engine.newQObject(&store);
+    QJSEngine::setObjectOwnership(&store, QJSEngine::CppOwnership);
+    store.setPath(path);
+    const auto items = [&engine](const QString &source) { return engine.evaluate(source); };
+    const QString group = u"userData"_s;
+    const QString key = u"contacts"_s;
+
+    QVERIFY(!store.splice(group, key, 0, 0, items(u"['a']"_s))); // no list yet
+    store.write(group, key, QJsonArray{u"a"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s});
+    QVERIFY(store.splice(group, key, 1, 2, items(u"['x']"_s)));                 // a x d e
+    QVERIFY(store.splice(group, key, 0, 0, items(u"[{'email': 'z@y.io'}]"_s))); // z a x d e
+    QVERIFY(!store.splice(group, key, 6, 0, items(u"['late']"_s)));
+    QVERIFY(!store.splice(group, key, 2, 4, items(u"[]"_s)));
+    QVERIFY(!store.splice(group, key, -1, 0, items(u"['y']"_s)));
+    QVERIFY(!store.splice(group, key, 0, 0, items(u"'not a list'"_s)));
+    // Read back by the same store while the splices wait: written first.
+    const QJsonArray expected{QJsonObject{{u"email"_s, u"z@y.io"_s}}, u"a"_s, u"x"_s, u"d"_s,
+                              u"e"_s};
+    QCOMPARE(store.read(group, key).toArray(), expected);
+
+    // Splices on the list as written, by another store that only read it.
+    {
+        SettingsStore other;
+        engine.newQObject(&other);
+        QJSEngine::setObjectOwnership(&other, QJSEngine::CppOwnership);
+        other.setPath(path);
+        QVERIFY(other.splice(group, key, 5, 0, items(u"['end']"_s)));
+        QVERIFY(other.splice(group, key, 1, 1, items(u"[]"_s)));
+    }
+    SettingsStore reader;
+    reader.setPath(path);
+    QCOMPARE(reader.read(group, key).toArray(), (QJsonArray{QJsonObject{{u"email"_s, u"z@y.io"_s}},
+                                                            u"x"_s, u"d"_s, u"e"_s, u"end"_s}));
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)

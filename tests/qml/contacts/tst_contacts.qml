@@ -345,6 +345,52 @@ Item {
             compare(page.activeListContacts.map(c => c.index), [0, 2])
         }
 
+        // The rows follow every kind of change of the contacts, changed or
+        // not on the active list, as a fresh computation would show them.
+        function test_rowsFollowEveryChangeOfTheContacts() {
+            screen.userContactsLists = ["L", "M"]
+            const start = []
+            for (let i = 0; i < 30; ++i)
+                start.push(contact("N" + i, "", "n" + i + "@x.io", i % 3 === 0 ? "M" : "L"))
+            screen.userContacts = start
+            const page = openPage()
+            const rows = () => page.activeListContacts.map(c => c.email + "@" + c.index + ":" + c.lastname)
+            const expected = () => {
+                const shown = []
+                screen.userContacts.forEach((c, i) => {
+                    if (c.list === page.activeList)
+                        shown.push(c.email + "@" + i + ":" + c.lastname)
+                })
+                return shown
+            }
+            const change = (what, contacts) => {
+                screen.userContacts = contacts
+                compare(rows(), expected(), what)
+            }
+            compare(page.activeList, "L")
+            change("added at the front", [contact("F", "", "f@x.io", "L")].concat(screen.userContacts))
+            change("added to another list", [contact("G", "", "g@x.io", "M")].concat(screen.userContacts))
+            let edited = screen.userContacts.slice()
+            edited[10] = contact("Edited", "", edited[10].email, edited[10].list)
+            change("one replaced", edited)
+            edited = screen.userContacts.slice()
+            edited[4] = contact("Moved", "", "moved@x.io", "M")
+            change("one moved to another list", edited)
+            edited = screen.userContacts.slice()
+            edited.splice(7, 3)
+            change("three deleted", edited)
+            change("another list deleted", screen.userContacts.filter(c => c.list !== "M"))
+            change("an import appended", screen.userContacts.concat(
+                       [contact("I1", "", "i1@x.io", "L"), contact("I2", "", "i2@x.io", "L")]))
+            const same = screen.userContacts
+            same.splice(2, 1)
+            change("the same array changed in place", same)
+            change("every position changed", screen.userContacts.slice().reverse())
+            change("none left", [])
+            change("one again", [contact("A", "", "a@x.io", "L")])
+            verify(findChild(page, "contactsListView").count === 1)
+        }
+
         function test_hundredThousandContactsMakeFewRows() {
             const many = []
             for (let i = 0; i < 100000; ++i)

@@ -281,6 +281,63 @@ Item {
             compare(s.senderName, "Sales team", "the message's sender name wins over the account's")
         }
 
+        // Contacts are stored by the range that changed: after every kind of
+        // change the pages make, the store holds exactly the screen's records,
+        // and a restart finds them again.
+        function test_contactChangesReachTheStoreExactly() {
+            let s = createScreen()
+            const stored = () => store.read("userData", ["contacts"]).contacts
+            const expectStored = what => compare(stored(), JSON.parse(JSON.stringify(s.userContacts)), what)
+            const many = []
+            for (let i = 0; i < 40; ++i)
+                many.push(contact("c" + i + "@example.com", i % 3 === 0 ? "Friends" : "Clients"))
+            s.userContacts = many
+            expectStored("the first list")
+
+            s.userContacts = [contact("new@example.com", "Clients")].concat(s.userContacts)
+            expectStored("a contact added at the front")
+
+            let edited = s.userContacts.slice()
+            edited[17] = contact("edited@example.com", "Friends")
+            s.userContacts = edited
+            expectStored("a contact replaced")
+
+            edited = s.userContacts.slice()
+            edited.splice(5, 1)
+            s.userContacts = edited
+            expectStored("a contact deleted")
+
+            s.userContacts = s.userContacts.filter(c => c.list !== "Friends")
+            expectStored("a list's contacts deleted")
+
+            const imported = []
+            for (let i = 0; i < 30; ++i)
+                imported.push(contact("i" + i + "@example.com", "Friends"))
+            s.userContacts = s.userContacts.concat(imported)
+            expectStored("an import appended")
+
+            // The same array changed in place and assigned again.
+            const same = s.userContacts
+            same.push(contact("pushed@example.com", "Clients"))
+            s.userContacts = same
+            expectStored("an array changed in place")
+
+            s.userContacts = s.userContacts.slice().reverse()
+            expectStored("every position changed")
+            s.userContacts = []
+            expectStored("no contact left")
+            s.userContacts = [contact("again@example.com", "Clients")]
+            expectStored("a first contact again")
+
+            s.userContacts = many.slice(0, 20)
+            const kept = JSON.parse(JSON.stringify(s.userContacts))
+            destroyScreen()
+            s = createScreen()
+            compare(JSON.parse(JSON.stringify(s.userContacts)), kept, "a restart finds them")
+            s.userContacts = s.userContacts.slice(1)
+            expectStored("a change after the restart")
+        }
+
         // The store as the earlier program left it: one settings file, written
         // by settings objects of the interface, group by group.
         function writeEarlierStore(groups) {

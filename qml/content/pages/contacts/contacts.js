@@ -70,7 +70,12 @@ function hasContact(contacts, email, list) {
 // first contact with the pair is the contact itself.
 function listContacts(contacts, list) {
     var shown = []
-    for (var i = 0; i < contacts.length; ++i) {
+    addListContacts(shown, contacts, 0, contacts.length, list)
+    return shown
+}
+
+function addListContacts(shown, contacts, from, to, list) {
+    for (var i = from; i < to; ++i) {
         var contact = contacts[i]
         if (!contact || contact.list !== list)
             continue
@@ -80,7 +85,26 @@ function listContacts(contacts, list) {
         copy.index = i
         shown.push(copy)
     }
-    return shown
+}
+
+// listContacts(after, list), from shown = listContacts(before, list) and the
+// range in which before and after differ (arrays.js): only the records in
+// that range are copied again, and the positions after it move along.
+function updatedListContacts(shown, after, list, range) {
+    var updated = []
+    var i = 0
+    while (i < shown.length && shown[i].index < range.start)
+        updated.push(shown[i++])
+    while (i < shown.length && shown[i].index < range.beforeEnd)
+        ++i
+    addListContacts(updated, after, range.start, range.afterEnd, list)
+    var shift = range.afterEnd - range.beforeEnd
+    for (; i < shown.length; ++i) {
+        var copy = shown[i]
+        copy.index += shift
+        updated.push(copy)
+    }
+    return updated
 }
 
 // An import into the list, fed card batches as they are read: cards without
