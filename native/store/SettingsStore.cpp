@@ -1,6 +1,7 @@
 #include "SettingsStore.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJSEngine>
 #include <QJsonDocument>
@@ -152,6 +153,9 @@ SettingsStore::SettingsStore(QObject *parent) : QObject(parent)
     m_timer.setSingleShot(true);
     m_timer.setInterval(50);
     connect(&m_timer, &QTimer::timeout, this, &SettingsStore::startWriting);
+    m_convertTimer.setSingleShot(true);
+    m_convertTimer.setInterval(0);
+    connect(&m_convertTimer, &QTimer::timeout, this, [this] { convert(10); });
 
     m_thread = new QThread(this);
     m_thread->setObjectName(u"SettingsStore writer"_s);
@@ -217,6 +221,8 @@ QJsonValue SettingsStore::read(const QString &group, const QString &key)
     if (!validName(group) || !validName(key))
         return QJsonValue::Undefined;
     const QString name = group + u'/' + key;
+    if (converting(name))
+        convert(-1);
     const auto pending = m_pending.constFind(name);
     if (pending != m_pending.cend()) {
         if (pending->splices.isEmpty())
@@ -245,6 +251,8 @@ void SettingsStore::write(const QString &group, const QString &key, const QJsonV
         return;
     }
     const QString name = group + u'/' + key;
+    // A whole value replaces whatever splices of the key are still converting.
+    m_conversions.removeIf([&name](const Conversion &c) { return c.name == name; });
     m_pending.insert(name, StoreChange{true, value, {}});
     if (value.isArray())
         m_lengths.insert(name, value.toArray().size());
@@ -280,18 +288,68 @@ bool SettingsStore::splice(const QString &group, const QString &key, int start, 
     if (!engine || !validName(group) || !validName(key) || !items.isArray())
         return false;
     const QString name = group + u'/' + key;
+    // A change of the key follows the ones still being converted.
+    if (converting(name))
+        convert(-1);
     if (!m_lengths.contains(name))
         read(group, key);
     const auto length = m_lengths.constFind(name);
     if (length == m_lengths.cend() || start < 0 || deleteCount < 0 || start > *length
         || deleteCount > *length - start)
         return false;
-    const QJsonArray added = engine->fromScriptValue<QJsonArray>(items);
-    m_lengths.insert(name, *length - deleteCount + added.size());
-    m_pending[name].splices.append(StoreSplice{start, deleteCount, added});
+    const qsizetype count = items.property(u"length"_s).toInt();
+    m_lengths.insert(name, *length - deleteCount + count);
+    constexpr qsizetype convertedAtOnce = 1000;
+    if (count <= convertedAtOnce) {
+        addSplice(name, StoreSplice{start, deleteCount, engine->fromScriptValue<QJsonArray>(items)});
+    } else {
+        m_conversions.append(Conversion{name, start, deleteCount, items, count, {}});
+        m_convertTimer.start();
+    }
+    return true;
+}
+
+void SettingsStore::addSplice(const QString &name, StoreSplice splice)
+{
+    m_pending[name].splices.append(std::move(splice));
     if (!m_timer.isActive())
         m_timer.start();
-    return true;
+}
+
+bool SettingsStore::converting(const QString &name) const
+{
+    return std::any_of(m_conversions.cbegin(), m_conversions.cend(),
+                       [&name](const Conversion &c) { return c.name == name; });
+}
+
+void SettingsStore::convert(int budgetMs)
+{
+    QJSEngine *engine = qjsEngine(this);
+    if (!engine) {
+        // The records are gone with their engine: say so rather than store nulls.
+        for (const Conversion &conversion : std::as_const(m_conversions))
+            emit writeFailed(conversion.name.section(u'/', 0, 0), conversion.name.section(u'/', 1),
+                             u"the changed records were no longer available"_s);
+        m_conversions.clear();
+        return;
+    }
+    QElapsedTimer clock;
+    clock.start();
+    while (!m_conversions.isEmpty() && (budgetMs < 0 || clock.elapsed() < budgetMs)) {
+        Conversion &conversion = m_conversions.first();
+        const qsizetype end = qMin(conversion.length, conversion.converted.size() + 200);
+        for (qsizetype i = conversion.converted.size(); i < end; ++i) {
+            const QJSValue item = conversion.items.property(quint32(i));
+            conversion.converted.append(engine->fromScriptValue<QJsonValue>(item));
+        }
+        if (conversion.converted.size() < conversion.length)
+            continue;
+        addSplice(conversion.name,
+                  StoreSplice{conversion.start, conversion.deleteCount, conversion.converted});
+        m_conversions.removeFirst();
+    }
+    if (!m_conversions.isEmpty())
+        m_convertTimer.start();
 }
 
 void SettingsStore::startWriting()
@@ -302,6 +360,7 @@ void SettingsStore::startWriting()
 
 void SettingsStore::flush()
 {
+    convert(-1);
     m_timer.stop();
     // Blocks until the writer has done what was queued before and this batch.
     handOver(Qt::BlockingQueuedConnection);

@@ -92,7 +92,23 @@ signals:
     void writeFailed(const QString &group, const QString &key, const QString &reason);
 
 private:
+    // A splice whose new records are converted a slice at a time, so that
+    // storing a large import never holds up the interface for long.
+    struct Conversion
+    {
+        QString name;
+        qsizetype start = 0;
+        qsizetype deleteCount = 0;
+        QJSValue items;
+        qsizetype length = 0;
+        QJsonArray converted;
+    };
+
     void startWriting();
+    void addSplice(const QString &name, StoreSplice splice);
+    bool converting(const QString &name) const;
+    // Converts slices for about `budgetMs` (all of them when negative).
+    void convert(int budgetMs);
     // Gives the pending changes to the writer thread.
     void handOver(Qt::ConnectionType type);
     static bool validName(const QString &name);
@@ -104,6 +120,8 @@ private:
     // The length of every array read or written, by "group/key": what
     // splice() checks a range against. The writer keeps the records.
     QHash<QString, qsizetype> m_lengths;
+    QList<Conversion> m_conversions; // in the order the splices were made
+    QTimer m_convertTimer;
     QTimer m_timer;
     QThread *m_thread = nullptr;
     StoreWriter *m_writer = nullptr;

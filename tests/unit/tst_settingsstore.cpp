@@ -241,6 +241,25 @@ void TestSettingsStore::splicesChangeOnlyTheirRange()
     reader.setPath(path);
     QCOMPARE(reader.read(group, key).toArray(), (QJsonArray{QJsonObject{{u"email"_s, u"z@y.io"_s}},
                                                             u"x"_s, u"d"_s, u"e"_s, u"end"_s}));
+
+    // A large import is converted a slice at a time; a change made meanwhile
+    // still lands after it, and the whole reaches the disk in order.
+    const QJSValue imported = engine.evaluate(
+            u"Array.from({length: 5000}, (_, i) => ({email: 'i' + i + '@y.io'}))"_s);
+    QVERIFY(store.splice(group, key, 5, 0, imported)); // z a x d e i0 ... i4999
+    QVERIFY(store.splice(group, key, 0, 1, items(u"['first']"_s)));
+    QVERIFY(!store.splice(group, key, 5006, 0, items(u"['beyond']"_s)));
+    QVERIFY(store.splice(group, key, 5005, 0, items(u"['last']"_s)));
+    store.flush();
+    SettingsStore check;
+    check.setPath(path);
+    const QJsonArray all = check.read(group, key).toArray();
+    QCOMPARE(all.size(), 5006);
+    QCOMPARE(all.first().toString(), u"first"_s);
+    QCOMPARE(all.at(4).toString(), u"e"_s);
+    QCOMPARE(all.at(5).toObject().value(u"email"_s).toString(), u"i0@y.io"_s);
+    QCOMPARE(all.at(5004).toObject().value(u"email"_s).toString(), u"i4999@y.io"_s);
+    QCOMPARE(all.last().toString(), u"last"_s);
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)

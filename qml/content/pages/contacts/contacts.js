@@ -74,16 +74,26 @@ function listContacts(contacts, list) {
     return shown
 }
 
+// Copies of the list's records among contacts[from, to). Written out field
+// by field: one literal shape is several times faster to make than adding
+// the fields in a loop, which counts with a quarter of a million contacts.
 function addListContacts(shown, contacts, from, to, list) {
     for (var i = from; i < to; ++i) {
-        var contact = contacts[i]
-        if (!contact || contact.list !== list)
+        var c = contacts[i]
+        if (!c || c.list !== list)
             continue
-        var copy = {}
-        for (var f = 0; f < recordFields.length; ++f)
-            copy[recordFields[f]] = text(contact[recordFields[f]])
-        copy.index = i
-        shown.push(copy)
+        shown.push({
+            "lastname": typeof c.lastname === "string" ? c.lastname : text(c.lastname),
+            "firstname": typeof c.firstname === "string" ? c.firstname : text(c.firstname),
+            "fullname": typeof c.fullname === "string" ? c.fullname : text(c.fullname),
+            "telephone": typeof c.telephone === "string" ? c.telephone : text(c.telephone),
+            "email": typeof c.email === "string" ? c.email : text(c.email),
+            "company": typeof c.company === "string" ? c.company : text(c.company),
+            "occupation": typeof c.occupation === "string" ? c.occupation : text(c.occupation),
+            "website": typeof c.website === "string" ? c.website : text(c.website),
+            "list": typeof c.list === "string" ? c.list : text(c.list),
+            "index": i
+        })
     }
 }
 
