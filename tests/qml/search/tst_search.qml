@@ -9,6 +9,8 @@ import "../usability"
 // (search over a corpus the suite writes, domain checks against dnsmasq on
 // 127.0.87.1). The service's links point at a loopback double that serves
 // the corpus pages, so that a page can also answer 404 or never answer.
+// For the service's refusals a second double takes the service's own port
+// for one test, and the real service is started again after it.
 Item {
     id: scene
 
@@ -45,6 +47,18 @@ Item {
         visible: false
     }
 
+    // The width a text takes when shown as written, to tell it from markup rendered.
+    Text {
+        id: plainReference
+        visible: false
+        textFormat: Text.PlainText
+    }
+
+    SignalSpy {
+        id: runSpy
+        signalName: "isSearchRunningChanged"
+    }
+
     TestCase {
         id: testCase
 
@@ -59,6 +73,10 @@ Item {
         property string binary: ""
         readonly property string workDir: "/tmp/parvane-qml-search-" + Date.now()
         readonly property int pagesPort: 47655
+        readonly property int servicePort: 47656
+        // A double on the service's port while the real service is stopped.
+        property var serviceDouble: null
+        property bool serviceStopped: false
         readonly property string good: "@good.parvane.test"
 
         // name -> [terms word, addresses]
@@ -127,8 +145,7 @@ Item {
             config.templates = source + "/service/templates"
             config.corpus = workDir + "/corpus"
             verify(helper.writeTextFile("file://" + workDir + "/config.json", JSON.stringify(config)))
-            const line = service.start(binary, ["--config", workDir + "/config.json"])
-            compare(line, "listening on http://127.0.0.1:47656/", service.errors())
+            startService()
             stopDns()
             startDns()
             store.clear()
@@ -144,11 +161,42 @@ Item {
             helper.cmdExcute("rm", ["-rf", workDir])
         }
 
+        function startService() {
+            const line = service.start(binary, ["--config", workDir + "/config.json"])
+            compare(line, "listening on http://127.0.0.1:" + servicePort + "/", service.errors())
+        }
+
+        // The real service makes way for a double whose answers the test chooses.
+        function replaceService() {
+            service.stop()
+            serviceStopped = true
+            serviceDouble = Qt.createQmlObject("import ParvaneTest; ServiceDouble {}", scene)
+            verify(serviceDouble.listen(servicePort), "the double listens on the service's port")
+        }
+
+        // Nothing listens on the service's port any more.
+        function dropDouble() {
+            if (serviceDouble) {
+                serviceDouble.destroy()
+                serviceDouble = null
+                wait(50)
+            }
+        }
+
+        function restoreService() {
+            dropDouble()
+            if (serviceStopped) {
+                startService()
+                serviceStopped = false
+            }
+        }
+
         function init() {
             clearToasts()
         }
 
         function cleanup() {
+            restoreService()
             driver.closePopups()
             if (driver.screen.isSearchRunning)
                 searchPage().run.stop()
@@ -163,19 +211,23 @@ Item {
             return driver.find("pagesStackView").currentItem
         }
 
-        function toastTexts(success) {
+        function toastManager(success) {
             const screen = driver.screen
             for (let c = 0; c < screen.children.length; ++c) {
                 const child = screen.children[c]
                 if ((success ? child.successStyle : child.dangerStyle) === true && child.model
-                        && typeof child.show === "function") {
-                    const texts = []
-                    for (let i = 0; i < child.model.count; ++i)
-                        texts.push(child.model.get(i).text)
-                    return texts
-                }
+                        && typeof child.show === "function")
+                    return child
             }
             fail("the toasts are found")
+        }
+
+        function toastTexts(success) {
+            const model = toastManager(success).model
+            const texts = []
+            for (let i = 0; i < model.count; ++i)
+                texts.push(model.get(i).text)
+            return texts
         }
 
         function clearToasts() {
@@ -308,6 +360,117 @@ Item {
             startDns()
         }
 
+        // The service's answers that start no run, each sent to the real
+        // Search button: the toast's exact text, then the busy state over,
+        // no run, nothing stored changed, and the side menu usable again.
+        function test_1b_serviceRefusalsEndTheSearch() {
+            const screen = driver.screen
+            screen.lastSearchContacts = [{ "email": "kept@good.parvane.test", "date": "1/1/00" }]
+            clickNamed("clearButton")
+            typeInto("countryChooser", "France")
+            fillForm("alpha", good, false)
+            const stored = JSON.stringify([screen.searchQueries, screen.searchContacts,
+                                           screen.lastSearchContacts])
+            runSpy.target = screen
+            runSpy.clear()
+            replaceService()
+
+            const path = "api/search/contacts"
+            const token = "Bearer " + Constants.responsesToken
+            const links = JSON.stringify([{ "domain": good, "links": [pages.url("corpus/alpha-1.html")] }])
+            const markup = "<b>x</b> &amp; no more searches today"
+            const cases = [
+                ["results without the response token", { "body": links }, "Invalid response"],
+                ["results with another token",
+                 { "body": links, "authorization": "Bearer " + Constants.requestsToken }, "Invalid response"],
+                ["an object instead of an array",
+                 { "body": JSON.stringify({ "domain": good, "links": [] }), "authorization": token },
+                 "Invalid response"],
+                ["a body that is not JSON",
+                 { "body": "<html>busy</html>", "contentType": "text/html", "authorization": token },
+                 "Invalid response"],
+                ["an empty array", { "body": "[]", "authorization": token }, "No matching items found"],
+                ["a refusal with its message", { "status": 429, "body": JSON.stringify(markup) }, markup],
+                ["a refusal whose body is an object",
+                 { "status": 400, "body": JSON.stringify({ "message": "Unknown domain" }) }, "Invalid response"],
+                ["a refusal whose body is not JSON",
+                 { "status": 403, "body": "Forbidden", "contentType": "text/plain" }, "Invalid response"],
+                ["a refusal with an empty message", { "status": 400, "body": JSON.stringify("") },
+                 "Invalid response"],
+                ["a refusal with a blank message", { "status": 400, "body": JSON.stringify(" \n") },
+                 "Invalid response"],
+                ["a server error with a message", { "status": 500, "body": JSON.stringify("Try later") },
+                 "Error while connecting to server"]
+            ]
+            let sent = 0
+            for (const [what, answer, text] of cases) {
+                serviceDouble.answer(path, answer)
+                clearToasts()
+                startSearch()
+                tryCompare(serviceDouble, "count", ++sent, 10000, what + ": the request reached the double")
+                tryVerify(() => toastTexts(false).length > 0, 10000, what + ": a toast shows")
+                compare(toastTexts(false), [text], what)
+                if (text === markup)
+                    verifyShownAsWritten(markup)
+                verifySearchOver(what, stored)
+            }
+            const requests = serviceDouble.requestsFor(path)
+            compare(requests.length, cases.length, "one request per press")
+            compare(JSON.parse(requests[0].body).terms, "alpha")
+            compare(JSON.parse(requests[0].body).domains, [{ "domain": good, "start_index": 1 }])
+
+            // While the request is out the page is busy; then the service goes
+            // away without answering.
+            serviceDouble.answer(path, { "hang": true })
+            clearToasts()
+            startSearch()
+            tryCompare(serviceDouble, "count", ++sent, 10000)
+            compare(screen.loading, true, "busy while the request is out")
+            compare(screen.partialLoading, true)
+            verify(!driver.find("sideMenu").enabled, "the side menu is blocked meanwhile")
+            verify(!driver.find("searchButton", true).enabled)
+            dropDouble()
+            tryVerify(() => toastTexts(false).length > 0, 20000, "a toast shows")
+            compare(toastTexts(false), ["Error while connecting to server"])
+            verifySearchOver("a service gone before answering", stored)
+
+            // Nothing listens where the service was.
+            clearToasts()
+            startSearch()
+            tryVerify(() => toastTexts(false).length > 0, 20000, "a toast shows")
+            compare(toastTexts(false), ["Error while connecting to server"])
+            verifySearchOver("an unreachable service", stored)
+
+            // The other tests search with the real service again.
+            restoreService()
+        }
+
+        // The newest danger toast shows `text` as written, markup included.
+        function verifyShownAsWritten(text) {
+            const manager = toastManager(false)
+            const shown = () => driver.collect(i => i.text === text && i.textFormat !== undefined, manager)
+            tryVerify(() => shown().length === 1, 5000, "the toast's label is shown")
+            const labels = shown()
+            compare(labels[0].textFormat, Text.PlainText)
+            plainReference.font = labels[0].font
+            plainReference.text = text
+            compare(labels[0].implicitWidth, plainReference.implicitWidth,
+                    "every character of the markup takes its place")
+        }
+
+        function verifySearchOver(what, stored) {
+            const screen = driver.screen
+            tryCompare(screen, "loading", false, 5000, what + ": the busy state ends")
+            compare(screen.partialLoading, false, what)
+            compare(runSpy.count, 0, what + ": no run started")
+            compare(JSON.stringify([screen.searchQueries, screen.searchContacts, screen.lastSearchContacts]),
+                    stored, what + ": the paging memory and the results are unchanged")
+            verify(driver.find("searchButton", true).enabled, what + ": Search can be pressed again")
+            // The side menu leads away and back again.
+            driver.openPage("homeMenu", "SendEmailsPage")
+            driver.openPage("searchMenu", "SearchPage")
+        }
+
         function test_2_defaultLanguageAndClear() {
             const page = searchPage()
             typeInto("languageChooser", "Allemand")
@@ -412,6 +575,8 @@ Item {
             tryVerify(() => screen.lastSearchContacts.length > 0, 20000, "a first page was processed")
             compare(screen.isSearchRunning, true)
             // A panel shown meanwhile keeps the run's busy state and the menu blocked.
+            // No control left usable during a run shows a panel (the run's own end
+            // does): the screen's call stands in for one that would.
             screen.loadEmptyDetail()
             tryCompare(findChild(screen, "detailStackView"), "busy", false)
             compare(screen.loading, true)

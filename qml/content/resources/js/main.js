@@ -230,11 +230,12 @@ function acceptedBody(response, expectedToken) {
 }
 
 // The service's message of a refusal: its body as a JSON string, or null
-// when the body is anything else.
+// when the body is anything else or a string with nothing to read (an empty
+// toast would tell the user nothing).
 function refusalMessage(response) {
     try {
         var message = JSON.parse(response.responseText)
-        return typeof message === "string" ? message : null
+        return typeof message === "string" && message.trim() !== "" ? message : null
     } catch (e) {
         return null
     }
