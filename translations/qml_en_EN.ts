@@ -1829,7 +1829,7 @@
     <context>
         <name>ContactsListsPage</name>
         <message>
-            <location filename="../qml/content/pages/ContactsListsPage.qml" line="+181" />
+            <location filename="../qml/content/pages/ContactsListsPage.qml" line="+198" />
             <source>The import was cancelled: no contact was added.</source>
             <translation>The import was cancelled: no contact was added.</translation>
         </message>
@@ -2810,6 +2810,11 @@
             <source>%1 emails copied.</source>
             <translation>%1 emails copied.</translation>
         </message>
+        <message>
+            <location line="+22" />
+            <source>Your changes could not be saved: %1.</source>
+            <translation>Your changes could not be saved: %1.</translation>
+        </message>
     </context>
     <context>
         <name>SearchDetail</name>
@@ -3082,12 +3087,12 @@
             <translation>The work could not be saved in %1.</translation>
         </message>
         <message>
-            <location line="+14" />
+            <location line="+18" />
             <source>%1 could not be read as a work file.</source>
             <translation>%1 could not be read as a work file.</translation>
         </message>
         <message>
-            <location line="+45" />
+            <location line="+53" />
             <location line="+11" />
             <source>Backup file (*.pvsav)</source>
             <translation>Backup file (*.pvsav)</translation>

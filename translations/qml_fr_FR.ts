@@ -1829,7 +1829,7 @@
     <context>
         <name>ContactsListsPage</name>
         <message>
-            <location filename="../qml/content/pages/ContactsListsPage.qml" line="+181" />
+            <location filename="../qml/content/pages/ContactsListsPage.qml" line="+198" />
             <source>The import was cancelled: no contact was added.</source>
             <translation>L’importation a été annulée : aucun contact n’a été ajouté.</translation>
         </message>
@@ -2810,6 +2810,11 @@
             <source>%1 emails copied.</source>
             <translation>%1 adresses e-mail copiées.</translation>
         </message>
+        <message>
+            <location line="+22" />
+            <source>Your changes could not be saved: %1.</source>
+            <translation>Vos modifications n’ont pas pu être enregistrées : %1.</translation>
+        </message>
     </context>
     <context>
         <name>SearchDetail</name>
@@ -3082,12 +3087,12 @@
             <translation>Le travail n’a pas pu être enregistré dans %1.</translation>
         </message>
         <message>
-            <location line="+14" />
+            <location line="+18" />
             <source>%1 could not be read as a work file.</source>
             <translation>%1 n’a pas pu être lu comme fichier de travail.</translation>
         </message>
         <message>
-            <location line="+45" />
+            <location line="+53" />
             <location line="+11" />
             <source>Backup file (*.pvsav)</source>
             <translation>Fichier de sauvegarde (*.pvsav)</translation>

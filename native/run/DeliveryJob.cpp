@@ -26,8 +26,9 @@ void DeliveryJob::start()
     if (m_started)
         return;
     m_started = m_running = true;
-    // The worker hands this object back by deleting it on our thread; its
-    // end is our signal, and it is dropped if this job is gone by then.
+    // The worker has this object deleted on our thread (by a queued call,
+    // which any event loop delivers); its end is our signal, and it is
+    // dropped if this job is gone by then.
     auto *relay = new QObject;
     connect(relay, &QObject::destroyed, this, [this] {
         m_running = false;
@@ -39,7 +40,8 @@ void DeliveryJob::start()
         shared->result = MailDelivery::deliver(shared->job, shared->limits, *shared->transport,
                                                &shared->control);
         shared->ended.release();
-        relay->deleteLater();
+        QMetaObject::invokeMethod(
+                relay, [relay] { delete relay; }, Qt::QueuedConnection);
     });
 }
 

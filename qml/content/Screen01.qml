@@ -224,7 +224,12 @@ Rectangle {
     }
 
     QmlCppBridge { id: bridge }
-    SettingsStore { id: settingsStore }
+    SettingsStore {
+        id: settingsStore
+        // A full disk or a folder without rights: changes must not be lost quietly.
+        onWriteFailed: (group, key, reason) =>
+                       toast.showOnce(qsTr("Your changes could not be saved: %1.").arg(reason), 10000)
+    }
 
     AppInformation {
         id: appInformation

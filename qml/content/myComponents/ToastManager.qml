@@ -29,6 +29,16 @@ ListView {
         })
     }
 
+    // The same, unless a toast with this text is already shown: for reports
+    // that may come in bursts.
+    function showOnce(text, duration) {
+        for (let i = 0; i < manager.model.count; ++i) {
+            if (manager.model.get(i).text === String(text))
+                return
+        }
+        show(text, duration)
+    }
+
     function removeToast(toastId) {
         for (let i = 0; i < manager.model.count; ++i) {
             if (manager.model.get(i).toastId === toastId) {

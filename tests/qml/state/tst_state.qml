@@ -338,6 +338,35 @@ Item {
             expectStored("a change after the restart")
         }
 
+        // A store that cannot write (a file stands where its folders must go)
+        // tells the user, once however many keys fail.
+        function test_unsavedChangesAreReported() {
+            const s = createScreen()
+            const blocked = "/tmp/parvane-state-blocked-" + Date.now()
+            compare(helper.cmdExcute("mkdir", ["-p", blocked]).status, 0)
+            compare(helper.cmdExcute("touch", [blocked + "/userData", blocked + "/sendingForm"]).status, 0)
+            s.settingsStore.path = blocked
+            s.userContactsLists = ["Kept nowhere"]
+            s.subject = "Not kept either"
+            s.settingsStore.flush()
+            let manager = null
+            for (let c = 0; c < s.children.length; ++c) {
+                if (s.children[c].dangerStyle === true && typeof s.children[c].showOnce === "function")
+                    manager = s.children[c]
+            }
+            verify(manager !== null, "the error toasts")
+            const texts = () => {
+                const shown = []
+                for (let i = 0; i < manager.model.count; ++i)
+                    shown.push(manager.model.get(i).text)
+                return shown
+            }
+            tryCompare(manager.model, "count", 1)
+            wait(200)
+            compare(texts(), ["Your changes could not be saved: the folder could not be created."])
+            compare(helper.cmdExcute("rm", ["-rf", blocked]).status, 0)
+        }
+
         // The store as the earlier program left it: one settings file, written
         // by settings objects of the interface, group by group.
         function writeEarlierStore(groups) {
