@@ -52,16 +52,39 @@ QString writeKey(const QString &storePath, const QString &group, const QString &
                      QJsonDocument(QJsonObject{{u"value"_s, value}}).toJson(QJsonDocument::Compact));
 }
 
-// Each element of the array as compact JSON text.
+// One array element as compact JSON text.
+QByteArray encodedElement(const QJsonValue &value)
+{
+    const QByteArray wrapped = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+    return wrapped.sliced(1, wrapped.size() - 2);
+}
+
 QList<QByteArray> encodedElements(const QJsonArray &array)
 {
     QList<QByteArray> elements;
     elements.reserve(array.size());
-    for (const QJsonValue &value : array) {
-        const QByteArray wrapped = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
-        elements.append(wrapped.sliced(1, wrapped.size() - 2));
-    }
+    for (const QJsonValue &value : array)
+        elements.append(encodedElement(value));
     return elements;
+}
+
+// Replaces one key's file atomically with an array given element by element,
+// written as it goes rather than joined in memory first.
+QString writeElements(const QString &storePath, const QString &group, const QString &key,
+                      const QList<QByteArray> &elements)
+{
+    if (!QDir().mkpath(storePath + u'/' + group))
+        return u"the folder could not be created"_s;
+    QSaveFile out(keyFile(storePath, group, key));
+    if (!out.open(QIODevice::WriteOnly))
+        return out.errorString();
+    bool written = out.write("{\"value\":[") >= 0;
+    for (qsizetype i = 0; written && i < elements.size(); ++i)
+        written = (i == 0 || out.write(",", 1) == 1)
+                  && out.write(elements.at(i)) == elements.at(i).size();
+    if (!written || out.write("]}") != 2 || !out.flush() || !out.commit())
+        return out.errorString();
+    return {};
 }
 
 } // namespace
@@ -125,23 +148,11 @@ private:
                 return u"the stored list does not match the change"_s;
             }
             elements->remove(splice.start, splice.deleteCount);
-            const QList<QByteArray> added = encodedElements(splice.items);
-            elements->insert(splice.start, added.size(), QByteArray());
-            std::copy(added.cbegin(), added.cend(), elements->begin() + splice.start);
+            elements->insert(splice.start, splice.elements.size(), QByteArray());
+            std::copy(splice.elements.cbegin(), splice.elements.cend(),
+                      elements->begin() + splice.start);
         }
-        qsizetype size = 12;
-        for (const QByteArray &element : std::as_const(*elements))
-            size += element.size() + 1;
-        QByteArray bytes;
-        bytes.reserve(size);
-        bytes.append("{\"value\":[");
-        for (qsizetype i = 0; i < elements->size(); ++i) {
-            if (i > 0)
-                bytes.append(',');
-            bytes.append(elements->at(i));
-        }
-        bytes.append("]}");
-        return writeFile(m_storePath, group, key, bytes);
+        return writeElements(m_storePath, group, key, *elements);
     }
 
     QString m_storePath;
@@ -301,7 +312,8 @@ bool SettingsStore::splice(const QString &group, const QString &key, int start, 
     m_lengths.insert(name, *length - deleteCount + count);
     constexpr qsizetype convertedAtOnce = 1000;
     if (count <= convertedAtOnce) {
-        addSplice(name, StoreSplice{start, deleteCount, engine->fromScriptValue<QJsonArray>(items)});
+        addSplice(name, StoreSplice{start, deleteCount,
+                                    encodedElements(engine->fromScriptValue<QJsonArray>(items))});
     } else {
         m_conversions.append(Conversion{name, start, deleteCount, items, count, {}});
         m_convertTimer.start();
@@ -340,7 +352,7 @@ void SettingsStore::convert(int budgetMs)
         const qsizetype end = qMin(conversion.length, conversion.converted.size() + 200);
         for (qsizetype i = conversion.converted.size(); i < end; ++i) {
             const QJSValue item = conversion.items.property(quint32(i));
-            conversion.converted.append(engine->fromScriptValue<QJsonValue>(item));
+            conversion.converted.append(encodedElement(engine->fromScriptValue<QJsonValue>(item)));
         }
         if (conversion.converted.size() < conversion.length)
             continue;

@@ -21,7 +21,7 @@ struct StoreSplice
 {
     qsizetype start = 0;
     qsizetype deleteCount = 0;
-    QJsonArray items;
+    QList<QByteArray> elements; // the new elements, each as compact JSON text
 };
 
 // What a batch does to one key: set it (when `set`), then apply the splices.
@@ -101,7 +101,7 @@ private:
         qsizetype deleteCount = 0;
         QJSValue items;
         qsizetype length = 0;
-        QJsonArray converted;
+        QList<QByteArray> converted;
     };
 
     void startWriting();
