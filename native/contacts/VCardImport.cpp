@@ -78,7 +78,9 @@ bool VCardImport::start(const QUrl &url)
                     line.chop(1);
                 if (line.isEmpty())
                     continue;
-                reader.addLine(QString::fromUtf8(line));
+                bool undecodable = false;
+                const QString text = VCardReader::decodeLine(line, &undecodable);
+                reader.addLine(text, undecodable);
                 if (++linesSinceCheck < 64)
                     continue;
                 linesSinceCheck = 0;

@@ -80,10 +80,11 @@ QString decodeCharset(const QByteArray &bytes, const QString &charset)
 }
 
 // "=C3=89lise" to "Élise": =XX gives a byte, the bytes are text in the
-// card's character set (UTF-8 when none is given).
-QString decodeQuotedPrintable(const QString &value, const QString &charset)
+// card's character set (UTF-8 when none is given). `undecodable`: the value
+// holds raw bytes as one character each.
+QString decodeQuotedPrintable(const QString &value, const QString &charset, bool undecodable)
 {
-    const QByteArray encoded = value.toUtf8();
+    const QByteArray encoded = undecodable ? value.toLatin1() : value.toUtf8();
     QByteArray bytes;
     bytes.reserve(encoded.size());
     for (qsizetype i = 0; i < encoded.size(); ++i) {
@@ -182,7 +183,15 @@ QVariantList VCardReader::parse(const QString &text)
     return records;
 }
 
-void VCardReader::addLine(QStringView line)
+QString VCardReader::decodeLine(const QByteArray &bytes, bool *undecodable)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    *undecodable = utf8.hasError();
+    return *undecodable ? QString::fromLatin1(bytes) : text;
+}
+
+void VCardReader::addLine(QStringView line, bool undecodable)
 {
     if (m_hasPending) {
         // A line that begins with a space or a tab continues the one before
@@ -193,23 +202,26 @@ void VCardReader::addLine(QStringView line)
             pending.chop(1);
         if (!line.isEmpty() && (line[0] == u' ' || line[0] == u'\t')) {
             m_pending = pending + line.mid(1);
+            m_pendingUndecodable = m_pendingUndecodable || undecodable;
             return;
         }
         if (pending.endsWith(u'=') && isQuotedPrintableLine(pending)) {
             pending.chop(1);
             m_pending = pending + line;
+            m_pendingUndecodable = m_pendingUndecodable || undecodable;
             return;
         }
-        readLogicalLine(m_pending);
+        readLogicalLine(m_pending, m_pendingUndecodable);
     }
     m_pending = line.toString();
+    m_pendingUndecodable = undecodable;
     m_hasPending = true;
 }
 
 void VCardReader::finish()
 {
     if (m_hasPending)
-        readLogicalLine(m_pending);
+        readLogicalLine(m_pending, m_pendingUndecodable);
     m_hasPending = false;
     m_pending.clear();
     m_final = m_cards.size();
@@ -234,7 +246,7 @@ VCardReader::Card *VCardReader::currentCard()
     return &m_building;
 }
 
-void VCardReader::readLogicalLine(QString line)
+void VCardReader::readLogicalLine(QString line, bool undecodable)
 {
     if (line.contains("BEGIN:VCARD"_L1)) {
         // Whatever came before can no longer change.
@@ -263,18 +275,23 @@ void VCardReader::readLogicalLine(QString line)
     const qsizetype colon = nameEnd(line);
     if (colon < 0)
         return;
-    applyProperty(QStringView(line).left(colon), line.mid(colon + 1));
+    applyProperty(QStringView(line).left(colon), line.mid(colon + 1), undecodable);
 }
 
-void VCardReader::applyProperty(QStringView namePart, const QString &rawValue)
+void VCardReader::applyProperty(QStringView namePart, const QString &rawValue, bool undecodable)
 {
     Card *card = currentCard();
     if (!card)
         return;
     const QString name = propertyName(namePart);
     const Parameters params = parameters(namePart);
-    const QString value = params.quotedPrintable ? decodeQuotedPrintable(rawValue, params.charset)
-                                                 : rawValue;
+    QString value = rawValue;
+    if (params.quotedPrintable)
+        value = decodeQuotedPrintable(rawValue, params.charset, undecodable);
+    else if (undecodable && !params.charset.isEmpty())
+        // Raw 8-bit text, as older phones write it, in the set the card names;
+        // without one, its bytes stay read as Latin-1.
+        value = decodeCharset(rawValue.toLatin1(), params.charset);
     Card &c = *card;
     if (name == "FN"_L1) {
         // An empty FN keeps a full name already built from N.

@@ -23,7 +23,13 @@ public:
     using Card = std::array<QString, FieldCount>;
 
     // One physical line, without its LF (a CR before it may remain).
-    void addLine(QStringView line);
+    // `undecodable`: the line's bytes were not UTF-8 and were read one byte
+    // per character (see decodeLine); its values are then read in the
+    // character set their parameters name.
+    void addLine(QStringView line, bool undecodable = false);
+    // A line of a file as text: UTF-8 when it is, else one character per
+    // byte (Latin-1), which keeps the bytes for a declared character set.
+    static QString decodeLine(const QByteArray &bytes, bool *undecodable);
     // Ends the text: the last pending line is read and every card is final.
     void finish();
     // Cards that nothing later in the text can change any more, in the order
@@ -37,11 +43,12 @@ public:
     static const char *fieldName(int field);
 
 private:
-    void readLogicalLine(QString line);
-    void applyProperty(QStringView namePart, const QString &rawValue);
+    void readLogicalLine(QString line, bool undecodable);
+    void applyProperty(QStringView namePart, const QString &rawValue, bool undecodable);
 
     QString m_pending;
     bool m_hasPending = false;
+    bool m_pendingUndecodable = false;
     Card *currentCard();
 
     QList<Card> m_cards;

@@ -20,6 +20,7 @@ private slots:
     void cancelStopsEveryBatch();
     void destroyedWhileReading();
     void unreadableFileEndsWithNoCards();
+    void eightBitValuesReadInTheirCharacterSet();
 
 private:
     QUrl writeCards(const QString &name, int count);
@@ -117,6 +118,50 @@ void TestVCardImport::destroyedWhileReading()
     const int atDeletion = received;
     QTest::qWait(200);
     QCOMPARE(received, atDeletion);
+}
+
+// Cards as older phones and address books write them: raw 8-bit values in
+// the character set their parameters name (or none), beside UTF-8 cards.
+void TestVCardImport::eightBitValuesReadInTheirCharacterSet()
+{
+    const QByteArray text
+            = "BEGIN:VCARD\r\nVERSION:2.1\r\n"
+              "N;CHARSET=ISO-8859-1:M\xfcller;J\xfcrgen\r\n"
+              "ORG;CHARSET=windows-1251:\xc7\xe0\xe2\xee\xe4\r\n"
+              "TITLE;CHARSET=ISO-8859-1:Directrice g\xe9n\xe9\r\n rale\r\n"
+              "EMAIL;INTERNET:jm@example.de\r\nEND:VCARD\r\n"
+              "BEGIN:VCARD\r\nVERSION:2.1\r\n"
+              "FN;ENCODING=QUOTED-PRINTABLE;CHARSET=ISO-8859-1:Fran=E7ois \xc9mile\r\n"
+              "ORG:Soci\xe9t\xe9\r\nEMAIL:fe@example.fr\r\nEND:VCARD\r\n"
+              "BEGIN:VCARD\r\nVERSION:3.0\r\nN;CHARSET=ISO-8859-1:\xc3\x89lise;\r\n"
+              "FN:\xc3\x89lise Zo\xc3\xa9\r\nEMAIL:ez@example.fr\r\nEND:VCARD\r\n";
+    QFile file(m_dir.filePath(u"eight-bit.vcf"_s));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(text), text.size());
+    file.close();
+
+    VCardImport job;
+    QSignalSpy batches(&job, &VCardImport::cardsRead);
+    QSignalSpy finished(&job, &VCardImport::finished);
+    QVERIFY(job.start(QUrl::fromLocalFile(file.fileName())));
+    QVERIFY(finished.wait(20000));
+    QVariantList cards;
+    for (const QList<QVariant> &batch : batches)
+        cards += batch.at(0).toList();
+    QCOMPARE(cards.size(), 3);
+    const QVariantMap phone = cards.at(0).toMap();
+    QCOMPARE(phone.value(u"lastname"_s).toString(), u"Müller"_s);
+    QCOMPARE(phone.value(u"firstname"_s).toString(), u"Jürgen"_s);
+    QCOMPARE(phone.value(u"fullname"_s).toString(), u"Müller Jürgen"_s);
+    QCOMPARE(phone.value(u"company"_s).toString(), u"Завод"_s);
+    QCOMPARE(phone.value(u"occupation"_s).toString(), u"Directrice générale"_s);
+    const QVariantMap latin = cards.at(1).toMap();
+    QCOMPARE(latin.value(u"fullname"_s).toString(), u"François Émile"_s);
+    QCOMPARE(latin.value(u"company"_s).toString(), u"Société"_s);
+    // Valid UTF-8 stays UTF-8 whatever the card declares.
+    const QVariantMap utf8 = cards.at(2).toMap();
+    QCOMPARE(utf8.value(u"lastname"_s).toString(), u"Élise"_s);
+    QCOMPARE(utf8.value(u"fullname"_s).toString(), u"Élise Zoé"_s);
 }
 
 void TestVCardImport::unreadableFileEndsWithNoCards()
