@@ -10,6 +10,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QThread>
+#include <QTimer>
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -98,6 +99,20 @@ class StoreWriter : public QObject
 public:
     void write(const QString &storePath, const QHash<QString, StoreChange> &batch)
     {
+        // The elements are kept for the changes that follow one another
+        // (typing, a run of edits); a store left alone gives their memory back.
+        if (!m_forget) {
+            m_forget = new QTimer(this);
+            m_forget->setSingleShot(true);
+            m_forget->setInterval(30 * 1000);
+            connect(m_forget, &QTimer::timeout, this, [this] {
+                m_elements.clear();
+#ifdef __GLIBC__
+                malloc_trim(0);
+#endif
+            });
+        }
+        m_forget->start();
         if (storePath != m_storePath) {
             m_elements.clear();
             m_storePath = storePath;
@@ -157,6 +172,7 @@ private:
 
     QString m_storePath;
     QHash<QString, QList<QByteArray>> m_elements;
+    QTimer *m_forget = nullptr;
 };
 
 SettingsStore::SettingsStore(QObject *parent) : QObject(parent)
