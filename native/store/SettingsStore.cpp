@@ -3,14 +3,19 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileDevice>
 #include <QJSEngine>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
+#include <QSet>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
+
+#include <cerrno>
+#include <cstring>
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -25,6 +30,16 @@ QString keyFile(const QString &storePath, const QString &group, const QString &k
     return storePath + u'/' + group + u'/' + key + u".json"_s;
 }
 
+// Why a file could not be written: the device's own text, or the system's
+// when the device has none (a full disk reads "Unknown error" otherwise).
+QString writeError(const QFileDevice &file, int code)
+{
+    const QString text = file.errorString();
+    if (code != 0 && (text.isEmpty() || text == "Unknown error"_L1))
+        return QString::fromLocal8Bit(std::strerror(code));
+    return text;
+}
+
 // Replaces one key's file atomically with these bytes.
 QString writeFile(const QString &storePath, const QString &group, const QString &key,
                   const QByteArray &bytes)
@@ -32,10 +47,11 @@ QString writeFile(const QString &storePath, const QString &group, const QString 
     if (!QDir().mkpath(storePath + u'/' + group))
         return u"the folder could not be created"_s;
     QSaveFile out(keyFile(storePath, group, key));
+    errno = 0;
     if (!out.open(QIODevice::WriteOnly))
-        return out.errorString();
+        return writeError(out, errno);
     if (out.write(bytes) != bytes.size() || !out.flush() || !out.commit())
-        return out.errorString();
+        return writeError(out, errno);
     return {};
 }
 
@@ -77,22 +93,23 @@ QString writeElements(const QString &storePath, const QString &group, const QStr
     if (!QDir().mkpath(storePath + u'/' + group))
         return u"the folder could not be created"_s;
     QSaveFile out(keyFile(storePath, group, key));
+    errno = 0;
     if (!out.open(QIODevice::WriteOnly))
-        return out.errorString();
+        return writeError(out, errno);
     bool written = out.write("{\"value\":[") >= 0;
     for (qsizetype i = 0; written && i < elements.size(); ++i)
         written = (i == 0 || out.write(",", 1) == 1)
                   && out.write(elements.at(i)) == elements.at(i).size();
     if (!written || out.write("]}") != 2 || !out.flush() || !out.commit())
-        return out.errorString();
+        return writeError(out, errno);
     return {};
 }
 
 } // namespace
 
 // Lives on the writer thread; batches arrive in the order they were made.
-// It keeps the elements of every array it wrote as text, so that a splice
-// of a long array re-encodes only the elements it brings.
+// It keeps the elements of the arrays it wrote as text, so that a splice
+// encodes only the elements it brings.
 class StoreWriter : public QObject
 {
     Q_OBJECT
@@ -106,7 +123,9 @@ public:
             m_forget->setSingleShot(true);
             m_forget->setInterval(30 * 1000);
             connect(m_forget, &QTimer::timeout, this, [this] {
-                m_elements.clear();
+                // Elements not yet on disk are the only copy of their list.
+                m_elements.removeIf(
+                        [this](const auto &entry) { return !m_unwritten.contains(entry.key()); });
 #ifdef __GLIBC__
                 malloc_trim(0);
 #endif
@@ -115,6 +134,8 @@ public:
         m_forget->start();
         if (storePath != m_storePath) {
             m_elements.clear();
+            m_unwritten.clear();
+            m_broken.clear();
             m_storePath = storePath;
         }
         for (auto it = batch.cbegin(); it != batch.cend(); ++it) {
@@ -140,9 +161,13 @@ private:
     {
         if (change.set) {
             m_elements.remove(name);
+            m_unwritten.remove(name);
+            m_broken.remove(name);
             if (!change.value.isArray())
                 return writeKey(m_storePath, group, key, change.value);
             m_elements.insert(name, encodedElements(change.value.toArray()));
+        } else if (m_broken.contains(name)) {
+            return u"the stored list waits to be written whole again"_s;
         }
         auto elements = m_elements.find(name);
         if (elements == m_elements.end()) {
@@ -158,8 +183,11 @@ private:
         for (const StoreSplice &splice : change.splices) {
             if (splice.start < 0 || splice.deleteCount < 0 || splice.start > elements->size()
                 || splice.deleteCount > elements->size() - splice.start) {
-                // The list on disk is not the one the change was made to.
+                // The list here is not the one the change was made to: no
+                // splice of it can be trusted until a whole value comes.
                 m_elements.erase(elements);
+                m_unwritten.remove(name);
+                m_broken.insert(name);
                 return u"the stored list does not match the change"_s;
             }
             elements->remove(splice.start, splice.deleteCount);
@@ -167,11 +195,27 @@ private:
             std::copy(splice.elements.cbegin(), splice.elements.cend(),
                       elements->begin() + splice.start);
         }
-        return writeElements(m_storePath, group, key, *elements);
+        const QString reason = writeElements(m_storePath, group, key, *elements);
+        if (!reason.isEmpty()) {
+            // The file is behind: these elements are the list as it is.
+            m_unwritten.insert(name);
+            return reason;
+        }
+        m_unwritten.remove(name);
+        // A long array is read back from its file at its next change rather
+        // than held here: it would double the memory its records take.
+        qsizetype bytes = 0;
+        for (const QByteArray &element : std::as_const(*elements))
+            bytes += element.size();
+        if (bytes > 4 * 1024 * 1024)
+            m_elements.erase(elements);
+        return {};
     }
 
     QString m_storePath;
     QHash<QString, QList<QByteArray>> m_elements;
+    QSet<QString> m_unwritten; // elements whose last writing failed
+    QSet<QString> m_broken;    // splices refused until a whole value comes
     QTimer *m_forget = nullptr;
 };
 
@@ -189,7 +233,12 @@ SettingsStore::SettingsStore(QObject *parent) : QObject(parent)
     m_writer = new StoreWriter;
     m_writer->moveToThread(m_thread);
     connect(m_thread, &QThread::finished, m_writer, &QObject::deleteLater);
-    connect(m_writer, &StoreWriter::failed, this, &SettingsStore::writeFailed);
+    connect(m_writer, &StoreWriter::failed, this,
+            [this](const QString &group, const QString &key, const QString &reason) {
+                // The next change of the key is stored whole, which mends the file.
+                m_unsplicable.insert(group + u'/' + key);
+                emit writeFailed(group, key, reason);
+            });
     m_thread->start();
 
     m_path = defaultPath();
@@ -220,6 +269,7 @@ void SettingsStore::setPath(const QString &path)
     // Changes made so far belong to the old folder.
     flush();
     m_lengths.clear();
+    m_unsplicable.clear();
     m_path = path;
     emit pathChanged();
 }
@@ -280,6 +330,7 @@ void SettingsStore::write(const QString &group, const QString &key, const QJsonV
     const QString name = group + u'/' + key;
     // A whole value replaces whatever splices of the key are still converting.
     m_conversions.removeIf([&name](const Conversion &c) { return c.name == name; });
+    m_unsplicable.remove(name);
     m_pending.insert(name, StoreChange{true, value, {}});
     if (value.isArray())
         m_lengths.insert(name, value.toArray().size());
@@ -315,6 +366,8 @@ bool SettingsStore::splice(const QString &group, const QString &key, int start, 
     if (!engine || !validName(group) || !validName(key) || !items.isArray())
         return false;
     const QString name = group + u'/' + key;
+    if (m_unsplicable.contains(name))
+        return false;
     // A change of the key follows the ones still being converted.
     if (converting(name))
         convert(-1);
@@ -355,9 +408,11 @@ void SettingsStore::convert(int budgetMs)
     QJSEngine *engine = qjsEngine(this);
     if (!engine) {
         // The records are gone with their engine: say so rather than store nulls.
-        for (const Conversion &conversion : std::as_const(m_conversions))
+        for (const Conversion &conversion : std::as_const(m_conversions)) {
+            m_unsplicable.insert(conversion.name);
             emit writeFailed(conversion.name.section(u'/', 0, 0), conversion.name.section(u'/', 1),
                              u"the changed records were no longer available"_s);
+        }
         m_conversions.clear();
         return;
     }

@@ -6,6 +6,7 @@
 #include <QJsonValue>
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QTimer>
 #include <QtQml/qqmlregistration.h>
@@ -120,6 +121,8 @@ private:
     // The length of every array read or written, by "group/key": what
     // splice() checks a range against. The writer keeps the records.
     QHash<QString, qsizetype> m_lengths;
+    // Keys whose last writing failed: stored whole at their next change.
+    QSet<QString> m_unsplicable;
     QList<Conversion> m_conversions; // in the order the splices were made
     QTimer m_convertTimer;
     QTimer m_timer;

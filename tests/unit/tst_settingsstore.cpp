@@ -7,9 +7,15 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <sys/resource.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -24,6 +30,7 @@ private slots:
     void killedAfterChangesLosesNothing();
     void unusableFilesReadAsNoValue();
     void splicesChangeOnlyTheirRange();
+    void failedWriteIsMendedByTheNextChange();
 
 private:
     QTemporaryDir m_work;
@@ -243,23 +250,79 @@ void TestSettingsStore::splicesChangeOnlyTheirRange()
                                                             u"x"_s, u"d"_s, u"e"_s, u"end"_s}));
 
     // A large import is converted a slice at a time; a change made meanwhile
-    // still lands after it, and the whole reaches the disk in order.
+    // still lands after it, and the whole reaches the disk in order. (One
+    // store writes a key at a time, as in the program: a fresh one here.)
+    SettingsStore later;
+    engine.newQObject(&later);
+    QJSEngine::setObjectOwnership(&later, QJSEngine::CppOwnership);
+    later.setPath(path);
     const QJSValue imported = engine.evaluate(
             u"Array.from({length: 5000}, (_, i) => ({email: 'i' + i + '@y.io'}))"_s);
-    QVERIFY(store.splice(group, key, 5, 0, imported)); // z a x d e i0 ... i4999
-    QVERIFY(store.splice(group, key, 0, 1, items(u"['first']"_s)));
-    QVERIFY(!store.splice(group, key, 5006, 0, items(u"['beyond']"_s)));
-    QVERIFY(store.splice(group, key, 5005, 0, items(u"['last']"_s)));
-    store.flush();
+    QVERIFY(later.splice(group, key, 5, 0, imported)); // z x d e end i0 ... i4999
+    QVERIFY(later.splice(group, key, 0, 1, items(u"['first']"_s)));
+    QVERIFY(!later.splice(group, key, 5006, 0, items(u"['beyond']"_s)));
+    QVERIFY(later.splice(group, key, 5005, 0, items(u"['last']"_s)));
+    later.flush();
     SettingsStore check;
     check.setPath(path);
     const QJsonArray all = check.read(group, key).toArray();
     QCOMPARE(all.size(), 5006);
     QCOMPARE(all.first().toString(), u"first"_s);
-    QCOMPARE(all.at(4).toString(), u"e"_s);
+    QCOMPARE(all.at(4).toString(), u"end"_s);
     QCOMPARE(all.at(5).toObject().value(u"email"_s).toString(), u"i0@y.io"_s);
     QCOMPARE(all.at(5004).toObject().value(u"email"_s).toString(), u"i4999@y.io"_s);
     QCOMPARE(all.last().toString(), u"last"_s);
+}
+
+// A list whose writing failed (a full disk) is not spliced again on top of
+// its stale file: the store says so, and the next change writes it whole.
+void TestSettingsStore::failedWriteIsMendedByTheNextChange()
+{
+    const QString path = m_work.path() + u"/full"_s;
+    QJSEngine engine;
+    SettingsStore store;
+    engine.newQObject(&store);
+    QJSEngine::setObjectOwnership(&store, QJSEngine::CppOwnership);
+    store.setPath(path);
+    QSignalSpy failures(&store, &SettingsStore::writeFailed);
+    const QString group = u"userData"_s;
+    const QString key = u"contacts"_s;
+    QJsonArray records;
+    for (int i = 0; i < 10; ++i)
+        records.append(u"n%1"_s.arg(i));
+    store.write(group, key, records);
+    store.flush();
+
+    // Files may not grow beyond a few bytes: every writing now fails.
+    signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlimit before = limit;
+    limit.rlim_cur = 16;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    QVERIFY(store.splice(group, key, 3, 1, engine.evaluate(u"[]"_s)));
+    store.flush();
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &before), 0);
+    QTRY_COMPARE(failures.count(), 1);
+    QCOMPARE(failures.at(0).at(1).toString(), key);
+    // The system's reason, which the user is shown.
+    QCOMPARE(failures.at(0).at(2).toString(), QString::fromLocal8Bit(std::strerror(EFBIG)));
+
+    // The file still holds the old list: the next change goes whole.
+    QVERIFY(!store.splice(group, key, 5, 1, engine.evaluate(u"['n6 edited']"_s)));
+    records.removeAt(3);
+    records.replace(5, u"n6 edited"_s);
+    store.write(group, key, records);
+    store.flush();
+    SettingsStore reader;
+    reader.setPath(path);
+    QCOMPARE(reader.read(group, key).toArray(), records);
+    QVERIFY(store.splice(group, key, 0, 1, engine.evaluate(u"[]"_s)));
+    store.flush();
+    records.removeAt(0);
+    SettingsStore again;
+    again.setPath(path);
+    QCOMPARE(again.read(group, key).toArray(), records);
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)

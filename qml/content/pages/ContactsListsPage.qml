@@ -181,7 +181,7 @@ MyPageLayout {
     function importContacts(url) {
         if (activeList === "" || cardImport.running)
             return
-        importState = Contacts.startImport(root.userContacts, activeList)
+        importState = Contacts.startImport(root.userContacts, activeList, importAddresses)
         AppJs.startLoading()
         importProgressDialog.open()
         cardImport.start(url)
@@ -190,6 +190,7 @@ MyPageLayout {
     function endImport(completed) {
         const outcome = importState
         importState = null
+        importAddresses.clear()
         importProgressDialog.close()
         if (completed && outcome && outcome.imported > 0)
             root.userContacts = root.userContacts.concat(outcome.added)
@@ -391,6 +392,10 @@ MyPageLayout {
         confirmBtnText: myTrStrings.deleteStr
         dangerStyle: true
         onConfirmedChanged: page.deleteActiveList()
+    }
+
+    AddressSet {
+        id: importAddresses
     }
 
     VCardImport {

@@ -119,16 +119,12 @@ function updatedListContacts(shown, after, list, range) {
 
 // An import into the list, fed card batches as they are read: cards without
 // a name or a valid e-mail are skipped; a card whose e-mail the list already
-// holds (from before or from an earlier card) counts as existing. The new
-// records wait in `added` until the caller stores them in one assignment.
-function startImport(contacts, list) {
-    // A bare object as the set of known addresses: this engine's Set searches
-    // its keys one by one, which made large imports quadratic.
-    var known = Object.create(null)
-    for (var i = 0; i < contacts.length; ++i) {
-        if (contacts[i] && contacts[i].list === list)
-            known[contacts[i].email] = true
-    }
+// holds (from before or from an earlier card) counts as existing. `known` is
+// the AddressSet that keeps those addresses. The new records wait in `added`
+// until the caller stores them in one assignment.
+function startImport(contacts, list, known) {
+    known.clear()
+    known.insertFromList(contacts, list)
     return { "list": list, "known": known, "added": [], "imported": 0, "existing": 0,
              "parsed": 0 }
 }
@@ -140,16 +136,23 @@ function importBatch(state, cards) {
         if (!card || text(card.fullname) === "" || text(card.email) === ""
                 || !isValidEmail(card.email))
             continue
-        if (state.known[card.email] === true) {
+        if (!state.known.insert(card.email)) {
             ++state.existing
             continue
         }
-        state.known[card.email] = true
-        var record = {}
-        for (var f = 0; f < recordFields.length; ++f)
-            record[recordFields[f]] = text(card[recordFields[f]])
-        record.list = state.list
-        state.added.push(record)
+        // One literal shape: quicker to make, and smaller, than fields added
+        // one by one, for what may be a quarter of a million records.
+        state.added.push({
+            "lastname": text(card.lastname),
+            "firstname": text(card.firstname),
+            "fullname": text(card.fullname),
+            "telephone": text(card.telephone),
+            "email": text(card.email),
+            "company": text(card.company),
+            "occupation": text(card.occupation),
+            "website": text(card.website),
+            "list": state.list
+        })
         ++state.imported
     }
 }
