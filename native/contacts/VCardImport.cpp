@@ -78,9 +78,7 @@ bool VCardImport::start(const QUrl &url)
                     line.chop(1);
                 if (line.isEmpty())
                     continue;
-                bool undecodable = false;
-                const QString text = VCardReader::decodeLine(line, &undecodable);
-                reader.addLine(text, undecodable);
+                reader.addBytes(line);
                 if (++linesSinceCheck < 64)
                     continue;
                 linesSinceCheck = 0;

@@ -79,6 +79,21 @@ QString decodeCharset(const QByteArray &bytes, const QString &charset)
     return QString::fromUtf8(bytes);
 }
 
+// A value whose line was not UTF-8: raw 8-bit text, as older phones write it,
+// in the set the card names. Without one, text that still holds UTF-8
+// sequences is UTF-8 with a damaged byte; text with none is Latin-1, as
+// Western address books without a charset write it.
+QString decodeRaw(const QByteArray &bytes, const QString &charset)
+{
+    if (!charset.isEmpty())
+        return decodeCharset(bytes, charset);
+    const QString utf8 = QString::fromUtf8(bytes);
+    const bool holdsUtf8 = std::any_of(utf8.cbegin(), utf8.cend(), [](QChar c) {
+        return c.unicode() > 0x7f && c != QChar::ReplacementCharacter;
+    });
+    return holdsUtf8 ? utf8 : QString::fromLatin1(bytes);
+}
+
 // "=C3=89lise" to "Élise": =XX gives a byte, the bytes are text in the
 // card's character set (UTF-8 when none is given). `undecodable`: the value
 // holds raw bytes as one character each.
@@ -183,15 +198,40 @@ QVariantList VCardReader::parse(const QString &text)
     return records;
 }
 
-QString VCardReader::decodeLine(const QByteArray &bytes, bool *undecodable)
+void VCardReader::addBytes(QByteArrayView line)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    *undecodable = utf8.hasError();
-    return *undecodable ? QString::fromLatin1(bytes) : text;
+    if (m_hasPendingBytes) {
+        // Folding and soft line breaks, as addLine reads them, on the bytes.
+        QByteArray pending = m_pendingBytes;
+        if (pending.endsWith('\r'))
+            pending.chop(1);
+        if (!line.isEmpty() && (line[0] == ' ' || line[0] == '\t')) {
+            m_pendingBytes = pending + line.sliced(1);
+            return;
+        }
+        if (pending.endsWith('=') && isQuotedPrintableLine(QString::fromLatin1(pending))) {
+            pending.chop(1);
+            m_pendingBytes = pending + line;
+            return;
+        }
+        readLogicalBytes(m_pendingBytes);
+    }
+    m_pendingBytes = line.toByteArray();
+    m_hasPendingBytes = true;
 }
 
-void VCardReader::addLine(QStringView line, bool undecodable)
+void VCardReader::readLogicalBytes(const QByteArray &line)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(line);
+    if (!utf8.hasError())
+        readLogicalLine(text, false);
+    else
+        // One character per byte: the value's bytes survive for its charset.
+        readLogicalLine(QString::fromLatin1(line), true);
+}
+
+void VCardReader::addLine(QStringView line)
 {
     if (m_hasPending) {
         // A line that begins with a space or a tab continues the one before
@@ -202,26 +242,27 @@ void VCardReader::addLine(QStringView line, bool undecodable)
             pending.chop(1);
         if (!line.isEmpty() && (line[0] == u' ' || line[0] == u'\t')) {
             m_pending = pending + line.mid(1);
-            m_pendingUndecodable = m_pendingUndecodable || undecodable;
             return;
         }
         if (pending.endsWith(u'=') && isQuotedPrintableLine(pending)) {
             pending.chop(1);
             m_pending = pending + line;
-            m_pendingUndecodable = m_pendingUndecodable || undecodable;
             return;
         }
-        readLogicalLine(m_pending, m_pendingUndecodable);
+        readLogicalLine(m_pending, false);
     }
     m_pending = line.toString();
-    m_pendingUndecodable = undecodable;
     m_hasPending = true;
 }
 
 void VCardReader::finish()
 {
     if (m_hasPending)
-        readLogicalLine(m_pending, m_pendingUndecodable);
+        readLogicalLine(m_pending, false);
+    if (m_hasPendingBytes)
+        readLogicalBytes(m_pendingBytes);
+    m_hasPendingBytes = false;
+    m_pendingBytes.clear();
     m_hasPending = false;
     m_pending.clear();
     m_final = m_cards.size();
@@ -288,10 +329,8 @@ void VCardReader::applyProperty(QStringView namePart, const QString &rawValue, b
     QString value = rawValue;
     if (params.quotedPrintable)
         value = decodeQuotedPrintable(rawValue, params.charset, undecodable);
-    else if (undecodable && !params.charset.isEmpty())
-        // Raw 8-bit text, as older phones write it, in the set the card names;
-        // without one, its bytes stay read as Latin-1.
-        value = decodeCharset(rawValue.toLatin1(), params.charset);
+    else if (undecodable)
+        value = decodeRaw(rawValue.toLatin1(), params.charset);
     Card &c = *card;
     if (name == "FN"_L1) {
         // An empty FN keeps a full name already built from N.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 #include <QStringView>
@@ -22,14 +24,13 @@ public:
     static constexpr int FieldCount = 8;
     using Card = std::array<QString, FieldCount>;
 
-    // One physical line, without its LF (a CR before it may remain).
-    // `undecodable`: the line's bytes were not UTF-8 and were read one byte
-    // per character (see decodeLine); its values are then read in the
-    // character set their parameters name.
-    void addLine(QStringView line, bool undecodable = false);
-    // A line of a file as text: UTF-8 when it is, else one character per
-    // byte (Latin-1), which keeps the bytes for a declared character set.
-    static QString decodeLine(const QByteArray &bytes, bool *undecodable);
+    // One physical line of text, without its LF (a CR before it may remain).
+    void addLine(QStringView line);
+    // One physical line of a file as bytes. Lines are unfolded as bytes and
+    // each whole property line is then read as UTF-8 when it is UTF-8, else
+    // in the character set its parameters name (older phones write raw
+    // 8-bit values). Use either this or addLine for one text, not both.
+    void addBytes(QByteArrayView line);
     // Ends the text: the last pending line is read and every card is final.
     void finish();
     // Cards that nothing later in the text can change any more, in the order
@@ -46,9 +47,12 @@ private:
     void readLogicalLine(QString line, bool undecodable);
     void applyProperty(QStringView namePart, const QString &rawValue, bool undecodable);
 
+    void readLogicalBytes(const QByteArray &line);
+
     QString m_pending;
     bool m_hasPending = false;
-    bool m_pendingUndecodable = false;
+    QByteArray m_pendingBytes;
+    bool m_hasPendingBytes = false;
     Card *currentCard();
 
     QList<Card> m_cards;

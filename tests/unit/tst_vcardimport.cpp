@@ -134,7 +134,11 @@ void TestVCardImport::eightBitValuesReadInTheirCharacterSet()
               "FN;ENCODING=QUOTED-PRINTABLE;CHARSET=ISO-8859-1:Fran=E7ois \xc9mile\r\n"
               "ORG:Soci\xe9t\xe9\r\nEMAIL:fe@example.fr\r\nEND:VCARD\r\n"
               "BEGIN:VCARD\r\nVERSION:3.0\r\nN;CHARSET=ISO-8859-1:\xc3\x89lise;\r\n"
-              "FN:\xc3\x89lise Zo\xc3\xa9\r\nEMAIL:ez@example.fr\r\nEND:VCARD\r\n";
+              "FN:\xc3\x89lise Zo\xc3\xa9\r\nEMAIL:ez@example.fr\r\nEND:VCARD\r\n"
+              // UTF-8 folded in the middle of a character, and a stray byte.
+              "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:\xd0\x98\xd0\xb2\xd0\xb0\xd0\xbd \xd0\r\n"
+              " \x9f\xd0\xb5\xd1\x82\xd1\x80\xd0\xbe\xd0\xb2\r\n"
+              "ORG:M\xc3\xbcller\xff\r\nEMAIL:ip@example.ru\r\nEND:VCARD\r\n";
     QFile file(m_dir.filePath(u"eight-bit.vcf"_s));
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(text), text.size());
@@ -148,7 +152,7 @@ void TestVCardImport::eightBitValuesReadInTheirCharacterSet()
     QVariantList cards;
     for (const QList<QVariant> &batch : batches)
         cards += batch.at(0).toList();
-    QCOMPARE(cards.size(), 3);
+    QCOMPARE(cards.size(), 4);
     const QVariantMap phone = cards.at(0).toMap();
     QCOMPARE(phone.value(u"lastname"_s).toString(), u"Müller"_s);
     QCOMPARE(phone.value(u"firstname"_s).toString(), u"Jürgen"_s);
@@ -162,6 +166,9 @@ void TestVCardImport::eightBitValuesReadInTheirCharacterSet()
     const QVariantMap utf8 = cards.at(2).toMap();
     QCOMPARE(utf8.value(u"lastname"_s).toString(), u"Élise"_s);
     QCOMPARE(utf8.value(u"fullname"_s).toString(), u"Élise Zoé"_s);
+    const QVariantMap folded = cards.at(3).toMap();
+    QCOMPARE(folded.value(u"fullname"_s).toString(), u"Иван Петров"_s);
+    QCOMPARE(folded.value(u"company"_s).toString(), u"Müller\ufffd"_s);
 }
 
 void TestVCardImport::unreadableFileEndsWithNoCards()
