@@ -306,6 +306,9 @@ QJsonValue SettingsStore::read(const QString &group, const QString &key)
             return pending->value;
         // Only the writer holds the spliced list: read it once written.
         flush();
+    } else if (m_writing->load() > 0) {
+        // A batch still being written would leave the file behind what was set.
+        flush();
     }
     QFile file(keyFile(m_path, group, key));
     if (!file.open(QIODevice::ReadOnly))
@@ -453,8 +456,13 @@ void SettingsStore::handOver(Qt::ConnectionType type)
 {
     QHash<QString, StoreChange> batch;
     batch.swap(m_pending);
+    ++*m_writing;
     QMetaObject::invokeMethod(
-            m_writer, [writer = m_writer, path = m_path, batch] { writer->write(path, batch); },
+            m_writer,
+            [writer = m_writer, path = m_path, batch, writing = m_writing] {
+                writer->write(path, batch);
+                --*writing;
+            },
             type);
 }
 

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QtQml/qqmlregistration.h>
 
+#include <atomic>
 #include <memory>
 
 class QSettings;
@@ -124,6 +125,8 @@ private:
     // Keys whose last writing failed: stored whole at their next change.
     QSet<QString> m_unsplicable;
     QList<Conversion> m_conversions; // in the order the splices were made
+    // Batches handed to the writer and not yet written.
+    std::shared_ptr<std::atomic<int>> m_writing = std::make_shared<std::atomic<int>>(0);
     QTimer m_convertTimer;
     QTimer m_timer;
     QThread *m_thread = nullptr;

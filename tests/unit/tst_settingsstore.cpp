@@ -31,6 +31,7 @@ private slots:
     void unusableFilesReadAsNoValue();
     void splicesChangeOnlyTheirRange();
     void failedWriteIsMendedByTheNextChange();
+    void readWhileWritingSeesTheNewValue();
 
 private:
     QTemporaryDir m_work;
@@ -323,6 +324,25 @@ void TestSettingsStore::failedWriteIsMendedByTheNextChange()
     SettingsStore again;
     again.setPath(path);
     QCOMPARE(again.read(group, key).toArray(), records);
+}
+
+// A value already handed to the writer but not yet on disk is what a read
+// returns, not the file it is about to replace.
+void TestSettingsStore::readWhileWritingSeesTheNewValue()
+{
+    const QString path = m_work.path() + u"/writing"_s;
+    SettingsStore store;
+    store.setPath(path);
+    store.write(u"userData"_s, u"contacts"_s, QJsonArray{u"old"_s});
+    store.flush();
+    store.setDelayMs(0);
+    QJsonArray many;
+    for (int i = 0; i < 200000; ++i)
+        many.append(u"contact%1@example.org"_s.arg(i));
+    store.write(u"userData"_s, u"contacts"_s, many);
+    // The writer takes the batch and starts encoding it.
+    QCoreApplication::processEvents();
+    QCOMPARE(store.read(u"userData"_s, u"contacts"_s).toArray().size(), many.size());
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)
