@@ -51,10 +51,20 @@ const QTcpServer &ServiceDouble::server() const
     return m_tls ? static_cast<const QTcpServer &>(m_tlsServer) : m_server;
 }
 
+void ServiceDouble::closeAll()
+{
+    // Connections kept open by a client would go on with the old settings.
+    for (QTcpServer *server :
+         {static_cast<QTcpServer *>(&m_server), static_cast<QTcpServer *>(&m_tlsServer)}) {
+        server->close();
+        for (QTcpSocket *socket : server->findChildren<QTcpSocket *>())
+            socket->abort();
+    }
+}
+
 bool ServiceDouble::listen(int port)
 {
-    m_server.close();
-    m_tlsServer.close();
+    closeAll();
     m_tls = false;
     const bool ok = m_server.listen(QHostAddress::LocalHost, quint16(port));
     if (!ok)
@@ -65,8 +75,7 @@ bool ServiceDouble::listen(int port)
 
 bool ServiceDouble::listenTls(int port, const QString &certificateFile, const QString &keyFile)
 {
-    m_server.close();
-    m_tlsServer.close();
+    closeAll();
     m_tls = true;
     QFile key(keyFile);
     const QList<QSslCertificate> chain = QSslCertificate::fromPath(certificateFile);

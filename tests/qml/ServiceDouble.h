@@ -23,7 +23,8 @@ public:
     explicit ServiceDouble(QObject *parent = nullptr);
     ~ServiceDouble() override;
 
-    // Listens on 127.0.0.1 at `port` (0: any free port).
+    // Listens on 127.0.0.1 at `port` (0: any free port); connections still
+    // open are dropped.
     Q_INVOKABLE bool listen(int port);
     // The same over TLS, with the PEM certificate (and chain) and key given.
     Q_INVOKABLE bool listenTls(int port, const QString &certificateFile, const QString &keyFile);
@@ -56,6 +57,7 @@ private:
     QTcpServer &server();
     const QTcpServer &server() const;
     void accept(QTcpServer &server);
+    void closeAll();
 
     QTcpServer m_server;
     QSslServer m_tlsServer;

@@ -119,7 +119,8 @@ Item {
         function preview(card, path) {
             const button = findChild(driver.find("templateCard" + card), "previewButton")
             const flick = driver.screen.pagesFlickable
-            flick.contentY = Math.max(0, button.mapToItem(flick.contentItem, 0, 0).y - 20)
+            const at = button.mapToItem(flick.contentItem, 0, 0)
+            flick.contentY = Math.max(0, Math.min(at.y - 20, flick.contentHeight - flick.height))
             driver.frame()
             driver.click(button)
             tryVerify(() => driver.find("templateWebView", true) !== null, 5000, "the web view is shown")
