@@ -1,6 +1,8 @@
 #include "ServiceDouble.h"
 
 #include <QFile>
+#include <QSslConfiguration>
+#include <QSslKey>
 #include <QTcpSocket>
 #include <QUrl>
 
@@ -8,8 +10,15 @@ using namespace Qt::Literals::StringLiterals;
 
 ServiceDouble::ServiceDouble(QObject *parent) : QObject(parent)
 {
-    connect(&m_server, &QTcpServer::newConnection, this, [this] {
-        while (QTcpSocket *socket = m_server.nextPendingConnection()) {
+    accept(m_server);
+    accept(m_tlsServer);
+}
+
+void ServiceDouble::accept(QTcpServer &server)
+{
+    // A TLS connection is pending once its handshake is over.
+    connect(&server, &QTcpServer::pendingConnectionAvailable, this, [this, &server] {
+        while (QTcpSocket *socket = server.nextPendingConnection()) {
             connect(socket, &QTcpSocket::readyRead, this, [this, socket] { read(socket); });
             connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
                 m_buffers.remove(socket);
@@ -23,16 +32,40 @@ ServiceDouble::~ServiceDouble()
 {
     // Connections still open (a request left unanswered) must not report
     // back into this object while it is being taken apart.
-    for (QTcpSocket *socket : m_server.findChildren<QTcpSocket *>()) {
-        socket->disconnect(this);
-        socket->abort();
+    for (QTcpServer *server :
+         {static_cast<QTcpServer *>(&m_server), static_cast<QTcpServer *>(&m_tlsServer)}) {
+        for (QTcpSocket *socket : server->findChildren<QTcpSocket *>()) {
+            socket->disconnect(this);
+            socket->abort();
+        }
+    }
+}
+
+QTcpServer &ServiceDouble::server()
+{
+    return m_tls ? static_cast<QTcpServer &>(m_tlsServer) : m_server;
+}
+
+const QTcpServer &ServiceDouble::server() const
+{
+    return m_tls ? static_cast<const QTcpServer &>(m_tlsServer) : m_server;
+}
+
+void ServiceDouble::closeAll()
+{
+    // Connections kept open by a client would go on with the old settings.
+    for (QTcpServer *server :
+         {static_cast<QTcpServer *>(&m_server), static_cast<QTcpServer *>(&m_tlsServer)}) {
+        server->close();
+        for (QTcpSocket *socket : server->findChildren<QTcpSocket *>())
+            socket->abort();
     }
 }
 
 bool ServiceDouble::listen(int port)
 {
-    if (m_server.isListening())
-        m_server.close();
+    closeAll();
+    m_tls = false;
     const bool ok = m_server.listen(QHostAddress::LocalHost, quint16(port));
     if (!ok)
         qWarning("ServiceDouble: %s", qPrintable(m_server.errorString()));
@@ -40,9 +73,31 @@ bool ServiceDouble::listen(int port)
     return ok;
 }
 
+bool ServiceDouble::listenTls(int port, const QString &certificateFile, const QString &keyFile)
+{
+    closeAll();
+    m_tls = true;
+    QFile key(keyFile);
+    const QList<QSslCertificate> chain = QSslCertificate::fromPath(certificateFile);
+    if (chain.isEmpty() || !key.open(QIODevice::ReadOnly)) {
+        qWarning("ServiceDouble: no certificate or key");
+        return false;
+    }
+    QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
+    configuration.setLocalCertificateChain(chain);
+    configuration.setPrivateKey(QSslKey(&key, QSsl::Ec));
+    configuration.setPeerVerifyMode(QSslSocket::VerifyNone);
+    m_tlsServer.setSslConfiguration(configuration);
+    const bool ok = m_tlsServer.listen(QHostAddress::LocalHost, quint16(port));
+    if (!ok)
+        qWarning("ServiceDouble: %s", qPrintable(m_tlsServer.errorString()));
+    emit listening();
+    return ok;
+}
+
 int ServiceDouble::port() const
 {
-    return m_server.serverPort();
+    return server().serverPort();
 }
 
 int ServiceDouble::count() const
@@ -52,7 +107,7 @@ int ServiceDouble::count() const
 
 QString ServiceDouble::url(const QString &path) const
 {
-    return u"http://127.0.0.1:%1/%2"_s.arg(port()).arg(path);
+    return (m_tls ? u"https://127.0.0.1:%1/%2"_s : u"http://127.0.0.1:%1/%2"_s).arg(port()).arg(path);
 }
 
 void ServiceDouble::answer(const QString &path, const QVariantMap &answer)

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QObject>
+#include <QSslServer>
 #include <QTcpServer>
 #include <QVariantList>
 #include <QVariantMap>
@@ -22,11 +23,14 @@ public:
     explicit ServiceDouble(QObject *parent = nullptr);
     ~ServiceDouble() override;
 
-    // Listens on 127.0.0.1 at `port` (0: any free port).
+    // Listens on 127.0.0.1 at `port` (0: any free port); connections still
+    // open are dropped.
     Q_INVOKABLE bool listen(int port);
+    // The same over TLS, with the PEM certificate (and chain) and key given.
+    Q_INVOKABLE bool listenTls(int port, const QString &certificateFile, const QString &keyFile);
     int port() const;
     int count() const;
-    // "http://127.0.0.1:<port>/" followed by the path.
+    // "http://127.0.0.1:<port>/" (https over TLS) followed by the path.
     Q_INVOKABLE QString url(const QString &path) const;
 
     // How to answer requests for `path` (without query): "status" (200),
@@ -50,7 +54,14 @@ private:
     void read(QTcpSocket *socket);
     void respond(QTcpSocket *socket, const QVariantMap &request);
 
+    QTcpServer &server();
+    const QTcpServer &server() const;
+    void accept(QTcpServer &server);
+    void closeAll();
+
     QTcpServer m_server;
+    QSslServer m_tlsServer;
+    bool m_tls = false;
     QHash<QTcpSocket *, QByteArray> m_buffers;
     QHash<QString, QVariantMap> m_answers;
     QVariantList m_requests;

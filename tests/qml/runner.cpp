@@ -6,6 +6,7 @@
 #include "ServiceDouble.h"
 #include "ServiceProcess.h"
 #include "Startup.h"
+#include "WebService.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -34,6 +35,8 @@ public slots:
     {
         Startup::setApplicationIdentity();
         Startup::registerTypes();
+        // The extra authorities of PARVANE_API_CA_FILE, as start-up trusts them.
+        WebService::applyEnvironment();
         qmlRegisterType<MailServers>("ParvaneTest", 1, 0, "MailServers");
         qmlRegisterType<HttpProbe>("ParvaneTest", 1, 0, "HttpProbe");
         qmlRegisterType<ServiceDouble>("ParvaneTest", 1, 0, "ServiceDouble");

@@ -387,7 +387,8 @@ Item {
             driver.settle()
             compare(driver.screen.detailTemplateUrl, base + "templates/sale/?lang=en&preview=true")
             compare(driver.find("detailStackView").currentItem.objectName, "TemplateDetail")
-            compare(driver.find("templateAddress", true).text,
+            tryVerify(() => driver.find("templateWebView", true) !== null, 5000)
+            compare(String(driver.find("templateWebView", true).url),
                     base + "templates/sale/?lang=en&preview=true")
 
             // Edit opens the system browser, but not while a search runs.

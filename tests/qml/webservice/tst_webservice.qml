@@ -9,7 +9,8 @@ import "qrc:/qt/qml/content/resources/js/app.js" as AppJs
 // The real window against our real web service, started by the suite on the
 // port of the suite's base address with the repository's configuration: the
 // application information at start-up, the dialogs that show it, the
-// templates page with its preview images, and a refusal in the service's words.
+// templates page with its preview images and a template's page in the
+// preview's web view, and a refusal in the service's words.
 Item {
     id: scene
 
@@ -154,6 +155,18 @@ Item {
             driver.click(findChild(driver.find("templateCard0"), "previewButton"))
             driver.settle()
             compare(driver.screen.detailTemplateUrl, templates[0].url + "&preview=true")
+
+            // The web view loads the template's page as the service serves it:
+            // its title is the one of the repository's template file.
+            tryVerify(() => driver.find("templateWebView", true) !== null, 5000, "the web view is shown")
+            const view = driver.find("templateWebView", true)
+            compare(String(view.url), templates[0].url + "&preview=true")
+            const slug = templates[0].url.substring((Constants.baseUrl + "templates/").length).split("/")[0]
+            const html = helper.textFromFile("file://" + source + "/service/templates/" + slug + "/template.html")
+            const title = /<title>([^<]*)<\/title>/.exec(html)[1].replace(/&amp;/g, "&")
+            tryVerify(() => !view.loading && view.loadProgress === 100 && view.title === title, 20000,
+                      "the page loads: " + view.title)
+            tryCompare(driver.screen, "loading", false, 5000, "the busy state ends")
         }
 
         // The service refuses a request without its token, in words for the user.

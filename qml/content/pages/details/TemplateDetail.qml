@@ -12,9 +12,6 @@ MyDetailLayout {
     // An address of the service's site only; anything else is not loaded.
     readonly property string address: AppJs.sameOrigin(root.detailTemplateUrl, Constants.baseUrl)
                                       ? root.detailTemplateUrl : ""
-    // The web view needs a windowing system with a web engine; on the
-    // offscreen platform (tests, headless runs) the address is named instead.
-    readonly property bool webViewAvailable: Qt.platform.pluginName !== "offscreen"
 
     objectName: "TemplateDetail"
     spacing: 10
@@ -38,7 +35,7 @@ MyDetailLayout {
         Layout.fillHeight: true
         // The page area's height, less the heading: the view has no height of its own.
         Layout.preferredHeight: detail.height - 60
-        active: detail.address !== "" && detail.webViewAvailable
+        active: detail.address !== ""
         source: "../templates/TemplateWebView.qml"
         onLoaded: item.url = Qt.binding(() => detail.address)
     }

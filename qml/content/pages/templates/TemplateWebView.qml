@@ -17,6 +17,7 @@ Item {
     property string url
     readonly property alias view: view
     readonly property alias guard: guard
+    readonly property alias certificates: certificates
 
     WebEngineProfile {
         id: templateProfile
@@ -29,6 +30,12 @@ Item {
         id: guard
         profile: templateProfile
         origin: Constants.baseUrl
+    }
+
+    // A certificate the system does not vouch for passes only when the
+    // service's own authorities (PARVANE_API_CA_FILE) do, for this host.
+    ServiceCertificateCheck {
+        id: certificates
     }
 
     // A page that keeps loading must not keep the window busy for good.
@@ -64,6 +71,8 @@ Item {
             if (request.navigationType === WebEngineNavigationRequest.LinkClickedNavigation)
                 request.action = WebEngineNavigationRequest.IgnoreRequest
         }
+
+        onCertificateError: error => certificates.decide(error)
 
         onLoadingChanged: loadingInfo => {
             if (loadingInfo.status === WebEngineView.LoadStartedStatus) {
