@@ -86,16 +86,6 @@ bool startDns(QProcess &dns)
     return dns.state() == QProcess::Running;
 }
 
-void stop(QProcess &process)
-{
-    if (process.state() == QProcess::NotRunning)
-        return;
-    process.terminate();
-    if (!process.waitForFinished(3000))
-        process.kill();
-    process.waitForFinished(1000);
-}
-
 QString recipientText(int count, const QString &prefix)
 {
     QStringList addresses;
@@ -296,8 +286,8 @@ int main(int argc, char *argv[])
     const quint16 port = freePort();
     if (!startDns(dns) || !startSink(sink, port)) {
         std::fprintf(stderr, "could not start dnsmasq or smtp-sink\n");
-        stop(dns);
-        stop(sink);
+        benchsupport::stopProcess(dns);
+        benchsupport::stopProcess(sink);
         return 1;
     }
 
@@ -335,7 +325,7 @@ int main(int argc, char *argv[])
             std::fflush(stdout);
         }
     }
-    stop(sink);
-    stop(dns);
+    benchsupport::stopProcess(sink);
+    benchsupport::stopProcess(dns);
     return rc;
 }

@@ -40,16 +40,6 @@ void writeFile(const QString &path, const QByteArray &bytes)
         file.write(bytes);
 }
 
-void stop(QProcess &process)
-{
-    if (process.state() == QProcess::NotRunning)
-        return;
-    process.terminate();
-    if (!process.waitForFinished(3000))
-        process.kill();
-    process.waitForFinished(1000);
-}
-
 QObject *currentItem(QObject *screen, const char *stack)
 {
     QObject *view = screen->findChild<QObject *>(QString::fromLatin1(stack));
@@ -131,7 +121,7 @@ int main(int argc, char *argv[])
     }
     if (base.isEmpty()) {
         std::fprintf(stderr, "the service did not start\n");
-        stop(dns);
+        benchsupport::stopProcess(dns);
         return 1;
     }
     qputenv("PARVANE_API_BASE_URL", base.toUtf8());
@@ -199,7 +189,7 @@ int main(int argc, char *argv[])
         }
         delete window;
     }
-    stop(service);
-    stop(dns);
+    benchsupport::stopProcess(service);
+    benchsupport::stopProcess(dns);
     return rc;
 }

@@ -73,14 +73,6 @@ bool startSink(QProcess &sink, quint16 port, const QStringList &extra = {})
     return sink.waitForStarted() && waitForPort(port);
 }
 
-void stopSink(QProcess &sink)
-{
-    sink.terminate();
-    if (!sink.waitForFinished(3000))
-        sink.kill();
-    sink.waitForFinished(1000);
-}
-
 QJsonObject sendOne(QmlCppBridge &bridge, quint16 port, const Scenario &s)
 {
     const QJsonObject to{{u"email"_s, recipient},
@@ -101,7 +93,7 @@ QByteArray captureMessage(QmlCppBridge &bridge, const Scenario &s, const QString
         return {};
     const QJsonObject verdict = sendOne(bridge, port, s);
     QThread::msleep(200);
-    stopSink(sink);
+    benchsupport::stopProcess(sink);
     if (verdict.value(u"error"_s).toBool(true)) {
         std::fprintf(stderr, "capture failed: %s\n",
                      qPrintable(verdict.value(u"text"_s).toString()));
@@ -191,7 +183,7 @@ Result run(const Scenario &s, int count, const QString &workDir)
 
     result.source = runSource(port, count, messageFile, false);
 
-    stopSink(sink);
+    benchsupport::stopProcess(sink);
     std::printf("%s: %d messages of %lld bytes: sendEmail %.1f msg/s, smtp-source %.1f msg/s, "
                 "ratio %.2f\n",
                 qPrintable(s.name), count, static_cast<long long>(result.bytes), result.ours,
@@ -255,7 +247,7 @@ ReuseResult runReuse(const Scenario &s, int count, const QString &workDir)
                      count);
 
     result.source = runSource(port, count, messageFile, true);
-    stopSink(sink);
+    benchsupport::stopProcess(sink);
     std::printf(
             "%s one connection: %d messages: sending run %.1f msg/s (%d connections, %d logins), "
             "smtp-source -d %.1f msg/s, ratio %.2f\n",

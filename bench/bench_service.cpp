@@ -175,16 +175,6 @@ QByteArray pngBytes(int width, int height, QColor colour)
     return data;
 }
 
-void stopProcess(QProcess &process)
-{
-    if (process.state() == QProcess::NotRunning)
-        return;
-    process.terminate();
-    if (!process.waitForFinished(5000))
-        process.kill();
-    process.waitForFinished(2000);
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -348,9 +338,9 @@ int main(int argc, char **argv)
     std::printf("service memory: %ld kB resident at start, %ld kB after, peak %ld kB\n", rssAtStart,
                 rss, peak);
 
-    stopProcess(nginx);
-    stopProcess(service);
-    stopProcess(dns);
+    benchsupport::stopProcess(nginx);
+    benchsupport::stopProcess(service);
+    benchsupport::stopProcess(dns);
     std::printf("templates %.0f/s (%.2f of nginx static %.0f/s), cached check/domains %.0f/s, "
                 "service RSS %ld kB (peak %ld kB)\n",
                 templates.perSecond,

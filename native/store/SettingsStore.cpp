@@ -16,6 +16,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <functional>
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -40,9 +41,9 @@ QString writeError(const QFileDevice &file, int code)
     return text;
 }
 
-// Replaces one key's file atomically with these bytes.
+// Replaces one key's file atomically with what `content` writes into it.
 QString writeFile(const QString &storePath, const QString &group, const QString &key,
-                  const QByteArray &bytes)
+                  const std::function<bool(QSaveFile &)> &content)
 {
     if (!QDir().mkpath(storePath + u'/' + group))
         return u"the folder could not be created"_s;
@@ -50,7 +51,7 @@ QString writeFile(const QString &storePath, const QString &group, const QString 
     errno = 0;
     if (!out.open(QIODevice::WriteOnly))
         return writeError(out, errno);
-    if (out.write(bytes) != bytes.size() || !out.flush() || !out.commit())
+    if (!content(out) || !out.flush() || !out.commit())
         return writeError(out, errno);
     return {};
 }
@@ -65,8 +66,10 @@ QString writeKey(const QString &storePath, const QString &group, const QString &
             return u"the old value could not be removed"_s;
         return {};
     }
+    const QByteArray bytes = QJsonDocument(QJsonObject{{u"value"_s, value}})
+                                     .toJson(QJsonDocument::Compact);
     return writeFile(storePath, group, key,
-                     QJsonDocument(QJsonObject{{u"value"_s, value}}).toJson(QJsonDocument::Compact));
+                     [&bytes](QSaveFile &out) { return out.write(bytes) == bytes.size(); });
 }
 
 // One array element as compact JSON text.
@@ -90,19 +93,13 @@ QList<QByteArray> encodedElements(const QJsonArray &array)
 QString writeElements(const QString &storePath, const QString &group, const QString &key,
                       const QList<QByteArray> &elements)
 {
-    if (!QDir().mkpath(storePath + u'/' + group))
-        return u"the folder could not be created"_s;
-    QSaveFile out(keyFile(storePath, group, key));
-    errno = 0;
-    if (!out.open(QIODevice::WriteOnly))
-        return writeError(out, errno);
-    bool written = out.write("{\"value\":[") >= 0;
-    for (qsizetype i = 0; written && i < elements.size(); ++i)
-        written = (i == 0 || out.write(",", 1) == 1)
-                  && out.write(elements.at(i)) == elements.at(i).size();
-    if (!written || out.write("]}") != 2 || !out.flush() || !out.commit())
-        return writeError(out, errno);
-    return {};
+    return writeFile(storePath, group, key, [&elements](QSaveFile &out) {
+        bool written = out.write("{\"value\":[") >= 0;
+        for (qsizetype i = 0; written && i < elements.size(); ++i)
+            written = (i == 0 || out.write(",", 1) == 1)
+                      && out.write(elements.at(i)) == elements.at(i).size();
+        return written && out.write("]}") == 2;
+    });
 }
 
 } // namespace

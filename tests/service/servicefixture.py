@@ -137,6 +137,14 @@ class TempDir:
         shutil.rmtree(self.path, ignore_errors=True)
 
 
+def free_port():
+    s = socket.socket()
+    s.bind(("127.0.0.1", 0))
+    port = s.getsockname()[1]
+    s.close()
+    return port
+
+
 def free_udp_port(address):
     s = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)
     s.bind((address, 0))

@@ -13,19 +13,11 @@ import subprocess
 import time
 import unittest
 
-from servicefixture import REQUEST_TOKEN, RESPONSE_TOKEN, Service, TempDir
+from servicefixture import REQUEST_TOKEN, RESPONSE_TOKEN, Service, TempDir, free_port
 
 SITE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "service", "deploy",
                     "nginx-parvane.conf")
 NGINX = shutil.which("nginx", path="/usr/sbin:/usr/bin")
-
-
-def free_port():
-    s = socket.socket()
-    s.bind(("127.0.0.1", 0))
-    port = s.getsockname()[1]
-    s.close()
-    return port
 
 
 class DeployTest(unittest.TestCase):

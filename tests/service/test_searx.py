@@ -11,18 +11,10 @@ import time
 import unittest
 import urllib.request
 
-from servicefixture import Service, TempDir
+from servicefixture import Service, TempDir, free_port
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 EXAMPLE = "/usr/share/doc/searx/examples/settings.yml"
-
-
-def free_port():
-    s = socket.socket()
-    s.bind(("127.0.0.1", 0))
-    port = s.getsockname()[1]
-    s.close()
-    return port
 
 
 class SearxTest(unittest.TestCase):

@@ -7,10 +7,6 @@
 // The whole text must match; nothing is trimmed first.
 var emailPattern = /^[a-zA-Z0-9.!#$%&'*+/=?^_`{|}~-]+@[a-zA-Z0-9-]+(?:\.[a-zA-Z0-9-]+)*$/
 
-// The fields a stored contact record carries, in record order.
-var recordFields = ["lastname", "firstname", "fullname", "telephone", "email",
-                    "company", "occupation", "website", "list"]
-
 function isValidEmail(email) {
     return emailPattern.test(email)
 }
