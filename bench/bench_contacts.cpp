@@ -262,7 +262,7 @@ int main(int argc, char *argv[])
     }
     const double openMs = bench.open(u"contactsListsMenu"_s, u"ContactsListsPage"_s);
     page = bench.current();
-    const int shown = lengthOf(page, "activeListContacts");
+    const int shown = lengthOf(page, "activeListIndexes");
     QObject *view = page->findChild<QObject *>(u"contactsListView"_s);
     int rows = 0;
     if (auto *content = view ? view->property("contentItem").value<QQuickItem *>() : nullptr) {

@@ -19,9 +19,9 @@ MyPageLayout {
     // Name of the list shown; kept in the store so a restart shows it again.
     property string activeList: ""
     readonly property int activeListIndex: root.userContactsLists.indexOf(activeList)
-    // The active list's contacts in stored order, each with its `index` in
-    // userContacts.
-    property var activeListContacts: []
+    // The positions in userContacts of the active list's contacts, in
+    // stored order: the rows of the view.
+    property var activeListIndexes: []
     readonly property bool hasLists: root.userContactsLists.length > 0
 
     readonly property var refusalTexts: ({
@@ -49,7 +49,7 @@ MyPageLayout {
     // the page is being made would otherwise compute the contacts twice.
     property bool completed: false
 
-    // userContacts as activeListContacts was last computed from, so that a
+    // userContacts as activeListIndexes was last computed from, so that a
     // change of a few records recomputes only those.
     property var shownFrom: null
 
@@ -88,7 +88,7 @@ MyPageLayout {
         const lists = root.userContactsLists
         const contacts = root.userContacts
         if (activeList === "" && lists.length === 0) {
-            activeListContacts = []
+            activeListIndexes = []
             shownFrom = null
             return
         }
@@ -99,10 +99,10 @@ MyPageLayout {
         if (changed === true && shownFrom !== null && Array.isArray(contacts)) {
             const range = Arrays.changedRange(shownFrom, contacts)
             if (!Arrays.isEmptyRange(range))
-                activeListContacts = Contacts.updatedListContacts(activeListContacts, contacts,
-                                                                  activeList, range)
+                activeListIndexes = Contacts.updatedListIndexes(activeListIndexes, contacts,
+                                                                activeList, range)
         } else {
-            activeListContacts = Contacts.listContacts(contacts, activeList)
+            activeListIndexes = Contacts.listIndexes(contacts, activeList)
         }
         shownFrom = Array.isArray(contacts) ? contacts.slice() : null
     }
@@ -211,8 +211,9 @@ MyPageLayout {
     // The active list's cards, in display order, joined by one line feed.
     function activeListVCards() {
         const cards = []
-        for (const contact of activeListContacts)
-            cards.push(root.getVCard(contact))
+        const contacts = root.userContacts
+        for (const index of activeListIndexes)
+            cards.push(root.getVCard(contacts[index]))
         return cards.join("\n")
     }
 
@@ -312,7 +313,7 @@ MyPageLayout {
                             MyMenuItem {
                                 objectName: "exportItem"
                                 text: myTrStrings.exportStr
-                                enabled: page.activeListContacts.length > 0
+                                enabled: page.activeListIndexes.length > 0
                                 onTriggered: {
                                     exportDialog.proposeInDocuments(page.activeList + "-contacts.vcf")
                                     exportDialog.open()
@@ -343,15 +344,16 @@ MyPageLayout {
                     boundsBehavior: Flickable.StopAtBounds
                     // A count, not the array: an edit that keeps the length
                     // leaves the rows and the scroll position in place.
-                    model: page.activeListContacts.length
+                    model: page.activeListIndexes.length
                     delegate: ContactRow {
                         required property int index
-                        readonly property var contact: page.activeListContacts[index]
+                        readonly property int contactIndex: page.activeListIndexes[index]
+                        readonly property var contact: root.userContacts[contactIndex]
 
                         width: ListView.view.width
-                        fullname: contact ? contact.fullname : ""
-                        email: contact ? contact.email : ""
-                        onManage: page.openContact(contact.index)
+                        fullname: contact ? Contacts.text(contact.fullname) : ""
+                        email: contact ? Contacts.text(contact.email) : ""
+                        onManage: page.openContact(contactIndex)
                     }
 
                     ScrollBar.vertical: ScrollBar {
@@ -363,11 +365,11 @@ MyPageLayout {
                 MyNoItem {
                     objectName: "noContacts"
                     Layout.fillWidth: true
-                    visible: page.activeListContacts.length === 0
+                    visible: page.activeListIndexes.length === 0
                 }
                 Item {
                     Layout.fillHeight: true
-                    visible: page.activeListContacts.length === 0
+                    visible: page.activeListIndexes.length === 0
                 }
             }
         }
