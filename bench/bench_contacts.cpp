@@ -6,10 +6,15 @@
 //      the reading and parsing of it without the interface;
 //  (b) opens the page on M contacts in one list, timed from the menu click
 //      to the first frame showing it (the page's fade-in not counted).
+//  (c) starts the program, in a process of its own, on a store holding M
+//      contacts, beside a start on an empty store: the time until the
+//      contacts are in place and the resident memory then.
 // Usage: bench_contacts [cards = 10000] [contacts = 100000]
+//        bench_contacts --startup home contacts   (one start, for (c))
 // The last line sums it up with the resident memory; nothing is asserted.
 
 #include "BenchSupport.h"
+#include "SettingsStore.h"
 #include "VCardImport.h"
 
 #include <QDir>
@@ -18,6 +23,9 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QJSValue>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QProcess>
 #include <QQmlComponent>
 #include <QQmlContext>
 #include <QQmlEngine>
@@ -149,10 +157,75 @@ private:
     QObject *m_pages = nullptr;
 };
 
+// One start of the program on the settings home prepared by startUpLine():
+// prints the milliseconds from the window's creation to the contacts in
+// place, and the resident memory then, after a collection of the script
+// engine's garbage.
+int startUp(int argc, char *argv[], const QString &settingsHome, int count)
+{
+    benchsupport::prepareQuickApplication(settingsHome);
+    QGuiApplication app(argc, argv);
+    QQmlEngine engine;
+    benchsupport::setUpEngine(engine);
+    const double beforeMiB = residentMiB();
+    QElapsedTimer clock;
+    clock.start();
+    Bench bench(engine);
+    if (!bench.ready())
+        return 1;
+    const int loaded = lengthOf(bench.screen(), "userContacts");
+    const double loadMs = clock.nsecsElapsed() / 1e6;
+    benchsupport::runEventsFor(1000);
+    engine.collectGarbage();
+    std::printf("%d contacts loaded in %.0f ms, resident %.0f MiB (%.0f MiB before the window)\n",
+                loaded, loadMs, residentMiB(), beforeMiB);
+    return loaded == count ? 0 : 1;
+}
+
+// Stores `count` contacts, as an earlier session would have left them, in a
+// settings home of their own, and starts the program on it in a child
+// process. Its line, or "" on failure.
+QString startUpLine(int count)
+{
+    QTemporaryDir home;
+    {
+        QJsonArray contacts;
+        for (int i = 0; i < count; ++i) {
+            const QString n = QString::number(i);
+            contacts.append(QJsonObject{{u"lastname"_s, u"Nom"_s + n},
+                                        {u"firstname"_s, u"Prénom"_s},
+                                        {u"fullname"_s, u"Nom"_s + n + u" Prénom"_s},
+                                        {u"telephone"_s, u"+33 1 23 45 67 89"_s},
+                                        {u"email"_s, u"contact"_s + n + u"@example.com"_s},
+                                        {u"company"_s, u"Société"_s},
+                                        {u"occupation"_s, u""_s},
+                                        {u"website"_s, u""_s},
+                                        {u"list"_s, u"Big"_s}});
+        }
+        SettingsStore store;
+        store.setPath(home.filePath(QCoreApplication::organizationName() + u'/'
+                                    + QCoreApplication::applicationName() + u"/store"_s));
+        store.write(u"userData"_s, u"contactsLists"_s, QJsonArray{u"Big"_s});
+        store.write(u"userData"_s, u"contacts"_s, contacts);
+        store.flush();
+    }
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QCoreApplication::applicationFilePath(),
+                {u"--startup"_s, home.path(), QString::number(count)});
+    if (!child.waitForFinished(120000) || child.exitCode() != 0) {
+        benchsupport::stopProcess(child);
+        return {};
+    }
+    return QString::fromUtf8(child.readAllStandardOutput()).trimmed().split(u'\n').last();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    if (argc > 3 && qstrcmp(argv[1], "--startup") == 0)
+        return startUp(argc, argv, QString::fromLocal8Bit(argv[2]), std::max(0, atoi(argv[3])));
     const int cardCount = argc > 1 ? std::max(1, atoi(argv[1])) : 10000;
     const int contactCount = argc > 2 ? std::max(1, atoi(argv[2])) : 100000;
 
@@ -302,13 +375,20 @@ int main(int argc, char *argv[])
                 "second %.1f ms\n",
                 contactCount, smallKeyMs, addMs, addElsewhereMs, idleMs);
 
+    const double residentNowMiB = residentMiB();
+    // (c) Start-ups, each in a process of its own.
+    const QString emptyStart = startUpLine(0);
+    const QString fullStart = startUpLine(contactCount);
+    std::printf("start-up on an empty store: %s\nstart-up on %d stored contacts: %s\n",
+                qPrintable(emptyStart), contactCount, qPrintable(fullStart));
+
     std::printf("import %d cards (%.1f MB) %.0f ms, longest stall while reading %.0f ms, in all "
                 "%.0f ms, store stall %.0f ms, peak %.0f MiB (reading alone %.0f ms, parsing "
                 "alone %.0f ms); open on %d contacts %.0f ms; small key stall %.1f ms, add-contact "
                 "stall %.1f ms (%.1f ms on another page; idle %.1f ms); resident memory %.0f MiB "
-                "(%.0f MiB before; goal < 200)\n",
+                "(%.0f MiB before); start-up on those contacts stored: %s (goal < 200 MiB)\n",
                 cardCount, fileMB, importMs, readingStallMs, importStallMs, storeStallMs,
                 importPeakMiB, readMs, parseMs, contactCount, openMs, smallKeyMs, addMs,
-                addElsewhereMs, idleMs, residentMiB(), baseMiB);
-    return imported == cardCount && shown == contactCount ? 0 : 1;
+                addElsewhereMs, idleMs, residentNowMiB, baseMiB, qPrintable(fullStart));
+    return imported == cardCount && shown == contactCount && !fullStart.isEmpty() ? 0 : 1;
 }

@@ -1,5 +1,7 @@
 #include "SettingsStore.h"
 
+#include "ScriptTexts.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -347,6 +349,9 @@ QJSValue SettingsStore::value(const QString &group, const QString &key)
     const QJsonValue stored = read(group, key);
     if (!engine || stored.isUndefined())
         return QJSValue(QJSValue::UndefinedValue);
+    // Lists of records (the contacts) share their repeated texts.
+    if (stored.isArray())
+        return ScriptTexts(engine).fromJson(stored);
     return engine->toScriptValue(stored);
 }
 

@@ -32,6 +32,7 @@ private slots:
     void splicesChangeOnlyTheirRange();
     void failedWriteIsMendedByTheNextChange();
     void readWhileWritingSeesTheNewValue();
+    void storedListsReachScriptsUnchanged();
 
 private:
     QTemporaryDir m_work;
@@ -343,6 +344,57 @@ void TestSettingsStore::readWhileWritingSeesTheNewValue()
     // The writer takes the batch and starts encoding it.
     QCoreApplication::processEvents();
     QCOMPARE(store.read(u"userData"_s, u"contacts"_s).toArray().size(), many.size());
+}
+
+// A long list of records is handed to scripts with its repeated texts shared
+// (by batches of a thousand elements, keeping what repeats): every element
+// still reads exactly as it was stored, whatever its kind and position.
+void TestSettingsStore::storedListsReachScriptsUnchanged()
+{
+    QJSEngine engine;
+    SettingsStore store;
+    engine.newQObject(&store);
+    QJSEngine::setObjectOwnership(&store, QJSEngine::CppOwnership);
+    store.setPath(m_work.path() + u"/shared-texts"_s);
+    QJsonArray records;
+    for (int i = 0; i < 3500; ++i) {
+        const QString n = QString::number(i);
+        records.append(QJsonObject{{u"lastname"_s, i % 7 == 0 ? QString() : u"Nom"_s + n},
+                                   {u"firstname"_s, i % 3 == 0 ? u"Zoé"_s : u"Иван"_s},
+                                   {u"email"_s, u"c"_s + n + u"@x.io"_s},
+                                   {u"company"_s,
+                                    i < 2000 ? u"Société"_s : u"Autre "_s + QString::number(i % 5)},
+                                   {u"list"_s, i % 2 == 0 ? u"A"_s : u"B"_s},
+                                   {u"note"_s, i % 100 == 0 ? QJsonValue(
+                                                       QJsonArray{1.5, true, QJsonValue::Null})
+                                                            : QJsonValue(i)}});
+    }
+    records.append(u"a lone text"_s);
+    records.append(QJsonValue::Null);
+    records.append(QJsonObject{});
+    // Field names a script literal would read otherwise, and more shapes
+    // than get a literal of their own.
+    records.append(QJsonObject{{u"he said \"hi\" \\ \u2028"_s, 1},
+                               {u"0"_s, 2},
+                               {u""_s, 3},
+                               {u"}; throw 1; ({"_s, 4}});
+    for (int i = 0; i < 40; ++i)
+        records.append(QJsonObject{{u"field"_s + QString::number(i), i}});
+    store.write(u"userData"_s, u"contacts"_s, records);
+    const QJSValue value = store.value(u"userData"_s, u"contacts"_s);
+    QVERIFY(value.isArray());
+    QCOMPARE(value.property(u"length"_s).toInt(), records.size());
+    QCOMPARE(engine.fromScriptValue<QJsonValue>(value).toArray(), records);
+    // A field that a literal would take for the prototype stays a field.
+    store.write(u"userData"_s, u"odd"_s,
+                QJsonArray{QJsonObject{{u"__proto__"_s, u"x"_s}, {u"a"_s, 1}}});
+    const QJSValue odd = store.value(u"userData"_s, u"odd"_s).property(0);
+    QCOMPARE(odd.property(u"a"_s).toInt(), 1);
+    QVERIFY(odd.prototype().strictlyEquals(engine.newObject().prototype()));
+    // The elements are distinct objects: changing one changes no other.
+    QJSValue first = value.property(0);
+    first.setProperty(u"company"_s, u"Changed"_s);
+    QCOMPARE(value.property(1).property(u"company"_s).toString(), u"Société"_s);
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QHash>
+#include <QJSValue>
+#include <QJsonValue>
+#include <QString>
+#include <QStringList>
+
+class QJSEngine;
+
+// Script strings for long runs of records (stored contacts, imported cards)
+// in which many fields repeat: an empty field, a list name, a company, a
+// first name. Each distinct text becomes one script string shared by every
+// record that holds it, instead of one string per field: a quarter of a
+// million records then hold a fraction of the objects, which is what the
+// script engine's memory and the length of its collections grow with.
+//
+// Texts are shared within a batch; texts that repeated in a batch are kept
+// for the following batches, up to a bound, while texts seen once (an
+// address, most names) are let go at the end of their batch.
+class ScriptTexts
+{
+public:
+    explicit ScriptTexts(QJSEngine *engine) : m_engine(engine) {}
+
+    QJSValue text(const QString &text);
+    // Ends a batch: keeps what repeated, forgets the rest.
+    void endBatch();
+
+    // The value as a script value, its texts shared as above. Arrays end a
+    // batch every `batchLength` elements.
+    QJSValue fromJson(const QJsonValue &value, int batchLength = 1000);
+
+private:
+    QJSValue maker(const QStringList &keys);
+
+    struct Entry
+    {
+        QJSValue value;
+        int uses = 0;
+    };
+
+    QJSEngine *m_engine = nullptr;
+    QHash<QString, QJSValue> m_kept;
+    QHash<QString, Entry> m_batch;
+    // The function that makes a record, by its field names.
+    QHash<QStringList, QJSValue> m_makers;
+};
