@@ -14,11 +14,6 @@ bool AddressSet::insert(const QString &address)
     return m_addresses.size() != before;
 }
 
-bool AddressSet::contains(const QString &address) const
-{
-    return m_addresses.contains(address);
-}
-
 void AddressSet::insertFromList(const QJSValue &records, const QString &list)
 {
     const quint32 length = records.property(u"length"_s).toUInt();

@@ -14,17 +14,13 @@ class AddressSet : public QObject
 {
     Q_OBJECT
     QML_ELEMENT
-    Q_PROPERTY(int count READ count)
 
 public:
     using QObject::QObject;
 
-    int count() const { return static_cast<int>(m_addresses.size()); }
-
     Q_INVOKABLE void clear();
     // Adds the address; true when it was not there yet.
     Q_INVOKABLE bool insert(const QString &address);
-    Q_INVOKABLE bool contains(const QString &address) const;
     // Adds the address of every record of the array whose list is `list`.
     Q_INVOKABLE void insertFromList(const QJSValue &records, const QString &list);
 

@@ -201,7 +201,9 @@ QVariantList VCardReader::parse(const QString &text)
 void VCardReader::addBytes(QByteArrayView line)
 {
     if (m_hasPendingBytes) {
-        // Folding and soft line breaks, as addLine reads them, on the bytes.
+        // A line that begins with a space or a tab continues the one before
+        // (folding); so does any line after a quoted-printable value that
+        // ends in "=" (a soft line break).
         QByteArray pending = m_pendingBytes;
         if (pending.endsWith('\r'))
             pending.chop(1);
@@ -233,38 +235,16 @@ void VCardReader::readLogicalBytes(const QByteArray &line)
 
 void VCardReader::addLine(QStringView line)
 {
-    if (m_hasPending) {
-        // A line that begins with a space or a tab continues the one before
-        // (folding); so does any line after a quoted-printable value that
-        // ends in "=" (a soft line break).
-        QString pending = m_pending;
-        if (pending.endsWith(u'\r'))
-            pending.chop(1);
-        if (!line.isEmpty() && (line[0] == u' ' || line[0] == u'\t')) {
-            m_pending = pending + line.mid(1);
-            return;
-        }
-        if (pending.endsWith(u'=') && isQuotedPrintableLine(pending)) {
-            pending.chop(1);
-            m_pending = pending + line;
-            return;
-        }
-        readLogicalLine(m_pending, false);
-    }
-    m_pending = line.toString();
-    m_hasPending = true;
+    // Text is read as the bytes of a file would be: one way of unfolding.
+    addBytes(line.toUtf8());
 }
 
 void VCardReader::finish()
 {
-    if (m_hasPending)
-        readLogicalLine(m_pending, false);
     if (m_hasPendingBytes)
         readLogicalBytes(m_pendingBytes);
     m_hasPendingBytes = false;
     m_pendingBytes.clear();
-    m_hasPending = false;
-    m_pending.clear();
     m_final = m_cards.size();
 }
 

@@ -24,12 +24,13 @@ public:
     static constexpr int FieldCount = 8;
     using Card = std::array<QString, FieldCount>;
 
-    // One physical line of text, without its LF (a CR before it may remain).
+    // One physical line of text, without its LF (a CR before it may remain):
+    // its UTF-8 bytes given to addBytes.
     void addLine(QStringView line);
     // One physical line of a file as bytes. Lines are unfolded as bytes and
     // each whole property line is then read as UTF-8 when it is UTF-8, else
     // in the character set its parameters name (older phones write raw
-    // 8-bit values). Use either this or addLine for one text, not both.
+    // 8-bit values).
     void addBytes(QByteArrayView line);
     // Ends the text: the last pending line is read and every card is final.
     void finish();
@@ -49,8 +50,6 @@ private:
 
     void readLogicalBytes(const QByteArray &line);
 
-    QString m_pending;
-    bool m_hasPending = false;
     QByteArray m_pendingBytes;
     bool m_hasPendingBytes = false;
     Card *currentCard();

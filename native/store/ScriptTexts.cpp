@@ -90,11 +90,14 @@ QJSValue ScriptTexts::fromJson(const QJsonValue &value, int batchLength)
     }
     case QJsonValue::Object: {
         const QJsonObject object = value.toObject();
-        const QStringList keys = object.keys();
+        QStringList keys;
         QJSValueList fields;
-        fields.reserve(keys.size());
-        for (const QString &key : keys)
-            fields.append(fromJson(object.value(key), batchLength));
+        keys.reserve(object.size());
+        fields.reserve(object.size());
+        for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
+            keys.append(it.key());
+            fields.append(fromJson(it.value(), batchLength));
+        }
         const QJSValue make = maker(keys);
         if (make.isCallable())
             return make.call(fields);

@@ -10,11 +10,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
-#include <QSet>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QThread>
-#include <QTimer>
 
 #include <cerrno>
 #include <cstring>
@@ -31,6 +29,17 @@ namespace {
 QString keyFile(const QString &storePath, const QString &group, const QString &key)
 {
     return storePath + u'/' + group + u'/' + key + u".json"_s;
+}
+
+// One key's stored value; undefined when there is none or the file was
+// edited by hand into something else.
+QJsonValue readKeyFile(const QString &storePath, const QString &group, const QString &key)
+{
+    QFile file(keyFile(storePath, group, key));
+    if (!file.open(QIODevice::ReadOnly))
+        return QJsonValue::Undefined;
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
+    return document.isObject() ? document.object().value(u"value"_s) : QJsonValue::Undefined;
 }
 
 // Why a file could not be written: the device's own text, or the system's
@@ -170,11 +179,7 @@ private:
         }
         auto elements = m_elements.find(name);
         if (elements == m_elements.end()) {
-            QFile file(keyFile(m_storePath, group, key));
-            const QJsonDocument document = file.open(QIODevice::ReadOnly)
-                                                   ? QJsonDocument::fromJson(file.readAll())
-                                                   : QJsonDocument();
-            const QJsonValue stored = document.object().value(u"value"_s);
+            const QJsonValue stored = readKeyFile(m_storePath, group, key);
             if (!stored.isArray())
                 return u"the stored list could not be read again"_s;
             elements = m_elements.insert(name, encodedElements(stored.toArray()));
@@ -309,18 +314,17 @@ QJsonValue SettingsStore::read(const QString &group, const QString &key)
         // A batch still being written would leave the file behind what was set.
         flush();
     }
-    QFile file(keyFile(m_path, group, key));
-    if (!file.open(QIODevice::ReadOnly))
-        return QJsonValue::Undefined;
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
-    // A file edited by hand into something else reads as no value.
-    const QJsonValue value = document.isObject() ? document.object().value(u"value"_s)
-                                                 : QJsonValue::Undefined;
+    const QJsonValue value = readKeyFile(m_path, group, key);
+    rememberLength(name, value);
+    return value;
+}
+
+void SettingsStore::rememberLength(const QString &name, const QJsonValue &value)
+{
     if (value.isArray())
         m_lengths.insert(name, value.toArray().size());
     else
         m_lengths.remove(name);
-    return value;
 }
 
 void SettingsStore::write(const QString &group, const QString &key, const QJsonValue &value)
@@ -334,10 +338,7 @@ void SettingsStore::write(const QString &group, const QString &key, const QJsonV
     m_conversions.removeIf([&name](const Conversion &c) { return c.name == name; });
     m_unsplicable.remove(name);
     m_pending.insert(name, StoreChange{true, value, {}});
-    if (value.isArray())
-        m_lengths.insert(name, value.toArray().size());
-    else
-        m_lengths.remove(name);
+    rememberLength(name, value);
     // The first change of a burst starts the wait; later ones do not extend it.
     if (!m_timer.isActive())
         m_timer.start();

@@ -109,6 +109,8 @@ private:
     void startWriting();
     void addSplice(const QString &name, StoreSplice splice);
     bool converting(const QString &name) const;
+    // Keeps the length splice() checks against, for an array value.
+    void rememberLength(const QString &name, const QJsonValue &value);
     // Converts slices for about `budgetMs` (all of them when negative).
     void convert(int budgetMs);
     // Gives the pending changes to the writer thread.

@@ -19,6 +19,19 @@
 
 using namespace Qt::Literals::StringLiterals;
 
+namespace {
+
+// Makes the store reachable from the engine's scripts, as the interface's
+// store is, while the test keeps owning it.
+void giveToEngine(QJSEngine &engine, SettingsStore &store, const QString &path)
+{
+    engine.newQObject(&store);
+    QJSEngine::setObjectOwnership(&store, QJSEngine::CppOwnership);
+    store.setPath(path);
+}
+
+} // namespace
+
 class TestSettingsStore : public QObject
 {
     Q_OBJECT
@@ -217,9 +230,7 @@ void TestSettingsStore::splicesChangeOnlyTheirRange()
     const QString path = m_work.path() + u"/splices"_s;
     QJSEngine engine;
     SettingsStore store;
-    engine.newQObject(&store);
-    QJSEngine::setObjectOwnership(&store, QJSEngine::CppOwnership);
-    store.setPath(path);
+    giveToEngine(engine, store, path);
     const auto items = [&engine](const QString &source) { return engine.evaluate(source); };
     const QString group = u"userData"_s;
     const QString key = u"contacts"_s;
@@ -240,9 +251,7 @@ void TestSettingsStore::splicesChangeOnlyTheirRange()
     // Splices on the list as written, by another store that only read it.
     {
         SettingsStore other;
-        engine.newQObject(&other);
-        QJSEngine::setObjectOwnership(&other, QJSEngine::CppOwnership);
-        other.setPath(path);
+        giveToEngine(engine, other, path);
         QVERIFY(other.splice(group, key, 5, 0, items(u"['end']"_s)));
         QVERIFY(other.splice(group, key, 1, 1, items(u"[]"_s)));
     }
@@ -255,9 +264,7 @@ void TestSettingsStore::splicesChangeOnlyTheirRange()
     // still lands after it, and the whole reaches the disk in order. (One
     // store writes a key at a time, as in the program: a fresh one here.)
     SettingsStore later;
-    engine.newQObject(&later);
-    QJSEngine::setObjectOwnership(&later, QJSEngine::CppOwnership);
-    later.setPath(path);
+    giveToEngine(engine, later, path);
     const QJSValue imported = engine.evaluate(
             u"Array.from({length: 5000}, (_, i) => ({email: 'i' + i + '@y.io'}))"_s);
     QVERIFY(later.splice(group, key, 5, 0, imported)); // z x d e end i0 ... i4999
@@ -283,9 +290,7 @@ void TestSettingsStore::failedWriteIsMendedByTheNextChange()
     const QString path = m_work.path() + u"/full"_s;
     QJSEngine engine;
     SettingsStore store;
-    engine.newQObject(&store);
-    QJSEngine::setObjectOwnership(&store, QJSEngine::CppOwnership);
-    store.setPath(path);
+    giveToEngine(engine, store, path);
     QSignalSpy failures(&store, &SettingsStore::writeFailed);
     const QString group = u"userData"_s;
     const QString key = u"contacts"_s;
@@ -353,9 +358,7 @@ void TestSettingsStore::storedListsReachScriptsUnchanged()
 {
     QJSEngine engine;
     SettingsStore store;
-    engine.newQObject(&store);
-    QJSEngine::setObjectOwnership(&store, QJSEngine::CppOwnership);
-    store.setPath(m_work.path() + u"/shared-texts"_s);
+    giveToEngine(engine, store, m_work.path() + u"/shared-texts"_s);
     QJsonArray records;
     for (int i = 0; i < 3500; ++i) {
         const QString n = QString::number(i);

@@ -149,7 +149,6 @@ function storeChange(store, entry, before, after) {
                         after.slice(range.start, range.afterEnd))
 }
 
-
 // Arrays are compared by length only: a dropped record shows there, and
 // re-encoding every contact at each start would cost more than it saves.
 function differs(stored, value) {
