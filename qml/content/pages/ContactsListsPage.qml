@@ -8,7 +8,6 @@ import content
 import "../resources/js/app.js" as AppJs
 import "contacts/contacts.js" as Contacts
 import "../resources/js/storedKeys.js" as StoredKeys
-import "../resources/js/arrays.js" as Arrays
 
 // The contact lists and the contacts of the active one: lists are created,
 // chosen and deleted here, contacts added, imported from vCard files and
@@ -49,12 +48,8 @@ MyPageLayout {
     // the page is being made would otherwise compute the contacts twice.
     property bool completed: false
 
-    // userContacts as activeListIndexes was last computed from, so that a
-    // change of a few records recomputes only those.
-    property var shownFrom: null
-
     onActiveListChanged: updateActiveListContacts()
-    onDataStateChanged: updateActiveListContacts(true)
+    onDataStateChanged: updateActiveListContacts()
     Component.onCompleted: {
         StoredKeys.bind(root.settingsStore, page, "contactsPage")
         completed = true
@@ -80,31 +75,21 @@ MyPageLayout {
     // Recomputes the active list's contacts in one pass over userContacts.
     // A list name that is gone, or no active list while lists exist (a contact
     // added then would belong to no list), makes the first list active.
-    // With `changed`, the same list is shown and only its records may have
-    // changed.
-    function updateActiveListContacts(changed) {
+    // Positions only, so the whole pass costs no object per record and needs
+    // no memory of the contacts it was made from.
+    function updateActiveListContacts() {
         if (!completed)
             return
         const lists = root.userContactsLists
-        const contacts = root.userContacts
         if (activeList === "" && lists.length === 0) {
             activeListIndexes = []
-            shownFrom = null
             return
         }
         if (lists.indexOf(activeList) < 0) {
             resetList()
             return
         }
-        if (changed === true && shownFrom !== null && Array.isArray(contacts)) {
-            const range = Arrays.changedRange(shownFrom, contacts)
-            if (!Arrays.isEmptyRange(range))
-                activeListIndexes = Contacts.updatedListIndexes(activeListIndexes, contacts,
-                                                                activeList, range)
-        } else {
-            activeListIndexes = Contacts.listIndexes(contacts, activeList)
-        }
-        shownFrom = Array.isArray(contacts) ? contacts.slice() : null
+        activeListIndexes = Contacts.listIndexes(root.userContacts, activeList)
     }
 
     // New-list dialog: the refusal text, or "" once the list is made active.

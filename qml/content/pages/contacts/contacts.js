@@ -67,33 +67,12 @@ function hasContact(contacts, email, list) {
 // of a quarter of a million contacts then costs no object per row.
 function listIndexes(contacts, list) {
     var shown = []
-    addListIndexes(shown, contacts, 0, contacts.length, list)
-    return shown
-}
-
-function addListIndexes(shown, contacts, from, to, list) {
-    for (var i = from; i < to; ++i) {
+    for (var i = 0; i < contacts.length; ++i) {
         var c = contacts[i]
         if (c && c.list === list)
             shown.push(i)
     }
-}
-
-// listIndexes(after, list), from shown = listIndexes(before, list) and the
-// range in which before and after differ (arrays.js): only the records in
-// that range are looked at again, and the positions after it move along.
-function updatedListIndexes(shown, after, list, range) {
-    var updated = []
-    var i = 0
-    while (i < shown.length && shown[i] < range.start)
-        updated.push(shown[i++])
-    while (i < shown.length && shown[i] < range.beforeEnd)
-        ++i
-    addListIndexes(updated, after, range.start, range.afterEnd, list)
-    var shift = range.afterEnd - range.beforeEnd
-    for (; i < shown.length; ++i)
-        updated.push(shown[i] + shift)
-    return updated
+    return shown
 }
 
 // An import into the list, fed card batches as they are read: cards without
