@@ -1,6 +1,7 @@
 #include "HtmlReferences.h"
 
 #include <QFile>
+#include <QHash>
 #include <QSet>
 
 #include <gumbo.h>
@@ -11,6 +12,97 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
+bool isSpace(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f';
+}
+
+// The range of an attribute's value as written in the source, quotes
+// excluded; false when the parser gives none (a value it made up).
+bool rawRange(const GumboAttribute *attribute, const QByteArray &source, qsizetype *start,
+              qsizetype *end)
+{
+    const GumboStringPiece &raw = attribute->original_value;
+    const qsizetype at = raw.data ? raw.data - source.constData() : -1;
+    if (at < 0 || raw.length == 0 || at + static_cast<qsizetype>(raw.length) > source.size())
+        return false;
+    *start = at;
+    *end = at + static_cast<qsizetype>(raw.length);
+    const char first = source.at(*start);
+    if ((first == '"' || first == '\'') && *end - *start >= 2 && source.at(*end - 1) == first) {
+        ++*start;
+        --*end;
+    }
+    return true;
+}
+
+// The source's bytes from start to end as text, with the offset in the
+// source of each UTF-16 unit and of the end. With `entities`, the usual
+// character references are resolved, so that an attribute's value as the
+// parser read it can be compared with, and mapped back to, what is written.
+QString mapped(const QByteArray &source, qsizetype start, qsizetype end, bool entities,
+               QList<qsizetype> *offsets)
+{
+    static const QHash<QByteArray, char32_t> named{{"amp", U'&'},   {"lt", U'<'},
+                                                   {"gt", U'>'},    {"quot", U'"'},
+                                                   {"apos", U'\''}, {"nbsp", U'\u00a0'}};
+    QString text;
+    offsets->clear();
+    qsizetype i = start;
+    while (i < end) {
+        const auto lead = static_cast<uchar>(source.at(i));
+        qsizetype length = lead < 0x80           ? 1
+                           : (lead >> 5) == 0x6  ? 2
+                           : (lead >> 4) == 0xe  ? 3
+                           : (lead >> 3) == 0x1e ? 4
+                                                 : 1;
+        char32_t code = 0;
+        if (entities && lead == '&') {
+            const qsizetype semicolon = source.indexOf(';', i);
+            if (semicolon > i + 1 && semicolon < end && semicolon - i <= 10) {
+                const QByteArray name = source.mid(i + 1, semicolon - i - 1);
+                if (name.startsWith('#')) {
+                    bool ok = false;
+                    const bool hex = name.size() > 1 && (name.at(1) == 'x' || name.at(1) == 'X');
+                    const uint value = hex ? name.mid(2).toUInt(&ok, 16) : name.mid(1).toUInt(&ok);
+                    if (ok && value > 0 && value <= 0x10ffff && (value < 0xd800 || value > 0xdfff))
+                        code = value;
+                } else {
+                    code = named.value(name);
+                }
+                if (code)
+                    length = semicolon + 1 - i;
+            }
+        }
+        length = std::min(length, end - i);
+        const QString chars = code ? QString::fromUcs4(&code, 1)
+                                   : QString::fromUtf8(source.constData() + i, length);
+        for (const QChar c : chars) {
+            text += c;
+            offsets->append(i);
+        }
+        i += length;
+    }
+    offsets->append(end);
+    return text;
+}
+
+// References found inside a text, moved to where the text lies in the source;
+// without a mapping they keep no range and are never rewritten.
+void addInside(const QList<HtmlReferences::Reference> &found, const QList<qsizetype> *offsets,
+               QList<HtmlReferences::Reference> &out)
+{
+    for (HtmlReferences::Reference reference : found) {
+        if (offsets) {
+            reference.start = offsets->at(reference.start);
+            reference.end = offsets->at(reference.end);
+        } else {
+            reference.start = reference.end = -1;
+        }
+        out << reference;
+    }
+}
+
 void collect(const GumboNode *node, const QByteArray &source, QSet<qsizetype> &seen,
              QList<HtmlReferences::Reference> &out)
 {
@@ -20,25 +112,16 @@ void collect(const GumboNode *node, const QByteArray &source, QSet<qsizetype> &s
     const GumboVector *children = node->type == GUMBO_NODE_DOCUMENT ? &node->v.document.children
                                                                     : &node->v.element.children;
     if (node->type != GUMBO_NODE_DOCUMENT) {
-        for (const char *name : {"src", "href", "data"}) {
-            const GumboAttribute *attribute = gumbo_get_attribute(&node->v.element.attributes, name);
+        const GumboVector *attributes = &node->v.element.attributes;
+        for (const char *name : {"src", "href", "data", "background"}) {
+            const GumboAttribute *attribute = gumbo_get_attribute(attributes, name);
             if (!attribute)
                 continue;
             HtmlReferences::Reference reference;
             reference.value = QString::fromUtf8(attribute->value);
-            // The value as written: a pointer into the source, quotes included.
-            const GumboStringPiece &raw = attribute->original_value;
-            const qsizetype at = raw.data ? raw.data - source.constData() : -1;
-            if (at >= 0 && at + static_cast<qsizetype>(raw.length) <= source.size()
-                && raw.length > 0) {
-                qsizetype start = at;
-                qsizetype end = at + static_cast<qsizetype>(raw.length);
-                const char first = source.at(start);
-                if ((first == '"' || first == '\'') && end - start >= 2
-                    && source.at(end - 1) == first) {
-                    ++start;
-                    --end;
-                }
+            qsizetype start = -1;
+            qsizetype end = -1;
+            if (rawRange(attribute, source, &start, &end)) {
                 // A copy of an element made by the parser shares its source text.
                 if (seen.contains(start))
                     continue;
@@ -48,12 +131,249 @@ void collect(const GumboNode *node, const QByteArray &source, QSet<qsizetype> &s
             }
             out << reference;
         }
+        // Attributes that hold several addresses: each one is a reference,
+        // mapped back through the character references of the value.
+        for (const char *name : {"srcset", "style"}) {
+            const GumboAttribute *attribute = gumbo_get_attribute(attributes, name);
+            if (!attribute)
+                continue;
+            const QString value = QString::fromUtf8(attribute->value);
+            const QList<HtmlReferences::Reference> found = qstrcmp(name, "srcset") == 0
+                                                                   ? HtmlReferences::inSrcset(value)
+                                                                   : HtmlReferences::inCss(value);
+            qsizetype start = -1;
+            qsizetype end = -1;
+            QList<qsizetype> offsets;
+            const bool ranged = rawRange(attribute, source, &start, &end);
+            if (ranged && seen.contains(start))
+                continue;
+            if (ranged)
+                seen.insert(start);
+            const bool exact = ranged && mapped(source, start, end, true, &offsets) == value;
+            addInside(found, exact ? &offsets : nullptr, out);
+        }
+        // A style element's text is written as is: no character references.
+        if (node->type == GUMBO_NODE_ELEMENT && node->v.element.tag == GUMBO_TAG_STYLE) {
+            for (unsigned int i = 0; i < children->length; ++i) {
+                const auto *child = static_cast<const GumboNode *>(children->data[i]);
+                if (child->type != GUMBO_NODE_TEXT && child->type != GUMBO_NODE_WHITESPACE)
+                    continue;
+                const GumboStringPiece &raw = child->v.text.original_text;
+                const qsizetype at = raw.data ? raw.data - source.constData() : -1;
+                if (at < 0 || at + static_cast<qsizetype>(raw.length) > source.size()
+                    || seen.contains(at))
+                    continue;
+                seen.insert(at);
+                QList<qsizetype> offsets;
+                const QString css = mapped(source, at, at + static_cast<qsizetype>(raw.length),
+                                           false, &offsets);
+                addInside(HtmlReferences::inCss(css), &offsets, out);
+            }
+        }
     }
     for (unsigned int i = 0; i < children->length; ++i)
         collect(static_cast<const GumboNode *>(children->data[i]), source, seen, out);
 }
 
+// Where a CSS string that opens at `at` ends: after its closing quote, or at
+// the line break that breaks it.
+qsizetype stringEnd(const QString &css, qsizetype at)
+{
+    const QChar quote = css.at(at);
+    qsizetype i = at + 1;
+    while (i < css.size()) {
+        const QChar c = css.at(i);
+        if (c == u'\\') {
+            i += 2;
+            continue;
+        }
+        if (c == quote)
+            return i + 1;
+        if (c == u'\n' || c == u'\r' || c == u'\f')
+            return i;
+        ++i;
+    }
+    return css.size();
+}
+
+bool isHex(QChar c)
+{
+    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+}
+
+// Where a CSS escape that starts at `at` (its backslash) ends: after one
+// character, or after up to six hex digits and the white space that may end them.
+qsizetype escapeEnd(const QString &css, qsizetype at)
+{
+    const qsizetype n = css.size();
+    qsizetype i = at + 1;
+    while (i < n && i - at <= 6 && isHex(css.at(i)))
+        ++i;
+    if (i == at + 1)
+        return std::min(n, at + 2);
+    if (i < n && isSpace(css.at(i)))
+        i += css.at(i) == u'\r' && i + 1 < n && css.at(i + 1) == u'\n' ? 2 : 1;
+    return i;
+}
+
+// A CSS token's text with its escapes resolved: "\26 " and "\&" are "&", and
+// an escaped line break continues the line.
+QString cssUnescaped(const QString &text)
+{
+    if (!text.contains(u'\\'))
+        return text;
+    QString out;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (text.at(i) != u'\\') {
+            out += text.at(i);
+            continue;
+        }
+        if (i + 1 >= n)
+            break;
+        const QChar next = text.at(i + 1);
+        if (next == u'\n' || next == u'\r' || next == u'\f') {
+            i += next == u'\r' && i + 2 < n && text.at(i + 2) == u'\n' ? 2 : 1;
+            continue;
+        }
+        qsizetype j = i + 1;
+        while (j < n && j - i <= 6 && isHex(text.at(j)))
+            ++j;
+        if (j == i + 1) {
+            out += next;
+            ++i;
+            continue;
+        }
+        char32_t code = text.mid(i + 1, j - i - 1).toUInt(nullptr, 16);
+        if (code == 0 || code > 0x10ffff || (code >= 0xd800 && code <= 0xdfff))
+            code = 0xfffd;
+        out += QString::fromUcs4(&code, 1);
+        // One white space ends the escape and belongs to it.
+        if (j < n && isSpace(text.at(j)))
+            j += text.at(j) == u'\r' && j + 1 < n && text.at(j + 1) == u'\n' ? 2 : 1;
+        i = j - 1;
+    }
+    return out;
+}
+
 } // namespace
+
+QList<HtmlReferences::Reference> HtmlReferences::inCss(const QString &css)
+{
+    QList<Reference> out;
+    const qsizetype n = css.size();
+    const auto partOfName = [](QChar c) {
+        return c.isLetterOrNumber() || c == u'-' || c == u'_' || c.unicode() >= 0x80;
+    };
+    qsizetype i = 0;
+    while (i < n) {
+        const QChar c = css.at(i);
+        if (c == u'/' && i + 1 < n && css.at(i + 1) == u'*') {
+            const qsizetype close = css.indexOf("*/"_L1, i + 2);
+            i = close < 0 ? n : close + 2;
+            continue;
+        }
+        if (c == u'"' || c == u'\'') {
+            i = stringEnd(css, i);
+            continue;
+        }
+        if (c == u'\\') {
+            i = escapeEnd(css, i);
+            continue;
+        }
+        const bool isUrl = (c == u'u' || c == u'U') && i + 4 <= n
+                           && QStringView(css).mid(i, 4).compare("url("_L1, Qt::CaseInsensitive)
+                                      == 0
+                           && (i == 0 || (!partOfName(css.at(i - 1)) && css.at(i - 1) != u'\\'));
+        if (!isUrl) {
+            ++i;
+            continue;
+        }
+        qsizetype j = i + 4;
+        while (j < n && isSpace(css.at(j)))
+            ++j;
+        Reference reference;
+        qsizetype after = j;
+        if (j < n && (css.at(j) == u'"' || css.at(j) == u'\'')) {
+            after = stringEnd(css, j);
+            if (after <= j + 1 || css.at(after - 1) != css.at(j)) {
+                i = after; // a broken string: no address
+                continue;
+            }
+            reference.start = j + 1;
+            reference.end = after - 1;
+        } else {
+            bool bad = false;
+            while (after < n && css.at(after) != u')' && !isSpace(css.at(after))) {
+                const QChar d = css.at(after);
+                if (d == u'"' || d == u'\'' || d == u'(') {
+                    bad = true;
+                    break;
+                }
+                after = d == u'\\' ? escapeEnd(css, after) : after + 1;
+            }
+            if (bad) {
+                i = after;
+                continue;
+            }
+            reference.start = j;
+            reference.end = after;
+        }
+        while (after < n && isSpace(css.at(after)))
+            ++after;
+        if (after >= n || css.at(after) != u')') {
+            i = after;
+            continue;
+        }
+        reference.value = cssUnescaped(css.mid(reference.start, reference.end - reference.start));
+        if (!reference.value.isEmpty())
+            out << reference;
+        i = after + 1;
+    }
+    return out;
+}
+
+QList<HtmlReferences::Reference> HtmlReferences::inSrcset(const QString &srcset)
+{
+    QList<Reference> out;
+    const qsizetype n = srcset.size();
+    qsizetype i = 0;
+    while (true) {
+        while (i < n && (isSpace(srcset.at(i)) || srcset.at(i) == u','))
+            ++i;
+        if (i >= n)
+            break;
+        const qsizetype start = i;
+        while (i < n && !isSpace(srcset.at(i)))
+            ++i;
+        qsizetype end = i;
+        // "a.png," is an address without descriptors.
+        const bool descriptors = srcset.at(end - 1) != u',';
+        while (end > start && srcset.at(end - 1) == u',')
+            --end;
+        if (end > start) {
+            Reference reference;
+            reference.value = srcset.mid(start, end - start);
+            reference.start = start;
+            reference.end = end;
+            out << reference;
+        }
+        if (!descriptors)
+            continue;
+        // Descriptors run to the next comma outside parentheses.
+        int depth = 0;
+        while (i < n) {
+            const QChar d = srcset.at(i++);
+            if (d == u'(')
+                ++depth;
+            else if (d == u')' && depth > 0)
+                --depth;
+            else if (d == u',' && depth == 0)
+                break;
+        }
+    }
+    return out;
+}
 
 QList<HtmlReferences::Reference> HtmlReferences::find(const QByteArray &html)
 {

@@ -4,9 +4,10 @@
 #include <QList>
 #include <QStringList>
 
-// The local references of an HTML file: values of the src, href and data
-// attributes, in document order, read with an HTML5 parser (the one browsers
-// and mail clients follow).
+// The local references of an HTML file, in document order, read with an
+// HTML5 parser (the one browsers and mail clients follow): the values of the
+// src, href, data and background attributes, each address of a srcset, and
+// each url() of a style attribute or a style element.
 class HtmlReferences
 {
 public:
@@ -20,9 +21,11 @@ public:
         qsizetype end = -1;
     };
 
-    // Every src, href and data value of every element, in document order
-    // (src, href, data within one element), repeats kept. An element that the
-    // parser copies (misnested formatting tags) counts once.
+    // Every reference of every element, in document order (within one
+    // element: src, href, data, background, srcset, style), repeats kept. An
+    // element that the parser copies (misnested formatting tags) counts once.
+    // A reference inside an attribute whose text cannot be mapped back to
+    // the source (an unusual character reference) has no range.
     static QList<Reference> find(const QByteArray &html);
     static QStringList all(const QByteArray &html);
 
@@ -30,6 +33,12 @@ public:
     // nor mail links. An unreadable file gives an empty list.
     static QStringList localInFile(const QString &path);
     static QStringList local(const QStringList &references);
+
+    // The url() addresses of a style sheet's text, CSS escapes resolved,
+    // with their ranges in that text; comments and strings are no url().
+    static QList<Reference> inCss(const QString &css);
+    // The addresses of a srcset value, with their ranges in it.
+    static QList<Reference> inSrcset(const QString &srcset);
 
     // The source with each given range replaced by its text; ranges must not
     // overlap. Everything outside them is left byte for byte.

@@ -52,9 +52,10 @@ HtmlResources::Resolved dataImage(const QString &reference)
 
 // The file a path names, when it lies inside the folder tree once symbolic
 // links are resolved; "" with the reason otherwise.
-QString containedFile(const QString &path, const QString &folder, QString *reason)
+QString containedFile(const QString &path, const QString &base, const QString &folder,
+                      QString *reason)
 {
-    const QString joined = QDir::isAbsolutePath(path) ? path : folder + u"/"_s + path;
+    const QString joined = QDir::isAbsolutePath(path) ? path : base + u"/"_s + path;
     const QFileInfo info(QDir::cleanPath(joined));
     if (!info.exists()) {
         *reason = u"missing"_s;
@@ -94,7 +95,8 @@ bool HtmlResources::isText(const QByteArray &data)
     return !decoder.hasError();
 }
 
-HtmlResources::Resolved HtmlResources::resolve(const QString &reference, const QString &htmlFolder)
+HtmlResources::Resolved HtmlResources::resolve(const QString &reference, const QString &htmlFolder,
+                                               const QString &base)
 {
     if (reference.isEmpty() || reference.startsWith(QLatin1Char('#')))
         return {};
@@ -133,7 +135,7 @@ HtmlResources::Resolved HtmlResources::resolve(const QString &reference, const Q
         if (candidate.isEmpty())
             continue;
         QString why;
-        file = containedFile(candidate, htmlFolder, &why);
+        file = containedFile(candidate, base.isEmpty() ? htmlFolder : base, htmlFolder, &why);
         if (!file.isEmpty())
             break;
         // "outside" says more than "missing" about a second spelling.
@@ -166,6 +168,16 @@ HtmlResources::Resolved HtmlResources::resolve(const QString &reference, const Q
     return resolved;
 }
 
+QList<HtmlReferences::Reference> HtmlResources::styleSheetImages(const QString &css)
+{
+    QList<HtmlReferences::Reference> out;
+    for (const HtmlReferences::Reference &reference : HtmlReferences::inCss(css)) {
+        if (!HtmlReferences::local({reference.value}).isEmpty())
+            out << reference;
+    }
+    return out;
+}
+
 QJsonArray HtmlResources::unembedded(const QString &htmlPath)
 {
     QJsonArray out;
@@ -174,17 +186,29 @@ QJsonArray HtmlResources::unembedded(const QString &htmlPath)
         return out;
     const QString folder = html.absolutePath();
     QSet<QString> listed;
-    for (const QString &reference : HtmlReferences::localInFile(htmlPath)) {
+    const auto add = [&](const QString &reference, const QString &reason) {
         if (listed.contains(reference))
-            continue;
-        const Resolved resolved = resolve(reference, folder);
-        if (resolved.kind != Kind::Skipped)
-            continue;
+            return;
         listed.insert(reference);
         // A data image is named by its beginning, not by its kilobytes.
         const QString shown = reference.size() > 80 ? reference.left(79) + QChar(0x2026)
                                                     : reference;
-        out.append(QJsonObject{{u"reference"_s, shown}, {u"reason"_s, resolved.reason}});
+        out.append(QJsonObject{{u"reference"_s, shown}, {u"reason"_s, reason}});
+    };
+    QSet<QString> sheets;
+    for (const QString &reference : HtmlReferences::localInFile(htmlPath)) {
+        const Resolved resolved = resolve(reference, folder);
+        if (resolved.kind == Kind::Skipped)
+            add(reference, resolved.reason);
+        if (resolved.kind != Kind::StyleSheet || sheets.contains(resolved.path))
+            continue;
+        sheets.insert(resolved.path);
+        const QString sheetFolder = QFileInfo(resolved.path).absolutePath();
+        for (const auto &image : styleSheetImages(QString::fromUtf8(resolved.data))) {
+            const Resolved inner = resolve(image.value, folder, sheetFolder);
+            if (inner.kind == Kind::Skipped)
+                add(image.value, inner.reason);
+        }
     }
     return out;
 }

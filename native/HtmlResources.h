@@ -1,5 +1,7 @@
 #pragma once
 
+#include "HtmlReferences.h"
+
 #include <QByteArray>
 #include <QJsonArray>
 #include <QString>
@@ -33,10 +35,18 @@ public:
         QString imageType;   // a data image's type as its address names it ("png")
     };
 
-    static Resolved resolve(const QString &reference, const QString &htmlFolder);
+    // A relative reference is read from `base` (a style sheet's own folder;
+    // the HTML file's folder when empty), and must lie in the HTML file's
+    // folder tree all the same.
+    static Resolved resolve(const QString &reference, const QString &htmlFolder,
+                            const QString &base = QString());
+    // The local addresses of a style sheet's url(), with their ranges in its
+    // text: the images that a folded style sheet embeds.
+    static QList<HtmlReferences::Reference> styleSheetImages(const QString &css);
 
     // The local references of the HTML file that will not be embedded, in
-    // document order, each once: [{"reference": text, "reason": key}].
+    // document order, each once: [{"reference": text, "reason": key}]. Those
+    // of a style sheet that is folded in follow the sheet's own reference.
     static QJsonArray unembedded(const QString &htmlPath);
 
     // Type name by content, "text/plain" for text.

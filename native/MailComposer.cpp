@@ -18,6 +18,8 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include <functional>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -150,63 +152,80 @@ MimeContent MailComposer::compose(const MailJob &job, const MailLimits &limits)
 
         const QByteArray source = content.body.toUtf8();
         QList<QPair<HtmlReferences::Reference, QByteArray>> rewrites;
-        QHash<QString, QString>
-                idOfReference; // reference as read -> content id, "" when left as written
+        // Reference as read, from a folder -> content id, "" when left as written.
+        QHash<QPair<QString, QString>, QString> idOfReference;
         QHash<QString, QString> idOfPart; // file path, or the reference of a data or web image
         QStringList styleSheets;
         QSet<QString> styleSheetFiles;
         int counter = 0;
-        for (const HtmlReferences::Reference &reference : HtmlReferences::find(source)) {
-            if (reference.value.isEmpty() || !wanted.contains(reference.value))
-                continue;
-            auto known = idOfReference.constFind(reference.value);
-            if (known == idOfReference.constEnd()) {
-                HtmlResources::Resolved resolved = HtmlResources::resolve(reference.value,
-                                                                          htmlFolder);
-                QString partName;
-                if (resolved.kind == HtmlResources::Kind::Web) {
-                    resolved.data = download(reference.value, limits);
-                    partName = u"remote_"_s + QString::number(counter++);
-                    resolved.contentType = HtmlResources::mimeNameForData(resolved.data);
-                    resolved.kind = !resolved.data.isEmpty()
-                                                    && resolved.contentType.startsWith("image/"_L1)
-                                            ? HtmlResources::Kind::Image
-                                            : HtmlResources::Kind::Skipped;
-                } else if (resolved.kind == HtmlResources::Kind::Image && resolved.path.isEmpty()) {
-                    partName = QString::number(counter++) + u"."_s + resolved.imageType;
-                } else if (resolved.kind == HtmlResources::Kind::StyleSheet
-                           && !styleSheetFiles.contains(resolved.path)) {
-                    styleSheetFiles.insert(resolved.path);
-                    styleSheets << styleText(resolved.data);
-                } else if (resolved.kind == HtmlResources::Kind::Skipped) {
-                    qDebug().noquote()
-                            << u"Not embedded ("_s + resolved.reason + u"):"_s << reference.value;
-                }
 
-                QString id;
-                if (resolved.kind == HtmlResources::Kind::Image) {
-                    // Two spellings of one file are one part.
-                    const QString key = resolved.path.isEmpty() ? reference.value : resolved.path;
-                    id = idOfPart.value(key);
-                    if (id.isEmpty()) {
-                        id = contentIdFor(static_cast<int>(content.inlineParts.size()), token,
-                                          domain);
-                        idOfPart.insert(key, id);
-                        MimeFilePart part;
-                        part.contentType = resolved.contentType;
-                        part.contentId = id;
-                        part.data = resolved.data;
-                        part.fileName = resolved.path.isEmpty()
-                                                ? partName
-                                                : QFileInfo(resolved.path).fileName();
-                        content.inlineParts.append(part);
-                    }
+        // The content id a reference is embedded under, "" when it is left as
+        // written; a style sheet is collected for folding in.
+        std::function<QString(const QString &, const QString &)> embed;
+        embed = [&](const QString &value, const QString &base) -> QString {
+            auto known = idOfReference.constFind({base, value});
+            if (known != idOfReference.constEnd())
+                return known.value();
+            HtmlResources::Resolved resolved = HtmlResources::resolve(value, htmlFolder, base);
+            QString partName;
+            if (resolved.kind == HtmlResources::Kind::Web) {
+                resolved.data = download(value, limits);
+                partName = u"remote_"_s + QString::number(counter++);
+                resolved.contentType = HtmlResources::mimeNameForData(resolved.data);
+                resolved.kind = !resolved.data.isEmpty()
+                                                && resolved.contentType.startsWith("image/"_L1)
+                                        ? HtmlResources::Kind::Image
+                                        : HtmlResources::Kind::Skipped;
+            } else if (resolved.kind == HtmlResources::Kind::Image && resolved.path.isEmpty()) {
+                partName = QString::number(counter++) + u"."_s + resolved.imageType;
+            } else if (resolved.kind == HtmlResources::Kind::StyleSheet && base.isEmpty()
+                       && !styleSheetFiles.contains(resolved.path)) {
+                styleSheetFiles.insert(resolved.path);
+                // The sheet's own images are read from its folder and embedded too.
+                QString css = QString::fromUtf8(resolved.data);
+                const QString sheetFolder = QFileInfo(resolved.path).absolutePath();
+                const auto images = HtmlResources::styleSheetImages(css);
+                for (auto it = images.crbegin(); it != images.crend(); ++it) {
+                    const QString id = embed(it->value, sheetFolder);
+                    if (!id.isEmpty())
+                        css.replace(it->start, it->end - it->start, u"cid:"_s + id);
                 }
-                known = idOfReference.insert(reference.value, id);
+                styleSheets << styleText(css.toUtf8());
+            } else if (resolved.kind == HtmlResources::Kind::Skipped) {
+                qDebug().noquote() << u"Not embedded ("_s + resolved.reason + u"):"_s << value;
             }
+
+            QString id;
+            if (resolved.kind == HtmlResources::Kind::Image) {
+                // Two spellings of one file are one part.
+                const QString key = resolved.path.isEmpty() ? value : resolved.path;
+                id = idOfPart.value(key);
+                if (id.isEmpty()) {
+                    id = contentIdFor(static_cast<int>(content.inlineParts.size()), token, domain);
+                    idOfPart.insert(key, id);
+                    MimeFilePart part;
+                    part.contentType = resolved.contentType;
+                    part.contentId = id;
+                    part.data = resolved.data;
+                    part.fileName = resolved.path.isEmpty() ? partName
+                                                            : QFileInfo(resolved.path).fileName();
+                    content.inlineParts.append(part);
+                }
+            }
+            idOfReference.insert({base, value}, id);
+            return id;
+        };
+
+        for (const HtmlReferences::Reference &reference : HtmlReferences::find(source)) {
+            // A reference that cannot be rewritten where it stands is left as
+            // written, and its file is not mailed for nothing.
+            if (reference.value.isEmpty() || !wanted.contains(reference.value)
+                || reference.start < 0)
+                continue;
+            const QString id = embed(reference.value, QString());
             // Exactly the attribute value the parser read, however it was spelt.
-            if (!known.value().isEmpty() && reference.start >= 0)
-                rewrites.append({reference, (u"cid:"_s + known.value()).toUtf8()});
+            if (!id.isEmpty())
+                rewrites.append({reference, (u"cid:"_s + id).toUtf8()});
         }
         content.body = QString::fromUtf8(HtmlReferences::replaced(source, rewrites));
         for (const QString &css : std::as_const(styleSheets))

@@ -273,6 +273,7 @@ private slots:
     void onlyFilesInsideTheHtmlFolderAreEmbedded();
     void referencesRewrittenInPlace();
     void lookalikeNamesGetTheirOwnParts();
+    void styleAndSrcsetImagesEmbedded();
     void nothingWrittenBesideTheHtml();
     void fileNamesCannotAddHeaders();
     void addressVerdicts_data();
@@ -912,6 +913,54 @@ void TestMailDelivery::lookalikeNamesGetTheirOwnParts()
     for (const Part &part : partsWith(mail, u"inline"_s))
         filenames << part.filename;
     QCOMPARE(filenames, names);
+}
+
+void TestMailDelivery::styleAndSrcsetImagesEmbedded()
+{
+    // Background images of style sheets, style elements and style attributes,
+    // and the pictures of a srcset, as templates from the web write them.
+    QTemporaryDir root;
+    const QString html = root.filePath(u"template"_s);
+    QVERIFY(QDir().mkpath(html + u"/img"_s));
+    QVERIFY(QDir().mkpath(html + u"/css"_s));
+    writeFile(root.filePath(u"secret.png"_s), pngBytes(9, 1, Qt::black));
+    writeFile(html + u"/img/a.png"_s, pngBytes(1, 1, Qt::red));
+    writeFile(html + u"/img/a2.png"_s, pngBytes(2, 1, Qt::green));
+    writeFile(html + u"/img/bg.png"_s, pngBytes(3, 1, Qt::blue));
+    writeFile(html + u"/css/site.css"_s, "body { background: url(\"../img/bg.png\") }\n"
+                                         ".x { background: url(../../secret.png) }\n");
+    writeFile(html + u"/mail.html"_s,
+              "<html><head><link rel=stylesheet href=\"css/site.css\">"
+              "<style>.h { background: url(img/a.png) }</style></head><body>"
+              "<img src=\"img/a.png\" srcset=\"img/a.png 1x, img/a2.png 2x\">"
+              "<div style=\"background-image: url(&quot;img/bg.png&quot;)\">x</div>"
+              "</body></html>");
+
+    const Received mail = sendHtml(html + u"/mail.html"_s);
+    QVERIFY(!mail.raw.isEmpty());
+    verifyContentIds(mail, root.path());
+    verifyImagesResolve(mail);
+    // Three files, three parts, however many times and ways they are named.
+    QList<int> widths;
+    for (const Part &part : partsWith(mail, u"inline"_s))
+        widths << QImage::fromData(part.data).width();
+    std::sort(widths.begin(), widths.end());
+    QCOMPARE(widths, (QList<int>{1, 2, 3}));
+    QString body = QString::fromUtf8(htmlPart(mail).data);
+    body.replace("\r\n"_L1, "\n"_L1);
+    QCOMPARE(body.count(u"cid:"_s), 6);
+    QVERIFY(!body.contains(u"img/"_s));
+    // The sheet's reference out of the folder tree stays as written.
+    QVERIFY(body.contains(u"url(../../secret.png)"_s));
+    QVERIFY(body.contains(u"url(&quot;cid:"_s));
+    static const QRegularExpression cid(u"cid:([^)\"'&\\s,]+)"_s);
+    QSet<QString> ids;
+    for (const Part &part : partsWith(mail, u"inline"_s))
+        ids.insert(part.contentId);
+    for (auto it = cid.globalMatch(body); it.hasNext();) {
+        const QString id = it.next().captured(1);
+        QVERIFY2(ids.contains(id), qPrintable(id));
+    }
 }
 
 void TestMailDelivery::nothingWrittenBesideTheHtml()

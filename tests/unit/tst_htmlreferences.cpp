@@ -42,6 +42,66 @@ private slots:
         QCOMPARE(HtmlReferences::all(html), (QStringList{u"café noël.png"_s, u"upper.png"_s}));
     }
 
+    void addressesInsideSrcsetAndStyles()
+    {
+        // Style elements (with their comments and strings), background, srcset
+        // and style attributes; each address with the range it is written in.
+        const QByteArray html
+                = "<html><head><style>\r\n/* url(commented.png) */ body { background: url( 'bg "
+                  "one.png' ) }\r\n.a::after { content: \"url(no.png)\" } .b { background: "
+                  "URL(b\\26 c.png) } .c { x: myurl(no2.png) } .d { y: url(a b.png) }</style>"
+                  "</head><body background=\"paper.png\"><img src=\"a.png\" srcset=\"a-2x.png "
+                  "2x, a-3x.png 3x,b.png\"><picture><source srcset=\"w.png 100w, img/w(1).png "
+                  "200w\"></picture><div style=\"background:url(&quot;q&amp;a.png&quot;)\">"
+                  "</div><div style='background:url(&eacute;t&eacute;.png)'></div></body></html>";
+        const QList<HtmlReferences::Reference> found = HtmlReferences::find(html);
+        QStringList values;
+        QStringList written;
+        for (const HtmlReferences::Reference &reference : found) {
+            values << reference.value;
+            written << (reference.start < 0
+                                ? u"-"_s
+                                : QString::fromUtf8(html.mid(reference.start,
+                                                             reference.end - reference.start)));
+        }
+        QCOMPARE(values, (QStringList{u"bg one.png"_s, u"b&c.png"_s, u"paper.png"_s, u"a.png"_s,
+                                      u"a-2x.png"_s, u"a-3x.png"_s, u"b.png"_s, u"w.png"_s,
+                                      u"img/w(1).png"_s, u"q&a.png"_s, u"été.png"_s}));
+        // An entity the mapping does not know leaves its value without a range.
+        QCOMPARE(written, (QStringList{u"bg one.png"_s, u"b\\26 c.png"_s, u"paper.png"_s,
+                                       u"a.png"_s, u"a-2x.png"_s, u"a-3x.png"_s, u"b.png"_s,
+                                       u"w.png"_s, u"img/w(1).png"_s, u"q&amp;a.png"_s, u"-"_s}));
+    }
+
+    void cssAddresses_data()
+    {
+        QTest::addColumn<QString>("css");
+        QTest::addColumn<QStringList>("values");
+        QTest::newRow("quoted and spaced")
+                << u"a{b:url(  \"x.png\"  )}"_s << QStringList{u"x.png"_s};
+        QTest::newRow("escaped parenthesis") << u"a{b:url(a\\).png)}"_s << QStringList{u"a).png"_s};
+        QTest::newRow("escape continues a line")
+                << u"a{b:url('long\\\nname.png')}"_s << QStringList{u"longname.png"_s};
+        QTest::newRow("empty") << u"a{b:url()} c{d:url('')}"_s << QStringList{};
+        QTest::newRow("unclosed comment")
+                << u"a{b:url(x.png)} /* url(y.png)"_s << QStringList{u"x.png"_s};
+        QTest::newRow("broken string")
+                << u"a{b:url('x.png\n)} c{d:url(z.png)}"_s << QStringList{u"z.png"_s};
+        QTest::newRow("quote in unquoted") << u"a{b:url(x\".png)}"_s << QStringList{};
+        QTest::newRow("no closing parenthesis") << u"a{b:url(x.png"_s << QStringList{};
+        QTest::newRow("escaped name is no url") << u"a{b:\\url(x.png)}"_s << QStringList{};
+    }
+
+    void cssAddresses()
+    {
+        QFETCH(QString, css);
+        QFETCH(QStringList, values);
+        QStringList found;
+        for (const HtmlReferences::Reference &reference : HtmlReferences::inCss(css))
+            found << reference.value;
+        QCOMPARE(found, values);
+    }
+
     void unreadableFile()
     {
         QCOMPARE(HtmlReferences::localInFile(u"/nonexistent/x.html"_s), QStringList());

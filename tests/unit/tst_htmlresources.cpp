@@ -161,6 +161,28 @@ private slots:
         QCOMPARE(bridge.unembeddedReferences(QString()), QJsonArray());
     }
 
+    void styleSheetImagesAreListedToo()
+    {
+        // A folded style sheet's own images are read from its folder; those
+        // that will not be embedded follow the sheet in the list.
+        QVERIFY(QDir().mkpath(m_html + u"/css"_s));
+        write(m_html + u"/css/theme.css"_s,
+              "body { background: url(../img/logo.png) }\n"
+              ".a { background: url('../../outside.png') } .b { background: url(gone.png) }\n"
+              ".c { background: url(https://example.com/x.png) }\n");
+        write(m_html + u"/sheet.html"_s,
+              "<html><head><link rel=stylesheet href=\"css/theme.css\"></head><body "
+              "style=\"background: url(nothere.png)\"><img srcset=\"img/logo.png 1x, "
+              "../outside.png 2x\"></body></html>");
+        QmlCppBridge bridge;
+        QStringList seen;
+        for (const QJsonValue &entry : bridge.unembeddedReferences(m_html + u"/sheet.html"_s))
+            seen << entry.toObject().value("reference"_L1).toString() + u" "_s
+                            + entry.toObject().value("reason"_L1).toString();
+        QCOMPARE(seen, (QStringList{u"../../outside.png outside"_s, u"gone.png missing"_s,
+                                    u"nothere.png missing"_s, u"../outside.png outside"_s}));
+    }
+
     void textVersion_data()
     {
         QTest::addColumn<QByteArray>("html");
