@@ -89,31 +89,46 @@ SmtpTransport::Settings MailDelivery::settingsFor(const MailJob &job, const Mail
     return settings;
 }
 
+MailDelivery::Prepared MailDelivery::prepare(const MailJob &job, const MailLimits &limits)
+{
+    const QJsonValue email = job.to.value("email"_L1);
+    const QString recipient = email.isString() ? email.toString() : QString();
+    Prepared prepared;
+    if (job.port == 0) {
+        prepared.refusal = u"The SMTP port must be a number from 1 to 65535. Nothing was sent."_s;
+        return prepared;
+    }
+    if (const QString why = addressRefusal(job.username, &prepared.from); !why.isEmpty()) {
+        prepared.refusal = u"Sender address refused: "_s + why + u". Nothing was sent."_s;
+        return prepared;
+    }
+    if (const QString why = addressRefusal(recipient, &prepared.to); !why.isEmpty()) {
+        prepared.refusal = u"Recipient address refused: "_s + why + u". Nothing was sent."_s;
+        return prepared;
+    }
+    MimeContent content = MailComposer::compose(job, limits);
+    content.senderAddress = prepared.from;
+    content.recipientAddress = prepared.to;
+    prepared.message = MimeMessageBuilder::build(content);
+    return prepared;
+}
+
+SmtpTransport::Result MailDelivery::deliver(const Prepared &prepared, SmtpTransport &transport,
+                                            SmtpTransport::Control *control)
+{
+    if (!prepared.refusal.isEmpty()) {
+        SmtpTransport::Result refused;
+        refused.text = prepared.refusal;
+        return refused;
+    }
+    return transport.deliver(prepared.from, prepared.to, prepared.message, control);
+}
+
 SmtpTransport::Result MailDelivery::deliver(const MailJob &job, const MailLimits &limits,
                                             SmtpTransport &transport,
                                             SmtpTransport::Control *control)
 {
-    const QJsonValue email = job.to.value("email"_L1);
-    const QString recipient = email.isString() ? email.toString() : QString();
-    SmtpTransport::Result refused;
-    QString sender;
-    QString to;
-    if (job.port == 0) {
-        refused.text = u"The SMTP port must be a number from 1 to 65535. Nothing was sent."_s;
-        return refused;
-    }
-    if (const QString why = addressRefusal(job.username, &sender); !why.isEmpty()) {
-        refused.text = u"Sender address refused: "_s + why + u". Nothing was sent."_s;
-        return refused;
-    }
-    if (const QString why = addressRefusal(recipient, &to); !why.isEmpty()) {
-        refused.text = u"Recipient address refused: "_s + why + u". Nothing was sent."_s;
-        return refused;
-    }
-    MimeContent content = MailComposer::compose(job, limits);
-    content.senderAddress = sender;
-    content.recipientAddress = to;
-    return transport.deliver(sender, to, MimeMessageBuilder::build(content), control);
+    return deliver(prepare(job, limits), transport, control);
 }
 
 QJsonObject MailDelivery::send(const MailJob &job, const MailLimits &limits)

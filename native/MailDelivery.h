@@ -50,8 +50,22 @@ public:
 
     // The transport settings for the job's account.
     static SmtpTransport::Settings settingsFor(const MailJob &job, const MailLimits &limits);
-    // Composes, encodes and delivers over the given transport, blocking the
+    // A message ready to go: the envelope and its bytes, or why nothing can
+    // be sent (a refused port or address).
+    struct Prepared
+    {
+        QString from;
+        QString to;
+        QByteArray message;
+        QString refusal; // "" when the message can go
+    };
+    // Composes and encodes the job's message; safe on any thread.
+    static Prepared prepare(const MailJob &job, const MailLimits &limits);
+    // Delivers a prepared message over the given transport, blocking the
     // calling thread; no Qt object of another thread is touched.
+    static SmtpTransport::Result deliver(const Prepared &prepared, SmtpTransport &transport,
+                                         SmtpTransport::Control *control = nullptr);
+    // Both at once.
     static SmtpTransport::Result deliver(const MailJob &job, const MailLimits &limits,
                                          SmtpTransport &transport,
                                          SmtpTransport::Control *control = nullptr);

@@ -2,6 +2,8 @@
 
 #include "DeliveryThread.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 DeliveryJob::DeliveryJob(MailJob job, MailLimits limits, std::shared_ptr<SmtpTransport> transport,
                          DeliveryThread *thread, QObject *parent)
     : QObject(parent), m_shared(std::make_shared<Shared>()), m_thread(thread)
@@ -21,7 +23,12 @@ void DeliveryJob::setOnDataStarted(std::function<void()> callback)
     m_shared->control.onDataStarted = std::move(callback);
 }
 
-void DeliveryJob::start()
+void DeliveryJob::setOnAccepted(std::function<void(const QString &)> callback)
+{
+    m_shared->onAccepted = std::move(callback);
+}
+
+void DeliveryJob::start(const DeliveryJob *after, DeliveryThread *composer)
 {
     if (m_started)
         return;
@@ -34,11 +41,39 @@ void DeliveryJob::start()
         m_running = false;
         emit finished();
     });
-    // The worker holds its own reference: it may outlive this job.
+    // The workers hold their own references: they may outlive this job.
     std::shared_ptr<Shared> shared = m_shared;
-    m_thread->post([shared, relay] {
-        shared->result = MailDelivery::deliver(shared->job, shared->limits, *shared->transport,
-                                               &shared->control);
+    if (composer) {
+        shared->composedAhead = true;
+        composer->post([shared] {
+            shared->prepared = MailDelivery::prepare(shared->job, shared->limits);
+            shared->composed.release();
+        });
+    }
+    std::shared_ptr<const Shared> previous = after ? after->m_shared : nullptr;
+    m_thread->post([shared, previous, relay] {
+        const auto givenUp = [&shared] {
+            return shared->control.abort || shared->control.abortUnlessSent;
+        };
+        // Tasks run in order on this thread: the previous job has ended here.
+        bool go = (!previous || previous->result.outcome == SmtpTransport::Outcome::Sent)
+                  && !givenUp();
+        // A message composed elsewhere is awaited, as long as nobody gives up.
+        while (go && shared->composedAhead && !shared->composed.tryAcquire(1, 50))
+            go = !givenUp();
+        if (!go) {
+            shared->result = SmtpTransport::Result();
+            shared->result.abandoned = true;
+            shared->result.text = u"Not started"_s;
+        } else if (shared->composedAhead) {
+            shared->result = MailDelivery::deliver(shared->prepared, *shared->transport,
+                                                   &shared->control);
+        } else {
+            shared->result = MailDelivery::deliver(shared->job, shared->limits, *shared->transport,
+                                                   &shared->control);
+        }
+        if (shared->result.outcome == SmtpTransport::Outcome::Sent && shared->onAccepted)
+            shared->onAccepted(shared->result.text);
         shared->ended.release();
         QMetaObject::invokeMethod(
                 relay, [relay] { delete relay; }, Qt::QueuedConnection);

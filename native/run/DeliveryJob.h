@@ -26,7 +26,15 @@ public:
 
     // Called on the worker thread as the first message bytes go out.
     void setOnDataStarted(std::function<void()> callback);
-    void start();
+    // Called on the worker thread once the server has accepted the message,
+    // with its reply, before the worker goes on to anything else.
+    void setOnAccepted(std::function<void(const QString &reply)> callback);
+    // Queues the delivery on the worker. With `after`, a job queued before
+    // this one, the worker goes on with this one only if that one's message
+    // was accepted; otherwise this one ends abandoned without a word to the
+    // server, like a job given up before it started. With `composer`, the
+    // message is composed there meanwhile, not on the worker.
+    void start(const DeliveryJob *after = nullptr, DeliveryThread *composer = nullptr);
     // Gives up unless the whole message has already gone out, in which case
     // the server's verdict is still awaited.
     void abandon();
@@ -51,6 +59,10 @@ private:
         SmtpTransport::Control control;
         SmtpTransport::Result result;
         QSemaphore ended; // released once the worker is done with this job
+        std::function<void(const QString &)> onAccepted;
+        bool composedAhead = false;
+        MailDelivery::Prepared prepared;
+        QSemaphore composed; // released once `prepared` is set
     };
 
     std::shared_ptr<Shared> m_shared;

@@ -3,9 +3,9 @@
 #include <QObject>
 #include <QThread>
 
-DeliveryThread::DeliveryThread() : m_thread(new QThread), m_context(new QObject)
+DeliveryThread::DeliveryThread(const char *name) : m_thread(new QThread), m_context(new QObject)
 {
-    m_thread->setObjectName(QStringLiteral("delivery"));
+    m_thread->setObjectName(QString::fromLatin1(name));
     m_context->moveToThread(m_thread);
     // The context is deleted on its own thread as that thread ends, and the
     // thread object afterwards on the thread that made it.

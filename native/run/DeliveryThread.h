@@ -12,7 +12,7 @@ class QThread;
 class DeliveryThread
 {
 public:
-    DeliveryThread();
+    explicit DeliveryThread(const char *name = "delivery");
     ~DeliveryThread();
     DeliveryThread(const DeliveryThread &) = delete;
     DeliveryThread &operator=(const DeliveryThread &) = delete;

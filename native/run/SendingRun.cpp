@@ -72,6 +72,8 @@ SendingRun::SendingRun(QObject *parent)
     connect(&m_timer, &QTimer::timeout, this, &SendingRun::tick);
     m_stopGrace.setSingleShot(true);
     connect(&m_stopGrace, &QTimer::timeout, this, [this] {
+        if (m_next)
+            m_next->abort();
         if (m_job)
             m_job->abort();
     });
@@ -81,6 +83,8 @@ SendingRun::SendingRun(QObject *parent)
 
 SendingRun::~SendingRun()
 {
+    if (m_next)
+        m_next->abort();
     if (m_job)
         m_job->abort();
     releaseTransport();
@@ -362,47 +366,113 @@ void SendingRun::resume()
 
 void SendingRun::deliverNext()
 {
-    if (m_state != Delivering || m_job)
+    if (m_state != Delivering)
         return;
+    if (m_job) {
+        stageNext();
+        return;
+    }
     if (m_pending.isEmpty()) {
         endOfPass();
         return;
     }
-    const int index = m_pending.takeFirst();
-    Recipient &recipient = m_recipients[index];
-    if (!isValidAddress(recipient.address)) {
+    int index = m_pending.takeFirst();
+    // An invalid address takes its tick when paced; without pacing the run
+    // goes straight on to the next one.
+    while (!isValidAddress(m_recipients.at(index).address)) {
         record(index, Outcome::Invalid, QString());
-        if (m_pending.isEmpty())
+        if (m_pending.isEmpty()) {
             endOfPass();
-        return;
+            return;
+        }
+        if (m_timer.interval() != 0 || m_state != Delivering)
+            return;
+        index = m_pending.takeFirst();
     }
+    Recipient &recipient = m_recipients[index];
     ++recipient.attempts;
     m_current = index;
+    m_job = makeJob(index);
+    m_job->start();
+    stageNext();
+    emit stateChanged();
+}
+
+DeliveryJob *SendingRun::makeJob(int index)
+{
     if (!m_deliveryThread)
         m_deliveryThread = std::make_unique<DeliveryThread>();
-    auto *job = new DeliveryJob(jobFor(recipient), limits(), m_transport, m_deliveryThread.get(),
-                                this);
+    auto *job = new DeliveryJob(jobFor(m_recipients.at(index)), limits(), m_transport,
+                                m_deliveryThread.get(), this);
     std::shared_ptr<RunJournal> journal = m_journal;
     job->setOnDataStarted([journal, index] {
         if (journal)
             journal->append({{u"i"_s, index}, {u"data"_s, true}});
     });
+    // An accepted message is on disk before the worker sends the next one,
+    // not once this thread gets round to it.
+    job->setOnAccepted([journal, index](const QString &reply) {
+        if (journal)
+            journal->append(outcomeRecord(index, Outcome::Sent, reply));
+    });
     connect(job, &DeliveryJob::finished, this, &SendingRun::deliveryFinished);
-    m_job = job;
-    job->start();
-    emit stateChanged();
+    return job;
+}
+
+// Without pacing, the next message waits on the worker behind the one in
+// flight, composed meanwhile on a thread of its own, so the connection does
+// not idle while this thread records an outcome or a message is composed.
+// The worker sends it only if the one before was accepted.
+void SendingRun::stageNext()
+{
+    if (m_timer.interval() != 0 || m_state != Delivering || !m_job || m_next || m_pending.isEmpty()
+        || !isValidAddress(m_recipients.at(m_pending.first()).address))
+        return;
+    const int index = m_pending.takeFirst();
+    ++m_recipients[index].attempts;
+    m_nextIndex = index;
+    m_next = makeJob(index);
+    if (!m_composeThread)
+        m_composeThread = std::make_unique<DeliveryThread>("compose");
+    m_next->start(m_job, m_composeThread.get());
+}
+
+// The queued delivery will not go (the one before was not accepted): its
+// recipient is first in line again, as if it had never been queued.
+void SendingRun::dropNext()
+{
+    DeliveryJob *next = m_next;
+    m_next.clear();
+    if (!next)
+        return;
+    disconnect(next, nullptr, this, nullptr);
+    next->abort();
+    next->deleteLater();
+    --m_recipients[m_nextIndex].attempts;
+    m_pending.prepend(m_nextIndex);
+    m_nextIndex = -1;
 }
 
 void SendingRun::deliveryFinished()
 {
     DeliveryJob *job = m_job;
-    if (!job)
+    if (!job || job->isRunning())
         return;
     const SmtpTransport::Result result = job->result();
     m_job.clear();
     job->deleteLater();
     const int index = m_current;
     m_current = -1;
+    // The queued delivery, if any, is now the one in flight, unless the
+    // worker declines it because this message was not accepted.
+    if (result.outcome != SmtpTransport::Outcome::Sent)
+        dropNext();
+    if (m_next) {
+        m_job = m_next;
+        m_current = m_nextIndex;
+        m_next.clear();
+        m_nextIndex = -1;
+    }
     Recipient &recipient = m_recipients[index];
     recipient.lastText = result.text;
     const int maxAttempts = 1 + static_cast<int>(m_retryDelaysMs.size());
@@ -415,7 +485,7 @@ void SendingRun::deliveryFinished()
         --recipient.attempts;
         m_pending.prepend(index);
     } else if (result.outcome == SmtpTransport::Outcome::Sent) {
-        record(index, Outcome::Sent, result.text);
+        record(index, Outcome::Sent, result.text, false); // journalled by the worker
     } else if (result.outcome == SmtpTransport::Outcome::Unknown) {
         record(index, Outcome::Unknown, result.text);
     } else if (result.temporary && recipient.attempts < maxAttempts) {
@@ -433,7 +503,11 @@ void SendingRun::deliveryFinished()
     }
 
     if (stopping) {
-        finish(true);
+        // A queued delivery that had already gone ahead is awaited the same way.
+        if (m_job)
+            m_stopGrace.start(m_stopGraceMs);
+        else
+            finish(true);
         return;
     }
     if (m_state == Delivering && result.serverClosed && !m_pending.isEmpty()) {
@@ -573,6 +647,8 @@ void SendingRun::stop()
         m_resumeTimer.stop();
         if (m_job) {
             setState(Stopping);
+            if (m_next)
+                m_next->abandon();
             m_job->abandon();
             m_stopGrace.start(m_stopGraceMs);
         } else {
@@ -716,6 +792,8 @@ void SendingRun::shutdown(int waitMs)
     m_timer.stop();
     m_resumeTimer.stop();
     m_stopGrace.stop();
+    if (m_next)
+        m_next->abort();
     if (m_job) {
         m_job->abort();
         m_job->waitForWorker(waitMs);

@@ -142,6 +142,9 @@ private:
     void tick();
     void startPacing();
     void deliverNext();
+    DeliveryJob *makeJob(int index);
+    void stageNext();
+    void dropNext();
     void deliveryFinished();
     void record(int index, Outcome outcome, const QString &text, bool journal = true);
     void appendLog(const QString &chunk);
@@ -184,9 +187,13 @@ private:
     QTimer m_stopGrace;
     QTimer m_resumeTimer;
     QPointer<DeliveryJob> m_job;
+    // Without pacing: the next delivery, queued behind m_job on the worker.
+    QPointer<DeliveryJob> m_next;
+    int m_nextIndex = -1;
     QPointer<OnlineCheck> m_onlineCheck;
     std::shared_ptr<SmtpTransport> m_transport;
     std::unique_ptr<DeliveryThread> m_deliveryThread; // made at the first delivery
+    std::unique_ptr<DeliveryThread> m_composeThread;  // composes queued deliveries
     int m_connectionsBefore = 0;
     int m_loginsBefore = 0;
     std::shared_ptr<RunJournal> m_journal;
