@@ -23,11 +23,6 @@ void DeliveryJob::setOnDataStarted(std::function<void()> callback)
     m_shared->control.onDataStarted = std::move(callback);
 }
 
-void DeliveryJob::setOnAccepted(std::function<void(const QString &)> callback)
-{
-    m_shared->onAccepted = std::move(callback);
-}
-
 void DeliveryJob::start(const DeliveryJob *after, DeliveryThread *composer)
 {
     if (m_started)
@@ -72,8 +67,6 @@ void DeliveryJob::start(const DeliveryJob *after, DeliveryThread *composer)
             shared->result = MailDelivery::deliver(shared->job, shared->limits, *shared->transport,
                                                    &shared->control);
         }
-        if (shared->result.outcome == SmtpTransport::Outcome::Sent && shared->onAccepted)
-            shared->onAccepted(shared->result.text);
         shared->ended.release();
         QMetaObject::invokeMethod(
                 relay, [relay] { delete relay; }, Qt::QueuedConnection);

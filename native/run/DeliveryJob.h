@@ -26,9 +26,6 @@ public:
 
     // Called on the worker thread as the first message bytes go out.
     void setOnDataStarted(std::function<void()> callback);
-    // Called on the worker thread once the server has accepted the message,
-    // with its reply, before the worker goes on to anything else.
-    void setOnAccepted(std::function<void(const QString &reply)> callback);
     // Queues the delivery on the worker. With `after`, a job queued before
     // this one, the worker goes on with this one only if that one's message
     // was accepted; otherwise this one ends abandoned without a word to the
@@ -59,7 +56,6 @@ private:
         SmtpTransport::Control control;
         SmtpTransport::Result result;
         QSemaphore ended; // released once the worker is done with this job
-        std::function<void(const QString &)> onAccepted;
         bool composedAhead = false;
         MailDelivery::Prepared prepared;
         QSemaphore composed; // released once `prepared` is set

@@ -409,12 +409,6 @@ DeliveryJob *SendingRun::makeJob(int index)
         if (journal)
             journal->append({{u"i"_s, index}, {u"data"_s, true}});
     });
-    // An accepted message is on disk before the worker sends the next one,
-    // not once this thread gets round to it.
-    job->setOnAccepted([journal, index](const QString &reply) {
-        if (journal)
-            journal->append(outcomeRecord(index, Outcome::Sent, reply));
-    });
     connect(job, &DeliveryJob::finished, this, &SendingRun::deliveryFinished);
     return job;
 }
@@ -485,7 +479,7 @@ void SendingRun::deliveryFinished()
         --recipient.attempts;
         m_pending.prepend(index);
     } else if (result.outcome == SmtpTransport::Outcome::Sent) {
-        record(index, Outcome::Sent, result.text, false); // journalled by the worker
+        record(index, Outcome::Sent, result.text);
     } else if (result.outcome == SmtpTransport::Outcome::Unknown) {
         record(index, Outcome::Unknown, result.text);
     } else if (result.temporary && recipient.attempts < maxAttempts) {

@@ -452,6 +452,8 @@ void TestSendingRun::killedRunResumesWithoutDuplicates()
 
     // Nobody twice; everybody sent except, at most, the one whose message
     // was on its way when the process died, which is reported as unknown.
+    // Unpaced, the message queued behind it may have started too, and the
+    // one before may have been accepted but not yet recorded: both unknown.
     int missing = 0;
     for (const QString &address : all) {
         const int count = received(u"faulty"_s, address);
@@ -459,7 +461,7 @@ void TestSendingRun::killedRunResumesWithoutDuplicates()
         missing += count == 0 ? 1 : 0;
     }
     QCOMPARE(run.unknown(), run.failed());
-    QVERIFY(run.unknown() <= 1);
+    QVERIFY(run.unknown() <= (interval > 0 ? 1 : 2));
     QVERIFY(missing <= run.unknown());
     QCOMPARE(run.sent() + run.unknown(), all.size());
     QVERIFY(!QFile::exists(journal));
@@ -584,6 +586,8 @@ void TestSendingRun::killedProgramResumesThroughItsDialog()
 
     // Nobody twice; everybody sent except, at most, the one whose message
     // was on its way when the process died, which is reported as unknown.
+    // Unpaced, the message queued behind it may have started too, and the
+    // one before may have been accepted but not yet recorded: both unknown.
     int missing = 0;
     for (const QString &address : all) {
         const int count = received(u"faulty"_s, address);
