@@ -20,7 +20,7 @@ bool isSpace(QChar c)
 // The range of an attribute's value as written in the source, quotes
 // excluded; false when the parser gives none (a value it made up).
 bool rawRange(const GumboAttribute *attribute, const QByteArray &source, qsizetype *start,
-              qsizetype *end)
+              qsizetype *end, bool *quoted = nullptr)
 {
     const GumboStringPiece &raw = attribute->original_value;
     const qsizetype at = raw.data ? raw.data - source.constData() : -1;
@@ -29,10 +29,14 @@ bool rawRange(const GumboAttribute *attribute, const QByteArray &source, qsizety
     *start = at;
     *end = at + static_cast<qsizetype>(raw.length);
     const char first = source.at(*start);
-    if ((first == '"' || first == '\'') && *end - *start >= 2 && source.at(*end - 1) == first) {
+    const bool inQuotes = (first == '"' || first == '\'') && *end - *start >= 2
+                          && source.at(*end - 1) == first;
+    if (inQuotes) {
         ++*start;
         --*end;
     }
+    if (quoted)
+        *quoted = inQuotes;
     return true;
 }
 
@@ -58,8 +62,11 @@ QString mapped(const QByteArray &source, qsizetype start, qsizetype end, bool en
                                                  : 1;
         char32_t code = 0;
         if (entities && lead == '&') {
-            const qsizetype semicolon = source.indexOf(';', i);
-            if (semicolon > i + 1 && semicolon < end && semicolon - i <= 10) {
+            // A reference is short: look no further for its end.
+            qsizetype semicolon = i + 1;
+            while (semicolon < std::min(end, i + 11) && source.at(semicolon) != ';')
+                ++semicolon;
+            if (semicolon > i + 1 && semicolon < end && source.at(semicolon) == ';') {
                 const QByteArray name = source.mid(i + 1, semicolon - i - 1);
                 if (name.startsWith('#')) {
                     bool ok = false;
@@ -87,20 +94,66 @@ QString mapped(const QByteArray &source, qsizetype start, qsizetype end, bool en
     return text;
 }
 
-// References found inside a text, moved to where the text lies in the source;
-// without a mapping they keep no range and are never rewritten.
+// References found inside a text, moved to where the text lies in the source
+// when it maps there character by character; otherwise they keep their place
+// in the holder, which is then rewritten whole.
 void addInside(const QList<HtmlReferences::Reference> &found, const QList<qsizetype> *offsets,
+               const std::shared_ptr<const HtmlReferences::Holder> &holder,
                QList<HtmlReferences::Reference> &out)
 {
     for (HtmlReferences::Reference reference : found) {
         if (offsets) {
             reference.start = offsets->at(reference.start);
             reference.end = offsets->at(reference.end);
+        } else if (holder) {
+            reference.holder = holder;
         } else {
             reference.start = reference.end = -1;
         }
         out << reference;
     }
+}
+
+// A holder's text written anew: escaped so that it reads back the same.
+QByteArray escapedHolder(const QString &text, const HtmlReferences::Holder &holder)
+{
+    QByteArray out;
+    out.reserve(text.size() + 16);
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += holder.attribute ? "&quot;" : "\"";
+            break;
+        case '\'':
+            out += holder.attribute ? "&#39;" : "'";
+            break;
+        case ' ':
+        case '\t':
+        case '\n':
+        case '\r':
+        case '\f':
+        case '=':
+        case '`':
+            // An unquoted value ends at white space; these would change its reading.
+            if (holder.unquoted)
+                out += "&#" + QByteArray::number(c.unicode()) + ';';
+            else
+                out += QString(c).toUtf8();
+            break;
+        default:
+            out += QString(c).toUtf8();
+        }
+    }
+    return out;
 }
 
 void collect(const GumboNode *node, const QByteArray &source, QSet<qsizetype> &seen,
@@ -143,17 +196,26 @@ void collect(const GumboNode *node, const QByteArray &source, QSet<qsizetype> &s
                                                                    : HtmlReferences::inCss(value);
             qsizetype start = -1;
             qsizetype end = -1;
+            bool quoted = true;
             QList<qsizetype> offsets;
-            const bool ranged = rawRange(attribute, source, &start, &end);
-            if (ranged && seen.contains(start))
+            if (!rawRange(attribute, source, &start, &end, &quoted)) {
+                addInside(found, nullptr, nullptr, out); // a value the parser made up
                 continue;
-            if (ranged)
-                seen.insert(start);
-            const bool exact = ranged && mapped(source, start, end, true, &offsets) == value;
-            addInside(found, exact ? &offsets : nullptr, out);
+            }
+            if (seen.contains(start))
+                continue;
+            seen.insert(start);
+            const bool exact = mapped(source, start, end, true, &offsets) == value;
+            std::shared_ptr<HtmlReferences::Holder> holder;
+            if (!exact)
+                holder = std::make_shared<HtmlReferences::Holder>(
+                        HtmlReferences::Holder{start, end, value, true, !quoted});
+            addInside(found, exact ? &offsets : nullptr, holder, out);
         }
-        // A style element's text is written as is: no character references.
+        // A style element's text is written as is in HTML; in SVG and MathML
+        // it may hold character references.
         if (node->type == GUMBO_NODE_ELEMENT && node->v.element.tag == GUMBO_TAG_STYLE) {
+            const bool html = node->v.element.tag_namespace == GUMBO_NAMESPACE_HTML;
             for (unsigned int i = 0; i < children->length; ++i) {
                 const auto *child = static_cast<const GumboNode *>(children->data[i]);
                 if (child->type != GUMBO_NODE_TEXT && child->type != GUMBO_NODE_WHITESPACE)
@@ -165,9 +227,16 @@ void collect(const GumboNode *node, const QByteArray &source, QSet<qsizetype> &s
                     continue;
                 seen.insert(at);
                 QList<qsizetype> offsets;
-                const QString css = mapped(source, at, at + static_cast<qsizetype>(raw.length),
-                                           false, &offsets);
-                addInside(HtmlReferences::inCss(css), &offsets, out);
+                const qsizetype end = at + static_cast<qsizetype>(raw.length);
+                const QString css = mapped(source, at, end, !html, &offsets);
+                const QString read = QString::fromUtf8(child->v.text.text);
+                if (html || css == read) {
+                    addInside(HtmlReferences::inCss(css), &offsets, nullptr, out);
+                } else {
+                    const auto holder = std::make_shared<HtmlReferences::Holder>(
+                            HtmlReferences::Holder{at, end, read, false, false});
+                    addInside(HtmlReferences::inCss(read), nullptr, holder, out);
+                }
             }
         }
     }
@@ -177,23 +246,33 @@ void collect(const GumboNode *node, const QByteArray &source, QSet<qsizetype> &s
 
 // Where a CSS string that opens at `at` ends: after its closing quote, or at
 // the line break that breaks it.
-qsizetype stringEnd(const QString &css, qsizetype at)
+qsizetype stringEnd(const QString &css, qsizetype at, bool *closed = nullptr)
 {
     const QChar quote = css.at(at);
     qsizetype i = at + 1;
+    if (closed)
+        *closed = false;
     while (i < css.size()) {
         const QChar c = css.at(i);
         if (c == u'\\') {
             i += 2;
             continue;
         }
-        if (c == quote)
+        if (c == quote) {
+            if (closed)
+                *closed = true;
             return i + 1;
+        }
         if (c == u'\n' || c == u'\r' || c == u'\f')
             return i;
         ++i;
     }
     return css.size();
+}
+
+bool isNewline(QChar c)
+{
+    return c == u'\n' || c == u'\r' || c == u'\f';
 }
 
 bool isHex(QChar c)
@@ -277,26 +356,38 @@ QList<HtmlReferences::Reference> HtmlReferences::inCss(const QString &css)
             i = stringEnd(css, i);
             continue;
         }
-        if (c == u'\\') {
-            i = escapeEnd(css, i);
-            continue;
-        }
-        const bool isUrl = (c == u'u' || c == u'U') && i + 4 <= n
-                           && QStringView(css).mid(i, 4).compare("url("_L1, Qt::CaseInsensitive)
-                                      == 0
-                           && (i == 0 || (!partOfName(css.at(i - 1)) && css.at(i - 1) != u'\\'));
-        if (!isUrl) {
+        if (c != u'\\' && !partOfName(c)) {
             ++i;
             continue;
         }
-        qsizetype j = i + 4;
+        // A name, escapes included: "url(", however spelt, opens an address.
+        qsizetype k = i;
+        while (k < n) {
+            const QChar d = css.at(k);
+            if (d == u'\\' && (k + 1 >= n || isNewline(css.at(k + 1))))
+                break;
+            if (d != u'\\' && !partOfName(d))
+                break;
+            k = d == u'\\' ? escapeEnd(css, k) : k + 1;
+        }
+        if (k == i) {
+            ++i;
+            continue;
+        }
+        if (k >= n || css.at(k) != u'('
+            || cssUnescaped(css.mid(i, k - i)).compare("url"_L1, Qt::CaseInsensitive) != 0) {
+            i = k;
+            continue;
+        }
+        qsizetype j = k + 1;
         while (j < n && isSpace(css.at(j)))
             ++j;
         Reference reference;
         qsizetype after = j;
         if (j < n && (css.at(j) == u'"' || css.at(j) == u'\'')) {
-            after = stringEnd(css, j);
-            if (after <= j + 1 || css.at(after - 1) != css.at(j)) {
+            bool closed = false;
+            after = stringEnd(css, j, &closed);
+            if (!closed) {
                 i = after; // a broken string: no address
                 continue;
             }
@@ -306,7 +397,9 @@ QList<HtmlReferences::Reference> HtmlReferences::inCss(const QString &css)
             bool bad = false;
             while (after < n && css.at(after) != u')' && !isSpace(css.at(after))) {
                 const QChar d = css.at(after);
-                if (d == u'"' || d == u'\'' || d == u'(') {
+                // Quotes, a parenthesis or an escaped line break spoil the address.
+                if (d == u'"' || d == u'\'' || d == u'('
+                    || (d == u'\\' && (after + 1 >= n || isNewline(css.at(after + 1))))) {
                     bad = true;
                     break;
                 }
@@ -420,17 +513,52 @@ QStringList HtmlReferences::localInFile(const QString &path)
 QByteArray HtmlReferences::replaced(const QByteArray &html,
                                     QList<QPair<Reference, QByteArray>> replacements)
 {
-    std::sort(replacements.begin(), replacements.end(),
-              [](const auto &a, const auto &b) { return a.first.start < b.first.start; });
+    struct Span
+    {
+        qsizetype start;
+        qsizetype end;
+        QByteArray text;
+    };
+    QList<Span> spans;
+    // Replacements inside one holder make one new text for the whole holder.
+    QHash<const Holder *, QList<QPair<Reference, QByteArray>>> byHolder;
+    QList<const Holder *> holders;
+    for (const auto &replacement : std::as_const(replacements)) {
+        const Holder *holder = replacement.first.holder.get();
+        if (!holder) {
+            spans.append({replacement.first.start, replacement.first.end, replacement.second});
+            continue;
+        }
+        if (!byHolder.contains(holder))
+            holders.append(holder);
+        byHolder[holder].append(replacement);
+    }
+    for (const Holder *holder : std::as_const(holders)) {
+        auto inside = byHolder.value(holder);
+        std::sort(inside.begin(), inside.end(),
+                  [](const auto &a, const auto &b) { return a.first.start > b.first.start; });
+        QString text = holder->text;
+        qsizetype limit = text.size();
+        for (const auto &[reference, replacement] : std::as_const(inside)) {
+            if (reference.start < 0 || reference.end > limit || reference.start > reference.end)
+                continue;
+            text.replace(reference.start, reference.end - reference.start,
+                         QString::fromUtf8(replacement));
+            limit = reference.start;
+        }
+        spans.append({holder->start, holder->end, escapedHolder(text, *holder)});
+    }
+    std::sort(spans.begin(), spans.end(),
+              [](const Span &a, const Span &b) { return a.start < b.start; });
     QByteArray out;
     out.reserve(html.size());
     qsizetype at = 0;
-    for (const auto &[reference, text] : replacements) {
-        if (reference.start < at || reference.end > html.size() || reference.start > reference.end)
+    for (const Span &span : std::as_const(spans)) {
+        if (span.start < at || span.end > html.size() || span.start > span.end)
             continue;
-        out += html.mid(at, reference.start - at);
-        out += text;
-        at = reference.end;
+        out += html.mid(at, span.start - at);
+        out += span.text;
+        at = span.end;
     }
     out += html.mid(at);
     return out;

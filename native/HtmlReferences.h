@@ -4,6 +4,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <memory>
+
 // The local references of an HTML file, in document order, read with an
 // HTML5 parser (the one browsers and mail clients follow): the values of the
 // src, href, data and background attributes, each address of a srcset, and
@@ -11,21 +13,35 @@
 class HtmlReferences
 {
 public:
-    // One attribute value as the parser found it.
+    // A text that holds references (an attribute's value, a style element's
+    // text) but that cannot be mapped back to the source character by
+    // character (a named character reference, a line break the parser
+    // normalised): it is written anew as a whole, escaped.
+    struct Holder
+    {
+        qsizetype start = -1; // byte range in the source (quotes excluded)
+        qsizetype end = -1;
+        QString text; // as the parser read it
+        bool attribute = true;
+        bool unquoted = false; // an attribute value written without quotes
+    };
+
+    // One reference as the parser found it.
     struct Reference
     {
         QString value; // decoded: entities resolved, as the browser reads it
         // Byte range of the value as written in the source (quotes excluded),
-        // so that it can be replaced in place whatever its spelling.
+        // so that it can be replaced in place whatever its spelling; with a
+        // holder, the range in the holder's text instead. -1 when the parser
+        // gives no place at all.
         qsizetype start = -1;
         qsizetype end = -1;
+        std::shared_ptr<const Holder> holder;
     };
 
     // Every reference of every element, in document order (within one
     // element: src, href, data, background, srcset, style), repeats kept. An
     // element that the parser copies (misnested formatting tags) counts once.
-    // A reference inside an attribute whose text cannot be mapped back to
-    // the source (an unusual character reference) has no range.
     static QList<Reference> find(const QByteArray &html);
     static QStringList all(const QByteArray &html);
 

@@ -30,7 +30,8 @@ public:
     // this one, the worker goes on with this one only if that one's message
     // was accepted; otherwise this one ends abandoned without a word to the
     // server, like a job given up before it started. With `composer`, the
-    // message is composed there meanwhile, not on the worker.
+    // message is composed there meanwhile; without, on the worker, which then
+    // must run no job behind this one (composing may run an event loop).
     void start(const DeliveryJob *after = nullptr, DeliveryThread *composer = nullptr);
     // Gives up unless the whole message has already gone out, in which case
     // the server's verdict is still awaited.

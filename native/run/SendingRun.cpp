@@ -6,6 +6,7 @@
 #include "SmtpTransport.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -124,11 +125,15 @@ void SendingRun::setInterval(int ms)
         return;
     m_timer.setInterval(qMax(0, ms));
     // 0 paces nothing: each delivery starts as its predecessor ends, so a
-    // zero-interval timer must not spin meanwhile.
-    if (m_timer.interval() == 0)
+    // zero-interval timer must not spin meanwhile; between two deliveries,
+    // the next one starts now.
+    if (m_timer.interval() == 0) {
         m_timer.stop();
-    else
+        if (m_state == Delivering && !m_job && m_journalReady)
+            QTimer::singleShot(0, this, &SendingRun::deliverNext);
+    } else {
         startPacing();
+    }
     emit intervalChanged();
 }
 
@@ -393,7 +398,7 @@ void SendingRun::deliverNext()
     ++recipient.attempts;
     m_current = index;
     m_job = makeJob(index);
-    m_job->start();
+    m_job->start(nullptr, composeThread());
     stageNext();
     emit stateChanged();
 }
@@ -414,9 +419,9 @@ DeliveryJob *SendingRun::makeJob(int index)
 }
 
 // Without pacing, the next message waits on the worker behind the one in
-// flight, composed meanwhile on a thread of its own, so the connection does
-// not idle while this thread records an outcome or a message is composed.
-// The worker sends it only if the one before was accepted.
+// flight, composed meanwhile, so the connection does not idle while this
+// thread records an outcome or a message is composed. The worker sends it
+// only if the one before was accepted.
 void SendingRun::stageNext()
 {
     if (m_timer.interval() != 0 || m_state != Delivering || !m_job || m_next || m_pending.isEmpty()
@@ -426,9 +431,17 @@ void SendingRun::stageNext()
     ++m_recipients[index].attempts;
     m_nextIndex = index;
     m_next = makeJob(index);
+    m_next->start(m_job, composeThread());
+}
+
+// Messages are composed there, never on the delivery thread: composing may
+// wait for a web image in an event loop, which would run the delivery queued
+// behind before the one in flight has ended.
+DeliveryThread *SendingRun::composeThread()
+{
     if (!m_composeThread)
         m_composeThread = std::make_unique<DeliveryThread>("compose");
-    m_next->start(m_job, m_composeThread.get());
+    return m_composeThread.get();
 }
 
 // The queued delivery will not go (the one before was not accepted): its
@@ -786,12 +799,17 @@ void SendingRun::shutdown(int waitMs)
     m_timer.stop();
     m_resumeTimer.stop();
     m_stopGrace.stop();
+    QElapsedTimer clock;
+    clock.start();
     if (m_next)
         m_next->abort();
     if (m_job) {
         m_job->abort();
         m_job->waitForWorker(waitMs);
     }
+    // The worker may already have gone on to the queued message.
+    if (m_next)
+        m_next->waitForWorker(std::max<int>(0, waitMs - static_cast<int>(clock.elapsed())));
     if (m_journal)
         m_journal->close();
 }

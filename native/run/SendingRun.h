@@ -145,6 +145,7 @@ private:
     DeliveryJob *makeJob(int index);
     void stageNext();
     void dropNext();
+    DeliveryThread *composeThread();
     void deliveryFinished();
     void record(int index, Outcome outcome, const QString &text, bool journal = true);
     void appendLog(const QString &chunk);

@@ -1,14 +1,18 @@
 #include "LoopbackServers.h"
 #include "SendingRun.h"
 
+#include <QBuffer>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -33,6 +37,7 @@ private slots:
     void everyOutcomeCountedOnce();
     void listOrderAndEachMessageItsOwn();
     void oneConnectionAndLoginForTheRun();
+    void webImagesDoNotHoldTheRun();
     void sendingLimitPausesInsteadOfBurningTheList();
     void stopAbandonsADeliveryThatHangs();
     void stopAwaitsTheVerdictOfAMessageSentWhole();
@@ -234,6 +239,56 @@ void TestSendingRun::listOrderAndEachMessageItsOwn()
                  qPrintable(address));
         QVERIFY2(message.contains("To: " + address.toUtf8()), qPrintable(address));
     }
+}
+
+void TestSendingRun::webImagesDoNotHoldTheRun()
+{
+    // Composing waits for each web image of the template; that wait must
+    // not let a queued delivery run ahead of the one before it.
+    QByteArray png;
+    {
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        QImage image(4, 4, QImage::Format_RGB32);
+        image.fill(Qt::darkGreen);
+        image.save(&buffer, "PNG");
+    }
+    QTcpServer web;
+    QVERIFY(web.listen(QHostAddress::LocalHost));
+    connect(&web, &QTcpServer::newConnection, &web, [&web, png] {
+        while (QTcpSocket *socket = web.nextPendingConnection()) {
+            connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+            // A slow image server: the answer comes a moment later.
+            QTimer::singleShot(300, socket, [socket, png] {
+                socket->write("HTTP/1.1 200 OK\r\nContent-Type: image/png\r\nConnection: "
+                              "close\r\nContent-Length: "
+                              + QByteArray::number(png.size()) + "\r\n\r\n" + png);
+                socket->disconnectFromHost();
+            });
+        }
+    });
+    QTemporaryDir folder;
+    const QString image = u"http://127.0.0.1:%1/picture.png"_s.arg(web.serverPort());
+    QFile html(folder.filePath(u"letter.html"_s));
+    QVERIFY(html.open(QIODevice::WriteOnly));
+    html.write(
+            (u"<html><body><p>Dear {{firstname}}</p><img src=\""_s + image + u"\"></body></html>"_s)
+                    .toUtf8());
+    html.close();
+    QVariantMap withImage = params(u"faulty"_s);
+    withImage.insert(u"html"_s, html.fileName());
+    withImage.insert(u"localUrls"_s, QStringList{image});
+
+    const QStringList all{unique(u"web"_s), unique(u"web"_s), unique(u"web"_s)};
+    SendingRun run;
+    configure(run, u"web.journal"_s);
+    QSignalSpy ended(&run, &SendingRun::ended);
+    QVERIFY(run.start(withImage, recipients(all)));
+    QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 1, 20000);
+    QCOMPARE(run.state(), SendingRun::Finished);
+    QCOMPARE(run.sent(), all.size());
+    for (const QString &address : all)
+        QCOMPARE(received(u"faulty"_s, address), 1);
 }
 
 void TestSendingRun::oneConnectionAndLoginForTheRun()

@@ -59,18 +59,46 @@ private slots:
         QStringList written;
         for (const HtmlReferences::Reference &reference : found) {
             values << reference.value;
-            written << (reference.start < 0
-                                ? u"-"_s
-                                : QString::fromUtf8(html.mid(reference.start,
-                                                             reference.end - reference.start)));
+            if (reference.holder)
+                written << u"in "_s
+                                   + reference.holder->text.mid(reference.start,
+                                                                reference.end - reference.start);
+            else
+                written << QString::fromUtf8(
+                        html.mid(reference.start, reference.end - reference.start));
         }
         QCOMPARE(values, (QStringList{u"bg one.png"_s, u"b&c.png"_s, u"paper.png"_s, u"a.png"_s,
                                       u"a-2x.png"_s, u"a-3x.png"_s, u"b.png"_s, u"w.png"_s,
                                       u"img/w(1).png"_s, u"q&a.png"_s, u"été.png"_s}));
-        // An entity the mapping does not know leaves its value without a range.
-        QCOMPARE(written, (QStringList{u"bg one.png"_s, u"b\\26 c.png"_s, u"paper.png"_s,
-                                       u"a.png"_s, u"a-2x.png"_s, u"a-3x.png"_s, u"b.png"_s,
-                                       u"w.png"_s, u"img/w(1).png"_s, u"q&amp;a.png"_s, u"-"_s}));
+        // A named reference the mapping does not know: the value is rewritten whole.
+        QCOMPARE(written, (QStringList{u"bg one.png"_s, u"b\\26 c.png"_s, u"paper.png"_s, u"a.png"_s,
+                                       u"a-2x.png"_s, u"a-3x.png"_s, u"b.png"_s, u"w.png"_s,
+                                       u"img/w(1).png"_s, u"q&amp;a.png"_s, u"in été.png"_s}));
+    }
+
+    void holdersAreWrittenAnewWhole()
+    {
+        // Values the mapping cannot follow (a named reference it does not
+        // know, a normalised line break) are rewritten whole, and read back
+        // the same but for the new addresses; an unquoted value stays one.
+        const QByteArray html = "<div style=\"font-family:&copy;x; background:url(bg.png)\"></div>"
+                                "<div style=font:&copy;&#32;x;background:url(bg2.png)>x</div>"
+                                "<img srcset='a.png 1x,\r\nb.png 2x' alt=\"&lt;\">";
+        QList<QPair<HtmlReferences::Reference, QByteArray>> replacements;
+        int n = 0;
+        for (const HtmlReferences::Reference &reference : HtmlReferences::find(html)) {
+            QVERIFY(reference.holder);
+            replacements.append({reference, "cid:" + QByteArray::number(++n) + "&<>"});
+        }
+        QCOMPARE(n, 4);
+        const QByteArray result = HtmlReferences::replaced(html, replacements);
+        QCOMPARE(HtmlReferences::all(result),
+                 (QStringList{u"cid:1&<>"_s, u"cid:2&<>"_s, u"cid:3&<>"_s, u"cid:4&<>"_s}));
+        QVERIFY(result.contains("\"font-family:\xc2\xa9x; background:url(cid:1&amp;&lt;&gt;)\""));
+        QVERIFY(result.contains(
+                "style=font:\xc2\xa9&#32;x;background:url(cid:2&amp;&lt;&gt;)>x</div>"));
+        QVERIFY(result.contains("srcset='cid:3&amp;&lt;&gt; 1x,\ncid:4&amp;&lt;&gt; 2x'"));
+        QVERIFY(result.contains("alt=\"&lt;\""));
     }
 
     void cssAddresses_data()
@@ -89,7 +117,13 @@ private slots:
                 << u"a{b:url('x.png\n)} c{d:url(z.png)}"_s << QStringList{u"z.png"_s};
         QTest::newRow("quote in unquoted") << u"a{b:url(x\".png)}"_s << QStringList{};
         QTest::newRow("no closing parenthesis") << u"a{b:url(x.png"_s << QStringList{};
-        QTest::newRow("escaped name is no url") << u"a{b:\\url(x.png)}"_s << QStringList{};
+        QTest::newRow("escaped name")
+                << u"a{b:\\url(x.png)} c{d:\\75rl(y.png)}"_s << QStringList{u"x.png"_s, u"y.png"_s};
+        QTest::newRow("longer names")
+                << u"a{b:myurl(x.png) -url(y.png) 4url(z.png)}"_s << QStringList{};
+        QTest::newRow("escaped quote in broken string")
+                << u"a{b:url(\"x.png\\\"\n)} c{d:url(z.png)}"_s << QStringList{u"z.png"_s};
+        QTest::newRow("escaped line break unquoted") << u"a{b:url(x\\\n.png)}"_s << QStringList{};
     }
 
     void cssAddresses()
