@@ -38,6 +38,7 @@ private slots:
     void listOrderAndEachMessageItsOwn();
     void oneConnectionAndLoginForTheRun();
     void webImagesDoNotHoldTheRun();
+    void pacingDroppedMidRunGoesOn();
     void sendingLimitPausesInsteadOfBurningTheList();
     void stopAbandonsADeliveryThatHangs();
     void stopAwaitsTheVerdictOfAMessageSentWhole();
@@ -289,6 +290,24 @@ void TestSendingRun::webImagesDoNotHoldTheRun()
     QCOMPARE(run.sent(), all.size());
     for (const QString &address : all)
         QCOMPARE(received(u"faulty"_s, address), 1);
+}
+
+void TestSendingRun::pacingDroppedMidRunGoesOn()
+{
+    // A minute between messages, then no pacing while the run waits for
+    // its next tick: the rest go without waiting for a tick that never comes.
+    const QStringList all{unique(u"ok"_s), unique(u"ok"_s), unique(u"ok"_s)};
+    SendingRun run;
+    configure(run, u"repaced.journal"_s);
+    run.setInterval(60000);
+    QSignalSpy done(&run, &SendingRun::recipientDone);
+    QSignalSpy ended(&run, &SendingRun::ended);
+    QVERIFY(run.start(params(u"faulty"_s), recipients(all)));
+    QTRY_COMPARE_WITH_TIMEOUT(done.size(), 1, 10000);
+    QTRY_VERIFY(!run.inFlight());
+    run.setInterval(0);
+    QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 1, 20000);
+    QCOMPARE(run.sent(), all.size());
 }
 
 void TestSendingRun::oneConnectionAndLoginForTheRun()
