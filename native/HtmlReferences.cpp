@@ -1,5 +1,7 @@
 #include "HtmlReferences.h"
 
+#include "HtmlText.h"
+
 #include <QFile>
 #include <QHash>
 #include <QSet>
@@ -117,43 +119,18 @@ void addInside(const QList<HtmlReferences::Reference> &found, const QList<qsizet
 // A holder's text written anew: escaped so that it reads back the same.
 QByteArray escapedHolder(const QString &text, const HtmlReferences::Holder &holder)
 {
-    QByteArray out;
-    out.reserve(text.size() + 16);
-    for (const QChar c : text) {
-        switch (c.unicode()) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += holder.attribute ? "&quot;" : "\"";
-            break;
-        case '\'':
-            out += holder.attribute ? "&#39;" : "'";
-            break;
-        case ' ':
-        case '\t':
-        case '\n':
-        case '\r':
-        case '\f':
-        case '=':
-        case '`':
-            // An unquoted value ends at white space; these would change its reading.
-            if (holder.unquoted)
-                out += "&#" + QByteArray::number(c.unicode()) + ';';
-            else
-                out += QString(c).toUtf8();
-            break;
-        default:
-            out += QString(c).toUtf8();
-        }
+    const QString escaped = HtmlText::escaped(text);
+    if (!holder.unquoted)
+        return escaped.toUtf8();
+    // An unquoted value ends at white space; these would change its reading.
+    QString out;
+    for (const QChar c : escaped) {
+        if (QStringView(u" \t\n\r\f=`").contains(c))
+            out += u"&#"_s + QString::number(c.unicode()) + u';';
+        else
+            out += c;
     }
-    return out;
+    return out.toUtf8();
 }
 
 void collect(const GumboNode *node, const QByteArray &source, QSet<qsizetype> &seen,
@@ -166,34 +143,21 @@ void collect(const GumboNode *node, const QByteArray &source, QSet<qsizetype> &s
                                                                     : &node->v.element.children;
     if (node->type != GUMBO_NODE_DOCUMENT) {
         const GumboVector *attributes = &node->v.element.attributes;
-        for (const char *name : {"src", "href", "data", "background"}) {
-            const GumboAttribute *attribute = gumbo_get_attribute(attributes, name);
-            if (!attribute)
-                continue;
-            HtmlReferences::Reference reference;
-            reference.value = QString::fromUtf8(attribute->value);
-            qsizetype start = -1;
-            qsizetype end = -1;
-            if (rawRange(attribute, source, &start, &end)) {
-                // A copy of an element made by the parser shares its source text.
-                if (seen.contains(start))
-                    continue;
-                seen.insert(start);
-                reference.start = start;
-                reference.end = end;
-            }
-            out << reference;
-        }
-        // Attributes that hold several addresses: each one is a reference,
-        // mapped back through the character references of the value.
-        for (const char *name : {"srcset", "style"}) {
+        // Each attribute's references, mapped back through the character
+        // references of its value: the whole value of a plain one, each
+        // address of a srcset, each url() of a style.
+        for (const char *name : {"src", "href", "data", "background", "srcset", "style"}) {
             const GumboAttribute *attribute = gumbo_get_attribute(attributes, name);
             if (!attribute)
                 continue;
             const QString value = QString::fromUtf8(attribute->value);
-            const QList<HtmlReferences::Reference> found = qstrcmp(name, "srcset") == 0
-                                                                   ? HtmlReferences::inSrcset(value)
-                                                                   : HtmlReferences::inCss(value);
+            QList<HtmlReferences::Reference> found;
+            if (qstrcmp(name, "srcset") == 0)
+                found = HtmlReferences::inSrcset(value);
+            else if (qstrcmp(name, "style") == 0)
+                found = HtmlReferences::inCss(value);
+            else
+                found = {HtmlReferences::Reference{value, 0, value.size(), nullptr}};
             qsizetype start = -1;
             qsizetype end = -1;
             bool quoted = true;
@@ -202,6 +166,7 @@ void collect(const GumboNode *node, const QByteArray &source, QSet<qsizetype> &s
                 addInside(found, nullptr, nullptr, out); // a value the parser made up
                 continue;
             }
+            // A copy of an element made by the parser shares its source text.
             if (seen.contains(start))
                 continue;
             seen.insert(start);
@@ -209,7 +174,7 @@ void collect(const GumboNode *node, const QByteArray &source, QSet<qsizetype> &s
             std::shared_ptr<HtmlReferences::Holder> holder;
             if (!exact)
                 holder = std::make_shared<HtmlReferences::Holder>(
-                        HtmlReferences::Holder{start, end, value, true, !quoted});
+                        HtmlReferences::Holder{start, end, value, !quoted});
             addInside(found, exact ? &offsets : nullptr, holder, out);
         }
         // A style element's text is written as is in HTML; in SVG and MathML
@@ -234,7 +199,7 @@ void collect(const GumboNode *node, const QByteArray &source, QSet<qsizetype> &s
                     addInside(HtmlReferences::inCss(css), &offsets, nullptr, out);
                 } else {
                     const auto holder = std::make_shared<HtmlReferences::Holder>(
-                            HtmlReferences::Holder{at, end, read, false, false});
+                            HtmlReferences::Holder{at, end, read, false});
                     addInside(HtmlReferences::inCss(read), nullptr, holder, out);
                 }
             }

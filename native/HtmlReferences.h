@@ -21,8 +21,7 @@ public:
     {
         qsizetype start = -1; // byte range in the source (quotes excluded)
         qsizetype end = -1;
-        QString text; // as the parser read it
-        bool attribute = true;
+        QString text;          // as the parser read it
         bool unquoted = false; // an attribute value written without quotes
     };
 

@@ -260,4 +260,32 @@ QString fromHtml(const QByteArray &html)
     return writer.result();
 }
 
+QString escaped(const QString &text)
+{
+    QString escaped;
+    escaped.reserve(text.size());
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case '&':
+            escaped += "&amp;"_L1;
+            break;
+        case '<':
+            escaped += "&lt;"_L1;
+            break;
+        case '>':
+            escaped += "&gt;"_L1;
+            break;
+        case '"':
+            escaped += "&quot;"_L1;
+            break;
+        case '\'':
+            escaped += "&#39;"_L1;
+            break;
+        default:
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
 } // namespace HtmlText

@@ -11,4 +11,8 @@ namespace HtmlText {
 
 QString fromHtml(const QByteArray &html);
 
+// Text as HTML shows it, in an element or a quoted attribute value alike:
+// & < > " and ' written as character references.
+QString escaped(const QString &text);
+
 } // namespace HtmlText

@@ -68,34 +68,6 @@ QString contentIdDomain(const QString &senderAddress)
 
 } // namespace
 
-QString MailComposer::escapeHtml(const QString &text)
-{
-    QString escaped;
-    escaped.reserve(text.size());
-    for (const QChar c : text) {
-        switch (c.unicode()) {
-        case '&':
-            escaped += "&amp;"_L1;
-            break;
-        case '<':
-            escaped += "&lt;"_L1;
-            break;
-        case '>':
-            escaped += "&gt;"_L1;
-            break;
-        case '"':
-            escaped += "&quot;"_L1;
-            break;
-        case '\'':
-            escaped += "&#39;"_L1;
-            break;
-        default:
-            escaped += c;
-        }
-    }
-    return escaped;
-}
-
 QString MailComposer::substitutePlaceholders(QString body, const QJsonObject &fields, bool html)
 {
     // QJsonObject keeps its keys sorted, which is the order wanted.
@@ -104,7 +76,7 @@ QString MailComposer::substitutePlaceholders(QString body, const QJsonObject &fi
             continue;
         const QString value = it.value().toString();
         if (!value.isEmpty())
-            body.replace(u"{{"_s + it.key() + u"}}"_s, html ? escapeHtml(value) : value);
+            body.replace(u"{{"_s + it.key() + u"}}"_s, html ? HtmlText::escaped(value) : value);
     }
     return body;
 }

@@ -25,7 +25,6 @@ public:
     // inside an attribute.
     static QString substitutePlaceholders(QString body, const QJsonObject &fields,
                                           bool html = false);
-    static QString escapeHtml(const QString &text);
     // The style block placed before "</head>", after "<body>", before
     // "</html>" or at the start, whichever is found first.
     static QString insertStyleBlock(const QString &body, const QString &css);

@@ -124,13 +124,6 @@ SmtpTransport::Result MailDelivery::deliver(const Prepared &prepared, SmtpTransp
     return transport.deliver(prepared.from, prepared.to, prepared.message, control);
 }
 
-SmtpTransport::Result MailDelivery::deliver(const MailJob &job, const MailLimits &limits,
-                                            SmtpTransport &transport,
-                                            SmtpTransport::Control *control)
-{
-    return deliver(prepare(job, limits), transport, control);
-}
-
 QJsonObject MailDelivery::send(const MailJob &job, const MailLimits &limits)
 {
     // Composing, encoding and talking to the server all block: a worker does
@@ -138,7 +131,7 @@ QJsonObject MailDelivery::send(const MailJob &job, const MailLimits &limits)
     SmtpTransport::Result result;
     SmtpTransport transport(settingsFor(job, limits));
     std::unique_ptr<QThread> worker(
-            QThread::create([&] { result = deliver(job, limits, transport); }));
+            QThread::create([&] { result = deliver(prepare(job, limits), transport); }));
     QEventLoop loop;
     QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
     worker->start();

@@ -65,8 +65,4 @@ public:
     // calling thread; no Qt object of another thread is touched.
     static SmtpTransport::Result deliver(const Prepared &prepared, SmtpTransport &transport,
                                          SmtpTransport::Control *control = nullptr);
-    // Both at once.
-    static SmtpTransport::Result deliver(const MailJob &job, const MailLimits &limits,
-                                         SmtpTransport &transport,
-                                         SmtpTransport::Control *control = nullptr);
 };

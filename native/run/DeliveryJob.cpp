@@ -23,7 +23,7 @@ void DeliveryJob::setOnDataStarted(std::function<void()> callback)
     m_shared->control.onDataStarted = std::move(callback);
 }
 
-void DeliveryJob::start(const DeliveryJob *after, DeliveryThread *composer)
+void DeliveryJob::start(DeliveryThread *composer, const DeliveryJob *after)
 {
     if (m_started)
         return;
@@ -38,13 +38,10 @@ void DeliveryJob::start(const DeliveryJob *after, DeliveryThread *composer)
     });
     // The workers hold their own references: they may outlive this job.
     std::shared_ptr<Shared> shared = m_shared;
-    if (composer) {
-        shared->composedAhead = true;
-        composer->post([shared] {
-            shared->prepared = MailDelivery::prepare(shared->job, shared->limits);
-            shared->composed.release();
-        });
-    }
+    composer->post([shared] {
+        shared->prepared = MailDelivery::prepare(shared->job, shared->limits);
+        shared->composed.release();
+    });
     std::shared_ptr<const Shared> previous = after ? after->m_shared : nullptr;
     m_thread->post([shared, previous, relay] {
         const auto givenUp = [&shared] {
@@ -53,18 +50,15 @@ void DeliveryJob::start(const DeliveryJob *after, DeliveryThread *composer)
         // Tasks run in order on this thread: the previous job has ended here.
         bool go = (!previous || previous->result.outcome == SmtpTransport::Outcome::Sent)
                   && !givenUp();
-        // A message composed elsewhere is awaited, as long as nobody gives up.
-        while (go && shared->composedAhead && !shared->composed.tryAcquire(1, 50))
+        // The message is awaited, as long as nobody gives up.
+        while (go && !shared->composed.tryAcquire(1, 50))
             go = !givenUp();
         if (!go) {
             shared->result = SmtpTransport::Result();
             shared->result.abandoned = true;
             shared->result.text = u"Not started"_s;
-        } else if (shared->composedAhead) {
-            shared->result = MailDelivery::deliver(shared->prepared, *shared->transport,
-                                                   &shared->control);
         } else {
-            shared->result = MailDelivery::deliver(shared->job, shared->limits, *shared->transport,
+            shared->result = MailDelivery::deliver(shared->prepared, *shared->transport,
                                                    &shared->control);
         }
         shared->ended.release();

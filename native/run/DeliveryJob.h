@@ -26,13 +26,14 @@ public:
 
     // Called on the worker thread as the first message bytes go out.
     void setOnDataStarted(std::function<void()> callback);
-    // Queues the delivery on the worker. With `after`, a job queued before
-    // this one, the worker goes on with this one only if that one's message
-    // was accepted; otherwise this one ends abandoned without a word to the
-    // server, like a job given up before it started. With `composer`, the
-    // message is composed there meanwhile; without, on the worker, which then
-    // must run no job behind this one (composing may run an event loop).
-    void start(const DeliveryJob *after = nullptr, DeliveryThread *composer = nullptr);
+    // Composes the message on `composer` and queues its delivery on the
+    // worker, which only ever sends: composing may wait for a web image in
+    // an event loop, which would run a job queued behind this one early.
+    // With `after`, a job queued before this one, the worker goes on with
+    // this one only if that one's message was accepted; otherwise this one
+    // ends abandoned without a word to the server, like a job given up
+    // before it started.
+    void start(DeliveryThread *composer, const DeliveryJob *after = nullptr);
     // Gives up unless the whole message has already gone out, in which case
     // the server's verdict is still awaited.
     void abandon();
@@ -57,7 +58,6 @@ private:
         SmtpTransport::Control control;
         SmtpTransport::Result result;
         QSemaphore ended; // released once the worker is done with this job
-        bool composedAhead = false;
         MailDelivery::Prepared prepared;
         QSemaphore composed; // released once `prepared` is set
     };

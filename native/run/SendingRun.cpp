@@ -398,7 +398,7 @@ void SendingRun::deliverNext()
     ++recipient.attempts;
     m_current = index;
     m_job = makeJob(index);
-    m_job->start(nullptr, composeThread());
+    m_job->start(composeThread());
     stageNext();
     emit stateChanged();
 }
@@ -431,12 +431,9 @@ void SendingRun::stageNext()
     ++m_recipients[index].attempts;
     m_nextIndex = index;
     m_next = makeJob(index);
-    m_next->start(m_job, composeThread());
+    m_next->start(composeThread(), m_job);
 }
 
-// Messages are composed there, never on the delivery thread: composing may
-// wait for a web image in an event loop, which would run the delivery queued
-// behind before the one in flight has ended.
 DeliveryThread *SendingRun::composeThread()
 {
     if (!m_composeThread)

@@ -1,5 +1,6 @@
 #include "HtmlReferences.h"
 #include "HtmlResources.h"
+#include "HtmlText.h"
 #include "MailComposer.h"
 #include "MailDelivery.h"
 #include "MimeMessageBuilder.h"
@@ -66,7 +67,7 @@ private slots:
         const QJsonObject to = recipient();
         for (auto it = to.constBegin(); it != to.constEnd(); ++it) {
             if (source.contains(u"{{"_s + it.key() + u"}}"_s))
-                QVERIFY2(content.body.contains(MailComposer::escapeHtml(it.value().toString())),
+                QVERIFY2(content.body.contains(HtmlText::escaped(it.value().toString())),
                          qPrintable(it.key()));
         }
         QVERIFY2(!content.body.contains(u"<Press>"_s), "a value became markup");
