@@ -140,8 +140,7 @@ inline void setUpEngine(QQmlEngine &engine)
 }
 
 // The main screen in a window of the application's size. Its fillList(name,
-// count, domain) stores one list of `count` contacts built in JavaScript, as
-// stored contacts are at start-up. Null, with the errors printed, on failure.
+// count, domain) stores one list of `count` contacts built in JavaScript. Null, with the errors printed, on failure.
 inline QQuickWindow *createMainWindow(QQmlEngine &engine)
 {
     QQmlComponent component(&engine);
@@ -162,13 +161,13 @@ inline QQuickWindow *createMainWindow(QQmlEngine &engine)
             "                email: 'contact' + i + '@' + domain, company: 'Société',\n"
             "                occupation: '', website: '', list: name })\n"
             "        screen.userContactsLists = [name]\n"
-            "        screen.userContacts = contacts\n"
+            "        screen.contactBook.setRecords(contacts)\n"
             "    }\n"
             "    function addContact(name) {\n"
-            "        screen.userContacts = [{ lastname: 'Neuf', firstname: 'Zoé', fullname: 'Zoé "
-            "Neuf',\n"
+            "        screen.contactBook.prepend({ lastname: 'Neuf', firstname: 'Zoé', fullname: "
+            "'Zoé Neuf',\n"
             "            telephone: '', email: 'neuf@example.com', company: '', occupation: '',\n"
-            "            website: '', list: name }].concat(screen.userContacts)\n"
+            "            website: '', list: name })\n"
             "    }\n"
             "}\n",
             QUrl::fromLocalFile(QCoreApplication::applicationDirPath()

@@ -151,7 +151,7 @@ public:
             m_screen->setProperty("selectedLists", QVariantList{});
             m_screen->setProperty("recipient", recipientText(count, u"page"_s));
         } else {
-            // Built in JavaScript, as the stored contacts are at start-up.
+            // Built in JavaScript and handed to the contact book.
             QMetaObject::invokeMethod(m_window, "fillList", Q_ARG(QVariant, u"Bench"_s),
                                       Q_ARG(QVariant, count),
                                       Q_ARG(QVariant, u"sink.parvane.test"_s));

@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMetaMethod>
 #include <QSemaphore>
 
 #include <algorithm>
@@ -48,11 +49,7 @@ bool VCardImport::start(const QUrl &url)
                 if (cancelled->load())
                     return false;
             }
-            QVariantList batch;
-            const QList<VCardReader::Card> cards = reader.takeFinishedCards();
-            batch.reserve(cards.size());
-            for (const VCardReader::Card &card : cards)
-                batch.append(VCardReader::toRecord(card));
+            QList<VCardReader::Card> batch = reader.takeFinishedCards();
             total += static_cast<int>(batch.size());
             QMetaObject::invokeMethod(
                     this,
@@ -116,7 +113,8 @@ void VCardImport::cancel()
     emit finished(false);
 }
 
-void VCardImport::deliver(quint64 run, const QVariantList &cards, double progress, int total)
+void VCardImport::deliver(quint64 run, const QList<VCardReader::Card> &cards, double progress,
+                          int total)
 {
     if (run != m_run)
         return;
@@ -124,8 +122,16 @@ void VCardImport::deliver(quint64 run, const QVariantList &cards, double progres
     m_progress = progress;
     m_cardCount = total;
     emit progressChanged();
-    if (!cards.isEmpty())
-        emit cardsRead(cards);
+    if (cards.isEmpty())
+        return;
+    emit cardsReady(cards);
+    if (isSignalConnected(QMetaMethod::fromSignal(&VCardImport::cardsRead))) {
+        QVariantList records;
+        records.reserve(cards.size());
+        for (const VCardReader::Card &card : cards)
+            records.append(VCardReader::toRecord(card));
+        emit cardsRead(records);
+    }
 }
 
 void VCardImport::end(quint64 run)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "VCardReader.h"
+
 #include <QObject>
 #include <QThread>
 #include <QUrl>
@@ -42,7 +44,10 @@ public:
     Q_INVOKABLE void cancel();
 
 signals:
-    // A batch of contact records (the eight text fields), in file order.
+    // A batch of cards, in file order, for native readers.
+    void cardsReady(const QList<VCardReader::Card> &cards);
+    // The same batch as contact records (the eight text fields), made only
+    // when something is connected.
     void cardsRead(const QVariantList &cards);
     // The end of an import: `completed` is false when it was cancelled. An
     // unreadable file completes with no cards.
@@ -52,7 +57,7 @@ signals:
     void batchSizeChanged();
 
 private:
-    void deliver(quint64 run, const QVariantList &cards, double progress, int total);
+    void deliver(quint64 run, const QList<VCardReader::Card> &cards, double progress, int total);
     void end(quint64 run);
     void stopThread();
 

@@ -8,7 +8,7 @@
 
 class QJSEngine;
 
-// Script strings for long runs of records (stored contacts, imported cards)
+// Script strings for long runs of stored records (found addresses and the like)
 // in which many fields repeat: an empty field, a list name, a company, a
 // first name. Each distinct text becomes one script string shared by every
 // record that holds it, instead of one string per field: a quarter of a

@@ -83,19 +83,12 @@ QString writeKey(const QString &storePath, const QString &group, const QString &
                      [&bytes](QSaveFile &out) { return out.write(bytes) == bytes.size(); });
 }
 
-// One array element as compact JSON text.
-QByteArray encodedElement(const QJsonValue &value)
-{
-    const QByteArray wrapped = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
-    return wrapped.sliced(1, wrapped.size() - 2);
-}
-
 QList<QByteArray> encodedElements(const QJsonArray &array)
 {
     QList<QByteArray> elements;
     elements.reserve(array.size());
     for (const QJsonValue &value : array)
-        elements.append(encodedElement(value));
+        elements.append(SettingsStore::encodedElement(value));
     return elements;
 }
 
@@ -350,7 +343,7 @@ QJSValue SettingsStore::value(const QString &group, const QString &key)
     const QJsonValue stored = read(group, key);
     if (!engine || stored.isUndefined())
         return QJSValue(QJSValue::UndefinedValue);
-    // Lists of records (the contacts) share their repeated texts.
+    // Lists of records share their repeated texts.
     if (stored.isArray())
         return ScriptTexts(engine).fromJson(stored);
     return engine->toScriptValue(stored);
@@ -365,11 +358,16 @@ void SettingsStore::setValue(const QString &group, const QString &key, const QJS
                   : engine->fromScriptValue<QJsonValue>(value));
 }
 
-bool SettingsStore::splice(const QString &group, const QString &key, int start, int deleteCount,
-                           const QJSValue &items)
+QByteArray SettingsStore::encodedElement(const QJsonValue &value)
 {
-    QJSEngine *engine = qjsEngine(this);
-    if (!engine || !validName(group) || !validName(key) || !items.isArray())
+    const QByteArray wrapped = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+    return wrapped.sliced(1, wrapped.size() - 2);
+}
+
+bool SettingsStore::acceptSplice(const QString &group, const QString &key, qsizetype start,
+                                 qsizetype deleteCount, qsizetype count)
+{
+    if (!validName(group) || !validName(key))
         return false;
     const QString name = group + u'/' + key;
     if (m_unsplicable.contains(name))
@@ -383,8 +381,20 @@ bool SettingsStore::splice(const QString &group, const QString &key, int start, 
     if (length == m_lengths.cend() || start < 0 || deleteCount < 0 || start > *length
         || deleteCount > *length - start)
         return false;
-    const qsizetype count = items.property(u"length"_s).toInt();
     m_lengths.insert(name, *length - deleteCount + count);
+    return true;
+}
+
+bool SettingsStore::splice(const QString &group, const QString &key, int start, int deleteCount,
+                           const QJSValue &items)
+{
+    QJSEngine *engine = qjsEngine(this);
+    if (!engine || !items.isArray())
+        return false;
+    const qsizetype count = items.property(u"length"_s).toInt();
+    if (!acceptSplice(group, key, start, deleteCount, count))
+        return false;
+    const QString name = group + u'/' + key;
     constexpr qsizetype convertedAtOnce = 1000;
     if (count <= convertedAtOnce) {
         addSplice(name, StoreSplice{start, deleteCount,
@@ -393,6 +403,15 @@ bool SettingsStore::splice(const QString &group, const QString &key, int start, 
         m_conversions.append(Conversion{name, start, deleteCount, items, count, {}});
         m_convertTimer.start();
     }
+    return true;
+}
+
+bool SettingsStore::splice(const QString &group, const QString &key, qsizetype start,
+                           qsizetype deleteCount, QList<QByteArray> elements)
+{
+    if (!acceptSplice(group, key, start, deleteCount, elements.size()))
+        return false;
+    addSplice(group + u'/' + key, StoreSplice{start, deleteCount, std::move(elements)});
     return true;
 }
 

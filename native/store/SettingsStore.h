@@ -76,6 +76,12 @@ public:
     // whole value.
     Q_INVOKABLE bool splice(const QString &group, const QString &key, int start, int deleteCount,
                             const QJSValue &items);
+    // The same with the new elements already encoded (see encodedElement),
+    // for native owners of long lists.
+    bool splice(const QString &group, const QString &key, qsizetype start, qsizetype deleteCount,
+                QList<QByteArray> elements);
+    // One array element as the splices take it: compact JSON text.
+    static QByteArray encodedElement(const QJsonValue &value);
     // Writes every pending change now and returns once all are on disk.
     Q_INVOKABLE void flush();
 
@@ -109,6 +115,10 @@ private:
     void startWriting();
     void addSplice(const QString &name, StoreSplice splice);
     bool converting(const QString &name) const;
+    // Checks a splice of `count` new elements against the stored length and
+    // takes it into account; false when the key cannot be spliced so.
+    bool acceptSplice(const QString &group, const QString &key, qsizetype start,
+                      qsizetype deleteCount, qsizetype count);
     // Keeps the length splice() checks against, for an array value.
     void rememberLength(const QString &name, const QJsonValue &value);
     // Converts slices for about `budgetMs` (all of them when negative).

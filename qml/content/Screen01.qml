@@ -27,7 +27,9 @@ Rectangle {
     // The first account's address when there is one; the check below keeps it so.
     property string userActiveCompte: ""
     property var userContactsLists: []
-    property var userContacts: []
+    // Every contact of every list, kept natively and stored by itself: read
+    // and changed through its calls, never as one array.
+    readonly property alias contactBook: contactBook
 
     // ---- Group "emailContent" ----
     property var selectedLists: []
@@ -89,7 +91,6 @@ Rectangle {
         const lists = userContactsLists
         selectedLists = selectedLists.filter(name => lists.indexOf(name) >= 0)
     }
-    onUserContactsChanged: refreshPage()
     onSenderNameChanged: refreshPage()
     onUserLanguageChanged: {
         // The native start-up already applied the stored language.
@@ -224,6 +225,11 @@ Rectangle {
     }
 
     QmlCppBridge { id: bridge }
+    ContactBook {
+        id: contactBook
+        store: settingsStore
+        onChanged: root.refreshPage()
+    }
     SettingsStore {
         id: settingsStore
         // A full disk or a folder without rights: changes must not be lost quietly.

@@ -32,8 +32,13 @@ QtObject {
     // Seeds the state a user would have built, through the main screen's own
     // properties (which write the store as a user's actions do).
     function seed(state) {
-        for (const key in state)
-            screen[key] = state[key]
+        for (const key in state) {
+            // The contacts are given as the records the book is to hold.
+            if (key === "contactBook")
+                screen.contactBook.setRecords(state[key])
+            else
+                screen[key] = state[key]
+        }
     }
 
     // Lets the window lay out and draw what changed. (waitForRendering would

@@ -18,7 +18,7 @@ MyPageLayout {
     // Name of the list shown; kept in the store so a restart shows it again.
     property string activeList: ""
     readonly property int activeListIndex: root.userContactsLists.indexOf(activeList)
-    // The positions in userContacts of the active list's contacts, in
+    // The positions in the contact book of the active list's contacts, in
     // stored order: the rows of the view.
     property var activeListIndexes: []
     readonly property bool hasLists: root.userContactsLists.length > 0
@@ -38,9 +38,6 @@ MyPageLayout {
     readonly property alias importProgressDialog: importProgressDialog
     readonly property bool importing: cardImport.running
 
-    // The import under way: the list, the addresses it holds, the new records.
-    property var importState: null
-
     objectName: "ContactsListsPage"
     title: myTrStrings.contacts_list
 
@@ -58,8 +55,10 @@ MyPageLayout {
     // A page replaced mid-import takes its reading with it (nothing is
     // stored): the busy state it set must not outlive it.
     Component.onDestruction: {
-        if (importState !== null)
+        if (cardImport.running) {
+            root.contactBook.endImport(false)
             AppJs.stopLoading() // qmllint disable type
+        }
     }
 
     // The first list becomes the active one, or none without lists.
@@ -72,7 +71,7 @@ MyPageLayout {
             activeList = first
     }
 
-    // Recomputes the active list's contacts in one pass over userContacts.
+    // Recomputes the active list's contacts in one pass over the book.
     // A list name that is gone, or no active list while lists exist (a contact
     // added then would belong to no list), makes the first list active.
     // Positions only, so the whole pass costs no object per record and needs
@@ -89,7 +88,7 @@ MyPageLayout {
             resetList()
             return
         }
-        activeListIndexes = Contacts.listIndexes(root.userContacts, activeList)
+        activeListIndexes = root.contactBook.indexesOf(activeList)
     }
 
     // New-list dialog: the refusal text, or "" once the list is made active.
@@ -112,26 +111,16 @@ MyPageLayout {
         const index = activeListIndex
         if (name === "" || index < 0)
             return
-        const contacts = root.userContacts
+        const book = root.contactBook
         const detailShown = detailStackView.currentItem
                 && detailStackView.currentItem.objectName === "ContactDetail"
-        const shownContact = detailShown ? contacts[root.detailContact] : undefined
+        const shownContact = detailShown ? book.record(root.detailContact) : undefined
         if (detailShown && (!shownContact || shownContact.list === name))
             root.loadEmptyDetail()
 
-        const kept = []
-        let removedBefore = 0
-        for (let i = 0; i < contacts.length; ++i) {
-            if (contacts[i] && contacts[i].list === name) {
-                if (i < root.detailContact)
-                    ++removedBefore
-            } else {
-                kept.push(contacts[i])
-            }
-        }
         if (detailShown && shownContact && shownContact.list !== name)
-            root.detailContact -= removedBefore
-        root.userContacts = kept
+            root.detailContact -= book.countBefore(name, root.detailContact)
+        book.removeList(name)
 
         const lists = root.userContactsLists.slice()
         lists.splice(index, 1)
@@ -145,14 +134,15 @@ MyPageLayout {
         AppJs.startLoading() // qmllint disable type
         const record = Contacts.makeRecord(fields, activeList)
         let refusal = activeList === "" ? myTrStrings.no_active_list
-                                        : Contacts.fieldsRefusal(record, refusalTexts)
-        if (refusal === "" && Contacts.hasContact(root.userContacts, record.email, activeList))
+                                        : Contacts.fieldsRefusal(record, refusalTexts,
+                                                                 root.contactBook.isValidEmail)
+        if (refusal === "" && root.contactBook.contains(record.email, activeList))
             refusal = myTrStrings.contact_already_exists_in_this_list
         if (refusal !== "") {
             AppJs.stopLoading()
             return refusal
         }
-        root.userContacts = [record].concat(root.userContacts)
+        root.contactBook.prepend(record)
         root.detailContact = 0
         AppJs.stopLoading()
         root.loadDatail(contactDetailComponent)
@@ -164,21 +154,17 @@ MyPageLayout {
     // and offers to cancel; the new contacts are stored once, at the end, so
     // a cancelled import changes nothing.
     function importContacts(url) {
-        if (activeList === "" || cardImport.running)
+        if (activeList === "" || cardImport.running
+                || !root.contactBook.beginImport(cardImport, activeList))
             return
-        importState = Contacts.startImport(root.userContacts, activeList, importAddresses)
         AppJs.startLoading()
         importProgressDialog.open()
         cardImport.start(url)
     }
 
     function endImport(completed) {
-        const outcome = importState
-        importState = null
-        importAddresses.clear()
+        const outcome = root.contactBook.endImport(completed)
         importProgressDialog.close()
-        if (completed && outcome && outcome.imported > 0)
-            root.userContacts = root.userContacts.concat(outcome.added)
         AppJs.stopLoading()
         if (!completed) {
             toast.show(qsTr("The import was cancelled: no contact was added."), 5000)
@@ -196,9 +182,8 @@ MyPageLayout {
     // The active list's cards, in display order, joined by one line feed.
     function activeListVCards() {
         const cards = []
-        const contacts = root.userContacts
         for (const index of activeListIndexes)
-            cards.push(root.getVCard(contacts[index]))
+            cards.push(root.getVCard(root.contactBook.record(index)))
         return cards.join("\n")
     }
 
@@ -333,7 +318,9 @@ MyPageLayout {
                     delegate: ContactRow {
                         required property int index
                         readonly property int contactIndex: page.activeListIndexes[index]
-                        readonly property var contact: root.userContacts[contactIndex]
+                        // Read again at every change of the book.
+                        readonly property var contact: (root.contactBook.revision,
+                                                        root.contactBook.record(contactIndex))
 
                         width: ListView.view.width
                         fullname: contact ? Contacts.text(contact.fullname) : ""
@@ -381,16 +368,8 @@ MyPageLayout {
         onConfirmedChanged: page.deleteActiveList()
     }
 
-    AddressSet {
-        id: importAddresses
-    }
-
     VCardImport {
         id: cardImport
-        onCardsRead: cards => {
-            if (page.importState)
-                Contacts.importBatch(page.importState, cards)
-        }
         onFinished: completed => page.endImport(completed)
     }
 

@@ -114,7 +114,7 @@ Item {
             tryCompare(findChild(screen, "pagesStackView"), "busy", false)
             tryCompare(findChild(screen, "detailStackView"), "busy", false)
             screen.userContactsLists = ["Clients", "Friends", "Others"]
-            screen.userContacts = clients.concat(friends).concat(others)
+            screen.contactBook.setRecords(clients.concat(friends).concat(others))
             screen.userComptes = [account(servers.password)]
             screen.userActiveCompte = servers.user
             screen.userMailsPs = 10
@@ -278,7 +278,7 @@ Item {
         function test_invalidAndRejectedRecipientsCountAsFailed() {
             const broken = contact("Broken", "Bea", "bea at nowhere", "", "Broken")
             screen.userContactsLists = ["Broken"].concat(screen.userContactsLists)
-            screen.userContacts = [broken].concat(screen.userContacts)
+            screen.contactBook.prepend(broken)
             screen.selectedLists = ["Broken"]
             screen.recipient = "good@x.test;reject-me@x.test;bad@x..test;last@x.test"
             sendAndWait()

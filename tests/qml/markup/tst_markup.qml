@@ -133,11 +133,11 @@ Item {
         function test_contactsListsAndContact() {
             const lists = ["<img src=\"x\">", hostile("list")]
             screen.userContactsLists = lists
-            screen.userContacts = [{
+            screen.contactBook.setRecords([{
                 lastname: hostile("lastname"), firstname: "", fullname: hostile("fullname"),
                 telephone: hostile("telephone"), email: hostile("email"),
                 company: hostile("company"), occupation: "", website: "", list: lists[1]
-            }]
+            }])
             const page = openPage("contactsListsMenu", "ContactsListsPage")
             page.activeList = lists[0]
             const listButton = findChild(page, "activeListButton")

@@ -129,7 +129,7 @@ Item {
             compare(s.userComptes, [])
             compare(s.userActiveCompte, "")
             compare(s.userContactsLists, [])
-            compare(s.userContacts, [])
+            compare(s.contactBook.records(), [])
             compare(s.selectedLists, [])
             compare(s.senderName, "")
             compare(s.subject, "")
@@ -200,8 +200,11 @@ Item {
             s.senderName = "New name"
             compare(page.dataState, !before, "the same name again is no change")
 
-            s.userContacts = [contact("a@example.com", "L")]
+            s.contactBook.setRecords([contact("a@example.com", "L")])
             compare(page.dataState, before, "new contacts refresh the page")
+            s.contactBook.removeAt(0)
+            compare(page.dataState, !before, "so does each change of the contacts")
+            s.contactBook.setRecords([contact("a@example.com", "L")])
 
             // Other data is not the shown page's business.
             s.subject = "Hello"
@@ -247,8 +250,6 @@ Item {
                 "appInfo": { "version": "2.2.0", "email": "help@velmora.app", "phone": "+33 1 02" },
                 "userComptes": [accountA, accountB],
                 "userContactsLists": ["Clients", "Friends"],
-                "userContacts": [contact("x@example.com", "Clients"),
-                                 contact("x@example.com", "Friends")],
                 "selectedLists": ["Friends"],
                 "subject": "Spring offer",
                 "recipient": "a@example.com;b@example.com",
@@ -266,9 +267,11 @@ Item {
                 "windowY": -40,
                 "windowVisibility": 4
             }
+            const contacts = [contact("x@example.com", "Clients"), contact("x@example.com", "Friends")]
             let s = createScreen()
             for (const name in values)
                 s[name] = values[name]
+            s.contactBook.setRecords(contacts)
             // Neither the first account nor its sender name: both must come back as set.
             s.userActiveCompte = accountB.address
             s.senderName = "Sales team"
@@ -277,64 +280,60 @@ Item {
             s = createScreen()
             for (const name in values)
                 compare(s[name], values[name], name)
+            compare(s.contactBook.records(), contacts)
             compare(s.userActiveCompte, accountB.address)
             compare(s.senderName, "Sales team", "the message's sender name wins over the account's")
         }
 
         // Contacts are stored by the range that changed: after every kind of
-        // change the pages make, the store holds exactly the screen's records,
+        // change the pages make, the store holds exactly the book's records,
         // and a restart finds them again.
         function test_contactChangesReachTheStoreExactly() {
             let s = createScreen()
             const stored = () => store.read("userData", ["contacts"]).contacts
-            const expectStored = what => compare(stored(), JSON.parse(JSON.stringify(s.userContacts)), what)
+            const expectStored = what => compare(stored(), s.contactBook.records(), what)
             const many = []
             for (let i = 0; i < 40; ++i)
                 many.push(contact("c" + i + "@example.com", i % 3 === 0 ? "Friends" : "Clients"))
-            s.userContacts = many
+            s.contactBook.setRecords(many)
             expectStored("the first list")
 
-            s.userContacts = [contact("new@example.com", "Clients")].concat(s.userContacts)
+            verify(s.contactBook.prepend(contact("new@example.com", "Clients")))
             expectStored("a contact added at the front")
-
-            let edited = s.userContacts.slice()
-            edited[17] = contact("edited@example.com", "Friends")
-            s.userContacts = edited
+            verify(s.contactBook.replace(17, contact("edited@example.com", "Friends")))
             expectStored("a contact replaced")
-
-            edited = s.userContacts.slice()
-            edited.splice(5, 1)
-            s.userContacts = edited
+            verify(s.contactBook.removeAt(5))
             expectStored("a contact deleted")
+            verify(!s.contactBook.removeAt(40), "a position outside the book")
+            verify(!s.contactBook.replace(-1, contact("x@example.com", "Clients")))
+            verify(!s.contactBook.prepend([contact("x@example.com", "Clients")]), "an array is no record")
+            expectStored("nothing changed")
 
-            s.userContacts = s.userContacts.filter(c => c.list !== "Friends")
-            expectStored("a list's contacts deleted")
+            compare(s.contactBook.removeList("Friends"), 15)
+            compare(s.contactBook.records().filter(c => c.list === "Friends"), [])
+            expectStored("a list's contacts deleted, in runs among the others")
 
-            const imported = []
-            for (let i = 0; i < 30; ++i)
-                imported.push(contact("i" + i + "@example.com", "Friends"))
-            s.userContacts = s.userContacts.concat(imported)
-            expectStored("an import appended")
+            // A list spread over more runs than are stored one by one.
+            const mixed = []
+            for (let i = 0; i < 300; ++i)
+                mixed.push(contact("m" + i + "@example.com", i % 2 === 0 ? "Odd" : "Even"))
+            s.contactBook.setRecords(s.contactBook.records().concat(mixed))
+            compare(s.contactBook.removeList("Odd"), 150)
+            compare(s.contactBook.count, 25 + 150)
+            expectStored("a list spread over 150 runs deleted")
 
-            // The same array changed in place and assigned again.
-            const same = s.userContacts
-            same.push(contact("pushed@example.com", "Clients"))
-            s.userContacts = same
-            expectStored("an array changed in place")
-
-            s.userContacts = s.userContacts.slice().reverse()
+            s.contactBook.setRecords(s.contactBook.records().reverse())
             expectStored("every position changed")
-            s.userContacts = []
+            s.contactBook.setRecords([])
             expectStored("no contact left")
-            s.userContacts = [contact("again@example.com", "Clients")]
+            s.contactBook.prepend(contact("again@example.com", "Clients"))
             expectStored("a first contact again")
 
-            s.userContacts = many.slice(0, 20)
-            const kept = JSON.parse(JSON.stringify(s.userContacts))
+            s.contactBook.setRecords(many.slice(0, 20))
             destroyScreen()
             s = createScreen()
-            compare(JSON.parse(JSON.stringify(s.userContacts)), kept, "a restart finds them")
-            s.userContacts = s.userContacts.slice(1)
+            compare(s.contactBook.records(), many.slice(0, 20), "a restart finds them")
+            s.contactBook.removeAt(0)
             expectStored("a change after the restart")
         }
 
@@ -411,7 +410,7 @@ Item {
             compare(s.userComptes, [accountA, accountB])
             compare(s.userActiveCompte, accountB.address)
             compare(s.userContactsLists, ["Clients", "Friends"])
-            compare(s.userContacts, contacts)
+            compare(s.contactBook.records(), contacts)
             compare(s.selectedLists, ["Friends"])
             compare(s.senderName, "Sales team")
             compare(s.subject, "Offre d'été")
@@ -474,9 +473,16 @@ Item {
                 { tag: "active account as a list", category: "userData", key: "activeCompte",
                   stored: ["anna@example.com"], property: "userActiveCompte", expected: "" },
                 { tag: "contacts as a number", category: "userData", key: "contacts",
-                  stored: 12, property: "userContacts", expected: [] },
+                  stored: 12, property: "contactBook", expected: [] },
                 { tag: "contacts with a non-record", category: "userData", key: "contacts",
-                  stored: ["ok@example.com", valid], property: "userContacts", expected: [valid] },
+                  stored: ["ok@example.com", valid], property: "contactBook", expected: [valid] },
+                { tag: "contact with a record for a name", category: "userData", key: "contacts",
+                  stored: [Object.assign({}, valid, { "fullname": { "a": 1 } }), valid, true],
+                  property: "contactBook", expected: [valid] },
+                { tag: "contact fields as numbers and booleans", category: "userData", key: "contacts",
+                  stored: [Object.assign({}, valid, { "telephone": 33612, "company": false }), []],
+                  property: "contactBook",
+                  expected: [Object.assign({}, valid, { "telephone": "33612", "company": "false" })] },
                 { tag: "lists as text", category: "userData", key: "contactsLists",
                   stored: "Clients", property: "userContactsLists", expected: [] },
                 { tag: "lists with non-text names", category: "userData", key: "contactsLists",
@@ -529,7 +535,8 @@ Item {
             store.write(data.category, stored)
 
             const s = createScreen()
-            compare(s[data.property], data.expected)
+            compare(data.property === "contactBook" ? s.contactBook.records() : s[data.property],
+                    data.expected)
             // The screen works on with it: an assignment runs as usual.
             s.userComptes = [accountA]
             compare(s.userActiveCompte, accountA.address)
@@ -547,7 +554,7 @@ Item {
                                                      "index": 0 }] })
             store.write("sendingForm", { "sendingLists": [{ "name": "L", "tasks": ["a", "b"] }] })
             const s = createScreen()
-            compare(s.userContacts, [{
+            compare(s.contactBook.records(), [{
                 "lastname": "", "firstname": "", "fullname": "", "telephone": "",
                 "email": "a@example.com", "company": "", "occupation": "", "website": "",
                 "list": "L", "index": 0

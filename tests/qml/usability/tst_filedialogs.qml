@@ -51,7 +51,7 @@ Item {
             driver.setLanguage("en_EN")
             driver.seed({
                 "userContactsLists": ["Clients"],
-                "userContacts": [contact("Doe", "doe@example.com"), contact("Roe", "roe@example.com")]
+                "contactBook": [contact("Doe", "doe@example.com"), contact("Roe", "roe@example.com")]
             })
         }
 

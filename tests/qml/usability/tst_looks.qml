@@ -49,7 +49,7 @@ Item {
             driver.seed({
                 "userComptes": [], "userActiveCompte": "",
                 "userContactsLists": ["Clients", "Prospects"],
-                "userContacts": [contact("Dupont", "dupont@example.com"),
+                "contactBook": [contact("Dupont", "dupont@example.com"),
                                  contact("Martin", "martin@example.com")],
                 "selectedLists": [], "emailAttachments": [], "detailEmailContentUrl": "",
                 "detailEmailContent": ""

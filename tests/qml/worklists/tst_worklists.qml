@@ -102,7 +102,7 @@ Item {
                 "userActiveCompte": servers.user,
                 "userMailsPs": 10,
                 "userContactsLists": ["Clients", "Friends"],
-                "userContacts": [contact("Ann", "ann@clients.test", "Clients"),
+                "contactBook": [contact("Ann", "ann@clients.test", "Clients"),
                                  contact("Bob", "bob@friends.test", "Friends")],
                 "senderName": "", "subject": "", "recipient": "", "detailEmailContent": "",
                 "selectedLists": [], "emailAttachments": [], "detailEmailContentUrl": "",

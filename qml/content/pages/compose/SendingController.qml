@@ -93,7 +93,7 @@ Item {
         const html = root.detailEmailContentUrl
         if (html !== "")
             root.detailEmailContentLocalUrls = bridge.localReferences(html)
-        const listMembers = Compose.listRecipients(root.selectedLists, root.userContacts)
+        const listMembers = root.contactBook.membersOf(root.selectedLists)
 
         const refusal = accountRefusal(account)
         if (refusal !== "")

@@ -19,29 +19,6 @@ function typedRecipient(address) {
     }
 }
 
-// The contacts of the selected lists: list by list in selection order, each
-// list's contacts in stored order. One pass over the contacts, however many
-// lists are selected; a list selected twice contributes twice.
-function listRecipients(selectedLists, contacts) {
-    // No prototype: a list may be named "__proto__" or "constructor".
-    var byList = Object.create(null)
-    var i
-    for (i = 0; i < selectedLists.length; ++i)
-        byList[selectedLists[i]] = []
-    for (i = 0; i < contacts.length; ++i) {
-        var contact = contacts[i]
-        if (contact && byList[contact.list] !== undefined)
-            byList[contact.list].push(contact)
-    }
-    var result = []
-    for (i = 0; i < selectedLists.length; ++i) {
-        var members = byList[selectedLists[i]]
-        for (var j = 0; j < members.length; ++j)
-            result.push(members[j])
-    }
-    return result
-}
-
 // The run's recipients: the list recipients, then one record per address
 // found in the recipient text, repeats kept.
 function runRecipients(listMembers, typedAddresses) {

@@ -6,15 +6,14 @@ import content
 import "../../resources/js/app.js" as AppJs
 import "../contacts/contacts.js" as Contacts
 
-// One contact (userContacts[detailContact]): a card with its QR code, delete
-// and export, and the form that edits it. It follows the stored record.
+// One contact (the book's record at detailContact): a card with its QR code,
+// delete and export, and the form that edits it. It follows the stored record.
 MyDetailLayout {
     id: detail
 
-    readonly property var contact: {
-        const record = root.userContacts[root.detailContact]
-        return record ? record : null
-    }
+    // Read again at every change of the book.
+    readonly property var contact: (root.contactBook.revision,
+                                    root.contactBook.record(root.detailContact) || null)
     readonly property string vCard: contact ? root.getVCard(contact) : ""
     // The stored values last put into the form: the form is refilled only when
     // the record itself changes, not whenever some other contact does.
@@ -57,21 +56,19 @@ MyDetailLayout {
             "nameRequired": myTrStrings.contact_name_is_required,
             "emailRequired": myTrStrings.contact_email_is_required,
             "invalidEmail": myTrStrings.invalid_email
-        })
+        }, root.contactBook.isValidEmail)
         // A changed address in the same list, or a move to another list, must
         // not meet the pair of another contact; an unchanged pair is the
         // record itself and is not checked.
         const pairChanged = record.email !== stored.email || record.list !== stored.list
         if (refusal === "" && pairChanged
-                && Contacts.hasContact(root.userContacts, record.email, record.list))
+                && root.contactBook.contains(record.email, record.list))
             refusal = myTrStrings.contact_already_exists_in_this_list
         if (refusal !== "") {
             toast.show(refusal, 5000)
             return false
         }
-        const contacts = root.userContacts.slice()
-        contacts[root.detailContact] = record
-        root.userContacts = contacts
+        root.contactBook.replace(root.detailContact, record)
         successToast.show(qsTr("Contact has been updated."), 5000)
         return true
     }
@@ -79,9 +76,7 @@ MyDetailLayout {
     function deleteContact() {
         if (!contact)
             return
-        const contacts = root.userContacts.slice()
-        contacts.splice(root.detailContact, 1)
-        root.userContacts = contacts
+        root.contactBook.removeAt(root.detailContact)
         root.loadEmptyDetail()
     }
 

@@ -1,15 +1,11 @@
 .pragma library
 .import "storedValues.js" as V
-.import "arrays.js" as Arrays
 
 // Every stored key, declared once: the group and key it has in the store,
 // the object that holds it ("screen" for the main screen, or the page or
 // dialog that keeps it), the property, and the check that turns a stored
 // value back into one of the expected kind. `read(stored, current, target)`
 // returns the value to apply; `current` is the property's value before.
-//
-// `incremental: true` marks a long array of records whose changes are stored
-// as the one range that changed (see arrays.js), not the whole array.
 //
 // Keys are restored in table order, so a key whose check looks at another
 // one comes after it: the selected lists after the lists, and the sender
@@ -30,8 +26,6 @@ var keys = [
       read: (s, current) => V.text(s, current) },
     { owner: "screen", group: "userData", key: "contactsLists", property: "userContactsLists",
       read: s => V.textArray(s, []) },
-    { owner: "screen", group: "userData", key: "contacts", property: "userContacts",
-      incremental: true, read: s => V.records(s, V.contactFields, []) },
 
     { owner: "screen", group: "emailContent", key: "currentSelectedLists", property: "selectedLists",
       read: (s, current, screen) => V.textArray(s, [])
@@ -118,39 +112,13 @@ function bind(store, target, owner) {
             store.setValue(entry.group, entry.key, value)
     })
     for (const entry of entries) {
-        // The records as last stored, kept for the next comparison.
-        let before = entry.incremental ? snapshot(target[entry.property]) : null
         target[entry.property + "Changed"].connect(function() {
-            const value = target[entry.property]
-            if (entry.incremental) {
-                const after = snapshot(value)
-                const stored = before !== null && after !== null
-                        && storeChange(store, entry, before, after)
-                before = after
-                if (stored)
-                    return
-            }
-            store.setValue(entry.group, entry.key, value)
+            store.setValue(entry.group, entry.key, target[entry.property])
         })
     }
 }
 
-function snapshot(value) {
-    return Array.isArray(value) ? value.slice() : null
-}
-
-// Stores the one range in which two arrays differ; false when the store
-// could not apply it.
-function storeChange(store, entry, before, after) {
-    const range = Arrays.changedRange(before, after)
-    if (Arrays.isEmptyRange(range))
-        return true
-    return store.splice(entry.group, entry.key, range.start, range.beforeEnd - range.start,
-                        after.slice(range.start, range.afterEnd))
-}
-
-// Arrays are compared by length only: a dropped record shows there, and
-// re-encoding every contact at each start would cost more than it saves.
+// Arrays are compared by length only: a dropped record shows there.
 function differs(stored, value) {
     if (stored === undefined || value === undefined)
         return stored !== value

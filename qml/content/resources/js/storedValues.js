@@ -4,8 +4,8 @@
 // them. The store is editable outside the program and older versions may have
 // written other shapes, so every reader returns a value of the expected kind:
 // the initial value when the stored one is unusable, and for arrays of
-// records only the elements that are records (one damaged contact must not
-// cost the user every other contact).
+// records only the elements that are records (one damaged record must not
+// cost the user every other one).
 //
 // The INI store gives numbers and booleans back as text, so numeric text
 // counts as a number here.
@@ -16,10 +16,6 @@
 var accountFields = {
     "senderName": "text", "serverName": "text", "serverHost": "text", "serverPort": "text",
     "connection": "text", "address": "text", "password": "text"
-}
-var contactFields = {
-    "lastname": "text", "firstname": "text", "fullname": "text", "telephone": "text",
-    "email": "text", "company": "text", "occupation": "text", "website": "text", "list": "text"
 }
 var searchQueryFields = {
     "terms": "text", "domain": "text", "country": "text", "language": "text",

@@ -1,0 +1,423 @@
+#include "ContactBook.h"
+
+#include "SettingsStore.h"
+#include "VCardImport.h"
+
+#include <QJSEngine>
+#include <QJsonArray>
+#include <QRegularExpression>
+#include <QtQml/qqml.h>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QString storeGroup = u"userData"_s;
+const QString storeKey = u"contacts"_s;
+
+// A stored field as text: strings as they are, finite numbers and booleans
+// written as the script engine writes them, absent and null as "". Nothing
+// for any other kind.
+std::optional<QString> fieldText(const QJsonValue &value)
+{
+    switch (value.type()) {
+    case QJsonValue::Undefined:
+    case QJsonValue::Null:
+        return QString();
+    case QJsonValue::String:
+        return value.toString();
+    case QJsonValue::Bool:
+        return value.toBool() ? u"true"_s : u"false"_s;
+    case QJsonValue::Double:
+        if (!std::isfinite(value.toDouble()))
+            return std::nullopt;
+        return QJSValue(value.toDouble()).toString();
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+ContactBook::ContactBook(QObject *parent) : QObject(parent) {}
+
+ContactBook::~ContactBook()
+{
+    dropImport();
+}
+
+const char *ContactBook::fieldName(int field)
+{
+    static const char *const names[FieldCount] = {"lastname",   "firstname", "fullname",
+                                                  "telephone",  "email",     "company",
+                                                  "occupation", "website",   "list"};
+    return field >= 0 && field < FieldCount ? names[field] : "";
+}
+
+bool ContactBook::isValidEmail(const QString &email)
+{
+    // The whole text must match, a final line break included; nothing is
+    // trimmed first.
+    static const QRegularExpression pattern(QRegularExpression::anchoredPattern(
+            uR"([a-zA-Z0-9.!#$%&'*+/=?^_`{|}~-]+@[a-zA-Z0-9-]+(?:\.[a-zA-Z0-9-]+)*)"_s));
+    return pattern.match(email).hasMatch();
+}
+
+std::optional<ContactBook::Contact> ContactBook::fromJson(const QJsonValue &value)
+{
+    if (!value.isObject())
+        return std::nullopt;
+    QJsonObject object = value.toObject();
+    Contact contact;
+    for (int field = 0; field < FieldCount; ++field) {
+        const QString name = QString::fromLatin1(fieldName(field));
+        const auto text = fieldText(object.value(name));
+        if (!text)
+            return std::nullopt;
+        contact.fields[field] = *text;
+        object.remove(name);
+    }
+    contact.extra = object;
+    return contact;
+}
+
+QJsonObject ContactBook::toJson(const Contact &contact)
+{
+    QJsonObject object = contact.extra;
+    for (int field = 0; field < FieldCount; ++field)
+        object.insert(QString::fromLatin1(fieldName(field)), contact.fields[field]);
+    return object;
+}
+
+void ContactBook::setStore(SettingsStore *store)
+{
+    if (store == m_store)
+        return;
+    if (m_store)
+        disconnect(m_store, nullptr, this, nullptr);
+    m_store = store;
+    // Another store folder holds other contacts.
+    if (m_store)
+        connect(m_store, &SettingsStore::pathChanged, this, &ContactBook::load);
+    emit storeChanged();
+    load();
+}
+
+void ContactBook::load()
+{
+    QList<Contact> contacts;
+    bool dropped = false;
+    if (m_store) {
+        const QJsonValue stored = m_store->read(storeGroup, storeKey);
+        // Nothing stored, or a value of another kind: the empty book is
+        // stored in its place.
+        dropped = !stored.isArray();
+        if (stored.isArray()) {
+            const QJsonArray array = stored.toArray();
+            contacts.reserve(array.size());
+            for (const QJsonValue &element : array) {
+                if (auto contact = fromJson(element))
+                    contacts.append(std::move(*contact));
+                else
+                    dropped = true;
+            }
+        }
+    }
+    m_contacts = std::move(contacts);
+    // Later changes are stored as ranges of what is held here: the stored
+    // list must be the same records first.
+    if (dropped && m_store)
+        storeWhole();
+    touch();
+}
+
+std::optional<ContactBook::Contact> ContactBook::fromScript(const QJSValue &value) const
+{
+    QJSEngine *engine = qjsEngine(this);
+    if (!engine || !value.isObject() || value.isArray())
+        return std::nullopt;
+    return fromJson(engine->fromScriptValue<QJsonValue>(value));
+}
+
+QJSValue ContactBook::toScript(const Contact &contact) const
+{
+    QJSEngine *engine = qjsEngine(this);
+    if (!engine)
+        return QJSValue(QJSValue::UndefinedValue);
+    QJSValue object = engine->newObject();
+    for (auto it = contact.extra.begin(); it != contact.extra.end(); ++it)
+        object.setProperty(it.key(), engine->toScriptValue(QJsonValue(it.value())));
+    for (int field = 0; field < FieldCount; ++field)
+        object.setProperty(QString::fromLatin1(fieldName(field)), contact.fields[field]);
+    return object;
+}
+
+QJSValue ContactBook::record(int index) const
+{
+    if (index < 0 || index >= m_contacts.size())
+        return QJSValue(QJSValue::UndefinedValue);
+    return toScript(m_contacts.at(index));
+}
+
+QJSValue ContactBook::records() const
+{
+    QJSEngine *engine = qjsEngine(this);
+    if (!engine)
+        return QJSValue(QJSValue::UndefinedValue);
+    QJSValue array = engine->newArray(static_cast<uint>(m_contacts.size()));
+    for (qsizetype i = 0; i < m_contacts.size(); ++i)
+        array.setProperty(static_cast<quint32>(i), toScript(m_contacts.at(i)));
+    return array;
+}
+
+void ContactBook::setRecords(const QJSValue &records)
+{
+    QList<Contact> contacts;
+    const quint32 length = records.isArray() ? records.property(u"length"_s).toUInt() : 0;
+    contacts.reserve(length);
+    for (quint32 i = 0; i < length; ++i) {
+        if (auto contact = fromScript(records.property(i)))
+            contacts.append(std::move(*contact));
+    }
+    m_contacts = std::move(contacts);
+    storeWhole();
+    touch();
+}
+
+QJSValue ContactBook::indexesOf(const QString &list) const
+{
+    QJSEngine *engine = qjsEngine(this);
+    if (!engine)
+        return QJSValue(QJSValue::UndefinedValue);
+    QList<int> indexes;
+    for (qsizetype i = 0; i < m_contacts.size(); ++i) {
+        if (m_contacts.at(i).fields[List] == list)
+            indexes.append(static_cast<int>(i));
+    }
+    QJSValue array = engine->newArray(static_cast<uint>(indexes.size()));
+    for (qsizetype i = 0; i < indexes.size(); ++i)
+        array.setProperty(static_cast<quint32>(i), indexes.at(i));
+    return array;
+}
+
+int ContactBook::countBefore(const QString &list, int index) const
+{
+    const qsizetype end = std::clamp<qsizetype>(index, 0, m_contacts.size());
+    int counted = 0;
+    for (qsizetype i = 0; i < end; ++i)
+        counted += m_contacts.at(i).fields[List] == list ? 1 : 0;
+    return counted;
+}
+
+bool ContactBook::contains(const QString &email, const QString &list) const
+{
+    return std::any_of(m_contacts.cbegin(), m_contacts.cend(), [&](const Contact &contact) {
+        return contact.fields[Email] == email && contact.fields[List] == list;
+    });
+}
+
+QJSValue ContactBook::membersOf(const QStringList &lists) const
+{
+    QJSEngine *engine = qjsEngine(this);
+    if (!engine)
+        return QJSValue(QJSValue::UndefinedValue);
+    // One pass over the book, however many lists are named.
+    QHash<QString, QList<qsizetype>> byList;
+    for (const QString &list : lists)
+        byList.insert(list, {});
+    for (qsizetype i = 0; i < m_contacts.size(); ++i) {
+        const auto members = byList.find(m_contacts.at(i).fields[List]);
+        if (members != byList.end())
+            members->append(i);
+    }
+    QJSValue array = engine->newArray();
+    quint32 next = 0;
+    for (const QString &list : lists) {
+        for (const qsizetype index : std::as_const(byList[list]))
+            array.setProperty(next++, toScript(m_contacts.at(index)));
+    }
+    return array;
+}
+
+bool ContactBook::prepend(const QJSValue &record)
+{
+    auto contact = fromScript(record);
+    if (!contact)
+        return false;
+    const QByteArray encoded = SettingsStore::encodedElement(toJson(*contact));
+    m_contacts.prepend(std::move(*contact));
+    storeSplice(0, 0, {encoded});
+    touch();
+    return true;
+}
+
+bool ContactBook::replace(int index, const QJSValue &record)
+{
+    if (index < 0 || index >= m_contacts.size())
+        return false;
+    auto contact = fromScript(record);
+    if (!contact)
+        return false;
+    const QByteArray encoded = SettingsStore::encodedElement(toJson(*contact));
+    m_contacts[index] = std::move(*contact);
+    storeSplice(index, 1, {encoded});
+    touch();
+    return true;
+}
+
+bool ContactBook::removeAt(int index)
+{
+    if (index < 0 || index >= m_contacts.size())
+        return false;
+    m_contacts.remove(index);
+    storeSplice(index, 1, {});
+    touch();
+    return true;
+}
+
+int ContactBook::removeList(const QString &list)
+{
+    // The runs of the list's contacts, last first, so that each removal
+    // leaves the positions of the runs before it as they are.
+    QList<std::pair<qsizetype, qsizetype>> runs;
+    for (qsizetype i = m_contacts.size() - 1; i >= 0; --i) {
+        if (m_contacts.at(i).fields[List] != list)
+            continue;
+        if (!runs.isEmpty() && runs.last().first == i + 1) {
+            runs.last().first = i;
+            ++runs.last().second;
+        } else {
+            runs.append({i, 1});
+        }
+    }
+    if (runs.isEmpty())
+        return 0;
+    int removed = 0;
+    for (const auto &[start, length] : std::as_const(runs)) {
+        m_contacts.remove(start, length);
+        removed += static_cast<int>(length);
+    }
+    // A list spread in many runs among others is stored whole, once.
+    constexpr qsizetype splicedRuns = 64;
+    if (runs.size() > splicedRuns) {
+        storeWhole();
+    } else {
+        for (const auto &[start, length] : std::as_const(runs)) {
+            // Once stored whole, the remaining runs are in it already.
+            if (!storeSplice(start, length, {}))
+                break;
+        }
+    }
+    touch();
+    return removed;
+}
+
+bool ContactBook::beginImport(VCardImport *reading, const QString &list)
+{
+    if (m_import || !reading)
+        return false;
+    Import import;
+    import.reading = reading;
+    import.list = list;
+    for (const Contact &contact : std::as_const(m_contacts)) {
+        if (contact.fields[List] == list)
+            import.known.insert(contact.fields[Email]);
+    }
+    import.cards = connect(reading, &VCardImport::cardsReady, this, &ContactBook::importCards);
+    // A reading destroyed mid-import (its page closed) takes the import along.
+    import.gone = connect(reading, &QObject::destroyed, this, [this] {
+        dropImport();
+    emit importingChanged();
+});
+m_import = std::move(import);
+emit importingChanged();
+return true;
+}
+
+void ContactBook::importCards(const QList<VCardReader::Card> &cards)
+{
+    if (!m_import)
+        return;
+    Import &import = *m_import;
+    for (const VCardReader::Card &card : cards) {
+        ++import.parsed;
+        const QString &email = card[VCardReader::Email];
+        if (card[VCardReader::FullName].isEmpty() || email.isEmpty() || !isValidEmail(email))
+            continue;
+        if (import.known.contains(email)) {
+            ++import.existing;
+            continue;
+        }
+        import.known.insert(email);
+        Contact contact;
+        for (int field = 0; field < VCardReader::FieldCount; ++field)
+            contact.fields[field] = card[field];
+        contact.fields[List] = import.list;
+        // Encoded now, a batch at a time: encoding them all at the end would
+        // hold up the window for as long.
+        import.encoded.append(SettingsStore::encodedElement(toJson(contact)));
+        import.added.append(std::move(contact));
+        ++import.imported;
+    }
+}
+
+QJSValue ContactBook::endImport(bool completed)
+{
+    QJSEngine *engine = qjsEngine(this);
+    if (!m_import)
+        return QJSValue(QJSValue::UndefinedValue);
+    Import import = std::move(*m_import);
+    dropImport();
+    if (completed && !import.added.isEmpty()) {
+        const qsizetype start = m_contacts.size();
+        m_contacts.append(std::move(import.added));
+        storeSplice(start, 0, std::move(import.encoded));
+        touch();
+    }
+    emit importingChanged();
+    if (!engine)
+        return QJSValue(QJSValue::UndefinedValue);
+    QJSValue outcome = engine->newObject();
+    outcome.setProperty(u"imported"_s, import.imported);
+    outcome.setProperty(u"existing"_s, import.existing);
+    outcome.setProperty(u"parsed"_s, import.parsed);
+    return outcome;
+}
+
+void ContactBook::dropImport()
+{
+    if (!m_import)
+        return;
+    disconnect(m_import->cards);
+    disconnect(m_import->gone);
+    m_import.reset();
+}
+
+bool ContactBook::storeSplice(qsizetype start, qsizetype deleteCount, QList<QByteArray> inserted)
+{
+    if (!m_store)
+        return true;
+    if (m_store->splice(storeGroup, storeKey, start, deleteCount, std::move(inserted)))
+        return true;
+    storeWhole();
+    return false;
+}
+
+void ContactBook::storeWhole()
+{
+    if (!m_store)
+        return;
+    QJsonArray array;
+    for (const Contact &contact : std::as_const(m_contacts))
+        array.append(toJson(contact));
+    m_store->write(storeGroup, storeKey, array);
+}
+
+void ContactBook::touch()
+{
+    ++m_revision;
+    emit changed();
+}

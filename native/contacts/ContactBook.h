@@ -1,0 +1,150 @@
+#pragma once
+
+#include "VCardReader.h"
+
+#include <QByteArray>
+#include <QJSValue>
+#include <QJsonObject>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <QtQml/qqmlregistration.h>
+
+#include <array>
+#include <optional>
+
+class SettingsStore;
+class VCardImport;
+
+// Every contact of every list, held natively: a quarter of a million records
+// kept as script objects made each garbage collection of the interface's
+// engine visit well over a million objects, a stall longer than a tenth of a
+// second. Pages read one record at a time and change the book through the
+// calls below, each of which stores just the range it changed.
+//
+// Records read from the store are checked as stored records are: text fields
+// take strings, and numbers or booleans turned into text; a record with a
+// field of another kind, or that is no record, is dropped; fields that are not
+// the contact's own are kept as they are.
+class ContactBook : public QObject
+{
+    Q_OBJECT
+    QML_ELEMENT
+    Q_MOC_INCLUDE("SettingsStore.h")
+    Q_MOC_INCLUDE("VCardImport.h")
+    Q_PROPERTY(int count READ count NOTIFY changed)
+    // Goes up at every change: bindings that read records depend on it.
+    Q_PROPERTY(int revision READ revision NOTIFY changed)
+    // Where the contacts are kept; setting it reads them from there.
+    Q_PROPERTY(SettingsStore *store READ store WRITE setStore NOTIFY storeChanged)
+    Q_PROPERTY(bool importing READ importing NOTIFY importingChanged)
+
+public:
+    enum Field {
+        LastName,
+        FirstName,
+        FullName,
+        Telephone,
+        Email,
+        Company,
+        Occupation,
+        Website,
+        List,
+        FieldCount
+    };
+    struct Contact
+    {
+        std::array<QString, FieldCount> fields;
+        QJsonObject extra; // fields that are not the contact's own
+    };
+
+    explicit ContactBook(QObject *parent = nullptr);
+    ~ContactBook() override;
+
+    int count() const { return static_cast<int>(m_contacts.size()); }
+    int revision() const { return m_revision; }
+    SettingsStore *store() const { return m_store; }
+    void setStore(SettingsStore *store);
+    bool importing() const { return m_import.has_value(); }
+
+    const QList<Contact> &contacts() const { return m_contacts; }
+    static const char *fieldName(int field);
+    // The checked contact of a stored record, or nothing when it is unusable.
+    static std::optional<Contact> fromJson(const QJsonValue &value);
+    static QJsonObject toJson(const Contact &contact);
+    // The e-mail check of the form and of imports: the whole text must match.
+    Q_INVOKABLE static bool isValidEmail(const QString &email);
+
+    // One record as a script object, or undefined outside the book.
+    Q_INVOKABLE QJSValue record(int index) const;
+    // Every record, in stored order.
+    Q_INVOKABLE QJSValue records() const;
+    // Replaces every record by the usable ones of the array, and stores them.
+    Q_INVOKABLE void setRecords(const QJSValue &records);
+    // The positions of the list's contacts, in stored order.
+    Q_INVOKABLE QJSValue indexesOf(const QString &list) const;
+    // How many of the list's contacts lie before the position.
+    Q_INVOKABLE int countBefore(const QString &list, int index) const;
+    Q_INVOKABLE bool contains(const QString &email, const QString &list) const;
+    // The contacts of the lists, list after list in the order given and in
+    // stored order within each; a list named twice contributes twice.
+    Q_INVOKABLE QJSValue membersOf(const QStringList &lists) const;
+
+    // Each stores the change; false, changing nothing, for an unusable record
+    // or a position outside the book.
+    Q_INVOKABLE bool prepend(const QJSValue &record);
+    Q_INVOKABLE bool replace(int index, const QJSValue &record);
+    Q_INVOKABLE bool removeAt(int index);
+    // Removes the list's contacts; returns how many were removed.
+    Q_INVOKABLE int removeList(const QString &list);
+
+    // An import of the cards that `reading` reads into the list: cards
+    // without a name or a valid e-mail are skipped; a card whose e-mail the
+    // list already holds (from before or from an earlier card) counts as
+    // existing. The new contacts wait until endImport(true) stores them in one
+    // change, so a cancelled import changes nothing. False when an import is
+    // already under way.
+    Q_INVOKABLE bool beginImport(VCardImport *reading, const QString &list);
+    // Ends the import; returns { imported, existing, parsed }.
+    Q_INVOKABLE QJSValue endImport(bool completed);
+
+signals:
+    void changed();
+    void storeChanged();
+    void importingChanged();
+
+private:
+    struct Import
+    {
+        QPointer<VCardImport> reading;
+        QString list;
+        QSet<QString> known;
+        QList<Contact> added;
+        QList<QByteArray> encoded; // the new records as the store takes them
+        int imported = 0;
+        int existing = 0;
+        int parsed = 0;
+        QMetaObject::Connection cards;
+        QMetaObject::Connection gone;
+    };
+
+    void load();
+    void importCards(const QList<VCardReader::Card> &cards);
+    void dropImport();
+    std::optional<Contact> fromScript(const QJSValue &value) const;
+    QJSValue toScript(const Contact &contact) const;
+    // Stores a change of `deleteCount` records at `start` into `inserted`
+    // (already encoded), or the whole book when the store cannot take it:
+    // false then.
+    bool storeSplice(qsizetype start, qsizetype deleteCount, QList<QByteArray> inserted);
+    void storeWhole();
+    void touch();
+
+    QList<Contact> m_contacts;
+    QPointer<SettingsStore> m_store;
+    std::optional<Import> m_import;
+    int m_revision = 0;
+};

@@ -1,0 +1,64 @@
+import QtQuick
+import QtTest
+import QmlCppBridge
+
+TestCase {
+    name: "ContactBook"
+
+    ContactBook {
+        id: book
+    }
+
+    function contact(email, list) {
+        return { "email": email, "list": list }
+    }
+
+    // Lists in selection order, each list's contacts in stored order; names
+    // that are also the names of object properties are lists like any other.
+    function test_membersKeepOrderForAnyListName() {
+        book.setRecords([contact("a@x.io", "__proto__"), contact("b@x.io", "B"),
+                         contact("c@x.io", "constructor"), contact("d@x.io", "__proto__"),
+                         contact("e@x.io", "toString")])
+        compare(book.membersOf(["B", "__proto__", "constructor"]).map(c => c.email),
+                ["b@x.io", "a@x.io", "d@x.io", "c@x.io"])
+        compare(book.membersOf(["hasOwnProperty"]), [])
+        compare(book.membersOf([]), [])
+        compare(book.membersOf(["B"])[0], {
+            "lastname": "", "firstname": "", "fullname": "", "telephone": "", "email": "b@x.io",
+            "company": "", "occupation": "", "website": "", "list": "B"
+        }, "whole records, missing fields as empty text")
+    }
+
+    function test_lookups() {
+        book.setRecords([contact("a@x.io", "L"), contact("b@x.io", "M"), contact("c@x.io", "L")])
+        compare(book.indexesOf("L"), [0, 2])
+        compare(book.indexesOf("l"), [], "list names keep their case")
+        compare(book.countBefore("L", 2), 1)
+        compare(book.countBefore("L", 99), 2)
+        verify(book.contains("c@x.io", "L"))
+        verify(!book.contains("c@x.io", "M"))
+        compare(book.record(3), undefined)
+        compare(book.record(-1), undefined)
+    }
+
+    // The check the form and the imports share: the whole text must match.
+    function test_emailCheck_data() {
+        return [
+            { tag: "plain", email: "john@x.io", valid: true },
+            { tag: "local host", email: "d@localhost", valid: true },
+            { tag: "signs", email: "j.o+k{}@my-host.example-1.org", valid: true },
+            { tag: "space", email: "jo hn@x.io", valid: false },
+            { tag: "trailing space", email: "john@x.io ", valid: false },
+            { tag: "line break after", email: "john@x.io\n", valid: false },
+            { tag: "two dots", email: "john@x..io", valid: false },
+            { tag: "final dot", email: "john@x.io.", valid: false },
+            { tag: "non-ASCII", email: "zoé@x.io", valid: false },
+            { tag: "no at", email: "john.x.io", valid: false },
+            { tag: "empty", email: "", valid: false }
+        ]
+    }
+
+    function test_emailCheck(data) {
+        compare(book.isValidEmail(data.email), data.valid)
+    }
+}

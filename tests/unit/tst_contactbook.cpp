@@ -1,0 +1,257 @@
+// The contact book with its store and a real vCard reading: what an import
+// adds and stores, what a cancelled or abandoned one leaves, and how stored
+// records of other shapes are read.
+
+#include "ContactBook.h"
+#include "SettingsStore.h"
+#include "VCardImport.h"
+
+#include <QFile>
+#include <QJSEngine>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+class TestContactBook : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(m_dir.isValid()); }
+    void importStoresTheNewContactsOnce();
+    void cancelledOrAbandonedImportAddsNothing();
+    void storedRecordsReadAsTheScriptReadsThem();
+    void anotherStoreFolderHoldsOtherContacts();
+
+private:
+    QUrl writeFile(const QString &name, const QByteArray &text);
+    QString storePath(const QString &name) const { return m_dir.filePath(name); }
+    static QJsonArray stored(SettingsStore &store)
+    {
+        store.flush();
+        return store.read(u"userData"_s, u"contacts"_s).toArray();
+    }
+    static QStringList emails(const QJsonArray &records)
+    {
+        QStringList list;
+        for (const QJsonValue &record : records)
+            list.append(record[u"email"_s].toString());
+        return list;
+    }
+    static QStringList emails(const ContactBook &book)
+    {
+        QStringList list;
+        for (const ContactBook::Contact &contact : book.contacts())
+            list.append(contact.fields[ContactBook::Email]);
+        return list;
+    }
+
+    QTemporaryDir m_dir;
+};
+
+QUrl TestContactBook::writeFile(const QString &name, const QByteArray &text)
+{
+    QFile file(m_dir.filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+        return {};
+    return QUrl::fromLocalFile(file.fileName());
+}
+
+static QByteArray card(const QByteArray &name, const QByteArray &email)
+{
+    QByteArray text = "BEGIN:VCARD\r\nVERSION:3.0\r\n";
+    if (!name.isEmpty())
+        text += "FN:" + name + "\r\n";
+    if (!email.isEmpty())
+        text += "EMAIL:" + email + "\r\n";
+    return text + "END:VCARD\r\n";
+}
+
+void TestContactBook::importStoresTheNewContactsOnce()
+{
+    SettingsStore store;
+    store.setPath(storePath(u"import"_s));
+    store.write(u"userData"_s, u"contacts"_s,
+                QJsonArray{QJsonObject{{u"fullname"_s, u"Mine"_s},
+                                       {u"email"_s, u"mine@x.io"_s},
+                                       {u"list"_s, u"L"_s}},
+                           QJsonObject{{u"fullname"_s, u"Else"_s},
+                                       {u"email"_s, u"two@x.io"_s},
+                                       {u"list"_s, u"Other"_s}}});
+    store.flush();
+
+    QJSEngine engine;
+    ContactBook book;
+    engine.newQObject(&book);
+    QJSEngine::setObjectOwnership(&book, QJSEngine::CppOwnership);
+    book.setStore(&store);
+    QCOMPARE(emails(book), (QStringList{u"mine@x.io"_s, u"two@x.io"_s}));
+
+    // Cards the list already holds, repeated, nameless, with a bad address,
+    // and in numbers enough to come in several batches.
+    QByteArray text = card("Mine again", "mine@x.io") + card("Two", "two@x.io")
+                      + card("", "noname@x.io") + card("Bad", "bad@x..io")
+                      + card("Two again", "two@x.io");
+    for (int i = 0; i < 120; ++i)
+        text += card("N" + QByteArray::number(i), "n" + QByteArray::number(i) + "@x.io");
+    VCardImport reading;
+    reading.setProperty("batchSize", 7);
+    QSignalSpy changed(&book, &ContactBook::changed);
+    QSignalSpy finished(&reading, &VCardImport::finished);
+    QVERIFY(book.beginImport(&reading, u"L"_s));
+    QVERIFY(book.importing());
+    QVERIFY2(!book.beginImport(&reading, u"L"_s), "one import at a time");
+    QVERIFY(reading.start(writeFile(u"cards.vcf"_s, text)));
+    QVERIFY(finished.wait(20000));
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(book.count(), 2);
+
+    const QJSValue outcome = book.endImport(true);
+    QVERIFY(!book.importing());
+    QCOMPARE(outcome.property(u"imported"_s).toInt(), 121);
+    QCOMPARE(outcome.property(u"existing"_s).toInt(), 2);
+    QCOMPARE(outcome.property(u"parsed"_s).toInt(), 125);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(book.count(), 123);
+    QCOMPARE(book.contacts().at(2).fields[ContactBook::Email], u"two@x.io"_s);
+    QCOMPARE(book.contacts().at(2).fields[ContactBook::List], u"L"_s);
+    QCOMPARE(book.contacts().last().fields[ContactBook::FullName], u"N119"_s);
+
+    // The store holds exactly the book's records, whole.
+    const QJsonArray records = stored(store);
+    QCOMPARE(emails(records), emails(book));
+    QCOMPARE(records.at(3).toObject(), ContactBook::toJson(book.contacts().at(3)));
+    QCOMPARE(records.at(3).toObject().size(), 9);
+}
+
+void TestContactBook::cancelledOrAbandonedImportAddsNothing()
+{
+    SettingsStore store;
+    store.setPath(storePath(u"cancel"_s));
+    ContactBook book;
+    book.setStore(&store);
+    QByteArray text;
+    for (int i = 0; i < 5000; ++i)
+        text += card("N" + QByteArray::number(i), "n" + QByteArray::number(i) + "@x.io");
+    const QUrl url = writeFile(u"many.vcf"_s, text);
+
+    // Cancelled after the first batch.
+    {
+        VCardImport reading;
+        reading.setProperty("batchSize", 10);
+        QSignalSpy finished(&reading, &VCardImport::finished);
+        connect(&reading, &VCardImport::cardsReady, &reading, [&] {
+            if (reading.running())
+                reading.cancel();
+        });
+        QVERIFY(book.beginImport(&reading, u"L"_s));
+        QVERIFY(reading.start(url));
+        QVERIFY(QTest::qWaitFor([&] { return finished.count() > 0; }, 20000));
+        book.endImport(false);
+        QCOMPARE(book.count(), 0);
+        QCOMPARE(stored(store).size(), 0);
+    }
+
+    // The reading destroyed mid-import, as when its page goes away.
+    auto *reading = new VCardImport;
+    reading->setProperty("batchSize", 10);
+    bool arrived = false;
+    connect(reading, &VCardImport::cardsReady, this, [&] { arrived = true; });
+    QSignalSpy importing(&book, &ContactBook::importingChanged);
+    QVERIFY(book.beginImport(reading, u"L"_s));
+    QVERIFY(reading->start(url));
+    QVERIFY(QTest::qWaitFor([&] { return arrived; }, 20000));
+    delete reading;
+    QVERIFY(!book.importing());
+    QCOMPARE(importing.count(), 2);
+    QCOMPARE(book.count(), 0);
+    QVERIFY2(book.endImport(true).isUndefined(), "nothing left to end");
+    QCOMPARE(book.count(), 0);
+
+    // And the book imports again.
+    VCardImport again;
+    QSignalSpy finished(&again, &VCardImport::finished);
+    QVERIFY(book.beginImport(&again, u"L"_s));
+    QVERIFY(again.start(writeFile(u"one.vcf"_s, card("One", "one@x.io"))));
+    QVERIFY(finished.wait(20000));
+    book.endImport(true);
+    QCOMPARE(emails(book), QStringList{u"one@x.io"_s});
+    QCOMPARE(emails(stored(store)), QStringList{u"one@x.io"_s});
+}
+
+// As the script engine writes them: numbers shortest, booleans as words;
+// records with a field of another kind, and elements that are no records,
+// are dropped, and the store is mended to hold what was kept.
+void TestContactBook::storedRecordsReadAsTheScriptReadsThem()
+{
+    SettingsStore store;
+    store.setPath(storePath(u"shapes"_s));
+    const QJsonArray shapes{QJsonObject{{u"fullname"_s, 42},
+                                        {u"telephone"_s, 33612345678.0},
+                                        {u"company"_s, 1.5},
+                                        {u"occupation"_s, 1e21},
+                                        {u"website"_s, true},
+                                        {u"email"_s, QJsonValue::Null},
+                                        {u"list"_s, u"L"_s},
+                                        {u"id"_s, QJsonArray{1, 2}}},
+                            QJsonValue::Null,
+                            u"text"_s,
+                            QJsonArray{},
+                            QJsonObject{{u"fullname"_s, QJsonObject{}}, {u"list"_s, u"L"_s}},
+                            QJsonObject{{u"lastname"_s, QJsonArray{}}, {u"list"_s, u"L"_s}},
+                            QJsonObject{{u"fullname"_s, u"Kept"_s}, {u"list"_s, u"L"_s}}};
+    store.write(u"userData"_s, u"contacts"_s, shapes);
+    store.flush();
+
+    ContactBook book;
+    book.setStore(&store);
+    QCOMPARE(book.count(), 2);
+    const ContactBook::Contact &odd = book.contacts().at(0);
+    QCOMPARE(odd.fields[ContactBook::FullName], u"42"_s);
+    QCOMPARE(odd.fields[ContactBook::Telephone], u"33612345678"_s);
+    QCOMPARE(odd.fields[ContactBook::Company], u"1.5"_s);
+    QCOMPARE(odd.fields[ContactBook::Occupation], u"1e+21"_s);
+    QCOMPARE(odd.fields[ContactBook::Website], u"true"_s);
+    QCOMPARE(odd.fields[ContactBook::Email], QString());
+    QCOMPARE(odd.fields[ContactBook::LastName], QString());
+    QCOMPARE(odd.extra, (QJsonObject{{u"id"_s, QJsonArray{1, 2}}}));
+    QCOMPARE(book.contacts().at(1).fields[ContactBook::FullName], u"Kept"_s);
+
+    const QJsonArray mended = stored(store);
+    QCOMPARE(mended.size(), 2);
+    QCOMPARE(mended.at(0).toObject(), ContactBook::toJson(odd));
+    QCOMPARE(mended.at(0)[u"id"_s].toArray(), (QJsonArray{1, 2}));
+
+    // Nothing stored, or no list at all: an empty book, stored as such.
+    store.write(u"userData"_s, u"contacts"_s, QJsonValue(12));
+    store.flush();
+    ContactBook fromNumber;
+    fromNumber.setStore(&store);
+    QCOMPARE(fromNumber.count(), 0);
+    QCOMPARE(store.read(u"userData"_s, u"contacts"_s), QJsonValue(QJsonArray{}));
+}
+
+void TestContactBook::anotherStoreFolderHoldsOtherContacts()
+{
+    SettingsStore store;
+    store.setPath(storePath(u"first"_s));
+    store.write(u"userData"_s, u"contacts"_s,
+                QJsonArray{QJsonObject{{u"email"_s, u"first@x.io"_s}, {u"list"_s, u"L"_s}}});
+    store.setPath(storePath(u"second"_s));
+    store.write(u"userData"_s, u"contacts"_s,
+                QJsonArray{QJsonObject{{u"email"_s, u"second@x.io"_s}, {u"list"_s, u"L"_s}}});
+    store.flush();
+
+    ContactBook book;
+    book.setStore(&store);
+    QCOMPARE(emails(book), QStringList{u"second@x.io"_s});
+    store.setPath(storePath(u"first"_s));
+    QCOMPARE(emails(book), QStringList{u"first@x.io"_s});
+}
+
+QTEST_GUILESS_MAIN(TestContactBook)
+#include "tst_contactbook.moc"
