@@ -62,11 +62,14 @@ double memoryMiB(const QByteArray &key)
     return 0;
 }
 
-// The length of an array property, read without converting the array (which
-// for 100,000 records would itself cost more memory than is being measured).
+// The length of a list of positions held by a script property: a sequence
+// read from the contact book, or a script array.
 int lengthOf(QObject *object, const char *name)
 {
-    return object->property(name).value<QJSValue>().property(u"length"_s).toInt();
+    const QVariant value = object->property(name);
+    if (value.metaType() == QMetaType::fromType<QList<int>>())
+        return static_cast<int>(value.value<QList<int>>().size());
+    return value.value<QJSValue>().property(u"length"_s).toInt();
 }
 
 int bookCount(QObject *screen)

@@ -57,6 +57,15 @@ const char *ContactBook::fieldName(int field)
     return field >= 0 && field < FieldCount ? names[field] : "";
 }
 
+bool ContactBook::isOwnField(QStringView name)
+{
+    for (int field = 0; field < FieldCount; ++field) {
+        if (name == QLatin1StringView(fieldName(field)))
+            return true;
+    }
+    return false;
+}
+
 bool ContactBook::isValidEmail(const QString &email)
 {
     // The whole text must match, a final line break included; nothing is
@@ -66,21 +75,24 @@ bool ContactBook::isValidEmail(const QString &email)
     return pattern.match(email).hasMatch();
 }
 
-std::optional<ContactBook::Contact> ContactBook::fromJson(const QJsonValue &value)
+ContactBook::ContactPointer ContactBook::fromJson(const QJsonValue &value)
 {
     if (!value.isObject())
-        return std::nullopt;
-    QJsonObject object = value.toObject();
-    Contact contact;
+        return {};
+    const QJsonObject object = value.toObject();
+    auto contact = std::make_shared<Contact>();
     for (int field = 0; field < FieldCount; ++field) {
-        const QString name = QString::fromLatin1(fieldName(field));
-        const auto text = fieldText(object.value(name));
+        const auto text = fieldText(object.value(QLatin1StringView(fieldName(field))));
         if (!text)
-            return std::nullopt;
-        contact.fields[field] = *text;
-        object.remove(name);
+            return {};
+        contact->fields[field] = *text;
     }
-    contact.extra = object;
+    // Other fields are copied into an object of their own: the record's
+    // object would keep the whole record's data alive with them.
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        if (!isOwnField(it.key()))
+            contact->extra.insert(it.key(), it.value());
+    }
     return contact;
 }
 
@@ -108,7 +120,7 @@ void ContactBook::setStore(SettingsStore *store)
 
 void ContactBook::load()
 {
-    QList<Contact> contacts;
+    QList<ContactPointer> contacts;
     bool dropped = false;
     if (m_store) {
         const QJsonValue stored = m_store->read(storeGroup, storeKey);
@@ -120,7 +132,7 @@ void ContactBook::load()
             contacts.reserve(array.size());
             for (const QJsonValue &element : array) {
                 if (auto contact = fromJson(element))
-                    contacts.append(std::move(*contact));
+                    contacts.append(std::move(contact));
                 else
                     dropped = true;
             }
@@ -134,11 +146,11 @@ void ContactBook::load()
     touch();
 }
 
-std::optional<ContactBook::Contact> ContactBook::fromScript(const QJSValue &value) const
+ContactBook::ContactPointer ContactBook::fromScript(const QJSValue &value) const
 {
     QJSEngine *engine = qjsEngine(this);
     if (!engine || !value.isObject() || value.isArray())
-        return std::nullopt;
+        return {};
     return fromJson(engine->fromScriptValue<QJsonValue>(value));
 }
 
@@ -159,7 +171,7 @@ QJSValue ContactBook::record(int index) const
 {
     if (index < 0 || index >= m_contacts.size())
         return QJSValue(QJSValue::UndefinedValue);
-    return toScript(m_contacts.at(index));
+    return toScript(*m_contacts.at(index));
 }
 
 QJSValue ContactBook::records() const
@@ -169,38 +181,32 @@ QJSValue ContactBook::records() const
         return QJSValue(QJSValue::UndefinedValue);
     QJSValue array = engine->newArray(static_cast<uint>(m_contacts.size()));
     for (qsizetype i = 0; i < m_contacts.size(); ++i)
-        array.setProperty(static_cast<quint32>(i), toScript(m_contacts.at(i)));
+        array.setProperty(static_cast<quint32>(i), toScript(*m_contacts.at(i)));
     return array;
 }
 
 void ContactBook::setRecords(const QJSValue &records)
 {
-    QList<Contact> contacts;
+    QList<ContactPointer> contacts;
     const quint32 length = records.isArray() ? records.property(u"length"_s).toUInt() : 0;
     contacts.reserve(length);
     for (quint32 i = 0; i < length; ++i) {
         if (auto contact = fromScript(records.property(i)))
-            contacts.append(std::move(*contact));
+            contacts.append(std::move(contact));
     }
     m_contacts = std::move(contacts);
     storeWhole();
     touch();
 }
 
-QJSValue ContactBook::indexesOf(const QString &list) const
+QList<int> ContactBook::indexesOf(const QString &list) const
 {
-    QJSEngine *engine = qjsEngine(this);
-    if (!engine)
-        return QJSValue(QJSValue::UndefinedValue);
     QList<int> indexes;
     for (qsizetype i = 0; i < m_contacts.size(); ++i) {
-        if (m_contacts.at(i).fields[List] == list)
+        if (m_contacts.at(i)->fields[List] == list)
             indexes.append(static_cast<int>(i));
     }
-    QJSValue array = engine->newArray(static_cast<uint>(indexes.size()));
-    for (qsizetype i = 0; i < indexes.size(); ++i)
-        array.setProperty(static_cast<quint32>(i), indexes.at(i));
-    return array;
+    return indexes;
 }
 
 int ContactBook::countBefore(const QString &list, int index) const
@@ -208,14 +214,14 @@ int ContactBook::countBefore(const QString &list, int index) const
     const qsizetype end = std::clamp<qsizetype>(index, 0, m_contacts.size());
     int counted = 0;
     for (qsizetype i = 0; i < end; ++i)
-        counted += m_contacts.at(i).fields[List] == list ? 1 : 0;
+        counted += m_contacts.at(i)->fields[List] == list ? 1 : 0;
     return counted;
 }
 
 bool ContactBook::contains(const QString &email, const QString &list) const
 {
-    return std::any_of(m_contacts.cbegin(), m_contacts.cend(), [&](const Contact &contact) {
-        return contact.fields[Email] == email && contact.fields[List] == list;
+    return std::any_of(m_contacts.cbegin(), m_contacts.cend(), [&](const ContactPointer &contact) {
+        return contact->fields[Email] == email && contact->fields[List] == list;
     });
 }
 
@@ -229,7 +235,7 @@ QJSValue ContactBook::membersOf(const QStringList &lists) const
     for (const QString &list : lists)
         byList.insert(list, {});
     for (qsizetype i = 0; i < m_contacts.size(); ++i) {
-        const auto members = byList.find(m_contacts.at(i).fields[List]);
+        const auto members = byList.find(m_contacts.at(i)->fields[List]);
         if (members != byList.end())
             members->append(i);
     }
@@ -237,7 +243,7 @@ QJSValue ContactBook::membersOf(const QStringList &lists) const
     quint32 next = 0;
     for (const QString &list : lists) {
         for (const qsizetype index : std::as_const(byList[list]))
-            array.setProperty(next++, toScript(m_contacts.at(index)));
+            array.setProperty(next++, toScript(*m_contacts.at(index)));
     }
     return array;
 }
@@ -248,7 +254,7 @@ bool ContactBook::prepend(const QJSValue &record)
     if (!contact)
         return false;
     const QByteArray encoded = SettingsStore::encodedElement(toJson(*contact));
-    m_contacts.prepend(std::move(*contact));
+    m_contacts.prepend(std::move(contact));
     storeSplice(0, 0, {encoded});
     touch();
     return true;
@@ -262,7 +268,7 @@ bool ContactBook::replace(int index, const QJSValue &record)
     if (!contact)
         return false;
     const QByteArray encoded = SettingsStore::encodedElement(toJson(*contact));
-    m_contacts[index] = std::move(*contact);
+    m_contacts[index] = std::move(contact);
     storeSplice(index, 1, {encoded});
     touch();
     return true;
@@ -284,7 +290,7 @@ int ContactBook::removeList(const QString &list)
     // leaves the positions of the runs before it as they are.
     QList<std::pair<qsizetype, qsizetype>> runs;
     for (qsizetype i = m_contacts.size() - 1; i >= 0; --i) {
-        if (m_contacts.at(i).fields[List] != list)
+        if (m_contacts.at(i)->fields[List] != list)
             continue;
         if (!runs.isEmpty() && runs.last().first == i + 1) {
             runs.last().first = i;
@@ -322,9 +328,9 @@ bool ContactBook::beginImport(VCardImport *reading, const QString &list)
     Import import;
     import.reading = reading;
     import.list = list;
-    for (const Contact &contact : std::as_const(m_contacts)) {
-        if (contact.fields[List] == list)
-            import.known.insert(contact.fields[Email]);
+    for (const ContactPointer &contact : std::as_const(m_contacts)) {
+        if (contact->fields[List] == list)
+            import.known.insert(contact->fields[Email]);
     }
     import.cards = connect(reading, &VCardImport::cardsReady, this, &ContactBook::importCards);
     // A reading destroyed mid-import (its page closed) takes the import along.
@@ -352,13 +358,13 @@ void ContactBook::importCards(const QList<VCardReader::Card> &cards)
             continue;
         }
         import.known.insert(email);
-        Contact contact;
+        auto contact = std::make_shared<Contact>();
         for (int field = 0; field < VCardReader::FieldCount; ++field)
-            contact.fields[field] = card[field];
-        contact.fields[List] = import.list;
+            contact->fields[field] = card[field];
+        contact->fields[List] = import.list;
         // Encoded now, a batch at a time: encoding them all at the end would
         // hold up the window for as long.
-        import.encoded.append(SettingsStore::encodedElement(toJson(contact)));
+        import.encoded.append(SettingsStore::encodedElement(toJson(*contact)));
         import.added.append(std::move(contact));
         ++import.imported;
     }
@@ -411,8 +417,8 @@ void ContactBook::storeWhole()
     if (!m_store)
         return;
     QJsonArray array;
-    for (const Contact &contact : std::as_const(m_contacts))
-        array.append(toJson(contact));
+    for (const ContactPointer &contact : std::as_const(m_contacts))
+        array.append(toJson(*contact));
     m_store->write(storeGroup, storeKey, array);
 }
 
