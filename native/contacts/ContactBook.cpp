@@ -185,10 +185,12 @@ QJSValue ContactBook::records() const
     return array;
 }
 
-void ContactBook::setRecords(const QJSValue &records)
+bool ContactBook::setRecords(const QJSValue &records)
 {
+    if (!records.isArray())
+        return false;
     QList<ContactPointer> contacts;
-    const quint32 length = records.isArray() ? records.property(u"length"_s).toUInt() : 0;
+    const quint32 length = records.property(u"length"_s).toUInt();
     contacts.reserve(length);
     for (quint32 i = 0; i < length; ++i) {
         if (auto contact = fromScript(records.property(i)))
@@ -197,6 +199,7 @@ void ContactBook::setRecords(const QJSValue &records)
     m_contacts = std::move(contacts);
     storeWhole();
     touch();
+    return true;
 }
 
 QList<int> ContactBook::indexesOf(const QString &list) const

@@ -87,8 +87,9 @@ public:
     Q_INVOKABLE QJSValue record(int index) const;
     // Every record, in stored order.
     Q_INVOKABLE QJSValue records() const;
-    // Replaces every record by the usable ones of the array, and stores them.
-    Q_INVOKABLE void setRecords(const QJSValue &records);
+    // Replaces every record by the usable ones of the array, and stores them;
+    // false, changing nothing, when given no array.
+    Q_INVOKABLE bool setRecords(const QJSValue &records);
     // The positions of the list's contacts, in stored order. Scripts get a
     // sequence that reads the list, not an array made element by element:
     // for a quarter of a million contacts that took a fifth of the stall at

@@ -39,6 +39,9 @@ TestCase {
         verify(!book.contains("c@x.io", "M"))
         compare(book.record(3), undefined)
         compare(book.record(-1), undefined)
+        verify(!book.setRecords(undefined), "no array: nothing replaced")
+        verify(!book.setRecords({ "email": "x@x.io", "list": "L" }))
+        compare(book.count, 3)
     }
 
     // The check the form and the imports share: the whole text must match.
