@@ -160,8 +160,11 @@ QJSValue ContactBook::toScript(const Contact &contact) const
     if (!engine)
         return QJSValue(QJSValue::UndefinedValue);
     QJSValue object = engine->newObject();
-    for (auto it = contact.extra.begin(); it != contact.extra.end(); ++it)
-        object.setProperty(it.key(), engine->toScriptValue(QJsonValue(it.value())));
+    for (auto it = contact.extra.begin(); it != contact.extra.end(); ++it) {
+        // Set as a property, that name would change the record's prototype.
+        if (it.key() != "__proto__"_L1)
+            object.setProperty(it.key(), engine->toScriptValue(QJsonValue(it.value())));
+    }
     for (int field = 0; field < FieldCount; ++field)
         object.setProperty(QString::fromLatin1(fieldName(field)), contact.fields[field]);
     return object;
@@ -329,7 +332,6 @@ bool ContactBook::beginImport(VCardImport *reading, const QString &list)
     if (m_import || !reading)
         return false;
     Import import;
-    import.reading = reading;
     import.list = list;
     for (const ContactPointer &contact : std::as_const(m_contacts)) {
         if (contact->fields[List] == list)
@@ -378,8 +380,11 @@ QJSValue ContactBook::endImport(bool completed)
     QJSEngine *engine = qjsEngine(this);
     if (!m_import)
         return QJSValue(QJSValue::UndefinedValue);
+    // Disconnected before the state moves on: a moved connection handle is
+    // empty, and the reading would go on feeding this book.
+    disconnectImport();
     Import import = std::move(*m_import);
-    dropImport();
+    m_import.reset();
     if (completed && !import.added.isEmpty()) {
         const qsizetype start = m_contacts.size();
         m_contacts.append(std::move(import.added));
@@ -396,12 +401,17 @@ QJSValue ContactBook::endImport(bool completed)
     return outcome;
 }
 
+void ContactBook::disconnectImport()
+{
+    disconnect(m_import->cards);
+    disconnect(m_import->gone);
+}
+
 void ContactBook::dropImport()
 {
     if (!m_import)
         return;
-    disconnect(m_import->cards);
-    disconnect(m_import->gone);
+    disconnectImport();
     m_import.reset();
 }
 

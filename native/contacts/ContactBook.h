@@ -24,7 +24,8 @@ class VCardImport;
 // kept as script objects made each garbage collection of the interface's
 // engine visit well over a million objects, a stall longer than a tenth of a
 // second. Pages read one record at a time and change the book through the
-// calls below, each of which stores just the range it changed.
+// calls below; each change is stored as the ranges it changed, or the whole
+// list when replaced whole or when the store cannot take the ranges.
 //
 // Records read from the store are checked as stored records are: text fields
 // take strings, and numbers or booleans turned into text; a record with a
@@ -128,7 +129,6 @@ signals:
 private:
     struct Import
     {
-        QPointer<VCardImport> reading;
         QString list;
         QSet<QString> known;
         QList<ContactPointer> added;
@@ -142,6 +142,7 @@ private:
 
     void load();
     void importCards(const QList<VCardReader::Card> &cards);
+    void disconnectImport();
     void dropImport();
     ContactPointer fromScript(const QJSValue &value) const;
     QJSValue toScript(const Contact &contact) const;

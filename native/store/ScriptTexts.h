@@ -8,12 +8,12 @@
 
 class QJSEngine;
 
-// Script strings for long runs of stored records (found addresses and the like)
-// in which many fields repeat: an empty field, a list name, a company, a
-// first name. Each distinct text becomes one script string shared by every
-// record that holds it, instead of one string per field: a quarter of a
-// million records then hold a fraction of the objects, which is what the
-// script engine's memory and the length of its collections grow with.
+// Script strings for long runs of stored records (found addresses, sending
+// lists) in which fields repeat: an empty field, a date, a name. Each distinct
+// text becomes one script string shared by every record that holds it,
+// instead of one string per field, which is what the script engine's memory
+// and the length of its collections grow with. Records are made by literals
+// that take every field name as a field, "__proto__" included.
 //
 // Texts are shared within a batch; texts that repeated in a batch are kept
 // for the following batches, up to a bound, while texts seen once (an

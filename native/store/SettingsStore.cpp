@@ -3,7 +3,6 @@
 #include "ScriptTexts.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDevice>
 #include <QJSEngine>
@@ -221,9 +220,6 @@ SettingsStore::SettingsStore(QObject *parent) : QObject(parent)
     m_timer.setSingleShot(true);
     m_timer.setInterval(50);
     connect(&m_timer, &QTimer::timeout, this, &SettingsStore::startWriting);
-    m_convertTimer.setSingleShot(true);
-    m_convertTimer.setInterval(0);
-    connect(&m_convertTimer, &QTimer::timeout, this, [this] { convert(10); });
 
     m_thread = new QThread(this);
     m_thread->setObjectName(u"SettingsStore writer"_s);
@@ -295,8 +291,6 @@ QJsonValue SettingsStore::read(const QString &group, const QString &key)
     if (!validName(group) || !validName(key))
         return QJsonValue::Undefined;
     const QString name = group + u'/' + key;
-    if (converting(name))
-        convert(-1);
     const auto pending = m_pending.constFind(name);
     if (pending != m_pending.cend()) {
         if (pending->splices.isEmpty())
@@ -327,8 +321,6 @@ void SettingsStore::write(const QString &group, const QString &key, const QJsonV
         return;
     }
     const QString name = group + u'/' + key;
-    // A whole value replaces whatever splices of the key are still converting.
-    m_conversions.removeIf([&name](const Conversion &c) { return c.name == name; });
     m_unsplicable.remove(name);
     m_pending.insert(name, StoreChange{true, value, {}});
     rememberLength(name, value);
@@ -364,54 +356,22 @@ QByteArray SettingsStore::encodedElement(const QJsonValue &value)
     return wrapped.sliced(1, wrapped.size() - 2);
 }
 
-bool SettingsStore::acceptSplice(const QString &group, const QString &key, qsizetype start,
-                                 qsizetype deleteCount, qsizetype count)
+bool SettingsStore::splice(const QString &group, const QString &key, qsizetype start,
+                           qsizetype deleteCount, QList<QByteArray> elements)
 {
     if (!validName(group) || !validName(key))
         return false;
     const QString name = group + u'/' + key;
     if (m_unsplicable.contains(name))
         return false;
-    // A change of the key follows the ones still being converted.
-    if (converting(name))
-        convert(-1);
     if (!m_lengths.contains(name))
         read(group, key);
     const auto length = m_lengths.constFind(name);
     if (length == m_lengths.cend() || start < 0 || deleteCount < 0 || start > *length
         || deleteCount > *length - start)
         return false;
-    m_lengths.insert(name, *length - deleteCount + count);
-    return true;
-}
-
-bool SettingsStore::splice(const QString &group, const QString &key, int start, int deleteCount,
-                           const QJSValue &items)
-{
-    QJSEngine *engine = qjsEngine(this);
-    if (!engine || !items.isArray())
-        return false;
-    const qsizetype count = items.property(u"length"_s).toInt();
-    if (!acceptSplice(group, key, start, deleteCount, count))
-        return false;
-    const QString name = group + u'/' + key;
-    constexpr qsizetype convertedAtOnce = 1000;
-    if (count <= convertedAtOnce) {
-        addSplice(name, StoreSplice{start, deleteCount,
-                                    encodedElements(engine->fromScriptValue<QJsonArray>(items))});
-    } else {
-        m_conversions.append(Conversion{name, start, deleteCount, items, count, {}});
-        m_convertTimer.start();
-    }
-    return true;
-}
-
-bool SettingsStore::splice(const QString &group, const QString &key, qsizetype start,
-                           qsizetype deleteCount, QList<QByteArray> elements)
-{
-    if (!acceptSplice(group, key, start, deleteCount, elements.size()))
-        return false;
-    addSplice(group + u'/' + key, StoreSplice{start, deleteCount, std::move(elements)});
+    m_lengths.insert(name, *length - deleteCount + elements.size());
+    addSplice(name, StoreSplice{start, deleteCount, std::move(elements)});
     return true;
 }
 
@@ -422,44 +382,6 @@ void SettingsStore::addSplice(const QString &name, StoreSplice splice)
         m_timer.start();
 }
 
-bool SettingsStore::converting(const QString &name) const
-{
-    return std::any_of(m_conversions.cbegin(), m_conversions.cend(),
-                       [&name](const Conversion &c) { return c.name == name; });
-}
-
-void SettingsStore::convert(int budgetMs)
-{
-    QJSEngine *engine = qjsEngine(this);
-    if (!engine) {
-        // The records are gone with their engine: say so rather than store nulls.
-        for (const Conversion &conversion : std::as_const(m_conversions)) {
-            m_unsplicable.insert(conversion.name);
-            emit writeFailed(conversion.name.section(u'/', 0, 0), conversion.name.section(u'/', 1),
-                             u"the changed records were no longer available"_s);
-        }
-        m_conversions.clear();
-        return;
-    }
-    QElapsedTimer clock;
-    clock.start();
-    while (!m_conversions.isEmpty() && (budgetMs < 0 || clock.elapsed() < budgetMs)) {
-        Conversion &conversion = m_conversions.first();
-        const qsizetype end = qMin(conversion.length, conversion.converted.size() + 200);
-        for (qsizetype i = conversion.converted.size(); i < end; ++i) {
-            const QJSValue item = conversion.items.property(quint32(i));
-            conversion.converted.append(encodedElement(engine->fromScriptValue<QJsonValue>(item)));
-        }
-        if (conversion.converted.size() < conversion.length)
-            continue;
-        addSplice(conversion.name,
-                  StoreSplice{conversion.start, conversion.deleteCount, conversion.converted});
-        m_conversions.removeFirst();
-    }
-    if (!m_conversions.isEmpty())
-        m_convertTimer.start();
-}
-
 void SettingsStore::startWriting()
 {
     if (!m_pending.isEmpty())
@@ -468,7 +390,6 @@ void SettingsStore::startWriting()
 
 void SettingsStore::flush()
 {
-    convert(-1);
     m_timer.stop();
     // Blocks until the writer has done what was queued before and this batch.
     handOver(Qt::BlockingQueuedConnection);

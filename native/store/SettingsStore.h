@@ -70,14 +70,10 @@ public:
     // Stores the value; undefined or null removes the key.
     Q_INVOKABLE void setValue(const QString &group, const QString &key, const QJSValue &value);
     // Replaces deleteCount elements of a stored array from start with the
-    // items, converting only those: changing one record of a long list costs
-    // that record, not the list. False, changing nothing, when the key holds
-    // no array or the range lies outside it; the caller then stores the
-    // whole value.
-    Q_INVOKABLE bool splice(const QString &group, const QString &key, int start, int deleteCount,
-                            const QJSValue &items);
-    // The same with the new elements already encoded (see encodedElement),
-    // for native owners of long lists.
+    // elements, each already encoded (see encodedElement): changing one
+    // record of a long list costs that record, not the list. False, changing
+    // nothing, when the key holds no array or the range lies outside it; the
+    // caller then stores the whole value.
     bool splice(const QString &group, const QString &key, qsizetype start, qsizetype deleteCount,
                 QList<QByteArray> elements);
     // One array element as the splices take it: compact JSON text.
@@ -100,29 +96,10 @@ signals:
     void writeFailed(const QString &group, const QString &key, const QString &reason);
 
 private:
-    // A splice whose new records are converted a slice at a time, so that
-    // storing a large import never holds up the interface for long.
-    struct Conversion
-    {
-        QString name;
-        qsizetype start = 0;
-        qsizetype deleteCount = 0;
-        QJSValue items;
-        qsizetype length = 0;
-        QList<QByteArray> converted;
-    };
-
     void startWriting();
     void addSplice(const QString &name, StoreSplice splice);
-    bool converting(const QString &name) const;
-    // Checks a splice of `count` new elements against the stored length and
-    // takes it into account; false when the key cannot be spliced so.
-    bool acceptSplice(const QString &group, const QString &key, qsizetype start,
-                      qsizetype deleteCount, qsizetype count);
     // Keeps the length splice() checks against, for an array value.
     void rememberLength(const QString &name, const QJsonValue &value);
-    // Converts slices for about `budgetMs` (all of them when negative).
-    void convert(int budgetMs);
     // Gives the pending changes to the writer thread.
     void handOver(Qt::ConnectionType type);
     static bool validName(const QString &name);
@@ -136,10 +113,8 @@ private:
     QHash<QString, qsizetype> m_lengths;
     // Keys whose last writing failed: stored whole at their next change.
     QSet<QString> m_unsplicable;
-    QList<Conversion> m_conversions; // in the order the splices were made
     // Batches handed to the writer and not yet written.
     std::shared_ptr<std::atomic<int>> m_writing = std::make_shared<std::atomic<int>>(0);
-    QTimer m_convertTimer;
     QTimer m_timer;
     QThread *m_thread = nullptr;
     StoreWriter *m_writer = nullptr;

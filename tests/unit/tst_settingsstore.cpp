@@ -23,6 +23,15 @@ namespace {
 
 // Makes the store reachable from the engine's scripts, as the interface's
 // store is, while the test keeps owning it.
+// Elements as the splices take them.
+QList<QByteArray> encoded(const QJsonArray &elements)
+{
+    QList<QByteArray> list;
+    for (const QJsonValue &element : elements)
+        list.append(SettingsStore::encodedElement(element));
+    return list;
+}
+
 void giveToEngine(QJSEngine &engine, SettingsStore &store, const QString &path)
 {
     engine.newQObject(&store);
@@ -222,27 +231,25 @@ void TestSettingsStore::unusableFilesReadAsNoValue()
     QVERIFY(store.read(u"window"_s, u"x"_s).isUndefined());
 }
 
-// A long list changed a few elements at a time, as the interface stores its
-// contacts: every splice lands where it was made, splices after a whole value
-// in one batch apply to it, and a range outside the list changes nothing.
+// A long list changed a few elements at a time, as the contact book stores
+// its contacts: every splice lands where it was made, splices after a whole
+// value in one batch apply to it, and a range outside the list changes nothing.
 void TestSettingsStore::splicesChangeOnlyTheirRange()
 {
     const QString path = m_work.path() + u"/splices"_s;
-    QJSEngine engine;
     SettingsStore store;
-    giveToEngine(engine, store, path);
-    const auto items = [&engine](const QString &source) { return engine.evaluate(source); };
+    store.setPath(path);
     const QString group = u"userData"_s;
     const QString key = u"contacts"_s;
 
-    QVERIFY(!store.splice(group, key, 0, 0, items(u"['a']"_s))); // no list yet
+    QVERIFY(!store.splice(group, key, 0, 0, encoded({u"a"_s}))); // no list yet
     store.write(group, key, QJsonArray{u"a"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s});
-    QVERIFY(store.splice(group, key, 1, 2, items(u"['x']"_s)));                 // a x d e
-    QVERIFY(store.splice(group, key, 0, 0, items(u"[{'email': 'z@y.io'}]"_s))); // z a x d e
-    QVERIFY(!store.splice(group, key, 6, 0, items(u"['late']"_s)));
-    QVERIFY(!store.splice(group, key, 2, 4, items(u"[]"_s)));
-    QVERIFY(!store.splice(group, key, -1, 0, items(u"['y']"_s)));
-    QVERIFY(!store.splice(group, key, 0, 0, items(u"'not a list'"_s)));
+    QVERIFY(store.splice(group, key, 1, 2, encoded({u"x"_s}))); // a x d e
+    QVERIFY(store.splice(group, key, 0, 0,
+                         encoded({QJsonObject{{u"email"_s, u"z@y.io"_s}}}))); // z a x d e
+    QVERIFY(!store.splice(group, key, 6, 0, encoded({u"late"_s})));
+    QVERIFY(!store.splice(group, key, 2, 4, {}));
+    QVERIFY(!store.splice(group, key, -1, 0, encoded({u"y"_s})));
     // Read back by the same store while the splices wait: written first.
     const QJsonArray expected{QJsonObject{{u"email"_s, u"z@y.io"_s}}, u"a"_s, u"x"_s, u"d"_s,
                               u"e"_s};
@@ -251,26 +258,27 @@ void TestSettingsStore::splicesChangeOnlyTheirRange()
     // Splices on the list as written, by another store that only read it.
     {
         SettingsStore other;
-        giveToEngine(engine, other, path);
-        QVERIFY(other.splice(group, key, 5, 0, items(u"['end']"_s)));
-        QVERIFY(other.splice(group, key, 1, 1, items(u"[]"_s)));
+        other.setPath(path);
+        QVERIFY(other.splice(group, key, 5, 0, encoded({u"end"_s})));
+        QVERIFY(other.splice(group, key, 1, 1, {}));
     }
     SettingsStore reader;
     reader.setPath(path);
     QCOMPARE(reader.read(group, key).toArray(), (QJsonArray{QJsonObject{{u"email"_s, u"z@y.io"_s}},
                                                             u"x"_s, u"d"_s, u"e"_s, u"end"_s}));
 
-    // A large import is converted a slice at a time; a change made meanwhile
-    // still lands after it, and the whole reaches the disk in order. (One
-    // store writes a key at a time, as in the program: a fresh one here.)
+    // A large import in one splice; changes made after it land after it, and
+    // the whole reaches the disk in order. (One store writes a key at a
+    // time, as in the program: a fresh one here.)
     SettingsStore later;
-    giveToEngine(engine, later, path);
-    const QJSValue imported = engine.evaluate(
-            u"Array.from({length: 5000}, (_, i) => ({email: 'i' + i + '@y.io'}))"_s);
-    QVERIFY(later.splice(group, key, 5, 0, imported)); // z x d e end i0 ... i4999
-    QVERIFY(later.splice(group, key, 0, 1, items(u"['first']"_s)));
-    QVERIFY(!later.splice(group, key, 5006, 0, items(u"['beyond']"_s)));
-    QVERIFY(later.splice(group, key, 5005, 0, items(u"['last']"_s)));
+    later.setPath(path);
+    QJsonArray imported;
+    for (int i = 0; i < 5000; ++i)
+        imported.append(QJsonObject{{u"email"_s, u"i%1@y.io"_s.arg(i)}});
+    QVERIFY(later.splice(group, key, 5, 0, encoded(imported))); // z x d e end i0 ... i4999
+    QVERIFY(later.splice(group, key, 0, 1, encoded({u"first"_s})));
+    QVERIFY(!later.splice(group, key, 5006, 0, encoded({u"beyond"_s})));
+    QVERIFY(later.splice(group, key, 5005, 0, encoded({u"last"_s})));
     later.flush();
     SettingsStore check;
     check.setPath(path);
@@ -288,9 +296,8 @@ void TestSettingsStore::splicesChangeOnlyTheirRange()
 void TestSettingsStore::failedWriteIsMendedByTheNextChange()
 {
     const QString path = m_work.path() + u"/full"_s;
-    QJSEngine engine;
     SettingsStore store;
-    giveToEngine(engine, store, path);
+    store.setPath(path);
     QSignalSpy failures(&store, &SettingsStore::writeFailed);
     const QString group = u"userData"_s;
     const QString key = u"contacts"_s;
@@ -307,7 +314,7 @@ void TestSettingsStore::failedWriteIsMendedByTheNextChange()
     const rlimit before = limit;
     limit.rlim_cur = 16;
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
-    QVERIFY(store.splice(group, key, 3, 1, engine.evaluate(u"[]"_s)));
+    QVERIFY(store.splice(group, key, 3, 1, {}));
     store.flush();
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &before), 0);
     QTRY_COMPARE(failures.count(), 1);
@@ -316,7 +323,7 @@ void TestSettingsStore::failedWriteIsMendedByTheNextChange()
     QCOMPARE(failures.at(0).at(2).toString(), QString::fromLocal8Bit(std::strerror(EFBIG)));
 
     // The file still holds the old list: the next change goes whole.
-    QVERIFY(!store.splice(group, key, 5, 1, engine.evaluate(u"['n6 edited']"_s)));
+    QVERIFY(!store.splice(group, key, 5, 1, encoded({u"n6 edited"_s})));
     records.removeAt(3);
     records.replace(5, u"n6 edited"_s);
     store.write(group, key, records);
@@ -324,7 +331,7 @@ void TestSettingsStore::failedWriteIsMendedByTheNextChange()
     SettingsStore reader;
     reader.setPath(path);
     QCOMPARE(reader.read(group, key).toArray(), records);
-    QVERIFY(store.splice(group, key, 0, 1, engine.evaluate(u"[]"_s)));
+    QVERIFY(store.splice(group, key, 0, 1, {}));
     store.flush();
     records.removeAt(0);
     SettingsStore again;

@@ -501,12 +501,19 @@ Item {
             compare(emails(shownRecords(page)), ["mine@x.io", "one@x.io", "two@x.io", "three@x.io"])
             compare(screen.loading, false)
 
+            // Another file on the same page: its cards are counted once each.
+            importFile(page, writeFile("four.vcf", [card("Four", "four@x.io"),
+                                                    card("Five", "five@x.io")].join("\n")))
+            compare(errorToast(), "", "nothing was already in the list")
+            compare(emails(shownRecords(page)), ["mine@x.io", "one@x.io", "two@x.io", "three@x.io",
+                                                 "four@x.io", "five@x.io"])
+
             // The same file again: nothing new.
             contactsSpy.clear()
             importFile(page, url)
             compare(errorToast(), "Some contacts are already in this list.")
             compare(contactsSpy.count, 0)
-            compare(screen.contactBook.count, 5)
+            compare(screen.contactBook.count, 7)
         }
 
         function test_importMessages_data() {

@@ -40,6 +40,13 @@ TestCase {
         compare(book.record(3), undefined)
         compare(book.record(-1), undefined)
         verify(!book.setRecords(undefined), "no array: nothing replaced")
+        const odd = JSON.parse('[{ "email": "p@x.io", "list": "L", "__proto__": { "list": "M" }, "id": 1 }]')
+        verify(book.setRecords(odd))
+        compare(Object.getPrototypeOf(book.record(0)), Object.prototype,
+                "a stored field named like the prototype changes no record")
+        compare(book.record(0).id, 1)
+        compare(book.indexesOf("L"), [0])
+        book.setRecords([contact("a@x.io", "L"), contact("b@x.io", "M"), contact("c@x.io", "L")])
         verify(!book.setRecords({ "email": "x@x.io", "list": "L" }))
         compare(book.count, 3)
     }

@@ -93,7 +93,6 @@ Item {
         const html = root.detailEmailContentUrl
         if (html !== "")
             root.detailEmailContentLocalUrls = bridge.localReferences(html)
-        const listMembers = root.contactBook.membersOf(root.selectedLists)
 
         const refusal = accountRefusal(account)
         if (refusal !== "")
@@ -102,6 +101,8 @@ Item {
             return refuse(myTrStrings.sender_name_required)
         if (root.subject === "")
             return refuse(myTrStrings.subject_required)
+        // A record for each member: made only once the checks before pass.
+        const listMembers = root.contactBook.membersOf(root.selectedLists)
         if (root.recipient === "" && listMembers.length === 0)
             return refuse(myTrStrings.recipient_required)
         if (root.detailEmailContent === "" && root.emailAttachments.length === 0 && html === "")
