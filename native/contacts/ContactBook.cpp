@@ -339,13 +339,16 @@ bool ContactBook::beginImport(VCardImport *reading, const QString &list)
     }
     import.cards = connect(reading, &VCardImport::cardsReady, this, &ContactBook::importCards);
     // A reading destroyed mid-import (its page closed) takes the import along.
-    import.gone = connect(reading, &QObject::destroyed, this, [this] {
-        dropImport();
+    import.gone = connect(reading, &QObject::destroyed, this, &ContactBook::abandonImport);
+    m_import = std::move(import);
     emit importingChanged();
-});
-m_import = std::move(import);
-emit importingChanged();
-return true;
+    return true;
+}
+
+void ContactBook::abandonImport()
+{
+    dropImport();
+    emit importingChanged();
 }
 
 void ContactBook::importCards(const QList<VCardReader::Card> &cards)

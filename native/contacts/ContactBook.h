@@ -144,6 +144,7 @@ private:
     void importCards(const QList<VCardReader::Card> &cards);
     void disconnectImport();
     void dropImport();
+    void abandonImport();
     ContactPointer fromScript(const QJSValue &value) const;
     QJSValue toScript(const Contact &contact) const;
     // Stores a change of `deleteCount` records at `start` into `inserted`
