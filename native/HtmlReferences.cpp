@@ -209,6 +209,11 @@ void collect(const GumboNode *node, const QByteArray &source, QSet<qsizetype> &s
         collect(static_cast<const GumboNode *>(children->data[i]), source, seen, out);
 }
 
+bool isNewline(QChar c)
+{
+    return c == u'\n' || c == u'\r' || c == u'\f';
+}
+
 // Where a CSS string that opens at `at` ends: after its closing quote, or at
 // the line break that breaks it.
 qsizetype stringEnd(const QString &css, qsizetype at, bool *closed = nullptr)
@@ -228,16 +233,11 @@ qsizetype stringEnd(const QString &css, qsizetype at, bool *closed = nullptr)
                 *closed = true;
             return i + 1;
         }
-        if (c == u'\n' || c == u'\r' || c == u'\f')
+        if (isNewline(c))
             return i;
         ++i;
     }
     return css.size();
-}
-
-bool isNewline(QChar c)
-{
-    return c == u'\n' || c == u'\r' || c == u'\f';
 }
 
 bool isHex(QChar c)
@@ -246,13 +246,16 @@ bool isHex(QChar c)
 }
 
 // Where a CSS escape that starts at `at` (its backslash) ends: after one
-// character, or after up to six hex digits and the white space that may end them.
-qsizetype escapeEnd(const QString &css, qsizetype at)
+// character, or after up to six hex digits and the white space that may end
+// them. `digitsEnd` is where its hex digits end (at + 1 without any).
+qsizetype escapeEnd(const QString &css, qsizetype at, qsizetype *digitsEnd = nullptr)
 {
     const qsizetype n = css.size();
     qsizetype i = at + 1;
     while (i < n && i - at <= 6 && isHex(css.at(i)))
         ++i;
+    if (digitsEnd)
+        *digitsEnd = i;
     if (i == at + 1)
         return std::min(n, at + 2);
     if (i < n && isSpace(css.at(i)))
@@ -276,26 +279,21 @@ QString cssUnescaped(const QString &text)
         if (i + 1 >= n)
             break;
         const QChar next = text.at(i + 1);
-        if (next == u'\n' || next == u'\r' || next == u'\f') {
+        if (isNewline(next)) {
             i += next == u'\r' && i + 2 < n && text.at(i + 2) == u'\n' ? 2 : 1;
             continue;
         }
-        qsizetype j = i + 1;
-        while (j < n && j - i <= 6 && isHex(text.at(j)))
-            ++j;
-        if (j == i + 1) {
+        qsizetype digitsEnd = 0;
+        const qsizetype end = escapeEnd(text, i, &digitsEnd);
+        if (digitsEnd == i + 1) {
             out += next;
-            ++i;
-            continue;
+        } else {
+            char32_t code = text.mid(i + 1, digitsEnd - i - 1).toUInt(nullptr, 16);
+            if (code == 0 || code > 0x10ffff || (code >= 0xd800 && code <= 0xdfff))
+                code = 0xfffd;
+            out += QString::fromUcs4(&code, 1);
         }
-        char32_t code = text.mid(i + 1, j - i - 1).toUInt(nullptr, 16);
-        if (code == 0 || code > 0x10ffff || (code >= 0xd800 && code <= 0xdfff))
-            code = 0xfffd;
-        out += QString::fromUcs4(&code, 1);
-        // One white space ends the escape and belongs to it.
-        if (j < n && isSpace(text.at(j)))
-            j += text.at(j) == u'\r' && j + 1 < n && text.at(j + 1) == u'\n' ? 2 : 1;
-        i = j - 1;
+        i = end - 1;
     }
     return out;
 }
@@ -456,12 +454,17 @@ QStringList HtmlReferences::all(const QByteArray &html)
     return out;
 }
 
+bool HtmlReferences::isLocal(const QString &reference)
+{
+    return !reference.contains(u"https://"_s) && !reference.contains(u"http://"_s)
+           && !reference.contains(u"mailto:"_s);
+}
+
 QStringList HtmlReferences::local(const QStringList &references)
 {
     QStringList out;
     for (const QString &ref : references) {
-        if (!ref.contains(u"https://"_s) && !ref.contains(u"http://"_s)
-            && !ref.contains(u"mailto:"_s))
+        if (isLocal(ref))
             out << ref;
     }
     return out;

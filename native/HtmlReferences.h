@@ -48,6 +48,7 @@ public:
     // nor mail links. An unreadable file gives an empty list.
     static QStringList localInFile(const QString &path);
     static QStringList local(const QStringList &references);
+    static bool isLocal(const QString &reference);
 
     // The url() addresses of a style sheet's text, CSS escapes resolved,
     // with their ranges in that text; comments and strings are no url().

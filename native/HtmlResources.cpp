@@ -172,7 +172,7 @@ QList<HtmlReferences::Reference> HtmlResources::styleSheetImages(const QString &
 {
     QList<HtmlReferences::Reference> out;
     for (const HtmlReferences::Reference &reference : HtmlReferences::inCss(css)) {
-        if (!HtmlReferences::local({reference.value}).isEmpty())
+        if (HtmlReferences::isLocal(reference.value))
             out << reference;
     }
     return out;

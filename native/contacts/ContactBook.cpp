@@ -49,18 +49,22 @@ ContactBook::~ContactBook()
     dropImport();
 }
 
-const char *ContactBook::fieldName(int field)
+const QString &ContactBook::fieldKey(int field)
 {
-    static const char *const names[FieldCount] = {"lastname",   "firstname", "fullname",
-                                                  "telephone",  "email",     "company",
-                                                  "occupation", "website",   "list"};
-    return field >= 0 && field < FieldCount ? names[field] : "";
+    static const std::array<QString, FieldCount> keys = [] {
+        std::array<QString, FieldCount> names;
+        for (int i = 0; i < VCardReader::FieldCount; ++i)
+            names[i] = QString::fromLatin1(VCardReader::fieldName(i));
+        names[List] = u"list"_s;
+        return names;
+    }();
+    return keys[field];
 }
 
 bool ContactBook::isOwnField(QStringView name)
 {
     for (int field = 0; field < FieldCount; ++field) {
-        if (name == QLatin1StringView(fieldName(field)))
+        if (name == fieldKey(field))
             return true;
     }
     return false;
@@ -82,7 +86,7 @@ ContactBook::ContactPointer ContactBook::fromJson(const QJsonValue &value)
     const QJsonObject object = value.toObject();
     auto contact = std::make_shared<Contact>();
     for (int field = 0; field < FieldCount; ++field) {
-        const auto text = fieldText(object.value(QLatin1StringView(fieldName(field))));
+        const auto text = fieldText(object.value(fieldKey(field)));
         if (!text)
             return {};
         contact->fields[field] = *text;
@@ -96,11 +100,16 @@ ContactBook::ContactPointer ContactBook::fromJson(const QJsonValue &value)
     return contact;
 }
 
+QByteArray ContactBook::encoded(const Contact &contact)
+{
+    return SettingsStore::encodedElement(toJson(contact));
+}
+
 QJsonObject ContactBook::toJson(const Contact &contact)
 {
     QJsonObject object = contact.extra;
     for (int field = 0; field < FieldCount; ++field)
-        object.insert(QString::fromLatin1(fieldName(field)), contact.fields[field]);
+        object.insert(fieldKey(field), contact.fields[field]);
     return object;
 }
 
@@ -166,7 +175,7 @@ QJSValue ContactBook::toScript(const Contact &contact) const
             object.setProperty(it.key(), engine->toScriptValue(QJsonValue(it.value())));
     }
     for (int field = 0; field < FieldCount; ++field)
-        object.setProperty(QString::fromLatin1(fieldName(field)), contact.fields[field]);
+        object.setProperty(fieldKey(field), contact.fields[field]);
     return object;
 }
 
@@ -259,9 +268,9 @@ bool ContactBook::prepend(const QJSValue &record)
     auto contact = fromScript(record);
     if (!contact)
         return false;
-    const QByteArray encoded = SettingsStore::encodedElement(toJson(*contact));
+    const QByteArray element = encoded(*contact);
     m_contacts.prepend(std::move(contact));
-    storeSplice(0, 0, {encoded});
+    storeSplice(0, 0, {element});
     touch();
     return true;
 }
@@ -273,9 +282,9 @@ bool ContactBook::replace(int index, const QJSValue &record)
     auto contact = fromScript(record);
     if (!contact)
         return false;
-    const QByteArray encoded = SettingsStore::encodedElement(toJson(*contact));
+    const QByteArray element = encoded(*contact);
     m_contacts[index] = std::move(contact);
-    storeSplice(index, 1, {encoded});
+    storeSplice(index, 1, {element});
     touch();
     return true;
 }
@@ -372,7 +381,7 @@ void ContactBook::importCards(const QList<VCardReader::Card> &cards)
         contact->fields[List] = import.list;
         // Encoded now, a batch at a time: encoding them all at the end would
         // hold up the window for as long.
-        import.encoded.append(SettingsStore::encodedElement(toJson(*contact)));
+        import.encoded.append(encoded(*contact));
         import.added.append(std::move(contact));
         ++import.imported;
     }

@@ -45,16 +45,17 @@ class ContactBook : public QObject
     Q_PROPERTY(bool importing READ importing NOTIFY importingChanged)
 
 public:
+    // A card's eight fields, in the reader's order, then the list.
     enum Field {
-        LastName,
-        FirstName,
-        FullName,
-        Telephone,
-        Email,
-        Company,
-        Occupation,
-        Website,
-        List,
+        LastName = VCardReader::LastName,
+        FirstName = VCardReader::FirstName,
+        FullName = VCardReader::FullName,
+        Telephone = VCardReader::Telephone,
+        Email = VCardReader::Email,
+        Company = VCardReader::Company,
+        Occupation = VCardReader::Occupation,
+        Website = VCardReader::Website,
+        List = VCardReader::FieldCount,
         FieldCount
     };
     struct Contact
@@ -76,7 +77,8 @@ public:
     bool importing() const { return m_import.has_value(); }
 
     const QList<ContactPointer> &contacts() const { return m_contacts; }
-    static const char *fieldName(int field);
+    // The field's name in a stored record.
+    static const QString &fieldKey(int field);
     static bool isOwnField(QStringView name);
     // The checked contact of a stored record, or null when it is unusable.
     static ContactPointer fromJson(const QJsonValue &value);
@@ -145,6 +147,7 @@ private:
     void disconnectImport();
     void dropImport();
     void abandonImport();
+    static QByteArray encoded(const Contact &contact);
     ContactPointer fromScript(const QJSValue &value) const;
     QJSValue toScript(const Contact &contact) const;
     // Stores a change of `deleteCount` records at `start` into `inserted`

@@ -72,22 +72,14 @@ SendingRun::SendingRun(QObject *parent)
     m_timer.setInterval(1000);
     connect(&m_timer, &QTimer::timeout, this, &SendingRun::tick);
     m_stopGrace.setSingleShot(true);
-    connect(&m_stopGrace, &QTimer::timeout, this, [this] {
-        if (m_next)
-            m_next->abort();
-        if (m_job)
-            m_job->abort();
-    });
+    connect(&m_stopGrace, &QTimer::timeout, this, &SendingRun::abortDeliveries);
     m_resumeTimer.setSingleShot(true);
     connect(&m_resumeTimer, &QTimer::timeout, this, &SendingRun::resume);
 }
 
 SendingRun::~SendingRun()
 {
-    if (m_next)
-        m_next->abort();
-    if (m_job)
-        m_job->abort();
+    abortDeliveries();
     releaseTransport();
 }
 
@@ -457,6 +449,15 @@ void SendingRun::dropNext()
     m_nextIndex = -1;
 }
 
+// The queued delivery first: the worker must not go on to it.
+void SendingRun::abortDeliveries()
+{
+    if (m_next)
+        m_next->abort();
+    if (m_job)
+        m_job->abort();
+}
+
 void SendingRun::deliveryFinished()
 {
     DeliveryJob *job = m_job;
@@ -798,12 +799,9 @@ void SendingRun::shutdown(int waitMs)
     m_stopGrace.stop();
     QElapsedTimer clock;
     clock.start();
-    if (m_next)
-        m_next->abort();
-    if (m_job) {
-        m_job->abort();
+    abortDeliveries();
+    if (m_job)
         m_job->waitForWorker(waitMs);
-    }
     // The worker may already have gone on to the queued message.
     if (m_next)
         m_next->waitForWorker(std::max<int>(0, waitMs - static_cast<int>(clock.elapsed())));

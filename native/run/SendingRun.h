@@ -145,6 +145,7 @@ private:
     DeliveryJob *makeJob(int index);
     void stageNext();
     void dropNext();
+    void abortDeliveries();
     DeliveryThread *composeThread();
     void deliveryFinished();
     void record(int index, Outcome outcome, const QString &text, bool journal = true);
@@ -194,7 +195,7 @@ private:
     QPointer<OnlineCheck> m_onlineCheck;
     std::shared_ptr<SmtpTransport> m_transport;
     std::unique_ptr<DeliveryThread> m_deliveryThread; // made at the first delivery
-    std::unique_ptr<DeliveryThread> m_composeThread;  // composes queued deliveries
+    std::unique_ptr<DeliveryThread> m_composeThread;  // composes every message of the run
     int m_connectionsBefore = 0;
     int m_loginsBefore = 0;
     std::shared_ptr<RunJournal> m_journal;
