@@ -1,5 +1,7 @@
 #include "FileCipher.h"
 
+#include <zlib.h>
+
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QtEndian>
@@ -85,6 +87,41 @@ QByteArray FileCipher::encrypt(const QByteArray &plain)
     return QByteArray(1, version) + flags + body;
 }
 
+namespace {
+
+// qUncompress() of at most `length` bytes: the zlib stream after the 4-byte
+// length header, unpacked into a buffer that never grows past it. Corrupt
+// data gives nothing, as qUncompress() does.
+QByteArray boundedUncompress(const QByteArray &data, quint32 length, bool *tooLarge)
+{
+    QByteArray out(qsizetype(length), Qt::Uninitialized);
+    z_stream stream{};
+    if (inflateInit(&stream) != Z_OK)
+        return {};
+    stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(data.constData() + 4));
+    stream.avail_in = uInt(data.size() - 4);
+    stream.next_out = reinterpret_cast<Bytef *>(out.data());
+    stream.avail_out = uInt(out.size());
+    int status = inflate(&stream, Z_FINISH);
+    if (status == Z_BUF_ERROR && stream.avail_out == 0) {
+        // Room is used up: more data means a longer payload than stated.
+        char probe;
+        stream.next_out = reinterpret_cast<Bytef *>(&probe);
+        stream.avail_out = 1;
+        status = inflate(&stream, Z_FINISH);
+        if (stream.avail_out == 0)
+            *tooLarge = true;
+    }
+    const uLong written = stream.total_out;
+    inflateEnd(&stream);
+    if (*tooLarge || status != Z_STREAM_END)
+        return {};
+    out.truncate(qsizetype(written));
+    return out;
+}
+
+} // namespace
+
 QByteArray FileCipher::decrypt(const QByteArray &cipher)
 {
     if (m_keyBytes.isEmpty()) {
@@ -126,8 +163,27 @@ QByteArray FileCipher::decrypt(const QByteArray &cipher)
         body.remove(0, hashSize);
     }
 
-    if (flags & FlagCompressed)
-        body = qUncompress(body);
+    if (flags & FlagCompressed) {
+        // qCompress puts the unpacked length first, big-endian.
+        if (body.size() < 4)
+            return {};
+        const quint32 length = (quint32(quint8(body[0])) << 24) | (quint32(quint8(body[1])) << 16)
+                               | (quint32(quint8(body[2])) << 8) | quint32(quint8(body[3]));
+        if (length > quint32(maxPayload)) {
+            m_lastError = ErrorTooLarge;
+            return {};
+        }
+        // The stated length is only what the file claims: unpack no further.
+        bool tooLarge = false;
+        body = boundedUncompress(body, length, &tooLarge);
+        if (tooLarge) {
+            m_lastError = ErrorTooLarge;
+            return {};
+        }
+    } else if (body.size() > maxPayload) {
+        m_lastError = ErrorTooLarge;
+        return {};
+    }
     m_lastError = ErrorNone;
     return body;
 }

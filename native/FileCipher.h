@@ -17,8 +17,14 @@ public:
         ErrorNone = 0,
         ErrorNoKeySet = 1,
         ErrorUnknownVersion = 2,
-        ErrorIntegrityFailed = 3
+        ErrorIntegrityFailed = 3,
+        // The payload would be larger than maxPayload: refused unread.
+        ErrorTooLarge = 4
     };
+
+    // Largest payload decrypt() gives back. A few kilobytes of a work file
+    // could otherwise unpack to gigabytes.
+    static constexpr qsizetype maxPayload = 16 * 1024 * 1024;
 
     // Files are only readable by a program built with the same key.
     static constexpr quint64 programKey = 0x3a7c5e91d0b46f28ULL;
@@ -41,7 +47,9 @@ public:
     // Plain bytes to file bytes; empty when no key is set.
     QByteArray encrypt(const QByteArray &plain);
     // File bytes to plain bytes; empty on any failure, with lastError() set
-    // (a file shorter than three bytes leaves it unchanged).
+    // (a file shorter than three bytes leaves it unchanged). A compressed
+    // payload is refused before it is unpacked when its stated length is
+    // over maxPayload.
     QByteArray decrypt(const QByteArray &cipher);
 
 private:

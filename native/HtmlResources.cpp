@@ -1,5 +1,6 @@
 #include "HtmlResources.h"
 
+#include "files/FileTrust.h"
 #include "HtmlReferences.h"
 
 #include <QDir>
@@ -69,6 +70,11 @@ QString containedFile(const QString &path, const QString &base, const QString &f
     }
     if (!QFileInfo(target).isFile()) {
         *reason = u"missing"_s;
+        return {};
+    }
+    // A template kept in the home folder must not reach ~/.ssh or the store.
+    if (FileTrust::refusal(target) != FileTrust::Accepted) {
+        *reason = u"outside"_s;
         return {};
     }
     return target;

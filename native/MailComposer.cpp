@@ -6,6 +6,7 @@
 #include "HtmlText.h"
 #include "MailDelivery.h"
 #include "TextFile.h"
+#include "files/FileTrust.h"
 
 #include <QDebug>
 #include <QEventLoop>
@@ -111,7 +112,9 @@ MimeContent MailComposer::compose(const MailJob &job, const MailLimits &limits)
     // The subject is personalised like the body, so "{{firstname}}" never reaches anyone as written.
     content.subject = substitutePlaceholders(job.subject, job.to);
 
-    content.html = !job.html.isEmpty() && QFileInfo(job.html).isFile();
+    // The run refuses such files before it starts; a file swapped since is
+    // left out here all the same.
+    content.html = !job.html.isEmpty() && FileTrust::refusal(job.html) == FileTrust::Accepted;
     content.body = substitutePlaceholders(content.html ? TextFile::readJoined(job.html)
                                                        : job.content,
                                           job.to, content.html);
@@ -206,7 +209,7 @@ MimeContent MailComposer::compose(const MailJob &job, const MailLimits &limits)
     }
 
     for (const QString &path : job.attachments) {
-        if (path.isEmpty() || !QFileInfo(path).isFile())
+        if (FileTrust::refusal(path) != FileTrust::Accepted)
             continue;
         content.attachments.append(
                 {path, mimeNameByContent(path), QString(), QByteArray(), QString()});

@@ -8,6 +8,9 @@
 #include "OnlineCheck.h"
 #include "TextFile.h"
 #include "VCardReader.h"
+#include "files/FileTrust.h"
+#include <QCryptographicHash>
+#include <QJsonArray>
 
 #include <QDir>
 #include <QEventLoop>
@@ -44,13 +47,6 @@ QJsonArray nonEmpty(const QStringList &entries)
     return array;
 }
 
-// A path read from a work file counts only when it names an existing file in
-// full; a relative one would depend on the folder the program was started in.
-bool namesExistingFile(const QJsonValue &value)
-{
-    const QString path = value.toString();
-    return !path.isEmpty() && QDir::isAbsolutePath(path) && QFileInfo(path).isFile();
-}
 } // namespace
 
 QJsonObject QmlCppBridge::cmdExcute(const QString &processName, const QStringList &args)
@@ -179,19 +175,62 @@ QJsonObject QmlCppBridge::load(const QString &path)
         qWarning("Couldn't open save file.");
         return {};
     }
+    const auto tooLarge = [] {
+        return QJsonObject{{u"email"_s, QJsonObject()}, {u"lists"_s, QJsonArray()},
+                           {u"attachments"_s, QJsonArray()}, {u"html"_s, QString()},
+                           {u"digest"_s, QString()}, {u"error"_s, u"tooLarge"_s}};
+    };
+    // No work file holds more than its payload's bound and a few bytes.
+    if (file.size() > FileCipher::maxPayload + 64)
+        return tooLarge();
+    const QByteArray bytes = file.readAll();
+    FileCipher cipher;
+    const QByteArray plain = cipher.decrypt(bytes);
+    if (cipher.lastError() == FileCipher::ErrorTooLarge)
+        return tooLarge();
     // A damaged or foreign file decrypts to nothing, which parses to no object.
-    const QJsonObject stored = QJsonDocument::fromJson(FileCipher().decrypt(file.readAll())).object();
+    const QJsonObject stored = QJsonDocument::fromJson(plain).object();
+    const QJsonObject email = stored.value(u"email"_s).toObject();
+    for (auto it = email.begin(); it != email.end(); ++it) {
+        if (it.value().toString().size() > maxTaskText)
+            return tooLarge();
+    }
 
+    // Files that exist but that no message may carry are named, not dropped
+    // unseen: the user must know what the file asked for.
+    QJsonArray refused;
+    const auto accepted = [&refused](const QJsonValue &value) {
+        const QString path = value.toString();
+        // Moved or deleted since: left out, as ever.
+        if (path.isEmpty() || !QDir::isAbsolutePath(path) || !QFileInfo::exists(path))
+            return false;
+        const FileTrust::Refusal refusal = FileTrust::refusal(value.toString());
+        if (refusal == FileTrust::Accepted)
+            return true;
+        refused.append(QJsonObject{{u"path"_s, value.toString()}, {u"reason"_s, int(refusal)}});
+        return false;
+    };
     QJsonArray attachments;
     for (const QJsonValue &attachment : stored.value(u"attachments"_s).toArray()) {
-        if (namesExistingFile(attachment))
+        if (accepted(attachment))
             attachments.append(attachment);
     }
     const QJsonValue html = stored.value(u"html"_s);
-    return {{u"email"_s, stored.value(u"email"_s).toObject()},
-            {u"lists"_s, stored.value(u"lists"_s).toArray()},
-            {u"attachments"_s, attachments},
-            {u"html"_s, namesExistingFile(html) ? html.toString() : QString()}};
+    const bool htmlAccepted = accepted(html);
+    QJsonObject task{{u"email"_s, email},
+                     {u"lists"_s, stored.value(u"lists"_s).toArray()},
+                     {u"attachments"_s, attachments},
+                     {u"html"_s, htmlAccepted ? html.toString() : QString()},
+                     {u"digest"_s, QString::fromLatin1(QCryptographicHash::hash(
+                                           bytes, QCryptographicHash::Sha256).toHex())}};
+    if (!refused.isEmpty())
+        task.insert(u"refused"_s, refused);
+    return task;
+}
+
+int QmlCppBridge::fileRefusal(const QString &path)
+{
+    return FileTrust::refusal(path);
 }
 
 bool QmlCppBridge::writeTextFile(const QUrl &url, const QString &text)

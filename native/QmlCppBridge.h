@@ -37,9 +37,17 @@ public:
                           const QStringList &qUrlAttachments, const QString &html);
     // The task of a work file, always with the keys "email", "lists",
     // "attachments" and "html" (empty values for a damaged or foreign file),
-    // attachments and HTML reduced to files that exist. An object without
+    // attachments and HTML reduced to files that exist and that a message
+    // may carry; "refused" lists the others when there are ({path, reason}:
+    // a FileTrust::Refusal), "digest" is the SHA-256 of the file's bytes, and
+    // "error" is "tooLarge" for a file over the bounds. An object without
     // keys when the file cannot be opened.
     Q_INVOKABLE QJsonObject load(const QString &path);
+    // Why the file may not be attached or sent as the HTML body (a
+    // FileTrust::Refusal), 0 when it may.
+    Q_INVOKABLE int fileRefusal(const QString &path);
+    // Longest text of a work file's message fields (the body among them).
+    static constexpr qsizetype maxTaskText = 1024 * 1024;
     // Makes the text (UTF-8, one line end after it, as textToFile writes) the
     // file's whole content, replacing what an existing file held. False when
     // the file could not be written; the old content is then left as it was.

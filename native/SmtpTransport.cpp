@@ -305,7 +305,10 @@ SmtpTransport::Result SmtpTransport::attempt(const QString &from, const QString 
         curl_easy_setopt(curl, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_NONE));
         break;
     case Security::StartTlsIfOffered:
-        curl_easy_setopt(curl, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_TRY));
+        // Without a password nothing secret travels; with one, a server that
+        // offers no STARTTLS (or someone who strips the offer) gets no login.
+        curl_easy_setopt(curl, CURLOPT_USE_SSL,
+                         static_cast<long>(m_settings.authenticate ? CURLUSESSL_ALL : CURLUSESSL_TRY));
         break;
     case Security::StartTlsRequired:
     case Security::ImplicitTls:
@@ -403,6 +406,11 @@ SmtpTransport::Result SmtpTransport::attempt(const QString &from, const QString 
         result.text = lastReply;
         result.temporary = lastCode < 500;
         result.serverClosed = lastCode == 421;
+    } else if (code == CURLE_USE_SSL_FAILED && m_settings.security == Security::StartTlsIfOffered) {
+        result.text = u"The server offers no encrypted connection (STARTTLS), so the password "
+                      "was not sent. Choose the connection \"None\" only if it may travel "
+                      "unencrypted. ("_s
+                      + failureText(code, errorBuffer) + u')';
     } else {
         result.text = c.gaveUp ? c.giveUpReason : failureText(code, errorBuffer);
         result.temporary = connectionTrouble(code);

@@ -18,7 +18,7 @@ class SmtpTransport
 public:
     enum class Security {
         Plain,             // never STARTTLS
-        StartTlsIfOffered, // upgrade when the server offers STARTTLS
+        StartTlsIfOffered, // upgrade when offered; without the offer, no login
         StartTlsRequired,  // refuse to go on without STARTTLS
         ImplicitTls,       // TLS from the first byte (smtps)
     };

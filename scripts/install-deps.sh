@@ -23,6 +23,9 @@ PACKAGES=(
   # mail delivery, QR codes, HTML scanning
   libcurl4-openssl-dev libgmime-3.0-dev libqrcodegencpp-dev libxml2-dev
   libgumbo-dev
+  # passwords in the system's keychain (libsecret is what it loads to reach
+  # the Secret Service); the tests run a GNOME Keyring in a D-Bus session
+  qtkeychain-qt6-dev libsecret-1-0 gnome-keyring libsecret-tools dbus
   # the web service: Boost.Beast (header-only) and zlib for template archives
   libboost-dev zlib1g-dev
   # test servers and tools

@@ -1,5 +1,7 @@
 #include "RunJournal.h"
 
+#include "files/PrivateFiles.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -22,12 +24,12 @@ bool RunJournal::create(const QString &path, const QByteArray &headerLine)
     QMutexLocker lock(&m_mutex);
     m_file.close();
     m_path = path;
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    m_file.setFileName(path);
     // Owner-only: the journal lists the recipients and the message.
+    PrivateFiles::makeFolder(QFileInfo(path).absolutePath());
+    m_file.setFileName(path);
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
-    m_file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    PrivateFiles::restrict(m_file);
     m_file.write(headerLine);
     return m_file.flush();
 }

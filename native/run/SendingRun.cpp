@@ -4,6 +4,8 @@
 #include "DeliveryThread.h"
 #include "OnlineCheck.h"
 #include "SmtpTransport.h"
+#include "files/FileTrust.h"
+#include <QFileInfo>
 
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -141,6 +143,7 @@ void SendingRun::setJournalPath(const QString &path)
     if (path == m_journalPath)
         return;
     m_journalPath = path;
+    FileTrust::addProgramFolder(QFileInfo(path).absolutePath());
     emit journalPathChanged();
 }
 
@@ -181,6 +184,20 @@ MailLimits SendingRun::limits() const
     limits.idleTimeoutMs = m_idleTimeoutMs;
     limits.connectTimeoutMs = m_connectTimeoutMs;
     return limits;
+}
+
+bool SendingRun::refusesFiles(const QVariantMap &params)
+{
+    QStringList files = params.value(u"attachments"_s).toStringList();
+    if (const QString html = params.value(u"html"_s).toString(); !html.isEmpty())
+        files.append(html);
+    for (const QString &path : std::as_const(files)) {
+        if (FileTrust::refusal(path) != FileTrust::Accepted) {
+            qWarning("Refused file: %s", qPrintable(path));
+            return true;
+        }
+    }
+    return false;
 }
 
 void SendingRun::setParams(const QVariantMap &params)
@@ -288,6 +305,10 @@ bool SendingRun::start(const QVariantMap &params, const QVariantList &recipients
         return false;
     if (inFlight())
         return false;
+    if (refusesFiles(params)) {
+        cancel();
+        return false;
+    }
     setParams(params);
     m_extra = extra;
     m_recipients.clear();
@@ -730,6 +751,8 @@ bool SendingRun::resumeInterrupted(const QString &password)
         return false;
     QVariantMap params = contents.header.value("params"_L1).toObject().toVariantMap();
     params.insert(u"password"_s, password);
+    if (refusesFiles(params))
+        return false;
     setParams(params);
     m_extra = contents.header.value("extra"_L1).toObject().toVariantMap();
     m_recipients.clear();

@@ -159,6 +159,9 @@ private:
     void createTransport();
     void startJournal();
     void setParams(const QVariantMap &params);
+    // A file the message would carry is one no message may carry: the whole
+    // run is refused (the interface names the file before it gets here).
+    static bool refusesFiles(const QVariantMap &params);
     QJsonObject journalHeader() const;
     void startWith(const QList<int> &pending);
     QString text(const char *key, const QString &fallback) const;

@@ -1,6 +1,8 @@
 #include "SettingsStore.h"
 
 #include "ScriptTexts.h"
+#include "files/FileTrust.h"
+#include "files/PrivateFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -55,12 +57,13 @@ QString writeError(const QFileDevice &file, int code)
 QString writeFile(const QString &storePath, const QString &group, const QString &key,
                   const std::function<bool(QSaveFile &)> &content)
 {
-    if (!QDir().mkpath(storePath + u'/' + group))
+    if (!PrivateFiles::makeFolder(storePath) || !PrivateFiles::makeFolder(storePath + u'/' + group))
         return u"the folder could not be created"_s;
     QSaveFile out(keyFile(storePath, group, key));
     errno = 0;
     if (!out.open(QIODevice::WriteOnly))
         return writeError(out, errno);
+    PrivateFiles::restrict(out);
     if (!content(out) || !out.flush() || !out.commit())
         return writeError(out, errno);
     return {};
@@ -241,6 +244,9 @@ SettingsStore::SettingsStore(QObject *parent) : QObject(parent)
         if (!legacy.childGroups().isEmpty())
             importLegacy(legacy, m_path);
     }
+    // Earlier versions wrote the store with the umask's modes.
+    PrivateFiles::restrictTree(m_path);
+    FileTrust::addProgramFolder(m_path);
 }
 
 SettingsStore::~SettingsStore()
@@ -264,6 +270,8 @@ void SettingsStore::setPath(const QString &path)
     m_lengths.clear();
     m_unsplicable.clear();
     m_path = path;
+    PrivateFiles::restrictTree(m_path);
+    FileTrust::addProgramFolder(m_path);
     emit pathChanged();
 }
 
@@ -426,7 +434,7 @@ bool SettingsStore::importLegacy(QSettings &legacy, const QString &storePath)
         }
         legacy.endGroup();
     }
-    return QDir().mkpath(storePath);
+    return PrivateFiles::makeFolder(storePath);
 }
 
 #include "SettingsStore.moc"

@@ -28,7 +28,7 @@ WebService::~WebService()
 }
 
 QObject *WebService::send(const QString &method, const QString &url, const QString &body,
-                          const QString &token, int timeLimitMs)
+                          const QString &token, int timeLimitMs, int maxBytes)
 {
     QNetworkRequest request{QUrl(url)};
     request.setRawHeader("Accept", "application/json");
@@ -39,7 +39,7 @@ QObject *WebService::send(const QString &method, const QString &url, const QStri
     data->open(QIODevice::ReadOnly);
     QNetworkReply *reply = m_network.sendCustomRequest(request, method.toLatin1(), data);
     data->setParent(reply);
-    auto *result = new ServiceReply(reply, timeLimitMs, this);
+    auto *result = new ServiceReply(reply, timeLimitMs, maxBytes, this);
     // Owned here, not by the script that holds it: it deletes itself when done.
     QQmlEngine::setObjectOwnership(result, QQmlEngine::CppOwnership);
     return result;

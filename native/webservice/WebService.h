@@ -28,9 +28,10 @@ public:
 
     // Sends `body` to `url` with the headers Accept and Content-type
     // (application/json) and Authorization ("Bearer " + token), in that order.
-    // The reply reports once, and within `timeLimitMs` at the latest.
+    // The reply reports once, and within `timeLimitMs` at the latest; an
+    // answer longer than `maxBytes` is dropped unread and reported as no answer.
     Q_INVOKABLE QObject *send(const QString &method, const QString &url, const QString &body,
-                              const QString &token, int timeLimitMs);
+                              const QString &token, int timeLimitMs, int maxBytes);
 
     // The base address that `configured` gives: an http or https address with
     // a host, without user, query or fragment, with a "/" added at its end

@@ -37,6 +37,9 @@ public:
         info = QJsonDocument::fromJson(m_process.readLine()).object();
         if (info.isEmpty())
             return u"the test servers said nothing useful"_s;
+        // The servers' certificates come from an authority made for the run;
+        // child processes started later inherit it too.
+        qputenv("PARVANE_SMTP_CA_FILE", info.value("ca"_L1).toString().toLocal8Bit());
         const QJsonObject ports = info.value("ports"_L1).toObject();
         for (auto it = ports.constBegin(); it != ports.constEnd(); ++it) {
             if (it.key() == "refused"_L1)

@@ -4,7 +4,8 @@ Written on bare asyncio streams rather than aiosmtpd, because the faults are
 about what reaches the wire and when: a reply that never comes, a connection
 cut in the middle of DATA, a message taken in but never confirmed.
 
-Plain SMTP, no TLS. EHLO offers AUTH LOGIN PLAIN and 8BITMIME; AUTH accepts
+EHLO offers STARTTLS (when made with a TLS context), AUTH LOGIN PLAIN and
+8BITMIME; AUTH accepts
 only the test login (535 otherwise) and is not required. MAIL, RCPT, DATA,
 RSET, NOOP and QUIT work as usual, several messages per connection and many
 connections at once.
@@ -189,8 +190,9 @@ class FaultySMTP:
     """One listener; `handle` serves a connection."""
 
     def __init__(self, name, inbox, stats, user, password, limit=None, pause=2.0,
-                 never_greet=False):
+                 never_greet=False, tls_context=None):
         self.name = name
+        self.tls_context = tls_context
         self.inbox = inbox
         self.stats = stats
         self.user = user
@@ -233,6 +235,7 @@ class FaultySMTP:
         login = mechanism = None
         mail_from = None
         rcpts = []
+        tls = False
         await conn.reply("220 localhost ESMTP Parvane fault test server")
         while True:
             line = (await conn.readline()).rstrip(b"\r\n").decode("utf-8", "replace")
@@ -242,7 +245,15 @@ class FaultySMTP:
 
             if verb == "EHLO":
                 mail_from, rcpts = None, []
-                await conn.reply("250-localhost", "250-AUTH LOGIN PLAIN", "250 8BITMIME")
+                offer = ["250-STARTTLS"] if self.tls_context and not tls else []
+                await conn.reply("250-localhost", *offer, "250-AUTH LOGIN PLAIN", "250 8BITMIME")
+            elif verb == "STARTTLS" and self.tls_context and not tls:
+                await conn.reply("220 2.0.0 Ready to start TLS")
+                await conn.writer.start_tls(self.tls_context)
+                # A fresh session over TLS, as RFC 3207 wants.
+                tls, login, mechanism, mail_from, rcpts = True, None, None, None, []
+                conn.buffer.clear()
+                conn.scanned = 0
             elif verb == "HELO":
                 mail_from, rcpts = None, []
                 await conn.reply("250 localhost")
@@ -391,7 +402,8 @@ class FaultySMTP:
         content = b"".join(lines)
         self.stats.received(self.name, rcpts)
         meta = {"listener": self.name, "mail_from": mail_from, "rcpt_tos": list(rcpts),
-                "login": login, "mechanism": mechanism, "tls": False}
+                "login": login, "mechanism": mechanism,
+                "tls": conn.writer.get_extra_info("ssl_object") is not None}
 
         if fault == "data554":
             await conn.reply("554 5.7.1 Message refused")

@@ -127,6 +127,9 @@ class Inbox:
 
 def authenticator(server, session, envelope, mechanism, auth_data):
     session.mechanism = mechanism
+    # Every AUTH that arrives, so a test can tell that a password never did.
+    with open(os.path.join(server.event_handler.folder, "auth-attempts"), "a") as log:
+        log.write(server.listener_name + "\n")
     if isinstance(auth_data, LoginPassword) and auth_data.login == USER.encode() \
             and auth_data.password == PASSWORD.encode():
         return AuthResult(success=True, auth_data=auth_data)
@@ -220,9 +223,12 @@ async def main(work):
 
     stats_path = os.path.join(work, "faulty-stats.json")
     stats = faulty_smtp.Stats(stats_path, ["faulty", "faulty_limit", "faulty_nogreet"])
-    ports["faulty"] = await faulty_smtp.start("faulty", inbox, stats, USER, PASSWORD)
+    # STARTTLS on offer: "Auto" logs in only over TLS.
+    ports["faulty"] = await faulty_smtp.start("faulty", inbox, stats, USER, PASSWORD,
+                                              tls_context=good)
     ports["faulty_limit"] = await faulty_smtp.start("faulty_limit", inbox, stats, USER,
-                                                    PASSWORD, limit=3, pause=2.0)
+                                                    PASSWORD, limit=3, pause=2.0,
+                                                    tls_context=good)
     ports["faulty_nogreet"] = await faulty_smtp.start("faulty_nogreet", inbox, stats, USER,
                                                       PASSWORD, never_greet=True)
 

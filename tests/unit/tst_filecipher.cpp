@@ -1,5 +1,8 @@
 #include "FileCipher.h"
 #include "QmlCppBridge.h"
+#include "files/FileTrust.h"
+#include <QMap>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -51,6 +54,17 @@ class TestFileCipher : public QObject
                 {u"email"_s, QJsonObject()},
                 {u"html"_s, u""_s},
                 {u"lists"_s, QJsonArray()}};
+    }
+
+    // What load gives, without the file's digest (checked to be one).
+    static QJsonObject loadTask(QmlCppBridge &bridge, const QString &file)
+    {
+        QJsonObject task = bridge.load(file);
+        const QString digest = task.take(u"digest"_s).toString();
+        // Compared objects then differ: a digest must always be there.
+        if (!task.isEmpty() && (digest.size() != 64 || QByteArray::fromHex(digest.toLatin1()).size() != 32))
+            task.insert(u"badDigest"_s, digest);
+        return task;
     }
 
     static QByteArray indented(const QJsonObject &object)
@@ -225,19 +239,22 @@ private slots:
         const QString previous = QDir::currentPath();
         QVERIFY(QDir::setCurrent(m_dir.path()));
         QmlCppBridge bridge;
-        const QJsonObject loaded = bridge.load(file);
+        const QJsonObject loaded = loadTask(bridge, file);
         QVERIFY(QDir::setCurrent(previous));
+        // A folder is no file to send: named among the refused, not dropped unseen.
+        const QJsonArray refused{QJsonObject{{u"path"_s, m_dir.path()}, {u"reason"_s, 2}}};
         QCOMPARE(loaded, (QJsonObject{{u"attachments"_s, QJsonArray{kept}},
                                       {u"email"_s, email},
                                       {u"html"_s, page},
-                                      {u"lists"_s, lists}}));
+                                      {u"lists"_s, lists},
+                                      {u"refused"_s, refused}}));
 
         // Wrong types are read as empty values.
         const Run odd = vectors({u"encode"_s, u"0x01"_s, u"auto"_s, u"checksum"_s},
                                 R"({"attachments":"x","email":[1],"html":3,"lists":{}})");
         QVERIFY2(odd.exitCode == 0, odd.err.constData());
         writeRaw(file, odd.out);
-        QCOMPARE(bridge.load(file), emptyTask());
+        QCOMPARE(loadTask(bridge, file), emptyTask());
     }
 
     // A saved task loads back; files moved away since are left out.
@@ -258,13 +275,13 @@ private slots:
                              {u"email"_s, email},
                              {u"html"_s, html},
                              {u"lists"_s, QJsonArray{u"Clients"_s}}};
-        QCOMPARE(bridge.load(file), expected);
+        QCOMPARE(loadTask(bridge, file), expected);
 
         QVERIFY(QFile::rename(attachment, path(u"moved.pdf"_s)));
         QVERIFY(QFile::rename(html, path(u"moved.html"_s)));
         expected[u"attachments"_s] = QJsonArray{other};
         expected[u"html"_s] = u""_s;
-        QCOMPARE(bridge.load(file), expected);
+        QCOMPARE(loadTask(bridge, file), expected);
     }
 
     // Any change of one byte of the scrambled body garbles that byte and the
@@ -291,7 +308,7 @@ private slots:
             QByteArray damaged = good;
             damaged[offset] = char(damaged[offset] ^ (1 << (offset % 8)));
             writeRaw(file, damaged);
-            QCOMPARE(bridge.load(file), emptyTask());
+            QCOMPARE(loadTask(bridge, file), emptyTask());
         }
     }
 
@@ -306,7 +323,7 @@ private slots:
         bytes[0] = 2;
         writeRaw(file, bytes);
         QTest::ignoreMessage(QtWarningMsg, "Invalid version or not a cyphertext.");
-        QCOMPARE(bridge.load(file), emptyTask());
+        QCOMPARE(loadTask(bridge, file), emptyTask());
         FileCipher cipher;
         QTest::ignoreMessage(QtWarningMsg, "Invalid version or not a cyphertext.");
         QVERIFY(cipher.decrypt(bytes).isEmpty());
@@ -315,7 +332,7 @@ private slots:
         // Decrypted fine, but not a JSON object.
         for (const QByteArray &text : {QByteArray("[1,2]"), QByteArray("not json")}) {
             writeRaw(file, FileCipher().encrypt(text));
-            QCOMPARE(bridge.load(file), emptyTask());
+            QCOMPARE(loadTask(bridge, file), emptyTask());
         }
 
         // Integrity field cut short: flags claim a checksum or digest that is not all there.
@@ -340,7 +357,7 @@ private slots:
         const QString file = path(u"tiny.pvsav"_s);
         for (const QByteArray &bytes : {QByteArray("\x03\x02", 2), QByteArray()}) {
             writeRaw(file, bytes);
-            QCOMPARE(bridge.load(file), emptyTask());
+            QCOMPARE(loadTask(bridge, file), emptyTask());
         }
     }
 
@@ -365,6 +382,70 @@ private slots:
     // A save that fails says so and leaves the file it would replace as it
     // was. Both failures hold for root too: a folder that is a regular file,
     // and a write refused by the file size limit.
+    // A work file written by someone else: whatever it names, nothing the
+    // user keeps private comes back as something to send, and each refused
+    // file is named with its reason. A bomb is refused before it unpacks.
+    void hostileWorkFileIsContained()
+    {
+        const QByteArray home = qgetenv("HOME");
+        const QString fakeHome = path(u"home"_s);
+        QVERIFY(QDir().mkpath(fakeHome + u"/.ssh"_s));
+        QVERIFY(QDir().mkpath(fakeHome + u"/mail"_s));
+        qputenv("HOME", fakeHome.toLocal8Bit());
+        const QString key = fakeHome + u"/.ssh/id_rsa"_s;
+        const QString rc = fakeHome + u"/.bashrc"_s;
+        const QString offer = fakeHome + u"/mail/offer.pdf"_s;
+        const QString linked = fakeHome + u"/mail/innocent.pdf"_s;
+        const QString store = path(u"store"_s);
+        const QString accounts = store + u"/userData/comptes.json"_s;
+        QVERIFY(QDir().mkpath(store + u"/userData"_s));
+        FileTrust::addProgramFolder(store);
+        for (const QString &file : {key, rc, offer, accounts})
+            writeRaw(file, "secret");
+        QVERIFY(QFile::link(key, linked));
+        const QString fifo = path(u"pipe"_s);
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+
+        QmlCppBridge bridge;
+        const QString file = path(u"hostile.pvsav"_s);
+        const QStringList named{u"/etc/passwd"_s, u"/proc/self/environ"_s, key, rc, linked,
+                                accounts, fifo, fakeHome + u"/mail"_s, offer};
+        QVERIFY(bridge.save(file, {{u"recipient"_s, u"attacker@example.org"_s}}, {}, named,
+                            u"/etc/passwd"_s));
+        const QJsonObject task = bridge.load(file);
+        qputenv("HOME", home);
+
+        QCOMPARE(task.value(u"attachments"_s).toArray(), QJsonArray{offer});
+        QCOMPARE(task.value(u"html"_s).toString(), QString());
+        QMap<QString, int> reasons;
+        for (const QJsonValue &entry : task.value(u"refused"_s).toArray())
+            reasons.insert(entry[u"path"_s].toString(), entry[u"reason"_s].toInt());
+        const QMap<QString, int> expected{{u"/etc/passwd"_s, FileTrust::SystemFolder},
+                                          {u"/proc/self/environ"_s, FileTrust::SystemFolder},
+                                          {key, FileTrust::HiddenFolder},
+                                          {rc, FileTrust::HiddenFolder},
+                                          {linked, FileTrust::HiddenFolder},
+                                          {accounts, FileTrust::ProgramFolder},
+                                          {fifo, FileTrust::NotRegular},
+                                          {fakeHome + u"/mail"_s, FileTrust::NotRegular}};
+        QCOMPARE(reasons, expected);
+
+        // 20 MiB of zeros pack into a few kilobytes: refused unread.
+        FileCipher cipher;
+        const QByteArray bomb = cipher.encrypt(QByteArray(20 * 1024 * 1024, ' '));
+        QVERIFY(bomb.size() < 100 * 1024);
+        writeRaw(file, bomb);
+        QCOMPARE(bridge.load(file).value(u"error"_s).toString(), u"tooLarge"_s);
+        QVERIFY(FileCipher().decrypt(bomb).isEmpty());
+        FileCipher reader;
+        reader.decrypt(bomb);
+        QCOMPARE(reader.lastError(), FileCipher::ErrorTooLarge);
+        // A body over its bound, even in a small file, is no task either.
+        QVERIFY(bridge.save(file, {{u"emailContent"_s, QString(QmlCppBridge::maxTaskText + 1, u'a')}},
+                            {}, {}, QString()));
+        QCOMPARE(bridge.load(file).value(u"error"_s).toString(), u"tooLarge"_s);
+    }
+
     void failedSaveKeepsTheOldFile()
     {
         QmlCppBridge bridge;

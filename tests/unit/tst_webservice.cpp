@@ -97,7 +97,7 @@ void TestWebService::baseAddress()
 int TestWebService::statusOf(const QString &url)
 {
     WebService service;
-    QObject *reply = service.send(u"POST"_s, url, u"{}"_s, u"token"_s, 20000);
+    QObject *reply = service.send(u"POST"_s, url, u"{}"_s, u"token"_s, 20000, 1024 * 1024);
     QSignalSpy finished(reply, SIGNAL(finished(int, QString, QString)));
     if (!finished.wait(30000))
         return -1;
