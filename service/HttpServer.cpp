@@ -4,6 +4,7 @@
 #include <boost/asio/ip/tcp.hpp>
 #include <boost/asio/post.hpp>
 #include <boost/asio/signal_set.hpp>
+#include <boost/asio/steady_timer.hpp>
 #include <boost/asio/strand.hpp>
 #include <boost/asio/thread_pool.hpp>
 #include <boost/beast/core.hpp>
@@ -15,6 +16,7 @@
 #include <mutex>
 #include <optional>
 #include <thread>
+#include <unordered_map>
 
 namespace asio = boost::asio;
 namespace beast = boost::beast;
@@ -95,19 +97,27 @@ struct HttpServer::Impl
     HttpLimits limits;
     Handler handler;
     MayBlock mayBlock;
+    Handler busy;
     int threads;
     // Before the context: sessions still queued in it count down on the way out.
     std::atomic<int> connections{0};
+    std::atomic<int> queued{0};
+    std::mutex clientsMutex;
+    std::unordered_map<std::string, int> clients; // open connections by client key
     asio::io_context ioc;
     asio::thread_pool workers;
     std::optional<tcp::acceptor> acceptor;
+    asio::steady_timer backoff{ioc};
+    bool outOfDescriptors = false;
 
-    Impl(HttpLimits l, Handler h, MayBlock m, int t, int w)
-        : limits(l), handler(std::move(h)), mayBlock(std::move(m)), threads(t), ioc(std::max(1, t)),
-          workers(std::max(1, w))
+    Impl(HttpLimits l, Handler h, MayBlock m, Handler b, int t, int w)
+        : limits(l), handler(std::move(h)), mayBlock(std::move(m)), busy(std::move(b)), threads(t),
+          ioc(std::max(1, t)), workers(std::max(1, w))
     {}
 
     void accept();
+    void admit(tcp::socket socket);
+    void release(const std::string &client);
 };
 
 namespace {
@@ -121,16 +131,48 @@ HttpReply refusal(int status, const std::string &text)
     return reply;
 }
 
+HttpReply call(const HttpServer::Handler &handler, const HttpRequest &request)
+{
+    try {
+        return handler(request);
+    } catch (const std::exception &error) {
+        std::fprintf(stderr, "handler failed: %s\n", error.what());
+    } catch (...) {
+        std::fprintf(stderr, "handler failed\n");
+    }
+    return refusal(500, "The service met an internal error.");
+}
+
+// What connections are counted under: the address, or for IPv6 its /64,
+// which one client commonly holds whole.
+std::string clientKey(const asio::ip::address &address)
+{
+    if (address.is_v4())
+        return address.to_v4().to_string();
+    const auto v6 = address.to_v6();
+    if (v6.is_v4_mapped())
+        return asio::ip::make_address_v4(asio::ip::v4_mapped, v6).to_string();
+    auto bytes = v6.to_bytes();
+    std::fill(bytes.begin() + 8, bytes.end(), 0);
+    return asio::ip::address_v6(bytes).to_string() + "/64";
+}
+
 class Session : public std::enable_shared_from_this<Session>
 {
 public:
-    Session(tcp::socket &&socket, HttpServer::Impl &server)
+    Session(tcp::socket &&socket, HttpServer::Impl &server, std::string client)
         : m_server(server), m_stream(std::move(socket)),
-          m_buffer(server.limits.maxHeaderBytes + server.limits.maxBodyBytes + 4096)
+          m_buffer(server.limits.maxHeaderBytes + server.limits.maxBodyBytes + 4096),
+          m_client(std::move(client))
     {
         ++m_server.connections;
     }
-    ~Session() { --m_server.connections; }
+    ~Session()
+    {
+        --m_server.connections;
+        if (!m_client.empty())
+            m_server.release(m_client);
+    }
 
     void start()
     {
@@ -146,7 +188,25 @@ private:
         m_parser->body_limit(m_server.limits.maxBodyBytes);
         m_method.clear();
         m_target.clear();
+        if (!m_kept || m_buffer.size() > 0)
+            return beginRequest();
+        // A kept connection may idle for the whole request limit; the header
+        // deadline starts with the next request's first byte.
         m_stream.expires_after(m_server.limits.requestTimeout);
+        m_stream.async_read_some(m_buffer.prepare(std::min<std::size_t>(8192, m_buffer.max_size())),
+                                 [self = shared_from_this()](beast::error_code ec, std::size_t got) {
+                                     if (ec)
+                                         return self->fail(ec);
+                                     self->m_buffer.commit(got);
+                                     self->beginRequest();
+                                 });
+    }
+
+    void beginRequest()
+    {
+        const auto now = std::chrono::steady_clock::now();
+        m_deadline = now + m_server.limits.requestTimeout;
+        m_stream.expires_at(std::min(m_deadline, now + m_server.limits.headerTimeout));
         http::async_read_header(m_stream, m_buffer, *m_parser,
                                 beast::bind_front_handler(&Session::onHeader, shared_from_this()));
     }
@@ -156,6 +216,7 @@ private:
         m_started = std::chrono::steady_clock::now();
         if (ec)
             return fail(ec);
+        m_stream.expires_at(m_deadline);
         const auto &request = m_parser->get();
         m_method = std::string(request.method_string());
         m_target = std::string(request.target());
@@ -197,28 +258,22 @@ private:
         m_version = message.version();
 
         if (m_server.mayBlock && m_server.mayBlock(request)) {
+            if (m_server.queued.fetch_add(1) >= m_server.limits.maxQueuedRequests) {
+                --m_server.queued;
+                return send(m_server.busy ? call(m_server.busy, request)
+                                          : refusal(503, "The service is busy."));
+            }
             // Off the connection threads while it waits; the answer comes back
             // on this connection's strand.
             asio::post(m_server.workers, [self = shared_from_this(), request = std::move(request)] {
-                auto reply = std::make_shared<HttpReply>(self->call(request));
+                auto reply = std::make_shared<HttpReply>(call(self->m_server.handler, request));
+                --self->m_server.queued;
                 asio::post(self->m_stream.get_executor(),
                            [self, reply] { self->send(std::move(*reply)); });
             });
             return;
         }
-        send(call(request));
-    }
-
-    HttpReply call(const HttpRequest &request)
-    {
-        try {
-            return m_server.handler(request);
-        } catch (const std::exception &error) {
-            std::fprintf(stderr, "handler failed: %s\n", error.what());
-        } catch (...) {
-            std::fprintf(stderr, "handler failed\n");
-        }
-        return refusal(500, "The service met an internal error.");
+        send(call(m_server.handler, request));
     }
 
     void fail(beast::error_code ec)
@@ -281,6 +336,7 @@ private:
             return close();
         m_head = false;
         m_version = 11;
+        m_kept = true;
         readHeader();
     }
 
@@ -298,6 +354,9 @@ private:
     std::string m_method;
     std::string m_target;
     std::chrono::steady_clock::time_point m_started = std::chrono::steady_clock::now();
+    std::chrono::steady_clock::time_point m_deadline; // of the request being read
+    const std::string m_client;
+    bool m_kept = false; // an answer was sent: waiting for the next request
     bool m_keepAlive = false;
     bool m_head = false;
     unsigned m_version = 11;
@@ -310,21 +369,63 @@ void HttpServer::Impl::accept()
     acceptor->async_accept(asio::make_strand(ioc), [this](beast::error_code ec, tcp::socket socket) {
         if (ec == asio::error::operation_aborted)
             return;
+        using errc = boost::system::errc::errc_t;
+        if (ec == errc::too_many_files_open || ec == errc::too_many_files_open_in_system
+            || ec == errc::no_buffer_space || ec == errc::not_enough_memory) {
+            // The waiting connection stays queued in the kernel: accepting
+            // again at once would fail again at once, so wait for descriptors
+            // to be freed by the connections that end meanwhile.
+            if (!outOfDescriptors)
+                std::fprintf(stderr, "parvane-service: cannot accept (%s), waiting\n",
+                             ec.message().c_str());
+            outOfDescriptors = true;
+            backoff.expires_after(std::chrono::milliseconds(50));
+            backoff.async_wait([this](beast::error_code e) {
+                if (!e)
+                    accept();
+            });
+            return;
+        }
         if (!ec) {
-            if (connections.load() >= limits.maxConnections) {
-                beast::error_code ignored;
-                socket.close(ignored);
-            } else {
-                std::make_shared<Session>(std::move(socket), *this)->start();
-            }
+            outOfDescriptors = false;
+            admit(std::move(socket));
         }
         accept();
     });
 }
 
-HttpServer::HttpServer(HttpLimits limits, Handler handler, MayBlock mayBlock, int threads,
-                       int workers)
-    : d(std::make_unique<Impl>(limits, std::move(handler), std::move(mayBlock), threads, workers))
+void HttpServer::Impl::admit(tcp::socket socket)
+{
+    beast::error_code ec;
+    if (connections.load() >= limits.maxConnections)
+        return void(socket.close(ec));
+    std::string client;
+    if (limits.maxConnectionsPerClient > 0) {
+        const auto peer = socket.remote_endpoint(ec);
+        if (ec)
+            return void(socket.close(ec));
+        client = clientKey(peer.address());
+        std::lock_guard lock(clientsMutex);
+        int &open = clients[client];
+        if (open >= limits.maxConnectionsPerClient)
+            return void(socket.close(ec));
+        ++open;
+    }
+    std::make_shared<Session>(std::move(socket), *this, std::move(client))->start();
+}
+
+void HttpServer::Impl::release(const std::string &client)
+{
+    std::lock_guard lock(clientsMutex);
+    const auto it = clients.find(client);
+    if (it != clients.end() && --it->second <= 0)
+        clients.erase(it);
+}
+
+HttpServer::HttpServer(HttpLimits limits, Handler handler, MayBlock mayBlock, Handler busy,
+                       int threads, int workers)
+    : d(std::make_unique<Impl>(limits, std::move(handler), std::move(mayBlock), std::move(busy),
+                               threads, workers))
 {}
 
 HttpServer::~HttpServer()

@@ -35,7 +35,17 @@ struct HttpLimits
     // idle keep-alive connection waits at most this long too), and for
     // writing one answer.
     std::chrono::milliseconds requestTimeout{10000};
+    // From the moment a request's first byte is awaited on a new connection,
+    // or from its first byte on a kept one, to the end of its header: a client
+    // that trickles its header is closed long before the request limit.
+    std::chrono::milliseconds headerTimeout{5000};
     int maxConnections = 1024;
+    // Open connections from one client address (an IPv6 client by its /64);
+    // 0: no bound, for a service that only a proxy on loopback reaches.
+    int maxConnectionsPerClient = 64;
+    // Requests handed to the workers, running or waiting for one; beyond it
+    // they are refused as busy instead of queued without end.
+    int maxQueuedRequests = 64;
 };
 
 // An HTTP/1.1 server on Boost.Beast: a few threads run every connection
@@ -47,7 +57,9 @@ public:
     using Handler = std::function<HttpReply(const HttpRequest &)>;
     using MayBlock = std::function<bool(const HttpRequest &)>;
 
-    HttpServer(HttpLimits limits, Handler handler, MayBlock mayBlock, int threads, int workers);
+    // busy answers a request that may block when the workers' queue is full.
+    HttpServer(HttpLimits limits, Handler handler, MayBlock mayBlock, Handler busy, int threads,
+               int workers);
     ~HttpServer();
     HttpServer(const HttpServer &) = delete;
     HttpServer &operator=(const HttpServer &) = delete;

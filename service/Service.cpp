@@ -41,6 +41,9 @@ const Text tooManyDomains{"Too many domains in one request.",
                           "Trop de domaines dans une même requête."};
 const Text noSuchPage{"The page of results asked for does not exist.",
                       "La page de résultats demandée n'existe pas."};
+const Text busyNow{"The service is busy right now. Please try again in a moment.",
+                   "Le service est très sollicité pour le moment. Veuillez réessayer dans un "
+                   "instant."};
 const Text searchDown{"The search engine cannot be reached right now. Please try again later.",
                       "Le moteur de recherche est injoignable pour le moment. Veuillez réessayer "
                       "plus tard."};
@@ -113,6 +116,12 @@ std::string code(const QJsonValue &value, int minimum, int maximum, bool upper)
     return (upper ? text.toUpper() : text.toLower()).toStdString();
 }
 
+// The interface language a request's body names, "" when there is none.
+std::string languageOf(const QJsonDocument &document)
+{
+    return code(document.object().value(QLatin1String("language")), 2, 3, false);
+}
+
 } // namespace
 
 Service::Service(const ServiceConfig &config, TemplateCatalogue templates, CorpusIndex corpus,
@@ -130,6 +139,15 @@ bool Service::mayBlock(const HttpRequest &request)
     return path == "/api/check/domains" || path == "/api/search/contacts";
 }
 
+HttpReply Service::busy(const HttpRequest &request)
+{
+    const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(request.body));
+    HttpReply reply = refusal(503, busyNow, languageOf(document));
+    reply.headers.emplace_back("Retry-After", "1");
+    reply.headers.emplace_back("Cache-Control", "no-store");
+    return reply;
+}
+
 HttpReply Service::handle(const HttpRequest &request) const
 {
     const auto segments = UrlPath::segments(request.target);
@@ -140,7 +158,10 @@ HttpReply Service::handle(const HttpRequest &request) const
         for (std::size_t i = 1; i < segments->size(); ++i)
             name += (i > 1 ? "/" : "") + (*segments)[i];
         HttpReply reply = api(request, name);
-        reply.headers.emplace_back("Authorization", std::string("Bearer ") + responseToken);
+        // Only answers carry the token: a refusal must not hand it to a
+        // client that was refused.
+        if (reply.status < 400)
+            reply.headers.emplace_back("Authorization", std::string("Bearer ") + responseToken);
         reply.headers.emplace_back("Cache-Control", "no-store");
         return reply;
     }
@@ -160,7 +181,7 @@ HttpReply Service::api(const HttpRequest &request, const std::string &name) cons
     const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(request.body),
                                                            &error);
     const QJsonObject body = document.object();
-    std::string language = code(body.value(QLatin1String("language")), 2, 3, false);
+    const std::string language = languageOf(document);
 
     const bool known = name == "app-info" || name == "templates" || name == "check/domains"
                        || name == "search/contacts";

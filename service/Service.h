@@ -25,6 +25,8 @@ public:
     HttpReply handle(const HttpRequest &request) const;
     // Requests whose answer may wait on another server.
     static bool mayBlock(const HttpRequest &request);
+    // The refusal of such a request when too many already wait.
+    static HttpReply busy(const HttpRequest &request);
 
 private:
     HttpReply api(const HttpRequest &request, const std::string &name) const;

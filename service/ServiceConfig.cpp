@@ -108,9 +108,14 @@ bool ServiceConfig::load(int argc, char **argv, std::string *error)
     number("max_header_bytes", limits.maxHeaderBytes);
     number("max_body_bytes", limits.maxBodyBytes);
     number("max_connections", limits.maxConnections);
-    if (json.contains(QLatin1String("request_timeout_ms")))
-        limits.requestTimeout = std::chrono::milliseconds(
-                json.value(QLatin1String("request_timeout_ms")).toInteger(10000));
+    number("max_connections_per_client", limits.maxConnectionsPerClient);
+    number("max_queued_requests", limits.maxQueuedRequests);
+    const auto milliseconds = [&](const char *key, std::chrono::milliseconds &into) {
+        if (json.contains(QLatin1String(key)))
+            into = std::chrono::milliseconds(json.value(QLatin1String(key)).toInteger(into.count()));
+    };
+    milliseconds("request_timeout_ms", limits.requestTimeout);
+    milliseconds("header_timeout_ms", limits.headerTimeout);
     m_publicUrlGiven = !publicUrl.empty();
 
     bool addressGiven = false;
@@ -153,7 +158,10 @@ bool ServiceConfig::load(int argc, char **argv, std::string *error)
     if (!searxngUrl.empty() && searxngUrl.back() != '/')
         searxngUrl += '/';
     if (limits.maxBodyBytes < 1024 || limits.maxHeaderBytes < 1024
-        || limits.requestTimeout.count() < 100 || dnsTimeoutMs < 50 || dnsAttempts < 1) {
+        || limits.requestTimeout.count() < 100 || limits.headerTimeout.count() < 100
+        || limits.maxConnections < 1 || limits.maxConnectionsPerClient < 0
+        || limits.maxQueuedRequests < 1 || maxDomainsPerCheck < 1 || dnsTimeoutMs < 50
+        || dnsAttempts < 1) {
         *error = "limits too small in " + configPath;
         return false;
     }

@@ -7,9 +7,37 @@
 
 #include <curl/curl.h>
 
+#include <sys/resource.h>
+
 #include <csignal>
 #include <cstdio>
 #include <thread>
+
+namespace {
+
+// Each connection holds a descriptor: the soft limit (often 1024) is raised
+// to the hard one, as servers do, so that max_connections can be reached.
+void raiseDescriptorLimit(int wanted)
+{
+    rlimit limit{};
+    if (getrlimit(RLIMIT_NOFILE, &limit) != 0)
+        return;
+    if (limit.rlim_cur < limit.rlim_max) {
+        rlimit raised = limit;
+        raised.rlim_cur = limit.rlim_max;
+        if (setrlimit(RLIMIT_NOFILE, &raised) == 0)
+            limit = raised;
+    }
+    // Beside connections: the listening socket, name server sockets, search
+    // engine transfers, files being served.
+    if (limit.rlim_cur != RLIM_INFINITY && limit.rlim_cur < rlim_t(wanted) + 64)
+        std::fprintf(stderr,
+                     "parvane-service: %llu open files allowed, fewer than max_connections "
+                     "(%d) needs\n",
+                     static_cast<unsigned long long>(limit.rlim_cur), wanted);
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -19,6 +47,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "parvane-service: %s\n", error.c_str());
         return 2;
     }
+    raiseDescriptorLimit(config.limits.maxConnections);
     curl_global_init(CURL_GLOBAL_DEFAULT);
     // The request log may go to a pipe whose reader has gone: that must not
     // end the service.
@@ -50,7 +79,7 @@ int main(int argc, char **argv)
     HttpServer server(
             config.limits,
             [&service](const HttpRequest &request) { return service->handle(request); },
-            &Service::mayBlock, threads, config.workers);
+            &Service::mayBlock, &Service::busy, threads, config.workers);
     const unsigned short port = server.listen(config.listen, config.port, &error);
     if (port == 0) {
         std::fprintf(stderr, "parvane-service: cannot listen on %s:%u: %s\n", config.listen.c_str(),

@@ -4,6 +4,7 @@ configuration, templates and corpus of the test's own, and talks HTTP to it."""
 import http.client
 import json
 import os
+import resource
 import shutil
 import signal
 import socket
@@ -50,9 +51,10 @@ def write_template(folder, slug, title, categories, html, images):
 
 
 class Service:
-    """One running service; stop() ends it and checks it did not crash."""
+    """One running service; stop() ends it and checks it did not crash. files,
+    when given, is the service's limit of open files (soft and hard)."""
 
-    def __init__(self, workdir, config, args=(), env=None):
+    def __init__(self, workdir, config, args=(), env=None, files=None):
         self.workdir = workdir
         path = os.path.join(workdir, "service.json")
         with open(path, "w", encoding="utf-8") as f:
@@ -62,10 +64,14 @@ class Service:
         full_env = dict(os.environ)
         full_env.pop("PARVANE_DNS_SERVER", None)
         full_env.update(env or {})
+        limit = None
+        if files is not None:
+            def limit():
+                resource.setrlimit(resource.RLIMIT_NOFILE, (files, files))
         with open(self.log_path, "wb") as out, open(self.err_path, "wb") as err:
             self.process = subprocess.Popen(
                 [SERVICE, "--config", path, "--port", "0", *args], stdout=out, stderr=err,
-                env=full_env)
+                env=full_env, preexec_fn=limit)
         deadline = time.monotonic() + 20
         first = ""
         while time.monotonic() < deadline:
@@ -81,6 +87,12 @@ class Service:
         hostport = self.base[len("http://"):].rstrip("/")
         self.host, port = hostport.rsplit(":", 1)
         self.port = int(port)
+
+    def cpu_seconds(self):
+        """Processor time the service has used so far."""
+        with open("/proc/%d/stat" % self.process.pid) as f:
+            fields = f.read().rsplit(")", 1)[1].split()
+        return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
 
     def errors(self):
         with open(self.err_path, encoding="utf-8", errors="replace") as f:
@@ -104,12 +116,14 @@ class Service:
             self.process.wait()
             return None
 
-    def connection(self, timeout=30):
-        return http.client.HTTPConnection(self.host, self.port, timeout=timeout)
+    def connection(self, timeout=30, source=None):
+        return http.client.HTTPConnection(self.host, self.port, timeout=timeout,
+                                          source_address=(source, 0) if source else None)
 
-    def request(self, method, path, body=None, headers=None, timeout=30):
-        """Returns (status, headers as a dict of lower-case names, body bytes)."""
-        conn = self.connection(timeout)
+    def request(self, method, path, body=None, headers=None, timeout=30, source=None):
+        """Returns (status, headers as a dict of lower-case names, body bytes);
+        source is the loopback address to send from."""
+        conn = self.connection(timeout, source)
         try:
             conn.request(method, path, body=body, headers=headers or {})
             response = conn.getresponse()
@@ -118,12 +132,12 @@ class Service:
         finally:
             conn.close()
 
-    def api(self, name, body, token=REQUEST_TOKEN, raw=None, timeout=30):
+    def api(self, name, body, token=REQUEST_TOKEN, raw=None, timeout=30, source=None):
         headers = {"Accept": "application/json", "Content-type": "application/json"}
         if token is not None:
             headers["Authorization"] = "Bearer " + token
         data = raw if raw is not None else json.dumps(body, separators=(",", ":")).encode()
-        return self.request("POST", "/api/" + name, data, headers, timeout)
+        return self.request("POST", "/api/" + name, data, headers, timeout, source)
 
     def raw_socket(self):
         return socket.create_connection((self.host, self.port), timeout=30)

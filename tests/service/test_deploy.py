@@ -94,9 +94,10 @@ class DeployTest(unittest.TestCase):
         self.assertEqual(status, 200)
         self.assertEqual(headers["authorization"], "Bearer " + RESPONSE_TOKEN)
         self.assertEqual(json.loads(body)["version"], "2.1.1")
-        status, _, body = self.post("/api/app-info", b"{}", {"Authorization": "Bearer x"})
+        status, headers, body = self.post("/api/app-info", b"{}", {"Authorization": "Bearer x"})
         self.assertEqual(status, 401)
         self.assertIsInstance(json.loads(body), str)
+        self.assertNotIn("authorization", headers)
 
     def test_refusals_of_nginx_are_json_strings(self):
         status, _, body = self.post("/api/app-info", b"a" * 70000)

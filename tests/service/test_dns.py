@@ -1,11 +1,12 @@
 """Domain checks against a real name server: dnsmasq on a loopback address of
 our own with MX, address-only, null MX and missing names; and servers that
-refuse or never answer."""
+refuse or never answer, with the bound on checks waiting at once."""
 
 import json
 import os
 import socket
 import subprocess
+import threading
 import time
 import unittest
 
@@ -70,9 +71,10 @@ class DnsTest(unittest.TestCase):
             self.assertEqual(service.stop(), 0, service.errors())
         self.tmp.cleanup()
 
-    def start_service(self, dns_server, timeout_ms=300):
+    def start_service(self, dns_server, timeout_ms=300, **limits):
         service = Service(self.tmp.path, {"templates": "none", "corpus": "none",
-                                          "dns_timeout_ms": timeout_ms, "dns_attempts": 2},
+                                          "dns_timeout_ms": timeout_ms, "dns_attempts": 2,
+                                          **limits},
                           env={"PARVANE_DNS_SERVER": dns_server})
         self.services.append(service)
         return service
@@ -136,6 +138,41 @@ class DnsTest(unittest.TestCase):
             self.assertEqual([e["valid"] for e in json.loads(body)], [False] * 30)
             silent.settimeout(1)
             self.assertTrue(silent.recv(512))  # the queries did reach it
+        finally:
+            silent.close()
+
+    def test_checks_beyond_the_queue_are_refused_as_busy(self):
+        silent = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)
+        silent.bind((DNS_ADDRESS, 0))
+        try:
+            # Each check waits two attempts of 0.5 s; two run, one more waits.
+            service = self.start_service("%s:%d" % silent.getsockname(), timeout_ms=500,
+                                         workers=2, max_queued_requests=3)
+            answers = []
+
+            def check():
+                answers.append(service.api("check/domains", {
+                    "os": "windows", "language": "fr", "domains": ["a.%s" % ZONE]},
+                    timeout=20))
+
+            threads = [threading.Thread(target=check) for _ in range(6)]
+            for thread in threads:
+                thread.start()
+            time.sleep(0.3)
+            # Answers that wait on nothing are not held behind them.
+            self.assertEqual(service.api("app-info", {"language": "en"}, timeout=5)[0], 200)
+            for thread in threads:
+                thread.join()
+            self.assertEqual(sorted(status for status, _, _ in answers), [200] * 3 + [503] * 3)
+            for status, headers, body in answers:
+                if status == 503:
+                    self.assertIn("réessayer", json.loads(body))
+                    self.assertNotIn("authorization", headers)
+                else:
+                    self.assertEqual(json.loads(body), [{"domain": "a." + ZONE,
+                                                         "valid": False}])
+            # Once they are done, the queue takes checks again.
+            self.assertEqual(self.check(service, ["b." + ZONE])[0]["valid"], False)
         finally:
             silent.close()
 

@@ -1,12 +1,15 @@
 """The service over real HTTP on loopback: the four requests, the tokens,
-refusals, limits on size and time, hostile paths and hostile bytes."""
+refusals, limits on size and time, hostile paths and hostile bytes, and
+clients that hold connections open."""
 
 import http.client
 import io
 import json
 import os
 import random
+import resource
 import socket
+import statistics
 import threading
 import time
 import unittest
@@ -64,6 +67,8 @@ class HttpTest(unittest.TestCase):
         text = json.loads(body)
         self.assertIsInstance(text, str)
         self.assertGreater(len(text), 10)
+        # A refused client is not handed the token that proves the service.
+        self.assertNotIn("authorization", headers)
         return text
 
     def assertAlive(self):
@@ -410,37 +415,158 @@ class HttpTest(unittest.TestCase):
         self.assertIn(b'"version":"2.1.1"', reply)
 
 
-class ConnectionLimitTest(unittest.TestCase):
-    def test_connections_beyond_the_limit_are_closed(self):
-        tmp = TempDir()
-        service = Service(tmp.path, {"templates": "none", "corpus": "none",
-                                     "max_connections": 3})
+def still_open(sockets):
+    """How many of these connections the server has not closed."""
+    count = 0
+    for sock in sockets:
+        # Without a time-out of its own: a socket with one waits for data.
+        timeout = sock.gettimeout()
+        sock.setblocking(False)
         try:
-            held = [service.raw_socket() for _ in range(3)]
-            time.sleep(0.2)
-            extra = service.raw_socket()
-            extra.settimeout(10)
-            extra.sendall(b"GET /health HTTP/1.1\r\nHost: x\r\n\r\n")
+            if sock.recv(1, socket.MSG_PEEK):
+                count += 1
+        except BlockingIOError:
+            count += 1
+        except OSError:
+            pass
+        sock.settimeout(timeout)
+    return count
+
+
+class ConnectionLimitTest(unittest.TestCase):
+    def setUp(self):
+        self.tmp = TempDir()
+        self.sockets = []
+        self.service = None
+
+    def tearDown(self):
+        for sock in self.sockets:
+            sock.close()
+        if self.service:
+            self.assertEqual(self.service.stop(), 0, self.service.errors())
+        self.tmp.cleanup()
+
+    def start(self, config, **options):
+        self.service = Service(self.tmp.path, {"templates": "none", "corpus": "none", **config},
+                               **options)
+        return self.service
+
+    def assertServedAgain(self, service):
+        """Once the server has seen connections go, a new client is served."""
+        status = None
+        for _ in range(50):
             try:
-                self.assertEqual(extra.recv(100), b"")
-            except ConnectionResetError:
-                pass
-            extra.close()
-            held.pop().close()
-            # Once the server has seen that one go, a new client is served.
-            status = None
-            for _ in range(50):
+                status = service.request("GET", "/health", timeout=5)[0]
+                break
+            except (ConnectionError, socket.timeout, http.client.HTTPException):
+                time.sleep(0.1)
+        self.assertEqual(status, 200)
+
+    def test_slow_clients_of_one_address_hold_no_one_else(self):
+        """2,000 connections from one address, half of them trickling a header
+        and half silent: every other client is still answered within a second,
+        the attacker keeps at most its share, and the header deadline ends
+        even the trickling ones."""
+        attackers_wanted = 2000
+        soft, hard = resource.getrlimit(resource.RLIMIT_NOFILE)
+        if hard < attackers_wanted + 200:
+            self.skipTest("open-file limit too small for the test: %d" % hard)
+        resource.setrlimit(resource.RLIMIT_NOFILE, (max(soft, attackers_wanted + 200), hard))
+        # The defaults: 64 connections a client, 5 s for a header.
+        service = self.start({"version": "2.1.1"})
+        attackers = self.sockets
+        # A client on a kept connection, idle through the attack.
+        kept = service.connection(timeout=10)
+        try:
+            kept.request("GET", "/health")
+            kept.getresponse().read()
+            started = idle_since = time.monotonic()
+            for i in range(attackers_wanted):
+                sock = socket.socket()
+                sock.bind(("127.0.0.2", 0))
+                sock.settimeout(5)
                 try:
-                    status = service.request("GET", "/health", timeout=5)[0]
-                    break
-                except (ConnectionError, http.client.HTTPException):
-                    time.sleep(0.1)
-            self.assertEqual(status, 200)
-            for sock in held:
-                sock.close()
+                    sock.connect((service.host, service.port))
+                    if i % 2 == 0:
+                        sock.sendall(b"POST /api/app-info HTTP/1.1\r\nHost: x\r\n")
+                except OSError:
+                    pass
+                attackers.append(sock)
+
+            def trickle():
+                for number, sock in enumerate(attackers):
+                    if number % 2 == 0:
+                        try:
+                            sock.send(b"X", socket.MSG_DONTWAIT)
+                        except OSError:
+                            pass
+
+            latencies, statuses = [], []
+            for _ in range(15):
+                trickle()
+                for source in ("127.0.0.3", "127.0.0.1"):
+                    begun = time.monotonic()
+                    status, _, _ = service.api("app-info", {"os": "windows",
+                                                            "language": "en"},
+                                               timeout=10, source=source)
+                    latencies.append(time.monotonic() - begun)
+                    statuses.append(status)
+                time.sleep(0.05)
+            held = still_open(attackers)
+            print("answers under attack: median %.1f ms, slowest %.1f ms; %d attacker "
+                  "connections held" % (statistics.median(latencies) * 1000,
+                                        max(latencies) * 1000, held))
+            self.assertEqual(statuses, [200] * len(statuses))
+            self.assertLess(max(latencies), 1.0)
+            self.assertLessEqual(held, 64)
+            self.assertGreater(held, 0)
+
+            # Past the header deadline, the trickling connections are closed
+            # too, and the address is served again.
+            while time.monotonic() < started + 7 and still_open(attackers):
+                trickle()
+                time.sleep(0.25)
+            self.assertEqual(still_open(attackers), 0)
+            self.assertEqual(service.request("GET", "/health", timeout=5,
+                                             source="127.0.0.2")[0], 200)
+            # The kept connection idled past the header deadline: that wait
+            # is the request limit's (10 s), and it is still served.
+            time.sleep(max(0, idle_since + 6 - time.monotonic()))
+            kept.request("GET", "/health")
+            self.assertEqual(kept.getresponse().status, 200)
         finally:
-            self.assertEqual(service.stop(), 0)
-            tmp.cleanup()
+            kept.close()
+
+    def test_out_of_descriptors_waits_then_serves_again(self):
+        service = self.start({"max_connections_per_client": 0}, files=40)
+        held = [service.raw_socket() for _ in range(60)]
+        self.sockets += held
+        time.sleep(0.5)
+        # Accepting fails for want of descriptors; retrying at once would
+        # keep a core busy, waiting between attempts uses next to nothing.
+        before = service.cpu_seconds()
+        time.sleep(2)
+        used = service.cpu_seconds() - before
+        self.assertIn("cannot accept", service.errors())
+        self.assertLess(used, 0.5)
+        for sock in held:
+            sock.close()
+        self.assertServedAgain(service)
+
+    def test_connections_beyond_the_limit_are_closed(self):
+        service = self.start({"max_connections": 3})
+        self.sockets += [service.raw_socket() for _ in range(3)]
+        time.sleep(0.2)
+        extra = service.raw_socket()
+        extra.settimeout(10)
+        extra.sendall(b"GET /health HTTP/1.1\r\nHost: x\r\n\r\n")
+        try:
+            self.assertEqual(extra.recv(100), b"")
+        except ConnectionResetError:
+            pass
+        extra.close()
+        self.sockets.pop().close()
+        self.assertServedAgain(service)
 
 
 if __name__ == "__main__":
