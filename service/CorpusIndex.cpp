@@ -2,17 +2,43 @@
 
 #include <libxml/HTMLparser.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
-#include <sstream>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::uintmax_t maxPageBytes = 4 * 1024 * 1024;
+// Opens a "/"-separated path below root one name at a time, never following
+// a symbolic link, so that what is opened lies inside root whatever was
+// swapped in since; -1 when it cannot.
+int openBeneath(const std::string &root, const std::string &relativePath)
+{
+    int dir = open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    std::size_t from = 0;
+    while (dir >= 0) {
+        const std::size_t to = relativePath.find('/', from);
+        const bool last = to == std::string::npos;
+        const std::string name = relativePath.substr(from, last ? std::string::npos : to - from);
+        int next = -1;
+        if (!name.empty() && name != "." && name != "..")
+            // Non-blocking, so that a named pipe put there cannot hold the thread.
+            next = openat(dir, name.c_str(),
+                          O_RDONLY | O_NOFOLLOW | O_CLOEXEC | (last ? O_NONBLOCK : O_DIRECTORY));
+        close(dir);
+        if (last || next < 0)
+            return next;
+        dir = next;
+        from = to + 1;
+    }
+    return -1;
+}
 
 QString attribute(xmlNode *node, const char *name)
 {
@@ -76,12 +102,46 @@ std::vector<QString> CorpusIndex::words(const QString &text)
     return out;
 }
 
+bool CorpusIndex::readBeneath(const std::string &root, const std::string &relativePath,
+                              std::string *content)
+{
+    const int fd = openBeneath(root, relativePath);
+    if (fd < 0)
+        return false;
+    struct stat status;
+    bool ok = fstat(fd, &status) == 0 && S_ISREG(status.st_mode)
+              && std::uintmax_t(status.st_size) <= maxPageBytes;
+    content->clear();
+    // The size read, not the size announced, is what the bound holds to: a
+    // file may grow while it is read.
+    char chunk[65536];
+    while (ok) {
+        const ssize_t got = ::read(fd, chunk, sizeof chunk);
+        if (got == 0)
+            break;
+        if (got < 0 && errno == EINTR)
+            continue;
+        ok = got > 0 && content->size() + std::size_t(got) <= maxPageBytes;
+        if (ok)
+            content->append(chunk, std::size_t(got));
+    }
+    close(fd);
+    return ok;
+}
+
+bool CorpusIndex::read(const std::string &relativePath, std::string *content) const
+{
+    return m_byPath.contains(QString::fromStdString(relativePath))
+           && readBeneath(m_root, relativePath, content);
+}
+
 void CorpusIndex::load(const std::string &folder, std::vector<std::string> *warnings)
 {
     m_pages.clear();
     m_byPath.clear();
     std::error_code ec;
     const fs::path root = fs::weakly_canonical(folder, ec);
+    m_root = root.string();
     std::vector<fs::path> files;
     // Symbolic links are not followed, so every page lies inside the folder.
     for (auto it = fs::recursive_directory_iterator(root, ec);
@@ -97,18 +157,13 @@ void CorpusIndex::load(const std::string &folder, std::vector<std::string> *warn
     std::sort(files.begin(), files.end());
 
     for (const fs::path &file : files) {
-        if (fs::file_size(file, ec) > maxPageBytes || ec) {
-            warnings->push_back("corpus page too large: " + file.string());
-            continue;
-        }
-        std::ifstream in(file, std::ios::binary);
-        std::ostringstream buffer;
-        buffer << in.rdbuf();
-        const std::string source = buffer.str();
-
         Page page;
         page.path = fs::relative(file, root).generic_string();
-        page.file = file.string();
+        std::string source;
+        if (!readBeneath(m_root, page.path, &source)) {
+            warnings->push_back("corpus page too large or unreadable: " + file.string());
+            continue;
+        }
         page.source = source;
         std::transform(page.source.begin(), page.source.end(), page.source.begin(),
                        [](unsigned char c) { return char(std::tolower(c)); });
@@ -199,10 +254,4 @@ std::vector<std::string> CorpusIndex::search(const Query &query, int start, int 
     for (int i = start - 1; i >= 0 && i < int(hits.size()) && int(out.size()) < count; ++i)
         out.push_back(m_pages[hits[i].index].path);
     return out;
-}
-
-std::string CorpusIndex::fileOf(const std::string &relativePath) const
-{
-    const auto it = m_byPath.constFind(QString::fromStdString(relativePath));
-    return it == m_byPath.constEnd() ? std::string() : m_pages[*it].file;
 }

@@ -31,23 +31,31 @@ public:
     // position start (counted from 1), at most count of them.
     std::vector<std::string> search(const Query &query, int start, int count) const;
 
-    // The file of an indexed page, or "" when the path is not one: only the
-    // pages of the index are ever served.
-    std::string fileOf(const std::string &relativePath) const;
+    // The largest page indexed or served.
+    static constexpr std::size_t maxPageBytes = 2 * 1024 * 1024;
+
+    // The source of an indexed page as the folder holds it now; false when
+    // the path is not one of the index (only those are ever served), or the
+    // file is no longer a regular file inside the folder, reached without
+    // following a symbolic link, of at most maxPageBytes.
+    bool read(const std::string &relativePath, std::string *content) const;
 
     // Words for matching: letters and digits, case and accents folded.
     static std::vector<QString> words(const QString &text);
 
 private:
+    static bool readBeneath(const std::string &root, const std::string &relativePath,
+                            std::string *content);
+
     struct Page
     {
         std::string path;
-        std::string file;
         std::string source; // lower case, for "@domain"
         QString language;
         QString country;
         QHash<QString, int> words;
     };
+    std::string m_root;
     std::vector<Page> m_pages;
     QHash<QString, std::size_t> m_byPath;
 };

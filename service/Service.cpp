@@ -7,8 +7,6 @@
 #include <QJsonObject>
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -393,15 +391,12 @@ HttpReply Service::corpusPage(const std::vector<std::string> &segments) const
     std::string path;
     for (std::size_t i = 1; i < segments.size(); ++i)
         path += (i > 1 ? "/" : "") + segments[i];
-    const std::string name = m_corpus.fileOf(path);
-    if (name.empty())
+    // Read again from the folder, as it is now: a page turned into a link or
+    // grown past the bound since start is not served.
+    std::string content;
+    if (!m_corpus.read(path, &content))
         return notFound();
-    std::ifstream in(name, std::ios::binary);
-    if (!in)
-        return notFound();
-    std::ostringstream content;
-    content << in.rdbuf();
-    return html(200, content.str());
+    return html(200, content);
 }
 
 HttpReply Service::downloadPage(const std::string &target) const

@@ -41,6 +41,8 @@ def write_corpus(root):
     page("filters/longer.html", "News agency: desk@filters.test.example", lang="", country="")
     page("filters/other words.html", "Bakery: bread@filters.test", lang="", country="")
     page("accents/cafe.html", "Le Café des Agences: bonjour@accents.test", lang="fr")
+    page("swap/page.html", "Swapped: desk@swap.test")
+    page("swap/dir/inner.html", "Inner: desk@swap.test")
 
 
 class CorpusSearchTest(unittest.TestCase):
@@ -135,6 +137,47 @@ class CorpusSearchTest(unittest.TestCase):
         for path in ["/corpus/paging/zz-link.html", "/corpus/../outside.html", "/corpus/",
                      "/corpus/paging", "/corpus/%2e%2e/outside.html"]:
             self.assertIn(self.service.request("GET", path)[0], (400, 404), path)
+
+    def test_corpus_pages_are_served_as_the_folder_holds_them_now(self):
+        corpus = os.path.join(self.tmp.path, "corpus", "swap")
+        page, folder = os.path.join(corpus, "page.html"), os.path.join(corpus, "dir")
+        outside = os.path.join(self.tmp.path, "elsewhere")
+        os.makedirs(outside)
+        with open(os.path.join(outside, "inner.html"), "w") as f:
+            f.write("TOPSECRET")
+        os.rename(page, page + ".kept")
+        os.rename(folder, folder + ".kept")
+        try:
+            # Links put in place of a page, or of a folder on its way.
+            os.symlink(os.path.join(outside, "inner.html"), page)
+            os.symlink(outside, folder)
+            for path in ["/corpus/swap/page.html", "/corpus/swap/dir/inner.html"]:
+                status, _, body = self.service.request("GET", path)
+                self.assertEqual(status, 404, path)
+                self.assertNotIn(b"TOPSECRET", body)
+            os.unlink(page)
+            # A named pipe would hold a reader that waits for a writer.
+            os.mkfifo(page)
+            self.assertEqual(self.service.request("GET", "/corpus/swap/page.html",
+                                                  timeout=5)[0], 404)
+            os.unlink(page)
+            # Pages up to 2 MiB are served, larger ones are not.
+            for size, status in [(2 * 1024 * 1024, 200), (2 * 1024 * 1024 + 1, 404)]:
+                with open(page, "wb") as f:
+                    f.write(b"a" * size)
+                got, _, body = self.service.request("GET", "/corpus/swap/page.html")
+                self.assertEqual(got, status, size)
+                if status == 200:
+                    self.assertEqual(len(body), size)
+            os.unlink(page)
+        finally:
+            for path in [page, folder]:
+                if os.path.lexists(path):
+                    os.unlink(path)
+                os.rename(path + ".kept", path)
+        status, _, body = self.service.request("GET", "/corpus/swap/dir/inner.html")
+        self.assertEqual(status, 200)
+        self.assertIn(b"desk@swap.test", body)
 
 
 class RecordedSearxng(http.server.BaseHTTPRequestHandler):
