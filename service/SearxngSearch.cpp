@@ -1,5 +1,7 @@
 #include "SearxngSearch.h"
 
+#include "PublicLink.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -92,11 +94,9 @@ std::optional<std::vector<std::string>> SearxngSearch::search(
         for (const QJsonValue &result :
              document.object().value(QLatin1String("results")).toArray()) {
             const QString url = result.toObject().value(QLatin1String("url")).toString();
-            const QUrl parsed(url, QUrl::StrictMode);
-            // Only web pages the application can fetch, each once.
-            if (!parsed.isValid() || parsed.host().isEmpty()
-                || (parsed.scheme() != QLatin1String("http")
-                    && parsed.scheme() != QLatin1String("https")))
+            // Only web pages the application can fetch, on public hosts or in
+            // our own corpus, each once.
+            if (!PublicLink::allowed(url, m_ownCorpus))
                 continue;
             if (seen.insert(url.toStdString()).second) {
                 links.push_back(url.toStdString());

@@ -12,11 +12,12 @@
 // "@domain"; country and language become its locale ("fr-CA"). Its result
 // pages are of no fixed size, so pages are read in turn until the ten
 // results from the requested position are known, or the engine has no more.
+// Only links to public hosts are kept, and those under ownCorpus.
 class SearxngSearch
 {
 public:
-    SearxngSearch(std::string baseUrl, int timeoutMs)
-        : m_base(std::move(baseUrl)), m_timeoutMs(timeoutMs)
+    SearxngSearch(std::string baseUrl, int timeoutMs, std::string ownCorpus)
+        : m_base(std::move(baseUrl)), m_ownCorpus(std::move(ownCorpus)), m_timeoutMs(timeoutMs)
     {}
 
     // nullopt when the engine could not be reached, answered nonsense, or
@@ -32,5 +33,6 @@ private:
     std::optional<std::string> fetch(const std::string &url, long timeoutMs) const;
 
     std::string m_base;
+    std::string m_ownCorpus;
     int m_timeoutMs;
 };

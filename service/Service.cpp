@@ -128,7 +128,8 @@ Service::Service(const ServiceConfig &config, TemplateCatalogue templates, Corpu
       m_checker(std::move(checker))
 {
     if (!config.searxngUrl.empty())
-        m_searxng = std::make_unique<SearxngSearch>(config.searxngUrl, config.searchTimeoutMs);
+        m_searxng = std::make_unique<SearxngSearch>(config.searxngUrl, config.searchTimeoutMs,
+                                                    config.publicUrl + "corpus/");
 }
 
 bool Service::mayBlock(const HttpRequest &request)

@@ -56,9 +56,10 @@ int main(int argc, char **argv)
     std::vector<std::string> warnings;
     TemplateCatalogue templates;
     templates.load(config.templatesDir, &warnings);
+    // Served under /corpus/ whichever back end searches: a search engine may
+    // index those pages too.
     CorpusIndex corpus;
-    if (config.searxngUrl.empty())
-        corpus.load(config.corpusDir, &warnings);
+    corpus.load(config.corpusDir, &warnings);
     for (const std::string &warning : warnings)
         std::fprintf(stderr, "parvane-service: %s\n", warning.c_str());
 
@@ -88,9 +89,10 @@ int main(int argc, char **argv)
     }
     config.settlePublicUrl(port);
     const std::string shownTemplates = std::to_string(templates.entries().size());
-    const std::string shownCorpus = config.searxngUrl.empty()
-                                            ? std::to_string(corpus.size()) + " corpus pages"
-                                            : "search engine " + config.searxngUrl;
+    const std::string shownCorpus = std::to_string(corpus.size()) + " corpus pages"
+                                    + (config.searxngUrl.empty()
+                                               ? std::string()
+                                               : ", search engine " + config.searxngUrl);
     const std::string nameServer = checker->serverText();
     service = std::make_unique<Service>(config, std::move(templates), std::move(corpus),
                                         std::move(checker));

@@ -54,7 +54,7 @@ class Service:
     """One running service; stop() ends it and checks it did not crash. files,
     when given, is the service's limit of open files (soft and hard)."""
 
-    def __init__(self, workdir, config, args=(), env=None, files=None):
+    def __init__(self, workdir, config, args=(), env=None, port=0, files=None):
         self.workdir = workdir
         path = os.path.join(workdir, "service.json")
         with open(path, "w", encoding="utf-8") as f:
@@ -70,7 +70,7 @@ class Service:
                 resource.setrlimit(resource.RLIMIT_NOFILE, (files, files))
         with open(self.log_path, "wb") as out, open(self.err_path, "wb") as err:
             self.process = subprocess.Popen(
-                [SERVICE, "--config", path, "--port", "0", *args], stdout=out, stderr=err,
+                [SERVICE, "--config", path, "--port", str(port), *args], stdout=out, stderr=err,
                 env=full_env, preexec_fn=limit)
         deadline = time.monotonic() + 20
         first = ""

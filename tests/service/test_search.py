@@ -180,10 +180,33 @@ class CorpusSearchTest(unittest.TestCase):
         self.assertIn(b"desk@swap.test", body)
 
 
+# Links a search engine may hand back that lead into the service's own
+# network; the service's own address is filled in once it runs.
+HOSTILE_LINKS = [
+    "http://169.254.169.254/latest/meta-data/", "http://10.0.0.1/", "http://[::1]/",
+    "http://intranet/", "http://OWN_HOST:OWN_PORT/admin", "http://localhost/",
+    "http://LOCALHOST./", "http://printer.localhost/x", "http://0x7f000001/", "http://2130706433/",
+    "http://0177.0.0.1/", "http://127.1/", "http://0/", "http://0.0.0.0:8080/",
+    "http://172.16.5.4/", "http://172.31.255.255/", "http://192.168.1.1/", "http://100.64.0.1/",
+    "http://[fe80::1]/", "http://[fe80::1%25eth0]/", "http://[fd12:3456::1]/",
+    "http://[ff02::1]/", "http://[::]/", "http://[::ffff:127.0.0.1]/", "http://[::ffff:a00:1]/",
+    "http://[64:ff9b::a9fe:a9fe]/", "http://224.0.0.1/", "http://255.255.255.255/",
+    "http://user@127.0.0.1/", "http://127.0.0.1./", "http://1.2.3.4.5/", "http://08.0.0.1/",
+    "http://\uff11\uff12\uff17\u30020.0.1/", "http://nas.local/", "http:/\\127.0.0.1/",
+    "OWN_BASEcorpus/../templates/", "file:///etc/passwd", "gopher://news.example/",
+]
+PUBLIC_LINKS = [
+    "https://news.example/contact", "http://93.184.216.34/page", "https://[2606:4700::1111]/",
+    "http://172.32.0.1/", "http://100.128.0.1/", "http://0x7f000001.example/",
+    "OWN_BASEcorpus/filters/anywhere.html",
+]
+
+
 class RecordedSearxng(http.server.BaseHTTPRequestHandler):
     """Answers like SearXNG's JSON API: two pages of fifteen and seven results,
-    with repeats and links the application could not fetch."""
+    with repeats and links the application could not fetch or must not."""
     queries = []
+    own_base = ""
 
     def log_message(self, *args):
         pass
@@ -202,7 +225,12 @@ class RecordedSearxng(http.server.BaseHTTPRequestHandler):
             time.sleep(1.5)  # a slow engine, each answer within the service's wait
         page = int(query["pageno"][0])
         results = []
-        if page == 1:
+        if "hostile" in query["q"][0]:
+            own = urllib.parse.urlparse(RecordedSearxng.own_base)
+            results = [{"url": link.replace("OWN_BASE", RecordedSearxng.own_base)
+                        .replace("OWN_HOST", own.hostname).replace("OWN_PORT", str(own.port)),
+                        "title": "t"} for link in HOSTILE_LINKS + PUBLIC_LINKS]
+        elif page == 1:
             results = [{"url": "https://news%d.example/contact" % i, "title": "t",
                         "content": "c", "engine": "e"} for i in range(15)]
             results.append({"url": "https://news3.example/contact", "title": "repeat"})
@@ -228,6 +256,7 @@ class SearxngSearchTest(unittest.TestCase):
         cls.service = Service(cls.tmp.path, {"templates": "none", "corpus": "none",
                                              "search_timeout_ms": 2000, "search_budget_ms": 3000},
                               args=["--searxng", "http://127.0.0.1:%d" % cls.engine.server_port])
+        RecordedSearxng.own_base = cls.service.base
 
     @classmethod
     def tearDownClass(cls):
@@ -265,6 +294,12 @@ class SearxngSearchTest(unittest.TestCase):
                          ["https://more%d.example/" % i for i in range(5, 7)])
         status, _, body = self.search(31)
         self.assertEqual(json.loads(body), [])
+
+    def test_links_into_private_networks_are_dropped(self):
+        status, _, body = self.search(1, terms="hostile")
+        self.assertEqual(status, 200, body)
+        self.assertEqual(json.loads(body), [{"domain": "@presse.test", "links": [
+            link.replace("OWN_BASE", self.service.base) for link in PUBLIC_LINKS]}])
 
     def test_a_slow_engine_is_bounded_for_the_whole_request(self):
         # Each answer takes 1.5 s, within the 2 s the service waits for one;

@@ -1,6 +1,7 @@
 """The SearXNG back end against a real instance: Debian's searx on loopback,
 whose only engine reads a corpus folder (searx_corpus_engine.py) and links to
-a service that serves that corpus. A second service searches through searx."""
+the pages of that corpus as the service that searches through searx serves
+them: links to the service's own corpus are kept, though on loopback."""
 
 import json
 import os
@@ -34,8 +35,9 @@ class SearxTest(unittest.TestCase):
                         % (i, i))
         with open(os.path.join(corpus, "other.html"), "w", encoding="utf-8") as f:
             f.write("<html><body>Bakery: bread@searx-corpus.test</body></html>")
-        # The service that publishes the corpus pages the results link to.
-        cls.pages = Service(os.path.join(root), {"templates": "none", "corpus": "corpus"})
+        # The service's address is needed by the engine, before either starts.
+        service_port = free_port()
+        service_base = "http://127.0.0.1:%d/" % service_port
 
         with open(EXAMPLE, encoding="utf-8") as f:
             settings = yaml.safe_load(f)
@@ -47,7 +49,7 @@ class SearxTest(unittest.TestCase):
             "name": "corpus", "engine": "command", "shortcut": "corpus",
             "categories": "general", "disabled": False,
             "command": [sys.executable, os.path.join(HERE, "searx_corpus_engine.py"), corpus,
-                        cls.pages.base, "{{QUERY}}"],
+                        service_base, "{{QUERY}}"],
             "delimiter": {"chars": "\t", "keys": ["url", "title"]}}]
         settings_path = os.path.join(root, "searx.yml")
         with open(settings_path, "w", encoding="utf-8") as f:
@@ -67,17 +69,19 @@ class SearxTest(unittest.TestCase):
         if cls.searx.poll() is not None:
             raise RuntimeError("searx did not start: "
                                + open(os.path.join(root, "searx.log")).read())
-        cls.service = Service(os.path.join(root), {"templates": "none", "corpus": "none"},
-                              args=["--searxng", "http://127.0.0.1:%d/" % cls.searx_port])
+        cls.service = Service(os.path.join(root), {"templates": "none", "corpus": "corpus"},
+                              args=["--searxng", "http://127.0.0.1:%d/" % cls.searx_port],
+                              port=service_port)
+        assert cls.service.base == service_base, cls.service.base
 
     @classmethod
     def tearDownClass(cls):
         cls.searx.terminate()
         cls.searx.wait(10)
         cls.searx_log.close()
-        codes = (cls.service.stop(), cls.pages.stop())
+        code = cls.service.stop()
         cls.tmp.cleanup()
-        assert codes == (0, 0), codes
+        assert code == 0, code
 
     def search(self, start, terms="press office"):
         status, _, body = self.service.api("search/contacts", {
@@ -96,7 +100,8 @@ class SearxTest(unittest.TestCase):
             links += answer[0]["links"]
         self.assertEqual(self.search(31), [])
         self.assertEqual(len(set(links)), 25)
-        self.assertNotIn(self.pages.base + "corpus/other.html", links)
+        self.assertNotIn(self.service.base + "corpus/other.html", links)
+        self.assertTrue(all(link.startswith(self.service.base + "corpus/") for link in links))
         # The links are real pages holding the domain's addresses.
         with urllib.request.urlopen(links[-1], timeout=10) as response:
             self.assertIn(b"@searx-corpus.test", response.read())
