@@ -192,7 +192,9 @@ bool SendingRun::refusesFiles(const QVariantMap &params)
     if (const QString html = params.value(u"html"_s).toString(); !html.isEmpty())
         files.append(html);
     for (const QString &path : std::as_const(files)) {
-        if (FileTrust::refusal(path) != FileTrust::Accepted) {
+        // A missing file is left out of the message, as ever; the others stop the run.
+        const FileTrust::Refusal refusal = FileTrust::refusal(path);
+        if (refusal != FileTrust::Accepted && refusal != FileTrust::Missing) {
             qWarning("Refused file: %s", qPrintable(path));
             return true;
         }

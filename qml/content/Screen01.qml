@@ -66,7 +66,10 @@ Rectangle {
     readonly property bool isSenderRunning: sendingController.run.busy
     readonly property alias sendingController: sendingController
     readonly property alias settingsStore: settingsStore
+    // Account passwords: in the system's keychain, never in the store.
+    readonly property alias secrets: secrets
     readonly property alias appInformation: appInformation
+    readonly property alias workFiles: workFiles
     // The regions that pages look at: the detail shown and the page viewport.
     readonly property alias detailStackView: regions.detailStackView
     readonly property alias pagesFlickable: regions.pagesFlickable
@@ -111,6 +114,7 @@ Rectangle {
 
     Component.onCompleted: {
         StoredKeys.bind(settingsStore, root, "screen")
+        adoptPasswords()
         if (!componentLoadCompleted) {
             componentLoadCompleted = true
             init()
@@ -127,6 +131,80 @@ Rectangle {
 
     function accountByAddress(address) {
         return userComptes.find(account => account.address === address) || null
+    }
+
+    // ---- Files a message may carry ----
+    // Why the file at the local path may not be attached or sent as the
+    // HTML body, in words that name it; "" when it may.
+    // A file that is not there is no threat: the message goes without it.
+    function fileRefusalText(path) {
+        const reason = bridge.fileRefusal(path)
+        return reason === 1 ? "" : refusalText(path, reason)
+    }
+
+    function refusalText(path, reason) {
+        switch (reason) {
+        case 0:
+            return ""
+        case 2:
+            return qsTr("%1 is not a regular file: it cannot be sent.").arg(path)
+        case 3:
+            return qsTr("%1 belongs to Parvane's own data (accounts, contacts, runs): it is never sent.").arg(path)
+        case 4:
+            return qsTr("%1 is a system file: it is never sent.").arg(path)
+        case 5:
+            return qsTr("%1 lies in a hidden folder of your home folder, where keys and settings are kept: it is never sent.").arg(path)
+        default:
+            return qsTr("%1 cannot be read.").arg(path)
+        }
+    }
+
+    // The refusals of the message's attachments and HTML file, one per line.
+    function messageFileRefusals(attachments, html) {
+        const paths = html !== "" ? attachments.concat([html]) : attachments
+        return paths.map(path => fileRefusalText(path)).filter(text => text !== "")
+    }
+
+    // ---- Account passwords ----
+    function secretName(address) { return "account/" + address }
+
+    // The account's password: the keychain's, or the one a record of an
+    // earlier version still holds until it has been moved.
+    function accountPassword(account) {
+        if (!account)
+            return ""
+        return account.password ? account.password : secrets.secret(secretName(account.address))
+    }
+
+    // Keeps the password in the keychain; the record is stored without it.
+    function keepPassword(address, password) {
+        if (password !== "")
+            secrets.setSecret(secretName(address), password)
+        else
+            secrets.removeSecret(secretName(address))
+    }
+
+    // Reads the accounts' passwords, and moves those that stored records
+    // still hold into the keychain. A record loses its password only once
+    // the keychain (or the private file) has it: a crash in between leaves
+    // both, and the next start moves it again.
+    function adoptPasswords() {
+        secrets.load(userComptes.map(account => secretName(account.address)))
+        for (const account of userComptes) {
+            if (account.password)
+                secrets.setSecret(secretName(account.address), account.password)
+        }
+    }
+
+    function passwordKept(name, ok) {
+        if (!ok)
+            return
+        const index = userComptes.findIndex(account => secretName(account.address) === name)
+        if (index < 0 || !userComptes[index].password)
+            return
+        const accounts = userComptes.slice()
+        accounts[index] = Object.assign({}, accounts[index], { "password": "" })
+        userComptes = accounts
     }
 
     // Tells the page shown that shared data changed under it.
@@ -235,6 +313,19 @@ Rectangle {
         // A full disk or a folder without rights: changes must not be lost quietly.
         onWriteFailed: (group, key, reason) =>
                        toast.showOnce(qsTr("Your changes could not be saved: %1.").arg(reason), 10000)
+    }
+
+    SecretStore {
+        id: secrets
+        objectName: "secrets"
+        // Where passwords go when no keychain answers: beside the store, owner-only.
+        fallbackFile: settingsStore.path + "/secrets.json"
+        onStored: (name, ok, reason) => {
+            if (ok)
+                root.passwordKept(name, ok)
+            else
+                toast.showOnce(qsTr("A password could not be kept: %1.").arg(reason), 10000)
+        }
     }
 
     AppInformation {

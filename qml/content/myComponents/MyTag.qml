@@ -16,6 +16,8 @@ Rectangle {
     property bool dangerStyle: false
     property bool secondaryStyle: false
     property bool roundedBtn: true
+    // Long texts (paths) wrap to the tag's width instead of being cut.
+    property bool wrapText: false
     property int spacing: 5
 
     readonly property bool hovered: mouseArea.containsMouse
@@ -35,9 +37,10 @@ Rectangle {
                                         : Constants.primaryLigthColor
 
     implicitHeight: label.implicitHeight + 10
-    implicitWidth: label.implicitWidth + 2 * (spacing + 5)
-                   + (removable ? closeButton.width + spacing : 0)
-    radius: roundedBtn ? Math.min(20, height / 2) : 0
+    // A wrapping label's own implicit width follows its width: measure the text instead.
+    implicitWidth: (wrapText ? Math.ceil(metrics.advanceWidth) + 1 : label.implicitWidth)
+                   + 2 * (spacing + 5) + (removable ? closeButton.width + spacing : 0)
+    radius: roundedBtn ? Math.min(wrapText ? 12 : 20, height / 2) : 0
     color: {
         if (!enabled)
             return Constants.primaryLigthColor
@@ -50,13 +53,20 @@ Rectangle {
         return checked ? Constants.secondaryButtonColor : Constants.primaryLigthColor
     }
 
+    TextMetrics {
+        id: metrics
+        font: label.font
+        text: control.wrapText ? control.text : ""
+    }
+
     Text {
         id: label
         anchors.left: parent.left
         anchors.leftMargin: control.spacing + 5
         anchors.verticalCenter: parent.verticalCenter
-        width: Math.min(implicitWidth, control.width - anchors.leftMargin - control.spacing - 5
-                        - (control.removable ? closeButton.width + control.spacing : 0))
+        readonly property real room: control.width - anchors.leftMargin - control.spacing - 5
+                                     - (control.removable ? closeButton.width + control.spacing : 0)
+        width: control.wrapText ? room : Math.min(implicitWidth, room)
         text: control.text
         textFormat: Text.PlainText
         font.pointSize: Constants.tagFontSize
@@ -65,7 +75,8 @@ Rectangle {
         color: !control.enabled ? Constants.disabledItemColor
                : control.styleName === "default" && !control.checked ? Constants.menuTextColor
                : Constants.buttonTextColor
-        elide: Text.ElideRight
+        elide: control.wrapText ? Text.ElideNone : Text.ElideRight
+        wrapMode: control.wrapText ? Text.WrapAnywhere : Text.NoWrap
     }
 
     MouseArea {
@@ -84,7 +95,8 @@ Rectangle {
         anchors.right: parent.right
         anchors.rightMargin: control.spacing
         anchors.verticalCenter: parent.verticalCenter
-        implicitHeight: Math.max(16, label.implicitHeight)
+        // One line's height: a wrapping label grows with the tag's width.
+        implicitHeight: Math.max(16, control.wrapText ? metrics.height : label.implicitHeight)
         // As wide as the symbol needs, so it never shows as "…".
         implicitWidth: Math.max(implicitHeight, implicitContentWidth + leftPadding + rightPadding)
         font.pointSize: Constants.tagFontSize

@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Layouts
 import Parvane
+import QmlCppBridge
 import content
 
 // The SMTP accounts page: every account with the button that opens its
@@ -29,6 +30,19 @@ MyPageLayout {
                 Layout.fillWidth: true
                 text: myTrStrings.accounts_description
                 font.bold: false
+            }
+
+            // Said once, plainly: where the passwords are when no keychain answered.
+            MyLabel {
+                objectName: "noKeychainNotice"
+                Layout.fillWidth: true
+                visible: root.secrets.backend === SecretStore.File
+                wrapMode: Text.WordWrap
+                textFormat: Text.PlainText
+                font.bold: false
+                color: Constants.warningLigthColor3
+                text: qsTr("No keychain answered on this computer, so your passwords are kept in a file that only you can read: %1")
+                      .arg(root.secrets.fallbackFile)
             }
 
             MyLinkButton {

@@ -149,7 +149,8 @@ MyPageLayout {
                               const message = AppJs.refusalMessage(response)
                               refuse(message !== null ? message : myTrStrings.invalid_response)
                           },
-                          () => refuse(myTrStrings.error_while_connecting_to_server))
+                          () => refuse(myTrStrings.error_while_connecting_to_server),
+                          0, Constants.searchMaxBytes)
     }
 
     function refuse(text) {

@@ -67,15 +67,31 @@ MyPageLayout {
 
     // The HTML picker's answer (a file address).
     function htmlFileChosen(url) {
-        root.detailEmailContentUrl = AppJs.urlToString(url)
+        const path = AppJs.urlToString(url)
+        const refusal = root.fileRefusalText(path)
+        if (refusal !== "") {
+            toast.show(refusal, 8000)
+            return
+        }
+        root.detailEmailContentUrl = path
     }
 
-    // The attachment picker's answer (file addresses), appended in order.
+    // The attachment picker's answer (file addresses), appended in order;
+    // files no message may carry are refused by name.
     function attachmentsChosen(urls) {
         const attachments = root.emailAttachments.slice()
-        for (let i = 0; i < urls.length; ++i)
-            attachments.push(AppJs.urlToString(urls[i]))
+        const refused = []
+        for (let i = 0; i < urls.length; ++i) {
+            const path = AppJs.urlToString(urls[i])
+            const refusal = root.fileRefusalText(path)
+            if (refusal !== "")
+                refused.push(refusal)
+            else
+                attachments.push(path)
+        }
         root.emailAttachments = attachments
+        if (refused.length > 0)
+            toast.show(refused.join("\n"), 8000)
     }
 
     function removeHtml() {

@@ -80,7 +80,7 @@ MyPageLayout {
                           () => {
                               toast.show(myTrStrings.error_while_connecting_to_server, 5000)
                               AppJs.stopLoading()
-                          })
+                          }, 0, Constants.templatesMaxBytes)
     }
 
     function preview(template) {

@@ -48,7 +48,7 @@ Item {
                                       && !Array.isArray(answer.value))
                                   information.screen.appInfo = answer.value
                           },
-                          () => {}, () => {})
+                          () => {}, () => {}, 0, Constants.appInfoMaxBytes)
     }
 
     Component {

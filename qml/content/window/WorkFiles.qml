@@ -62,6 +62,11 @@ Item {
     function applyTask(task, file) {
         AppJs.startLoading() // qmllint disable type
         const email = task.email
+        if (task.error === "tooLarge") {
+            AppJs.stopLoading()
+            toast.show(qsTr("%1 is too large to be a work file: it was not loaded.").arg(AppJs.fileBaseName(file)), 8000)
+            return false
+        }
         if (!email || Object.keys(email).length === 0) {
             AppJs.stopLoading()
             toast.show(qsTr("%1 could not be read as a work file.").arg(AppJs.fileBaseName(file)), 5000)
@@ -84,6 +89,10 @@ Item {
         root.detailEmailContentUrl = task.html ? task.html : ""
         root.refreshPage()
         AppJs.stopLoading()
+        // Files the work file names but no message may carry are left out, by name.
+        const refused = (task.refused || []).map(entry => root.refusalText(entry.path, entry.reason))
+        if (refused.length > 0)
+            toast.show(qsTr("Left out of the message:") + "\n" + refused.join("\n"), 15000)
         return true
     }
 

@@ -49,8 +49,9 @@ Item {
             screen.userComptes = [config.account]
             screen.userActiveCompte = config.account.address
             screen.userMailsPs = 5
+            // As the add dialog makes it: each file reviewed, its digest kept.
             screen.sendingLists = [{ "name": "Killed", "tasks": tasks, "output": "", "done": 0,
-                                     "nextTask": 0 }]
+                                     "nextTask": 0, "digests": tasks.map(p => helper.load(p).digest) }]
             mouseClick(findChild(screen, "sendingListsButton"))
             tryCompare(findChild(screen, "detailStackView"), "busy", false)
             const play = findChild(screen, "playSendingListButton")

@@ -3,6 +3,7 @@ import QtQuick.Controls.Basic
 import QtTest
 import Parvane
 import ParvaneTest
+import QmlCppBridge
 import content
 
 // SMTP accounts as the user meets them: the accounts page, its add dialog and
@@ -20,6 +21,11 @@ Item {
 
     MailServers {
         id: servers
+    }
+
+    // The test's own look at the store's files.
+    QmlCppBridge {
+        id: shell
     }
 
     StoreAccess {
@@ -242,11 +248,23 @@ Item {
             const expected = {
                 "senderName": "Anna Kim", "serverName": "Loopback", "serverHost": servers.host,
                 "serverPort": String(servers.port("starttls")), "connection": "TLS",
-                "address": servers.user, "password": servers.password
+                "address": servers.user, "password": ""
             }
             compare(screen.userComptes.length, 1)
             compare(Object.keys(screen.userComptes[0]), Object.keys(expected), "field order")
             compare(screen.userComptes[0], expected)
+            // The password is in the keychain this suite runs, in no file of the store,
+            // and what the store writes is the user's alone.
+            compare(screen.secrets.backend, SecretStore.Keychain)
+            tryCompare(screen.secrets, "ready", true)
+            compare(screen.secrets.secret("account/" + servers.user), servers.password)
+            screen.settingsStore.flush()
+            const store = screen.settingsStore.path
+            compare(shell.cmdExcute("grep", ["-rqF", servers.password, store]).status, 1,
+                    "no stored file holds the password")
+            compare(shell.cmdExcute("sh", ["-c", "find \"$0\" -perm /077 | wc -l", store]).text.trim(),
+                    "0", "store folders 0700, files 0600")
+            compare(shell.cmdExcute("test", ["-s", store + "/userData/comptes.json"]).status, 0)
 
             // The form forgets the address and password only.
             const form = dialog().form

@@ -123,6 +123,28 @@ Item {
             return path
         }
 
+        // A list as the add dialog makes it: each file's digest as reviewed.
+        function reviewed(list) {
+            return Object.assign({}, list, { "digests": list.tasks.map(path => files.load(path).digest) })
+        }
+
+        // The review dialog shows these files by their whole paths; confirmed.
+        function confirmReview(paths, review) {
+            if (!review)
+                review = driver.find("detailStackView").currentItem.addDialog.reviewDialog
+            tryCompare(review, "opened", true)
+            compare(review.entries.map(entry => entry.path), paths)
+            for (let i = 0; i < paths.length; ++i)
+                tryCompare(driver.find("reviewedFile" + i, true), "text", paths[i])
+            driver.clickNamed("confirmReviewButton")
+            tryCompare(review, "visible", false)
+        }
+
+        function seedReviewed(values) {
+            driver.seed(Object.assign({}, values,
+                                      { "sendingLists": values.sendingLists.map(reviewed) }))
+        }
+
         function task(subject, recipient, content) {
             return { "senderName": "Zoé", "subject": subject, "recipient": recipient,
                      "emailContent": content === undefined ? "Hello {{firstname}}" : content }
@@ -141,6 +163,15 @@ Item {
                 }
             }
             fail("the danger toasts are found")
+        }
+
+        // As a user waits for the main screen's toasts to go: they cover the panel's buttons.
+        function dismissToasts() {
+            for (let c = 0; c < screen.children.length; ++c) {
+                const child = screen.children[c]
+                if (child.model && typeof child.show === "function" && typeof child.showOnce === "function")
+                    child.model.clear()
+            }
         }
 
         // Texts of a dialog's danger toasts, newest first.
@@ -322,10 +353,13 @@ Item {
             driver.click(driver.buttonWithText("Cancel"))
             tryVerify(() => driver.find("fileDialogListView", true) === null, 3000)
             dialog.addTasks(["file://" + a, "file://" + bad, "file://" + b, "file://" + a])
-            compare(dialog.tasks, [a, b], "the unusable save and the repeat are left out")
             compare(dialogToasts(dialog), [myTrStrings.some_saves_cannot_be_used_as_tasks])
+            // Nothing joins the list before the user has seen what it sends.
+            compare(dialog.tasks, [])
+            confirmReview([a, b])
+            compare(dialog.tasks, [a, b], "the unusable save and the repeat are left out")
             tryVerify(() => driver.find("taskTag1", true) !== null)
-            compare(driver.find("taskTag0", true).text, "a.pvsav")
+            compare(driver.find("taskTag0", true).text, a, "the whole path")
 
             // 2 already there + 99 chosen is over the limit: nothing added.
             const many = []
@@ -351,15 +385,80 @@ Item {
             compare(screen.sendingLists.length, 1, "one task is not enough")
             compare(dialogToasts(dialog)[0], myTrStrings.you_must_add_at_least_two_tasks)
             dialog.addTasks(["file://" + b])
+            confirmReview([b])
             driver.clickNamed("confirmButton")
             tryCompare(dialog, "opened", false)
-            compare(screen.sendingLists[0], { "name": "New", "tasks": [a, b], "output": "",
-                                              "done": 0, "nextTask": 0 })
+            compare(screen.sendingLists[0], reviewed({ "name": "New", "tasks": [a, b], "output": "",
+                                                       "done": 0, "nextTask": 0 }))
             compare(dialog.tasks, [])
             compare(dialog.listName, "")
         }
 
         // ---- Running lists ----
+
+        // A work file written by someone else names the user's private files
+        // and the attacker's address. Loaded into the form, only what may be
+        // sent stays, each refused file named, and the HTML path shown whole;
+        // added to a list, nothing is sent before the review, and a file
+        // changed after it stops the list before it sends anything.
+        function test_workFileFromElsewhereSendsNothingUnseen() {
+            const fine = work + "/note.txt"
+            verify(files.writeTextFile("file://" + fine, "a note"))
+            const storeFile = screen.settingsStore.path + "/userData/comptes.json"
+            screen.settingsStore.flush()
+            const hostile = saveTask("hostile.pvsav", task("Hostile", "attacker@evil.test"), [],
+                                     ["/etc/passwd", "/proc/self/environ", storeFile, fine],
+                                     "/etc/hostname")
+            const other = saveTask("other.pvsav", task("Other", "o@tasks.test"))
+
+            driver.openPage("homeMenu", "SendEmailsPage")
+            verify(screen.loadFile(hostile))
+            compare(screen.emailAttachments, [fine])
+            compare(screen.detailEmailContentUrl, "")
+            const told = toastTexts()[0]
+            for (const path of ["/etc/passwd", "/proc/self/environ", storeFile, "/etc/hostname"])
+                verify(told.indexOf(path) >= 0, path + " is named: " + told)
+            tryVerify(() => driver.find("attachmentTag_0", true) !== null)
+            compare(driver.find("attachmentTag_0", true).text, fine)
+            dismissToasts()
+
+            const panel = openPanel()
+            driver.clickNamed("addSendingListLink")
+            const dialog = panel.addDialog
+            tryCompare(dialog, "opened", true)
+            dialog.addTasks(["file://" + hostile, "file://" + other])
+            const review = dialog.reviewDialog
+            tryCompare(review, "opened", true)
+            const shown = driver.find("reviewedContent0", true).text
+            for (const line of ["attacker@evil.test", fine, "/etc/passwd", storeFile])
+                verify(shown.indexOf(line) >= 0, line + " is shown: " + shown)
+            compare(servers.messages().length, 0, "nothing sent before the review")
+            confirmReview([hostile, other], review)
+            dialog.listName = "From elsewhere"
+            driver.clickNamed("confirmButton")
+            tryCompare(dialog, "opened", false)
+
+            // The sender changes the file after the review: the list stops at it.
+            saveTask("hostile.pvsav", task("Changed", "attacker@evil.test"), [], [fine])
+            tryCompare(dialog, "visible", false)
+            driver.click(entryButton(0, "playSendingListButton"))
+            const again = screen.sendingController.sequencer.reviewDialog
+            tryCompare(again, "opened", true)
+            verify(!screen.isSendingListRunning, "the list stopped")
+            tryCompare(driver.find("reviewedContent0", true), "text",
+                       again.describe(files.load(hostile)))
+            wait(600)
+            compare(servers.messages().length, 0, "the changed file sent nothing")
+
+            // Reviewed again, the list runs both tasks.
+            driver.clickNamed("confirmReviewButton")
+            tryCompare(again, "visible", false)
+            driver.click(entryButton(0, "playSendingListButton"))
+            waitForListEnd()
+            compare(servers.messages().map(m => m.subject).sort(), ["Changed", "Other"])
+            const changed = servers.messages().find(m => m.subject === "Changed")
+            compare(changed.parts.filter(p => p.fileName !== "").map(p => p.fileName), ["note.txt"])
+        }
 
         function test_listOfThreeTasksWithTheSecondGone() {
             // Each task's HTML file uses images of its own folder.
@@ -376,7 +475,7 @@ Item {
             const two = saveTask("t2.pvsav", task("Second", "t2@tasks.test"))
             const three = saveTask("t3.pvsav", task("Third", "t3@tasks.test", ""), [], [],
                                    work + "/three/three.html")
-            driver.seed({ "sendingLists": [{ "name": "Weekly", "tasks": [one, two, three],
+            seedReviewed({ "sendingLists": [{ "name": "Weekly", "tasks": [one, two, three],
                                              "output": "", "done": 0, "nextTask": 0 }] })
             files.cmdExcute("rm", ["-f", two])
             openPanel()
@@ -420,7 +519,7 @@ Item {
             slowAccount.connection = "Auto"
             const slow = saveTask("slow.pvsav", task("Slow", "slow1@tasks.test slow2@tasks.test slow3@tasks.test"))
             const next = saveTask("next.pvsav", task("Next", "n1@tasks.test"))
-            driver.seed({ "userComptes": [slowAccount],
+            seedReviewed({ "userComptes": [slowAccount],
                           "sendingLists": [{ "name": "Stoppable", "tasks": [slow, next],
                                              "output": "", "done": 0, "nextTask": 0 }] })
             openPanel()
@@ -448,7 +547,7 @@ Item {
             const first = saveTask("r1.pvsav", task("R1", "r1@tasks.test"))
             const second = saveTask("r2.pvsav", task("R2", "r2@tasks.test"))
             const third = saveTask("r3.pvsav", task("R3", "r3@tasks.test"))
-            driver.seed({ "sendingLists": [{ "name": "Half", "tasks": [first, second, third],
+            seedReviewed({ "sendingLists": [{ "name": "Half", "tasks": [first, second, third],
                                              "output": "old", "done": 1, "nextTask": 1 }] })
             openPanel()
             driver.click(entryButton(0, "playSendingListButton"))
@@ -470,7 +569,8 @@ Item {
         function test_startingFromAnotherPageShowsTheComposePage() {
             const a = saveTask("c1.pvsav", task("C1", "c1@tasks.test"))
             const b = saveTask("c2.pvsav", task("C2", "c2@tasks.test"))
-            const list = { "name": "Elsewhere", "tasks": [a, b], "output": "", "done": 0, "nextTask": 0 }
+            const list = reviewed({ "name": "Elsewhere", "tasks": [a, b], "output": "", "done": 0,
+                                    "nextTask": 0 })
             driver.seed({ "sendingLists": [list] })
             driver.openPage("contactsListsMenu", "ContactsListsPage")
             verify(screen.sendingController.sequencer.start(list))
@@ -483,7 +583,7 @@ Item {
         function test_closingTheWindowBetweenTwoTasksAsksFirst() {
             const a = saveTask("q1.pvsav", task("Q1", "q1@tasks.test"))
             const b = saveTask("q2.pvsav", task("Q2", "q2@tasks.test"))
-            driver.seed({ "sendingLists": [{ "name": "Quit", "tasks": [a, b], "output": "", "done": 0,
+            seedReviewed({ "sendingLists": [{ "name": "Quit", "tasks": [a, b], "output": "", "done": 0,
                                              "nextTask": 0 }] })
             openPanel()
             driver.click(entryButton(0, "playSendingListButton"))
@@ -501,7 +601,7 @@ Item {
         function test_replacedPanelAndTheListStillFinishes() {
             const a = saveTask("p1.pvsav", task("P1", "p1@tasks.test p2@tasks.test"))
             const b = saveTask("p2.pvsav", task("P2", "p3@tasks.test"))
-            driver.seed({ "sendingLists": [{ "name": "Other", "tasks": [a, b], "output": "", "done": 0,
+            seedReviewed({ "sendingLists": [{ "name": "Other", "tasks": [a, b], "output": "", "done": 0,
                                              "nextTask": 2 },
                                            { "name": "Moving", "tasks": [a, b], "output": "",
                                              "done": 0, "nextTask": 0 }] })

@@ -221,6 +221,20 @@ GridLayout {
         enabled: !form.serverLocked
         model: Constants.smtpConnections.map(choice => form.translated(choice.label))
     }
+    // What each choice means for the password, said before it is typed.
+    MyLabel {
+        objectName: "connectionNote"
+        Layout.columnSpan: 2
+        Layout.fillWidth: true
+        visible: text !== ""
+        wrapMode: Text.WordWrap
+        font.bold: false
+        text: form.connectionValue === "None"
+              ? qsTr("With \"None\" nothing is encrypted: your messages travel in clear, and no password is sent.")
+              : form.connectionValue === "Auto"
+                ? qsTr("With \"Auto\" the password is sent only over an encrypted connection; a server that offers none is refused.")
+                : ""
+    }
 
     MyLabel {
         text: myTrStrings.email_address

@@ -56,8 +56,12 @@ MyHeaderlessDialog {
             AppJs.stopLoading()
             return
         }
+        // The password goes to the keychain; the stored record keeps it empty.
+        const record = form.record()
+        root.keepPassword(record.address, record.password)
+        record.password = ""
         const accounts = root.userComptes.slice()
-        accounts.unshift(form.record())
+        accounts.unshift(record)
         root.userComptes = accounts
         form.address = ""
         form.password = ""

@@ -49,7 +49,7 @@ Item {
             return qsTr("The SMTP port must be a number from 1 to 65535.")
         // An account may be added without a password, but no server takes
         // mail from it: say why rather than fail every message.
-        if (!account.password)
+        if (!root.accountPassword(account))
             return myTrStrings.smpt_account_required + " "
                     + qsTr("The active account has no password.")
         return ""
@@ -107,6 +107,10 @@ Item {
             return refuse(myTrStrings.recipient_required)
         if (root.detailEmailContent === "" && root.emailAttachments.length === 0 && html === "")
             return refuse(myTrStrings.email_content_required)
+        // Whatever put them in the form, files no message may carry stop the run here.
+        const refusedFiles = root.messageFileRefusals(root.emailAttachments, html)
+        if (refusedFiles.length > 0)
+            return refuse(refusedFiles.join("\n"))
 
         const recipients = Compose.runRecipients(listMembers, AppJs.getEmails(root.recipient))
         if (recipients.length === 0)
@@ -117,7 +121,7 @@ Item {
             "port": parseInt(account.serverPort, 10),
             "connection": account.connection,
             "address": account.address,
-            "password": account.password,
+            "password": root.accountPassword(account),
             "senderName": root.senderName,
             "subject": root.subject,
             "content": root.detailEmailContent,
@@ -184,7 +188,7 @@ Item {
 
     function resumeInterrupted() {
         const account = root.accountByAddress(resumeDialog.interrupted.account)
-        if (!account || !account.password) {
+        if (!account || !root.accountPassword(account)) {
             toast.show(qsTr("The account of the interrupted run is no longer there: add it again to resume the run."), 5000)
             return
         }
@@ -194,7 +198,7 @@ Item {
         if (list !== undefined)
             sequencer.resumeAfterRun(list)
         sendingDialog.open()
-        if (!run.resumeInterrupted(account.password)) {
+        if (!run.resumeInterrupted(root.accountPassword(account))) {
             sendingDialog.close()
             sequencer.stop()
         }

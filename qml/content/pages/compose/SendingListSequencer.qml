@@ -14,6 +14,7 @@ Item {
     // Index of the task last loaded into the compose form, -1 when none.
     property int loadedTask: -1
     readonly property bool running: timer.running
+    readonly property alias reviewDialog: reviewDialog
 
     // Play: the list runs from its next task; nothing while a list or a run is under way.
     function start(list) {
@@ -66,6 +67,17 @@ Item {
             // Read once: checked, then loaded into the form.
             const path = list.tasks[list.nextTask]
             const task = workFiles.readTask(path)
+            // Only what the user reviewed runs: a file changed since (or a
+            // list made before reviews) stops the list and asks again.
+            const digests = list.digests || []
+            if (task.digest !== undefined && task.digest !== digests[list.nextTask]) {
+                stop()
+                reviewDialog.listName = list.name
+                reviewDialog.taskIndex = list.nextTask
+                reviewDialog.review([{ "path": path, "task": task }],
+                                    qsTr("This work file changed since you reviewed it, or was never reviewed: check what it sends, confirm, then start the list again."))
+                return
+            }
             if (workFiles.taskIsValid(task)) {
                 workFiles.applyTask(task, path)
                 loadedTask = list.nextTask
@@ -81,6 +93,28 @@ Item {
                 page.sendEmailsDataState = !page.sendEmailsDataState
             else
                 controller.send(false)
+        }
+    }
+
+    // Confirming stores the digest of the file as now reviewed; the list
+    // starts again only when the user presses its play button.
+    TaskReviewDialog {
+        id: reviewDialog
+
+        property string listName
+        property int taskIndex: -1
+
+        objectName: "sequencerReviewDialog"
+        onConfirmed: reviewed => {
+            root.sendingLists = root.sendingLists.map(list => {
+                if (list.name !== listName)
+                    return list
+                const digests = (list.digests || []).slice()
+                while (digests.length < list.tasks.length)
+                    digests.push("")
+                digests[taskIndex] = reviewed[0].task.digest
+                return Compose.withFields(list, { "digests": digests })
+            })
         }
     }
 

@@ -25,7 +25,7 @@ MyDetailLayout {
         form.host = account.serverHost
         form.port = account.serverPort
         form.address = account.address
-        form.password = account.password
+        form.password = root.accountPassword(account)
         form.presetIndex = form.matchingPreset(account.serverHost, account.serverPort,
                                                account.connection)
         form.serverLocked = form.presetIndex !== form.otherPresetIndex
@@ -48,8 +48,11 @@ MyDetailLayout {
         if (!result || result.error !== false) {
             toast.show(result ? result.text : "", 5000)
         } else {
+            const record = form.record()
+            root.keepPassword(record.address, record.password)
+            record.password = ""
             const accounts = root.userComptes.slice()
-            accounts[root.detailAccount] = form.record()
+            accounts[root.detailAccount] = record
             root.userComptes = accounts
             account = accounts[root.detailAccount]
             successToast.show(myTrStrings.account_has_been_updated, 5000)
@@ -58,6 +61,9 @@ MyDetailLayout {
     }
 
     function deleteAccount() {
+        const gone = root.userComptes[root.detailAccount]
+        if (gone)
+            root.keepPassword(gone.address, "")
         const accounts = root.userComptes.slice()
         accounts.splice(root.detailAccount, 1)
         root.userComptes = accounts

@@ -10,35 +10,58 @@ import "../../resources/js/app.js" as AppJs
 MyHeaderlessDialog {
     id: dialog
 
-    // Local paths of the chosen work files, in run order.
+    // Local paths of the chosen work files, in run order, and the digest of
+    // each as the user reviewed it.
     property var tasks: []
+    property var digests: []
     property alias listName: nameField.text
     readonly property alias taskPicker: taskPicker
+    readonly property alias reviewDialog: reviewDialog
 
-    // The picker's answer: every file checked, repeats and unusable saves left out.
+    // The picker's answer: every file checked, repeats and unusable saves
+    // left out, and the rest shown for review before they are added.
     function addTasks(urls) {
         if (tasks.length + urls.length > Constants.maxSendingListTasks) {
             showToast(qsTr("You cannot add more than %1 tasks to a list.").arg(Constants.maxSendingListTasks))
             return
         }
-        const next = tasks.slice()
+        const pending = []
         let rejected = false
         for (let i = 0; i < urls.length; ++i) {
             const path = AppJs.urlToString(urls[i])
-            if (!root.isValidTask(path))
+            const task = root.workFiles.readTask(path)
+            if (!root.workFiles.taskIsValid(task))
                 rejected = true
-            else if (next.indexOf(path) < 0)
-                next.push(path)
+            else if (tasks.indexOf(path) < 0 && !pending.some(entry => entry.path === path))
+                pending.push({ "path": path, "task": task })
         }
-        tasks = next
         if (rejected)
             showToast(myTrStrings.some_saves_cannot_be_used_as_tasks)
+        if (pending.length > 0)
+            reviewDialog.review(pending)
+    }
+
+    // The reviewed files join the list with the digests of what was shown.
+    function addReviewed(entries) {
+        const nextTasks = tasks.slice()
+        const nextDigests = digests.slice()
+        for (const entry of entries) {
+            if (nextTasks.indexOf(entry.path) >= 0)
+                continue
+            nextTasks.push(entry.path)
+            nextDigests.push(entry.task.digest)
+        }
+        tasks = nextTasks
+        digests = nextDigests
     }
 
     function removeTask(index) {
         const next = tasks.slice()
         next.splice(index, 1)
         tasks = next
+        const nextDigests = digests.slice()
+        nextDigests.splice(index, 1)
+        digests = nextDigests
     }
 
     // Confirm: the first failing check is told and the dialog stays open.
@@ -55,10 +78,12 @@ MyHeaderlessDialog {
             showToast(refusal)
             return false
         }
-        const record = { "name": name, "tasks": tasks.slice(), "output": "", "done": 0, "nextTask": 0 }
+        const record = { "name": name, "tasks": tasks.slice(), "output": "", "done": 0, "nextTask": 0,
+                         "digests": digests.slice() }
         root.sendingLists = [record].concat(root.sendingLists)
         nameField.text = ""
         tasks = []
+        digests = []
         close()
         return true
     }
@@ -119,7 +144,9 @@ MyHeaderlessDialog {
                             required property int index
 
                             objectName: "taskTag" + index
-                            text: AppJs.fileBaseName(modelData) // qmllint disable type
+                            width: Math.min(implicitWidth, parent ? parent.width : implicitWidth)
+                            wrapText: true
+                            text: modelData
                             removable: true
                             onRemoved: dialog.removeTask(index)
                         }
@@ -143,6 +170,12 @@ MyHeaderlessDialog {
                 onClicked: dialog.submit()
             }
         }
+    }
+
+    TaskReviewDialog {
+        id: reviewDialog
+        objectName: "addTasksReviewDialog"
+        onConfirmed: reviewed => dialog.addReviewed(reviewed)
     }
 
     MyFileDialog {

@@ -140,7 +140,11 @@ MyDetailLayout {
             Layout.rightMargin: 10
             horizontalAlignment: Text.AlignHCenter
             font.bold: false
-            text: AppJs.fileBaseName(root.detailEmailContentUrl)
+            // The whole path: a work file from elsewhere may name any file.
+            objectName: "htmlPathLabel"
+            textFormat: Text.PlainText
+            wrapMode: Text.WrapAnywhere
+            text: root.detailEmailContentUrl
         }
         Item {
             Layout.fillHeight: true
@@ -179,7 +183,10 @@ MyDetailLayout {
                     required property string modelData
                     required property int index
                     objectName: "attachmentTag_" + index
-                    text: AppJs.fileBaseName(modelData) // qmllint disable type
+                    // The whole path, wrapped: a work file may name any file.
+                    width: Math.min(implicitWidth, parent ? parent.width : implicitWidth)
+                    wrapText: true
+                    text: modelData
                     removable: true
                     onRemoved: detail.removeAttachment(index)
                 }
