@@ -1,7 +1,7 @@
 #include "HtmlResources.h"
 
-#include "files/FileTrust.h"
 #include "HtmlReferences.h"
+#include "files/FileTrust.h"
 
 #include <QDir>
 #include <QFile>

@@ -176,9 +176,9 @@ QJsonObject QmlCppBridge::load(const QString &path)
         return {};
     }
     const auto tooLarge = [] {
-        return QJsonObject{{u"email"_s, QJsonObject()}, {u"lists"_s, QJsonArray()},
+        return QJsonObject{{u"email"_s, QJsonObject()},      {u"lists"_s, QJsonArray()},
                            {u"attachments"_s, QJsonArray()}, {u"html"_s, QString()},
-                           {u"digest"_s, QString()}, {u"error"_s, u"tooLarge"_s}};
+                           {u"digest"_s, QString()},         {u"error"_s, u"tooLarge"_s}};
     };
     // No work file holds more than its payload's bound and a few bytes.
     if (file.size() > FileCipher::maxPayload + 64)
@@ -221,8 +221,9 @@ QJsonObject QmlCppBridge::load(const QString &path)
                      {u"lists"_s, stored.value(u"lists"_s).toArray()},
                      {u"attachments"_s, attachments},
                      {u"html"_s, htmlAccepted ? html.toString() : QString()},
-                     {u"digest"_s, QString::fromLatin1(QCryptographicHash::hash(
-                                           bytes, QCryptographicHash::Sha256).toHex())}};
+                     {u"digest"_s,
+                      QString::fromLatin1(
+                              QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex())}};
     if (!refused.isEmpty())
         task.insert(u"refused"_s, refused);
     return task;

@@ -308,7 +308,8 @@ SmtpTransport::Result SmtpTransport::attempt(const QString &from, const QString 
         // Without a password nothing secret travels; with one, a server that
         // offers no STARTTLS (or someone who strips the offer) gets no login.
         curl_easy_setopt(curl, CURLOPT_USE_SSL,
-                         static_cast<long>(m_settings.authenticate ? CURLUSESSL_ALL : CURLUSESSL_TRY));
+                         static_cast<long>(m_settings.authenticate ? CURLUSESSL_ALL
+                                                                   : CURLUSESSL_TRY));
         break;
     case Security::StartTlsRequired:
     case Security::ImplicitTls:

@@ -27,7 +27,7 @@
     <context>
         <name>AccountDetail</name>
         <message>
-            <location filename="../qml/content/pages/details/AccountDetail.qml" line="+136" />
+            <location filename="../qml/content/pages/details/AccountDetail.qml" line="+142" />
             <source>Are you sure you want to delete the account %1 ?</source>
             <translation>Are you sure you want to delete the account %1 ?</translation>
         </message>
@@ -54,16 +54,34 @@
             <source>The SMTP port must be a number from 1 to 65535.</source>
             <translation>The SMTP port must be a number from 1 to 65535.</translation>
         </message>
+        <message>
+            <location line="+127" />
+            <source>With "None" nothing is encrypted: your messages travel in clear, and no password is sent.</source>
+            <translation>With "None" nothing is encrypted: your messages travel in clear, and no password is sent.</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>With "Auto" the password is sent only over an encrypted connection; a server that offers none is refused.</source>
+            <translation>With "Auto" the password is sent only over an encrypted connection; a server that offers none is refused.</translation>
+        </message>
+    </context>
+    <context>
+        <name>AccountsPage</name>
+        <message>
+            <location filename="../qml/content/pages/AccountsPage.qml" line="+44" />
+            <source>No keychain answered on this computer, so your passwords are kept in a file that only you can read: %1</source>
+            <translation>No keychain answered on this computer, so your passwords are kept in a file that only you can read: %1</translation>
+        </message>
     </context>
     <context>
         <name>AddSendingListDialog</name>
         <message>
-            <location filename="../qml/content/pages/details/AddSendingListDialog.qml" line="+21" />
+            <location filename="../qml/content/pages/details/AddSendingListDialog.qml" line="+25" />
             <source>You cannot add more than %1 tasks to a list.</source>
             <translation>You cannot add more than %1 tasks to a list.</translation>
         </message>
         <message>
-            <location line="+132" />
+            <location line="+161" />
             <source>Backup file (*.pvsav)</source>
             <translation>Backup file (*.pvsav)</translation>
         </message>
@@ -71,7 +89,7 @@
     <context>
         <name>Constants</name>
         <message>
-            <location filename="../qml/Parvane/Constants.qml" line="+116" />
+            <location filename="../qml/Parvane/Constants.qml" line="+120" />
             <source>Andorre</source>
             <translation>Andorra</translation>
         </message>
@@ -1774,12 +1792,12 @@
     <context>
         <name>ContactDetail</name>
         <message>
-            <location filename="../qml/content/pages/details/ContactDetail.qml" line="+75" />
+            <location filename="../qml/content/pages/details/ContactDetail.qml" line="+72" />
             <source>Contact has been updated.</source>
             <translation>Contact has been updated.</translation>
         </message>
         <message>
-            <location line="+19" />
+            <location line="+17" />
             <source>The file could not be written.</source>
             <translation>The file could not be written.</translation>
         </message>
@@ -1829,7 +1847,7 @@
     <context>
         <name>ContactsListsPage</name>
         <message>
-            <location filename="../qml/content/pages/ContactsListsPage.qml" line="+198" />
+            <location filename="../qml/content/pages/ContactsListsPage.qml" line="+170" />
             <source>The import was cancelled: no contact was added.</source>
             <translation>The import was cancelled: no contact was added.</translation>
         </message>
@@ -1839,12 +1857,12 @@
             <translation>The file could not be written.</translation>
         </message>
         <message>
-            <location line="+166" />
+            <location line="+169" />
             <source>Are you sure you want to delete the list %1 ?</source>
             <translation>Are you sure you want to delete the list %1 ?</translation>
         </message>
         <message>
-            <location line="+24" />
+            <location line="+20" />
             <source>Import Contacts to %1</source>
             <translation>Import Contacts to %1</translation>
         </message>
@@ -2806,14 +2824,44 @@
     <context>
         <name>Screen01</name>
         <message>
-            <location filename="../qml/content/Screen01.qml" line="+209" />
+            <location filename="../qml/content/Screen01.qml" line="+150" />
+            <source>%1 is not a regular file: it cannot be sent.</source>
+            <translation>%1 is not a regular file: it cannot be sent.</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>%1 belongs to Parvane's own data (accounts, contacts, runs): it is never sent.</source>
+            <translation>%1 belongs to Parvane's own data (accounts, contacts, runs): it is never sent.</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>%1 is a system file: it is never sent.</source>
+            <translation>%1 is a system file: it is never sent.</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>%1 lies in a hidden folder of your home folder, where keys and settings are kept: it is never sent.</source>
+            <translation>%1 lies in a hidden folder of your home folder, where keys and settings are kept: it is never sent.</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>%1 cannot be read.</source>
+            <translation>%1 cannot be read.</translation>
+        </message>
+        <message>
+            <location line="+130" />
             <source>%1 emails copied.</source>
             <translation>%1 emails copied.</translation>
         </message>
         <message>
-            <location line="+22" />
+            <location line="+27" />
             <source>Your changes could not be saved: %1.</source>
             <translation>Your changes could not be saved: %1.</translation>
+        </message>
+        <message>
+            <location line="+12" />
+            <source>A password could not be kept: %1.</source>
+            <translation>A password could not be kept: %1.</translation>
         </message>
     </context>
     <context>
@@ -2845,7 +2893,7 @@
             <translation>+%1 Lists</translation>
         </message>
         <message>
-            <location line="+57" />
+            <location line="+73" />
             <source>HTML file (*.html *.htm)</source>
             <translation>HTML file (*.html *.htm)</translation>
         </message>
@@ -2868,7 +2916,7 @@
             <translation>Start task %1</translation>
         </message>
         <message>
-            <location line="+76" />
+            <location line="+81" />
             <source>End task %1</source>
             <translation>End task %1</translation>
         </message>
@@ -2984,9 +3032,14 @@
     <context>
         <name>SendingListSequencer</name>
         <message>
-            <location filename="../qml/content/pages/compose/SendingListSequencer.qml" line="+40" />
+            <location filename="../qml/content/pages/compose/SendingListSequencer.qml" line="+41" />
             <source>Start task %1</source>
             <translation>Start task %1</translation>
+        </message>
+        <message>
+            <location line="+37" />
+            <source>This work file changed since you reviewed it, or was never reviewed: check what it sends, confirm, then start the list again.</source>
+            <translation>This work file changed since you reviewed it, or was never reviewed: check what it sends, confirm, then start the list again.</translation>
         </message>
     </context>
     <context>
@@ -3031,6 +3084,39 @@
                 <numerusform>Every %n min</numerusform>
                 <numerusform>Every %n min</numerusform>
             </translation>
+        </message>
+    </context>
+    <context>
+        <name>TaskReviewDialog</name>
+        <message>
+            <location filename="../qml/content/window/TaskReviewDialog.qml" line="+33" />
+            <source>Recipients: %1</source>
+            <translation>Recipients: %1</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>Contact lists: %1</source>
+            <translation>Contact lists: %1</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>HTML file: %1</source>
+            <translation>HTML file: %1</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>Attachment: %1</source>
+            <translation>Attachment: %1</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>Refused: %1</source>
+            <translation>Refused: %1</translation>
+        </message>
+        <message>
+            <location line="+17" />
+            <source>Check what these work files will send</source>
+            <translation>Check what these work files will send</translation>
         </message>
     </context>
     <context>
@@ -3088,11 +3174,21 @@
         </message>
         <message>
             <location line="+18" />
+            <source>%1 is too large to be a work file: it was not loaded.</source>
+            <translation>%1 is too large to be a work file: it was not loaded.</translation>
+        </message>
+        <message>
+            <location line="+5" />
             <source>%1 could not be read as a work file.</source>
             <translation>%1 could not be read as a work file.</translation>
         </message>
         <message>
-            <location line="+53" />
+            <location line="+23" />
+            <source>Left out of the message:</source>
+            <translation>Left out of the message:</translation>
+        </message>
+        <message>
+            <location line="+34" />
             <location line="+11" />
             <source>Backup file (*.pvsav)</source>
             <translation>Backup file (*.pvsav)</translation>

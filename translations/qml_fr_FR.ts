@@ -27,7 +27,7 @@
     <context>
         <name>AccountDetail</name>
         <message>
-            <location filename="../qml/content/pages/details/AccountDetail.qml" line="+136" />
+            <location filename="../qml/content/pages/details/AccountDetail.qml" line="+142" />
             <source>Are you sure you want to delete the account %1 ?</source>
             <translation>Êtes-vous sûr de vouloir supprimer le compte %1 ?</translation>
         </message>
@@ -54,16 +54,34 @@
             <source>The SMTP port must be a number from 1 to 65535.</source>
             <translation>Le port SMTP doit être un nombre de 1 à 65535.</translation>
         </message>
+        <message>
+            <location line="+127" />
+            <source>With "None" nothing is encrypted: your messages travel in clear, and no password is sent.</source>
+            <translation>Avec « Aucune », rien n'est chiffré : vos messages circulent en clair, et aucun mot de passe n'est envoyé.</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>With "Auto" the password is sent only over an encrypted connection; a server that offers none is refused.</source>
+            <translation>Avec « Auto », le mot de passe n'est envoyé que sur une connexion chiffrée ; un serveur qui n'en propose pas est refusé.</translation>
+        </message>
+    </context>
+    <context>
+        <name>AccountsPage</name>
+        <message>
+            <location filename="../qml/content/pages/AccountsPage.qml" line="+44" />
+            <source>No keychain answered on this computer, so your passwords are kept in a file that only you can read: %1</source>
+            <translation>Aucun trousseau n'a répondu sur cet ordinateur : vos mots de passe sont donc conservés dans un fichier que vous seul pouvez lire : %1</translation>
+        </message>
     </context>
     <context>
         <name>AddSendingListDialog</name>
         <message>
-            <location filename="../qml/content/pages/details/AddSendingListDialog.qml" line="+21" />
+            <location filename="../qml/content/pages/details/AddSendingListDialog.qml" line="+25" />
             <source>You cannot add more than %1 tasks to a list.</source>
             <translation>Vous ne pouvez pas ajouter plus de %1 tâches à une liste.</translation>
         </message>
         <message>
-            <location line="+132" />
+            <location line="+161" />
             <source>Backup file (*.pvsav)</source>
             <translation>Fichier de sauvegarde (*.pvsav)</translation>
         </message>
@@ -71,7 +89,7 @@
     <context>
         <name>Constants</name>
         <message>
-            <location filename="../qml/Parvane/Constants.qml" line="+116" />
+            <location filename="../qml/Parvane/Constants.qml" line="+120" />
             <source>Andorre</source>
             <translation>Andorre</translation>
         </message>
@@ -1774,12 +1792,12 @@
     <context>
         <name>ContactDetail</name>
         <message>
-            <location filename="../qml/content/pages/details/ContactDetail.qml" line="+75" />
+            <location filename="../qml/content/pages/details/ContactDetail.qml" line="+72" />
             <source>Contact has been updated.</source>
             <translation>Le contact a été mis à jour.</translation>
         </message>
         <message>
-            <location line="+19" />
+            <location line="+17" />
             <source>The file could not be written.</source>
             <translation>Le fichier n’a pas pu être écrit.</translation>
         </message>
@@ -1829,7 +1847,7 @@
     <context>
         <name>ContactsListsPage</name>
         <message>
-            <location filename="../qml/content/pages/ContactsListsPage.qml" line="+198" />
+            <location filename="../qml/content/pages/ContactsListsPage.qml" line="+170" />
             <source>The import was cancelled: no contact was added.</source>
             <translation>L’importation a été annulée : aucun contact n’a été ajouté.</translation>
         </message>
@@ -1839,12 +1857,12 @@
             <translation>Le fichier n’a pas pu être écrit.</translation>
         </message>
         <message>
-            <location line="+166" />
+            <location line="+169" />
             <source>Are you sure you want to delete the list %1 ?</source>
             <translation>Voulez-vous vraiment supprimer la liste %1 ?</translation>
         </message>
         <message>
-            <location line="+24" />
+            <location line="+20" />
             <source>Import Contacts to %1</source>
             <translation>Importer des contacts dans %1</translation>
         </message>
@@ -2806,14 +2824,44 @@
     <context>
         <name>Screen01</name>
         <message>
-            <location filename="../qml/content/Screen01.qml" line="+209" />
+            <location filename="../qml/content/Screen01.qml" line="+150" />
+            <source>%1 is not a regular file: it cannot be sent.</source>
+            <translation>%1 n'est pas un fichier ordinaire : il ne peut pas être envoyé.</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>%1 belongs to Parvane's own data (accounts, contacts, runs): it is never sent.</source>
+            <translation>%1 fait partie des données de Parvane (comptes, contacts, envois) : il n'est jamais envoyé.</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>%1 is a system file: it is never sent.</source>
+            <translation>%1 est un fichier du système : il n'est jamais envoyé.</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>%1 lies in a hidden folder of your home folder, where keys and settings are kept: it is never sent.</source>
+            <translation>%1 se trouve dans un dossier caché de votre dossier personnel, où sont gardés clés et réglages : il n'est jamais envoyé.</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>%1 cannot be read.</source>
+            <translation>%1 ne peut pas être lu.</translation>
+        </message>
+        <message>
+            <location line="+130" />
             <source>%1 emails copied.</source>
             <translation>%1 adresses e-mail copiées.</translation>
         </message>
         <message>
-            <location line="+22" />
+            <location line="+27" />
             <source>Your changes could not be saved: %1.</source>
             <translation>Vos modifications n’ont pas pu être enregistrées : %1.</translation>
+        </message>
+        <message>
+            <location line="+12" />
+            <source>A password could not be kept: %1.</source>
+            <translation>Un mot de passe n'a pas pu être conservé : %1.</translation>
         </message>
     </context>
     <context>
@@ -2845,7 +2893,7 @@
             <translation>+%1 listes</translation>
         </message>
         <message>
-            <location line="+57" />
+            <location line="+73" />
             <source>HTML file (*.html *.htm)</source>
             <translation>Fichier HTML (*.html *.htm)</translation>
         </message>
@@ -2868,7 +2916,7 @@
             <translation>Début de la tâche %1</translation>
         </message>
         <message>
-            <location line="+76" />
+            <location line="+81" />
             <source>End task %1</source>
             <translation>Fin de la tâche %1</translation>
         </message>
@@ -2984,9 +3032,14 @@
     <context>
         <name>SendingListSequencer</name>
         <message>
-            <location filename="../qml/content/pages/compose/SendingListSequencer.qml" line="+40" />
+            <location filename="../qml/content/pages/compose/SendingListSequencer.qml" line="+41" />
             <source>Start task %1</source>
             <translation>Début de la tâche %1</translation>
+        </message>
+        <message>
+            <location line="+37" />
+            <source>This work file changed since you reviewed it, or was never reviewed: check what it sends, confirm, then start the list again.</source>
+            <translation>Ce fichier de travail a changé depuis que vous l'avez vérifié, ou n'a jamais été vérifié : vérifiez ce qu'il envoie, confirmez, puis relancez la liste.</translation>
         </message>
     </context>
     <context>
@@ -3031,6 +3084,39 @@
                 <numerusform>Toutes les minutes</numerusform>
                 <numerusform>Toutes les %n min</numerusform>
             </translation>
+        </message>
+    </context>
+    <context>
+        <name>TaskReviewDialog</name>
+        <message>
+            <location filename="../qml/content/window/TaskReviewDialog.qml" line="+33" />
+            <source>Recipients: %1</source>
+            <translation>Destinataires : %1</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>Contact lists: %1</source>
+            <translation>Listes de contacts : %1</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>HTML file: %1</source>
+            <translation>Fichier HTML : %1</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>Attachment: %1</source>
+            <translation>Pièce jointe : %1</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>Refused: %1</source>
+            <translation>Refusé : %1</translation>
+        </message>
+        <message>
+            <location line="+17" />
+            <source>Check what these work files will send</source>
+            <translation>Vérifiez ce que ces fichiers de travail enverront</translation>
         </message>
     </context>
     <context>
@@ -3088,11 +3174,21 @@
         </message>
         <message>
             <location line="+18" />
+            <source>%1 is too large to be a work file: it was not loaded.</source>
+            <translation>%1 est trop volumineux pour être un fichier de travail : il n'a pas été chargé.</translation>
+        </message>
+        <message>
+            <location line="+5" />
             <source>%1 could not be read as a work file.</source>
             <translation>%1 n’a pas pu être lu comme fichier de travail.</translation>
         </message>
         <message>
-            <location line="+53" />
+            <location line="+23" />
+            <source>Left out of the message:</source>
+            <translation>Laissés hors du message :</translation>
+        </message>
+        <message>
+            <location line="+34" />
             <location line="+11" />
             <source>Backup file (*.pvsav)</source>
             <translation>Fichier de sauvegarde (*.pvsav)</translation>

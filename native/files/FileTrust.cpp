@@ -31,8 +31,9 @@ bool inside(const QString &path, const QString &folder)
 QStringList programFolders()
 {
     QStringList folders;
-    for (const auto location : {QStandardPaths::AppConfigLocation, QStandardPaths::AppDataLocation,
-                                QStandardPaths::AppLocalDataLocation, QStandardPaths::CacheLocation}) {
+    for (const auto location :
+         {QStandardPaths::AppConfigLocation, QStandardPaths::AppDataLocation,
+          QStandardPaths::AppLocalDataLocation, QStandardPaths::CacheLocation}) {
         folders.append(QStandardPaths::writableLocation(location));
     }
     QMutexLocker lock(&registryMutex);

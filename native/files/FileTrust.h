@@ -11,11 +11,11 @@ namespace FileTrust {
 
 enum Refusal {
     Accepted = 0,
-    Missing,        // nothing there, or it cannot be read
-    NotRegular,     // a folder, a device, a pipe, a socket
-    ProgramFolder,  // the program's store, journal, secrets
-    SystemFolder,   // /proc, /sys, /dev, /etc
-    HiddenFolder,   // hidden in the home folder
+    Missing,       // nothing there, or it cannot be read
+    NotRegular,    // a folder, a device, a pipe, a socket
+    ProgramFolder, // the program's store, journal, secrets
+    SystemFolder,  // /proc, /sys, /dev, /etc
+    HiddenFolder,  // hidden in the home folder
 };
 
 // Why `path` may not be attached or sent as the HTML body; Accepted when it may.

@@ -83,7 +83,8 @@ void SecretStore::removeSecret(const QString &name)
 void SecretStore::enqueue(Operation operation)
 {
     // Which keychain there is, is learnt once, before anything else.
-    if (m_backend == Unknown && !m_running && m_queue.isEmpty() && operation.kind != Operation::Probe)
+    if (m_backend == Unknown && !m_running && m_queue.isEmpty()
+        && operation.kind != Operation::Probe)
         m_queue.append({Operation::Probe, {}, {}});
     m_queue.append(std::move(operation));
     next();
@@ -100,8 +101,9 @@ void SecretStore::next()
             } else if (operation.kind == Operation::Probe) {
                 finishOperation({}, {});
             } else {
-                const QString error = keepInFile(
-                        operation.name, operation.kind == Operation::Write ? &operation.value : nullptr);
+                const QString error = keepInFile(operation.name, operation.kind == Operation::Write
+                                                                         ? &operation.value
+                                                                         : nullptr);
                 finishOperation({}, error);
             }
             continue;

@@ -29,7 +29,8 @@ class SecretStore : public QObject
     // The keychain's service name under which every secret is kept.
     Q_PROPERTY(QString service READ service WRITE setService NOTIFY serviceChanged)
     // Where secrets go when no keychain answers (an owner-only file).
-    Q_PROPERTY(QString fallbackFile READ fallbackFile WRITE setFallbackFile NOTIFY fallbackFileChanged)
+    Q_PROPERTY(
+            QString fallbackFile READ fallbackFile WRITE setFallbackFile NOTIFY fallbackFileChanged)
     Q_PROPERTY(Backend backend READ backend NOTIFY backendChanged)
     // Every secret asked for by load() has been read.
     Q_PROPERTY(bool ready READ ready NOTIFY readyChanged)

@@ -45,11 +45,11 @@ void ServiceReply::end()
     QNetworkReply *reply = m_reply;
     m_reply = nullptr;
     const bool dropped = m_timedOut || m_tooLarge || reply->bytesAvailable() > m_maxBytes;
-    const int status =
-            dropped ? 0 : reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    const int status = dropped ? 0
+                               : reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     // An aborted reply is closed already.
-    const QString text =
-            !dropped && reply->isOpen() ? QString::fromUtf8(reply->readAll()) : QString();
+    const QString text = !dropped && reply->isOpen() ? QString::fromUtf8(reply->readAll())
+                                                     : QString();
     const QString authorization = QString::fromUtf8(reply->rawHeader("Authorization"));
     reply->deleteLater();
     emit finished(status, text, authorization);

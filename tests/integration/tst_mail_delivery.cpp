@@ -408,9 +408,10 @@ void TestMailDelivery::connectionRows_data()
                                                     << "None"
                                                     << "good" << true << false << false << queued;
     // Without STARTTLS on offer "Auto" never logs in: the password would travel in clear.
-    QTest::newRow("Auto on a plain port: no login") << "plain"
-                                                    << "Auto"
-                                                    << "good" << false << false << false << "STARTTLS";
+    QTest::newRow("Auto on a plain port: no login")
+            << "plain"
+            << "Auto"
+            << "good" << false << false << false << "STARTTLS";
     QTest::newRow("Auto, empty password: no login") << "plain"
                                                     << "Auto"
                                                     << "" << true << false << false << queued;

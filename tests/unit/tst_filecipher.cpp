@@ -62,7 +62,8 @@ class TestFileCipher : public QObject
         QJsonObject task = bridge.load(file);
         const QString digest = task.take(u"digest"_s).toString();
         // Compared objects then differ: a digest must always be there.
-        if (!task.isEmpty() && (digest.size() != 64 || QByteArray::fromHex(digest.toLatin1()).size() != 32))
+        if (!task.isEmpty()
+            && (digest.size() != 64 || QByteArray::fromHex(digest.toLatin1()).size() != 32))
             task.insert(u"badDigest"_s, digest);
         return task;
     }
@@ -408,8 +409,15 @@ private slots:
 
         QmlCppBridge bridge;
         const QString file = path(u"hostile.pvsav"_s);
-        const QStringList named{u"/etc/passwd"_s, u"/proc/self/environ"_s, key, rc, linked,
-                                accounts, fifo, fakeHome + u"/mail"_s, offer};
+        const QStringList named{u"/etc/passwd"_s,
+                                u"/proc/self/environ"_s,
+                                key,
+                                rc,
+                                linked,
+                                accounts,
+                                fifo,
+                                fakeHome + u"/mail"_s,
+                                offer};
         QVERIFY(bridge.save(file, {{u"recipient"_s, u"attacker@example.org"_s}}, {}, named,
                             u"/etc/passwd"_s));
         const QJsonObject task = bridge.load(file);
@@ -441,8 +449,9 @@ private slots:
         reader.decrypt(bomb);
         QCOMPARE(reader.lastError(), FileCipher::ErrorTooLarge);
         // A body over its bound, even in a small file, is no task either.
-        QVERIFY(bridge.save(file, {{u"emailContent"_s, QString(QmlCppBridge::maxTaskText + 1, u'a')}},
-                            {}, {}, QString()));
+        QVERIFY(bridge.save(file,
+                            {{u"emailContent"_s, QString(QmlCppBridge::maxTaskText + 1, u'a')}}, {},
+                            {}, QString()));
         QCOMPARE(bridge.load(file).value(u"error"_s).toString(), u"tooLarge"_s);
     }
 

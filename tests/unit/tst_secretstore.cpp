@@ -54,7 +54,8 @@ private slots:
             QFileInfo file(fallback());
             QVERIFY(file.exists());
             QCOMPARE(file.permissions() & 0x0077, QFileDevice::Permissions());
-            QCOMPARE(QFileInfo(file.absolutePath()).permissions() & 0x0077, QFileDevice::Permissions());
+            QCOMPARE(QFileInfo(file.absolutePath()).permissions() & 0x0077,
+                     QFileDevice::Permissions());
         }
 
         SecretStore again;

@@ -225,6 +225,36 @@ Item {
             destroyScreen()
         }
 
+        // A store written by the earlier version holds passwords in its
+        // accounts file: at start they move to the keychain, and the file
+        // keeps the record with an empty password, across a restart too.
+        function test_passwordsOfAnEarlierStoreMoveToTheKeychain() {
+            destroyScreen()
+            const old = record("old@accounts.test", "Old", servers.host, "25", "Auto")
+            old.password = "earlier-version-secret-17"
+            store.write("userData", { "comptes": [old], "activeCompte": old.address })
+            createScreen()
+            tryCompare(screen.secrets, "ready", true)
+            tryVerify(() => storedAccounts().comptes[0].password === "", 5000,
+                      "the stored record loses its password")
+            compare(screen.secrets.backend, SecretStore.Keychain)
+            compare(screen.accountPassword(screen.userComptes[0]), old.password)
+            const kept = Object.assign({}, old, { "password": "" })
+            compare(storedAccounts().comptes[0], kept, "every other field kept")
+
+            destroyScreen()
+            createScreen()
+            tryCompare(screen.secrets, "ready", true)
+            compare(screen.accountPassword(screen.userComptes[0]), old.password)
+            showAccountsPage()
+            openPanel(0)
+            compare(panel().form.password, old.password, "the panel shows it for editing")
+            verify(!findChild(page(), "noKeychainNotice").visible, "a keychain answered")
+            screen.settingsStore.flush()
+            compare(shell.cmdExcute("grep", ["-rqF", old.password, screen.settingsStore.path]).status, 1,
+                    "no stored file holds it")
+        }
+
         // ---- Adding ----
 
         function test_addAccountSendsTestMailAndStoresRecord() {
