@@ -67,7 +67,7 @@ MyPageLayout {
 
     // The HTML picker's answer (a file address).
     function htmlFileChosen(url) {
-        const path = AppJs.urlToString(url)
+        const path = AppJs.urlToString(url) // qmllint disable type
         const refusal = root.fileRefusalText(path)
         if (refusal !== "") {
             toast.show(refusal, 8000)
