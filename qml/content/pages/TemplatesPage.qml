@@ -95,8 +95,38 @@ MyPageLayout {
     objectName: "TemplatesPage"
     title: myTrStrings.templates
 
+    // Cards are made a few at a time, so a large catalogue never holds the
+    // window: the first ones at once, the rest on the next frames.
+    readonly property int cardsPerStep: 24
+    onTemplatesChanged: revealFromStart()
+    readonly property var templates: root.templates
+
+    function revealFromStart() {
+        revealed.clear()
+        revealMore()
+    }
+
+    function revealMore() {
+        const end = Math.min(root.templates.length, revealed.count + cardsPerStep)
+        for (let i = revealed.count; i < end; ++i)
+            revealed.append({ "templateIndex": i })
+        if (revealed.count < root.templates.length)
+            revealTimer.start()
+    }
+
+    ListModel {
+        id: revealed
+    }
+
+    Timer {
+        id: revealTimer
+        interval: 0
+        onTriggered: page.revealMore()
+    }
+
     // After the page's own creation, which ends the busy state of navigation.
     Component.onCompleted: {
+        revealFromStart()
         if (root.templates.length === 0)
             Qt.callLater(initTemplates)
     }
@@ -157,16 +187,16 @@ MyPageLayout {
                 spacing: 20
 
                 Repeater {
-                    model: root.templates
+                    model: revealed
                     delegate: TemplateCard {
-                        required property var modelData
-                        required property int index
-                        objectName: "templateCard" + index
-                        template: modelData
-                        visible: page.shows(modelData)
+                        required property int templateIndex
+                        readonly property var entry: root.templates[templateIndex]
+                        objectName: "templateCard" + templateIndex
+                        template: entry
+                        visible: page.shows(entry)
                         editEnabled: page.editAllowed
-                        onPreviewClicked: page.preview(modelData)
-                        onEditClicked: page.edit(modelData)
+                        onPreviewClicked: page.preview(entry)
+                        onEditClicked: page.edit(entry)
                     }
                 }
             }

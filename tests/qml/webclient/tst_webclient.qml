@@ -353,6 +353,32 @@ Item {
             clearToasts()
         }
 
+        // A large catalogue: the page answers at once with its first cards and
+        // makes the others over the next frames; an answer over its bound is
+        // dropped unread, as no answer, and nothing of it is kept.
+        function test_largeAndOversizedCatalogues() {
+            const many = []
+            for (let i = 0; i < 2000; ++i)
+                many.push({ "url": base + "templates/spring/?lang=en&n=" + i, "preview": "",
+                            "categories": ["C" + (i % 7)] })
+            freshTemplates()
+            answerCatalogue(many)
+            templatesPage()
+            tryCompare(driver.screen.templates, "length", 2000)
+            verify(driver.find("templateCard1999") === null, "not every card in one go")
+            tryVerify(() => driver.find("templateCard1999") !== null, 20000, "the last card comes")
+
+            let big = "["
+            while (big.length < Constants.templatesMaxBytes + 10)
+                big += JSON.stringify(catalogue[0]) + ","
+            big += JSON.stringify(catalogue[0]) + "]"
+            freshTemplates({ "status": 200, "authorization": goodToken, "body": big })
+            templatesPage()
+            tryCompare(driver.screen, "loading", false, 10000)
+            compare(driver.screen.templates.length, 0, "nothing of it kept")
+            tryVerify(() => toastTexts().indexOf("Error while connecting to server") >= 0)
+        }
+
         function test_templatesCatalogue() {
             freshTemplates()
             answerCatalogue(catalogue)
