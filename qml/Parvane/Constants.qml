@@ -106,6 +106,7 @@ QtObject {
     readonly property int appInfoMaxBytes: 64 * 1024
     readonly property int templatesMaxBytes: 2 * 1024 * 1024
     readonly property int searchMaxBytes: 1024 * 1024
+    readonly property int domainCheckMaxBytes: 256 * 1024
     readonly property string requestsToken: "3f0c9a12-7b4e-4d21-a8c5-0e6b2f91d7a3"
     readonly property string responsesToken: "9a7e51c0-2d3b-4f86-b1e4-75c8a06d3e29"
 

@@ -106,7 +106,8 @@ Item {
             "domains": Search.domainsOf(kept)
         }
         const reply = WebService.send("POST", Constants.checkDomainsUrl, JSON.stringify(body),
-                                      Constants.requestsToken, checkTimeLimit)
+                                      Constants.requestsToken, checkTimeLimit,
+                                      Constants.domainCheckMaxBytes)
         const check = { "generation": generation }
         pendingCheck = check
         // Tied to this object: once the page is gone nobody is called back.
