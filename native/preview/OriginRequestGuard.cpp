@@ -36,11 +36,24 @@ bool OriginRequestGuard::isAllowed(const QUrl &url, const QUrl &origin)
     return WebAddress::isSameOrigin(url, origin);
 }
 
+bool OriginRequestGuard::admits(const QUrl &url)
+{
+    if (isAllowed(url, origin()))
+        return true;
+    countBlocked();
+    return false;
+}
+
 void OriginRequestGuard::interceptRequest(QWebEngineUrlRequestInfo &info)
 {
     if (isAllowed(info.requestUrl(), origin()))
         return;
     info.block(true);
+    countBlocked();
+}
+
+void OriginRequestGuard::countBlocked()
+{
     QMetaObject::invokeMethod(
             this,
             [this] {
