@@ -1,4 +1,5 @@
 #include "OriginRequestGuard.h"
+#include "WebAddress.h"
 
 #include <QMutexLocker>
 #include <QWebEngineUrlRequestInfo>
@@ -32,15 +33,15 @@ bool OriginRequestGuard::isAllowed(const QUrl &url, const QUrl &origin)
     // Inline content carries no request.
     if (scheme == "data"_L1 || scheme == "blob"_L1 || scheme == "about"_L1)
         return true;
-    if (scheme != "http"_L1 && scheme != "https"_L1)
-        return false;
-    if (!origin.isValid() || origin.host().isEmpty())
-        return false;
-    const int defaultPort = scheme == "https"_L1 ? 443 : 80;
-    const int originDefault = origin.scheme().toLower() == "https"_L1 ? 443 : 80;
-    return scheme == origin.scheme().toLower()
-           && url.host().compare(origin.host(), Qt::CaseInsensitive) == 0
-           && url.port(defaultPort) == origin.port(originDefault);
+    return WebAddress::isSameOrigin(url, origin);
+}
+
+bool OriginRequestGuard::admits(const QUrl &url)
+{
+    if (isAllowed(url, origin()))
+        return true;
+    countBlocked();
+    return false;
 }
 
 void OriginRequestGuard::interceptRequest(QWebEngineUrlRequestInfo &info)
@@ -48,6 +49,11 @@ void OriginRequestGuard::interceptRequest(QWebEngineUrlRequestInfo &info)
     if (isAllowed(info.requestUrl(), origin()))
         return;
     info.block(true);
+    countBlocked();
+}
+
+void OriginRequestGuard::countBlocked()
+{
     QMetaObject::invokeMethod(
             this,
             [this] {

@@ -31,7 +31,13 @@ public:
     // the origin's scheme, host and port, or inline content.
     Q_INVOKABLE static bool isAllowed(const QUrl &url, const QUrl &origin);
 
-    // Runs on the engine's input/output thread.
+    // Whether the view may go to `url` (a navigation request's address);
+    // a refusal is counted. The engine sends a redirect on while it asks
+    // interceptRequest(), so redirects must be refused here, when it asks
+    // whether to follow them.
+    Q_INVOKABLE bool admits(const QUrl &url);
+
+    // Runs on the engine's user-interface thread.
     void interceptRequest(QWebEngineUrlRequestInfo &info) override;
 
 signals:
@@ -39,6 +45,8 @@ signals:
     void blockedChanged();
 
 private:
+    void countBlocked();
+
     int m_blocked = 0;
 
     // Read on the engine's thread.

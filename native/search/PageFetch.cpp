@@ -1,26 +1,41 @@
 #include "PageFetch.h"
+#include "WebAddress.h"
 
+#include <QHostInfo>
+#include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QSet>
 #include <QThread>
-#include <QUrl>
+#include <algorithm>
 #include <memory>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 bool isAddressByte(char c);
-}
+QByteArray hostHeader(const QUrl &url);
+bool isConnectionFailure(QNetworkReply::NetworkError error);
+} // namespace
 
 PageFetch::PageFetch(QObject *parent) : QObject(parent)
 {
-    m_network.setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
+    // Straight to the checked address: a proxy would resolve the name anew.
+    m_network.setProxy(QNetworkProxy::NoProxy);
+    m_network.setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
     m_deadline.setSingleShot(true);
     connect(&m_deadline, &QTimer::timeout, this, [this] {
         m_timedOut = true;
-        if (m_reply)
+        if (m_reply) {
             m_reply->abort();
+            return;
+        }
+        // Still resolving a name.
+        if (m_lookup >= 0)
+            QHostInfo::abortHostLookup(m_lookup);
+        m_lookup = -1;
+        ++m_generation;
+        report(m_url, 0, {});
     });
 }
 
@@ -45,6 +60,14 @@ void PageFetch::setMaxBytes(int bytes)
         return;
     m_maxBytes = bytes;
     emit maxBytesChanged();
+}
+
+void PageFetch::setAllowedOrigin(const QUrl &origin)
+{
+    if (origin == m_allowedOrigin)
+        return;
+    m_allowedOrigin = origin;
+    emit allowedOriginChanged();
 }
 
 void PageFetch::setBusy(bool busy)
@@ -80,12 +103,10 @@ bool PageFetch::fetch(const QString &url)
         return true;
     }
 
-    QNetworkRequest request(address);
-    request.setMaximumRedirectsAllowed(5);
-    m_reply = m_network.get(request);
-    connect(m_reply, &QNetworkReply::readyRead, this, &PageFetch::read);
-    connect(m_reply, &QNetworkReply::finished, this, &PageFetch::end);
+    m_hop = address;
+    m_redirects = 0;
     m_deadline.start(m_timeLimit);
+    resolve();
     return true;
 }
 
@@ -93,6 +114,9 @@ void PageFetch::cancel()
 {
     ++m_generation;
     m_deadline.stop();
+    if (m_lookup >= 0)
+        QHostInfo::abortHostLookup(m_lookup);
+    m_lookup = -1;
     if (m_reply) {
         QNetworkReply *reply = m_reply;
         m_reply = nullptr;
@@ -104,6 +128,61 @@ void PageFetch::cancel()
     setBusy(false);
 }
 
+void PageFetch::resolve()
+{
+    const quint64 generation = ++m_generation;
+    // A numeric host is its own address (a look-up would ask for its name).
+    const QHostAddress literal(m_hop.host());
+    if (!literal.isNull()) {
+        QTimer::singleShot(0, this, [this, generation, literal] {
+            if (generation == m_generation)
+                resolved({literal});
+        });
+        return;
+    }
+    m_lookup = QHostInfo::lookupHost(m_hop.host(), this, [this, generation](const QHostInfo &info) {
+        if (generation != m_generation)
+            return;
+        m_lookup = -1;
+        resolved(info.error() == QHostInfo::NoError ? info.addresses() : QList<QHostAddress>());
+    });
+}
+
+void PageFetch::resolved(const QList<QHostAddress> &addresses)
+{
+    // The web service's own site may be anywhere; any other page only on the
+    // public internet, with every address its name has.
+    const bool own = WebAddress::isSameOrigin(m_hop, m_allowedOrigin);
+    if (addresses.isEmpty()
+        || (!own && !std::all_of(addresses.begin(), addresses.end(), WebAddress::isPublic))) {
+        m_deadline.stop();
+        report(m_url, 0, {});
+        return;
+    }
+    m_addresses = addresses;
+    connectTo(0);
+}
+
+void PageFetch::connectTo(int attempt)
+{
+    m_attempt = attempt;
+    QUrl target = m_hop;
+    target.setUserInfo({});
+    target.setHost(m_addresses.at(attempt).toString());
+    QNetworkRequest request(target);
+    // Asked for by its name: the site by its Host header, and over https
+    // the certificate checked against that name.
+    request.setRawHeader("Host", hostHeader(m_hop));
+    request.setPeerVerifyName(m_hop.host(QUrl::FullyEncoded));
+    // HTTP/2 would name the site by the address connected to instead.
+    request.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
+    // Sites that share an address share no cookies through it.
+    request.setAttribute(QNetworkRequest::CookieLoadControlAttribute, QNetworkRequest::Manual);
+    request.setAttribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Manual);
+    m_reply = m_network.get(request);
+    connect(m_reply, &QNetworkReply::readyRead, this, &PageFetch::read);
+    connect(m_reply, &QNetworkReply::finished, this, &PageFetch::end);
+}
 void PageFetch::read()
 {
     if (!m_reply || m_truncated)
@@ -133,14 +212,25 @@ void PageFetch::read()
 
 void PageFetch::end()
 {
-    m_deadline.stop();
     QNetworkReply *reply = m_reply;
     m_reply = nullptr;
     if (!reply)
         return;
+    reply->deleteLater();
     int status = m_status;
     if (status == 0 && !m_timedOut) {
         status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        // This address did not answer; the name's others were checked alike.
+        if (status == 0 && isConnectionFailure(reply->error())
+            && m_attempt + 1 < m_addresses.size()) {
+            connectTo(m_attempt + 1);
+            return;
+        }
+        if (status == 301 || status == 302 || status == 303 || status == 307 || status == 308) {
+            if (follow(reply))
+                return;
+            status = 0;
+        }
         if (status == 200 && reply->isOpen()) {
             const qint64 room = m_maxBytes - m_body.size();
             if (room > 0)
@@ -150,10 +240,30 @@ void PageFetch::end()
         if (status == 200 && reply->error() != QNetworkReply::NoError)
             status = 0;
     }
-    reply->deleteLater();
+    m_deadline.stop();
     const QByteArray body = status == 200 ? m_body : QByteArray();
     m_body.clear();
     report(m_url, status, body);
+}
+
+// Takes the redirect of `reply` as the next hop, resolved and checked like
+// the first; false when it may not be followed: no web address, https to
+// http, or one hop too many.
+bool PageFetch::follow(QNetworkReply *reply)
+{
+    const QByteArray location = reply->rawHeader("Location");
+    if (location.isEmpty() || m_redirects >= maxRedirects)
+        return false;
+    const QUrl next = m_hop.resolved(QUrl::fromEncoded(location, QUrl::StrictMode));
+    const QString scheme = next.scheme().toLower();
+    const bool web = scheme == "https"_L1
+                     || (scheme == "http"_L1 && m_hop.scheme().toLower() != "https"_L1);
+    if (!next.isValid() || !web || next.host().isEmpty())
+        return false;
+    m_hop = next;
+    ++m_redirects;
+    resolve();
+    return true;
 }
 
 void PageFetch::report(const QString &url, int status, const QByteArray &body)
@@ -182,6 +292,31 @@ void PageFetch::report(const QString &url, int status, const QByteArray &body)
 }
 
 namespace {
+
+QByteArray hostHeader(const QUrl &url)
+{
+    QByteArray host = url.host(QUrl::FullyEncoded).toLatin1();
+    if (host.contains(':'))
+        host = '[' + host + ']';
+    if (url.port() != -1)
+        host += ':' + QByteArray::number(url.port());
+    return host;
+}
+
+bool isConnectionFailure(QNetworkReply::NetworkError error)
+{
+    switch (error) {
+    case QNetworkReply::ConnectionRefusedError:
+    case QNetworkReply::RemoteHostClosedError:
+    case QNetworkReply::HostNotFoundError:
+    case QNetworkReply::TemporaryNetworkFailureError:
+    case QNetworkReply::NetworkSessionFailedError:
+    case QNetworkReply::UnknownNetworkError:
+        return true;
+    default:
+        return false;
+    }
+}
 
 bool isAddressByte(char c)
 {

@@ -192,6 +192,8 @@ void ServiceDouble::respond(QTcpSocket *socket, const QVariantMap &request)
             + answer.value(u"contentType"_s, u"application/json"_s).toString().toLatin1() + "\r\n";
     if (answer.contains(u"authorization"_s))
         head += "Authorization: " + answer.value(u"authorization"_s).toString().toUtf8() + "\r\n";
+    if (answer.contains(u"location"_s))
+        head += "Location: " + answer.value(u"location"_s).toString().toUtf8() + "\r\n";
     head += "Content-Length: " + QByteArray::number(body.size()) + "\r\n";
     head += "Connection: close\r\n\r\n";
     socket->write(head + body);

@@ -36,7 +36,8 @@ public:
     // How to answer requests for `path` (without query): "status" (200),
     // "body" (text), "file" (a file whose bytes are the body, qrc paths
     // included), "contentType" ("application/json"), "authorization" (the
-    // header's value; no header when absent) and "hang" (true: never answer).
+    // header's value; no header when absent), "location" (a Location
+    // header, for a redirect) and "hang" (true: never answer).
     // Paths without an answer get 404.
     Q_INVOKABLE void answer(const QString &path, const QVariantMap &answer);
     // Forgets the recorded requests and, with `answers`, the answers too.

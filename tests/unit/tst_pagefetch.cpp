@@ -1,46 +1,100 @@
 // The search's page job: address extraction against the pattern it stands
-// for, and fetches from a loopback server that answers, refuses, stalls or
-// sends too much.
+// for, fetches from a loopback server that answers, refuses, stalls or
+// sends too much, and the addresses it may reach: public ones only, but for
+// the web service's own site.
 
 #include "PageFetch.h"
 
+#include "WebAddress.h"
+
+#include <QFile>
+#include <QHash>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QSslCertificate>
+#include <QSslConfiguration>
+#include <QSslKey>
+#include <QSslServer>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// A loopback server with one way of answering for every request.
-class PageServer : public QTcpServer
+// A loopback server with one way of answering for every request, but for
+// the paths it is told to redirect; over TLS when given a certificate chain.
+class PageServer : public QObject
 {
 public:
     enum Mode { Page, NotFound, Silent, Endless, RedirectToFile };
 
-    explicit PageServer(Mode mode, QByteArray body = {}) : m_mode(mode), m_body(std::move(body))
+    explicit PageServer(Mode mode, QByteArray body = {}, const QString &chain = {},
+                        const QString &key = {})
+        : m_mode(mode), m_body(std::move(body))
     {
-        listen(QHostAddress::LocalHost);
-        connect(this, &QTcpServer::newConnection, this, [this] {
-            while (QTcpSocket *socket = nextPendingConnection()) {
+        if (chain.isEmpty()) {
+            m_server = std::make_unique<QTcpServer>();
+        } else {
+            auto tls = std::make_unique<QSslServer>();
+            QFile keyFile(key);
+            keyFile.open(QIODevice::ReadOnly);
+            QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
+            configuration.setLocalCertificateChain(QSslCertificate::fromPath(chain));
+            configuration.setPrivateKey(QSslKey(&keyFile, QSsl::Ec));
+            tls->setSslConfiguration(configuration);
+            m_server = std::move(tls);
+            m_tls = true;
+        }
+        m_server->listen(QHostAddress::LocalHost);
+        connect(m_server.get(), &QTcpServer::pendingConnectionAvailable, this, [this] {
+            while (QTcpSocket *socket = m_server->nextPendingConnection()) {
+                // A connection counts before its request: reaching the
+                // server at all is what a refusal must prevent.
+                ++m_connections;
                 connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
-                    if (!socket->readAll().contains("\r\n\r\n"))
+                    const QByteArray head = socket->property("head").toByteArray()
+                                            + socket->readAll();
+                    socket->setProperty("head", head);
+                    if (!head.contains("\r\n\r\n"))
                         return;
-                    answer(socket);
+                    m_requests.append(head);
+                    answer(socket, head);
                 });
             }
         });
     }
 
-    QString url() const { return u"http://127.0.0.1:%1/page.html"_s.arg(serverPort()); }
+    quint16 port() const { return m_server->serverPort(); }
+    QString url(const QString &path = u"/page.html"_s) const
+    {
+        return u"%1://127.0.0.1:%2%3"_s.arg(m_tls ? u"https"_s : u"http"_s).arg(port()).arg(path);
+    }
+    // Requests for `path` are answered with a 302 to `location`.
+    void redirect(const QByteArray &path, const QByteArray &location)
+    {
+        m_redirects.insert(path, location);
+    }
+    // Whole request heads, in arrival order.
+    const QList<QByteArray> &requests() const { return m_requests; }
+    int connections() const { return m_connections; }
 
 private:
-    void answer(QTcpSocket *socket)
+    void answer(QTcpSocket *socket, const QByteArray &head)
     {
+        const QByteArray path = head.left(head.indexOf("\r\n")).split(' ').value(1);
+        if (m_redirects.contains(path)) {
+            socket->write("HTTP/1.1 302 Found\r\nLocation: " + m_redirects.value(path)
+                          + "\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
+            socket->disconnectFromHost();
+            return;
+        }
         switch (m_mode) {
         case Page:
             socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nContent-Length: "
@@ -74,8 +128,13 @@ private:
         }
     }
 
+    std::unique_ptr<QTcpServer> m_server;
+    bool m_tls = false;
     Mode m_mode;
     QByteArray m_body;
+    QHash<QByteArray, QByteArray> m_redirects;
+    QList<QByteArray> m_requests;
+    int m_connections = 0;
 };
 
 QStringList byPattern(const QString &text)
@@ -158,6 +217,7 @@ private slots:
     {
         PageServer server(PageServer::Page, "<p>ann@good.test, bob@good.test, ann@good.test</p>");
         PageFetch job;
+        job.setAllowedOrigin(QUrl(server.url()));
         const Result result = fetch(job, server.url());
         QCOMPARE(result.status, 200);
         QCOMPARE(result.addresses, (QStringList{u"ann@good.test"_s, u"bob@good.test"_s}));
@@ -168,6 +228,7 @@ private slots:
     {
         PageServer server(PageServer::NotFound);
         PageFetch job;
+        job.setAllowedOrigin(QUrl(server.url()));
         const Result result = fetch(job, server.url());
         QCOMPARE(result.status, 404);
         QVERIFY(result.addresses.isEmpty());
@@ -177,6 +238,7 @@ private slots:
     {
         PageServer server(PageServer::Silent);
         PageFetch job;
+        job.setAllowedOrigin(QUrl(server.url()));
         job.setTimeLimit(300);
         const Result result = fetch(job, server.url());
         QCOMPARE(result.status, 0);
@@ -187,6 +249,7 @@ private slots:
     {
         PageServer server(PageServer::Endless);
         PageFetch job;
+        job.setAllowedOrigin(QUrl(server.url()));
         job.setMaxBytes(256 * 1024);
         const Result result = fetch(job, server.url());
         QCOMPARE(result.status, 200);
@@ -216,6 +279,7 @@ private slots:
     {
         PageServer server(PageServer::RedirectToFile);
         PageFetch job;
+        job.setAllowedOrigin(QUrl(server.url()));
         const Result result = fetch(job, server.url());
         QVERIFY(result.status != 200);
         QVERIFY(result.addresses.isEmpty());
@@ -225,6 +289,7 @@ private slots:
     {
         PageServer server(PageServer::Silent);
         PageFetch job;
+        job.setAllowedOrigin(QUrl(server.url()));
         QSignalSpy spy(&job, &PageFetch::finished);
         QVERIFY(job.fetch(server.url()));
         QVERIFY(!job.fetch(server.url()));
@@ -233,6 +298,144 @@ private slots:
         QTest::qWait(200);
         QCOMPARE(spy.count(), 0);
     }
+
+    // The web service's own site, named as it is configured, is fetched
+    // where that name leads, redirects within it followed up to the bound.
+    void theServicesOwnSiteIsFetched()
+    {
+        PageServer site(PageServer::Page, "<p>ann@good.test</p>");
+        site.redirect("/moved", "/page.html");
+        site.redirect("/loop", "/loop");
+        const QString origin = u"http://localhost:%1/"_s.arg(site.port());
+        PageFetch job;
+        job.setAllowedOrigin(QUrl(origin));
+
+        Result result = fetch(job, origin + u"moved"_s);
+        QCOMPARE(result.status, 200);
+        QCOMPARE(result.addresses, QStringList{u"ann@good.test"_s});
+        QCOMPARE(site.requests().size(), 2);
+        // Connected to the address checked, asked for by the name.
+        QVERIFY2(site.requests().last().contains(
+                         "\r\nHost: localhost:" + QByteArray::number(site.port()) + "\r\n"),
+                 site.requests().last().constData());
+
+        result = fetch(job, origin + u"loop"_s);
+        QCOMPARE(result.status, 0);
+        QCOMPARE(site.requests().size(), 2 + 1 + PageFetch::maxRedirects);
+    }
+
+    // The user's own machine, however it is named, is never reached: named
+    // by a page or by a redirect from the service's site. Named as the
+    // service's site itself, the same address is reached, so the refusal
+    // is the check's.
+    void onlyPublicAddressesAreReached_data()
+    {
+        QTest::addColumn<QString>("named");
+        QTest::newRow("loopback") << u"http://127.0.0.1:%1/"_s;
+        QTest::newRow("localhost") << u"http://localhost:%1/"_s;
+        QTest::newRow("decimal") << u"http://2130706433:%1/"_s;
+        QTest::newRow("hexadecimal") << u"http://0x7f000001:%1/"_s;
+        QTest::newRow("short form") << u"http://127.1:%1/"_s;
+        QTest::newRow("IPv4-mapped IPv6") << u"http://[::ffff:127.0.0.1]:%1/"_s;
+    }
+
+    void onlyPublicAddressesAreReached()
+    {
+        QFETCH(QString, named);
+        PageServer inside(PageServer::Page, "<p>admin@intranet.test</p>");
+        const QString url = named.arg(inside.port());
+        PageServer site(PageServer::Page);
+        site.redirect("/away", url.toLatin1());
+        PageFetch job;
+        job.setAllowedOrigin(QUrl(site.url()));
+
+        Result result = fetch(job, url);
+        QCOMPARE(result.status, 0);
+        QVERIFY(result.addresses.isEmpty());
+        result = fetch(job, site.url(u"/away"_s));
+        QCOMPARE(result.status, 0);
+        QVERIFY(result.addresses.isEmpty());
+        QCOMPARE(site.requests().size(), 1);
+        QCOMPARE(inside.connections(), 0);
+
+        job.setAllowedOrigin(QUrl(url));
+        result = fetch(job, url);
+        QCOMPARE(result.status, 200);
+        QCOMPARE(result.addresses, QStringList{u"admin@intranet.test"_s});
+    }
+
+    // Connected to an address, an https page is still checked against its
+    // name: a certificate for "localhost" alone passes, one for another
+    // name does not.
+    void httpsCertificatesAreCheckedAgainstTheName()
+    {
+        QTemporaryDir certs;
+        QProcess make;
+        make.start(u"" MAKE_TEST_CERTS ""_s, {certs.path()});
+        QVERIFY(make.waitForFinished(60000) && make.exitCode() == 0);
+        const QSslConfiguration before = QSslConfiguration::defaultConfiguration();
+        QSslConfiguration trusting = before;
+        trusting.addCaCertificates(certs.filePath(u"ca.pem"_s));
+        QSslConfiguration::setDefaultConfiguration(trusting);
+        QFile chain(certs.filePath(u"chain.pem"_s));
+        QVERIFY(chain.open(QIODevice::WriteOnly));
+        for (const char *part : {"inter-leaf.pem", "inter.pem"}) {
+            QFile file(certs.filePath(QLatin1StringView(part)));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            chain.write(file.readAll());
+        }
+        chain.close();
+
+        PageServer named(PageServer::Page, "<p>ann@good.test</p>", chain.fileName(),
+                         certs.filePath(u"inter-leaf.key"_s));
+        PageServer other(PageServer::Page, "<p>eve@bad.test</p>",
+                         certs.filePath(u"other-host.pem"_s), certs.filePath(u"other-host.key"_s));
+        PageFetch job;
+        const QString good = u"https://localhost:%1/"_s.arg(named.port());
+        job.setAllowedOrigin(QUrl(good));
+        Result result = fetch(job, good);
+        const QString bad = u"https://localhost:%1/"_s.arg(other.port());
+        job.setAllowedOrigin(QUrl(bad));
+        const Result refused = fetch(job, bad);
+        QSslConfiguration::setDefaultConfiguration(before);
+
+        QCOMPARE(result.status, 200);
+        QCOMPARE(result.addresses, QStringList{u"ann@good.test"_s});
+        QCOMPARE(refused.status, 0);
+        QVERIFY(other.requests().isEmpty());
+    }
+
+    void publicAddresses_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<bool>("isPublic");
+        const QString public_ = u"8.8.8.8 93.184.216.34 1.1.1.1 11.0.0.1 100.128.0.1 169.255.0.1 "
+                                u"172.32.0.1 192.169.0.1 223.255.255.254 2001:4860::8888 "
+                                u"2606:4700::1111 2a00:1450:4007:80f::200e ::ffff:8.8.8.8 "
+                                u"64:ff9b::808:808 2002:808:808::1"_s;
+        const QString notPublic
+                = u"127.0.0.1 127.255.255.254 10.1.2.3 172.16.0.1 172.31.255.255 192.168.1.1 "
+                  u"100.64.0.1 100.127.255.255 169.254.169.254 0.0.0.0 0.1.2.3 255.255.255.255 "
+                  u"224.0.0.1 239.255.255.250 240.0.0.1 192.0.2.1 198.18.0.1 :: ::1 fe80::1 "
+                  u"febf::1 fec0::1 fc00::1 fd12:3456::1 ff02::1 ff0e::1 ::ffff:127.0.0.1 "
+                  u"::ffff:10.0.0.1 ::ffff:192.168.0.1 ::127.0.0.1 64:ff9b::7f00:1 "
+                  u"2002:7f00:1:: 2002:c0a8:101::1 2001::1 2001:db8::1 100::1"_s;
+        for (const QString &address : public_.split(u' '))
+            QTest::newRow(qPrintable(address)) << address << true;
+        for (const QString &address : notPublic.split(u' '))
+            QTest::newRow(qPrintable(address)) << address << false;
+    }
+
+    void publicAddresses()
+    {
+        QFETCH(QString, address);
+        QFETCH(bool, isPublic);
+        const QHostAddress parsed(address);
+        QVERIFY(!parsed.isNull());
+        QCOMPARE(WebAddress::isPublic(parsed), isPublic);
+    }
+
+    void noAddressIsNotPublic() { QVERIFY(!WebAddress::isPublic(QHostAddress())); }
 };
 
 QTEST_MAIN(TestPageFetch)

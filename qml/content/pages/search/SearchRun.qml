@@ -19,6 +19,8 @@ Item {
     property int checkTimeLimit: 5000
     property alias pageTimeLimit: pageFetch.timeLimit
     property alias pageMaxBytes: pageFetch.maxBytes
+    // The one site whose pages are fetched even off the public internet.
+    property alias pageOrigin: pageFetch.allowedOrigin
 
     // The run's query and the service's answer, cleaned (see search.js).
     property string terms: ""
@@ -147,6 +149,9 @@ Item {
 
     PageFetch {
         id: pageFetch
+
+        // The service's own corpus pages, wherever the service runs.
+        allowedOrigin: Constants.baseUrl
 
         onFinished: (url, status, addresses) => run.pageArrived(addresses)
     }

@@ -67,8 +67,12 @@ Item {
         settings.dnsPrefetchEnabled: false
         settings.navigateOnDropEnabled: false
 
+        // Links are not followed, and no frame goes to another site. A
+        // redirect is refused here, before the engine follows it: its
+        // request guard is asked only once the redirect is on its way.
         onNavigationRequested: request => {
-            if (request.navigationType === WebEngineNavigationRequest.LinkClickedNavigation)
+            if (request.navigationType === WebEngineNavigationRequest.LinkClickedNavigation
+                    || !guard.admits(request.url))
                 request.action = WebEngineNavigationRequest.IgnoreRequest
         }
 
