@@ -167,8 +167,7 @@ QByteArray FileCipher::decrypt(const QByteArray &cipher)
         // qCompress puts the unpacked length first, big-endian.
         if (body.size() < 4)
             return {};
-        const quint32 length = (quint32(quint8(body[0])) << 24) | (quint32(quint8(body[1])) << 16)
-                               | (quint32(quint8(body[2])) << 8) | quint32(quint8(body[3]));
+        const quint32 length = qFromBigEndian<quint32>(body.constData());
         if (length > quint32(maxPayload)) {
             m_lastError = ErrorTooLarge;
             return {};

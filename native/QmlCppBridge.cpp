@@ -204,10 +204,10 @@ QJsonObject QmlCppBridge::load(const QString &path)
         // Moved or deleted since: left out, as ever.
         if (path.isEmpty() || !QDir::isAbsolutePath(path) || !QFileInfo::exists(path))
             return false;
-        const FileTrust::Refusal refusal = FileTrust::refusal(value.toString());
+        const FileTrust::Refusal refusal = FileTrust::refusal(path);
         if (refusal == FileTrust::Accepted)
             return true;
-        refused.append(QJsonObject{{u"path"_s, value.toString()}, {u"reason"_s, int(refusal)}});
+        refused.append(QJsonObject{{u"path"_s, path}, {u"reason"_s, int(refusal)}});
         return false;
     };
     QJsonArray attachments;

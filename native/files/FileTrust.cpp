@@ -2,18 +2,44 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QList>
 #include <QMutex>
 #include <QStandardPaths>
-#include <QStringList>
+
+#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-QMutex registryMutex;
-QStringList &registeredFolders()
+// A folder of the program's, as written and with its links resolved: both
+// are compared, once resolved here rather than at every file checked.
+struct Folder
 {
-    static QStringList folders;
+    QString clean;
+    QString real;
+};
+
+Folder folderOf(const QString &path)
+{
+    const QString clean = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    return {clean, QFileInfo(clean).canonicalFilePath()};
+}
+
+QMutex registryMutex;
+// The standard folders first, taken when the first file is checked (the
+// application's name is set by then), then those registered.
+QList<Folder> &programFolders()
+{
+    static QList<Folder> folders = [] {
+        QList<Folder> standard;
+        for (const auto location :
+             {QStandardPaths::AppConfigLocation, QStandardPaths::AppDataLocation,
+              QStandardPaths::AppLocalDataLocation, QStandardPaths::CacheLocation}) {
+            standard.append(folderOf(QStandardPaths::writableLocation(location)));
+        }
+        return standard;
+    }();
     return folders;
 }
 
@@ -28,27 +54,19 @@ bool inside(const QString &path, const QString &folder)
     return path.startsWith(prefix);
 }
 
-QStringList programFolders()
+bool inProgramFolder(const QString &path)
 {
-    QStringList folders;
-    for (const auto location :
-         {QStandardPaths::AppConfigLocation, QStandardPaths::AppDataLocation,
-          QStandardPaths::AppLocalDataLocation, QStandardPaths::CacheLocation}) {
-        folders.append(QStandardPaths::writableLocation(location));
-    }
     QMutexLocker lock(&registryMutex);
-    folders.append(registeredFolders());
-    return folders;
+    return std::any_of(programFolders().cbegin(), programFolders().cend(),
+                       [&path](const Folder &folder) {
+                           return inside(path, folder.clean) || inside(path, folder.real);
+                       });
 }
 
 FileTrust::Refusal placeRefusal(const QString &path)
 {
-    for (const QString &folder : programFolders()) {
-        const QString clean = QDir::cleanPath(folder);
-        const QString real = QFileInfo(clean).canonicalFilePath();
-        if (inside(path, clean) || (!real.isEmpty() && inside(path, real)))
-            return FileTrust::ProgramFolder;
-    }
+    if (inProgramFolder(path))
+        return FileTrust::ProgramFolder;
 #ifndef Q_OS_WIN
     for (const auto system : {"/proc"_L1, "/sys"_L1, "/dev"_L1, "/etc"_L1}) {
         if (inside(path, system))
@@ -98,10 +116,12 @@ void addProgramFolder(const QString &path)
 {
     if (path.isEmpty())
         return;
-    const QString clean = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    const Folder folder = folderOf(path);
     QMutexLocker lock(&registryMutex);
-    if (!registeredFolders().contains(clean))
-        registeredFolders().append(clean);
+    QList<Folder> &folders = programFolders();
+    if (std::none_of(folders.cbegin(), folders.cend(),
+                     [&folder](const Folder &known) { return known.clean == folder.clean; }))
+        folders.append(folder);
 }
 
 } // namespace FileTrust

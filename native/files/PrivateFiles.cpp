@@ -12,6 +12,12 @@ constexpr QFileDevice::Permissions folderMode = QFileDevice::ReadOwner | QFileDe
                                                 | QFileDevice::ExeOwner;
 constexpr QFileDevice::Permissions fileMode = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 
+// The owner, group and other bits; Qt adds the "user" ones beside them.
+QFileDevice::Permissions modeOf(QFileDevice::Permissions permissions)
+{
+    return permissions & QFileDevice::Permissions(0x7777 & ~0x0700);
+}
+
 } // namespace
 
 namespace PrivateFiles {
@@ -20,14 +26,14 @@ bool makeFolder(const QString &path)
 {
     if (!QDir().mkpath(path))
         return false;
-    if (QFile::permissions(path) != folderMode)
-        return QFile::setPermissions(path, folderMode);
-    return true;
+    // Already private (the usual case, at every write of the store): no change.
+    return modeOf(QFile::permissions(path)) == folderMode
+           || QFile::setPermissions(path, folderMode);
 }
 
 bool restrict(QFileDevice &file)
 {
-    return file.permissions() == fileMode || file.setPermissions(fileMode);
+    return modeOf(file.permissions()) == fileMode || file.setPermissions(fileMode);
 }
 
 void restrictTree(const QString &path)

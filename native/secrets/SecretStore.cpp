@@ -162,7 +162,7 @@ void SecretStore::jobFinished(QKeychain::Job *job)
         // and the same operation again there.
         qWarning("Keychain: %s", qPrintable(job->errorString()));
         m_running = false;
-        useFile();
+        setBackend(File);
         next();
         return;
     }
@@ -191,7 +191,7 @@ void SecretStore::timedOut()
     disconnect(m_job, nullptr, this, nullptr);
     m_job = nullptr;
     m_running = false;
-    useFile();
+    setBackend(File);
     next();
 }
 
@@ -214,11 +214,6 @@ void SecretStore::finishOperation(const QString &value, const QString &error)
         emit stored(operation.name, error.isEmpty(), error);
         break;
     }
-}
-
-void SecretStore::useFile()
-{
-    setBackend(File);
 }
 
 void SecretStore::setBackend(Backend backend)

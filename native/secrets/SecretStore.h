@@ -85,7 +85,6 @@ private:
     void jobFinished(QKeychain::Job *job);
     void timedOut();
     void finishOperation(const QString &value, const QString &error);
-    void useFile();
     void setBackend(Backend backend);
     // The fallback file's secrets; written whole, atomically, owner-only.
     QHash<QString, QString> readFile() const;

@@ -196,9 +196,8 @@ Rectangle {
         }
     }
 
-    function passwordKept(name, ok) {
-        if (!ok)
-            return
+    // The keychain holds the password named: the stored record may lose it.
+    function passwordKept(name) {
         const index = userComptes.findIndex(account => secretName(account.address) === name)
         if (index < 0 || !userComptes[index].password)
             return
@@ -322,7 +321,7 @@ Rectangle {
         fallbackFile: settingsStore.path + "/secrets.json"
         onStored: (name, ok, reason) => {
             if (ok)
-                root.passwordKept(name, ok)
+                root.passwordKept(name)
             else
                 toast.showOnce(qsTr("A password could not be kept: %1.").arg(reason), 10000)
         }
