@@ -108,8 +108,12 @@ QByteArray ContactBook::encoded(const Contact &contact)
 QJsonObject ContactBook::toJson(const Contact &contact)
 {
     QJsonObject object = contact.extra;
-    for (int field = 0; field < FieldCount; ++field)
-        object.insert(fieldKey(field), contact.fields[field]);
+    for (int field = 0; field < FieldCount; ++field) {
+        // Most contacts have one address: records without others keep the
+        // shape an earlier version wrote.
+        if (field != OtherEmails || !contact.fields[field].isEmpty())
+            object.insert(fieldKey(field), contact.fields[field]);
+    }
     return object;
 }
 

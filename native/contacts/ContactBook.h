@@ -45,7 +45,7 @@ class ContactBook : public QObject
     Q_PROPERTY(bool importing READ importing NOTIFY importingChanged)
 
 public:
-    // A card's eight fields, in the reader's order, then the list.
+    // A card's fields, in the reader's order, then the list.
     enum Field {
         LastName = VCardReader::LastName,
         FirstName = VCardReader::FirstName,
@@ -55,6 +55,7 @@ public:
         Company = VCardReader::Company,
         Occupation = VCardReader::Occupation,
         Website = VCardReader::Website,
+        OtherEmails = VCardReader::OtherEmails,
         List = VCardReader::FieldCount,
         FieldCount
     };

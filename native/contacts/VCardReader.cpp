@@ -172,9 +172,9 @@ bool isQuotedPrintableLine(QStringView line)
 
 const char *VCardReader::fieldName(int field)
 {
-    static const char *const names[FieldCount] = {"lastname",   "firstname", "fullname",
-                                                  "telephone",  "email",     "company",
-                                                  "occupation", "website"};
+    static const char *const names[FieldCount] = {
+            "lastname", "firstname",  "fullname", "telephone",  "email",
+            "company",  "occupation", "website",  "otheremails"};
     return names[field];
 }
 

@@ -19,9 +19,20 @@
 class VCardReader
 {
 public:
-    // The eight text fields of a contact record, in record order.
-    enum Field { LastName, FirstName, FullName, Telephone, Email, Company, Occupation, Website };
-    static constexpr int FieldCount = 8;
+    // The text fields of a contact record, in record order. OtherEmails holds
+    // a card's addresses beside the preferred one, one per line.
+    enum Field {
+        LastName,
+        FirstName,
+        FullName,
+        Telephone,
+        Email,
+        Company,
+        Occupation,
+        Website,
+        OtherEmails
+    };
+    static constexpr int FieldCount = 9;
     using Card = std::array<QString, FieldCount>;
 
     // One physical line of text, without its LF (a CR before it may remain):
