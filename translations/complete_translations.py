@@ -10,7 +10,9 @@ the sources into the two translation files:
 
 With --apply TABLE, the French entries whose source text is in TABLE (lines
 "source<TAB>French") take that French text; existing finished translations
-are kept unless --force is given.
+are kept unless --force is given. A text with a count (%n) takes its forms
+separated by "|", singular first ("%n contact|%n contacts"); its English
+forms are made from the source: "(s)" dropped for one, "s" for more.
 
 Every other French text is a translator's work: this script never invents
 one, and the completeness test reports any that is missing.
@@ -128,12 +130,37 @@ def write_ts(tree, path):
         f.write("\n")
 
 
-def messages(root):
+def messages(root, numerus=False):
     for context in root.iter("context"):
         for message in context.iter("message"):
-            if message.get("numerus") == "yes":
-                continue
-            yield context.findtext("name"), message
+            if (message.get("numerus") == "yes") == numerus:
+                yield context.findtext("name"), message
+
+
+def numerus_unfinished(message):
+    translation = message.find("translation")
+    if translation is None:
+        return True
+    if translation.get("type") in ("obsolete", "vanished"):
+        return False
+    forms = translation.findall("numerusform")
+    return translation.get("type") == "unfinished" or not forms or not all(f.text for f in forms)
+
+
+def set_forms(message, forms):
+    translation = message.find("translation")
+    if translation is None:
+        translation = ET.SubElement(message, "translation")
+    translation.attrib.pop("type", None)
+    translation.text = None
+    for form in list(translation):
+        translation.remove(form)
+    for text in forms:
+        ET.SubElement(translation, "numerusform").text = text
+
+
+def english_forms(source):
+    return [source.replace("(s)", ""), source.replace("(s)", "s")]
 
 
 def complete_english(path, french_names, countries, languages):
@@ -150,6 +177,10 @@ def complete_english(path, french_names, countries, languages):
             text = text or source
         set_translation(message, text)
         filled += 1
+    for _, message in messages(root, numerus=True):
+        if numerus_unfinished(message):
+            set_forms(message, english_forms(message.findtext("source") or ""))
+            filled += 1
     write_ts(tree, path)
     return filled
 
@@ -164,6 +195,11 @@ def complete_french(path, french_names, table, force):
             filled += 1
         elif source in table and (force or unfinished(message)):
             set_translation(message, table[source])
+            filled += 1
+    for _, message in messages(root, numerus=True):
+        source = message.findtext("source") or ""
+        if source in table and (force or numerus_unfinished(message)):
+            set_forms(message, table[source].split("|"))
             filled += 1
     write_ts(tree, path)
     return filled

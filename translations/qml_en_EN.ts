@@ -89,7 +89,7 @@
     <context>
         <name>Constants</name>
         <message>
-            <location filename="../qml/Parvane/Constants.qml" line="+120" />
+            <location filename="../qml/Parvane/Constants.qml" line="+121" />
             <source>Andorre</source>
             <translation>Andorra</translation>
         </message>
@@ -1797,12 +1797,17 @@
             <translation>Contact has been updated.</translation>
         </message>
         <message>
-            <location line="+17" />
+            <location line="+14" />
+            <source>Contact %1 deleted.</source>
+            <translation>Contact %1 deleted.</translation>
+        </message>
+        <message>
+            <location line="+9" />
             <source>The file could not be written.</source>
             <translation>The file could not be written.</translation>
         </message>
         <message>
-            <location line="+152" />
+            <location line="+163" />
             <source>Are you sure you want to delete the contact %1 ?</source>
             <translation>Are you sure you want to delete the contact %1 ?</translation>
         </message>
@@ -1815,7 +1820,7 @@
     <context>
         <name>ContactForm</name>
         <message>
-            <location filename="../qml/content/pages/contacts/ContactForm.qml" line="+53" />
+            <location filename="../qml/content/pages/contacts/ContactForm.qml" line="+57" />
             <source>Doe</source>
             <translation>Doe</translation>
         </message>
@@ -1823,6 +1828,16 @@
             <location line="+6" />
             <source>John</source>
             <translation>John</translation>
+        </message>
+        <message>
+            <location line="+4" />
+            <source>Full name</source>
+            <translation>Full name</translation>
+        </message>
+        <message>
+            <location line="+10" />
+            <source>Made from the names when left empty</source>
+            <translation>Made from the names when left empty</translation>
         </message>
         <message>
             <location line="+9" />
@@ -1847,22 +1862,166 @@
     <context>
         <name>ContactsListsPage</name>
         <message>
-            <location filename="../qml/content/pages/ContactsListsPage.qml" line="+170" />
+            <location filename="../qml/content/pages/ContactsListsPage.qml" line="+321" />
             <source>The import was cancelled: no contact was added.</source>
             <translation>The import was cancelled: no contact was added.</translation>
         </message>
         <message>
-            <location line="+26" />
+            <location line="+38" />
             <source>The file could not be written.</source>
             <translation>The file could not be written.</translation>
         </message>
-        <message>
-            <location line="+169" />
-            <source>Are you sure you want to delete the list %1 ?</source>
-            <translation>Are you sure you want to delete the list %1 ?</translation>
+        <message numerus="yes">
+            <location line="-137" />
+            <source>%n contact(s) deleted.</source>
+            <translation>
+                <numerusform>%n contact deleted.</numerusform>
+                <numerusform>%n contacts deleted.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+5" />
+            <source>%n contact(s) moved to %1.</source>
+            <translation>
+                <numerusform>%n contact moved to %1.</numerusform>
+                <numerusform>%n contacts moved to %1.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+2" />
+            <source>%n already in that list stayed here.</source>
+            <translation>
+                <numerusform>%n already in that list stayed here.</numerusform>
+                <numerusform>%n already in that list stayed here.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+39" />
+            <source>List %1 deleted with %n contact(s).</source>
+            <translation>
+                <numerusform>List %1 deleted with %n contact.</numerusform>
+                <numerusform>List %1 deleted with %n contacts.</numerusform>
+            </translation>
         </message>
         <message>
-            <location line="+20" />
+            <location line="+23" />
+            <source>This address is already in this list as %1: add anyway?</source>
+            <translation>This address is already in this list as %1: add anyway?</translation>
+        </message>
+        <message numerus="yes">
+            <location line="+33" />
+            <source>%n contact(s) added.</source>
+            <translation>
+                <numerusform>%n contact added.</numerusform>
+                <numerusform>%n contacts added.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+2" />
+            <source>%n already in the list.</source>
+            <translation>
+                <numerusform>%n already in the list.</numerusform>
+                <numerusform>%n already in the list.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+2" />
+            <source>%n skipped: no e-mail address.</source>
+            <translation>
+                <numerusform>%n skipped: no e-mail address.</numerusform>
+                <numerusform>%n skipped: no e-mail address.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+2" />
+            <source>%n skipped: invalid e-mail address.</source>
+            <translation>
+                <numerusform>%n skipped: invalid e-mail address.</numerusform>
+                <numerusform>%n skipped: invalid e-mail address.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+71" />
+            <source>%n contact(s) in this list</source>
+            <translation>
+                <numerusform>%n contact in this list</numerusform>
+                <numerusform>%n contacts in this list</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+1" />
+            <source>%n contact(s) in all lists</source>
+            <translation>
+                <numerusform>%n contact in all lists</numerusform>
+                <numerusform>%n contacts in all lists</numerusform>
+            </translation>
+        </message>
+        <message>
+            <location line="+89" />
+            <source>Filter by name, address or company</source>
+            <translation>Filter by name, address or company</translation>
+        </message>
+        <message>
+            <location line="+6" />
+            <source>Order added</source>
+            <translation>Order added</translation>
+        </message>
+        <message>
+            <location line="+0" />
+            <source>Sorted by name</source>
+            <translation>Sorted by name</translation>
+        </message>
+        <message>
+            <location line="+0" />
+            <source>Sorted by address</source>
+            <translation>Sorted by address</translation>
+        </message>
+        <message numerus="yes">
+            <location line="+15" />
+            <source>%n contact(s) selected</source>
+            <translation>
+                <numerusform>%n contact selected</numerusform>
+                <numerusform>%n contacts selected</numerusform>
+            </translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Click to select; Ctrl and Shift to select several</source>
+            <translation>Click to select; Ctrl and Shift to select several</translation>
+        </message>
+        <message>
+            <location line="+5" />
+            <source>Select all shown</source>
+            <translation>Select all shown</translation>
+        </message>
+        <message>
+            <location line="+5" />
+            <source>Move to…</source>
+            <translation>Move to…</translation>
+        </message>
+        <message numerus="yes">
+            <location line="+90" />
+            <source>Delete %n contact(s) from the list %1?</source>
+            <translation>
+                <numerusform>Delete %n contact from the list %1?</numerusform>
+                <numerusform>Delete %n contacts from the list %1?</numerusform>
+            </translation>
+        </message>
+        <message>
+            <location line="+10" />
+            <source>Add anyway</source>
+            <translation>Add anyway</translation>
+        </message>
+        <message numerus="yes">
+            <location line="+12" />
+            <source>Are you sure you want to delete the list %1 and its %n contact(s)?</source>
+            <translation>
+                <numerusform>Are you sure you want to delete the list %1 and its %n contact?</numerusform>
+                <numerusform>Are you sure you want to delete the list %1 and its %n contacts?</numerusform>
+            </translation>
+        </message>
+        <message>
+            <location line="+21" />
             <source>Import Contacts to %1</source>
             <translation>Import Contacts to %1</translation>
         </message>
@@ -2361,21 +2520,6 @@
         </message>
         <message>
             <location line="+1" />
-            <source>Some contacts are already in this list.</source>
-            <translation>Some contacts are already in this list.</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>No contacts imported.</source>
-            <translation>No contacts imported.</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Some contacts were not imported.</source>
-            <translation>Some contacts were not imported.</translation>
-        </message>
-        <message>
-            <location line="+1" />
             <source>Contact's name is required.</source>
             <translation>Contact's name is required.</translation>
         </message>
@@ -2824,7 +2968,7 @@
     <context>
         <name>Screen01</name>
         <message>
-            <location filename="../qml/content/Screen01.qml" line="+150" />
+            <location filename="../qml/content/Screen01.qml" line="+151" />
             <source>%1 is not a regular file: it cannot be sent.</source>
             <translation>%1 is not a regular file: it cannot be sent.</translation>
         </message>
@@ -2849,7 +2993,7 @@
             <translation>%1 cannot be read.</translation>
         </message>
         <message>
-            <location line="+130" />
+            <location line="+129" />
             <source>%1 emails copied.</source>
             <translation>%1 emails copied.</translation>
         </message>
@@ -3130,6 +3274,14 @@
             <location line="+1" />
             <source>No preview</source>
             <translation>No preview</translation>
+        </message>
+    </context>
+    <context>
+        <name>UndoBar</name>
+        <message>
+            <location filename="../qml/content/myComponents/UndoBar.qml" line="+73" />
+            <source>Undo</source>
+            <translation>Undo</translation>
         </message>
     </context>
     <context>

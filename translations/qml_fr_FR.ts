@@ -89,7 +89,7 @@
     <context>
         <name>Constants</name>
         <message>
-            <location filename="../qml/Parvane/Constants.qml" line="+120" />
+            <location filename="../qml/Parvane/Constants.qml" line="+121" />
             <source>Andorre</source>
             <translation>Andorre</translation>
         </message>
@@ -1797,12 +1797,17 @@
             <translation>Le contact a été mis à jour.</translation>
         </message>
         <message>
-            <location line="+17" />
+            <location line="+14" />
+            <source>Contact %1 deleted.</source>
+            <translation>Contact %1 supprimé.</translation>
+        </message>
+        <message>
+            <location line="+9" />
             <source>The file could not be written.</source>
             <translation>Le fichier n’a pas pu être écrit.</translation>
         </message>
         <message>
-            <location line="+152" />
+            <location line="+163" />
             <source>Are you sure you want to delete the contact %1 ?</source>
             <translation>Voulez-vous vraiment supprimer le contact %1 ?</translation>
         </message>
@@ -1815,7 +1820,7 @@
     <context>
         <name>ContactForm</name>
         <message>
-            <location filename="../qml/content/pages/contacts/ContactForm.qml" line="+53" />
+            <location filename="../qml/content/pages/contacts/ContactForm.qml" line="+57" />
             <source>Doe</source>
             <translation>Doe</translation>
         </message>
@@ -1823,6 +1828,16 @@
             <location line="+6" />
             <source>John</source>
             <translation>John</translation>
+        </message>
+        <message>
+            <location line="+4" />
+            <source>Full name</source>
+            <translation>Nom complet</translation>
+        </message>
+        <message>
+            <location line="+10" />
+            <source>Made from the names when left empty</source>
+            <translation>Formé à partir des noms s’il est laissé vide</translation>
         </message>
         <message>
             <location line="+9" />
@@ -1847,22 +1862,166 @@
     <context>
         <name>ContactsListsPage</name>
         <message>
-            <location filename="../qml/content/pages/ContactsListsPage.qml" line="+170" />
+            <location filename="../qml/content/pages/ContactsListsPage.qml" line="+321" />
             <source>The import was cancelled: no contact was added.</source>
             <translation>L’importation a été annulée : aucun contact n’a été ajouté.</translation>
         </message>
         <message>
-            <location line="+26" />
+            <location line="+38" />
             <source>The file could not be written.</source>
             <translation>Le fichier n’a pas pu être écrit.</translation>
         </message>
-        <message>
-            <location line="+169" />
-            <source>Are you sure you want to delete the list %1 ?</source>
-            <translation>Voulez-vous vraiment supprimer la liste %1 ?</translation>
+        <message numerus="yes">
+            <location line="-137" />
+            <source>%n contact(s) deleted.</source>
+            <translation>
+                <numerusform>%n contact supprimé.</numerusform>
+                <numerusform>%n contacts supprimés.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+5" />
+            <source>%n contact(s) moved to %1.</source>
+            <translation>
+                <numerusform>%n contact déplacé vers %1.</numerusform>
+                <numerusform>%n contacts déplacés vers %1.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+2" />
+            <source>%n already in that list stayed here.</source>
+            <translation>
+                <numerusform>%n, déjà dans cette liste, est resté ici.</numerusform>
+                <numerusform>%n, déjà dans cette liste, sont restés ici.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+39" />
+            <source>List %1 deleted with %n contact(s).</source>
+            <translation>
+                <numerusform>Liste %1 supprimée avec %n contact.</numerusform>
+                <numerusform>Liste %1 supprimée avec ses %n contacts.</numerusform>
+            </translation>
         </message>
         <message>
-            <location line="+20" />
+            <location line="+23" />
+            <source>This address is already in this list as %1: add anyway?</source>
+            <translation>Cette adresse figure déjà dans cette liste sous la forme %1 : l’ajouter quand même ?</translation>
+        </message>
+        <message numerus="yes">
+            <location line="+33" />
+            <source>%n contact(s) added.</source>
+            <translation>
+                <numerusform>%n contact ajouté.</numerusform>
+                <numerusform>%n contacts ajoutés.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+2" />
+            <source>%n already in the list.</source>
+            <translation>
+                <numerusform>%n déjà dans la liste.</numerusform>
+                <numerusform>%n déjà dans la liste.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+2" />
+            <source>%n skipped: no e-mail address.</source>
+            <translation>
+                <numerusform>%n ignoré : aucune adresse e-mail.</numerusform>
+                <numerusform>%n ignorés : aucune adresse e-mail.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+2" />
+            <source>%n skipped: invalid e-mail address.</source>
+            <translation>
+                <numerusform>%n ignoré : adresse e-mail invalide.</numerusform>
+                <numerusform>%n ignorés : adresse e-mail invalide.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+71" />
+            <source>%n contact(s) in this list</source>
+            <translation>
+                <numerusform>%n contact dans cette liste</numerusform>
+                <numerusform>%n contacts dans cette liste</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+1" />
+            <source>%n contact(s) in all lists</source>
+            <translation>
+                <numerusform>%n contact dans toutes les listes</numerusform>
+                <numerusform>%n contacts dans toutes les listes</numerusform>
+            </translation>
+        </message>
+        <message>
+            <location line="+89" />
+            <source>Filter by name, address or company</source>
+            <translation>Filtrer par nom, adresse ou entreprise</translation>
+        </message>
+        <message>
+            <location line="+6" />
+            <source>Order added</source>
+            <translation>Ordre d’ajout</translation>
+        </message>
+        <message>
+            <location line="+0" />
+            <source>Sorted by name</source>
+            <translation>Triés par nom</translation>
+        </message>
+        <message>
+            <location line="+0" />
+            <source>Sorted by address</source>
+            <translation>Triés par adresse</translation>
+        </message>
+        <message numerus="yes">
+            <location line="+15" />
+            <source>%n contact(s) selected</source>
+            <translation>
+                <numerusform>%n contact sélectionné</numerusform>
+                <numerusform>%n contacts sélectionnés</numerusform>
+            </translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Click to select; Ctrl and Shift to select several</source>
+            <translation>Cliquez pour sélectionner ; Ctrl et Maj pour en sélectionner plusieurs</translation>
+        </message>
+        <message>
+            <location line="+5" />
+            <source>Select all shown</source>
+            <translation>Sélectionner les contacts affichés</translation>
+        </message>
+        <message>
+            <location line="+5" />
+            <source>Move to…</source>
+            <translation>Déplacer vers…</translation>
+        </message>
+        <message numerus="yes">
+            <location line="+90" />
+            <source>Delete %n contact(s) from the list %1?</source>
+            <translation>
+                <numerusform>Supprimer %n contact de la liste %1 ?</numerusform>
+                <numerusform>Supprimer %n contacts de la liste %1 ?</numerusform>
+            </translation>
+        </message>
+        <message>
+            <location line="+10" />
+            <source>Add anyway</source>
+            <translation>Ajouter quand même</translation>
+        </message>
+        <message numerus="yes">
+            <location line="+12" />
+            <source>Are you sure you want to delete the list %1 and its %n contact(s)?</source>
+            <translation>
+                <numerusform>Voulez-vous vraiment supprimer la liste %1 et son %n contact ?</numerusform>
+                <numerusform>Voulez-vous vraiment supprimer la liste %1 et ses %n contacts ?</numerusform>
+            </translation>
+        </message>
+        <message>
+            <location line="+21" />
             <source>Import Contacts to %1</source>
             <translation>Importer des contacts dans %1</translation>
         </message>
@@ -2361,21 +2520,6 @@
         </message>
         <message>
             <location line="+1" />
-            <source>Some contacts are already in this list.</source>
-            <translation>Certains contacts sont déjà dans cette liste.</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>No contacts imported.</source>
-            <translation>Aucun contact importé.</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>Some contacts were not imported.</source>
-            <translation>Certains contacts n’ont pas été importés.</translation>
-        </message>
-        <message>
-            <location line="+1" />
             <source>Contact's name is required.</source>
             <translation>Le nom du contact est obligatoire.</translation>
         </message>
@@ -2824,7 +2968,7 @@
     <context>
         <name>Screen01</name>
         <message>
-            <location filename="../qml/content/Screen01.qml" line="+150" />
+            <location filename="../qml/content/Screen01.qml" line="+151" />
             <source>%1 is not a regular file: it cannot be sent.</source>
             <translation>%1 n'est pas un fichier ordinaire : il ne peut pas être envoyé.</translation>
         </message>
@@ -2849,7 +2993,7 @@
             <translation>%1 ne peut pas être lu.</translation>
         </message>
         <message>
-            <location line="+130" />
+            <location line="+129" />
             <source>%1 emails copied.</source>
             <translation>%1 adresses e-mail copiées.</translation>
         </message>
@@ -3130,6 +3274,14 @@
             <location line="+1" />
             <source>No preview</source>
             <translation>Pas d’aperçu</translation>
+        </message>
+    </context>
+    <context>
+        <name>UndoBar</name>
+        <message>
+            <location filename="../qml/content/myComponents/UndoBar.qml" line="+73" />
+            <source>Undo</source>
+            <translation>Annuler</translation>
         </message>
     </context>
     <context>

@@ -3,6 +3,7 @@
 #include "SettingsStore.h"
 #include "VCardImport.h"
 
+#include <QCollator>
 #include <QJSEngine>
 #include <QJsonArray>
 #include <QRegularExpression>
@@ -10,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -38,6 +40,30 @@ std::optional<QString> fieldText(const QJsonValue &value)
     default:
         return std::nullopt;
     }
+}
+
+// Numbers compared by value ("Name 3" before "Name 101"): each run of digits
+// padded to one width. The collator's own numeric mode does not reach the
+// sort keys of this Qt.
+QString numbersPadded(const QString &text)
+{
+    constexpr qsizetype width = 12;
+    QString result;
+    result.reserve(text.size() + width);
+    for (qsizetype i = 0; i < text.size();) {
+        if (!text[i].isDigit()) {
+            result += text[i++];
+            continue;
+        }
+        qsizetype end = i;
+        while (end < text.size() && text[end].isDigit())
+            ++end;
+        if (end - i < width)
+            result += QString(width - (end - i), u'0');
+        result += QStringView(text).mid(i, end - i);
+        i = end;
+    }
+    return result;
 }
 
 } // namespace
@@ -79,6 +105,13 @@ bool ContactBook::isValidEmail(const QString &email)
     return pattern.match(email).hasMatch();
 }
 
+bool ContactBook::isWritten(const Contact &contact, int field)
+{
+    // Most contacts have one address: records without others keep the shape
+    // an earlier version wrote.
+    return field != OtherEmails || !contact.fields[field].isEmpty();
+}
+
 ContactBook::ContactPointer ContactBook::fromJson(const QJsonValue &value)
 {
     if (!value.isObject())
@@ -109,9 +142,7 @@ QJsonObject ContactBook::toJson(const Contact &contact)
 {
     QJsonObject object = contact.extra;
     for (int field = 0; field < FieldCount; ++field) {
-        // Most contacts have one address: records without others keep the
-        // shape an earlier version wrote.
-        if (field != OtherEmails || !contact.fields[field].isEmpty())
+        if (isWritten(contact, field))
             object.insert(fieldKey(field), contact.fields[field]);
     }
     return object;
@@ -178,8 +209,10 @@ QJSValue ContactBook::toScript(const Contact &contact) const
         if (it.key() != "__proto__"_L1)
             object.setProperty(it.key(), engine->toScriptValue(QJsonValue(it.value())));
     }
-    for (int field = 0; field < FieldCount; ++field)
-        object.setProperty(fieldKey(field), contact.fields[field]);
+    for (int field = 0; field < FieldCount; ++field) {
+        if (isWritten(contact, field))
+            object.setProperty(fieldKey(field), contact.fields[field]);
+    }
     return object;
 }
 
@@ -244,6 +277,74 @@ bool ContactBook::contains(const QString &email, const QString &list) const
     });
 }
 
+QString ContactBook::sameMailbox(const QString &email, const QString &list) const
+{
+    for (const ContactPointer &contact : std::as_const(m_contacts)) {
+        const QString &address = contact->fields[Email];
+        if (contact->fields[List] == list && address != email
+            && address.compare(email, Qt::CaseInsensitive) == 0)
+            return address;
+    }
+    return QString();
+}
+
+QVariantMap ContactBook::listCounts() const
+{
+    QHash<QString, int> counts;
+    for (const ContactPointer &contact : std::as_const(m_contacts))
+        ++counts[contact->fields[List]];
+    QVariantMap result;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        result.insert(it.key(), it.value());
+    return result;
+}
+
+QList<int> ContactBook::view(const QString &list, const QString &filter, int order) const
+{
+    if (m_sorted.revision != m_revision || m_sorted.list != list || m_sorted.order != order) {
+        QList<int> indexes = indexesOf(list);
+        if (order == ByName || order == ByAddress) {
+            // Sort keys made once per contact: comparing with the collator
+            // itself costs a collation per comparison.
+            QCollator collator;
+            collator.setCaseSensitivity(Qt::CaseInsensitive);
+            QList<QCollatorSortKey> keys;
+            keys.reserve(indexes.size());
+            for (const int index : std::as_const(indexes)) {
+                const Contact &contact = *m_contacts.at(index);
+                const QString &name = contact.fields[FullName];
+                // Contacts without a name are shown, and sorted, by address.
+                keys.append(collator.sortKey(numbersPadded(
+                        order == ByName && !name.isEmpty() ? name : contact.fields[Email])));
+            }
+            QList<int> positions(indexes.size());
+            std::iota(positions.begin(), positions.end(), 0);
+            std::stable_sort(positions.begin(), positions.end(),
+                             [&](int a, int b) { return keys[a].compare(keys[b]) < 0; });
+            QList<int> sorted;
+            sorted.reserve(indexes.size());
+            for (const int position : std::as_const(positions))
+                sorted.append(indexes[position]);
+            indexes = std::move(sorted);
+        }
+        m_sorted = {list, order, m_revision, std::move(indexes)};
+    }
+    const QString needle = filter.trimmed();
+    if (needle.isEmpty())
+        return m_sorted.indexes;
+    QList<int> shown;
+    for (const int index : std::as_const(m_sorted.indexes)) {
+        const Contact &contact = *m_contacts.at(index);
+        for (const int field : {FullName, Email, Company, OtherEmails}) {
+            if (contact.fields[field].contains(needle, Qt::CaseInsensitive)) {
+                shown.append(index);
+                break;
+            }
+        }
+    }
+    return shown;
+}
+
 QJSValue ContactBook::membersOf(const QStringList &lists) const
 {
     QJSEngine *engine = qjsEngine(this);
@@ -297,47 +398,107 @@ bool ContactBook::removeAt(int index)
 {
     if (index < 0 || index >= m_contacts.size())
         return false;
-    m_contacts.remove(index);
-    storeSplice(index, 1, {});
-    touch();
-    return true;
+    return removeIndexes({index}) == 1;
 }
 
 int ContactBook::removeList(const QString &list)
 {
-    // The runs of the list's contacts, last first, so that each removal
-    // leaves the positions of the runs before it as they are.
-    QList<std::pair<qsizetype, qsizetype>> runs;
-    for (qsizetype i = m_contacts.size() - 1; i >= 0; --i) {
-        if (m_contacts.at(i)->fields[List] != list)
-            continue;
-        if (!runs.isEmpty() && runs.last().first == i + 1) {
-            runs.last().first = i;
-            ++runs.last().second;
-        } else {
-            runs.append({i, 1});
-        }
+    return removeIndexes(indexesOf(list));
+}
+
+int ContactBook::removeIndexes(const QList<int> &indexes)
+{
+    QList<qsizetype> positions;
+    positions.reserve(indexes.size());
+    for (const int index : indexes) {
+        if (index >= 0 && index < m_contacts.size())
+            positions.append(index);
     }
-    if (runs.isEmpty())
+    std::sort(positions.begin(), positions.end());
+    positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
+    if (positions.isEmpty())
         return 0;
-    int removed = 0;
-    for (const auto &[start, length] : std::as_const(runs)) {
-        m_contacts.remove(start, length);
-        removed += static_cast<int>(length);
+    QList<std::pair<qsizetype, ContactPointer>> removed;
+    removed.reserve(positions.size());
+    for (const qsizetype position : std::as_const(positions))
+        removed.append({position, m_contacts.at(position)});
+    // Kept in one pass: removing one by one moves the rest of the book each time.
+    QList<ContactPointer> kept;
+    kept.reserve(m_contacts.size() - positions.size());
+    qsizetype next = 0;
+    for (qsizetype i = 0; i < m_contacts.size(); ++i) {
+        if (next < positions.size() && positions[next] == i)
+            ++next;
+        else
+            kept.append(std::move(m_contacts[i]));
     }
-    // A list spread in many runs among others is stored whole, once.
-    constexpr qsizetype splicedRuns = 64;
-    if (runs.size() > splicedRuns) {
-        storeWhole();
-    } else {
-        for (const auto &[start, length] : std::as_const(runs)) {
-            // Once stored whole, the remaining runs are in it already.
-            if (!storeSplice(start, length, {}))
-                break;
-        }
+    m_contacts = std::move(kept);
+    storePositions(positions, Change::Removed);
+    touch(std::move(removed));
+    return static_cast<int>(positions.size());
+}
+
+int ContactBook::restoreRemoved()
+{
+    if (m_removed.isEmpty())
+        return 0;
+    const auto removed = std::exchange(m_removed, {});
+    QList<ContactPointer> contacts;
+    contacts.reserve(m_contacts.size() + removed.size());
+    QList<qsizetype> positions;
+    positions.reserve(removed.size());
+    qsizetype from = 0;
+    for (const auto &[position, contact] : removed) {
+        while (contacts.size() < position && from < m_contacts.size())
+            contacts.append(std::move(m_contacts[from++]));
+        positions.append(contacts.size());
+        contacts.append(contact);
     }
+    while (from < m_contacts.size())
+        contacts.append(std::move(m_contacts[from++]));
+    m_contacts = std::move(contacts);
+    storePositions(positions, Change::Inserted);
     touch();
-    return removed;
+    return static_cast<int>(removed.size());
+}
+
+QJSValue ContactBook::moveIndexes(const QList<int> &indexes, const QString &list)
+{
+    QSet<QString> known;
+    for (const ContactPointer &contact : std::as_const(m_contacts)) {
+        if (contact->fields[List] == list)
+            known.insert(contact->fields[Email].toLower());
+    }
+    QList<int> sorted = indexes;
+    std::sort(sorted.begin(), sorted.end());
+    sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
+    QList<qsizetype> moved;
+    int existing = 0;
+    for (const int index : std::as_const(sorted)) {
+        if (index < 0 || index >= m_contacts.size() || m_contacts.at(index)->fields[List] == list)
+            continue;
+        const QString key = m_contacts.at(index)->fields[Email].toLower();
+        if (known.contains(key)) {
+            ++existing;
+            continue;
+        }
+        known.insert(key);
+        auto contact = std::make_shared<Contact>(*m_contacts.at(index));
+        contact->fields[List] = list;
+        m_contacts[index] = std::move(contact);
+        moved.append(index);
+    }
+    if (!moved.isEmpty()) {
+        storePositions(moved, Change::Replaced);
+        touch();
+    }
+    QJSEngine *engine = qjsEngine(this);
+    if (!engine)
+        return QJSValue(QJSValue::UndefinedValue);
+    QJSValue outcome = engine->newObject();
+    outcome.setProperty(u"moved"_s, static_cast<int>(moved.size()));
+    outcome.setProperty(u"existing"_s, existing);
+    return outcome;
 }
 
 bool ContactBook::beginImport(VCardImport *reading, const QString &list)
@@ -348,7 +509,7 @@ bool ContactBook::beginImport(VCardImport *reading, const QString &list)
     import.list = list;
     for (const ContactPointer &contact : std::as_const(m_contacts)) {
         if (contact->fields[List] == list)
-            import.known.insert(contact->fields[Email]);
+            import.known.insert(contact->fields[Email].toLower());
     }
     import.cards = connect(reading, &VCardImport::cardsReady, this, &ContactBook::importCards);
     // A reading destroyed mid-import (its page closed) takes the import along.
@@ -372,13 +533,21 @@ void ContactBook::importCards(const QList<VCardReader::Card> &cards)
     for (const VCardReader::Card &card : cards) {
         ++import.parsed;
         const QString &email = card[VCardReader::Email];
-        if (card[VCardReader::FullName].isEmpty() || email.isEmpty() || !isValidEmail(email))
+        if (email.isEmpty()) {
+            ++import.noAddress;
             continue;
-        if (import.known.contains(email)) {
+        }
+        if (!isValidEmail(email)) {
+            ++import.invalidAddress;
+            continue;
+        }
+        // The same mailbox in other letter case is the same person.
+        const QString key = email.toLower();
+        if (import.known.contains(key)) {
             ++import.existing;
             continue;
         }
-        import.known.insert(email);
+        import.known.insert(key);
         auto contact = std::make_shared<Contact>();
         for (int field = 0; field < VCardReader::FieldCount; ++field)
             contact->fields[field] = card[field];
@@ -413,6 +582,8 @@ QJSValue ContactBook::endImport(bool completed)
     QJSValue outcome = engine->newObject();
     outcome.setProperty(u"imported"_s, import.imported);
     outcome.setProperty(u"existing"_s, import.existing);
+    outcome.setProperty(u"noAddress"_s, import.noAddress);
+    outcome.setProperty(u"invalidAddress"_s, import.invalidAddress);
     outcome.setProperty(u"parsed"_s, import.parsed);
     return outcome;
 }
@@ -451,8 +622,43 @@ void ContactBook::storeWhole()
     m_store->write(storeGroup, storeKey, array);
 }
 
-void ContactBook::touch()
+void ContactBook::storePositions(const QList<qsizetype> &positions, Change change)
 {
+    // Runs of neighbouring positions, last first, so that each stored range
+    // leaves the positions of the runs before it as they are.
+    QList<std::pair<qsizetype, qsizetype>> runs;
+    for (qsizetype i = positions.size() - 1; i >= 0; --i) {
+        if (!runs.isEmpty() && runs.last().first == positions[i] + 1) {
+            runs.last().first = positions[i];
+            ++runs.last().second;
+        } else {
+            runs.append({positions[i], 1});
+        }
+    }
+    constexpr qsizetype splicedRuns = 64;
+    if (runs.size() > splicedRuns) {
+        storeWhole();
+        return;
+    }
+    // Insertions go first to last: each lands where the book is already final.
+    if (change == Change::Inserted)
+        std::reverse(runs.begin(), runs.end());
+    for (const auto &[start, length] : std::as_const(runs)) {
+        QList<QByteArray> elements;
+        if (change != Change::Removed) {
+            elements.reserve(length);
+            for (qsizetype i = start; i < start + length; ++i)
+                elements.append(encoded(*m_contacts.at(i)));
+        }
+        // Once stored whole, the remaining runs are in it already.
+        if (!storeSplice(start, change == Change::Inserted ? 0 : length, std::move(elements)))
+            break;
+    }
+}
+
+void ContactBook::touch(QList<std::pair<qsizetype, ContactPointer>> removed)
+{
+    m_removed = std::move(removed);
     ++m_revision;
     emit changed();
 }

@@ -11,6 +11,7 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <QVariantMap>
 #include <QtQml/qqmlregistration.h>
 
 #include <array>
@@ -43,6 +44,9 @@ class ContactBook : public QObject
     // Where the contacts are kept; setting it reads them from there.
     Q_PROPERTY(SettingsStore *store READ store WRITE setStore NOTIFY storeChanged)
     Q_PROPERTY(bool importing READ importing NOTIFY importingChanged)
+    // How many contacts the last removal took, while they can still be put
+    // back: any other change of the book ends that.
+    Q_PROPERTY(int restorable READ restorable NOTIFY changed)
 
 public:
     // A card's fields, in the reader's order, then the list.
@@ -76,6 +80,7 @@ public:
     SettingsStore *store() const { return m_store; }
     void setStore(SettingsStore *store);
     bool importing() const { return m_import.has_value(); }
+    int restorable() const { return static_cast<int>(m_removed.size()); }
 
     const QList<ContactPointer> &contacts() const { return m_contacts; }
     // The field's name in a stored record.
@@ -84,6 +89,8 @@ public:
     // The checked contact of a stored record, or null when it is unusable.
     static ContactPointer fromJson(const QJsonValue &value);
     static QJsonObject toJson(const Contact &contact);
+    // Whether a record, stored or given to scripts, holds the field.
+    static bool isWritten(const Contact &contact, int field);
     // The e-mail check of the form and of imports: the whole text must match.
     Q_INVOKABLE static bool isValidEmail(const QString &email);
 
@@ -102,6 +109,19 @@ public:
     // How many of the list's contacts lie before the position.
     Q_INVOKABLE int countBefore(const QString &list, int index) const;
     Q_INVOKABLE bool contains(const QString &email, const QString &list) const;
+    // The address of the list that is the same mailbox as `email` written in
+    // other letter case, or "" when there is none (an exact match is not one).
+    Q_INVOKABLE QString sameMailbox(const QString &email, const QString &list) const;
+    // How many contacts each list holds, by list name.
+    Q_INVOKABLE QVariantMap listCounts() const;
+
+    enum Order { StoredOrder, ByName, ByAddress };
+    Q_ENUM(Order)
+    // The positions of the list's contacts whose name, address or company
+    // holds `filter` (letter case aside), in the order asked for. The sorted
+    // order of a list is kept until the book changes, so that each keystroke
+    // of a filter is one pass over the list.
+    Q_INVOKABLE QList<int> view(const QString &list, const QString &filter, int order) const;
     // The contacts of the lists, list after list in the order given and in
     // stored order within each; a list named twice contributes twice.
     Q_INVOKABLE QJSValue membersOf(const QStringList &lists) const;
@@ -113,15 +133,26 @@ public:
     Q_INVOKABLE bool removeAt(int index);
     // Removes the list's contacts; returns how many were removed.
     Q_INVOKABLE int removeList(const QString &list);
+    // Removes the contacts at the positions (any order, repeats and positions
+    // outside the book ignored); returns how many were removed.
+    Q_INVOKABLE int removeIndexes(const QList<int> &indexes);
+    // Puts the contacts of the last removal back where they stood; returns
+    // how many, 0 when the book changed since.
+    Q_INVOKABLE int restoreRemoved();
+    // Moves the contacts at the positions into `list`, each keeping its
+    // place; a contact whose address the list already holds (letter case
+    // aside) stays where it is. Returns { moved, existing }.
+    Q_INVOKABLE QJSValue moveIndexes(const QList<int> &indexes, const QString &list);
 
     // An import of the cards that `reading` reads into the list: cards
-    // without a name or a valid e-mail are skipped; a card whose e-mail the
-    // list already holds (from before or from an earlier card) counts as
-    // existing. The new contacts wait until endImport(true) stores them in one
+    // without an e-mail or with an invalid one are skipped; a card whose
+    // e-mail the list already holds, letter case aside (from before or from
+    // an earlier card), counts as existing. The new contacts wait until endImport(true) stores them in one
     // change, so a cancelled import changes nothing. False when an import is
     // already under way.
     Q_INVOKABLE bool beginImport(VCardImport *reading, const QString &list);
-    // Ends the import; returns { imported, existing, parsed }.
+    // Ends the import; returns { imported, existing, noAddress,
+    // invalidAddress, parsed }.
     Q_INVOKABLE QJSValue endImport(bool completed);
 
 signals:
@@ -138,6 +169,8 @@ private:
         QList<QByteArray> encoded; // the new records as the store takes them
         int imported = 0;
         int existing = 0;
+        int noAddress = 0;
+        int invalidAddress = 0;
         int parsed = 0;
         QMetaObject::Connection cards;
         QMetaObject::Connection gone;
@@ -156,10 +189,27 @@ private:
     // false then.
     bool storeSplice(qsizetype start, qsizetype deleteCount, QList<QByteArray> inserted);
     void storeWhole();
-    void touch();
+    // Stores the changes of many positions (ascending; for insertions, the
+    // positions in the changed book): a few runs as ranges, many as the
+    // whole book.
+    enum class Change { Removed, Inserted, Replaced };
+    void storePositions(const QList<qsizetype> &positions, Change change);
+    // Every change ends here; a removal passes what it removed, so that it
+    // can be put back until the next change.
+    void touch(QList<std::pair<qsizetype, ContactPointer>> removed = {});
 
     QList<ContactPointer> m_contacts;
     QPointer<SettingsStore> m_store;
     std::optional<Import> m_import;
+    // The last removal, by ascending position, while it can be undone.
+    QList<std::pair<qsizetype, ContactPointer>> m_removed;
+    struct SortedList
+    {
+        QString list;
+        int order = StoredOrder;
+        int revision = -1;
+        QList<int> indexes;
+    };
+    mutable SortedList m_sorted;
     int m_revision = 0;
 };

@@ -38,6 +38,10 @@ struct Parameters
 {
     bool quotedPrintable = false;
     QString charset;
+    // How much the card prefers this value: 1 is most preferred, by a PREF
+    // parameter (vCard 4) or a "pref" type (vCard 2.1 and 3); none is last.
+    int preference = noPreference;
+    static constexpr int noPreference = 101;
 };
 
 Parameters parameters(QStringView namePart)
@@ -45,12 +49,22 @@ Parameters parameters(QStringView namePart)
     Parameters result;
     const QList<QStringView> pieces = namePart.split(u';');
     for (qsizetype i = 1; i < pieces.size(); ++i) {
-        const QString piece = pieces[i].trimmed().toString().toUpper();
+        const QString piece = pieces[i].trimmed().toString().toUpper().remove(u'"');
         // vCard 2.1 allows the bare value as well as ENCODING=.
-        if (piece == "ENCODING=QUOTED-PRINTABLE"_L1 || piece == "QUOTED-PRINTABLE"_L1)
+        if (piece == "ENCODING=QUOTED-PRINTABLE"_L1 || piece == "QUOTED-PRINTABLE"_L1) {
             result.quotedPrintable = true;
-        else if (piece.startsWith("CHARSET="_L1))
-            result.charset = piece.mid(8).remove(u'"');
+        } else if (piece.startsWith("CHARSET="_L1)) {
+            result.charset = piece.mid(8);
+        } else if (piece.startsWith("PREF="_L1)) {
+            bool ok = false;
+            const int rank = piece.mid(5).toInt(&ok);
+            if (ok && rank >= 1 && rank < result.preference)
+                result.preference = rank;
+        } else if (piece == "PREF"_L1
+                   || (piece.startsWith("TYPE="_L1)
+                       && piece.mid(5).split(u',').contains("PREF"_L1))) {
+            result.preference = 1;
+        }
     }
     return result;
 }
@@ -117,7 +131,8 @@ QString decodeQuotedPrintable(const QString &value, const QString &charset, bool
     return decodeCharset(bytes, charset);
 }
 
-// Undoes the text escapes \\ \, \; and \n (or \N); any other backslash stays.
+// Undoes the text escapes \\ \, \; \: and \n (or \N); any other backslash
+// stays. Some address books escape the colon of a web address.
 QString unescape(QStringView value)
 {
     if (!value.contains(u'\\'))
@@ -128,7 +143,7 @@ QString unescape(QStringView value)
         const QChar c = value[i];
         if (c == u'\\' && i + 1 < value.size()) {
             const QChar next = value[i + 1];
-            if (next == u'\\' || next == u',' || next == u';') {
+            if (next == u'\\' || next == u',' || next == u';' || next == u':') {
                 result += next;
                 ++i;
                 continue;
@@ -162,6 +177,45 @@ QStringList components(QStringView value)
     return result;
 }
 
+// A company as a person writes it: the organisation's name and its units,
+// empty components left out ("Nordisk Design AS;Grafikk" is
+// "Nordisk Design AS, Grafikk").
+QString organisation(QStringView value)
+{
+    QStringList parts = components(value);
+    parts.removeIf([](const QString &part) { return part.isEmpty(); });
+    return parts.join(", "_L1);
+}
+
+// A "tel:" or "mailto:" address reduced to the number or the address.
+QString withoutScheme(const QString &value, QLatin1StringView scheme)
+{
+    if (!value.startsWith(scheme, Qt::CaseInsensitive))
+        return value;
+    QString rest = value.mid(scheme.size());
+    // Parameters of the address ("tel:+1-555;ext=2") are not part of it.
+    const qsizetype semicolon = rest.indexOf(u';');
+    return semicolon >= 0 ? rest.left(semicolon) : rest;
+}
+
+// The card's frame lines, by property name: a value that merely holds the
+// text "BEGIN:VCARD" is no frame line.
+bool isFrameLine(QStringView line, QLatin1StringView property)
+{
+    const qsizetype colon = line.indexOf(u':');
+    if (colon < 0)
+        return false;
+    QStringView name = line.left(colon).trimmed();
+    if (name.startsWith(QChar(0xFEFF)))
+        name = name.mid(1);
+    const qsizetype dot = name.lastIndexOf(u'.');
+    if (dot >= 0)
+        name = name.mid(dot + 1);
+    return name.compare(property, Qt::CaseInsensitive) == 0
+           && (property == "VERSION"_L1
+               || line.mid(colon + 1).trimmed().compare("VCARD"_L1, Qt::CaseInsensitive) == 0);
+}
+
 bool isQuotedPrintableLine(QStringView line)
 {
     const qsizetype colon = nameEnd(line);
@@ -172,9 +226,9 @@ bool isQuotedPrintableLine(QStringView line)
 
 const char *VCardReader::fieldName(int field)
 {
-    static const char *const names[FieldCount] = {
-            "lastname", "firstname",  "fullname", "telephone",  "email",
-            "company",  "occupation", "website",  "otheremails"};
+    static const char *const names[FieldCount] = {"lastname",   "firstname", "fullname",
+                                                  "telephone",  "email",     "company",
+                                                  "occupation", "website",   "otheremails"};
     return names[field];
 }
 
@@ -269,18 +323,19 @@ VCardReader::Card *VCardReader::currentCard()
 
 void VCardReader::readLogicalLine(QString line, bool undecodable)
 {
-    if (line.contains("BEGIN:VCARD"_L1)) {
+    if (isFrameLine(line, "BEGIN"_L1)) {
         // Whatever came before can no longer change.
         m_final = m_cards.size();
         m_building = Card();
         m_hasCurrent = true;
         m_added = false;
         m_current = -1;
+        m_emailPreference = m_telephonePreference = Parameters::noPreference + 1;
         return;
     }
-    if (line.contains("VERSION:"_L1))
+    if (isFrameLine(line, "VERSION"_L1))
         return;
-    if (line.contains("END:VCARD"_L1)) {
+    if (isFrameLine(line, "END"_L1)) {
         // A card is one record, however many END lines follow it.
         if (m_hasCurrent && !m_added) {
             m_cards.append(m_building);
@@ -324,7 +379,7 @@ void VCardReader::applyProperty(QStringView namePart, const QString &rawValue, b
         if (c[FullName].isEmpty())
             c[FullName] = c[LastName].isEmpty() ? c[FirstName] : c[LastName] + u' ' + c[FirstName];
     } else if (name == "ORG"_L1) {
-        c[Company] = unescape(value);
+        c[Company] = organisation(value);
     } else if (name == "ROLE"_L1) {
         const QString text = unescape(value);
         if (!text.isEmpty())
@@ -336,8 +391,36 @@ void VCardReader::applyProperty(QStringView namePart, const QString &rawValue, b
     } else if (name == "URL"_L1) {
         c[Website] = unescape(value);
     } else if (name == "EMAIL"_L1) {
-        c[Email] = unescape(value);
+        addEmail(c, withoutScheme(unescape(value), "mailto:"_L1), params.preference);
     } else if (name == "TEL"_L1) {
-        c[Telephone] = unescape(value);
+        // The preferred number, else the first.
+        const QString number = withoutScheme(unescape(value), "tel:"_L1);
+        if (!number.isEmpty() && params.preference < m_telephonePreference) {
+            c[Telephone] = number;
+            m_telephonePreference = params.preference;
+        }
     }
+}
+
+void VCardReader::addEmail(Card &card, const QString &address, int preference)
+{
+    if (address.isEmpty())
+        return;
+    QStringList others = card[OtherEmails].isEmpty() ? QStringList()
+                                                     : card[OtherEmails].split(u'\n');
+    const auto known = [&](const QString &text) {
+        return text.compare(address, Qt::CaseInsensitive) == 0;
+    };
+    if (known(card[Email]) || std::any_of(others.cbegin(), others.cend(), known))
+        return;
+    // The preferred address is the contact's; of equals, the first.
+    if (preference < m_emailPreference) {
+        if (!card[Email].isEmpty())
+            others.prepend(card[Email]);
+        card[Email] = address;
+        m_emailPreference = preference;
+    } else {
+        others.append(address);
+    }
+    card[OtherEmails] = others.join(u'\n');
 }

@@ -60,6 +60,7 @@ private:
     void applyProperty(QStringView namePart, const QString &rawValue, bool undecodable);
 
     void readLogicalBytes(const QByteArray &line);
+    void addEmail(Card &card, const QString &address, int preference);
 
     QByteArray m_pendingBytes;
     bool m_hasPendingBytes = false;
@@ -74,4 +75,8 @@ private:
     qsizetype m_current = -1;
     // Cards before this position are final.
     qsizetype m_final = 0;
+    // The preference of the current card's address and number (lower is
+    // preferred; above any a card can give while it has none).
+    int m_emailPreference = 102;
+    int m_telephonePreference = 102;
 };

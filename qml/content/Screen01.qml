@@ -70,6 +70,7 @@ Rectangle {
     readonly property alias secrets: secrets
     readonly property alias appInformation: appInformation
     readonly property alias workFiles: workFiles
+    readonly property alias undoBar: undoBar
     // The regions that pages look at: the detail shown and the page viewport.
     readonly property alias detailStackView: regions.detailStackView
     readonly property alias pagesFlickable: regions.pagesFlickable
@@ -391,5 +392,9 @@ Rectangle {
     ToastManager {
         id: successToast
         successStyle: true
+    }
+    UndoBar {
+        id: undoBar
+        objectName: "undoBar"
     }
 }

@@ -26,6 +26,7 @@ private slots:
     void cancelledOrAbandonedImportAddsNothing();
     void storedRecordsReadAsTheScriptReadsThem();
     void anotherStoreFolderHoldsOtherContacts();
+    void removalsMovesAndViewsAsStored();
 
 private:
     QUrl writeFile(const QString &name, const QByteArray &text);
@@ -112,11 +113,13 @@ void TestContactBook::importStoresTheNewContactsOnce()
 
     const QJSValue outcome = book.endImport(true);
     QVERIFY(!book.importing());
-    QCOMPARE(outcome.property(u"imported"_s).toInt(), 121);
+    QCOMPARE(outcome.property(u"imported"_s).toInt(), 122);
     QCOMPARE(outcome.property(u"existing"_s).toInt(), 2);
+    QCOMPARE(outcome.property(u"invalidAddress"_s).toInt(), 1);
+    QCOMPARE(outcome.property(u"noAddress"_s).toInt(), 0);
     QCOMPARE(outcome.property(u"parsed"_s).toInt(), 125);
     QCOMPARE(changed.count(), 1);
-    QCOMPARE(book.count(), 123);
+    QCOMPARE(book.count(), 124);
     QCOMPARE(book.contacts().at(2)->fields[ContactBook::Email], u"two@x.io"_s);
     QCOMPARE(book.contacts().at(2)->fields[ContactBook::List], u"L"_s);
     QCOMPARE(book.contacts().last()->fields[ContactBook::FullName], u"N119"_s);
@@ -136,7 +139,7 @@ void TestContactBook::importStoresTheNewContactsOnce()
     QCOMPARE(second.property(u"imported"_s).toInt(), 2);
     QCOMPARE(second.property(u"existing"_s).toInt(), 1);
     QCOMPARE(second.property(u"parsed"_s).toInt(), 3);
-    QCOMPARE(book.count(), 125);
+    QCOMPARE(book.count(), 126);
     QCOMPARE(emails(stored(store)), emails(book));
 }
 
@@ -271,4 +274,80 @@ void TestContactBook::anotherStoreFolderHoldsOtherContacts()
 }
 
 QTEST_GUILESS_MAIN(TestContactBook)
+// Removals of a few neighbours and of many scattered contacts, their undo,
+// and a move: the store holds exactly the book after each, and the undo
+// gives back every record where it stood. Views filter and sort the list.
+void TestContactBook::removalsMovesAndViewsAsStored()
+{
+    SettingsStore store;
+    store.setPath(storePath(u"removals"_s));
+    QJsonArray records;
+    for (int i = 0; i < 1000; ++i)
+        records.append(QJsonObject{{u"fullname"_s, u"Name %1"_s.arg(999 - i)},
+                                   {u"email"_s, u"n%1@x.io"_s.arg(i)},
+                                   {u"company"_s, i % 100 == 0 ? u"Acme"_s : u""_s},
+                                   {u"list"_s, i % 2 ? u"Odd"_s : u"Even"_s}});
+    store.write(u"userData"_s, u"contacts"_s, records);
+    store.flush();
+    QJSEngine engine;
+    ContactBook book;
+    engine.newQObject(&book);
+    QJSEngine::setObjectOwnership(&book, QJSEngine::CppOwnership);
+    book.setStore(&store);
+    const QStringList original = emails(book);
+    const auto reloaded = [&] {
+        SettingsStore again;
+        again.setPath(store.path());
+        return emails(stored(again));
+    };
+
+    QList<int> scattered;
+    for (int i = 999; i >= 0; i -= 3)
+        scattered.append(i);
+    for (const QList<int> &indexes : {QList<int>{5, 6, 7, 5, 4000, -1}, scattered}) {
+        const int removed = book.removeIndexes(indexes);
+        QCOMPARE(removed, indexes == scattered ? 334 : 3);
+        QCOMPARE(book.restorable(), removed);
+        QCOMPARE(book.count(), 1000 - removed);
+        store.flush();
+        QCOMPARE(reloaded(), emails(book));
+        QCOMPARE(book.restoreRemoved(), removed);
+        QCOMPARE(book.restorable(), 0);
+        QCOMPARE(emails(book), original);
+        store.flush();
+        QCOMPARE(reloaded(), original);
+    }
+    // Any other change ends what can be undone.
+    book.removeIndexes({1});
+    book.removeAt(0);
+    QCOMPARE(book.restorable(), 1);
+    QCOMPARE(book.restoreRemoved(), 1);
+    QCOMPARE(book.count(), 999);
+
+    // n2@x.io moves to Odd; n4@x.io stays, Odd holds N4@x.io.
+    QVERIFY(book.prepend(
+            engine.toScriptValue(QJsonObject{{u"email"_s, u"N4@x.io"_s}, {u"list"_s, u"Odd"_s}})));
+    const QJSValue moved = book.moveIndexes({2, 4, 4}, u"Odd"_s);
+    QCOMPARE(moved.property(u"moved"_s).toInt(), 1);
+    QCOMPARE(moved.property(u"existing"_s).toInt(), 1);
+    store.flush();
+    SettingsStore again;
+    again.setPath(store.path());
+    const QJsonArray after = stored(again);
+    QCOMPARE(after.size(), book.count());
+    QCOMPARE(after.at(2)[u"list"_s].toString(), u"Odd"_s);
+    QCOMPARE(after.at(4)[u"list"_s].toString(), u"Even"_s);
+
+    // Filter and sort: "acme" finds the companies, letter case aside; by name
+    // the list runs from Name 1 up, numbers in their order.
+    const QList<int> acme = book.view(u"Even"_s, u"acme"_s, ContactBook::StoredOrder);
+    QCOMPARE(acme.size(), 10);
+    QList<int> byName = book.view(u"Even"_s, QString(), ContactBook::ByName);
+    QCOMPARE(byName.size(), book.indexesOf(u"Even"_s).size());
+    QCOMPARE(book.contacts().at(byName.first())->fields[ContactBook::FullName], u"Name 1"_s);
+    QCOMPARE(book.contacts().at(byName.at(1))->fields[ContactBook::FullName], u"Name 3"_s);
+    QCOMPARE(book.sameMailbox(u"N3@X.IO"_s, u"Odd"_s), u"n3@x.io"_s);
+    QCOMPARE(book.sameMailbox(u"n3@x.io"_s, u"Odd"_s), QString());
+}
+
 #include "tst_contactbook.moc"

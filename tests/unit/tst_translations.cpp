@@ -137,6 +137,8 @@ QStringList placeholders(const QString &text)
     for (auto it = pattern.globalMatch(text); it.hasNext();)
         found << it.next().captured();
     found.sort();
+    // A text with a count holds each placeholder once in every form.
+    found.removeDuplicates();
     return found;
 }
 
@@ -170,7 +172,7 @@ private slots:
         qsizetype interfaceTexts = 0;
         for (const Entry &entry : entries)
             interfaceTexts += isLive(entry) && entry.context == u"MyTrStrings"_s;
-        QCOMPARE(interfaceTexts, 167);
+        QCOMPARE(interfaceTexts, 164);
 
         const QStringList untranslated = missing(entries);
         QVERIFY2(untranslated.isEmpty(),

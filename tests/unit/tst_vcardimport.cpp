@@ -68,7 +68,7 @@ void TestVCardImport::cardsArriveInFileOrderAndBatches()
             const QVariantMap record = card.toMap();
             QCOMPARE(record.value(u"fullname"_s).toString(), u"Contact %1"_s.arg(next));
             QCOMPARE(record.value(u"email"_s).toString(), u"contact%1@example.org"_s.arg(next));
-            QCOMPARE(record.size(), 8);
+            QCOMPARE(record.size(), 9);
             ++next;
         }
     }

@@ -11,16 +11,30 @@ import "../resources/js/storedKeys.js" as StoredKeys
 
 // The contact lists and the contacts of the active one: lists are created,
 // chosen and deleted here, contacts added, imported from vCard files and
-// exported to them; "Manage" opens a contact in the detail area.
+// exported to them, filtered, sorted, selected to be deleted or moved;
+// "Manage" opens a contact in the detail area.
 MyPageLayout {
     id: page
 
     // Name of the list shown; kept in the store so a restart shows it again.
     property string activeList: ""
     readonly property int activeListIndex: root.userContactsLists.indexOf(activeList)
-    // The positions in the contact book of the active list's contacts, in
-    // stored order: the rows of the view.
+    // The positions in the contact book of the active list's contacts that
+    // the filter shows, in the order chosen: the rows of the view.
     property var activeListIndexes: []
+    // How many contacts the active list holds, shown or not.
+    property int activeListTotal: 0
+    property string filterText: ""
+    property int sortOrder: ContactBook.StoredOrder
+    // The selected rows, by position in the book (a position as key); the
+    // revision tells bindings that the selection changed.
+    property var selection: ({})
+    property int selectionCount: 0
+    property int selectionRevision: 0
+    // The row a Shift click extends the selection from.
+    property int selectionAnchor: -1
+    // Sizes of the lists, read when their menu opens.
+    property var menuCounts: ({})
     readonly property bool hasLists: root.userContactsLists.length > 0
 
     readonly property var refusalTexts: ({
@@ -32,6 +46,9 @@ MyPageLayout {
     readonly property alias newListDialog: newListDialog
     readonly property alias addContactDialog: addContactDialog
     readonly property alias deleteListDialog: deleteListDialog
+    readonly property alias deleteSelectionDialog: deleteSelectionDialog
+    readonly property alias sameMailboxDialog: sameMailboxDialog
+    readonly property alias moveMenu: moveMenu
     readonly property alias importDialog: importDialog
     readonly property alias exportDialog: exportDialog
     readonly property alias cardImport: cardImport
@@ -45,8 +62,18 @@ MyPageLayout {
     // the page is being made would otherwise compute the contacts twice.
     property bool completed: false
 
-    onActiveListChanged: updateActiveListContacts()
-    onDataStateChanged: updateActiveListContacts()
+    onActiveListChanged: {
+        clearSelection()
+        updateActiveListContacts()
+    }
+    // Positions move with every change of the book: a selection made before
+    // would name other contacts.
+    onDataStateChanged: {
+        clearSelection()
+        updateActiveListContacts()
+    }
+    onFilterTextChanged: updateActiveListContacts()
+    onSortOrderChanged: updateActiveListContacts()
     Component.onCompleted: {
         StoredKeys.bind(root.settingsStore, page, "contactsPage")
         completed = true
@@ -82,13 +109,125 @@ MyPageLayout {
         const lists = root.userContactsLists
         if (activeList === "" && lists.length === 0) {
             activeListIndexes = []
+            activeListTotal = 0
             return
         }
         if (lists.indexOf(activeList) < 0) {
             resetList()
             return
         }
-        activeListIndexes = root.contactBook.indexesOf(activeList)
+        const book = root.contactBook
+        const all = book.view(activeList, "", sortOrder)
+        activeListTotal = all.length
+        activeListIndexes = filterText.trim() === "" ? all : book.view(activeList, filterText, sortOrder)
+    }
+
+    function isSelected(index) {
+        return selection[index] === true
+    }
+
+    function clearSelection() {
+        if (selectionCount === 0 && selectionAnchor < 0)
+            return
+        selection = ({})
+        selectionCount = 0
+        selectionAnchor = -1
+        ++selectionRevision
+    }
+
+    // A click on a row: alone it selects that row only, with Ctrl it adds or
+    // takes it away, with Shift it selects every row from the last one clicked.
+    function clickRow(row, modifiers) {
+        const indexes = activeListIndexes
+        if ((modifiers & Qt.ShiftModifier) && selectionAnchor >= 0) {
+            const from = Math.min(selectionAnchor, row)
+            const to = Math.max(selectionAnchor, row)
+            const chosen = (modifiers & Qt.ControlModifier) ? selection : ({})
+            for (let i = from; i <= to; ++i)
+                chosen[indexes[i]] = true
+            setSelection(chosen)
+            return
+        }
+        let chosen = ({})
+        if (modifiers & Qt.ControlModifier) {
+            chosen = selection
+            if (chosen[indexes[row]] === true)
+                delete chosen[indexes[row]]
+            else
+                chosen[indexes[row]] = true
+        } else {
+            chosen[indexes[row]] = true
+        }
+        selectionAnchor = row
+        setSelection(chosen)
+    }
+
+    function selectAllShown() {
+        const chosen = ({})
+        for (const index of activeListIndexes)
+            chosen[index] = true
+        setSelection(chosen)
+    }
+
+    function setSelection(chosen) {
+        selection = chosen
+        selectionCount = Object.keys(chosen).length
+        ++selectionRevision
+    }
+
+    function selectedIndexes() {
+        return Object.keys(selection).map(Number)
+    }
+
+    // The contact shown in the detail area follows a removal: its position
+    // moves back by the removed contacts before it; removed itself, the
+    // detail closes.
+    function followRemoval(removed) {
+        const detailShown = detailStackView.currentItem
+                && detailStackView.currentItem.objectName === "ContactDetail"
+        if (!detailShown)
+            return
+        let before = 0
+        for (const index of removed) {
+            if (index === root.detailContact) {
+                root.loadEmptyDetail()
+                return
+            }
+            if (index < root.detailContact)
+                ++before
+        }
+        root.detailContact -= before
+    }
+
+    // Puts back what the last removal took. The detail area closes: the
+    // positions of the contact it showed have moved.
+    function undoRemoval(list, listPosition) {
+        if (detailStackView.currentItem
+                && detailStackView.currentItem.objectName === "ContactDetail")
+            root.loadEmptyDetail()
+        if (list !== undefined && root.userContactsLists.indexOf(list) < 0) {
+            const lists = root.userContactsLists.slice()
+            lists.splice(Math.min(listPosition, lists.length), 0, list)
+            root.userContactsLists = lists
+            activeList = list
+        }
+        root.contactBook.restoreRemoved()
+    }
+
+    function deleteSelection() {
+        const removed = selectedIndexes()
+        followRemoval(removed)
+        const count = root.contactBook.removeIndexes(removed)
+        if (count > 0)
+            root.undoBar.show(qsTr("%n contact(s) deleted.", "", count), () => page.undoRemoval())
+    }
+
+    function moveSelection(list) {
+        const outcome = root.contactBook.moveIndexes(selectedIndexes(), list)
+        let message = qsTr("%n contact(s) moved to %1.", "", outcome.moved).arg(list)
+        if (outcome.existing > 0)
+            message += " " + qsTr("%n already in that list stayed here.", "", outcome.existing)
+        successToast.show(message, 5000)
     }
 
     // New-list dialog: the refusal text, or "" once the list is made active.
@@ -120,17 +259,20 @@ MyPageLayout {
 
         if (detailShown && shownContact && shownContact.list !== name)
             root.detailContact -= book.countBefore(name, root.detailContact)
-        book.removeList(name)
+        const count = book.removeList(name)
 
         const lists = root.userContactsLists.slice()
         lists.splice(index, 1)
         root.userContactsLists = lists
         resetList()
+        root.undoBar.show(qsTr("List %1 deleted with %n contact(s).", "", count).arg(name),
+                          () => page.undoRemoval(name, index))
     }
 
     // Add dialog: the refusal text, or "" once the contact is stored at the
-    // front and shown in the detail area.
-    function addContact(fields) {
+    // front and shown in the detail area; null while the user is asked about
+    // the same address in other letter case (`confirmed` once they agreed).
+    function addContact(fields, confirmed) {
         AppJs.startLoading() // qmllint disable type
         const record = Contacts.makeRecord(fields, activeList)
         let refusal = activeList === "" ? myTrStrings.no_active_list
@@ -141,6 +283,15 @@ MyPageLayout {
         if (refusal !== "") {
             AppJs.stopLoading()
             return refusal
+        }
+        const sameMailbox = confirmed ? "" : root.contactBook.sameMailbox(record.email, activeList)
+        if (sameMailbox !== "") {
+            AppJs.stopLoading()
+            sameMailboxDialog.itemData = fields
+            sameMailboxDialog.message = qsTr("This address is already in this list as %1: add anyway?")
+                    .arg(sameMailbox)
+            sameMailboxDialog.open()
+            return null
         }
         root.contactBook.prepend(record)
         root.detailContact = 0
@@ -170,19 +321,31 @@ MyPageLayout {
             toast.show(qsTr("The import was cancelled: no contact was added."), 5000)
             return
         }
-        const message = Contacts.importMessage(outcome, {
-            "existing": myTrStrings.contacts_exists_in_list,
-            "noneImported": myTrStrings.no_contacts_imported,
-            "someNotImported": myTrStrings.contacts_not_imported
-        })
-        if (message !== "")
-            toast.show(message, 5000)
+        const parts = [qsTr("%n contact(s) added.", "", outcome.imported)]
+        if (outcome.existing > 0)
+            parts.push(qsTr("%n already in the list.", "", outcome.existing))
+        if (outcome.noAddress > 0)
+            parts.push(qsTr("%n skipped: no e-mail address.", "", outcome.noAddress))
+        if (outcome.invalidAddress > 0)
+            parts.push(qsTr("%n skipped: invalid e-mail address.", "", outcome.invalidAddress))
+        if (outcome.imported > 0)
+            successToast.show(parts.join(" "), 8000)
+        else
+            toast.show(parts.join(" "), 8000)
     }
 
-    // The active list's cards, in display order, joined by one line feed.
+    // What an export writes: the selected contacts in the order shown, else
+    // the whole active list in stored order, whatever the filter shows.
+    function exportedIndexes() {
+        if (selectionCount > 0)
+            return activeListIndexes.filter(index => selection[index] === true)
+        return root.contactBook.indexesOf(activeList)
+    }
+
+    // The exported contacts' cards, joined by one line feed.
     function activeListVCards() {
         const cards = []
-        for (const index of activeListIndexes)
+        for (const index of exportedIndexes())
             cards.push(root.getVCard(root.contactBook.record(index)))
         return cards.join("\n")
     }
@@ -229,6 +392,15 @@ MyPageLayout {
                     text: myTrStrings.contacts_lists_description
                     font.bold: false
                 }
+                MyLabel {
+                    objectName: "contactsCount"
+                    Layout.fillWidth: true
+                    font.bold: false
+                    wrapMode: Text.Wrap
+                    text: (page.activeList === "" ? ""
+                           : qsTr("%n contact(s) in this list", "", page.activeListTotal) + " · ")
+                          + qsTr("%n contact(s) in all lists", "", root.contactBook.count)
+                }
 
                 RowLayout {
                     Layout.fillWidth: true
@@ -240,7 +412,10 @@ MyPageLayout {
                         Layout.maximumWidth: 250
                         text: page.activeList !== "" ? page.activeList : myTrStrings.no_active_list
                         enabled: page.hasLists
-                        onClicked: activeListMenu.open()
+                        onClicked: {
+                            page.menuCounts = root.contactBook.listCounts()
+                            activeListMenu.open()
+                        }
 
                         MyMenu {
                             id: activeListMenu
@@ -250,7 +425,8 @@ MyPageLayout {
                                 model: root.userContactsLists
                                 delegate: MyMenuItem {
                                     required property string modelData
-                                    text: modelData
+                                    // The list's name as written, then its size.
+                                    text: modelData + "  (" + (page.menuCounts[modelData] || 0) + ")"
                                     checkable: true
                                     checked: modelData === page.activeList
                                     onTriggered: page.activeList = modelData
@@ -303,6 +479,60 @@ MyPageLayout {
                     }
                 }
 
+                RowLayout {
+                    Layout.fillWidth: true
+                    spacing: 10
+                    visible: page.activeList !== ""
+
+                    MyTextField {
+                        id: filterField
+                        objectName: "contactsFilter"
+                        Layout.fillWidth: true
+                        placeholderText: qsTr("Filter by name, address or company")
+                        onTextChanged: page.filterText = text
+                    }
+                    MyComboBox {
+                        objectName: "sortChooser"
+                        Layout.preferredWidth: 190
+                        model: [qsTr("Order added"), qsTr("Sorted by name"), qsTr("Sorted by address")]
+                        onActivated: index => page.sortOrder = index
+                    }
+                }
+
+                RowLayout {
+                    Layout.fillWidth: true
+                    spacing: 10
+                    visible: page.activeListIndexes.length > 0
+
+                    MyLabel {
+                        objectName: "selectionCount"
+                        Layout.fillWidth: true
+                        font.bold: false
+                        text: page.selectionCount > 0
+                              ? qsTr("%n contact(s) selected", "", page.selectionCount)
+                              : qsTr("Click to select; Ctrl and Shift to select several")
+                        elide: Text.ElideRight
+                    }
+                    MyBorderlessButton {
+                        objectName: "selectAllButton"
+                        text: qsTr("Select all shown")
+                        onClicked: page.selectAllShown()
+                    }
+                    MyBorderlessButton {
+                        objectName: "moveSelectionButton"
+                        text: qsTr("Move to…")
+                        enabled: page.selectionCount > 0 && root.userContactsLists.length > 1
+                        onClicked: moveMenu.popup()
+                    }
+                    MyButton {
+                        objectName: "deleteSelectionButton"
+                        text: myTrStrings.deleteStr
+                        dangerStyle: true
+                        enabled: page.selectionCount > 0
+                        onClicked: deleteSelectionDialog.open()
+                    }
+                }
+
                 ListView {
                     id: contactsView
 
@@ -323,9 +553,11 @@ MyPageLayout {
                                                         root.contactBook.record(contactIndex))
 
                         width: ListView.view.width
-                        fullname: contact ? Contacts.text(contact.fullname) : ""
+                        fullname: Contacts.shownName(contact)
                         email: contact ? Contacts.text(contact.email) : ""
+                        selected: (page.selectionRevision, page.isSelected(contactIndex))
                         onManage: page.openContact(contactIndex)
+                        onClicked: modifiers => page.clickRow(index, modifiers)
                     }
 
                     ScrollBar.vertical: ScrollBar {
@@ -359,10 +591,49 @@ MyPageLayout {
         page: page
     }
 
+    MyMenu {
+        id: moveMenu
+        objectName: "moveMenu"
+
+        Instantiator {
+            model: root.userContactsLists.filter(name => name !== page.activeList)
+            delegate: MyMenuItem {
+                required property string modelData
+                text: modelData
+                onTriggered: page.moveSelection(modelData)
+            }
+            onObjectAdded: (index, object) => moveMenu.insertItem(index, object)
+            onObjectRemoved: (index, object) => moveMenu.removeItem(object)
+        }
+    }
+
+    MyConfirmationDialog {
+        id: deleteSelectionDialog
+        objectName: "deleteSelectionDialog"
+        message: qsTr("Delete %n contact(s) from the list %1?", "", page.selectionCount)
+                 .arg(page.activeList)
+        confirmBtnText: myTrStrings.deleteStr
+        dangerStyle: true
+        onConfirmedChanged: page.deleteSelection()
+    }
+
+    MyConfirmationDialog {
+        id: sameMailboxDialog
+        objectName: "sameMailboxDialog"
+        confirmBtnText: qsTr("Add anyway")
+        onConfirmedChanged: {
+            if (page.addContact(itemData, true) === "") {
+                addContactDialog.form.clear()
+                addContactDialog.close()
+            }
+        }
+    }
+
     MyConfirmationDialog {
         id: deleteListDialog
         objectName: "deleteListDialog"
-        message: qsTr("Are you sure you want to delete the list %1 ?").arg(page.activeList)
+        message: qsTr("Are you sure you want to delete the list %1 and its %n contact(s)?", "",
+                      page.activeListTotal).arg(page.activeList)
         confirmBtnText: myTrStrings.deleteStr
         dangerStyle: true
         onConfirmedChanged: page.deleteActiveList()

@@ -11,9 +11,12 @@ MyHeaderlessDialog {
     required property var page
     readonly property alias form: form
 
-    // A refusal stays in the dialog, which stays open with what was typed.
+    // A refusal stays in the dialog, which stays open with what was typed;
+    // so does a question the page asks first (no answer yet: null).
     function submit() {
-        const refusal = page.addContact(form.values())
+        const refusal = page.addContact(form.values(), false)
+        if (refusal === null)
+            return
         if (refusal !== "") {
             showToast(refusal)
             return

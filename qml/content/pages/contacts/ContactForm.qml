@@ -2,13 +2,15 @@ import QtQuick
 import QtQuick.Layouts
 import content
 
-// The seven fields of a contact, two to a row, shared by the add dialog and
-// the edit form of the contact detail.
+// The fields of a contact, two to a row, shared by the add dialog and the
+// edit form of the contact detail. The full name may be left empty: it is
+// then made from the names.
 GridLayout {
     id: form
 
     property alias lastname: lastnameField.text
     property alias firstname: firstnameField.text
+    property alias fullname: fullnameField.text
     property alias telephone: telephoneField.text
     property alias email: emailField.text
     property alias company: companyField.text
@@ -18,7 +20,8 @@ GridLayout {
     // The typed values, as the contact rules take them.
     function values() {
         return {
-            "lastname": lastname, "firstname": firstname, "telephone": telephone,
+            "lastname": lastname, "firstname": firstname, "fullname": fullname,
+            "telephone": telephone,
             "email": email, "company": company, "occupation": occupation, "website": website
         }
     }
@@ -29,6 +32,7 @@ GridLayout {
         const text = value => value === undefined || value === null ? "" : String(value)
         lastname = text(r.lastname)
         firstname = text(r.firstname)
+        fullname = text(r.fullname)
         telephone = text(r.telephone)
         email = text(r.email)
         company = text(r.company)
@@ -57,6 +61,20 @@ GridLayout {
         objectName: "firstnameField"
         Layout.fillWidth: true
         placeholderText: qsTr("John")
+    }
+
+    MyLabel {
+        text: qsTr("Full name")
+        Layout.fillWidth: true
+        Layout.columnSpan: 2
+        Layout.topMargin: 5
+    }
+    MyTextField {
+        id: fullnameField
+        objectName: "fullnameField"
+        Layout.fillWidth: true
+        Layout.columnSpan: 2
+        placeholderText: qsTr("Made from the names when left empty")
     }
 
     MyLabel { text: myTrStrings.telephone; Layout.fillWidth: true; Layout.topMargin: 5 }

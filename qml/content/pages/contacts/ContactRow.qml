@@ -4,15 +4,30 @@ import Parvane
 import content
 
 // One contact of the active list: its name above its address, and "Manage".
+// A click on the row selects it (with its keyboard modifiers).
 Item {
     id: row
 
     property string fullname
     property string email
+    property bool selected: false
 
     signal manage()
+    signal clicked(int modifiers)
 
     implicitHeight: 56
+
+    Rectangle {
+        objectName: "selectionMark"
+        anchors.fill: parent
+        visible: row.selected
+        color: Constants.primaryLigthColor
+        opacity: 0.5
+    }
+    MouseArea {
+        anchors.fill: parent
+        onClicked: mouse => row.clicked(mouse.modifiers)
+    }
 
     RowLayout {
         anchors.fill: parent

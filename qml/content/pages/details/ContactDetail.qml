@@ -51,12 +51,12 @@ MyDetailLayout {
         if (!stored)
             return false
         const list = listChooser.currentIndex >= 0 ? listChooser.currentText : stored.list
-        const record = Contacts.makeRecord(form.values(), list)
+        const record = Contacts.editedRecord(stored, form.values(), list)
         let refusal = Contacts.fieldsRefusal(record, {
             "nameRequired": myTrStrings.contact_name_is_required,
             "emailRequired": myTrStrings.contact_email_is_required,
             "invalidEmail": myTrStrings.invalid_email
-        }, root.contactBook.isValidEmail)
+        }, root.contactBook.isValidEmail, stored.fullname === "")
         // A changed address in the same list, or a move to another list, must
         // not meet the pair of another contact; an unchanged pair is the
         // record itself and is not checked.
@@ -73,11 +73,17 @@ MyDetailLayout {
         return true
     }
 
+    // Deletes the contact; the bar at the bottom of the window offers to put
+    // it back for a while.
     function deleteContact() {
         if (!contact)
             return
-        root.contactBook.removeAt(root.detailContact)
+        const name = Contacts.shownName(contact) // qmllint disable
+        const book = root.contactBook
+        if (!book.removeAt(root.detailContact))
+            return
         root.loadEmptyDetail()
+        root.undoBar.show(qsTr("Contact %1 deleted.").arg(name), () => book.restoreRemoved())
     }
 
     // Writes the contact's card as the chosen file's whole content.
@@ -131,7 +137,7 @@ MyDetailLayout {
                 Text {
                     objectName: "cardFullname"
                     Layout.fillWidth: true
-                    text: detail.contact ? detail.contact.fullname : ""
+                    text: Contacts.shownName(detail.contact) // qmllint disable
                     textFormat: Text.PlainText
                     color: Constants.primaryLigthColor5
                     font.pointSize: 13
@@ -142,6 +148,17 @@ MyDetailLayout {
                     objectName: "cardEmail"
                     Layout.fillWidth: true
                     text: detail.contact ? detail.contact.email : ""
+                    textFormat: Text.PlainText
+                    color: Constants.primaryLigthColor4
+                    font.pointSize: 10
+                    wrapMode: Text.WrapAtWordBoundaryOrAnywhere
+                }
+                // The card's other addresses, kept and exported with it.
+                Text {
+                    objectName: "cardOtherEmails"
+                    Layout.fillWidth: true
+                    visible: text !== ""
+                    text: detail.contact ? Contacts.text(detail.contact.otheremails) : ""
                     textFormat: Text.PlainText
                     color: Constants.primaryLigthColor4
                     font.pointSize: 10
@@ -239,7 +256,7 @@ MyDetailLayout {
         id: deleteDialog
         objectName: "deleteContactDialog"
         message: qsTr("Are you sure you want to delete the contact %1 ?")
-                 .arg(detail.contact ? detail.contact.fullname : "")
+                 .arg(Contacts.shownName(detail.contact)) // qmllint disable
         confirmBtnText: myTrStrings.deleteStr
         dangerStyle: true
         onConfirmedChanged: detail.deleteContact()
