@@ -327,13 +327,17 @@ QList<int> ContactBook::view(const QString &list, const QString &filter, int ord
                 sorted.append(indexes[position]);
             indexes = std::move(sorted);
         }
-        m_sorted = {list, order, m_revision, std::move(indexes)};
+        m_sorted = {list, order, m_revision, std::move(indexes), {}, {}};
     }
     const QString needle = filter.trimmed();
     if (needle.isEmpty())
         return m_sorted.indexes;
+    // Typing on narrows what the last keystroke showed.
+    const bool narrowing = !m_sorted.filter.isEmpty()
+                           && needle.contains(m_sorted.filter, Qt::CaseInsensitive);
+    const QList<int> &candidates = narrowing ? m_sorted.shown : m_sorted.indexes;
     QList<int> shown;
-    for (const int index : std::as_const(m_sorted.indexes)) {
+    for (const int index : candidates) {
         const Contact &contact = *m_contacts.at(index);
         for (const int field : {FullName, Email, Company, OtherEmails}) {
             if (contact.fields[field].contains(needle, Qt::CaseInsensitive)) {
@@ -342,6 +346,8 @@ QList<int> ContactBook::view(const QString &list, const QString &filter, int ord
             }
         }
     }
+    m_sorted.filter = needle;
+    m_sorted.shown = shown;
     return shown;
 }
 
@@ -624,8 +630,9 @@ void ContactBook::storeWhole()
 
 void ContactBook::storePositions(const QList<qsizetype> &positions, Change change)
 {
-    // Runs of neighbouring positions, last first, so that each stored range
-    // leaves the positions of the runs before it as they are.
+    // Runs of neighbouring positions, last first, each at its position in the
+    // book as it was before the change: the store then takes them all in one
+    // pass, however many.
     QList<std::pair<qsizetype, qsizetype>> runs;
     for (qsizetype i = positions.size() - 1; i >= 0; --i) {
         if (!runs.isEmpty() && runs.last().first == positions[i] + 1) {
@@ -635,15 +642,11 @@ void ContactBook::storePositions(const QList<qsizetype> &positions, Change chang
             runs.append({positions[i], 1});
         }
     }
-    constexpr qsizetype splicedRuns = 64;
-    if (runs.size() > splicedRuns) {
-        storeWhole();
-        return;
-    }
-    // Insertions go first to last: each lands where the book is already final.
-    if (change == Change::Inserted)
-        std::reverse(runs.begin(), runs.end());
+    // Inserted runs stand at their final positions: before the insertion,
+    // the runs before each had not moved it yet.
+    qsizetype insertedBefore = change == Change::Inserted ? positions.size() : 0;
     for (const auto &[start, length] : std::as_const(runs)) {
+        insertedBefore -= change == Change::Inserted ? length : 0;
         QList<QByteArray> elements;
         if (change != Change::Removed) {
             elements.reserve(length);
@@ -651,7 +654,8 @@ void ContactBook::storePositions(const QList<qsizetype> &positions, Change chang
                 elements.append(encoded(*m_contacts.at(i)));
         }
         // Once stored whole, the remaining runs are in it already.
-        if (!storeSplice(start, change == Change::Inserted ? 0 : length, std::move(elements)))
+        if (!storeSplice(start - insertedBefore, change == Change::Inserted ? 0 : length,
+                         std::move(elements)))
             break;
     }
 }

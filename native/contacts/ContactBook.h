@@ -190,8 +190,7 @@ private:
     bool storeSplice(qsizetype start, qsizetype deleteCount, QList<QByteArray> inserted);
     void storeWhole();
     // Stores the changes of many positions (ascending; for insertions, the
-    // positions in the changed book): a few runs as ranges, many as the
-    // whole book.
+    // positions in the changed book) as one range a run.
     enum class Change { Removed, Inserted, Replaced };
     void storePositions(const QList<qsizetype> &positions, Change change);
     // Every change ends here; a removal passes what it removed, so that it
@@ -209,6 +208,9 @@ private:
         int order = StoredOrder;
         int revision = -1;
         QList<int> indexes;
+        // The last filter and what it showed.
+        QString filter;
+        QList<int> shown;
     };
     mutable SortedList m_sorted;
     int m_revision = 0;

@@ -179,9 +179,20 @@ private:
                 return u"the stored list could not be read again"_s;
             elements = m_elements.insert(name, encodedElements(stored.toArray()));
         }
-        for (const StoreSplice &splice : change.splices) {
-            if (splice.start < 0 || splice.deleteCount < 0 || splice.start > elements->size()
-                || splice.deleteCount > elements->size() - splice.start) {
+        const QList<StoreSplice> &splices = change.splices;
+        for (qsizetype first = 0; first < splices.size();) {
+            // Splices that each end before the previous one starts all refer
+            // to the list as it was: they are applied in one pass, so that
+            // ten thousand of them cost one copy of the list, not one each.
+            qsizetype end = first + 1;
+            while (end < splices.size()
+                   && splices[end].start + splices[end].deleteCount <= splices[end - 1].start)
+                ++end;
+            const StoreSplice &highest = splices[first];
+            const StoreSplice &lowest = splices[end - 1];
+            if (lowest.start < 0 || lowest.deleteCount < 0 || highest.deleteCount < 0
+                || highest.start > elements->size()
+                || highest.deleteCount > elements->size() - highest.start) {
                 // The list here is not the one the change was made to: no
                 // splice of it can be trusted until a whole value comes.
                 m_elements.erase(elements);
@@ -189,10 +200,27 @@ private:
                 m_broken.insert(name);
                 return u"the stored list does not match the change"_s;
             }
-            elements->remove(splice.start, splice.deleteCount);
-            elements->insert(splice.start, splice.elements.size(), QByteArray());
-            std::copy(splice.elements.cbegin(), splice.elements.cend(),
-                      elements->begin() + splice.start);
+            if (end - first == 1) {
+                elements->remove(highest.start, highest.deleteCount);
+                elements->insert(highest.start, highest.elements.size(), QByteArray());
+                std::copy(highest.elements.cbegin(), highest.elements.cend(),
+                          elements->begin() + highest.start);
+            } else {
+                QList<QByteArray> result;
+                result.reserve(elements->size());
+                qsizetype from = 0;
+                for (qsizetype i = end - 1; i >= first; --i) {
+                    const StoreSplice &splice = splices[i];
+                    for (qsizetype k = from; k < splice.start; ++k)
+                        result.append(std::move((*elements)[k]));
+                    result.append(splice.elements);
+                    from = splice.start + splice.deleteCount;
+                }
+                for (qsizetype k = from; k < elements->size(); ++k)
+                    result.append(std::move((*elements)[k]));
+                *elements = std::move(result);
+            }
+            first = end;
         }
         const QString reason = writeElements(m_storePath, group, key, *elements);
         if (!reason.isEmpty()) {
