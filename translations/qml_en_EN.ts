@@ -1958,26 +1958,31 @@
         </message>
         <message>
             <location line="+89" />
-            <source>Filter by name, address or company</source>
-            <translation>Filter by name, address or company</translation>
+            <source>Name, address or company</source>
+            <translation>Name, address or company</translation>
         </message>
         <message>
-            <location line="+6" />
+            <location line="+5" />
+            <source>Sort</source>
+            <translation>Sort</translation>
+        </message>
+        <message>
+            <location line="+8" />
             <source>Order added</source>
             <translation>Order added</translation>
         </message>
         <message>
-            <location line="+0" />
-            <source>Sorted by name</source>
-            <translation>Sorted by name</translation>
+            <location line="+6" />
+            <source>By name</source>
+            <translation>By name</translation>
         </message>
         <message>
-            <location line="+0" />
-            <source>Sorted by address</source>
-            <translation>Sorted by address</translation>
+            <location line="+6" />
+            <source>By address</source>
+            <translation>By address</translation>
         </message>
         <message numerus="yes">
-            <location line="+15" />
+            <location line="+23" />
             <source>%n contact(s) selected</source>
             <translation>
                 <numerusform>%n contact selected</numerusform>
@@ -1990,7 +1995,7 @@
             <translation>Click to select; Ctrl and Shift to select several</translation>
         </message>
         <message>
-            <location line="+5" />
+            <location line="+6" />
             <source>Select all shown</source>
             <translation>Select all shown</translation>
         </message>

@@ -1958,26 +1958,31 @@
         </message>
         <message>
             <location line="+89" />
-            <source>Filter by name, address or company</source>
-            <translation>Filtrer par nom, adresse ou entreprise</translation>
+            <source>Name, address or company</source>
+            <translation>Nom, adresse ou entreprise</translation>
         </message>
         <message>
-            <location line="+6" />
+            <location line="+5" />
+            <source>Sort</source>
+            <translation>Trier</translation>
+        </message>
+        <message>
+            <location line="+8" />
             <source>Order added</source>
             <translation>Ordre d’ajout</translation>
         </message>
         <message>
-            <location line="+0" />
-            <source>Sorted by name</source>
-            <translation>Triés par nom</translation>
+            <location line="+6" />
+            <source>By name</source>
+            <translation>Par nom</translation>
         </message>
         <message>
-            <location line="+0" />
-            <source>Sorted by address</source>
-            <translation>Triés par adresse</translation>
+            <location line="+6" />
+            <source>By address</source>
+            <translation>Par adresse</translation>
         </message>
         <message numerus="yes">
-            <location line="+15" />
+            <location line="+23" />
             <source>%n contact(s) selected</source>
             <translation>
                 <numerusform>%n contact sélectionné</numerusform>
@@ -1990,9 +1995,9 @@
             <translation>Cliquez pour sélectionner ; Ctrl et Maj pour en sélectionner plusieurs</translation>
         </message>
         <message>
-            <location line="+5" />
+            <location line="+6" />
             <source>Select all shown</source>
-            <translation>Sélectionner les contacts affichés</translation>
+            <translation>Tout sélectionner</translation>
         </message>
         <message>
             <location line="+5" />

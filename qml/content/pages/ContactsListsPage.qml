@@ -488,32 +488,60 @@ MyPageLayout {
                         id: filterField
                         objectName: "contactsFilter"
                         Layout.fillWidth: true
-                        placeholderText: qsTr("Filter by name, address or company")
+                        placeholderText: qsTr("Name, address or company")
                         onTextChanged: page.filterText = text
                     }
-                    MyComboBox {
-                        objectName: "sortChooser"
-                        Layout.preferredWidth: 190
-                        model: [qsTr("Order added"), qsTr("Sorted by name"), qsTr("Sorted by address")]
-                        onActivated: index => page.sortOrder = index
+                    MyBorderlessButton {
+                        objectName: "sortButton"
+                        text: qsTr("Sort")
+                        onClicked: sortMenu.popup()
+
+                        MyMenu {
+                            id: sortMenu
+                            objectName: "sortMenu"
+
+                            MyMenuItem {
+                                text: qsTr("Order added")
+                                checkable: true
+                                checked: page.sortOrder === ContactBook.StoredOrder
+                                onTriggered: page.sortOrder = ContactBook.StoredOrder
+                            }
+                            MyMenuItem {
+                                text: qsTr("By name")
+                                checkable: true
+                                checked: page.sortOrder === ContactBook.ByName
+                                onTriggered: page.sortOrder = ContactBook.ByName
+                            }
+                            MyMenuItem {
+                                text: qsTr("By address")
+                                checkable: true
+                                checked: page.sortOrder === ContactBook.ByAddress
+                                onTriggered: page.sortOrder = ContactBook.ByAddress
+                            }
+                        }
                     }
                 }
 
-                RowLayout {
+                // Wraps when the page is narrow rather than widening it.
+                Flow {
                     Layout.fillWidth: true
+                    Layout.preferredWidth: 0
                     spacing: 10
                     visible: page.activeListIndexes.length > 0
 
                     MyLabel {
                         objectName: "selectionCount"
-                        Layout.fillWidth: true
+                        width: Math.min(implicitWidth, parent.width)
+                        height: Math.max(implicitHeight, selectAllButton.height)
+                        verticalAlignment: Text.AlignVCenter
+                        wrapMode: Text.Wrap
                         font.bold: false
                         text: page.selectionCount > 0
                               ? qsTr("%n contact(s) selected", "", page.selectionCount)
                               : qsTr("Click to select; Ctrl and Shift to select several")
-                        elide: Text.ElideRight
                     }
                     MyBorderlessButton {
+                        id: selectAllButton
                         objectName: "selectAllButton"
                         text: qsTr("Select all shown")
                         onClicked: page.selectAllShown()
