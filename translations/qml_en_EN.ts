@@ -89,7 +89,7 @@
     <context>
         <name>Constants</name>
         <message>
-            <location filename="../qml/Parvane/Constants.qml" line="+120" />
+            <location filename="../qml/Parvane/Constants.qml" line="+121" />
             <source>Andorre</source>
             <translation>Andorra</translation>
         </message>
@@ -1847,17 +1847,33 @@
     <context>
         <name>ContactsListsPage</name>
         <message>
-            <location filename="../qml/content/pages/ContactsListsPage.qml" line="+170" />
+            <location filename="../qml/content/pages/ContactsListsPage.qml" line="+180" />
+            <source>The file could not be read.</source>
+            <translation>The file could not be read.</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>The file holds no header row.</source>
+            <translation>The file holds no header row.</translation>
+        </message>
+        <message>
+            <location line="+8" />
             <source>The import was cancelled: no contact was added.</source>
             <translation>The import was cancelled: no contact was added.</translation>
         </message>
         <message>
             <location line="+26" />
+            <location line="+11" />
             <source>The file could not be written.</source>
             <translation>The file could not be written.</translation>
         </message>
         <message>
-            <location line="+169" />
+            <location line="+98" />
+            <source>Export as CSV</source>
+            <translation>Export as CSV</translation>
+        </message>
+        <message>
+            <location line="+80" />
             <source>Are you sure you want to delete the list %1 ?</source>
             <translation>Are you sure you want to delete the list %1 ?</translation>
         </message>
@@ -1868,14 +1884,84 @@
         </message>
         <message>
             <location line="+1" />
-            <location line="+8" />
+            <location line="+28" />
             <source>vCard file (*.vcf *.vcard)</source>
             <translation>vCard file (*.vcf *.vcard)</translation>
         </message>
         <message>
+            <location line="-28" />
+            <source>Contacts file (*.vcf *.vcard *.csv)</source>
+            <translation>Contacts file (*.vcf *.vcard *.csv)</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <location line="+18" />
+            <source>CSV file (*.csv)</source>
+            <translation>CSV file (*.csv)</translation>
+        </message>
+        <message>
             <location line="-1" />
+            <location line="+9" />
             <source>Export %1</source>
             <translation>Export %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>CsvImportDialog</name>
+        <message>
+            <location filename="../qml/content/pages/contacts/CsvImportDialog.qml" line="+28" />
+            <source>Not imported</source>
+            <translation>Not imported</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Full name</source>
+            <translation>Full name</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Other e-mail addresses</source>
+            <translation>Other e-mail addresses</translation>
+        </message>
+        <message>
+            <location line="+24" />
+            <source>semicolon</source>
+            <translation>semicolon</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>tab</source>
+            <translation>tab</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>comma</source>
+            <translation>comma</translation>
+        </message>
+        <message>
+            <location line="+38" />
+            <source>Import a CSV file</source>
+            <translation>Import a CSV file</translation>
+        </message>
+        <message>
+            <location line="+8" />
+            <source>Delimiter: %1. Encoding: %2.</source>
+            <translation>Delimiter: %1. Encoding: %2.</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>(with byte-order mark)</source>
+            <translation>(with byte-order mark)</translation>
+        </message>
+        <message>
+            <location line="+5" />
+            <source>Choose the contact field that each column feeds. The first rows of the file are shown beside it.</source>
+            <translation>Choose the contact field that each column feeds. The first rows of the file are shown beside it.</translation>
+        </message>
+        <message>
+            <location line="+57" />
+            <source>Choose the column that holds the e-mail addresses.</source>
+            <translation>Choose the column that holds the e-mail addresses.</translation>
         </message>
     </context>
     <context>
@@ -2849,7 +2935,7 @@
             <translation>%1 cannot be read.</translation>
         </message>
         <message>
-            <location line="+130" />
+            <location line="+129" />
             <source>%1 emails copied.</source>
             <translation>%1 emails copied.</translation>
         </message>

@@ -89,7 +89,7 @@
     <context>
         <name>Constants</name>
         <message>
-            <location filename="../qml/Parvane/Constants.qml" line="+120" />
+            <location filename="../qml/Parvane/Constants.qml" line="+121" />
             <source>Andorre</source>
             <translation>Andorre</translation>
         </message>
@@ -1847,17 +1847,33 @@
     <context>
         <name>ContactsListsPage</name>
         <message>
-            <location filename="../qml/content/pages/ContactsListsPage.qml" line="+170" />
+            <location filename="../qml/content/pages/ContactsListsPage.qml" line="+180" />
+            <source>The file could not be read.</source>
+            <translation>Le fichier n’a pas pu être lu.</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>The file holds no header row.</source>
+            <translation>Le fichier ne contient pas de ligne d’en-tête.</translation>
+        </message>
+        <message>
+            <location line="+8" />
             <source>The import was cancelled: no contact was added.</source>
             <translation>L’importation a été annulée : aucun contact n’a été ajouté.</translation>
         </message>
         <message>
             <location line="+26" />
+            <location line="+11" />
             <source>The file could not be written.</source>
             <translation>Le fichier n’a pas pu être écrit.</translation>
         </message>
         <message>
-            <location line="+169" />
+            <location line="+98" />
+            <source>Export as CSV</source>
+            <translation>Exporter en CSV</translation>
+        </message>
+        <message>
+            <location line="+80" />
             <source>Are you sure you want to delete the list %1 ?</source>
             <translation>Voulez-vous vraiment supprimer la liste %1 ?</translation>
         </message>
@@ -1868,14 +1884,84 @@
         </message>
         <message>
             <location line="+1" />
-            <location line="+8" />
+            <location line="+28" />
             <source>vCard file (*.vcf *.vcard)</source>
             <translation>Fichier vCard (*.vcf *.vcard)</translation>
         </message>
         <message>
+            <location line="-28" />
+            <source>Contacts file (*.vcf *.vcard *.csv)</source>
+            <translation>Fichier de contacts (*.vcf *.vcard *.csv)</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <location line="+18" />
+            <source>CSV file (*.csv)</source>
+            <translation>Fichier CSV (*.csv)</translation>
+        </message>
+        <message>
             <location line="-1" />
+            <location line="+9" />
             <source>Export %1</source>
             <translation>Exporter %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>CsvImportDialog</name>
+        <message>
+            <location filename="../qml/content/pages/contacts/CsvImportDialog.qml" line="+28" />
+            <source>Not imported</source>
+            <translation>Non importé</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Full name</source>
+            <translation>Nom complet</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Other e-mail addresses</source>
+            <translation>Autres adresses e-mail</translation>
+        </message>
+        <message>
+            <location line="+24" />
+            <source>semicolon</source>
+            <translation>point-virgule</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>tab</source>
+            <translation>tabulation</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>comma</source>
+            <translation>virgule</translation>
+        </message>
+        <message>
+            <location line="+38" />
+            <source>Import a CSV file</source>
+            <translation>Importer un fichier CSV</translation>
+        </message>
+        <message>
+            <location line="+8" />
+            <source>Delimiter: %1. Encoding: %2.</source>
+            <translation>Séparateur : %1. Encodage : %2.</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>(with byte-order mark)</source>
+            <translation>(avec indicateur d’ordre des octets)</translation>
+        </message>
+        <message>
+            <location line="+5" />
+            <source>Choose the contact field that each column feeds. The first rows of the file are shown beside it.</source>
+            <translation>Choisissez le champ de contact que chaque colonne alimente. Les premières lignes du fichier sont affichées à côté.</translation>
+        </message>
+        <message>
+            <location line="+57" />
+            <source>Choose the column that holds the e-mail addresses.</source>
+            <translation>Choisissez la colonne qui contient les adresses e-mail.</translation>
         </message>
     </context>
     <context>
@@ -2849,7 +2935,7 @@
             <translation>%1 ne peut pas être lu.</translation>
         </message>
         <message>
-            <location line="+130" />
+            <location line="+129" />
             <source>%1 emails copied.</source>
             <translation>%1 adresses e-mail copiées.</translation>
         </message>
