@@ -33,7 +33,8 @@ MyHeaderlessDialog {
     // Reads the start of the file and opens on it; the error of the preview
     // ("unreadable", "empty") when it cannot be read, "" once open.
     function load(url) {
-        const result = csvPreview.read(url)
+        // A plain script object: the native map has no declared keys.
+        const result = Object.assign({}, csvPreview.read(url))
         if (result.error !== "")
             return result.error
         fileUrl = url
