@@ -1861,18 +1861,8 @@
     </context>
     <context>
         <name>ContactsListsPage</name>
-        <message>
-            <location filename="../qml/content/pages/ContactsListsPage.qml" line="+321" />
-            <source>The import was cancelled: no contact was added.</source>
-            <translation>The import was cancelled: no contact was added.</translation>
-        </message>
-        <message>
-            <location line="+38" />
-            <source>The file could not be written.</source>
-            <translation>The file could not be written.</translation>
-        </message>
         <message numerus="yes">
-            <location line="-137" />
+            <location filename="../qml/content/pages/ContactsListsPage.qml" line="+224" />
             <source>%n contact(s) deleted.</source>
             <translation>
                 <numerusform>%n contact deleted.</numerusform>
@@ -1908,8 +1898,23 @@
             <source>This address is already in this list as %1: add anyway?</source>
             <translation>This address is already in this list as %1: add anyway?</translation>
         </message>
+        <message>
+            <location line="+38" />
+            <source>The file could not be read.</source>
+            <translation>The file could not be read.</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>The file holds no header row.</source>
+            <translation>The file holds no header row.</translation>
+        </message>
+        <message>
+            <location line="+8" />
+            <source>The import was cancelled: no contact was added.</source>
+            <translation>The import was cancelled: no contact was added.</translation>
+        </message>
         <message numerus="yes">
-            <location line="+33" />
+            <location line="+3" />
             <source>%n contact(s) added.</source>
             <translation>
                 <numerusform>%n contact added.</numerusform>
@@ -1940,8 +1945,14 @@
                 <numerusform>%n skipped: invalid e-mail address.</numerusform>
             </translation>
         </message>
+        <message>
+            <location line="+29" />
+            <location line="+11" />
+            <source>The file could not be written.</source>
+            <translation>The file could not be written.</translation>
+        </message>
         <message numerus="yes">
-            <location line="+71" />
+            <location line="+42" />
             <source>%n contact(s) in this list</source>
             <translation>
                 <numerusform>%n contact in this list</numerusform>
@@ -1957,7 +1968,12 @@
             </translation>
         </message>
         <message>
-            <location line="+89" />
+            <location line="+68" />
+            <source>Export as CSV</source>
+            <translation>Export as CSV</translation>
+        </message>
+        <message>
+            <location line="+30" />
             <source>Name, address or company</source>
             <translation>Name, address or company</translation>
         </message>
@@ -1982,7 +1998,7 @@
             <translation>By address</translation>
         </message>
         <message numerus="yes">
-            <location line="+23" />
+            <location line="+24" />
             <source>%n contact(s) selected</source>
             <translation>
                 <numerusform>%n contact selected</numerusform>
@@ -1995,7 +2011,7 @@
             <translation>Click to select; Ctrl and Shift to select several</translation>
         </message>
         <message>
-            <location line="+6" />
+            <location line="+5" />
             <source>Select all shown</source>
             <translation>Select all shown</translation>
         </message>
@@ -2032,14 +2048,84 @@
         </message>
         <message>
             <location line="+1" />
-            <location line="+8" />
+            <location line="+28" />
             <source>vCard file (*.vcf *.vcard)</source>
             <translation>vCard file (*.vcf *.vcard)</translation>
         </message>
         <message>
+            <location line="-28" />
+            <source>Contacts file (*.vcf *.vcard *.csv)</source>
+            <translation>Contacts file (*.vcf *.vcard *.csv)</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <location line="+18" />
+            <source>CSV file (*.csv)</source>
+            <translation>CSV file (*.csv)</translation>
+        </message>
+        <message>
             <location line="-1" />
+            <location line="+9" />
             <source>Export %1</source>
             <translation>Export %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>CsvImportDialog</name>
+        <message>
+            <location filename="../qml/content/pages/contacts/CsvImportDialog.qml" line="+28" />
+            <source>Not imported</source>
+            <translation>Not imported</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Full name</source>
+            <translation>Full name</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Other e-mail addresses</source>
+            <translation>Other e-mail addresses</translation>
+        </message>
+        <message>
+            <location line="+25" />
+            <source>semicolon</source>
+            <translation>semicolon</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>tab</source>
+            <translation>tab</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>comma</source>
+            <translation>comma</translation>
+        </message>
+        <message>
+            <location line="+38" />
+            <source>Import a CSV file</source>
+            <translation>Import a CSV file</translation>
+        </message>
+        <message>
+            <location line="+8" />
+            <source>Delimiter: %1. Encoding: %2.</source>
+            <translation>Delimiter: %1. Encoding: %2.</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>(with byte-order mark)</source>
+            <translation>(with byte-order mark)</translation>
+        </message>
+        <message>
+            <location line="+5" />
+            <source>Choose the contact field that each column feeds. The first rows of the file are shown beside it.</source>
+            <translation>Choose the contact field that each column feeds. The first rows of the file are shown beside it.</translation>
+        </message>
+        <message>
+            <location line="+57" />
+            <source>Choose the column that holds the e-mail addresses.</source>
+            <translation>Choose the column that holds the e-mail addresses.</translation>
         </message>
     </context>
     <context>

@@ -1861,18 +1861,8 @@
     </context>
     <context>
         <name>ContactsListsPage</name>
-        <message>
-            <location filename="../qml/content/pages/ContactsListsPage.qml" line="+321" />
-            <source>The import was cancelled: no contact was added.</source>
-            <translation>L’importation a été annulée : aucun contact n’a été ajouté.</translation>
-        </message>
-        <message>
-            <location line="+38" />
-            <source>The file could not be written.</source>
-            <translation>Le fichier n’a pas pu être écrit.</translation>
-        </message>
         <message numerus="yes">
-            <location line="-137" />
+            <location filename="../qml/content/pages/ContactsListsPage.qml" line="+224" />
             <source>%n contact(s) deleted.</source>
             <translation>
                 <numerusform>%n contact supprimé.</numerusform>
@@ -1908,8 +1898,23 @@
             <source>This address is already in this list as %1: add anyway?</source>
             <translation>Cette adresse figure déjà dans cette liste sous la forme %1 : l’ajouter quand même ?</translation>
         </message>
+        <message>
+            <location line="+38" />
+            <source>The file could not be read.</source>
+            <translation>Le fichier n’a pas pu être lu.</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>The file holds no header row.</source>
+            <translation>Le fichier ne contient pas de ligne d’en-tête.</translation>
+        </message>
+        <message>
+            <location line="+8" />
+            <source>The import was cancelled: no contact was added.</source>
+            <translation>L’importation a été annulée : aucun contact n’a été ajouté.</translation>
+        </message>
         <message numerus="yes">
-            <location line="+33" />
+            <location line="+3" />
             <source>%n contact(s) added.</source>
             <translation>
                 <numerusform>%n contact ajouté.</numerusform>
@@ -1940,8 +1945,14 @@
                 <numerusform>%n ignorés : adresse e-mail invalide.</numerusform>
             </translation>
         </message>
+        <message>
+            <location line="+29" />
+            <location line="+11" />
+            <source>The file could not be written.</source>
+            <translation>Le fichier n’a pas pu être écrit.</translation>
+        </message>
         <message numerus="yes">
-            <location line="+71" />
+            <location line="+42" />
             <source>%n contact(s) in this list</source>
             <translation>
                 <numerusform>%n contact dans cette liste</numerusform>
@@ -1957,7 +1968,12 @@
             </translation>
         </message>
         <message>
-            <location line="+89" />
+            <location line="+68" />
+            <source>Export as CSV</source>
+            <translation>Exporter en CSV</translation>
+        </message>
+        <message>
+            <location line="+30" />
             <source>Name, address or company</source>
             <translation>Nom, adresse ou entreprise</translation>
         </message>
@@ -1982,7 +1998,7 @@
             <translation>Par adresse</translation>
         </message>
         <message numerus="yes">
-            <location line="+23" />
+            <location line="+24" />
             <source>%n contact(s) selected</source>
             <translation>
                 <numerusform>%n contact sélectionné</numerusform>
@@ -1995,7 +2011,7 @@
             <translation>Cliquez pour sélectionner ; Ctrl et Maj pour en sélectionner plusieurs</translation>
         </message>
         <message>
-            <location line="+6" />
+            <location line="+5" />
             <source>Select all shown</source>
             <translation>Tout sélectionner</translation>
         </message>
@@ -2032,14 +2048,84 @@
         </message>
         <message>
             <location line="+1" />
-            <location line="+8" />
+            <location line="+28" />
             <source>vCard file (*.vcf *.vcard)</source>
             <translation>Fichier vCard (*.vcf *.vcard)</translation>
         </message>
         <message>
+            <location line="-28" />
+            <source>Contacts file (*.vcf *.vcard *.csv)</source>
+            <translation>Fichier de contacts (*.vcf *.vcard *.csv)</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <location line="+18" />
+            <source>CSV file (*.csv)</source>
+            <translation>Fichier CSV (*.csv)</translation>
+        </message>
+        <message>
             <location line="-1" />
+            <location line="+9" />
             <source>Export %1</source>
             <translation>Exporter %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>CsvImportDialog</name>
+        <message>
+            <location filename="../qml/content/pages/contacts/CsvImportDialog.qml" line="+28" />
+            <source>Not imported</source>
+            <translation>Non importé</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Full name</source>
+            <translation>Nom complet</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Other e-mail addresses</source>
+            <translation>Autres adresses e-mail</translation>
+        </message>
+        <message>
+            <location line="+25" />
+            <source>semicolon</source>
+            <translation>point-virgule</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>tab</source>
+            <translation>tabulation</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>comma</source>
+            <translation>virgule</translation>
+        </message>
+        <message>
+            <location line="+38" />
+            <source>Import a CSV file</source>
+            <translation>Importer un fichier CSV</translation>
+        </message>
+        <message>
+            <location line="+8" />
+            <source>Delimiter: %1. Encoding: %2.</source>
+            <translation>Séparateur : %1. Encodage : %2.</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>(with byte-order mark)</source>
+            <translation>(avec indicateur d’ordre des octets)</translation>
+        </message>
+        <message>
+            <location line="+5" />
+            <source>Choose the contact field that each column feeds. The first rows of the file are shown beside it.</source>
+            <translation>Choisissez le champ de contact que chaque colonne alimente. Les premières lignes du fichier sont affichées à côté.</translation>
+        </message>
+        <message>
+            <location line="+57" />
+            <source>Choose the column that holds the e-mail addresses.</source>
+            <translation>Choisissez la colonne qui contient les adresses e-mail.</translation>
         </message>
     </context>
     <context>

@@ -1,5 +1,6 @@
 #include "VCardImport.h"
 
+#include "CsvReader.h"
 #include "VCardReader.h"
 
 #include <QElapsedTimer>
@@ -21,6 +22,22 @@ VCardImport::~VCardImport()
 
 bool VCardImport::start(const QUrl &url)
 {
+    // Empty lines are dropped, as the text-file reader drops them.
+    return startReading(url, VCardReader(), false);
+}
+
+bool VCardImport::startCsv(const QUrl &url, const QList<int> &mapping)
+{
+    CsvReader reader;
+    if (!mapping.isEmpty())
+        reader.setMapping(mapping);
+    // Empty lines are kept: inside a quoted field they are its text.
+    return startReading(url, std::move(reader), true);
+}
+
+template<typename Reader>
+bool VCardImport::startReading(const QUrl &url, Reader reader, bool keepEmptyLines)
+{
     if (m_thread)
         return false;
     const QString path = url.isLocalFile() ? url.toLocalFile() : url.toString();
@@ -38,8 +55,8 @@ bool VCardImport::start(const QUrl &url)
     m_cardCount = 0;
     emit progressChanged();
 
-    m_thread = QThread::create([this, path, run, batchSize, cancelled, batchSlots] {
-        VCardReader reader;
+    m_thread = QThread::create([this, path, run, batchSize, cancelled, batchSlots,
+                                reader = std::move(reader), keepEmptyLines]() mutable {
         int total = 0;
         double progress = 0;
         QElapsedTimer sinceReport;
@@ -69,11 +86,10 @@ bool VCardImport::start(const QUrl &url)
                 QByteArray line = file.readLine();
                 if (line.endsWith('\n'))
                     line.chop(1);
-                // Read as the text-file reader reads: CR LF and LF alike, and
-                // empty lines dropped.
+                // CR LF and LF alike.
                 if (line.endsWith('\r'))
                     line.chop(1);
-                if (line.isEmpty())
+                if (line.isEmpty() && !keepEmptyLines)
                     continue;
                 reader.addBytes(line);
                 if (++linesSinceCheck < 64)

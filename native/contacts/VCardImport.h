@@ -13,7 +13,7 @@
 
 class QSemaphore;
 
-// Reads a vCard file on a worker thread and hands its cards to the interface
+// Reads a vCard or CSV file on a worker thread and hands its cards to the interface
 // in batches as they are read, so that a file of any size neither blocks the
 // window nor is held whole in memory. One file at a time; cancel() stops the
 // reading, and so does destroying the job (quitting mid-import).
@@ -39,6 +39,9 @@ public:
 
     // Starts reading the file; false when an import is already running.
     Q_INVOKABLE bool start(const QUrl &url);
+    // The same for a CSV file, its columns fed to the fields as `mapping`
+    // says (see CsvReader; the proposed mapping when empty).
+    Q_INVOKABLE bool startCsv(const QUrl &url, const QList<int> &mapping);
     // Stops the reading: no batch is handed over after this call, and
     // finished(false) follows.
     Q_INVOKABLE void cancel();
@@ -57,6 +60,8 @@ signals:
     void batchSizeChanged();
 
 private:
+    template<typename Reader>
+    bool startReading(const QUrl &url, Reader reader, bool keepEmptyLines);
     void deliver(quint64 run, const QList<VCardReader::Card> &cards, double progress, int total);
     void end(quint64 run);
     void stopThread();

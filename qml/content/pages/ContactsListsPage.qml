@@ -10,8 +10,8 @@ import "contacts/contacts.js" as Contacts
 import "../resources/js/storedKeys.js" as StoredKeys
 
 // The contact lists and the contacts of the active one: lists are created,
-// chosen and deleted here, contacts added, imported from vCard files and
-// exported to them, filtered, sorted, selected to be deleted or moved;
+// chosen and deleted here, contacts added, imported from vCard and CSV files
+// and exported to them, filtered, sorted, selected to be deleted or moved;
 // "Manage" opens a contact in the detail area.
 MyPageLayout {
     id: page
@@ -51,6 +51,8 @@ MyPageLayout {
     readonly property alias moveMenu: moveMenu
     readonly property alias importDialog: importDialog
     readonly property alias exportDialog: exportDialog
+    readonly property alias exportCsvDialog: exportCsvDialog
+    readonly property alias csvImportDialog: csvImportDialog
     readonly property alias cardImport: cardImport
     readonly property alias importProgressDialog: importProgressDialog
     readonly property bool importing: cardImport.running
@@ -300,17 +302,35 @@ MyPageLayout {
         return ""
     }
 
-    // Reads a vCard file into the active list. The file is read on a worker
-    // thread and its cards arrive in batches while a dialog shows the progress
-    // and offers to cancel; the new contacts are stored once, at the end, so
-    // a cancelled import changes nothing.
-    function importContacts(url) {
+    // Reads a vCard file, or a CSV file with the mapping of its columns to
+    // the fields, into the active list. The file is read on a worker thread
+    // and its cards arrive in batches while a dialog shows the progress and
+    // offers to cancel; the new contacts are stored once, at the end, so a
+    // cancelled import changes nothing.
+    function importContacts(url, csvMapping) {
         if (activeList === "" || cardImport.running
                 || !root.contactBook.beginImport(cardImport, activeList))
             return
         AppJs.startLoading()
         importProgressDialog.open()
-        cardImport.start(url)
+        if (csvMapping !== undefined)
+            cardImport.startCsv(url, csvMapping)
+        else
+            cardImport.start(url)
+    }
+
+    // The chosen import file: a CSV file first goes through the dialog that
+    // maps its columns.
+    function chooseImportFile(url) {
+        if (!/\.csv$/i.test(String(url))) {
+            importContacts(url)
+            return
+        }
+        const error = csvImportDialog.load(url)
+        if (error === "unreadable")
+            toast.show(qsTr("The file could not be read."), 5000)
+        else if (error !== "")
+            toast.show(qsTr("The file holds no header row."), 5000)
     }
 
     function endImport(completed) {
@@ -354,6 +374,17 @@ MyPageLayout {
     function exportList(url) {
         AppJs.startLoading() // qmllint disable type
         const written = bridge.writeTextFile(url, activeListVCards())
+        AppJs.stopLoading()
+        if (!written)
+            toast.show(qsTr("The file could not be written."), 5000)
+        return written
+    }
+
+    // Writes the active list as a CSV file, the chosen file's whole content.
+    function exportListCsv(url) {
+        AppJs.startLoading() // qmllint disable type
+        const records = exportedIndexes().map(index => root.contactBook.record(index))
+        const written = csvWriter.writeFile(url, records)
         AppJs.stopLoading()
         if (!written)
             toast.show(qsTr("The file could not be written."), 5000)
@@ -463,6 +494,15 @@ MyPageLayout {
                                 onTriggered: {
                                     exportDialog.proposeInDocuments(page.activeList + "-contacts.vcf")
                                     exportDialog.open()
+                                }
+                            }
+                            MyMenuItem {
+                                objectName: "exportCsvItem"
+                                text: qsTr("Export as CSV")
+                                enabled: page.activeListIndexes.length > 0
+                                onTriggered: {
+                                    exportCsvDialog.proposeInDocuments(page.activeList + "-contacts.csv")
+                                    exportCsvDialog.open()
                                 }
                             }
                         }
@@ -682,8 +722,28 @@ MyPageLayout {
         id: importDialog
         openMode: true
         title: qsTr("Import Contacts to %1").arg(page.activeList)
-        nameFilters: [qsTr("vCard file (*.vcf *.vcard)")]
-        onAccepted: page.importContacts(selectedFile)
+        nameFilters: [qsTr("Contacts file (*.vcf *.vcard *.csv)"), qsTr("vCard file (*.vcf *.vcard)"),
+            qsTr("CSV file (*.csv)")]
+        onAccepted: page.chooseImportFile(selectedFile)
+    }
+
+    CsvImportDialog {
+        id: csvImportDialog
+        objectName: "csvImportDialog"
+        page: page
+    }
+
+    CsvWriter {
+        id: csvWriter
+    }
+
+    MyFileDialog {
+        id: exportCsvDialog
+        saveMode: true
+        title: qsTr("Export %1").arg(page.activeList)
+        nameFilters: [qsTr("CSV file (*.csv)")]
+        defaultSuffix: "csv"
+        onAccepted: page.exportListCsv(selectedFile)
     }
 
     MyFileDialog {

@@ -1010,5 +1010,106 @@ Item {
             verify(detail.updateContact())
             verify(decodeURIComponent(image.source.toString()).indexOf("ORG:ACME") > 0)
         }
+
+        // A spreadsheet export taken the user's whole way: the file chosen
+        // from the Import entry in the file dialog, the mapping dialog with
+        // what it found and proposed, one column changed, the import, and the
+        // list written back as CSV.
+        function test_csvImportThroughTheMappingDialogAndExport() {
+            screen.userContactsLists = ["L"]
+            const page = openPage()
+            const quoted = values => values.map(v => '"' + v.replace(/"/g, '""') + '"').join(";")
+            const text = "\ufeff" + [
+                quoted(["Titre", "Prénom", "Deuxième prénom", "Nom", "Société", "Fonction",
+                        "Rue (bureau)", "Téléphone mobile", "Adresse de messagerie",
+                        "Nom complet de l'adresse de messagerie", "Adresse de messagerie 2",
+                        "Page Web", "Notes"]),
+                quoted(["Mme", "Marie", "", "Dupont", "Boulangerie Dupain, Fils", "Gérante",
+                        "12 rue de la Paix\r\n\r\nBâtiment B", "+33 6 12 34 56 78",
+                        "marie@dupain.fr", "Marie Dupont", "m.dupont@perso.fr",
+                        "https://dupain.fr", "Dit \"la boulangère\""]),
+                quoted(["", "Jean", "", "Martin", "", "", "", "", "jean.martin@x.fr",
+                        "Jean Martin", "", "", ""])
+            ].join("\r\n") + "\r\n"
+            writeFile("outlook.csv", text)
+
+            // The file chosen in the file dialog, opened from the menu.
+            const window = scene.Window.window.contentItem
+            mouseClick(findChild(page, "contactsMenuButton"))
+            tryVerify(() => findIn(window, "importItem") && findIn(window, "importItem").height > 0)
+            mouseClick(findIn(window, "importItem"))
+            tryVerify(() => findIn(window, "fileDialogListView") !== null, 5000)
+            page.importDialog.currentFolder = "file://" + folder
+            const fileRow = () => {
+                const view = findIn(window, "fileDialogListView")
+                for (let i = 0; view && i < view.count; ++i) {
+                    const row = view.itemAtIndex(i)
+                    if (row && String(row.fileName) === "outlook.csv")
+                        return row
+                }
+                return null
+            }
+            tryVerify(() => fileRow() !== null, 5000, "the CSV file is listed")
+            mouseClick(fileRow())
+            const dialog = page.csvImportDialog
+            mouseDoubleClickSequence(fileRow())
+            tryCompare(dialog, "opened", true)
+
+            // What was found, and the proposed field of each column.
+            const content = dialog.contentItem
+            const label = findIn(content, "csvFormatLabel").text
+            verify(label.indexOf("semicolon") >= 0 && label.indexOf("UTF-8") >= 0
+                   && label.indexOf("byte-order mark") >= 0, label)
+            const field = column => findIn(content, "csvField_" + column)
+            tryVerify(() => field(12) !== null)
+            compare([0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12].map(c => field(c).currentText),
+                    ["Not imported", "First name", "Not imported", "Last name", "Company",
+                     "Occupation", "Not imported", "Telephone", "Email", "Not imported", "Email",
+                     "Website", "Not imported"])
+            verify(findIn(content, "csvImportButton").enabled)
+
+            // The display-name column, scrolled into sight, feeds the full name.
+            findIn(content, "csvColumns").positionViewAtIndex(9, ListView.Contain)
+            waitForRendering(content)
+            mouseClick(field(9))
+            tryCompare(field(9).popup, "opened", true)
+            const choices = field(9).popup.contentItem
+            tryVerify(() => choices.itemAtIndex(3) !== null)
+            mouseClick(choices.itemAtIndex(3))
+            tryCompare(field(9).popup, "visible", false)
+            compare(field(9).currentText, "Full name")
+            compare(dialog.mapping[9], 2)
+
+            mouseClick(findIn(content, "csvImportButton"))
+            tryCompare(dialog, "visible", false)
+            tryCompare(page, "importing", false, 20000)
+            tryCompare(page.importProgressDialog, "visible", false)
+            compare(errorToast(), "")
+
+            const shown = shownRecords(page)
+            compare(shown.length, 2)
+            const marie = shown[0]
+            compare([marie.lastname, marie.firstname, marie.fullname, marie.telephone, marie.email,
+                     marie.otheremails, marie.company, marie.occupation, marie.website, marie.list],
+                    ["Dupont", "Marie", "Marie Dupont", "+33 6 12 34 56 78", "marie@dupain.fr",
+                     "m.dupont@perso.fr", "Boulangerie Dupain, Fils", "Gérante",
+                     "https://dupain.fr", "L"])
+            compare([shown[1].fullname, shown[1].email, shown[1].company], ["Jean Martin",
+                                                                             "jean.martin@x.fr", ""])
+
+            // Written as CSV and read back: the mark spreadsheets need, a
+            // header of the field names, every field as stored.
+            const out = "file://" + folder + "/export.csv"
+            verify(page.exportListCsv(out))
+            const back = Qt.createQmlObject("import QmlCppBridge; CsvPreview {}", testCase).read(out)
+            compare([back.error, back.delimiter, back.encoding, back.byteOrderMark],
+                    ["", ",", "UTF-8", true])
+            compare(back.headers, ["lastname", "firstname", "fullname", "telephone", "email",
+                                   "company", "occupation", "website", "otheremails"])
+            compare(back.rows, [
+                ["Dupont", "Marie", "Marie Dupont", "+33 6 12 34 56 78", "marie@dupain.fr",
+                 "Boulangerie Dupain, Fils", "Gérante", "https://dupain.fr", "m.dupont@perso.fr"],
+                ["Martin", "Jean", "Jean Martin", "", "jean.martin@x.fr", "", "", "", ""]])
+        }
     }
 }
