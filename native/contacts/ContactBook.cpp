@@ -557,6 +557,14 @@ void ContactBook::importCards(const QList<VCardReader::Card> &cards)
         auto contact = std::make_shared<Contact>();
         for (int field = 0; field < VCardReader::FieldCount; ++field)
             contact->fields[field] = card[field];
+        // A file without full names (a spreadsheet's columns) gives the one
+        // the form would make from the names.
+        QString &fullName = contact->fields[FullName];
+        if (fullName.isEmpty()) {
+            const QString &last = contact->fields[LastName];
+            const QString &first = contact->fields[FirstName];
+            fullName = last.isEmpty() || first.isEmpty() ? last + first : last + u' ' + first;
+        }
         contact->fields[List] = import.list;
         // Encoded now, a batch at a time: encoding them all at the end would
         // hold up the window for as long.

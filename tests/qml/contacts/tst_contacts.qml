@@ -1028,8 +1028,9 @@ Item {
                         "12 rue de la Paix\r\n\r\nBâtiment B", "+33 6 12 34 56 78",
                         "marie@dupain.fr", "Marie Dupont", "m.dupont@perso.fr",
                         "https://dupain.fr", "Dit \"la boulangère\""]),
+                // No display name: the full name is made from the names.
                 quoted(["", "Jean", "", "Martin", "", "", "", "", "jean.martin@x.fr",
-                        "Jean Martin", "", "", ""])
+                        "", "", "", ""])
             ].join("\r\n") + "\r\n"
             writeFile("outlook.csv", text)
 
@@ -1094,7 +1095,7 @@ Item {
                     ["Dupont", "Marie", "Marie Dupont", "+33 6 12 34 56 78", "marie@dupain.fr",
                      "m.dupont@perso.fr", "Boulangerie Dupain, Fils", "Gérante",
                      "https://dupain.fr", "L"])
-            compare([shown[1].fullname, shown[1].email, shown[1].company], ["Jean Martin",
+            compare([shown[1].fullname, shown[1].email, shown[1].company], ["Martin Jean",
                                                                              "jean.martin@x.fr", ""])
 
             // Written as CSV and read back: the mark spreadsheets need, a
@@ -1109,7 +1110,7 @@ Item {
             compare(back.rows, [
                 ["Dupont", "Marie", "Marie Dupont", "+33 6 12 34 56 78", "marie@dupain.fr",
                  "Boulangerie Dupain, Fils", "Gérante", "https://dupain.fr", "m.dupont@perso.fr"],
-                ["Martin", "Jean", "Jean Martin", "", "jean.martin@x.fr", "", "", "", ""]])
+                ["Martin", "Jean", "Martin Jean", "", "jean.martin@x.fr", "", "", "", ""]])
         }
     }
 }
