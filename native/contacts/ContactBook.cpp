@@ -563,7 +563,8 @@ void ContactBook::importCards(const QList<VCardReader::Card> &cards)
         if (fullName.isEmpty()) {
             const QString &last = contact->fields[LastName];
             const QString &first = contact->fields[FirstName];
-            fullName = last.isEmpty() || first.isEmpty() ? last + first : last + u' ' + first;
+            fullName = last.isEmpty() || first.isEmpty() ? QString(last + first)
+                                                         : QString(last + u' ' + first);
         }
         contact->fields[List] = import.list;
         // Encoded now, a batch at a time: encoding them all at the end would
