@@ -177,7 +177,7 @@ MyPageLayout {
             "country": country,
             "search_language": language,
             "os": Constants.os,
-            "language": AppJs.serviceLanguage()
+            "language": AppJs.serviceLanguage() // qmllint disable type
         }
         AppJs.sendRequest(Constants.searchContactsUrl, "POST", body, Constants.requestsToken,
                           response => {
