@@ -87,6 +87,29 @@
         </message>
     </context>
     <context>
+        <name>AddToListDialog</name>
+        <message>
+            <location filename="../qml/content/pages/search/AddToListDialog.qml" line="+29" />
+            <source>Contacts added to the list: %1; already there: %2; not valid: %3.</source>
+            <translation>Contacts added to the list: %1; already there: %2; not valid: %3.</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>Contacts added to the list: %1; already there: %2.</source>
+            <translation>Contacts added to the list: %1; already there: %2.</translation>
+        </message>
+        <message>
+            <location line="+18" />
+            <source>Emails to add to a contact list: %1</source>
+            <translation>Emails to add to a contact list: %1</translation>
+        </message>
+        <message>
+            <location line="+16" />
+            <source>You have no contact list yet: create one on the Contacts page first.</source>
+            <translation>You have no contact list yet: create one on the Contacts page first.</translation>
+        </message>
+    </context>
+    <context>
         <name>Constants</name>
         <message>
             <location filename="../qml/Parvane/Constants.qml" line="+121" />
@@ -3102,9 +3125,14 @@
     <context>
         <name>SearchDetail</name>
         <message>
-            <location filename="../qml/content/pages/details/SearchDetail.qml" line="+84" />
+            <location filename="../qml/content/pages/details/SearchDetail.qml" line="+85" />
             <source>%1 emails</source>
             <translation>%1 emails</translation>
+        </message>
+        <message>
+            <location line="+23" />
+            <source>Add to a list</source>
+            <translation>Add to a list</translation>
         </message>
     </context>
     <context>
@@ -3113,6 +3141,19 @@
             <location filename="../qml/content/pages/search/SearchForm.qml" line="+165" />
             <source>%1 emails found</source>
             <translation>%1 emails found</translation>
+        </message>
+        <message>
+            <location line="+28" />
+            <source>Add to a list</source>
+            <translation>Add to a list</translation>
+        </message>
+    </context>
+    <context>
+        <name>SearchPage</name>
+        <message>
+            <location filename="../qml/content/pages/SearchPage.qml" line="+196" />
+            <source>No further results: the search started again from the first results.</source>
+            <translation>No further results: the search started again from the first results.</translation>
         </message>
     </context>
     <context>

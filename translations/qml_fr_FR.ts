@@ -87,6 +87,29 @@
         </message>
     </context>
     <context>
+        <name>AddToListDialog</name>
+        <message>
+            <location filename="../qml/content/pages/search/AddToListDialog.qml" line="+29" />
+            <source>Contacts added to the list: %1; already there: %2; not valid: %3.</source>
+            <translation>Contacts ajoutés à la liste : %1 ; déjà présents : %2 ; non valides : %3.</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>Contacts added to the list: %1; already there: %2.</source>
+            <translation>Contacts ajoutés à la liste : %1 ; déjà présents : %2.</translation>
+        </message>
+        <message>
+            <location line="+18" />
+            <source>Emails to add to a contact list: %1</source>
+            <translation>E-mails à ajouter à une liste de contacts : %1</translation>
+        </message>
+        <message>
+            <location line="+16" />
+            <source>You have no contact list yet: create one on the Contacts page first.</source>
+            <translation>Vous n’avez encore aucune liste de contacts : créez-en une d’abord sur la page Contacts.</translation>
+        </message>
+    </context>
+    <context>
         <name>Constants</name>
         <message>
             <location filename="../qml/Parvane/Constants.qml" line="+121" />
@@ -3102,9 +3125,14 @@
     <context>
         <name>SearchDetail</name>
         <message>
-            <location filename="../qml/content/pages/details/SearchDetail.qml" line="+84" />
+            <location filename="../qml/content/pages/details/SearchDetail.qml" line="+85" />
             <source>%1 emails</source>
             <translation>%1 adresses</translation>
+        </message>
+        <message>
+            <location line="+23" />
+            <source>Add to a list</source>
+            <translation>Ajouter à une liste</translation>
         </message>
     </context>
     <context>
@@ -3113,6 +3141,19 @@
             <location filename="../qml/content/pages/search/SearchForm.qml" line="+165" />
             <source>%1 emails found</source>
             <translation>%1 adresses trouvées</translation>
+        </message>
+        <message>
+            <location line="+28" />
+            <source>Add to a list</source>
+            <translation>Ajouter à une liste</translation>
+        </message>
+    </context>
+    <context>
+        <name>SearchPage</name>
+        <message>
+            <location filename="../qml/content/pages/SearchPage.qml" line="+196" />
+            <source>No further results: the search started again from the first results.</source>
+            <translation>Pas d’autres résultats : la recherche a repris depuis les premiers résultats.</translation>
         </message>
     </context>
     <context>

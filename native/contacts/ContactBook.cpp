@@ -675,3 +675,53 @@ void ContactBook::touch(QList<std::pair<qsizetype, ContactPointer>> removed)
     ++m_revision;
     emit changed();
 }
+
+QJSValue ContactBook::addAddresses(const QStringList &emails, const QString &list)
+{
+    int existing = 0;
+    int invalid = 0;
+    QList<ContactPointer> added;
+    QList<QByteArray> inserted;
+    // Without a list the contacts would belong to none.
+    if (!list.isEmpty()) {
+        QSet<QString> known;
+        for (const ContactPointer &contact : std::as_const(m_contacts)) {
+            if (contact->fields[List] == list)
+                known.insert(contact->fields[Email].toCaseFolded());
+        }
+        for (const QString &email : emails) {
+            if (!isValidEmail(email)) {
+                ++invalid;
+                continue;
+            }
+            const QString folded = email.toCaseFolded();
+            if (known.contains(folded)) {
+                ++existing;
+                continue;
+            }
+            known.insert(folded);
+            auto contact = std::make_shared<Contact>();
+            contact->fields[Email] = email;
+            contact->fields[List] = list;
+            inserted.append(encoded(*contact));
+            added.append(std::move(contact));
+        }
+    } else {
+        invalid = static_cast<int>(emails.size());
+    }
+    const int addedCount = static_cast<int>(added.size());
+    if (!added.isEmpty()) {
+        const qsizetype start = m_contacts.size();
+        m_contacts.append(std::move(added));
+        storeSplice(start, 0, std::move(inserted));
+        touch();
+    }
+    QJSEngine *engine = qjsEngine(this);
+    if (!engine)
+        return QJSValue(QJSValue::UndefinedValue);
+    QJSValue outcome = engine->newObject();
+    outcome.setProperty(u"added"_s, addedCount);
+    outcome.setProperty(u"existing"_s, existing);
+    outcome.setProperty(u"invalid"_s, invalid);
+    return outcome;
+}

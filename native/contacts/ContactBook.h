@@ -155,6 +155,12 @@ public:
     // invalidAddress, parsed }.
     Q_INVOKABLE QJSValue endImport(bool completed);
 
+    // Makes each address a contact of the list (only its e-mail set), in one
+    // stored change at the end of the book. An address the list already
+    // holds, in any letter case, or given twice, counts as existing; one that
+    // fails isValidEmail as invalid. Returns { added, existing, invalid }.
+    Q_INVOKABLE QJSValue addAddresses(const QStringList &emails, const QString &list);
+
 signals:
     void changed();
     void storeChanged();

@@ -27,6 +27,7 @@ private slots:
     void storedRecordsReadAsTheScriptReadsThem();
     void anotherStoreFolderHoldsOtherContacts();
     void removalsMovesAndViewsAsStored();
+    void addressesJoinAListOnceWhateverTheirCase();
 
 private:
     QUrl writeFile(const QString &name, const QByteArray &text);
@@ -271,6 +272,60 @@ void TestContactBook::anotherStoreFolderHoldsOtherContacts()
     QCOMPARE(emails(book), QStringList{u"second@x.io"_s});
     store.setPath(storePath(u"first"_s));
     QCOMPARE(emails(book), QStringList{u"first@x.io"_s});
+}
+
+// Found addresses made contacts of a list: one change at the end of the book,
+// the list's own addresses (in any case) and repeats counted as existing, the
+// same address in another list no obstacle, and all of it kept in the store.
+void TestContactBook::addressesJoinAListOnceWhateverTheirCase()
+{
+    SettingsStore store;
+    store.setPath(storePath(u"addresses"_s));
+    store.write(u"userData"_s, u"contacts"_s,
+                QJsonArray{QJsonObject{{u"fullname"_s, u"Marie"_s},
+                                       {u"email"_s, u"MARIE@x.io"_s},
+                                       {u"list"_s, u"L"_s}},
+                           QJsonObject{{u"fullname"_s, u"Elsewhere"_s},
+                                       {u"email"_s, u"other@x.io"_s},
+                                       {u"list"_s, u"M"_s}}});
+    store.flush();
+
+    QJSEngine engine;
+    ContactBook book;
+    engine.newQObject(&book);
+    QJSEngine::setObjectOwnership(&book, QJSEngine::CppOwnership);
+    book.setStore(&store);
+    QSignalSpy changed(&book, &ContactBook::changed);
+
+    const QJSValue outcome = book.addAddresses({u"marie@x.io"_s, u"other@x.io"_s, u"new@x.io"_s,
+                                                u"New@X.io"_s, u"bad@x..io"_s, u"third@x.io"_s},
+                                               u"L"_s);
+    QCOMPARE(outcome.property(u"added"_s).toInt(), 3);
+    QCOMPARE(outcome.property(u"existing"_s).toInt(), 2);
+    QCOMPARE(outcome.property(u"invalid"_s).toInt(), 1);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(emails(book), (QStringList{u"MARIE@x.io"_s, u"other@x.io"_s, u"other@x.io"_s,
+                                        u"new@x.io"_s, u"third@x.io"_s}));
+    const ContactBook::Contact &added = *book.contacts().at(3);
+    QCOMPARE(added.fields[ContactBook::List], u"L"_s);
+    QCOMPARE(added.fields[ContactBook::FullName], QString());
+    QCOMPARE(added.fields[ContactBook::LastName], QString());
+
+    // The same addresses again add nothing and change nothing.
+    const QJSValue again = book.addAddresses({u"NEW@x.io"_s, u"third@x.io"_s}, u"L"_s);
+    QCOMPARE(again.property(u"added"_s).toInt(), 0);
+    QCOMPARE(again.property(u"existing"_s).toInt(), 2);
+    QCOMPARE(changed.count(), 1);
+
+    // A book reading the same store after a restart holds the same contacts.
+    store.flush();
+    SettingsStore reopened;
+    reopened.setPath(storePath(u"addresses"_s));
+    ContactBook later;
+    later.setStore(&reopened);
+    QCOMPARE(emails(later), emails(book));
+    QCOMPARE(later.contacts().at(4)->fields[ContactBook::List], u"L"_s);
+    QCOMPARE(ContactBook::toJson(*later.contacts().at(3)), ContactBook::toJson(added));
 }
 
 QTEST_GUILESS_MAIN(TestContactBook)

@@ -312,6 +312,53 @@ Item {
                                                     && q.country === country && q.language === language)
         }
 
+        // Chooses an interface language in the title bar's settings menu, as
+        // a user does: 0 English, 1 French.
+        function chooseInterfaceLanguage(index) {
+            const bar = driver.app.titleBar
+            mouseClick(bar.settingsButton)
+            tryVerify(() => bar.settingsMenu.opened)
+            const entry = bar.settingsMenu.itemAt(1)
+            tryVerify(() => entry.width > 0 && entry.height > 0)
+            driver.frame()
+            mouseClick(entry)
+            tryVerify(() => bar.languageMenu.opened)
+            const item = bar.languageMenu.itemAt(index)
+            tryVerify(() => item.width > 0 && item.height > 0)
+            driver.frame()
+            mouseClick(item)
+            tryVerify(() => !bar.settingsMenu.visible)
+            driver.frame()
+        }
+
+        // The window closed and opened again on the same store.
+        function restart(storedMeanwhile) {
+            // Nothing left for the old main screen to write as it goes.
+            store.flushScreen()
+            driver.stop()
+            wait(200)
+            if (storedMeanwhile)
+                storedMeanwhile()
+            driver.start()
+            return driver.openPage("searchMenu", "SearchPage")
+        }
+
+        function verifyChosen(countryKey, languageKey, countryName, languageName, what) {
+            const page = searchPage()
+            compare(page.countryKey, countryKey, what)
+            compare(page.languageKey, languageKey, what)
+            compare(driver.find("countryChooser").editText, countryName, what)
+            compare(driver.find("languageChooser").editText, languageName, what)
+            compare(store.read("searchForm", ["currentCountry", "currentLanguage"]),
+                    { "currentCountry": countryKey, "currentLanguage": languageKey },
+                    what + ": the keys are stored")
+        }
+
+        // The position a list sorted by the names shown now gives the key.
+        function sortedPosition(table, key) {
+            return table.slice().sort((a, b) => a.name.localeCompare(b.name)).findIndex(e => e.key === key)
+        }
+
         // ---- Tests ----
 
         function test_1_refusalsInOrder() {
@@ -320,7 +367,7 @@ Item {
             const checks = [
                 ["", "", "Terms is required."],
                 ["agencies", "", "Domains is required."],
-                ["agencies", "good.parvane.test, other.parvane.test", "No valid domains found."]
+                ["agencies", "good, parvane; @ a@b", "No valid domains found."]
             ]
             for (const [terms, domains, text] of checks) {
                 typeInto("termsField", terms)
@@ -664,6 +711,185 @@ Item {
             verify(driver.find("noSearchResultLabel", true), "No item to show")
             compare(screen.lastSearchContacts.length, 1, "the latest run is not touched")
             verify(!driver.find("deleteAllSearchResultsButton").enabled)
+        }
+
+        // The form keeps France and French through interface language
+        // switches, page visits and restarts; the positions an earlier
+        // version stored are taken as the entries they pointed at, once.
+        function test_9b_choiceSurvivesLanguageSwitchAndRestart() {
+            typeInto("languageChooser", "Allemand")
+            // France's own language replaces one not spoken there.
+            typeInto("countryChooser", "France")
+            verifyChosen("FR", "fr", "France", "Français", "chosen")
+
+            chooseInterfaceLanguage(0)
+            compare(myTranslator.language, "en_EN")
+            verifyChosen("FR", "fr", "France", "French", "the page shown through the switch")
+            // Names and order follow the new language, the choice stays usable.
+            fillForm("zeppelin", good, false)
+            startSearch()
+            tryCompare(driver.screen, "loading", false, 15000)
+            compare(toastTexts(false), ["No matching items found"], "the form is complete")
+
+            driver.openPage("homeMenu", "SendEmailsPage")
+            driver.openPage("searchMenu", "SearchPage")
+            verifyChosen("FR", "fr", "France", "French", "the page created anew")
+            restart()
+            verifyChosen("FR", "fr", "France", "French", "after a restart")
+            const englishLanguage = sortedPosition(Constants.searchLanguages, "fr")
+
+            // An earlier version's positions, written under the French
+            // interface: in the English order they would name other entries.
+            chooseInterfaceLanguage(1)
+            compare(driver.screen.userLanguage, "fr_FR")
+            const country = sortedPosition(Constants.countries, "FR")
+            const language = sortedPosition(Constants.searchLanguages, "fr")
+            verify(language !== englishLanguage, "the two orders differ where the test looks")
+            restart(() => store.write("searchForm", { "currentCountry": country,
+                                          "currentLanguage": String(language) }))
+            verifyChosen("FR", "fr", "France", "Français", "the stored positions, migrated")
+            restart()
+            verifyChosen("FR", "fr", "France", "Français", "the keys, read back")
+
+            // A stored key that names nothing counts as none: the first country.
+            restart(() => store.write("searchForm", { "currentCountry": "ZZ", "currentLanguage": 999 }))
+            const page = searchPage()
+            compare(page.countryIndex, 0)
+            compare(page.languageKey, page.countries[0].languages[0])
+
+            // The following tests read the English texts.
+            typeInto("countryChooser", "France")
+            chooseInterfaceLanguage(0)
+            verifyChosen("FR", "fr", "France", "French", "back in English")
+        }
+
+        // A query paged on beyond its last results starts again from the
+        // first page, says so once, and moves its paging memory on from there.
+        function test_9c_emptyNextPageStartsAgain() {
+            const screen = driver.screen
+            const run = searchPage().run
+            screen.searchQueries = [{ "terms": "alpha", "domain": good, "country": "FR",
+                                      "language": "fr", "nextStartIndex": 41 }]
+            fillForm("alpha", good, false)
+            for (const round of ["paged on far", "the next page, empty again"]) {
+                clearToasts()
+                startSearch()
+                tryVerify(() => screen.isSearchRunning, 15000, round + ": the run starts")
+                compare(toastTexts(true),
+                        ["No further results: the search started again from the first results."], round)
+                runToEnd()
+                compare(toastTexts(false), [], round)
+                compare(run.total, 2, round + ": the first page's links")
+                compare(emails(screen.lastSearchContacts).sort(),
+                        ["ann@good.parvane.test", "bob@good.parvane.test", "eve@good.parvane.test"], round)
+                compare(screen.searchQueries.length, 1, round)
+                compare(queryOf("alpha", good).nextStartIndex, 11, round + ": back to 1, then on")
+            }
+            // Nothing at the first page: nothing found, no second request.
+            clearToasts()
+            typeInto("termsField", "zeppelin")
+            startSearch()
+            tryCompare(screen, "loading", false, 15000)
+            compare(toastTexts(false), ["No matching items found"])
+            compare(toastTexts(true), [])
+            compare(screen.searchQueries.length, 1)
+        }
+
+        // Domains typed with or without their "@", and addresses typed whole.
+        function test_9d_domainsWithoutAt() {
+            const screen = driver.screen
+            screen.searchQueries = []
+            fillForm("alpha", "good.parvane.test", false)
+            startSearch()
+            runToEnd()
+            compare(searchPage().run.resultLinks.map(e => e.domain), [good])
+            compare(emails(screen.lastSearchContacts).sort(),
+                    ["ann@good.parvane.test", "bob@good.parvane.test", "eve@good.parvane.test"])
+
+            // What reaches the service, seen by a double in its place.
+            replaceService()
+            const path = "api/search/contacts"
+            serviceDouble.answer(path, { "body": "[]", "authorization": "Bearer " + Constants.responsesToken })
+            fillForm("gamma", "Write to john.doe@other.parvane.test or good.parvane.test, "
+                     + good + "; www.Example.org. Thanks", false)
+            clearToasts()
+            startSearch()
+            tryCompare(serviceDouble, "count", 1, 10000)
+            tryCompare(screen, "loading", false, 10000)
+            compare(JSON.parse(serviceDouble.requestsFor(path)[0].body).domains,
+                    [{ "domain": "@other.parvane.test", "start_index": 1 },
+                     { "domain": good, "start_index": 1 },
+                     { "domain": "@www.Example.org", "start_index": 1 }],
+                    "an address gives its domain only; repeats once, in order")
+            compare(toastTexts(false), ["No matching items found"])
+            restoreService()
+        }
+
+        // Found addresses made contacts of a list, from the page and from a
+        // date group of the detail; those already there are counted.
+        function test_9e_foundAddressesIntoAList() {
+            const screen = driver.screen
+            const found = emails(screen.lastSearchContacts).sort()
+            compare(found, ["ann@good.parvane.test", "bob@good.parvane.test", "eve@good.parvane.test"])
+            const page = searchPage()
+            const dialog = page.addToListDialog
+
+            // Without a list there is nothing to choose.
+            driver.seed({ "userContactsLists": [], "contactBook": [] })
+            clickNamed("addLastResultToListButton")
+            tryCompare(dialog, "opened", true)
+            verify(driver.find("addToListNoListLabel", true), "the dialog says there is no list")
+            verify(!driver.find("addToListConfirmButton", true).enabled)
+            driver.clickNamed("addToListCloseButton")
+            tryCompare(dialog, "visible", false)
+
+            driver.seed({ "userContactsLists": ["Clients", "Press"], "contactBook": [
+                { "fullname": "Ann", "email": "ANN@good.parvane.test", "list": "Press" },
+                { "fullname": "Bob", "email": "bob@good.parvane.test", "list": "Clients" }] })
+            clickNamed("addLastResultToListButton")
+            tryCompare(dialog, "opened", true)
+            const chooser = driver.find("addToListChooser", true)
+            compare(chooser.currentText, "Clients")
+            chooser.forceActiveFocus()
+            keyClick(Qt.Key_Down)
+            compare(chooser.currentText, "Press")
+            clearToasts()
+            driver.clickNamed("addToListConfirmButton")
+            tryCompare(dialog, "visible", false)
+            compare(toastTexts(true), ["Contacts added to the list: 2; already there: 1."])
+            const press = () => screen.contactBook.records().filter(r => r.list === "Press")
+            compare(press().map(r => r.email).sort(), ["ANN@good.parvane.test", "bob@good.parvane.test",
+                                                       "eve@good.parvane.test"])
+            const eve = press().find(r => r.email === "eve@good.parvane.test")
+            compare([eve.fullname, eve.lastname, eve.company], ["", "", ""], "only the address is set")
+            compare(screen.contactBook.count, 4)
+
+            // A date group of the results detail.
+            screen.searchContacts = [{ "email": "new@x.test", "date": "4/4/04" },
+                                     { "email": "Eve@good.parvane.test", "date": "4/4/04" },
+                                     { "email": "later@x.test", "date": "5/5/05" }]
+            driver.openPage("homeMenu", "SendEmailsPage")
+            driver.openPage("searchMenu", "SearchPage")
+            const detail = driver.find("detailStackView").currentItem
+            compare(detail.objectName, "SearchDetail")
+            driver.click(findChild(driver.find("searchResultGroup0"), "addSearchGroupToListButton"))
+            tryCompare(detail.addToListDialog, "opened", true)
+            const groupChooser = driver.find("addToListChooser", true)
+            groupChooser.forceActiveFocus()
+            keyClick(Qt.Key_Down)
+            compare(groupChooser.currentText, "Press")
+            clearToasts()
+            driver.clickNamed("addToListConfirmButton")
+            tryCompare(detail.addToListDialog, "visible", false)
+            compare(toastTexts(true), ["Contacts added to the list: 1; already there: 1."])
+            compare(press().map(r => r.email).sort(), ["ANN@good.parvane.test", "bob@good.parvane.test",
+                                                       "eve@good.parvane.test", "new@x.test"])
+
+            // Kept in the store: a new main screen finds them.
+            restart()
+            compare(driver.screen.contactBook.records().filter(r => r.list === "Press")
+                    .map(r => r.email).sort(),
+                    ["ANN@good.parvane.test", "bob@good.parvane.test", "eve@good.parvane.test", "new@x.test"])
         }
     }
 }

@@ -11,6 +11,7 @@ MyDetailLayout {
     id: detail
 
     property var groups: []
+    readonly property alias addToListDialog: addDialog
 
     objectName: "SearchDetail"
     spacing: 10
@@ -102,6 +103,12 @@ MyDetailLayout {
                 onClicked: root.copyContacts(detail.recordsOf(entry.modelData.date))
             }
             MyIconButton {
+                objectName: "addSearchGroupToListButton"
+                icon.source: "../../resources/images/icons/list.png"
+                text: qsTr("Add to a list")
+                onClicked: addDialog.offer(detail.recordsOf(entry.modelData.date).map(r => r.email))
+            }
+            MyIconButton {
                 objectName: "deleteSearchGroupButton"
                 icon.source: "../../resources/images/icons/delete.png"
                 text: myTrStrings.deleteStr
@@ -116,6 +123,10 @@ MyDetailLayout {
 
     Item {
         Layout.fillHeight: true
+    }
+
+    AddToListDialog {
+        id: addDialog
     }
 
     MyConfirmationDialog {

@@ -9,7 +9,9 @@ import content
 MyComboBox {
     id: control
 
-    readonly property int chosen: find(editText, Qt.MatchExactly)
+    // Read again when the list is sorted anew (the interface language
+    // changed): the same name may stand at another position.
+    readonly property int chosen: count > 0 && model !== undefined ? find(editText, Qt.MatchExactly) : -1
 
     editable: true
     textRole: "name"

@@ -110,7 +110,7 @@ ColumnLayout {
                     view.form.languageBox = languageChooser
                     view.form.showChoices()
                 }
-                onActivated: index => view.form.languageIndex = index
+                onActivated: index => view.form.chooseLanguage(index)
                 onAccepted: view.form.commitChoices()
                 onActiveFocusChanged: if (!activeFocus) view.form.commitChoices()
             }
@@ -186,6 +186,12 @@ ColumnLayout {
                 enabled: view.idle
                 text: myTrStrings.copy
                 onClicked: root.copyContacts(root.lastSearchContacts)
+            }
+            MyButton {
+                objectName: "addLastResultToListButton"
+                enabled: view.idle && root.lastSearchContacts.length > 0
+                text: qsTr("Add to a list")
+                onClicked: view.form.addToListDialog.offer(root.lastSearchContacts.map(r => r.email))
             }
         }
     }

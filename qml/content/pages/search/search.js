@@ -151,3 +151,43 @@ function dateGroups(records) {
 function sortedByName(records) {
     return records.slice().sort((a, b) => a.name.localeCompare(b.name))
 }
+
+// The domains typed in the Domains field, in order, each with its "@":
+// "@domain" as typed, a bare "domain" as if typed with its "@", and of an
+// address typed whole only its domain (its local part is no domain).
+// Separators are free; repeats are left for the caller to drop.
+function typedDomains(text) {
+    const found = []
+    const words = String(text).match(/[a-zA-Z0-9._%+@-]+/g) || []
+    for (const word of words) {
+        if (word.indexOf("@") >= 0) {
+            const inWord = word.match(/@[a-zA-Z0-9.-]+\.[a-zA-Z]{2,}/g) || []
+            for (const domain of inWord)
+                found.push(domain)
+            continue
+        }
+        // A sentence's full stop or a dash around the name is not part of it.
+        const bare = word.replace(/^[.-]+|[.-]+$/g, "")
+        if (/^[a-zA-Z0-9-]+(\.[a-zA-Z0-9-]+)*\.[a-zA-Z]{2,}$/.test(bare))
+            found.push("@" + bare)
+    }
+    return found
+}
+
+// The position an earlier version stored for a choice (an integer, or its
+// text as the INI store gives it back), or null when the value is none.
+function storedPosition(stored) {
+    if (typeof stored === "number")
+        return Number.isInteger(stored) ? stored : null
+    if (typeof stored === "string" && /^\s*-?[0-9]+\s*$/.test(stored))
+        return Number(stored)
+    return null
+}
+
+// The paging memory with the query of each given domain back at the first
+// page of results: the following pages came back empty.
+function restartedQueries(queries, domains, terms, country, language) {
+    return queries.map(q => q.terms === terms && domains.indexOf(q.domain) >= 0
+                       && q.country === country && q.language === language
+                       ? Object.assign({}, q, { "nextStartIndex": 1 }) : q)
+}

@@ -65,16 +65,18 @@ var keys = [
     { owner: "contactsPage", group: "contacts", key: "sActiveList", property: "activeList",
       read: s => V.text(s, "") },
 
-    // The search form. The country's position comes before the language's:
-    // both refer to the choosers' lists as sorted when the page is created.
+    // The search form. Country and language are kept by their keys; an
+    // earlier version kept positions in the lists sorted by translated name,
+    // which the page turns into the keys they pointed at (once: the key is
+    // written back).
     { owner: "searchPage", group: "searchForm", key: "currentTerms", property: "terms",
       read: s => V.text(s, "") },
     { owner: "searchPage", group: "searchForm", key: "currentDomain", property: "domains",
       read: s => V.text(s, "") },
-    { owner: "searchPage", group: "searchForm", key: "currentCountry", property: "countryIndex",
-      read: s => V.integer(s, -1) },
-    { owner: "searchPage", group: "searchForm", key: "currentLanguage", property: "languageIndex",
-      read: s => V.integer(s, -1) },
+    { owner: "searchPage", group: "searchForm", key: "currentCountry", property: "countryKey",
+      read: (s, current, page) => page.storedKey(s, page.countries) },
+    { owner: "searchPage", group: "searchForm", key: "currentLanguage", property: "languageKey",
+      read: (s, current, page) => page.storedKey(s, page.languages) },
     { owner: "searchPage", group: "searchForm", key: "currentRetrieveOtherDomainesAddress",
       property: "retrieveOther", read: s => s === true || s === "true" },
 
