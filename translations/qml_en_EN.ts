@@ -89,7 +89,7 @@
     <context>
         <name>Constants</name>
         <message>
-            <location filename="../qml/Parvane/Constants.qml" line="+120" />
+            <location filename="../qml/Parvane/Constants.qml" line="+121" />
             <source>Andorre</source>
             <translation>Andorra</translation>
         </message>
@@ -1792,7 +1792,7 @@
     <context>
         <name>ContactDetail</name>
         <message>
-            <location filename="../qml/content/pages/details/ContactDetail.qml" line="+72" />
+            <location filename="../qml/content/pages/details/ContactDetail.qml" line="+73" />
             <source>Contact has been updated.</source>
             <translation>Contact has been updated.</translation>
         </message>
@@ -1802,12 +1802,17 @@
             <translation>The file could not be written.</translation>
         </message>
         <message>
-            <location line="+152" />
+            <location line="+50" />
+            <source>Show the QR code large</source>
+            <translation>Show the QR code large</translation>
+        </message>
+        <message>
+            <location line="+141" />
             <source>Are you sure you want to delete the contact %1 ?</source>
             <translation>Are you sure you want to delete the contact %1 ?</translation>
         </message>
         <message>
-            <location line="+11" />
+            <location line="+61" />
             <source>vCard file (*.vcf *.vcard)</source>
             <translation>vCard file (*.vcf *.vcard)</translation>
         </message>
@@ -1857,7 +1862,7 @@
             <translation>The file could not be written.</translation>
         </message>
         <message>
-            <location line="+169" />
+            <location line="+171" />
             <source>Are you sure you want to delete the list %1 ?</source>
             <translation>Are you sure you want to delete the list %1 ?</translation>
         </message>
@@ -1925,6 +1930,19 @@
             <location line="+13" />
             <source>%1 cards read</source>
             <translation>%1 cards read</translation>
+        </message>
+    </context>
+    <context>
+        <name>MyFileDialog</name>
+        <message>
+            <location filename="../qml/content/myComponents/MyFileDialog.qml" line="+61" />
+            <source>%1 already exists. Replace it?</source>
+            <translation>%1 already exists. Replace it?</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>Replace</source>
+            <translation>Replace</translation>
         </message>
     </context>
     <context>
@@ -2811,20 +2829,28 @@
             <translation>%1 address(es) appear more than once.</translation>
         </message>
         <message>
-            <location line="+14" />
+            <location line="+10" />
             <source>Send once per address</source>
             <translation>Send once per address</translation>
         </message>
         <message>
-            <location line="+11" />
+            <location line="+6" />
             <source>%1 address(es) are invalid and will be counted as failed.</source>
             <translation>%1 address(es) are invalid and will be counted as failed.</translation>
         </message>
     </context>
     <context>
         <name>Screen01</name>
+        <message numerus="yes">
+            <location filename="../qml/content/Screen01.qml" line="+139" />
+            <source>%n contact(s) written to %1.</source>
+            <translation>
+                <numerusform>%n contact written to %1.</numerusform>
+                <numerusform>%n contacts written to %1.</numerusform>
+            </translation>
+        </message>
         <message>
-            <location filename="../qml/content/Screen01.qml" line="+150" />
+            <location line="+18" />
             <source>%1 is not a regular file: it cannot be sent.</source>
             <translation>%1 is not a regular file: it cannot be sent.</translation>
         </message>
@@ -2849,7 +2875,7 @@
             <translation>%1 cannot be read.</translation>
         </message>
         <message>
-            <location line="+130" />
+            <location line="+129" />
             <source>%1 emails copied.</source>
             <translation>%1 emails copied.</translation>
         </message>
@@ -3171,6 +3197,11 @@
             <location filename="../qml/content/window/WorkFiles.qml" line="+49" />
             <source>The work could not be saved in %1.</source>
             <translation>The work could not be saved in %1.</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>The work was saved in %1.</source>
+            <translation>The work was saved in %1.</translation>
         </message>
         <message>
             <location line="+18" />

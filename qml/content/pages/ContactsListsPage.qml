@@ -194,6 +194,8 @@ MyPageLayout {
         AppJs.stopLoading()
         if (!written)
             toast.show(qsTr("The file could not be written."), 5000)
+        else
+            successToast.show(root.exportedText(url, activeListIndexes.length), 5000)
         return written
     }
 
@@ -393,6 +395,6 @@ MyPageLayout {
         title: qsTr("Export %1").arg(page.activeList)
         nameFilters: [qsTr("vCard file (*.vcf *.vcard)")]
         defaultSuffix: "vcf"
-        onAccepted: page.exportList(selectedFile)
+        onSaveChosen: file => page.exportList(file)
     }
 }
