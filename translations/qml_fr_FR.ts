@@ -1792,7 +1792,7 @@
     <context>
         <name>ContactDetail</name>
         <message>
-            <location filename="../qml/content/pages/details/ContactDetail.qml" line="+73" />
+            <location filename="../qml/content/pages/details/ContactDetail.qml" line="+74" />
             <source>Contact has been updated.</source>
             <translation>Le contact a été mis à jour.</translation>
         </message>
@@ -1812,7 +1812,7 @@
             <translation>Voulez-vous vraiment supprimer le contact %1 ?</translation>
         </message>
         <message>
-            <location line="+61" />
+            <location line="+60" />
             <source>vCard file (*.vcf *.vcard)</source>
             <translation>Fichier vCard (*.vcf *.vcard)</translation>
         </message>
@@ -1935,7 +1935,7 @@
     <context>
         <name>MyFileDialog</name>
         <message>
-            <location filename="../qml/content/myComponents/MyFileDialog.qml" line="+61" />
+            <location filename="../qml/content/myComponents/MyFileDialog.qml" line="+62" />
             <source>%1 already exists. Replace it?</source>
             <translation>%1 existe déjà. Le remplacer ?</translation>
         </message>

@@ -137,7 +137,7 @@ Rectangle {
     // contacts it holds.
     function exportedText(file, count) {
         return qsTr("%n contact(s) written to %1.", "", count)
-                .arg(AppJs.fileBaseName(AppJs.urlToString(file)))
+                .arg(AppJs.fileBaseName(AppJs.urlToString(file))) // qmllint disable type
     }
 
     // ---- Files a message may carry ----

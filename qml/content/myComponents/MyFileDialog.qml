@@ -36,7 +36,8 @@ FileDialog {
 
     fileMode: saveMode ? FileDialog.SaveFile
               : openMode ? FileDialog.OpenFile : FileDialog.OpenFiles
-    options: FileDialog.DontConfirmOverwrite
+    // The platform would ask again about a file we already asked about.
+    options: FileDialog.DontConfirmOverwrite // qmllint disable
 
     onAccepted: {
         if (!saveMode)

@@ -303,7 +303,9 @@ MyDetailLayout {
 
         objectName: "qrCodePopup"
         parent: T.Overlay.overlay
-        anchors.centerIn: parent
+        // Centred on whole pixels, so each module stays a sharp square.
+        x: parent ? Math.round((parent.width - width) / 2) : 0
+        y: parent ? Math.round((parent.height - height) / 2) : 0
         modal: true
         closePolicy: Popup.CloseOnEscape | Popup.CloseOnPressOutside
         padding: 0
