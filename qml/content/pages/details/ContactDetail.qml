@@ -307,6 +307,8 @@ MyDetailLayout {
         x: parent ? Math.round((parent.width - width) / 2) : 0
         y: parent ? Math.round((parent.height - height) / 2) : 0
         modal: true
+        // With the focus, so that Escape reaches it.
+        focus: true
         closePolicy: Popup.CloseOnEscape | Popup.CloseOnPressOutside
         padding: 0
 
