@@ -1812,7 +1812,7 @@
             <translation>Voulez-vous vraiment supprimer le contact %1 ?</translation>
         </message>
         <message>
-            <location line="+60" />
+            <location line="+62" />
             <source>vCard file (*.vcf *.vcard)</source>
             <translation>Fichier vCard (*.vcf *.vcard)</translation>
         </message>
@@ -1935,7 +1935,7 @@
     <context>
         <name>MyFileDialog</name>
         <message>
-            <location filename="../qml/content/myComponents/MyFileDialog.qml" line="+62" />
+            <location filename="../qml/content/myComponents/MyFileDialog.qml" line="+64" />
             <source>%1 already exists. Replace it?</source>
             <translation>%1 existe déjà. Le remplacer ?</translation>
         </message>

@@ -60,7 +60,7 @@ FileDialog {
 
         objectName: "replaceFileDialog"
         // A dialog is no item: the question opens in the window it belongs to.
-        parent: dialog.parentWindow ? dialog.parentWindow.contentItem : null
+        parent: dialog.parentWindow ? dialog.parentWindow.contentItem : null // qmllint disable
         message: qsTr("%1 already exists. Replace it?")
                  .arg(AppJs.fileBaseName(AppJs.urlToString(itemData ? itemData : ""))) // qmllint disable type
         confirmBtnText: qsTr("Replace")
