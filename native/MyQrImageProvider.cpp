@@ -4,6 +4,8 @@
 
 #include <QUrl>
 
+#include <qrcodegen.hpp>
+
 MyQrImageProvider::MyQrImageProvider() : QQuickImageProvider(QQmlImageProviderBase::Image) {}
 
 QImage MyQrImageProvider::requestImage(const QString &id, QSize *size, const QSize &requestedSize)
@@ -12,7 +14,25 @@ QImage MyQrImageProvider::requestImage(const QString &id, QSize *size, const QSi
 
     // A fresh generator per request: nothing is shared between loader threads.
     const QrCodeGenerator generator;
-    const QImage image = generator.generateImage(text, imageSize, border);
+    const std::optional<qrcodegen::QrCode> qr = generator.encode(text);
+    if (!qr) {
+        if (size)
+            *size = QSize(0, 0);
+        return {};
+    }
+
+    // A square of whole pixels a module (the enlarged code) is drawn module
+    // by module: smoothing would blur the edges a phone's camera looks for.
+    const int side = sideModules(qr->getSize());
+    if (!requestedSize.isEmpty() && requestedSize.width() == requestedSize.height()
+        && requestedSize.width() % side == 0) {
+        const QImage crisp = generator.crispImage(*qr, border, requestedSize.width() / side);
+        if (size)
+            *size = crisp.size();
+        return crisp;
+    }
+
+    const QImage image = generator.imageOf(*qr, imageSize, border);
     if (size)
         *size = image.size();
     if (image.isNull())

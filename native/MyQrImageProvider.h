@@ -13,4 +13,8 @@ public:
 
     static constexpr int imageSize = 1000;
     static constexpr quint16 border = 1;
+
+    // Modules across the image of a symbol of `symbolSize` modules: the
+    // symbol and its border on both sides.
+    static constexpr int sideModules(int symbolSize) { return symbolSize + 2 * border; }
 };

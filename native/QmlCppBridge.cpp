@@ -5,7 +5,9 @@
 #include "HtmlResources.h"
 #include "MailDelivery.h"
 #include "MyProcess.h"
+#include "MyQrImageProvider.h"
 #include "OnlineCheck.h"
+#include "QrCodeGenerator.h"
 #include "TextFile.h"
 #include "VCardReader.h"
 #include "files/FileTrust.h"
@@ -18,6 +20,8 @@
 #include <QJsonDocument>
 #include <QSaveFile>
 #include <QTimer>
+
+#include <qrcodegen.hpp>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -248,6 +252,21 @@ bool QmlCppBridge::writeTextFile(const QUrl &url, const QString &text)
     // A failed final flush is checked on its own: commit() misses it (Qt 6.4)
     // and would put a cut-short file in place of the old one.
     return file.write(text.toUtf8() + '\n') != -1 && file.flush() && file.commit();
+}
+
+bool QmlCppBridge::fileExists(const QUrl &url)
+{
+    const QString path = localPath(url);
+    if (path.isEmpty())
+        return false;
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
+
+int QmlCppBridge::qrCodeModules(const QString &text)
+{
+    const std::optional<qrcodegen::QrCode> qr = QrCodeGenerator().encode(text);
+    return qr ? MyQrImageProvider::sideModules(qr->getSize()) : 0;
 }
 
 QStringList QmlCppBridge::localReferences(const QString &path)

@@ -52,6 +52,12 @@ public:
     // file's whole content, replacing what an existing file held. False when
     // the file could not be written; the old content is then left as it was.
     Q_INVOKABLE bool writeTextFile(const QUrl &url, const QString &text);
+    // Whether a save to the file a dialog chose would replace something: a
+    // file, a folder or a link (even one that points nowhere) of that name.
+    Q_INVOKABLE bool fileExists(const QUrl &url);
+    // Modules across the QR code image of the text (border included), so a
+    // view can ask for whole pixels a module; 0 when the text does not fit.
+    Q_INVOKABLE int qrCodeModules(const QString &text);
     // The references of the HTML file at the local path that a message must
     // embed (neither web nor mail links), in document order, repeats kept.
     // An unreadable file gives an empty list.

@@ -7,6 +7,7 @@
 
 #include <qrcodegen.hpp>
 
+#include <algorithm>
 #include <exception>
 #include <vector>
 
@@ -142,18 +143,41 @@ QImage QrCodeGenerator::paintModules(const QrCode &qr, quint16 border, int size)
     return toMono(canvas);
 }
 
-QImage QrCodeGenerator::generateImage(const QString &text, int size, quint16 border) const
+QImage QrCodeGenerator::crispImage(const QrCode &qr, quint16 border, int scale) const
+{
+    const int side = (qr.getSize() + 2 * border) * scale;
+    QImage canvas = whiteCanvas(side);
+    if (canvas.isNull())
+        return {};
+    // Written pixel by pixel: no painter, so no shared state between threads.
+    for (int y = 0; y < qr.getSize(); ++y) {
+        for (int x = 0; x < qr.getSize(); ++x) {
+            if (!qr.getModule(x, y))
+                continue;
+            for (int row = 0; row < scale; ++row) {
+                uchar *line = canvas.scanLine((y + border) * scale + row);
+                std::fill_n(line + (x + border) * scale, scale, uchar(0));
+            }
+        }
+    }
+    return toMono(canvas);
+}
+
+QImage QrCodeGenerator::imageOf(const QrCode &qr, int size, quint16 border) const
 {
     try {
-        const std::optional<QrCode> qr = encode(text);
-        if (!qr)
-            return {};
         // Large symbols exceed what the SVG reader accepts in one path.
-        if (darkModules(*qr) > maxModulesPerSvgPath)
-            return paintModules(*qr, border, size);
-        return renderSvg(svgOf(*qr, border), size);
+        if (darkModules(qr) > maxModulesPerSvgPath)
+            return paintModules(qr, border, size);
+        return renderSvg(svgOf(qr, border), size);
     } catch (const std::exception &e) {
         qWarning("QR code not made: %s", e.what());
         return {};
     }
+}
+
+QImage QrCodeGenerator::generateImage(const QString &text, int size, quint16 border) const
+{
+    const std::optional<QrCode> qr = encode(text);
+    return qr ? imageOf(*qr, size, border) : QImage();
 }

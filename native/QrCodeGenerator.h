@@ -35,6 +35,14 @@ public:
     // be encoded.
     QImage generateImage(const QString &text, int size, quint16 border) const;
 
+    // The symbol drawn with `scale` whole pixels a module, quiet border
+    // included, without smoothing: every module a sharp square, as a phone's
+    // camera reads best. A null image when there is no memory for it.
+    QImage crispImage(const qrcodegen::QrCode &qr, quint16 border, int scale) const;
+
+    // The symbol's picture at size x size, as generateImage gives it.
+    QImage imageOf(const qrcodegen::QrCode &qr, int size, quint16 border) const;
+
     // Renders a whole SVG document onto the whole of a white size x size
     // one-bit image; a null image when the document cannot be read.
     QImage renderSvg(const QString &svg, int size) const;

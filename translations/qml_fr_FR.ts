@@ -1815,7 +1815,7 @@
     <context>
         <name>ContactDetail</name>
         <message>
-            <location filename="../qml/content/pages/details/ContactDetail.qml" line="+72" />
+            <location filename="../qml/content/pages/details/ContactDetail.qml" line="+74" />
             <source>Contact has been updated.</source>
             <translation>Le contact a été mis à jour.</translation>
         </message>
@@ -1830,12 +1830,17 @@
             <translation>Le fichier n’a pas pu être écrit.</translation>
         </message>
         <message>
-            <location line="+163" />
+            <location line="+50" />
+            <source>Show the QR code large</source>
+            <translation>Afficher le code QR en grand</translation>
+        </message>
+        <message>
+            <location line="+152" />
             <source>Are you sure you want to delete the contact %1 ?</source>
             <translation>Voulez-vous vraiment supprimer le contact %1 ?</translation>
         </message>
         <message>
-            <location line="+11" />
+            <location line="+62" />
             <source>vCard file (*.vcf *.vcard)</source>
             <translation>Fichier vCard (*.vcf *.vcard)</translation>
         </message>
@@ -1884,8 +1889,19 @@
     </context>
     <context>
         <name>ContactsListsPage</name>
+        <message>
+            <location filename="../qml/content/pages/ContactsListsPage.qml" line="+341" />
+            <source>The import was cancelled: no contact was added.</source>
+            <translation>L’importation a été annulée : aucun contact n’a été ajouté.</translation>
+        </message>
+        <message>
+            <location line="+38" />
+            <location line="+13" />
+            <source>The file could not be written.</source>
+            <translation>Le fichier n’a pas pu être écrit.</translation>
+        </message>
         <message numerus="yes">
-            <location filename="../qml/content/pages/ContactsListsPage.qml" line="+224" />
+            <location line="-168" />
             <source>%n contact(s) deleted.</source>
             <translation>
                 <numerusform>%n contact supprimé.</numerusform>
@@ -1931,13 +1947,8 @@
             <source>The file holds no header row.</source>
             <translation>Le fichier ne contient pas de ligne d’en-tête.</translation>
         </message>
-        <message>
-            <location line="+8" />
-            <source>The import was cancelled: no contact was added.</source>
-            <translation>L’importation a été annulée : aucun contact n’a été ajouté.</translation>
-        </message>
         <message numerus="yes">
-            <location line="+3" />
+            <location line="+11" />
             <source>%n contact(s) added.</source>
             <translation>
                 <numerusform>%n contact ajouté.</numerusform>
@@ -1968,14 +1979,8 @@
                 <numerusform>%n ignorés : adresse e-mail invalide.</numerusform>
             </translation>
         </message>
-        <message>
-            <location line="+29" />
-            <location line="+11" />
-            <source>The file could not be written.</source>
-            <translation>Le fichier n’a pas pu être écrit.</translation>
-        </message>
         <message numerus="yes">
-            <location line="+42" />
+            <location line="+84" />
             <source>%n contact(s) in this list</source>
             <translation>
                 <numerusform>%n contact dans cette liste</numerusform>
@@ -2198,6 +2203,19 @@
             <location line="+13" />
             <source>%1 cards read</source>
             <translation>%1 cartes lues</translation>
+        </message>
+    </context>
+    <context>
+        <name>MyFileDialog</name>
+        <message>
+            <location filename="../qml/content/myComponents/MyFileDialog.qml" line="+64" />
+            <source>%1 already exists. Replace it?</source>
+            <translation>%1 existe déjà. Le remplacer ?</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>Replace</source>
+            <translation>Remplacer</translation>
         </message>
     </context>
     <context>
@@ -3069,20 +3087,28 @@
             <translation>%1 adresse(s) apparaissent plusieurs fois.</translation>
         </message>
         <message>
-            <location line="+14" />
+            <location line="+10" />
             <source>Send once per address</source>
             <translation>Envoyer une seule fois par adresse</translation>
         </message>
         <message>
-            <location line="+11" />
+            <location line="+6" />
             <source>%1 address(es) are invalid and will be counted as failed.</source>
             <translation>%1 adresse(s) sont invalides et seront comptées en échec.</translation>
         </message>
     </context>
     <context>
         <name>Screen01</name>
+        <message numerus="yes">
+            <location filename="../qml/content/Screen01.qml" line="+140" />
+            <source>%n contact(s) written to %1.</source>
+            <translation>
+                <numerusform>%n contact écrit dans %1.</numerusform>
+                <numerusform>%n contacts écrits dans %1.</numerusform>
+            </translation>
+        </message>
         <message>
-            <location filename="../qml/content/Screen01.qml" line="+151" />
+            <location line="+18" />
             <source>%1 is not a regular file: it cannot be sent.</source>
             <translation>%1 n'est pas un fichier ordinaire : il ne peut pas être envoyé.</translation>
         </message>
@@ -3455,6 +3481,11 @@
             <location filename="../qml/content/window/WorkFiles.qml" line="+49" />
             <source>The work could not be saved in %1.</source>
             <translation>Le travail n’a pas pu être enregistré dans %1.</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>The work was saved in %1.</source>
+            <translation>Le travail a été enregistré dans %1.</translation>
         </message>
         <message>
             <location line="+18" />

@@ -134,6 +134,13 @@ Rectangle {
         return userComptes.find(account => account.address === address) || null
     }
 
+    // What a vCard export says once written: the file's name and how many
+    // contacts it holds.
+    function exportedText(file, count) {
+        return qsTr("%n contact(s) written to %1.", "", count)
+                .arg(AppJs.fileBaseName(AppJs.urlToString(file))) // qmllint disable type
+    }
+
     // ---- Files a message may carry ----
     // Why the file at the local path may not be attached or sent as the
     // HTML body, in words that name it; "" when it may.

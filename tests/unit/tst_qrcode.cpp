@@ -318,6 +318,9 @@ private slots:
         QTest::newRow("vCard, full size") << vCard << QSize();
         QTest::newRow("vCard, 200 x 200") << vCard << QSize(200, 200);
         QTest::newRow("accents, 400 x 400") << u"Zoë Béranger, Café Noël"_s << QSize(400, 400);
+        // The enlarged view asks for whole pixels a module.
+        const int side = MyQrImageProvider::sideModules(symbolOf(vCard).getSize());
+        QTest::newRow("vCard, 4 px a module") << vCard << QSize(4 * side, 4 * side);
         QTest::newRow("largest symbol") << QString(2331, u'q') << QSize();
     }
 
@@ -332,6 +335,22 @@ private slots:
         const QImage image = MyQrImageProvider().requestImage(id, nullptr, requested);
         QVERIFY(!image.isNull());
         QCOMPARE(decodeWithZbar(image), text.toUtf8());
+        if (!requested.isValid())
+            return;
+        QCOMPARE(image.size(), requested);
+
+        // Whole pixels a module: every pixel is its module's colour, no grey edge.
+        const QrCode qr = symbolOf(text);
+        const int w = MyQrImageProvider::sideModules(qr.getSize());
+        if (requested.width() % w != 0)
+            return;
+        const Grid grid = symbolGrid(qr, MyQrImageProvider::border);
+        const int scale = requested.width() / w;
+        int wrong = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                wrong += (qGray(image.pixel(x, y)) == 0) != grid[y / scale][x / scale] ? 1 : 0;
+        QCOMPARE(wrong, 0);
     }
 
     // The way the contact view uses it: an Image element of a real engine with

@@ -37,6 +37,10 @@ Button {
     property color textColor: enabled ? Constants.buttonTextColor : Constants.disabledItemColor
     property color borderColor: "transparent"
     property bool backgroundVisible: true
+    // True while the button has the keyboard focus, and then only: a click
+    // does not take the focus, so Space never acts on a button that shows
+    // no ring.
+    readonly property bool focusFrameVisible: activeFocus
 
     // Width of the text, icon and spacing, as laid out.
     readonly property real contentWidthNeeded: contentItem ? contentItem.implicitWidth : 0
@@ -45,6 +49,7 @@ Button {
     implicitHeight: smBtn ? Constants.smallButtonHeight : Constants.buttonHeight
     padding: 0
     horizontalPadding: 10
+    focusPolicy: Qt.TabFocus
     spacing: 6
 
     font.pointSize: Constants.buttonFontSize
@@ -74,5 +79,9 @@ Button {
         color: control.backgroundColor
         border.color: control.borderColor
         border.width: control.borderColor.a > 0 ? 1 : 0
+    }
+
+    MyFocusFrame {
+        shown: control.focusFrameVisible
     }
 }

@@ -10,6 +10,10 @@ ComboBox {
     leftPadding: 0
     rightPadding: indicator.width + 10
     font.pointSize: Constants.inputFontSize
+    // True while the box has the keyboard focus, and then only: a click
+    // does not leave a hidden focus behind.
+    readonly property bool focusFrameVisible: activeFocus
+    focusPolicy: Qt.TabFocus
 
     delegate: ItemDelegate {
         id: row
@@ -62,7 +66,7 @@ ComboBox {
     background: MyInputBackground {
         implicitWidth: 200
         implicitHeight: 40
-        borderColor: control.visualFocus || control.down ? Constants.secondaryColor
+        borderColor: control.activeFocus || control.down ? Constants.secondaryColor
                                                          : Constants.primaryLigthColor
     }
 
@@ -86,5 +90,9 @@ ComboBox {
             color: Constants.primaryDarkColor
             border.color: Constants.primaryLigthColor
         }
+    }
+
+    MyFocusFrame {
+        shown: control.focusFrameVisible
     }
 }

@@ -8,8 +8,12 @@ RadioButton {
     readonly property color markColor: control.down ? Constants.primaryLigthColor3
                                                     : Constants.primaryLigthColor4
 
+    // True while the button has the keyboard focus, and then only.
+    readonly property bool focusFrameVisible: activeFocus
+
     font.pointSize: Constants.labelFontSize
     spacing: 8
+    focusPolicy: Qt.TabFocus
 
     indicator: Rectangle {
         implicitWidth: 20
@@ -41,5 +45,9 @@ RadioButton {
         opacity: control.enabled ? 1 : 0.5
         verticalAlignment: Text.AlignVCenter
         wrapMode: Text.Wrap
+    }
+
+    MyFocusFrame {
+        shown: control.focusFrameVisible
     }
 }

@@ -30,6 +30,7 @@ Button {
     spacing: 6
     display: AbstractButton.TextUnderIcon
     focusPolicy: Qt.NoFocus
+    readonly property bool focusFrameVisible: activeFocus
 
     font.pointSize: Constants.sideMenuFontSize
     font.bold: true
@@ -63,5 +64,9 @@ Button {
             width: 3
             color: Constants.secondaryColor
         }
+    }
+
+    MyFocusFrame {
+        shown: control.focusFrameVisible
     }
 }

@@ -13,6 +13,7 @@ TextArea {
     padding: 10
     wrapMode: TextEdit.Wrap
     selectByMouse: true
+    readonly property bool focusFrameVisible: activeFocus
 
     // A long hint wraps, and shrinks when it would still not fit, rather
     // than being cut.
@@ -31,5 +32,9 @@ TextArea {
         implicitHeight: 200
         borderColor: control.activeFocus ? Constants.secondaryColor : Constants.primaryLigthColor
         opacity: control.enabled ? 1 : 0.6
+    }
+
+    MyFocusFrame {
+        shown: control.focusFrameVisible
     }
 }

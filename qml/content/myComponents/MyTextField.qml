@@ -14,6 +14,7 @@ TextField {
     rightPadding: 10
     verticalAlignment: TextInput.AlignVCenter
     selectByMouse: true
+    readonly property bool focusFrameVisible: activeFocus
 
     // A text set from outside shows its beginning, not its end, until the
     // user goes into the field.
@@ -34,5 +35,9 @@ TextField {
     background: MyInputBackground {
         borderColor: control.activeFocus ? Constants.secondaryColor : Constants.primaryLigthColor
         opacity: control.enabled ? 1 : 0.6
+    }
+
+    MyFocusFrame {
+        shown: control.focusFrameVisible
     }
 }

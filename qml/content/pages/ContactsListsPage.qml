@@ -370,24 +370,19 @@ MyPageLayout {
         return cards.join("\n")
     }
 
-    // Writes the active list's cards as the chosen file's whole content.
-    function exportList(url) {
+    // Writes the exported contacts as the chosen file's whole content: vCards,
+    // or CSV for `asCsv`; the toast says how many went where.
+    function exportList(url, asCsv) {
+        const indexes = exportedIndexes()
         AppJs.startLoading() // qmllint disable type
-        const written = bridge.writeTextFile(url, activeListVCards())
+        const written = asCsv
+                ? csvWriter.writeFile(url, indexes.map(index => root.contactBook.record(index)))
+                : bridge.writeTextFile(url, activeListVCards())
         AppJs.stopLoading()
         if (!written)
             toast.show(qsTr("The file could not be written."), 5000)
-        return written
-    }
-
-    // Writes the active list as a CSV file, the chosen file's whole content.
-    function exportListCsv(url) {
-        AppJs.startLoading() // qmllint disable type
-        const records = exportedIndexes().map(index => root.contactBook.record(index))
-        const written = csvWriter.writeFile(url, records)
-        AppJs.stopLoading()
-        if (!written)
-            toast.show(qsTr("The file could not be written."), 5000)
+        else
+            successToast.show(root.exportedText(url, indexes.length), 5000)
         return written
     }
 
@@ -743,7 +738,7 @@ MyPageLayout {
         title: qsTr("Export %1").arg(page.activeList)
         nameFilters: [qsTr("CSV file (*.csv)")]
         defaultSuffix: "csv"
-        onAccepted: page.exportListCsv(selectedFile)
+        onSaveChosen: file => page.exportList(file, true)
     }
 
     MyFileDialog {
@@ -752,6 +747,6 @@ MyPageLayout {
         title: qsTr("Export %1").arg(page.activeList)
         nameFilters: [qsTr("vCard file (*.vcf *.vcard)")]
         defaultSuffix: "vcf"
-        onAccepted: page.exportList(selectedFile)
+        onSaveChosen: file => page.exportList(file)
     }
 }

@@ -29,7 +29,7 @@ Item {
     }
 
     // The save dialog's answer. A failure is told: the user must not believe
-    // the work is safe when it is not. Success stays silent.
+    // the work is safe when it is not. Success names the file written.
     function saveTo(url) {
         AppJs.startLoading() // qmllint disable type
         const path = AppJs.urlToString(url)
@@ -47,6 +47,8 @@ Item {
         AppJs.stopLoading()
         if (!saved)
             toast.show(qsTr("The work could not be saved in %1.").arg(AppJs.fileBaseName(path)), 5000)
+        else
+            successToast.show(qsTr("The work was saved in %1.").arg(AppJs.fileBaseName(path)), 5000)
         return saved
     }
 
@@ -128,7 +130,7 @@ Item {
         title: myTrStrings.save_work
         nameFilters: [qsTr("Backup file (*.pvsav)")]
         defaultSuffix: "pvsav"
-        onAccepted: workFiles.saveTo(selectedFile)
+        onSaveChosen: file => workFiles.saveTo(file)
     }
 
     MyFileDialog {

@@ -1101,7 +1101,7 @@ Item {
             // Written as CSV and read back: the mark spreadsheets need, a
             // header of the field names, every field as stored.
             const out = "file://" + folder + "/export.csv"
-            verify(page.exportListCsv(out))
+            verify(page.exportList(out, true))
             const back = Qt.createQmlObject("import QmlCppBridge; CsvPreview {}", testCase).read(out)
             compare([back.error, back.delimiter, back.encoding, back.byteOrderMark],
                     ["", ",", "UTF-8", true])
@@ -1111,6 +1111,148 @@ Item {
                 ["Dupont", "Marie", "Marie Dupont", "+33 6 12 34 56 78", "marie@dupain.fr",
                  "Boulangerie Dupain, Fils", "Gérante", "https://dupain.fr", "m.dupont@perso.fr"],
                 ["Martin", "Jean", "Martin Jean", "", "jean.martin@x.fr", "", "", "", ""]])
+        }
+
+        // A contact of long, real-looking values opened from its row: a
+        // click on its code shows it large in the smallest window, crisp,
+        // and a real QR reader reads the card back from a picture of the
+        // window. Escape, and a click on the code, close it; Enter opens it.
+        function test_enlargedQrCodeReadsBackAsTheCard() {
+            const full = {
+                "lastname": "de la Fontaine-Saint-Martin", "firstname": "Marie-Élisabeth Joséphine",
+                "telephone": "+33 (0)1 45 67 89 10 poste 2345",
+                "email": "marie-elisabeth.delafontaine-saintmartin@cabinet-architectes-associes.example.fr",
+                "company": "Cabinet d'Architectes Associés Fontaine, Dupré & Partenaires; Urbanisme",
+                "occupation": "Directrice de projets d'urbanisme et d'aménagement durable",
+                "website": "https://www.cabinet-architectes-associes.example.fr/equipe/marie-elisabeth?lang=fr&v=2",
+                "otheremails": "marie.fontaine.perso@webmail.example.com\nm.e.fontaine@universite-lyon.example.org",
+                "list": "Clients"
+            }
+            full.fullname = full.lastname + " " + full.firstname
+            const window = scene.Window.window
+            const height = window.height
+            scene.height = 660
+            window.height = 660
+            try {
+                screen.userContactsLists = ["Clients"]
+                screen.contactBook.setRecords([full])
+                const page = openPage()
+                const view = findChild(page, "contactsListView")
+                tryVerify(() => view.itemAtIndex(0) !== null)
+                mouseClick(findChild(view.itemAtIndex(0), "manageButton"))
+                settle()
+                const detail = shownDetail()
+                compare(detail.objectName, "ContactDetail")
+                const text = screen.getVCard(detail.contact)
+                verify(text.indexOf(full.website) > 0 && text.indexOf(full.occupation) > 0, text)
+
+                const popup = detail.qrPopup
+                mouseClick(findChild(detail, "qrCodeButton"))
+                tryCompare(popup, "opened", true)
+                compare([popup.parent.width, popup.parent.height], [1000, 660], "the smallest window")
+                const large = findIn(popup.contentItem, "qrCodeLarge")
+                tryCompare(large, "status", Image.Ready, 10000)
+                verify(popup.modulePixels >= 4, popup.modules + " modules at " + popup.modulePixels + " px")
+                compare(large.width, popup.modules * popup.modulePixels, "whole pixels a module")
+                compare(large.sourceSize.width, large.width)
+                compare(large.sourceSize.height, large.height)
+                compare(popup.contentItem.width, large.width + 2 * popup.quietModules * popup.modulePixels)
+
+                // The picture of the window, as a phone's camera would see it.
+                waitForRendering(large)
+                const shot = grabImage(popup.parent)
+                const origin = large.mapToItem(popup.parent, 0, 0)
+                // Not smoothed: across the code every pixel is black or white.
+                for (let i = 0; i < large.width; i += 3) {
+                    const c = shot.pixel(Math.round(origin.x) + i, Math.round(origin.y) + i)
+                    verify((c.r === 0 || c.r === 1) && c.r === c.g && c.g === c.b,
+                           "pixel " + i + " of the diagonal is " + c)
+                }
+                const file = folder + "/enlarged-code.png"
+                shot.save(file)
+                const read = files.cmdExcute("zbarimg", ["--raw", "-q", "-Sbinary", file])
+                compare(read.text, text, "the reader gives back the card")
+
+                keyClick(Qt.Key_Escape)
+                tryCompare(popup, "visible", false)
+                findChild(detail, "qrCodeButton").forceActiveFocus(Qt.TabFocusReason)
+                keyClick(Qt.Key_Return)
+                tryCompare(popup, "opened", true)
+                mouseClick(large)
+                tryCompare(popup, "visible", false)
+            } finally {
+                scene.height = 730
+                window.height = height
+            }
+        }
+
+        // Tab goes through the contacts page and the open contact with real
+        // key presses: every control that takes the focus shows its ring
+        // while it has it. A click takes no hidden focus, so Space acts only
+        // on a control whose ring shows.
+        function test_tabShowsTheFocusOfEveryControl() {
+            screen.userContactsLists = ["L"]
+            screen.contactBook.setRecords([contact("A", "", "a@x.io", "L"), contact("B", "", "b@x.io", "L")])
+            const page = openPage()
+            page.openContact(0)
+            settle()
+            const detail = shownDetail()
+            const focused = () => scene.Window.activeFocusItem
+            const ringOf = item => {
+                for (let i = 0; i < item.children.length; ++i) {
+                    if (item.children[i].shown !== undefined && item.children[i].border !== undefined)
+                        return item.children[i]
+                }
+                return null
+            }
+
+            const visited = []
+            let first = null
+            for (let step = 0; step < 80; ++step) {
+                keyClick(Qt.Key_Tab)
+                const item = focused()
+                verify(item, "something has the focus after Tab " + step)
+                if (item === first)
+                    break
+                if (!first)
+                    first = item
+                const name = item.objectName !== "" ? item.objectName : String(item)
+                verify(item.focusFrameVisible === true, name + " says its focus shows")
+                const ring = ringOf(item)
+                verify(ring && ring.visible && ring.width > item.width, name + " draws its ring")
+                visited.push(name)
+            }
+            compare(focused(), first, "Tab comes round again: " + visited.join(", "))
+            for (const name of ["newListButton", "activeListButton", "contactsMenuButton", "deleteListButton",
+                                "manageButton", "qrCodeButton", "deleteContactButton", "exportContactButton",
+                                "lastnameField", "websiteField", "listChooser", "cancelButton", "confirmButton"])
+                verify(visited.indexOf(name) >= 0, name + " is reached: " + visited.join(", "))
+            const rows = visited.filter(name => name === "manageButton").length
+            compare(rows, 2, "each row's Manage button is reached")
+
+            // Space on "Delete" with its ring showing asks; a click on it
+            // leaves the focus where it was, so Space then does not act on it.
+            const deleteButton = findChild(detail, "deleteContactButton")
+            while (focused() !== deleteButton)
+                keyClick(Qt.Key_Tab)
+            keyClick(Qt.Key_Space)
+            tryCompare(detail.deleteDialog, "opened", true)
+            keyClick(Qt.Key_Escape)
+            tryCompare(detail.deleteDialog, "visible", false)
+
+            mouseClick(findChild(detail, "lastnameField"))
+            mouseClick(deleteButton)
+            tryCompare(detail.deleteDialog, "opened", true)
+            keyClick(Qt.Key_Escape)
+            tryCompare(detail.deleteDialog, "visible", false)
+            const now = focused()
+            verify(now !== deleteButton && !deleteButton.activeFocus, "the clicked button took no focus")
+            verify(now.focusFrameVisible === undefined || now.focusFrameVisible === true,
+                   "whatever has the focus shows it: " + now)
+            keyClick(Qt.Key_Space)
+            wait(200)
+            verify(!detail.deleteDialog.visible, "Space did not act on the unmarked button")
+            compare(screen.contactBook.count, 2)
         }
     }
 }

@@ -144,15 +144,67 @@ Item {
             compare(text.split("BEGIN:VCARD").length - 1, 2, "two cards in the proposed file")
         }
 
+        // Texts of the main screen's success toasts, newest first.
+        function successToasts() {
+            const texts = []
+            const kids = driver.screen.children
+            for (let c = 0; c < kids.length; ++c) {
+                const child = kids[c]
+                if (child.successStyle === true && child.model && typeof child.show === "function") {
+                    for (let i = 0; i < child.model.count; ++i)
+                        texts.push(child.model.get(i).text)
+                }
+            }
+            return texts
+        }
+
         function test_exportContactToANewFile() {
             openContactDetail()
+            const name = driver.find("detailStackView").currentItem.contact.fullname
+            verify(name === "Doe" || name === "Roe", name)
             driver.clickNamed("exportContactButton")
             driver.openFileDialogView()
-            compare(driver.find("fileNameTextField", true).text, "contact.vcf")
+            compare(driver.find("fileNameTextField", true).text, name + ".vcf",
+                    "the contact's own name is proposed")
             files.cmdExcute("rm", ["-f", documents + "/one contact.vcf"])
             saveAs("one contact.vcf")
             const text = files.textFromFile("file://" + documents + "/one contact.vcf")
             compare(text.split("BEGIN:VCARD").length - 1, 1, text)
+            compare(successToasts()[0], "1 contact written to one contact.vcf.")
+        }
+
+        // Onto a file that exists the program asks first, naming it: declined,
+        // the file keeps every byte and nothing is said to be written;
+        // confirmed, the file holds the list's cards alone, and the toast says
+        // how many went where.
+        function test_exportOntoAnExistingFileAsksFirst() {
+            const path = documents + "/taken.vcf"
+            files.cmdExcute("rm", ["-f", path])
+            files.textToFile("file://" + path, "BEGIN:VCARD\nFN:Someone else\nEND:VCARD")
+            const before = files.cmdExcute("sha256sum", [path]).text
+            verify(before.length > 64, before)
+            const page = driver.openPage("contactsListsMenu", "ContactsListsPage")
+            const replace = page.exportDialog.replaceDialog
+            for (const answer of ["closeButton", "confirmButton"]) {
+                const toastsBefore = successToasts().length
+                driver.chooseFromMenu("contactsMenuButton", "exportItem")
+                saveAs("taken.vcf")
+                tryCompare(replace, "opened", true)
+                compare(replace.message, "taken.vcf already exists. Replace it?")
+                compare(driver.find("confirmButton", true, replace.contentItem).text, "Replace")
+                driver.click(driver.find(answer, true, replace.contentItem))
+                tryCompare(replace, "visible", false)
+                driver.settle()
+                if (answer === "closeButton") {
+                    compare(files.cmdExcute("sha256sum", [path]).text, before,
+                            "declined: not one byte changed")
+                    compare(successToasts().length, toastsBefore, "nothing is said to be written")
+                }
+            }
+            const text = files.textFromFile("file://" + path)
+            compare(text.split("BEGIN:VCARD").length - 1, 2, text)
+            verify(text.indexOf("Someone else") < 0, "the old card is gone")
+            compare(successToasts()[0], "2 contacts written to taken.vcf.")
         }
 
         // A list name is the user's: slashes and dots must not turn the

@@ -230,13 +230,40 @@ Item {
             compare(driver.find("fileNameTextField", true).text, "save.pvsav", "the proposed name")
             driver.typeFileName("mine.pvsav")
             driver.acceptFileDialog()
-            compare(toastTexts(), [], "a save that works says nothing")
-            const saved = files.load(work + "/mine.pvsav")
+            compare(toastTexts(), [], "a save that works is no error")
+            compare(toastTexts(true)[0], "The work was saved in mine.pvsav.")
+            let saved = files.load(work + "/mine.pvsav")
             compare(saved.email, { "senderName": "Zoé", "subject": "Été", "recipient": "a@b.test",
                                    "emailContent": "Bonjour {{firstname}}" })
             compare(saved.lists, ["Clients"])
             compare(saved.attachments, [attachment])
             compare(saved.html, "", "no HTML body: the stored address names no file")
+
+            // Saving again onto that file asks first: declined, the file is
+            // left byte for byte; confirmed, it holds the new work.
+            const replace = findChild(screen, "saveWorkDialog").replaceDialog
+            driver.seed({ "subject": "Autre" })
+            for (const answer of ["closeButton", "confirmButton"]) {
+                const before = files.load(work + "/mine.pvsav").digest
+                driver.click(driver.app.titleBar.saveButton)
+                driver.openFileDialogView()
+                driver.typeFileName("mine.pvsav")
+                driver.acceptFileDialog()
+                tryCompare(replace, "opened", true)
+                compare(replace.message, "mine.pvsav already exists. Replace it?")
+                compare(driver.find("confirmButton", true, replace.contentItem).text, "Replace")
+                compare(files.load(work + "/mine.pvsav").digest, before, "nothing written while asking")
+                driver.click(driver.find(answer, true, replace.contentItem))
+                tryCompare(replace, "visible", false)
+                driver.settle()
+                saved = files.load(work + "/mine.pvsav")
+                if (answer === "closeButton") {
+                    compare(saved.digest, before, "a declined replace keeps the file")
+                    compare(saved.email.subject, "Été")
+                } else {
+                    compare(saved.email.subject, "Autre")
+                }
+            }
 
             driver.seed({ "senderName": "x", "subject": "y", "recipient": "", "detailEmailContent": "",
                           "selectedLists": [], "emailAttachments": [] })
@@ -251,7 +278,7 @@ Item {
             tryVerify(() => driver.find("fileDialogListView", true) === null, 3000, "the dialog closes")
             driver.settle()
             compare(screen.senderName, "Zoé")
-            compare(screen.subject, "Été")
+            compare(screen.subject, "Autre")
             compare(screen.recipient, "a@b.test")
             compare(screen.detailEmailContent, "Bonjour {{firstname}}")
             compare(screen.selectedLists, ["Clients"])

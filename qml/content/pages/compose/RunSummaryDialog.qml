@@ -69,21 +69,12 @@ MyHeaderlessDialog {
             color: Constants.warningLigthColor3
             wrapMode: Text.Wrap
         }
-        CheckBox {
-            id: onceBox
-
+        MyCheckBox {
             objectName: "oncePerAddressBox"
             visible: dialog.summary.duplicates > 0
             checked: dialog.oncePerAddress
             onToggled: dialog.oncePerAddress = checked
-            // The box's own text places its indicator at the left (without
-            // one the indicator is centred over the label).
             text: qsTr("Send once per address")
-            contentItem: MyLabel {
-                leftPadding: onceBox.indicator.width + 6
-                text: onceBox.text
-                verticalAlignment: Text.AlignVCenter
-            }
         }
         MyLabel {
             objectName: "summaryInvalid"

@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
+import QtQuick.Templates as T
 import Parvane
 import content
 import "../../resources/js/app.js" as AppJs
@@ -23,6 +24,7 @@ MyDetailLayout {
     readonly property alias listChooser: listChooser
     readonly property alias deleteDialog: deleteDialog
     readonly property alias exportDialog: exportDialog
+    readonly property alias qrPopup: qrPopup
 
     objectName: "ContactDetail"
     spacing: 10
@@ -93,7 +95,16 @@ MyDetailLayout {
         AppJs.stopLoading()
         if (!written)
             toast.show(qsTr("The file could not be written."), 5000)
+        else
+            successToast.show(root.exportedText(url, 1), 5000)
         return written
+    }
+
+    // The contact's full name, else its address: the proposed file name.
+    function exportFileName() {
+        if (!contact)
+            return "contact"
+        return contact.fullname !== "" ? contact.fullname : contact.email
     }
 
     // ---- Card: QR code, name, address, telephone, delete and export ----
@@ -112,21 +123,49 @@ MyDetailLayout {
             anchors.margins: 10
             spacing: 15
 
-            Rectangle {
+            // The code as a thumbnail: a click, or Enter or Space with the
+            // focus on it, shows it large enough for a phone to read.
+            AbstractButton {
+                id: qrButton
+
+                readonly property bool focusFrameVisible: activeFocus
+
+                objectName: "qrCodeButton"
                 Layout.preferredWidth: 128
                 Layout.preferredHeight: 128
-                color: "white"
-                radius: Constants.radius
+                focusPolicy: Qt.TabFocus
+                enabled: detail.contact !== null
+                onClicked: qrPopup.open()
+                Keys.onReturnPressed: qrPopup.open()
+                Keys.onEnterPressed: qrPopup.open()
 
-                Image {
-                    objectName: "qrCode"
-                    anchors.centerIn: parent
-                    width: 96
-                    height: 96
-                    sourceSize.width: 96
-                    sourceSize.height: 96
-                    asynchronous: true
-                    source: detail.contact ? "image://qrCode/" + encodeURIComponent(detail.vCard) : ""
+                HoverHandler {
+                    cursorShape: qrButton.enabled ? Qt.PointingHandCursor : Qt.ArrowCursor
+                }
+                MyToolTip {
+                    visible: qrButton.hovered
+                    text: qsTr("Show the QR code large")
+                }
+
+                background: Rectangle {
+                    color: "white"
+                    radius: Constants.radius
+                }
+                contentItem: Item {
+                    Image {
+                        objectName: "qrCode"
+                        anchors.centerIn: parent
+                        width: 96
+                        height: 96
+                        sourceSize.width: 96
+                        sourceSize.height: 96
+                        asynchronous: true
+                        source: detail.contact ? "image://qrCode/" + encodeURIComponent(detail.vCard) : ""
+                    }
+                }
+
+                MyFocusFrame {
+                    shown: qrButton.focusFrameVisible
                 }
             }
 
@@ -191,7 +230,9 @@ MyDetailLayout {
                         text: myTrStrings.exportStr
                         enabled: detail.contact !== null
                         onClicked: {
-                            exportDialog.proposeInDocuments("contact.vcf")
+                            // Named after the contact, so exports of several
+                            // contacts do not all propose the same file.
+                            exportDialog.proposeInDocuments(detail.exportFileName() + ".vcf")
                             exportDialog.open()
                         }
                     }
@@ -262,12 +303,63 @@ MyDetailLayout {
         onConfirmedChanged: detail.deleteContact()
     }
 
+    // The code enlarged: whole pixels a module, as many as the window
+    // allows, on white with a quiet zone of four light modules in all.
+    Popup {
+        id: qrPopup
+
+        // Modules across the provider's image (its own light border of one
+        // module included), and the light modules added around it.
+        readonly property int modules: visible && detail.contact ? bridge.qrCodeModules(detail.vCard) : 0
+        readonly property int quietModules: 3
+        readonly property int windowMargin: 20
+        readonly property int modulePixels: modules <= 0 ? 0
+            : Math.max(1, Math.floor((Math.min(parent.width, parent.height) - 2 * windowMargin)
+                                     / (modules + 2 * quietModules)))
+        readonly property int codePixels: modules * modulePixels
+
+        objectName: "qrCodePopup"
+        parent: T.Overlay.overlay
+        // Centred on whole pixels, so each module stays a sharp square.
+        x: parent ? Math.round((parent.width - width) / 2) : 0
+        y: parent ? Math.round((parent.height - height) / 2) : 0
+        modal: true
+        // With the focus, so that Escape reaches it.
+        focus: true
+        closePolicy: Popup.CloseOnEscape | Popup.CloseOnPressOutside
+        padding: 0
+
+        background: Item {}
+        contentItem: Rectangle {
+            implicitWidth: qrPopup.codePixels + 2 * qrPopup.quietModules * qrPopup.modulePixels
+            implicitHeight: implicitWidth
+            color: "white"
+
+            Image {
+                objectName: "qrCodeLarge"
+                anchors.centerIn: parent
+                width: qrPopup.codePixels
+                height: qrPopup.codePixels
+                sourceSize.width: qrPopup.codePixels
+                sourceSize.height: qrPopup.codePixels
+                smooth: false
+                mipmap: false
+                asynchronous: true
+                source: qrPopup.codePixels > 0 ? "image://qrCode/" + encodeURIComponent(detail.vCard) : ""
+            }
+            // A click anywhere on the code closes it, as a click beside it does.
+            TapHandler {
+                onTapped: qrPopup.close()
+            }
+        }
+    }
+
     MyFileDialog {
         id: exportDialog
         saveMode: true
         title: myTrStrings.export_contact
         nameFilters: [qsTr("vCard file (*.vcf *.vcard)")]
         defaultSuffix: "vcf"
-        onAccepted: detail.exportContact(selectedFile)
+        onSaveChosen: file => detail.exportContact(file)
     }
 }

@@ -1,0 +1,25 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import Parvane
+
+// Check box with its text at the right of the box, and the focus ring.
+CheckBox {
+    id: control
+
+    // True while the box has the keyboard focus, and then only.
+    readonly property bool focusFrameVisible: activeFocus
+
+    // A click does not leave a hidden focus behind that Space would act on.
+    focusPolicy: Qt.TabFocus
+    font.pointSize: Constants.labelFontSize
+
+    contentItem: MyLabel {
+        leftPadding: control.indicator.width + 6
+        text: control.text
+        verticalAlignment: Text.AlignVCenter
+    }
+
+    MyFocusFrame {
+        shown: control.focusFrameVisible
+    }
+}
