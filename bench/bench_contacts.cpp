@@ -315,7 +315,11 @@ int main(int argc, char *argv[])
     importProbe.start();
     readingProbe.start();
     clock.restart();
-    QMetaObject::invokeMethod(page, "importContacts", Q_ARG(QVariant, QVariant(cardsUrl)));
+    // The file as the import dialog hands it over: a vCard file, no CSV mapping.
+    if (!QMetaObject::invokeMethod(page, "chooseImportFile", Q_ARG(QVariant, QVariant(cardsUrl)))) {
+        std::fprintf(stderr, "the contacts page takes no file to import\n");
+        return 1;
+    }
     waitUntil([&] { return !page->property("importing").toBool() && readingMs > 0; });
     QObject::disconnect(readingEnd);
     const double importMs = clock.nsecsElapsed() / 1e6;
