@@ -105,7 +105,13 @@ def unfinished(message):
         return True
     if translation.get("type") in ("obsolete", "vanished"):
         return False
-    return translation.get("type") == "unfinished" or not (translation.text or "")
+    if translation.get("type") == "unfinished":
+        return True
+    # A text with a count needs every one of its forms.
+    if message.get("numerus") == "yes":
+        forms = translation.findall("numerusform")
+        return not forms or not all(f.text for f in forms)
+    return not (translation.text or "")
 
 
 def set_translation(message, text):
@@ -135,16 +141,6 @@ def messages(root, numerus=False):
         for message in context.iter("message"):
             if (message.get("numerus") == "yes") == numerus:
                 yield context.findtext("name"), message
-
-
-def numerus_unfinished(message):
-    translation = message.find("translation")
-    if translation is None:
-        return True
-    if translation.get("type") in ("obsolete", "vanished"):
-        return False
-    forms = translation.findall("numerusform")
-    return translation.get("type") == "unfinished" or not forms or not all(f.text for f in forms)
 
 
 def set_forms(message, forms):
@@ -178,7 +174,7 @@ def complete_english(path, french_names, countries, languages):
         set_translation(message, text)
         filled += 1
     for _, message in messages(root, numerus=True):
-        if numerus_unfinished(message):
+        if unfinished(message):
             set_forms(message, english_forms(message.findtext("source") or ""))
             filled += 1
     write_ts(tree, path)
@@ -198,7 +194,7 @@ def complete_french(path, french_names, table, force):
             filled += 1
     for _, message in messages(root, numerus=True):
         source = message.findtext("source") or ""
-        if source in table and (force or numerus_unfinished(message)):
+        if source in table and (force or unfinished(message)):
             set_forms(message, table[source].split("|"))
             filled += 1
     write_ts(tree, path)

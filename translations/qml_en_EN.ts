@@ -1890,18 +1890,17 @@
     <context>
         <name>ContactsListsPage</name>
         <message>
-            <location filename="../qml/content/pages/ContactsListsPage.qml" line="+341" />
+            <location filename="../qml/content/pages/ContactsListsPage.qml" line="+342" />
             <source>The import was cancelled: no contact was added.</source>
             <translation>The import was cancelled: no contact was added.</translation>
         </message>
         <message>
-            <location line="+38" />
-            <location line="+13" />
+            <location line="+42" />
             <source>The file could not be written.</source>
             <translation>The file could not be written.</translation>
         </message>
         <message numerus="yes">
-            <location line="-168" />
+            <location line="-158" />
             <source>%n contact(s) deleted.</source>
             <translation>
                 <numerusform>%n contact deleted.</numerusform>
@@ -1925,7 +1924,7 @@
             </translation>
         </message>
         <message numerus="yes">
-            <location line="+39" />
+            <location line="+38" />
             <source>List %1 deleted with %n contact(s).</source>
             <translation>
                 <numerusform>List %1 deleted with %n contact.</numerusform>
@@ -1980,7 +1979,7 @@
             </translation>
         </message>
         <message numerus="yes">
-            <location line="+84" />
+            <location line="+77" />
             <source>%n contact(s) in this list</source>
             <translation>
                 <numerusform>%n contact in this list</numerusform>

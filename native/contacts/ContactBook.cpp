@@ -277,6 +277,21 @@ bool ContactBook::contains(const QString &email, const QString &list) const
     });
 }
 
+QString ContactBook::mailboxKey(const QString &email)
+{
+    return email.toCaseFolded();
+}
+
+QSet<QString> ContactBook::mailboxesOf(const QString &list) const
+{
+    QSet<QString> known;
+    for (const ContactPointer &contact : std::as_const(m_contacts)) {
+        if (contact->fields[List] == list)
+            known.insert(mailboxKey(contact->fields[Email]));
+    }
+    return known;
+}
+
 QString ContactBook::sameMailbox(const QString &email, const QString &list) const
 {
     for (const ContactPointer &contact : std::as_const(m_contacts)) {
@@ -470,11 +485,7 @@ int ContactBook::restoreRemoved()
 
 QJSValue ContactBook::moveIndexes(const QList<int> &indexes, const QString &list)
 {
-    QSet<QString> known;
-    for (const ContactPointer &contact : std::as_const(m_contacts)) {
-        if (contact->fields[List] == list)
-            known.insert(contact->fields[Email].toLower());
-    }
+    QSet<QString> known = mailboxesOf(list);
     QList<int> sorted = indexes;
     std::sort(sorted.begin(), sorted.end());
     sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
@@ -483,7 +494,7 @@ QJSValue ContactBook::moveIndexes(const QList<int> &indexes, const QString &list
     for (const int index : std::as_const(sorted)) {
         if (index < 0 || index >= m_contacts.size() || m_contacts.at(index)->fields[List] == list)
             continue;
-        const QString key = m_contacts.at(index)->fields[Email].toLower();
+        const QString key = mailboxKey(m_contacts.at(index)->fields[Email]);
         if (known.contains(key)) {
             ++existing;
             continue;
@@ -513,10 +524,7 @@ bool ContactBook::beginImport(VCardImport *reading, const QString &list)
         return false;
     Import import;
     import.list = list;
-    for (const ContactPointer &contact : std::as_const(m_contacts)) {
-        if (contact->fields[List] == list)
-            import.known.insert(contact->fields[Email].toLower());
-    }
+    import.known = mailboxesOf(list);
     import.cards = connect(reading, &VCardImport::cardsReady, this, &ContactBook::importCards);
     // A reading destroyed mid-import (its page closed) takes the import along.
     import.gone = connect(reading, &QObject::destroyed, this, &ContactBook::abandonImport);
@@ -548,7 +556,7 @@ void ContactBook::importCards(const QList<VCardReader::Card> &cards)
             continue;
         }
         // The same mailbox in other letter case is the same person.
-        const QString key = email.toLower();
+        const QString key = mailboxKey(email);
         if (import.known.contains(key)) {
             ++import.existing;
             continue;
@@ -559,13 +567,9 @@ void ContactBook::importCards(const QList<VCardReader::Card> &cards)
             contact->fields[field] = card[field];
         // A file without full names (a spreadsheet's columns) gives the one
         // the form would make from the names.
-        QString &fullName = contact->fields[FullName];
-        if (fullName.isEmpty()) {
-            const QString &last = contact->fields[LastName];
-            const QString &first = contact->fields[FirstName];
-            fullName = last.isEmpty() || first.isEmpty() ? QString(last + first)
-                                                         : QString(last + u' ' + first);
-        }
+        if (contact->fields[FullName].isEmpty())
+            contact->fields[FullName] = VCardReader::fullName(contact->fields[LastName],
+                                                              contact->fields[FirstName]);
         contact->fields[List] = import.list;
         // Encoded now, a batch at a time: encoding them all at the end would
         // hold up the window for as long.
@@ -684,17 +688,13 @@ QJSValue ContactBook::addAddresses(const QStringList &emails, const QString &lis
     QList<QByteArray> inserted;
     // Without a list the contacts would belong to none.
     if (!list.isEmpty()) {
-        QSet<QString> known;
-        for (const ContactPointer &contact : std::as_const(m_contacts)) {
-            if (contact->fields[List] == list)
-                known.insert(contact->fields[Email].toCaseFolded());
-        }
+        QSet<QString> known = mailboxesOf(list);
         for (const QString &email : emails) {
             if (!isValidEmail(email)) {
                 ++invalid;
                 continue;
             }
-            const QString folded = email.toCaseFolded();
+            const QString folded = mailboxKey(email);
             if (known.contains(folded)) {
                 ++existing;
                 continue;

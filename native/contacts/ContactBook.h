@@ -91,6 +91,8 @@ public:
     static QJsonObject toJson(const Contact &contact);
     // Whether a record, stored or given to scripts, holds the field.
     static bool isWritten(const Contact &contact, int field);
+    // Addresses that differ only in letter case reach the same mailbox.
+    static QString mailboxKey(const QString &email);
     // The e-mail check of the form and of imports: the whole text must match.
     Q_INVOKABLE static bool isValidEmail(const QString &email);
 
@@ -183,6 +185,7 @@ private:
     };
 
     void load();
+    QSet<QString> mailboxesOf(const QString &list) const;
     void importCards(const QList<VCardReader::Card> &cards);
     void disconnectImport();
     void dropImport();

@@ -232,6 +232,13 @@ const char *VCardReader::fieldName(int field)
     return names[field];
 }
 
+QString VCardReader::fullName(const QString &lastName, const QString &firstName)
+{
+    if (lastName.isEmpty() || firstName.isEmpty())
+        return lastName + firstName;
+    return lastName + u' ' + firstName;
+}
+
 QVariantMap VCardReader::toRecord(const Card &card)
 {
     QVariantMap record;
@@ -377,7 +384,7 @@ void VCardReader::applyProperty(QStringView namePart, const QString &rawValue, b
         c[LastName] = parts.size() > 1 ? parts[0] : QString();
         c[FirstName] = parts.size() > 1 ? parts[1] : parts.value(0);
         if (c[FullName].isEmpty())
-            c[FullName] = c[LastName].isEmpty() ? c[FirstName] : c[LastName] + u' ' + c[FirstName];
+            c[FullName] = fullName(c[LastName], c[FirstName]);
     } else if (name == "ORG"_L1) {
         c[Company] = organisation(value);
     } else if (name == "ROLE"_L1) {

@@ -54,6 +54,9 @@ public:
     static QVariantList parse(const QString &text);
     static QVariantMap toRecord(const Card &card);
     static const char *fieldName(int field);
+    // The full name made from the names: last name, one space, first name,
+    // or the one that is given.
+    static QString fullName(const QString &lastName, const QString &firstName);
 
 private:
     void readLogicalLine(QString line, bool undecodable);

@@ -16,6 +16,20 @@
 
 using namespace Qt::Literals::StringLiterals;
 
+// A book in a script engine, as the interface holds it: records and
+// outcomes are script values.
+struct ScriptedBook
+{
+    explicit ScriptedBook(SettingsStore &store)
+    {
+        engine.newQObject(&book);
+        QJSEngine::setObjectOwnership(&book, QJSEngine::CppOwnership);
+        book.setStore(&store);
+    }
+    QJSEngine engine;
+    ContactBook book;
+};
+
 class TestContactBook : public QObject
 {
     Q_OBJECT
@@ -86,11 +100,8 @@ void TestContactBook::importStoresTheNewContactsOnce()
                                        {u"list"_s, u"Other"_s}}});
     store.flush();
 
-    QJSEngine engine;
-    ContactBook book;
-    engine.newQObject(&book);
-    QJSEngine::setObjectOwnership(&book, QJSEngine::CppOwnership);
-    book.setStore(&store);
+    ScriptedBook scripted(store);
+    ContactBook &book = scripted.book;
     QCOMPARE(emails(book), (QStringList{u"mine@x.io"_s, u"two@x.io"_s}));
 
     // Cards the list already holds, repeated, nameless, with a bad address,
@@ -148,11 +159,8 @@ void TestContactBook::cancelledOrAbandonedImportAddsNothing()
 {
     SettingsStore store;
     store.setPath(storePath(u"cancel"_s));
-    QJSEngine engine;
-    ContactBook book;
-    engine.newQObject(&book);
-    QJSEngine::setObjectOwnership(&book, QJSEngine::CppOwnership);
-    book.setStore(&store);
+    ScriptedBook scripted(store);
+    ContactBook &book = scripted.book;
     QByteArray text;
     for (int i = 0; i < 5000; ++i)
         text += card("N" + QByteArray::number(i), "n" + QByteArray::number(i) + "@x.io");
@@ -290,11 +298,8 @@ void TestContactBook::addressesJoinAListOnceWhateverTheirCase()
                                        {u"list"_s, u"M"_s}}});
     store.flush();
 
-    QJSEngine engine;
-    ContactBook book;
-    engine.newQObject(&book);
-    QJSEngine::setObjectOwnership(&book, QJSEngine::CppOwnership);
-    book.setStore(&store);
+    ScriptedBook scripted(store);
+    ContactBook &book = scripted.book;
     QSignalSpy changed(&book, &ContactBook::changed);
 
     const QJSValue outcome = book.addAddresses({u"marie@x.io"_s, u"other@x.io"_s, u"new@x.io"_s,
@@ -344,11 +349,9 @@ void TestContactBook::removalsMovesAndViewsAsStored()
                                    {u"list"_s, i % 2 ? u"Odd"_s : u"Even"_s}});
     store.write(u"userData"_s, u"contacts"_s, records);
     store.flush();
-    QJSEngine engine;
-    ContactBook book;
-    engine.newQObject(&book);
-    QJSEngine::setObjectOwnership(&book, QJSEngine::CppOwnership);
-    book.setStore(&store);
+    ScriptedBook scripted(store);
+    ContactBook &book = scripted.book;
+    QJSEngine &engine = scripted.engine;
     const QStringList original = emails(book);
     const auto reloaded = [&] {
         SettingsStore again;

@@ -159,136 +159,59 @@ void TestCsv::rowsBecomeCards()
                                                              {VCardReader::FirstName, u"Xa"_s}})});
 }
 
+// Each row: the headers of an export, each with the field it should feed
+// ("-" for none), written "header=field" and joined by "|".
 void TestCsv::recognisesHeaders_data()
 {
-    QTest::addColumn<QStringList>("headers");
-    QTest::addColumn<QList<int>>("mapping");
-    constexpr int no = CsvReader::NotImported;
-
+    QTest::addColumn<QString>("table");
     // The contacts export of a web mail service, present form.
-    QTest::newRow("Google") << QStringList{u"First Name"_s,
-                                           u"Middle Name"_s,
-                                           u"Last Name"_s,
-                                           u"Nickname"_s,
-                                           u"E-mail 1 - Label"_s,
-                                           u"E-mail 1 - Value"_s,
-                                           u"E-mail 2 - Label"_s,
-                                           u"E-mail 2 - Value"_s,
-                                           u"Phone 1 - Label"_s,
-                                           u"Phone 1 - Value"_s,
-                                           u"Organization Name"_s,
-                                           u"Organization Title"_s,
-                                           u"Website 1 - Label"_s,
-                                           u"Website 1 - Value"_s,
-                                           u"Labels"_s}
-                            << QList<int>{VCardReader::FirstName,
-                                          no,
-                                          VCardReader::LastName,
-                                          no,
-                                          no,
-                                          VCardReader::Email,
-                                          no,
-                                          VCardReader::Email,
-                                          no,
-                                          VCardReader::Telephone,
-                                          VCardReader::Company,
-                                          VCardReader::Occupation,
-                                          no,
-                                          VCardReader::Website,
-                                          no};
-    QTest::newRow("Google, earlier form") << QStringList{u"Name"_s,
-                                                         u"Given Name"_s,
-                                                         u"Additional Name"_s,
-                                                         u"Family Name"_s,
-                                                         u"E-mail 1 - Type"_s,
-                                                         u"E-mail 1 - Value"_s,
-                                                         u"Organization 1 - Name"_s,
-                                                         u"Organization 1 - Title"_s}
-                                          << QList<int>{VCardReader::FullName,
-                                                        VCardReader::FirstName,
-                                                        no,
-                                                        VCardReader::LastName,
-                                                        no,
-                                                        VCardReader::Email,
-                                                        VCardReader::Company,
-                                                        VCardReader::Occupation};
-    QTest::newRow("Outlook") << QStringList{u"Title"_s,
-                                            u"First Name"_s,
-                                            u"Middle Name"_s,
-                                            u"Last Name"_s,
-                                            u"Suffix"_s,
-                                            u"Company"_s,
-                                            u"Department"_s,
-                                            u"Job Title"_s,
-                                            u"Business Phone"_s,
-                                            u"Mobile Phone"_s,
-                                            u"E-mail Address"_s,
-                                            u"E-mail Type"_s,
-                                            u"E-mail Display Name"_s,
-                                            u"E-mail 2 Address"_s,
-                                            u"Web Page"_s}
-                             << QList<int>{no,
-                                           VCardReader::FirstName,
-                                           no,
-                                           VCardReader::LastName,
-                                           no,
-                                           VCardReader::Company,
-                                           no,
-                                           VCardReader::Occupation,
-                                           VCardReader::Telephone,
-                                           VCardReader::Telephone,
-                                           VCardReader::Email,
-                                           no,
-                                           no,
-                                           VCardReader::Email,
-                                           VCardReader::Website};
-    QTest::newRow("Outlook in French") << QStringList{u"Titre"_s,
-                                                      u"Prénom"_s,
-                                                      u"Deuxième prénom"_s,
-                                                      u"Nom"_s,
-                                                      u"Société"_s,
-                                                      u"Fonction"_s,
-                                                      u"Téléphone mobile"_s,
-                                                      u"Adresse de messagerie"_s,
-                                                      u"Adresse de messagerie 2"_s,
-                                                      u"Page Web"_s}
-                                       << QList<int>{no,
-                                                     VCardReader::FirstName,
-                                                     no,
-                                                     VCardReader::LastName,
-                                                     VCardReader::Company,
-                                                     VCardReader::Occupation,
-                                                     VCardReader::Telephone,
-                                                     VCardReader::Email,
-                                                     VCardReader::Email,
-                                                     VCardReader::Website};
+    QTest::newRow("Google")
+            << u"First Name=firstname|Middle Name=-|Last Name=lastname|Nickname=-|"
+               "E-mail 1 - Label=-|E-mail 1 - Value=email|E-mail 2 - Label=-|"
+               "E-mail 2 - Value=email|Phone 1 - Label=-|Phone 1 - Value=telephone|"
+               "Organization Name=company|Organization Title=occupation|Website 1 - Label=-|"
+               "Website 1 - Value=website|Labels=-"_s;
+    QTest::newRow("Google, earlier form")
+            << u"Name=fullname|Given Name=firstname|Additional Name=-|Family Name=lastname|"
+               "E-mail 1 - Type=-|E-mail 1 - Value=email|Organization 1 - Name=company|"
+               "Organization 1 - Title=occupation"_s;
+    QTest::newRow("Outlook")
+            << u"Title=-|First Name=firstname|Middle Name=-|Last Name=lastname|Suffix=-|"
+               "Company=company|Department=-|Job Title=occupation|Business Phone=telephone|"
+               "Mobile Phone=telephone|E-mail Address=email|E-mail Type=-|"
+               "E-mail Display Name=-|E-mail 2 Address=email|Web Page=website"_s;
+    QTest::newRow("Outlook in French")
+            << u"Titre=-|Prénom=firstname|Deuxième prénom=-|Nom=lastname|Société=company|"
+               "Fonction=occupation|Téléphone mobile=telephone|Adresse de messagerie=email|"
+               "Adresse de messagerie 2=email|Page Web=website"_s;
     // Case, accents and signs do not matter in a hand-made sheet.
-    QTest::newRow("spreadsheet") << QStringList{u" EMAIL "_s,   u"Nom"_s,     u"PRENOM"_s,
-                                                u"Téléphone"_s, u"mail"_s,    u"Entreprise"_s,
-                                                u"site"_s,      u"e_mail"_s,  u"name"_s,
-                                                u"phone"_s,     u"company"_s, u"website"_s,
-                                                u""_s}
-                                 << QList<int>{VCardReader::Email,
-                                               VCardReader::LastName,
-                                               VCardReader::FirstName,
-                                               VCardReader::Telephone,
-                                               VCardReader::Email,
-                                               VCardReader::Company,
-                                               VCardReader::Website,
-                                               VCardReader::Email,
-                                               VCardReader::FullName,
-                                               VCardReader::Telephone,
-                                               VCardReader::Company,
-                                               VCardReader::Website,
-                                               no};
+    QTest::newRow("spreadsheet")
+            << u" EMAIL =email|Nom=lastname|PRENOM=firstname|Téléphone=telephone|mail=email|"
+               "Entreprise=company|site=website|e_mail=email|name=fullname|phone=telephone|"
+               "company=company|website=website|=-"_s;
     // Our own export's header.
-    QTest::newRow("own export") << CsvWriter::columns() << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8};
+    QStringList own;
+    for (const QString &column : CsvWriter::columns())
+        own << column + u'=' + column;
+    QTest::newRow("own export") << own.join(u'|');
 }
 
 void TestCsv::recognisesHeaders()
 {
-    QFETCH(QStringList, headers);
-    QFETCH(QList<int>, mapping);
+    QFETCH(QString, table);
+    QStringList headers;
+    QList<int> mapping;
+    for (const QString &entry : table.split(u'|')) {
+        const qsizetype equals = entry.lastIndexOf(u'=');
+        headers << entry.left(equals);
+        const QString field = entry.mid(equals + 1);
+        int expected = CsvReader::NotImported;
+        for (int i = 0; i < VCardReader::FieldCount; ++i) {
+            if (field == QLatin1StringView(VCardReader::fieldName(i)))
+                expected = i;
+        }
+        mapping << expected;
+    }
     QCOMPARE(CsvReader::proposeMapping(headers), mapping);
 }
 

@@ -124,6 +124,11 @@ MyPageLayout {
         activeListIndexes = filterText.trim() === "" ? all : book.view(activeList, filterText, sortOrder)
     }
 
+    function detailShowsContact() {
+        return detailStackView.currentItem !== null
+                && detailStackView.currentItem.objectName === "ContactDetail"
+    }
+
     function isSelected(index) {
         return selection[index] === true
     }
@@ -185,9 +190,7 @@ MyPageLayout {
     // moves back by the removed contacts before it; removed itself, the
     // detail closes.
     function followRemoval(removed) {
-        const detailShown = detailStackView.currentItem
-                && detailStackView.currentItem.objectName === "ContactDetail"
-        if (!detailShown)
+        if (!detailShowsContact())
             return
         let before = 0
         for (const index of removed) {
@@ -204,8 +207,7 @@ MyPageLayout {
     // Puts back what the last removal took. The detail area closes: the
     // positions of the contact it showed have moved.
     function undoRemoval(list, listPosition) {
-        if (detailStackView.currentItem
-                && detailStackView.currentItem.objectName === "ContactDetail")
+        if (detailShowsContact())
             root.loadEmptyDetail()
         if (list !== undefined && root.userContactsLists.indexOf(list) < 0) {
             const lists = root.userContactsLists.slice()
@@ -253,8 +255,7 @@ MyPageLayout {
         if (name === "" || index < 0)
             return
         const book = root.contactBook
-        const detailShown = detailStackView.currentItem
-                && detailStackView.currentItem.objectName === "ContactDetail"
+        const detailShown = detailShowsContact()
         const shownContact = detailShown ? book.record(root.detailContact) : undefined
         if (detailShown && (!shownContact || shownContact.list === name))
             root.loadEmptyDetail()
