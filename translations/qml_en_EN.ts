@@ -1895,12 +1895,12 @@
             <translation>The import was cancelled: no contact was added.</translation>
         </message>
         <message>
-            <location line="+42" />
+            <location line="+43" />
             <source>The file could not be written.</source>
             <translation>The file could not be written.</translation>
         </message>
         <message numerus="yes">
-            <location line="-158" />
+            <location line="-159" />
             <source>%n contact(s) deleted.</source>
             <translation>
                 <numerusform>%n contact deleted.</numerusform>
@@ -1979,7 +1979,7 @@
             </translation>
         </message>
         <message numerus="yes">
-            <location line="+77" />
+            <location line="+78" />
             <source>%n contact(s) in this list</source>
             <translation>
                 <numerusform>%n contact in this list</numerusform>

@@ -1895,12 +1895,12 @@
             <translation>L’importation a été annulée : aucun contact n’a été ajouté.</translation>
         </message>
         <message>
-            <location line="+42" />
+            <location line="+43" />
             <source>The file could not be written.</source>
             <translation>Le fichier n’a pas pu être écrit.</translation>
         </message>
         <message numerus="yes">
-            <location line="-158" />
+            <location line="-159" />
             <source>%n contact(s) deleted.</source>
             <translation>
                 <numerusform>%n contact supprimé.</numerusform>
@@ -1979,7 +1979,7 @@
             </translation>
         </message>
         <message numerus="yes">
-            <location line="+77" />
+            <location line="+78" />
             <source>%n contact(s) in this list</source>
             <translation>
                 <numerusform>%n contact dans cette liste</numerusform>

@@ -363,10 +363,11 @@ MyPageLayout {
         return root.contactBook.indexesOf(activeList)
     }
 
-    // The exported contacts' cards, joined by one line feed.
-    function activeListVCards() {
+    // The cards of the contacts at `indexes` (those an export writes when not
+    // given), joined by one line feed.
+    function activeListVCards(indexes) {
         const cards = []
-        for (const index of exportedIndexes())
+        for (const index of (indexes === undefined ? exportedIndexes() : indexes))
             cards.push(root.getVCard(root.contactBook.record(index)))
         return cards.join("\n")
     }
@@ -378,7 +379,7 @@ MyPageLayout {
         AppJs.startLoading() // qmllint disable type
         const written = asCsv
                 ? csvWriter.writeFile(url, indexes.map(index => root.contactBook.record(index)))
-                : bridge.writeTextFile(url, activeListVCards())
+                : bridge.writeTextFile(url, activeListVCards(indexes))
         AppJs.stopLoading()
         if (!written)
             toast.show(qsTr("The file could not be written."), 5000)
