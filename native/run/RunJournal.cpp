@@ -2,6 +2,7 @@
 
 #include "files/PrivateFiles.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -12,6 +13,11 @@ using namespace Qt::Literals::StringLiterals;
 QByteArray RunJournal::line(const QJsonObject &record)
 {
     return QJsonDocument(record).toJson(QJsonDocument::Compact) + '\n';
+}
+
+QJsonObject RunJournal::stoppedRecord(bool stopped)
+{
+    return {{u"stopped"_s, stopped}, {u"at"_s, QDateTime::currentMSecsSinceEpoch()}};
 }
 
 bool RunJournal::create(const QString &path, const QJsonObject &header)
@@ -95,6 +101,10 @@ RunJournal::Contents RunJournal::read(const QString &path)
             contents.header = record;
             contents.valid = true;
             first = false;
+            continue;
+        }
+        if (const QJsonValue stopped = record.value("stopped"_L1); stopped.isBool()) {
+            contents.stopped = stopped.toBool();
             continue;
         }
         const int index = record.value("i"_L1).toInt(-1);

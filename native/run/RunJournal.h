@@ -24,7 +24,13 @@ public:
         QSet<int> dataStarted;
         // Every record after the header, in order, for the log.
         QList<QJsonObject> records;
+        // The user stopped the run (and did not continue it since): it was
+        // not cut short by a crash.
+        bool stopped = false;
     };
+
+    // Marks the run as stopped by the user, or as going on again.
+    static QJsonObject stoppedRecord(bool stopped);
 
     // Starts a new journal at the path, replacing any old one.
     bool create(const QString &path, const QJsonObject &header);

@@ -3,6 +3,7 @@
 #include "DeliveryJob.h"
 #include "DeliveryThread.h"
 #include "OnlineCheck.h"
+#include "RunHistory.h"
 #include "SmtpTransport.h"
 #include "files/FileTrust.h"
 #include <QFileInfo>
@@ -10,6 +11,7 @@
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QJsonArray>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QThread>
@@ -53,9 +55,16 @@ SendingRun::Outcome outcomeFromName(const QString &text)
     return SendingRun::Outcome::None;
 }
 
-QJsonObject outcomeRecord(int index, SendingRun::Outcome outcome, const QString &text)
+QJsonObject outcomeRecord(int index, SendingRun::Outcome outcome, const QString &text, qint64 at)
 {
-    return {{u"i"_s, index}, {u"o"_s, outcomeName(outcome)}, {u"t"_s, text}};
+    return {{u"i"_s, index}, {u"o"_s, outcomeName(outcome)}, {u"t"_s, text}, {u"at"_s, at}};
+}
+
+// A new run's id: its start time first, so that names sort as runs began.
+QString newRunId()
+{
+    return QDateTime::currentDateTimeUtc().toString(u"yyyyMMdd'T'HHmmsszzz"_s) + u'-'
+           + QString::number(QRandomGenerator::global()->generate() & 0xffffff, 16);
 }
 
 QString stringField(const QJsonObject &record, QLatin1StringView key)
@@ -83,6 +92,12 @@ SendingRun::~SendingRun()
 {
     abortDeliveries();
     releaseTransport();
+    // A run that ended just before the program quit is still being written
+    // to the history.
+    for (const QPointer<QThread> &writer : std::as_const(m_historyWriters)) {
+        if (writer)
+            writer->wait(10000);
+    }
 }
 
 bool SendingRun::busy() const
@@ -145,6 +160,16 @@ void SendingRun::setJournalPath(const QString &path)
     m_journalPath = path;
     FileTrust::addProgramFolder(QFileInfo(path).absolutePath());
     emit journalPathChanged();
+}
+
+QString SendingRun::historyPath() const
+{
+    return QFileInfo(m_journalPath).absolutePath() + u"/runs"_s;
+}
+
+bool SendingRun::canContinue() const
+{
+    return m_state == Stopped && !inFlight() && m_sent + m_failed < total();
 }
 
 void SendingRun::setState(State state)
@@ -294,7 +319,9 @@ QJsonObject SendingRun::journalHeader() const
     params.remove(u"password"_s); // looked up again from the account on resumption
     return {{u"kind"_s, u"run"_s},
             {u"version"_s, 1},
-            {u"started"_s, QDateTime::currentDateTimeUtc().toString(Qt::ISODate)},
+            {u"id"_s, m_runId},
+            {u"fingerprint"_s, m_fingerprint},
+            {u"started"_s, m_started},
             {u"account"_s, m_message.username},
             {u"params"_s, QJsonObject::fromVariantMap(params)},
             {u"extra"_s, QJsonObject::fromVariantMap(m_extra)}};
@@ -313,6 +340,9 @@ bool SendingRun::start(const QVariantMap &params, const QVariantList &recipients
     }
     setParams(params);
     m_extra = extra;
+    m_runId = newRunId();
+    m_fingerprint = RunHistory::fingerprint(params);
+    m_started = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
     m_recipients.clear();
     m_recipients.reserve(recipients.size());
     m_sourceRecipients = recipients;
@@ -556,6 +586,8 @@ void SendingRun::record(int index, Outcome outcome, const QString &detail, bool 
     Recipient &recipient = m_recipients[index];
     recipient.outcome = outcome;
     recipient.lastText = detail;
+    if (journal || recipient.at == 0)
+        recipient.at = QDateTime::currentMSecsSinceEpoch();
     switch (outcome) {
     case Outcome::Sent:
         ++m_sent;
@@ -573,7 +605,7 @@ void SendingRun::record(int index, Outcome outcome, const QString &detail, bool 
     }
     appendLog(entryFor(recipient.address, outcome, detail));
     if (journal && m_journal)
-        m_journal->append(outcomeRecord(index, outcome, detail));
+        m_journal->append(outcomeRecord(index, outcome, detail, recipient.at));
     emit countersChanged();
     emit recipientDone(index, recipient.address, outcomeName(outcome));
 }
@@ -634,7 +666,8 @@ void SendingRun::startJournal()
         for (int i = 0; i < m_recipients.size(); ++i) {
             const Recipient &recipient = m_recipients.at(i);
             if (recipient.outcome != Outcome::None)
-                journal->append(outcomeRecord(i, recipient.outcome, recipient.lastText));
+                journal->append(
+                        outcomeRecord(i, recipient.outcome, recipient.lastText, recipient.at));
         }
         m_journalReady = true;
         if (m_state == Delivering && !m_job) {
@@ -653,14 +686,99 @@ void SendingRun::finish(bool stopped)
     m_stopGrace.stop();
     m_resumesAt = 0;
     m_pausedByServer = false;
+    // A stopped run keeps its journal, marked as stopped, so that it can be
+    // continued, also after a restart; a finished one needs it no more.
+    const bool left = m_sent + m_failed < total();
     if (m_journal) {
-        m_journal->remove();
+        if (stopped && left) {
+            m_journal->append(RunJournal::stoppedRecord(true));
+            m_journal->close();
+        } else {
+            m_journal->remove();
+        }
         m_journal.reset();
     }
     releaseTransport();
+    saveHistory(stopped ? u"stopped"_s : u"finished"_s);
     setState(stopped ? Stopped : Finished);
     emit countersChanged();
     emit ended(stopped);
+}
+
+QJsonObject SendingRun::historyHeader(const QString &state) const
+{
+    int invalid = 0;
+    for (const Recipient &recipient : m_recipients)
+        invalid += recipient.outcome == Outcome::Invalid ? 1 : 0;
+    return {{u"id"_s, m_runId},
+            {u"fingerprint"_s, m_fingerprint},
+            {u"started"_s, m_started},
+            {u"ended"_s, QDateTime::currentDateTimeUtc().toString(Qt::ISODate)},
+            {u"state"_s, state},
+            {u"account"_s, m_message.username},
+            {u"subject"_s, m_message.subject},
+            {u"list"_s, m_extra.value(u"list"_s).toString()},
+            {u"total"_s, total()},
+            {u"sent"_s, m_sent},
+            {u"failed"_s, m_failed - m_unknown - invalid},
+            {u"unknown"_s, m_unknown},
+            {u"invalid"_s, invalid}};
+}
+
+// Written on a thread of its own: a run of a quarter of a million recipients
+// takes a moment to write out. When quitting, it is awaited.
+void SendingRun::saveHistory(const QString &state, bool wait)
+{
+    if (m_runId.isEmpty() || m_recipients.isEmpty())
+        return;
+    QList<RunHistory::Row> rows;
+    rows.reserve(m_recipients.size());
+    for (const Recipient &recipient : std::as_const(m_recipients))
+        rows.append({recipient.address, outcomeName(recipient.outcome),
+                     recipient.outcome == Outcome::None ? QString() : recipient.lastText,
+                     recipient.at});
+    QThread *writer = QThread::create(
+            [folder = historyPath(), header = historyHeader(state), rows = std::move(rows)] {
+                RunHistory::write(folder, header, rows);
+            });
+    if (wait) {
+        writer->start();
+        writer->wait();
+        delete writer;
+        return;
+    }
+    watchHistoryWriter(writer);
+}
+
+void SendingRun::watchHistoryWriter(QThread *writer)
+{
+    m_historyWriters.removeAll(nullptr);
+    m_historyWriters.append(writer);
+    connect(writer, &QThread::finished, writer, &QObject::deleteLater);
+    connect(writer, &QThread::finished, this, &SendingRun::historyWritten);
+    writer->start();
+}
+
+bool SendingRun::continueRun()
+{
+    if (!canContinue())
+        return false;
+    QList<int> pending;
+    for (int i = 0; i < m_recipients.size(); ++i) {
+        Recipient &recipient = m_recipients[i];
+        if (recipient.outcome != Outcome::None)
+            continue;
+        recipient.attempts = 0;
+        pending.append(i);
+    }
+    m_round = 0;
+    m_retryLater.clear();
+    createTransport();
+    // Written afresh with the outcomes known so far: a crash while it goes
+    // on must not send to those again.
+    startJournal();
+    startWith(pending);
+    return true;
 }
 
 void SendingRun::stop()
@@ -728,6 +846,70 @@ QStringList SendingRun::failedAddresses() const
     return addresses;
 }
 
+namespace {
+
+// Recipients of a journal whose message went out without an outcome: they
+// count as unknown, never as still to send.
+int unansweredOf(const RunJournal::Contents &contents)
+{
+    int count = 0;
+    for (const int index : contents.dataStarted)
+        count += contents.outcomes.contains(index) ? 0 : 1;
+    return count;
+}
+
+// A journal's run as the history keeps it, once the user discarded it.
+QList<RunHistory::Row> rowsOf(const RunJournal::Contents &contents)
+{
+    QList<RunHistory::Row> rows;
+    const QJsonArray recipients = contents.header.value("recipients"_L1).toArray();
+    rows.reserve(recipients.size());
+    for (qsizetype i = 0; i < recipients.size(); ++i) {
+        RunHistory::Row row;
+        row.address = stringField(recipients.at(i).toObject(), "email"_L1);
+        const auto outcome = contents.outcomes.constFind(static_cast<int>(i));
+        if (outcome != contents.outcomes.cend()) {
+            row.outcome = outcome->value("o"_L1).toString();
+            row.text = outcome->value("t"_L1).toString();
+            row.at = static_cast<qint64>(outcome->value("at"_L1).toDouble());
+        } else if (contents.dataStarted.contains(static_cast<int>(i))) {
+            row.outcome = u"unknown"_s;
+        }
+        rows.append(row);
+    }
+    return rows;
+}
+
+QJsonObject historyOf(const RunJournal::Contents &contents, const QList<RunHistory::Row> &rows)
+{
+    const QJsonObject &header = contents.header;
+    QVariantMap params = header.value("params"_L1).toObject().toVariantMap();
+    QString id = header.value("id"_L1).toString();
+    if (id.isEmpty())
+        id = newRunId();
+    QString fingerprint = header.value("fingerprint"_L1).toString();
+    if (fingerprint.isEmpty())
+        fingerprint = RunHistory::fingerprint(params);
+    QHash<QString, int> counts;
+    for (const RunHistory::Row &row : rows)
+        ++counts[row.outcome];
+    return {{u"id"_s, id},
+            {u"fingerprint"_s, fingerprint},
+            {u"started"_s, header.value("started"_L1).toString()},
+            {u"ended"_s, QDateTime::currentDateTimeUtc().toString(Qt::ISODate)},
+            {u"state"_s, u"discarded"_s},
+            {u"account"_s, header.value("account"_L1).toString()},
+            {u"subject"_s, params.value(u"subject"_s).toString()},
+            {u"list"_s, header.value("extra"_L1).toObject().value("list"_L1).toString()},
+            {u"total"_s, rows.size()},
+            {u"sent"_s, counts.value(u"sent"_s)},
+            {u"failed"_s, counts.value(u"failed"_s)},
+            {u"unknown"_s, counts.value(u"unknown"_s)},
+            {u"invalid"_s, counts.value(u"invalid"_s)}};
+}
+
+} // namespace
+
 QVariantMap SendingRun::interruptedRun() const
 {
     if (busy())
@@ -736,8 +918,21 @@ QVariantMap SendingRun::interruptedRun() const
     if (!contents.valid)
         return {};
     const QJsonObject params = contents.header.value("params"_L1).toObject();
-    return {{u"total"_s, contents.header.value("recipients"_L1).toArray().size()},
-            {u"done"_s, contents.outcomes.size()},
+    const int total = static_cast<int>(contents.header.value("recipients"_L1).toArray().size());
+    int sent = 0;
+    int unknown = unansweredOf(contents);
+    for (const QJsonObject &record : contents.outcomes) {
+        const QString name = record.value("o"_L1).toString();
+        sent += name == "sent"_L1 ? 1 : 0;
+        unknown += name == "unknown"_L1 ? 1 : 0;
+    }
+    const int done = static_cast<int>(contents.outcomes.size()) + unansweredOf(contents);
+    return {{u"total"_s, total},
+            {u"done"_s, done},
+            {u"sent"_s, sent},
+            {u"unknown"_s, unknown},
+            {u"left"_s, std::max(0, total - done)},
+            {u"stopped"_s, contents.stopped},
             {u"subject"_s, params.value("subject"_L1).toString()},
             {u"account"_s, contents.header.value("account"_L1).toString()},
             {u"started"_s, contents.header.value("started"_L1).toString()},
@@ -757,6 +952,14 @@ bool SendingRun::resumeInterrupted(const QString &password)
         return false;
     setParams(params);
     m_extra = contents.header.value("extra"_L1).toObject().toVariantMap();
+    // Journals of earlier versions name no run: the history gets a new one.
+    m_runId = contents.header.value("id"_L1).toString();
+    if (m_runId.isEmpty())
+        m_runId = newRunId();
+    m_fingerprint = contents.header.value("fingerprint"_L1).toString();
+    if (m_fingerprint.isEmpty())
+        m_fingerprint = RunHistory::fingerprint(params);
+    m_started = contents.header.value("started"_L1).toString();
     m_recipients.clear();
     const QJsonArray records = contents.header.value("recipients"_L1).toArray();
     for (const QJsonValue &value : records) {
@@ -771,6 +974,8 @@ bool SendingRun::resumeInterrupted(const QString &password)
 
     m_journal = std::make_shared<RunJournal>();
     m_journal->reopen(m_journalPath);
+    if (contents.stopped)
+        m_journal->append(RunJournal::stoppedRecord(false));
     m_journalReady = true;
     m_sourceRecipients = records.toVariantList();
     // The log of the interrupted run, in the order things happened.
@@ -784,8 +989,10 @@ bool SendingRun::resumeInterrupted(const QString &password)
             continue;
         }
         const Outcome outcome = outcomeFromName(name);
-        if (outcome != Outcome::None && m_recipients.at(index).outcome == Outcome::None)
+        if (outcome != Outcome::None && m_recipients.at(index).outcome == Outcome::None) {
+            m_recipients[index].at = static_cast<qint64>(entry.value("at"_L1).toDouble());
             record(index, outcome, entry.value("t"_L1).toString(), false);
+        }
     }
     // A message whose bytes went out before the crash may have arrived:
     // never sent again without the user asking.
@@ -814,7 +1021,24 @@ void SendingRun::discardInterrupted()
 {
     if (busy())
         return;
-    QFile::remove(m_journalPath);
+    // Moved aside at once, so that a run started next writes its own
+    // journal; the history keeps who was mailed, so that sending the same
+    // message again can leave them out.
+    const QString discarded = m_journalPath + u".discarded"_s;
+    QFile::remove(discarded);
+    if (!QFile::rename(m_journalPath, discarded)) {
+        QFile::remove(m_journalPath);
+        return;
+    }
+    QThread *writer = QThread::create([discarded, folder = historyPath()] {
+        const RunJournal::Contents contents = RunJournal::read(discarded);
+        if (contents.valid) {
+            const QList<RunHistory::Row> rows = rowsOf(contents);
+            RunHistory::write(folder, historyOf(contents, rows), rows);
+        }
+        QFile::remove(discarded);
+    });
+    watchHistoryWriter(writer);
 }
 
 void SendingRun::shutdown(int waitMs)
@@ -830,6 +1054,13 @@ void SendingRun::shutdown(int waitMs)
     // The worker may already have gone on to the queued message.
     if (m_next)
         m_next->waitForWorker(std::max<int>(0, waitMs - static_cast<int>(clock.elapsed())));
-    if (m_journal)
+    if (m_journal) {
+        // Quitting after Stop: the next start offers the run as stopped, not
+        // as cut short, and the history has it already.
+        if (m_state == Stopping) {
+            m_journal->append(RunJournal::stoppedRecord(true));
+            saveHistory(u"stopped"_s, true);
+        }
         m_journal->close();
+    }
 }

@@ -19,6 +19,7 @@ class DeliveryJob;
 class DeliveryThread;
 class OnlineCheck;
 class SmtpTransport;
+class QThread;
 
 // One sending run: the recipients, the position, the counters, the log, the
 // pacing timer and the delivery in flight. Deliveries are jobs that report
@@ -58,6 +59,10 @@ class SendingRun : public QObject
     Q_PROPERTY(QVariantList retryDelaysMs MEMBER m_retryDelaysMs NOTIFY limitsChanged)
     Q_PROPERTY(int messagesPerConnection MEMBER m_messagesPerConnection NOTIFY limitsChanged)
     Q_PROPERTY(QString journalPath READ journalPath WRITE setJournalPath NOTIFY journalPathChanged)
+    // Where ended runs are kept: "runs" beside the journal.
+    Q_PROPERTY(QString historyPath READ historyPath NOTIFY journalPathChanged)
+    // A stopped run with recipients left: Continue sends to them.
+    Q_PROPERTY(bool canContinue READ canContinue NOTIFY countersChanged)
 
 public:
     enum State { Idle, Starting, Delivering, Paused, Stopping, Finished, Stopped };
@@ -84,6 +89,8 @@ public:
     void setInterval(int ms);
     QString journalPath() const { return m_journalPath; }
     void setJournalPath(const QString &path);
+    QString historyPath() const;
+    bool canContinue() const;
 
     // Send was pressed: checks that the machine is online, then reports with
     // onlineChecked(). False (and nothing happens) while a run is busy.
@@ -96,6 +103,8 @@ public:
     Q_INVOKABLE bool start(const QVariantMap &params, const QVariantList &recipients,
                            const QVariantMap &extra = {});
     Q_INVOKABLE void stop();
+    // Goes on with a stopped run: only recipients without an outcome are sent to.
+    Q_INVOKABLE bool continueRun();
     // Sends again to the recipients that failed (refused or temporary), and
     // to those with an unknown outcome when asked to.
     Q_INVOKABLE bool retryFailed(bool includeUnknown);
@@ -103,8 +112,9 @@ public:
     Q_INVOKABLE QStringList logEntries() const { return m_log; }
     Q_INVOKABLE QString logText() const { return m_log.join(QString()); }
 
-    // What the journal of a run cut short holds: {total, done, subject,
-    // account, started, extra}; empty when there is none.
+    // What the journal of a run cut short or stopped holds: {total, done,
+    // sent, unknown, left, stopped, subject, account, started, extra}; empty
+    // when there is none. `left` are those a resumption would send to.
     Q_INVOKABLE QVariantMap interruptedRun() const;
     // Resumes it with the account's password (never written to disk).
     Q_INVOKABLE bool resumeInterrupted(const QString &password);
@@ -126,6 +136,8 @@ signals:
     void recipientDone(int index, const QString &address, const QString &outcome);
     // The run is over: finished every recipient, or stopped.
     void ended(bool stopped);
+    // A run was written to the history folder.
+    void historyWritten();
 
 private:
     struct Recipient
@@ -136,6 +148,7 @@ private:
         int attempts = 0;
         QString lastText;
         Outcome outcome = Outcome::None;
+        qint64 at = 0; // when the outcome became known, ms since the epoch
     };
 
     void setState(State state);
@@ -163,6 +176,10 @@ private:
     // run is refused (the interface names the file before it gets here).
     static bool refusesFiles(const QVariantMap &params);
     QJsonObject journalHeader() const;
+    // The run as the history keeps it, in the given state.
+    QJsonObject historyHeader(const QString &state) const;
+    void saveHistory(const QString &state, bool wait = false);
+    void watchHistoryWriter(QThread *writer);
     void startWith(const QList<int> &pending);
     QString text(const char *key, const QString &fallback) const;
     QString entryFor(const QString &address, Outcome outcome, const QString &text) const;
@@ -203,6 +220,11 @@ private:
     int m_loginsBefore = 0;
     std::shared_ptr<RunJournal> m_journal;
     QString m_journalPath;
+    QString m_runId;       // names the run in the journal and the history
+    QString m_fingerprint; // the message's, for "already received"
+    QString m_started;
+    // History writes under way: quitting waits for them.
+    QList<QPointer<QThread>> m_historyWriters;
 
     int m_idleTimeoutMs = 60 * 1000;
     int m_connectTimeoutMs = 30 * 1000;

@@ -348,6 +348,7 @@ Rectangle {
     Component { id: templatesPage; TemplatesPage { attachedMenu: regions.sideMenu.templatesMenu } }
     Component { id: emailContentDetailComponent; EmailContentDetail {} }
     Component { id: sendingListsDetailComponent; SendingListsDetail {} }
+    Component { id: runHistoryDetailComponent; RunHistoryDetail {} }
     Component { id: accountDetailComponent; AccountDetail {} }
     Component { id: contactDetailComponent; ContactDetail {} }
     Component { id: searchDetailComponent; SearchDetail {} }

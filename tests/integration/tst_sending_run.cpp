@@ -1,4 +1,5 @@
 #include "LoopbackServers.h"
+#include "RunHistory.h"
 #include "SendingRun.h"
 
 #include <QBuffer>
@@ -45,10 +46,12 @@ private slots:
     void silentServerEndsWithinItsLimit();
     void guardsRefuseASecondRun();
     void stopBeforeTheJournalIsWrittenSendsNothing();
+    void stoppedRunContinuesAndEveryRunIsKept();
     void retryFailedSendsOnlyTheFailedOnes();
     void killedRunResumesWithoutDuplicates();
     void killedProgramResumesThroughItsDialog();
     void killedListResumesAtItsTask();
+    void stoppedProgramOffersItsRunAsStopped();
 
 private:
     QVariantMap params(const QString &listener) const;
@@ -58,7 +61,8 @@ private:
     int received(const QString &listener, const QString &address) const;
     QJsonObject loopbackAccount() const;
     // Runs startFile in a program of its own, kills it (SIGKILL) once killWhen
-    // holds, then runs resumeFile on the same store; its output, or what failed.
+    // holds (without killWhen, lets it quit), then runs resumeFile on the same
+    // store; its output, or what failed.
     QString killThenResume(const QString &startFile, const QString &resumeFile,
                            const QJsonObject &config, const std::function<bool()> &killWhen);
 
@@ -452,6 +456,113 @@ void TestSendingRun::stopBeforeTheJournalIsWrittenSendsNothing()
     QVERIFY(!QFile::exists(run.journalPath()));
 }
 
+// Stop, Continue, then a second run stopped and discarded: nobody is mailed
+// twice, the next start is offered the stopped run as stopped, and the
+// history keeps every run with each recipient's outcome.
+void TestSendingRun::stoppedRunContinuesAndEveryRunIsKept()
+{
+    QFETCH_GLOBAL(int, interval);
+    const QString folder = u"kept-"_s + QString::number(interval);
+    QStringList all;
+    for (int i = 0; i < 12; ++i)
+        all.append(unique(i == 5 ? u"rcpt550kept"_s : u"kept"_s));
+    SendingRun run;
+    configure(run, folder + u"/first.journal"_s);
+    QSignalSpy ended(&run, &SendingRun::ended);
+    QSignalSpy written(&run, &SendingRun::historyWritten);
+    int done = 0;
+    auto stopAt = [&](int count) {
+        return connect(&run, &SendingRun::recipientDone, &run, [&run, &done, count] {
+            if (++done == count)
+                run.stop();
+        });
+    };
+    QMetaObject::Connection stopper = stopAt(4);
+    QVERIFY(run.start(params(u"faulty"_s), recipients(all)));
+    QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 1, 10000);
+    disconnect(stopper);
+    QCOMPARE(run.state(), SendingRun::Stopped);
+    QVERIFY(run.canContinue());
+    const int before = run.sent() + run.failed();
+    QVERIFY(before >= 4 && before < all.size());
+    {
+        // What the program started again would offer.
+        SendingRun later;
+        configure(later, folder + u"/first.journal"_s);
+        const QVariantMap offer = later.interruptedRun();
+        QVERIFY(offer.value(u"stopped"_s).toBool());
+        QCOMPARE(offer.value(u"left"_s).toInt(), all.size() - before);
+    }
+    QVERIFY(run.continueRun());
+    QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 2, 10000);
+    QCOMPARE(run.state(), SendingRun::Finished);
+    for (const QString &address : all)
+        QCOMPARE(received(u"faulty"_s, address), address.startsWith("rcpt550"_L1) ? 0 : 1);
+    QVERIFY(!QFile::exists(run.journalPath()));
+
+    QTRY_COMPARE_WITH_TIMEOUT(written.size(), 2, 5000);
+    RunHistory history;
+    history.setPath(run.historyPath());
+    QCOMPARE(history.runs().size(), 1);
+    const QVariantMap kept = history.runs().constFirst().toMap();
+    QCOMPARE(kept.value(u"state"_s).toString(), u"finished"_s);
+    QCOMPARE(kept.value(u"sent"_s).toInt(), all.size() - 1);
+    QCOMPARE(kept.value(u"failed"_s).toInt(), 1);
+    const QVariantList rows = history.outcomes(kept.value(u"id"_s).toString());
+    QCOMPARE(rows.size(), all.size());
+    const QVariantMap refused = rows.at(5).toMap();
+    QCOMPARE(refused.value(u"outcome"_s).toString(), u"failed"_s);
+    QVERIFY(refused.value(u"text"_s).toString().startsWith("550"_L1));
+    QVERIFY(refused.value(u"at"_s).toLongLong() > 0);
+    QStringList sent = all;
+    sent.removeAt(5);
+    QCOMPARE(history.receivedAddresses(params(u"faulty"_s)), sent);
+    QVariantMap other = params(u"faulty"_s);
+    other.insert(u"subject"_s, u"Another message"_s);
+    QVERIFY(history.receivedAddresses(other).isEmpty());
+
+    QSignalSpy exported(&history, &RunHistory::exported);
+    const QString csv = m_work.path() + u'/' + folder + u"/run.csv"_s;
+    QVERIFY(history.exportCsv(kept.value(u"id"_s).toString(), QUrl::fromLocalFile(csv)));
+    QTRY_COMPARE_WITH_TIMEOUT(exported.size(), 1, 5000);
+    QVERIFY(exported.constFirst().at(0).toBool());
+    QFile file(csv);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    QCOMPARE(lines.size(), all.size() + 2); // header, rows, and after the last CR LF
+    QCOMPARE(lines.at(0), QByteArray("\xEF\xBB\xBF"
+                                     "address,outcome,time,reply\r"));
+    QVERIFY(lines.at(6).startsWith(all.at(5).toUtf8() + ",failed,"));
+
+    // A second run of the same message, stopped and then discarded from
+    // another start of the program: its recipients mailed so far join the
+    // history, and the journal is gone.
+    QStringList more;
+    for (int i = 0; i < 10; ++i)
+        more.append(unique(u"discarded"_s));
+    done = 0;
+    stopper = stopAt(3);
+    QVERIFY(run.start(params(u"faulty"_s), recipients(more)));
+    QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 3, 10000);
+    disconnect(stopper);
+    const int mailed = run.sent();
+    QVERIFY(mailed >= 3 && mailed < more.size());
+    QTRY_COMPARE_WITH_TIMEOUT(written.size(), 3, 5000);
+    SendingRun later;
+    configure(later, folder + u"/first.journal"_s);
+    QSignalSpy laterWritten(&later, &SendingRun::historyWritten);
+    QCOMPARE(later.interruptedRun().value(u"sent"_s).toInt(), mailed);
+    later.discardInterrupted();
+    QVERIFY(!QFile::exists(later.journalPath()));
+    QTRY_COMPARE_WITH_TIMEOUT(laterWritten.size(), 1, 5000);
+    history.reload();
+    QCOMPARE(history.runs().size(), 2);
+    const QVariantMap discarded = history.runs().constFirst().toMap();
+    QCOMPARE(discarded.value(u"state"_s).toString(), u"discarded"_s);
+    QCOMPARE(discarded.value(u"sent"_s).toInt(), mailed);
+    QCOMPARE(history.receivedAddresses(params(u"faulty"_s)).size(), sent.size() + mailed);
+}
+
 void TestSendingRun::retryFailedSendsOnlyTheFailedOnes()
 {
     const QString ok = unique(u"ok"_s), refused = unique(u"rcpt550x"_s),
@@ -564,7 +675,8 @@ QString TestSendingRun::killThenResume(const QString &startFile, const QString &
     const QString binary = qEnvironmentVariable("PARVANE_BINARY_DIR");
     if (source.isEmpty() || binary.isEmpty())
         return u"no source or binary folder given"_s;
-    const QString program = m_work.path() + u"/program-"_s + startFile.section(u'.', 0, 0);
+    const QString program = m_work.path() + u"/program-"_s + startFile.section(u'.', 0, 0) + u'-'
+                            + QString::number(++m_serial);
     if (!QDir().mkpath(program))
         return u"cannot make "_s + program;
     for (const QString &name : {startFile, resumeFile}) {
@@ -612,15 +724,24 @@ QString TestSendingRun::killThenResume(const QString &startFile, const QString &
     QProcess first;
     if (!startProgram(first, startFile))
         return u"the first program did not start"_s;
-    QDeadlineTimer deadline(60000);
-    while (!killWhen() && first.state() == QProcess::Running && !deadline.hasExpired())
-        first.waitForReadyRead(50);
-    if (first.state() != QProcess::Running || !killWhen())
-        return u"not killed as planned: "_s + QString::fromUtf8(first.readAll());
-    first.kill(); // SIGKILL: no chance to write anything more
-    first.waitForFinished(5000);
-    if (first.exitStatus() != QProcess::CrashExit)
-        return u"the first program was not killed"_s;
+    // Without a moment to kill it, the first program ends by itself (it quits).
+    if (!killWhen) {
+        if (!first.waitForFinished(60000))
+            return u"the first program did not quit"_s;
+        const QString said = QString::fromUtf8(first.readAll());
+        if (!said.contains("quitting after"_L1) || said.contains("FAIL!"_L1))
+            return u"the first program failed: "_s + said;
+    } else {
+        QDeadlineTimer deadline(60000);
+        while (!killWhen() && first.state() == QProcess::Running && !deadline.hasExpired())
+            first.waitForReadyRead(50);
+        if (first.state() != QProcess::Running || !killWhen())
+            return u"not killed as planned: "_s + QString::fromUtf8(first.readAll());
+        first.kill(); // SIGKILL: no chance to write anything more
+        first.waitForFinished(5000);
+        if (first.exitStatus() != QProcess::CrashExit)
+            return u"the first program was not killed"_s;
+    }
 
     QProcess second;
     if (!startProgram(second, resumeFile))
@@ -726,6 +847,36 @@ void TestSendingRun::killedListResumesAtItsTask()
     // before the crash included.
     for (const QString &address : second)
         QCOMPARE(log.count(address + u": "_s), 1);
+}
+
+// The whole program as a user drives it: Send, Stop, Continue, then quit
+// during the run (asked, and the run stopped); started again, the program
+// offers the run as stopped. Continued, or discarded (asked) and the same
+// message sent again: either way each recipient gets the message once.
+void TestSendingRun::stoppedProgramOffersItsRunAsStopped()
+{
+    QFETCH_GLOBAL(int, interval);
+    if (interval == 0)
+        QSKIP("The program always paces its runs: the paced row covers it.");
+    for (const QString &choice : {u"continue"_s, u"discard"_s}) {
+        QStringList all;
+        for (int i = 0; i < 16; ++i)
+            all.append(unique(u"stopped"_s + choice));
+        const QString output = killThenResume(u"StopRun.qml"_s, u"ContinueRun.qml"_s,
+                                              {{u"account"_s, loopbackAccount()},
+                                               {u"recipients"_s, QJsonArray::fromStringList(all)},
+                                               {u"choice"_s, choice}},
+                                              {});
+        const QRegularExpressionMatch outcome
+                = QRegularExpression(u"continued run: (\\{[^}]*\\})"_s).match(output);
+        QVERIFY2(outcome.hasMatch(), qPrintable(output));
+        for (const QString &address : all)
+            QVERIFY2(received(u"faulty"_s, address) == 1, qPrintable(choice + u' ' + address));
+        const QJsonObject counters = QJsonDocument::fromJson(outcome.captured(1).toUtf8()).object();
+        QCOMPARE(counters.value(u"failed"_s).toInt(), 0);
+        if (choice == "continue"_L1)
+            QCOMPARE(counters.value(u"total"_s).toInt(), all.size());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSendingRun)

@@ -135,6 +135,10 @@ Item {
             if (screen) {
                 const dialog = page().sendingDialog
                 dialog.close()
+                // Each case a new user: no stopped run offered, no earlier run
+                // of the same message leaving its recipients out.
+                const run = screen.sendingController.run
+                helper.cmdExcute("rm", ["-rf", run.historyPath, run.journalPath])
                 screen.destroy()
                 screen = null
                 wait(0)

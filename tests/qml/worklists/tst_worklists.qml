@@ -114,6 +114,11 @@ Item {
             driver.closePopups()
             tryCompare(screen, "isSenderRunning", false, 20000)
             tryCompare(screen, "isSendingListRunning", false, 20000)
+            // Each case sends its tasks afresh: no earlier run of the same
+            // message leaves its recipients out.
+            const run = screen.sendingController.run
+            files.cmdExcute("rm", ["-rf", run.historyPath, run.journalPath])
+            screen.sendingController.history.reload()
         }
 
         // A work file written by the bridge as the save dialog writes one.

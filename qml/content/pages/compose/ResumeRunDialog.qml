@@ -4,8 +4,9 @@ import QtQuick.Layouts
 import Parvane
 import content
 
-// A run cut short (the program was killed, crashed or the session ended):
-// resuming sends only to the recipients who have no outcome yet.
+// A run cut short (the program was killed, crashed or the session ended),
+// or stopped before the program was quit: resuming sends only to the
+// recipients who have no outcome yet.
 MyHeaderlessDialog {
     id: dialog
 
@@ -26,7 +27,7 @@ MyHeaderlessDialog {
 
         MyLabel {
             Layout.fillWidth: true
-            text: qsTr("Interrupted sending run")
+            text: dialog.interrupted.stopped ? qsTr("Stopped sending run") : qsTr("Interrupted sending run")
             font.pointSize: 17
             color: "white"
         }
@@ -37,10 +38,13 @@ MyHeaderlessDialog {
             // Plain text: the subject is the user's.
             textFormat: Text.PlainText
             wrapMode: Text.Wrap
-            text: qsTr("The run \"%1\" from %2 stopped after %3 of %4 recipients. Resuming sends the same message to the other %5, and to nobody twice.")
+            text: (dialog.interrupted.stopped
+                   ? qsTr("You stopped the run \"%1\" from %2 after %3 of %4 recipients.")
+                   : qsTr("The run \"%1\" from %2 stopped after %3 of %4 recipients."))
                   .arg(dialog.interrupted.subject || "").arg(dialog.interrupted.account || "")
                   .arg(dialog.interrupted.done || 0).arg(dialog.interrupted.total || 0)
-                  .arg((dialog.interrupted.total || 0) - (dialog.interrupted.done || 0))
+                  + " " + qsTr("Resuming sends the same message to the other %n, and to nobody twice.", "",
+                               dialog.interrupted.left || 0)
         }
         RowLayout {
             Layout.alignment: Qt.AlignRight

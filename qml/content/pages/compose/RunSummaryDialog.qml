@@ -10,12 +10,14 @@ import content
 MyHeaderlessDialog {
     id: dialog
 
-    property var summary: ({ "total": 0, "duplicates": 0, "invalid": 0, "unreplaced": [] })
+    property var summary: ({ "total": 0, "duplicates": 0, "invalid": 0, "unreplaced": [], "received": 0 })
     property bool oncePerAddress: false
+    // Send also to those an earlier run of this message reached.
+    property bool sendAgain: false
     // Set by Send; any other way of closing cancels.
     property bool answered: false
 
-    signal confirmedRun(bool oncePerAddress)
+    signal confirmedRun(bool oncePerAddress, bool sendAgain)
     signal cancelledRun()
 
     function unreplacedLines() {
@@ -34,7 +36,7 @@ MyHeaderlessDialog {
     onAboutToShow: answered = false
     onClosed: {
         if (answered)
-            confirmedRun(oncePerAddress)
+            confirmedRun(oncePerAddress, sendAgain)
         else
             cancelledRun()
     }
@@ -55,8 +57,9 @@ MyHeaderlessDialog {
             objectName: "summaryTotal"
             Layout.fillWidth: true
             text: qsTr("%1 recipient(s) will each receive one message.").arg(
-                      dialog.oncePerAddress ? dialog.summary.total - dialog.summary.duplicates
-                                            : dialog.summary.total)
+                      (dialog.oncePerAddress ? dialog.summary.total - dialog.summary.duplicates
+                                             : dialog.summary.total)
+                      - (dialog.sendAgain ? 0 : dialog.summary.received || 0))
             textFormat: Text.PlainText
             wrapMode: Text.Wrap
         }
@@ -75,6 +78,23 @@ MyHeaderlessDialog {
             checked: dialog.oncePerAddress
             onToggled: dialog.oncePerAddress = checked
             text: qsTr("Send once per address")
+        }
+        MyLabel {
+            objectName: "summaryReceived"
+            Layout.fillWidth: true
+            visible: (dialog.summary.received || 0) > 0
+            text: qsTr("%n recipient(s) already received this message in an earlier run and are left out.", "",
+                       dialog.summary.received || 0)
+            textFormat: Text.PlainText
+            color: Constants.warningLigthColor3
+            wrapMode: Text.Wrap
+        }
+        MyCheckBox {
+            objectName: "sendAgainBox"
+            visible: (dialog.summary.received || 0) > 0
+            checked: dialog.sendAgain
+            onToggled: dialog.sendAgain = checked
+            text: qsTr("Send to them again")
         }
         MyLabel {
             objectName: "summaryInvalid"

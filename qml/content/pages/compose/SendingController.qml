@@ -16,6 +16,8 @@ Item {
     readonly property alias resumeDialog: resumeDialog
     readonly property alias quitDialog: quitDialog
     readonly property alias sequencer: sequencer
+    readonly property alias history: history
+    readonly property alias discardDialog: discardDialog
     // A run started with Send is summed up for confirmation first.
     property bool confirmFirst: false
     // The checked run waiting for the summary's confirmation.
@@ -24,6 +26,8 @@ Item {
     // log; added in one piece at the end rather than copied per recipient.
     property var pendingListOutput: []
     property bool quitting: false
+    // The sending list whose task was stopped: Continue goes on with it.
+    property string stoppedList: ""
 
     // Send, Enter or the sending-list hook: false when a run is under way.
     function send(withSummary) {
@@ -130,21 +134,28 @@ Item {
             "attachments": root.emailAttachments,
             "messageId": AppJs.getRandomString(10)
         }
-        prepared = { "params": params, "recipients": recipients }
+        // Those an earlier run of this same message reached are left out,
+        // unless the user asks for them in the summary.
+        const received = Compose.splitReceived(recipients, history.receivedAddresses(params))
+        prepared = { "params": params, "recipients": recipients, "fresh": received.fresh }
         if (!confirmFirst)
-            return launch(recipients)
+            return launch(received.fresh)
         const message = root.subject + "\n" + (html !== ""
                 ? bridge.textFromFile("file://" + html) : root.detailEmailContent)
-        summaryDialog.summary = Compose.runSummary(recipients, message)
+        const summary = Compose.runSummary(recipients, message)
+        summary.received = recipients.length - received.fresh.length
+        summaryDialog.summary = summary
         summaryDialog.oncePerAddress = false
+        summaryDialog.sendAgain = false
         summaryDialog.open()
     }
 
     // The summary's answer.
-    function confirmSummary(oncePerAddress) {
+    function confirmSummary(oncePerAddress, sendAgain) {
         if (!prepared)
             return
-        launch(oncePerAddress ? Compose.oncePerAddress(prepared.recipients) : prepared.recipients)
+        const recipients = sendAgain ? prepared.recipients : prepared.fresh
+        launch(oncePerAddress ? Compose.oncePerAddress(recipients) : recipients)
     }
 
     function cancelSummary() {
@@ -155,6 +166,12 @@ Item {
     function launch(recipients) {
         const params = prepared.params
         prepared = null
+        stoppedList = ""
+        if (recipients.length === 0) {
+            run.cancel()
+            toast.show(qsTr("Everyone on the list already received this message in an earlier run."), 5000)
+            return
+        }
         const extra = root.isSendingListRunning && root.runningSendingList
                 ? { "list": root.runningSendingList.name } : {}
         sendingDialog.open()
@@ -163,6 +180,12 @@ Item {
     }
 
     function runEnded(stopped) {
+        // A stopped task holds its list: Continue goes on with both.
+        if (root.isSendingListRunning && stopped) {
+            stoppedList = root.runningSendingList ? root.runningSendingList.name : ""
+            flushListOutput()
+            sequencer.stop()
+        }
         if (root.isSendingListRunning && !stopped) {
             const list = root.runningSendingList
             appendListOutput("=====\n" + qsTr("End task %1").arg(list.nextTask) + "\n=====\n\n")
@@ -177,7 +200,22 @@ Item {
             Qt.quit()
     }
 
-    // A run cut short by a crash: offered for resumption once the state is read.
+    // Continue in the dialog of a stopped run.
+    function continueRun() {
+        if (!run.canContinue)
+            return false
+        if (stoppedList !== "")
+            sequencer.resumeAfterRun(stoppedList, true)
+        stoppedList = ""
+        if (!run.continueRun()) {
+            sequencer.stop()
+            return false
+        }
+        return true
+    }
+
+    // A run cut short by a crash, or stopped before the program was quit:
+    // offered for resumption once the state is read.
     function offerResumption() {
         const interrupted = run.interruptedRun()
         if (!("total" in interrupted))
@@ -265,6 +303,7 @@ Item {
 
         objectName: "sendingDialog"
         run: run
+        onContinueRequested: controller.continueRun()
         runTitle: root.isSendingListRunning && root.runningSendingList
                   ? qsTr("Processing %1: %2/%3").arg(root.runningSendingList.name)
                         .arg(root.runningSendingList.nextTask)
@@ -276,7 +315,7 @@ Item {
         id: summaryDialog
 
         objectName: "runSummaryDialog"
-        onConfirmedRun: once => controller.confirmSummary(once)
+        onConfirmedRun: (once, again) => controller.confirmSummary(once, again)
         onCancelledRun: controller.cancelSummary()
     }
 
@@ -285,7 +324,40 @@ Item {
 
         objectName: "resumeRunDialog"
         onResumeRequested: controller.resumeInterrupted()
-        onDiscardRequested: run.discardInterrupted()
+        onDiscardRequested: discardDialog.open()
+    }
+
+    // Discarding is asked: the run may have mailed many already, and the
+    // history then leaves them out of the same message sent again.
+    MyConfirmationDialog {
+        id: discardDialog
+
+        objectName: "discardRunDialog"
+        message: qsTr("Discard this run? %n recipient(s) already received the message. The run stays in the history, and sending the same message again leaves them out.", "",
+                      resumeDialog.interrupted.sent || 0)
+        confirmBtnText: qsTr("Discard")
+        dangerStyle: true
+        closePolicy: Popup.NoAutoClose
+        onConfirmedChanged: run.discardInterrupted()
+        // Not discarded: the offer stands.
+        onClosed: {
+            if (!run.busy && "total" in run.interruptedRun())
+                resumeDialog.open()
+        }
+    }
+
+    RunHistory {
+        id: history
+
+        objectName: "runHistory"
+        path: run.historyPath
+    }
+
+    Connections {
+        target: run
+        function onHistoryWritten() {
+            history.reload()
+        }
     }
 
     MyConfirmationDialog {

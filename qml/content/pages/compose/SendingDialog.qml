@@ -24,6 +24,9 @@ MyHeaderlessDialog {
     readonly property bool canClose: !run.busy
     readonly property bool ended: run.state === SendingRun.Finished || run.state === SendingRun.Stopped
 
+    // Continue was pressed for a stopped run: its owner goes on with it.
+    signal continueRequested()
+
     function logText() {
         return log.logText()
     }
@@ -177,6 +180,13 @@ MyHeaderlessDialog {
             Layout.alignment: Qt.AlignRight
             spacing: 10
 
+            MyButton {
+                objectName: "continueButton"
+                text: qsTr("Continue")
+                visible: dialog.run.canContinue
+                secondaryStyle: true
+                onClicked: dialog.continueRequested()
+            }
             MyButton {
                 objectName: "stopButton"
                 text: myTrStrings.stop

@@ -31,14 +31,16 @@ Item {
         return true
     }
 
-    // After a crash: the list whose task is being resumed goes on from the
-    // next task once that task's run has ended.
-    function resumeAfterRun(listName) {
+    // After a crash, or Continue after Stop: the list whose task goes on
+    // continues with its next task once that task's run has ended. After
+    // Stop, the log so far stays.
+    function resumeAfterRun(listName, keepOutput) {
         const list = root.sendingLists.find(l => l.name === listName)
         if (!list || list.nextTask < 1 || running)
             return false
-        root.runningSendingListOutput = list.name + "\n\n=====\n"
-                + qsTr("Start task %1").arg(list.nextTask) + "\n=====\n\n"
+        if (keepOutput !== true)
+            root.runningSendingListOutput = list.name + "\n\n=====\n"
+                    + qsTr("Start task %1").arg(list.nextTask) + "\n=====\n\n"
         root.isSendingListRunning = true
         root.runningSendingList = list
         loadedTask = list.nextTask - 1

@@ -112,3 +112,19 @@ function oncePerAddress(recipients) {
     }
     return result
 }
+
+// The recipients that an earlier run of the same message did not reach:
+// `received` holds the addresses it reached, in lower case.
+function splitReceived(recipients, received) {
+    if (received.length === 0)
+        return { "fresh": recipients }
+    var reached = Object.create(null)
+    for (var i = 0; i < received.length; ++i)
+        reached[received[i]] = true
+    var fresh = []
+    for (var j = 0; j < recipients.length; ++j) {
+        if (!reached[addressKey(recipients[j])])
+            fresh.push(recipients[j])
+    }
+    return { "fresh": fresh }
+}

@@ -1,0 +1,235 @@
+#include "RunHistory.h"
+
+#include "contacts/CsvWriter.h"
+#include "files/PrivateFiles.h"
+
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QSet>
+#include <QThread>
+
+#include <algorithm>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+constexpr QLatin1StringView suffix(".run");
+
+// A run's id names its file: nothing but letters, digits and hyphens.
+bool isId(const QString &id)
+{
+    static const QRegularExpression pattern(u"^[A-Za-z0-9-]{1,64}$"_s);
+    return pattern.match(id).hasMatch();
+}
+
+QByteArray rowLine(const RunHistory::Row &row)
+{
+    const QJsonArray values{row.address, row.outcome, row.text, row.at};
+    return QJsonDocument(values).toJson(QJsonDocument::Compact) + '\n';
+}
+
+// Reads a run's file line by line: the header, then each row to `onRow`
+// until it answers false.
+template<typename OnRow>
+QJsonObject readRun(const QString &path, OnRow onRow)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QJsonObject header = QJsonDocument::fromJson(file.readLine()).object();
+    if (header.isEmpty())
+        return {};
+    while (!file.atEnd()) {
+        const QJsonArray values = QJsonDocument::fromJson(file.readLine()).array();
+        if (values.size() < 4)
+            continue;
+        const RunHistory::Row row{values.at(0).toString(), values.at(1).toString(),
+                                  values.at(2).toString(),
+                                  static_cast<qint64>(values.at(3).toDouble())};
+        if (!onRow(row))
+            break;
+    }
+    return header;
+}
+
+QJsonObject readHeader(const QString &path)
+{
+    return readRun(path, [](const RunHistory::Row &) { return false; });
+}
+
+// The run files of the folder, oldest first (ids start with the start time).
+QFileInfoList runFiles(const QString &folder)
+{
+    QFileInfoList files = QDir(folder).entryInfoList({u"*"_s + suffix}, QDir::Files, QDir::Name);
+    return files;
+}
+
+} // namespace
+
+RunHistory::RunHistory(QObject *parent) : QObject(parent) {}
+
+void RunHistory::setPath(const QString &path)
+{
+    if (path == m_path)
+        return;
+    m_path = path;
+    emit pathChanged();
+    reload();
+}
+
+QString RunHistory::fileOf(const QString &id) const
+{
+    return isId(id) ? m_path + u'/' + id + suffix : QString();
+}
+
+bool RunHistory::write(const QString &folder, const QJsonObject &header, const QList<Row> &rows,
+                       int keepRuns, qint64 keepBytes)
+{
+    const QString id = header.value("id"_L1).toString();
+    if (!isId(id) || !PrivateFiles::makeFolder(folder))
+        return false;
+    const QString path = folder + u'/' + id + suffix;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    PrivateFiles::restrict(file);
+    file.write(QJsonDocument(header).toJson(QJsonDocument::Compact) + '\n');
+    for (const Row &row : rows)
+        file.write(rowLine(row));
+    if (!file.commit())
+        return false;
+
+    // The oldest go first; the run just written always stays.
+    QFileInfoList files = runFiles(folder);
+    qint64 bytes = 0;
+    for (const QFileInfo &info : std::as_const(files))
+        bytes += info.size();
+    for (qsizetype i = 0; i < files.size() && (files.size() - i > keepRuns || bytes > keepBytes);
+         ++i) {
+        if (files.at(i).absoluteFilePath() == QFileInfo(path).absoluteFilePath())
+            continue;
+        bytes -= files.at(i).size();
+        QFile::remove(files.at(i).absoluteFilePath());
+    }
+    return true;
+}
+
+QString RunHistory::fingerprint(const QVariantMap &params)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    auto add = [&hash](const QString &text) {
+        hash.addData(text.toUtf8());
+        hash.addData(QByteArrayView("\0", 1));
+    };
+    add(params.value(u"subject"_s).toString());
+    add(params.value(u"content"_s).toString());
+    const QString html = params.value(u"html"_s).toString();
+    add(html);
+    if (!html.isEmpty()) {
+        QFile file(html);
+        if (file.open(QIODevice::ReadOnly))
+            hash.addData(&file);
+    }
+    for (const QString &path : params.value(u"attachments"_s).toStringList()) {
+        const QFileInfo info(path);
+        add(info.absoluteFilePath());
+        add(QString::number(info.size()));
+        add(QString::number(info.lastModified().toMSecsSinceEpoch()));
+    }
+    return QString::fromLatin1(hash.result().toHex());
+}
+
+QStringList RunHistory::receivedAddresses(const QString &folder, const QString &fingerprint)
+{
+    QSet<QString> seen;
+    QStringList addresses;
+    for (const QFileInfo &info : runFiles(folder)) {
+        if (readHeader(info.absoluteFilePath()).value("fingerprint"_L1).toString() != fingerprint)
+            continue;
+        readRun(info.absoluteFilePath(), [&](const Row &row) {
+            if (row.outcome == "sent"_L1 || row.outcome == "unknown"_L1) {
+                const QString key = row.address.toLower();
+                if (!seen.contains(key)) {
+                    seen.insert(key);
+                    addresses.append(key);
+                }
+            }
+            return true;
+        });
+    }
+    return addresses;
+}
+
+QStringList RunHistory::receivedAddresses(const QVariantMap &params) const
+{
+    return m_path.isEmpty() ? QStringList() : receivedAddresses(m_path, fingerprint(params));
+}
+
+void RunHistory::reload()
+{
+    m_runs.clear();
+    if (!m_path.isEmpty()) {
+        const QFileInfoList files = runFiles(m_path);
+        for (auto it = files.crbegin(); it != files.crend(); ++it) {
+            QJsonObject header = readHeader(it->absoluteFilePath());
+            if (header.isEmpty())
+                continue;
+            header.remove("fingerprint"_L1);
+            m_runs.append(header.toVariantMap());
+        }
+    }
+    emit runsChanged();
+}
+
+QVariantList RunHistory::outcomes(const QString &id, int limit) const
+{
+    QVariantList rows;
+    const QString path = fileOf(id);
+    if (path.isEmpty())
+        return rows;
+    readRun(path, [&](const Row &row) {
+        rows.append(QVariantMap{{u"address"_s, row.address},
+                                {u"outcome"_s, row.outcome},
+                                {u"text"_s, row.text},
+                                {u"at"_s, row.at}});
+        return rows.size() < limit;
+    });
+    return rows;
+}
+
+bool RunHistory::exportCsv(const QString &id, const QUrl &url)
+{
+    const QString source = fileOf(id);
+    const QString target = url.isLocalFile() ? url.toLocalFile() : url.toString();
+    if (source.isEmpty() || target.isEmpty() || !QFileInfo::exists(source))
+        return false;
+    auto ok = std::make_shared<bool>(false);
+    QThread *writer = QThread::create([source, target, ok] {
+        QSaveFile file(target);
+        if (!file.open(QIODevice::WriteOnly))
+            return;
+        // The same mark and line ends as the contacts' export, for spreadsheets.
+        file.write("\xEF\xBB\xBF");
+        file.write(CsvWriter::row({u"address"_s, u"outcome"_s, u"time"_s, u"reply"_s}) + "\r\n");
+        readRun(source, [&file](const Row &row) {
+            const QString time = row.at > 0 ? QDateTime::fromMSecsSinceEpoch(row.at).toString(
+                                         Qt::ISODateWithMs)
+                                            : QString();
+            file.write(CsvWriter::row({row.address, row.outcome, time, row.text}) + "\r\n");
+            return true;
+        });
+        *ok = file.commit();
+    });
+    connect(writer, &QThread::finished, writer, &QObject::deleteLater);
+    connect(writer, &QThread::finished, this, [this, ok, target] { emit exported(*ok, target); });
+    writer->start();
+    return true;
+}

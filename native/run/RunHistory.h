@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+#include <QVariantList>
+#include <QVariantMap>
+#include <QtQml/qqmlregistration.h>
+
+// Runs that have ended, each in a file of its own in the history folder: a
+// header line (when, account, subject, counts, the message's fingerprint),
+// then one line per recipient (address, outcome, the server's reply, when).
+// The oldest runs are dropped first once there are too many or they take too
+// much room. Writing happens on the sending run's side, on a thread; this
+// object lists, shows and exports what is there.
+class RunHistory : public QObject
+{
+    Q_OBJECT
+    QML_ELEMENT
+    Q_PROPERTY(QString path READ path WRITE setPath NOTIFY pathChanged)
+    // Newest first: {id, started, ended, state, account, subject, list,
+    // total, sent, failed, unknown, invalid}.
+    Q_PROPERTY(QVariantList runs READ runs NOTIFY runsChanged)
+
+public:
+    struct Row
+    {
+        QString address;
+        QString outcome; // "sent", "failed", "unknown", "invalid", "" when never tried
+        QString text;    // the server's reply, or why nothing was sent
+        qint64 at = 0;   // milliseconds since the epoch; 0 when never tried
+    };
+    static constexpr int maxRuns = 200;
+    static constexpr qint64 maxBytes = 200LL * 1024 * 1024;
+
+    explicit RunHistory(QObject *parent = nullptr);
+
+    QString path() const { return m_path; }
+    void setPath(const QString &path);
+    QVariantList runs() const { return m_runs; }
+
+    // Writes (or replaces: the same id) a run's file, then drops the oldest
+    // runs beyond the limits. Safe on any thread.
+    static bool write(const QString &folder, const QJsonObject &header, const QList<Row> &rows,
+                      int keepRuns = maxRuns, qint64 keepBytes = maxBytes);
+    // What makes two runs the same message: the subject, the text, the HTML
+    // file's bytes and each attachment's path, size and modification time.
+    static QString fingerprint(const QVariantMap &params);
+    // The addresses (lower case) that earlier runs of this message reached:
+    // accepted, or sent whole without a reply. Safe on any thread.
+    static QStringList receivedAddresses(const QString &folder, const QString &fingerprint);
+
+    Q_INVOKABLE void reload();
+    // The first `limit` recipients of a run: {address, outcome, text, at}.
+    Q_INVOKABLE QVariantList outcomes(const QString &id, int limit = 2000) const;
+    // Writes every recipient of the run as CSV (address, outcome, time,
+    // reply) on a thread; reports with exported().
+    Q_INVOKABLE bool exportCsv(const QString &id, const QUrl &url);
+    Q_INVOKABLE QStringList receivedAddresses(const QVariantMap &params) const;
+
+signals:
+    void pathChanged();
+    void runsChanged();
+    void exported(bool ok, const QString &path);
+
+private:
+    QString fileOf(const QString &id) const;
+
+    QString m_path;
+    QVariantList m_runs;
+};

@@ -1,0 +1,199 @@
+import QtQuick
+import QtQuick.Layouts
+import Parvane
+import QmlCppBridge
+import content
+
+// The runs that have ended, newest first: when, from which account, the
+// subject and the counts; a run's recipients with their outcome, the
+// server's reply and its time, and its export as CSV. Subjects, addresses
+// and replies are shown as plain text.
+MyDetailLayout {
+    id: detail
+
+    readonly property RunHistory history: root.sendingController.history
+    property var selected: null
+    property var rows: []
+    readonly property alias exportDialog: exportDialog
+
+    objectName: "RunHistoryDetail"
+    spacing: 10
+
+    function outcomeText(outcome) {
+        switch (outcome) {
+        case "sent": return myTrStrings.sent
+        case "failed": return myTrStrings.failed
+        case "unknown": return qsTr("No reply")
+        case "invalid": return qsTr("Invalid email")
+        default: return qsTr("Not sent")
+        }
+    }
+
+    function stateText(state) {
+        switch (state) {
+        case "finished": return qsTr("Finished")
+        case "stopped": return qsTr("Stopped")
+        default: return qsTr("Discarded")
+        }
+    }
+
+    function choose(run) {
+        selected = run
+        rows = history.outcomes(run.id, 500)
+    }
+
+    Component.onCompleted: history.reload()
+
+    MyLabel {
+        Layout.fillWidth: true
+        Layout.margins: 10
+        Layout.bottomMargin: 0
+        text: qsTr("Run history")
+        font.pointSize: 15
+        color: "white"
+    }
+
+    MyNoItem {
+        objectName: "noRunLabel"
+        Layout.fillWidth: true
+        visible: detail.history.runs.length === 0
+    }
+
+    Repeater {
+        model: detail.history.runs
+
+        delegate: Rectangle {
+            id: entry
+
+            required property var modelData
+            required property int index
+            readonly property bool chosen: detail.selected !== null && detail.selected.id === modelData.id
+
+            objectName: "runEntry" + index
+            Layout.fillWidth: true
+            Layout.leftMargin: 10
+            Layout.rightMargin: 10
+            implicitHeight: entryColumn.implicitHeight + 8
+            radius: Constants.radius
+            color: chosen ? Constants.primaryLigthColor : "transparent"
+
+            ColumnLayout {
+                id: entryColumn
+
+                anchors.fill: parent
+                anchors.margins: 4
+                spacing: 2
+
+                MyLabel {
+                    Layout.fillWidth: true
+                    text: entry.modelData.subject
+                    textFormat: Text.PlainText
+                    font.pointSize: 9
+                    elide: Text.ElideRight
+                }
+                MyLabel {
+                    Layout.fillWidth: true
+                    text: Qt.formatDateTime(new Date(entry.modelData.started), "yyyy-MM-dd hh:mm")
+                          + " · " + entry.modelData.account + " · " + detail.stateText(entry.modelData.state)
+                    textFormat: Text.PlainText
+                    font.pointSize: 9
+                    font.bold: false
+                    elide: Text.ElideRight
+                }
+                MyLabel {
+                    Layout.fillWidth: true
+                    text: qsTr("%1 sent, %2 refused, %3 without reply, %4 invalid, of %5")
+                          .arg(entry.modelData.sent).arg(entry.modelData.failed)
+                          .arg(entry.modelData.unknown).arg(entry.modelData.invalid)
+                          .arg(entry.modelData.total)
+                    font.pointSize: 9
+                    font.bold: false
+                    wrapMode: Text.Wrap
+                }
+            }
+            MouseArea {
+                anchors.fill: parent
+                onClicked: detail.choose(entry.modelData)
+            }
+        }
+    }
+
+    RowLayout {
+        Layout.fillWidth: true
+        Layout.leftMargin: 10
+        Layout.rightMargin: 10
+        visible: detail.selected !== null
+
+        MyLabel {
+            Layout.fillWidth: true
+            text: detail.selected && detail.rows.length < detail.selected.total
+                  ? qsTr("The first %1 of %2 recipients:").arg(detail.rows.length).arg(detail.selected.total)
+                  : qsTr("Recipients:")
+            font.pointSize: 9
+            wrapMode: Text.Wrap
+        }
+        MyButton {
+            objectName: "exportRunButton"
+            text: qsTr("Export CSV…")
+            secondaryStyle: true
+            onClicked: exportDialog.open()
+        }
+    }
+
+    Repeater {
+        model: detail.rows
+
+        delegate: ColumnLayout {
+            required property var modelData
+
+            Layout.fillWidth: true
+            Layout.leftMargin: 10
+            Layout.rightMargin: 10
+            spacing: 0
+
+            MyLabel {
+                Layout.fillWidth: true
+                text: parent.modelData.address + " · " + detail.outcomeText(parent.modelData.outcome)
+                      + (parent.modelData.at > 0
+                         ? " · " + Qt.formatDateTime(new Date(parent.modelData.at), "hh:mm:ss") : "")
+                textFormat: Text.PlainText
+                font.pointSize: 9
+                elide: Text.ElideRight
+            }
+            MyLabel {
+                Layout.fillWidth: true
+                visible: text !== ""
+                text: parent.modelData.text
+                textFormat: Text.PlainText
+                font.pointSize: 8
+                font.bold: false
+                color: Constants.primaryLigthColor4
+                wrapMode: Text.Wrap
+            }
+        }
+    }
+
+    Item {
+        Layout.fillHeight: true
+    }
+
+    MyFileDialog {
+        id: exportDialog
+
+        saveMode: true
+        title: qsTr("Export the run")
+        nameFilters: [qsTr("CSV file (*.csv)")]
+        defaultSuffix: "csv"
+        onSaveChosen: file => detail.history.exportCsv(detail.selected.id, file)
+    }
+
+    Connections {
+        target: detail.history
+        function onExported(ok, path) {
+            if (ok)
+                successToast.show(qsTr("Run exported"), 3000)
+            else
+                toast.show(qsTr("The file could not be written: %1").arg(path), 5000)
+        }
+    }
+}
