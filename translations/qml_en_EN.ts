@@ -3043,17 +3043,35 @@
     <context>
         <name>ResumeRunDialog</name>
         <message>
-            <location filename="../qml/content/pages/compose/ResumeRunDialog.qml" line="+29" />
+            <location filename="../qml/content/pages/compose/ResumeRunDialog.qml" line="+30" />
             <source>Interrupted sending run</source>
             <translation>Interrupted sending run</translation>
         </message>
         <message>
-            <location line="+11" />
-            <source>The run "%1" from %2 stopped after %3 of %4 recipients. Resuming sends the same message to the other %5, and to nobody twice.</source>
-            <translation>The run "%1" from %2 stopped after %3 of %4 recipients. Resuming sends the same message to the other %5, and to nobody twice.</translation>
+            <location line="+0" />
+            <source>Stopped sending run</source>
+            <translation>Stopped sending run</translation>
         </message>
         <message>
-            <location line="+11" />
+            <location line="+12" />
+            <source>You stopped the run "%1" from %2 after %3 of %4 recipients.</source>
+            <translation>You stopped the run "%1" from %2 after %3 of %4 recipients.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The run "%1" from %2 stopped after %3 of %4 recipients.</source>
+            <translation>The run "%1" from %2 stopped after %3 of %4 recipients.</translation>
+        </message>
+        <message numerus="yes">
+            <location line="+3" />
+            <source>Resuming sends the same message to the other %n, and to nobody twice.</source>
+            <translation>
+                <numerusform>Resuming sends the same message to the other %n, and to nobody twice.</numerusform>
+                <numerusform>Resuming sends the same message to the other %n, and to nobody twice.</numerusform>
+            </translation>
+        </message>
+        <message>
+            <location line="+9" />
             <source>Discard</source>
             <translation>Discard</translation>
         </message>
@@ -3064,9 +3082,87 @@
         </message>
     </context>
     <context>
+        <name>RunHistoryDetail</name>
+        <message>
+            <location filename="../qml/content/pages/details/RunHistoryDetail.qml" line="+26" />
+            <source>No reply</source>
+            <translation>No reply</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Invalid email</source>
+            <translation>Invalid email</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Not sent</source>
+            <translation>Not sent</translation>
+        </message>
+        <message>
+            <location line="+6" />
+            <source>Finished</source>
+            <translation>Finished</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Stopped</source>
+            <translation>Stopped</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Discarded</source>
+            <translation>Discarded</translation>
+        </message>
+        <message>
+            <location line="+15" />
+            <source>Run history</source>
+            <translation>Run history</translation>
+        </message>
+        <message>
+            <location line="+54" />
+            <source>%1 sent, %2 refused, %3 without reply, %4 invalid, of %5</source>
+            <translation>%1 sent, %2 refused, %3 without reply, %4 invalid, of %5</translation>
+        </message>
+        <message>
+            <location line="+25" />
+            <source>The first %1 of %2 recipients:</source>
+            <translation>The first %1 of %2 recipients:</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Recipients:</source>
+            <translation>Recipients:</translation>
+        </message>
+        <message>
+            <location line="+6" />
+            <source>Export CSV…</source>
+            <translation>Export CSV…</translation>
+        </message>
+        <message>
+            <location line="+47" />
+            <source>Export the run</source>
+            <translation>Export the run</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>CSV file (*.csv)</source>
+            <translation>CSV file (*.csv)</translation>
+        </message>
+        <message>
+            <location line="+9" />
+            <source>Run exported</source>
+            <translation>Run exported</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>The file could not be written: %1</source>
+            <translation>The file could not be written: %1</translation>
+        </message>
+    </context>
+    <context>
         <name>RunSummaryDialog</name>
         <message>
-            <location filename="../qml/content/pages/compose/RunSummaryDialog.qml" line="+25" />
+            <location filename="../qml/content/pages/compose/RunSummaryDialog.qml" line="+27" />
             <source>"%1" stays as written for %2 recipient(s): the field is empty.</source>
             <translation>"%1" stays as written for %2 recipient(s): the field is empty.</translation>
         </message>
@@ -3081,7 +3177,7 @@
             <translation>%1 recipient(s) will each receive one message.</translation>
         </message>
         <message>
-            <location line="+10" />
+            <location line="+11" />
             <source>%1 address(es) appear more than once.</source>
             <translation>%1 address(es) appear more than once.</translation>
         </message>
@@ -3089,6 +3185,19 @@
             <location line="+10" />
             <source>Send once per address</source>
             <translation>Send once per address</translation>
+        </message>
+        <message numerus="yes">
+            <location line="+6" />
+            <source>Left out: %n recipient(s) who already received this message in an earlier run.</source>
+            <translation>
+                <numerusform>Left out: %n recipient who already received this message in an earlier run.</numerusform>
+                <numerusform>Left out: %n recipients who already received this message in an earlier run.</numerusform>
+            </translation>
+        </message>
+        <message>
+            <location line="+11" />
+            <source>Send to them again</source>
+            <translation>Send to them again</translation>
         </message>
         <message>
             <location line="+6" />
@@ -3184,7 +3293,12 @@
     <context>
         <name>SendEmailsPage</name>
         <message>
-            <location filename="../qml/content/pages/SendEmailsPage.qml" line="+64" />
+            <location filename="../qml/content/pages/SendEmailsPage.qml" line="+43" />
+            <source>History</source>
+            <translation>History</translation>
+        </message>
+        <message>
+            <location line="+27" />
             <source>+%1 List</source>
             <translation>+%1 List</translation>
         </message>
@@ -3202,7 +3316,7 @@
     <context>
         <name>SendingController</name>
         <message>
-            <location filename="../qml/content/pages/compose/SendingController.qml" line="+49" />
+            <location filename="../qml/content/pages/compose/SendingController.qml" line="+53" />
             <source>The SMTP port must be a number from 1 to 65535.</source>
             <translation>The SMTP port must be a number from 1 to 65535.</translation>
         </message>
@@ -3218,11 +3332,16 @@
         </message>
         <message>
             <location line="+81" />
+            <source>Everyone on the list already received this message in an earlier run.</source>
+            <translation>Everyone on the list already received this message in an earlier run.</translation>
+        </message>
+        <message>
+            <location line="+19" />
             <source>End task %1</source>
             <translation>End task %1</translation>
         </message>
         <message>
-            <location line="+24" />
+            <location line="+39" />
             <source>The account of the interrupted run is no longer there: add it again to resume the run.</source>
             <translation>The account of the interrupted run is no longer there: add it again to resume the run.</translation>
         </message>
@@ -3247,12 +3366,25 @@
             <translation>interrupted while it was being sent</translation>
         </message>
         <message>
-            <location line="+33" />
+            <location line="+34" />
             <source>Processing %1: %2/%3</source>
             <translation>Processing %1: %2/%3</translation>
         </message>
+        <message numerus="yes">
+            <location line="+28" />
+            <source>Discard this run? %n recipient(s) already received the message. The run stays in the history, and sending the same message again leaves them out.</source>
+            <translation>
+                <numerusform>Discard this run? %n recipient already received the message. The run stays in the history, and sending the same message again leaves them out.</numerusform>
+                <numerusform>Discard this run? %n recipients already received the message. The run stays in the history, and sending the same message again leaves them out.</numerusform>
+            </translation>
+        </message>
         <message>
-            <location line="+26" />
+            <location line="+2" />
+            <source>Discard</source>
+            <translation>Discard</translation>
+        </message>
+        <message>
+            <location line="+29" />
             <source>A sending run is under way. Stop it and quit?</source>
             <translation>A sending run is under way. Stop it and quit?</translation>
         </message>
@@ -3265,7 +3397,7 @@
     <context>
         <name>SendingDialog</name>
         <message>
-            <location filename="../qml/content/pages/compose/SendingDialog.qml" line="+34" />
+            <location filename="../qml/content/pages/compose/SendingDialog.qml" line="+37" />
             <source>Sending finished</source>
             <translation>Sending finished</translation>
         </message>
@@ -3315,7 +3447,12 @@
             <translation>Retry failed</translation>
         </message>
         <message>
-            <location line="+31" />
+            <location line="+12" />
+            <source>Continue</source>
+            <translation>Continue</translation>
+        </message>
+        <message>
+            <location line="+26" />
             <source>%1 recipient(s) may have received the message already: no reply came after it was sent. Send to them again too?</source>
             <translation>%1 recipient(s) may have received the message already: no reply came after it was sent. Send to them again too?</translation>
         </message>
@@ -3333,7 +3470,7 @@
     <context>
         <name>SendingListSequencer</name>
         <message>
-            <location filename="../qml/content/pages/compose/SendingListSequencer.qml" line="+41" />
+            <location filename="../qml/content/pages/compose/SendingListSequencer.qml" line="+43" />
             <source>Start task %1</source>
             <translation>Start task %1</translation>
         </message>

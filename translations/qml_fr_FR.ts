@@ -3043,17 +3043,35 @@
     <context>
         <name>ResumeRunDialog</name>
         <message>
-            <location filename="../qml/content/pages/compose/ResumeRunDialog.qml" line="+29" />
+            <location filename="../qml/content/pages/compose/ResumeRunDialog.qml" line="+30" />
             <source>Interrupted sending run</source>
             <translation>Envoi interrompu</translation>
         </message>
         <message>
-            <location line="+11" />
-            <source>The run "%1" from %2 stopped after %3 of %4 recipients. Resuming sends the same message to the other %5, and to nobody twice.</source>
-            <translation>L’envoi « %1 » de %2 s’est arrêté après %3 destinataires sur %4. Le reprendre envoie le même message aux %5 autres, et à personne deux fois.</translation>
+            <location line="+0" />
+            <source>Stopped sending run</source>
+            <translation>Envoi arrêté</translation>
         </message>
         <message>
-            <location line="+11" />
+            <location line="+12" />
+            <source>You stopped the run "%1" from %2 after %3 of %4 recipients.</source>
+            <translation>Vous avez arrêté l’envoi « %1 » depuis %2 après %3 destinataires sur %4.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The run "%1" from %2 stopped after %3 of %4 recipients.</source>
+            <translation>L’envoi « %1 » depuis %2 s’est interrompu après %3 destinataires sur %4.</translation>
+        </message>
+        <message numerus="yes">
+            <location line="+3" />
+            <source>Resuming sends the same message to the other %n, and to nobody twice.</source>
+            <translation>
+                <numerusform>Reprendre envoie le même message à %n autre destinataire, et à personne deux fois.</numerusform>
+                <numerusform>Reprendre envoie le même message aux %n autres, et à personne deux fois.</numerusform>
+            </translation>
+        </message>
+        <message>
+            <location line="+9" />
             <source>Discard</source>
             <translation>Abandonner</translation>
         </message>
@@ -3064,9 +3082,87 @@
         </message>
     </context>
     <context>
+        <name>RunHistoryDetail</name>
+        <message>
+            <location filename="../qml/content/pages/details/RunHistoryDetail.qml" line="+26" />
+            <source>No reply</source>
+            <translation>Sans réponse</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Invalid email</source>
+            <translation>Adresse e-mail invalide</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Not sent</source>
+            <translation>Non envoyé</translation>
+        </message>
+        <message>
+            <location line="+6" />
+            <source>Finished</source>
+            <translation>Terminé</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Stopped</source>
+            <translation>Arrêté</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Discarded</source>
+            <translation>Abandonné</translation>
+        </message>
+        <message>
+            <location line="+15" />
+            <source>Run history</source>
+            <translation>Historique des envois</translation>
+        </message>
+        <message>
+            <location line="+54" />
+            <source>%1 sent, %2 refused, %3 without reply, %4 invalid, of %5</source>
+            <translation>%1 envoyés, %2 refusés, %3 sans réponse, %4 non valides, sur %5</translation>
+        </message>
+        <message>
+            <location line="+25" />
+            <source>The first %1 of %2 recipients:</source>
+            <translation>Les %1 premiers destinataires sur %2 :</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Recipients:</source>
+            <translation>Destinataires :</translation>
+        </message>
+        <message>
+            <location line="+6" />
+            <source>Export CSV…</source>
+            <translation>Exporter en CSV…</translation>
+        </message>
+        <message>
+            <location line="+47" />
+            <source>Export the run</source>
+            <translation>Exporter l’envoi</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>CSV file (*.csv)</source>
+            <translation>Fichier CSV (*.csv)</translation>
+        </message>
+        <message>
+            <location line="+9" />
+            <source>Run exported</source>
+            <translation>Envoi exporté</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>The file could not be written: %1</source>
+            <translation>Le fichier n’a pas pu être écrit : %1</translation>
+        </message>
+    </context>
+    <context>
         <name>RunSummaryDialog</name>
         <message>
-            <location filename="../qml/content/pages/compose/RunSummaryDialog.qml" line="+25" />
+            <location filename="../qml/content/pages/compose/RunSummaryDialog.qml" line="+27" />
             <source>"%1" stays as written for %2 recipient(s): the field is empty.</source>
             <translation>« %1 » reste tel quel pour %2 destinataire(s) : le champ est vide.</translation>
         </message>
@@ -3081,7 +3177,7 @@
             <translation>%1 destinataire(s) recevront chacun un message.</translation>
         </message>
         <message>
-            <location line="+10" />
+            <location line="+11" />
             <source>%1 address(es) appear more than once.</source>
             <translation>%1 adresse(s) apparaissent plusieurs fois.</translation>
         </message>
@@ -3089,6 +3185,19 @@
             <location line="+10" />
             <source>Send once per address</source>
             <translation>Envoyer une seule fois par adresse</translation>
+        </message>
+        <message numerus="yes">
+            <location line="+6" />
+            <source>Left out: %n recipient(s) who already received this message in an earlier run.</source>
+            <translation>
+                <numerusform>Laissé de côté : %n destinataire qui a déjà reçu ce message lors d’un envoi précédent.</numerusform>
+                <numerusform>Laissés de côté : %n destinataires qui ont déjà reçu ce message lors d’un envoi précédent.</numerusform>
+            </translation>
+        </message>
+        <message>
+            <location line="+11" />
+            <source>Send to them again</source>
+            <translation>Le leur envoyer de nouveau</translation>
         </message>
         <message>
             <location line="+6" />
@@ -3184,7 +3293,12 @@
     <context>
         <name>SendEmailsPage</name>
         <message>
-            <location filename="../qml/content/pages/SendEmailsPage.qml" line="+64" />
+            <location filename="../qml/content/pages/SendEmailsPage.qml" line="+43" />
+            <source>History</source>
+            <translation>Historique</translation>
+        </message>
+        <message>
+            <location line="+27" />
             <source>+%1 List</source>
             <translation>+%1 liste</translation>
         </message>
@@ -3202,7 +3316,7 @@
     <context>
         <name>SendingController</name>
         <message>
-            <location filename="../qml/content/pages/compose/SendingController.qml" line="+49" />
+            <location filename="../qml/content/pages/compose/SendingController.qml" line="+53" />
             <source>The SMTP port must be a number from 1 to 65535.</source>
             <translation>Le port SMTP doit être un nombre de 1 à 65535.</translation>
         </message>
@@ -3218,11 +3332,16 @@
         </message>
         <message>
             <location line="+81" />
+            <source>Everyone on the list already received this message in an earlier run.</source>
+            <translation>Tous les destinataires ont déjà reçu ce message lors d’un envoi précédent.</translation>
+        </message>
+        <message>
+            <location line="+19" />
             <source>End task %1</source>
             <translation>Fin de la tâche %1</translation>
         </message>
         <message>
-            <location line="+24" />
+            <location line="+39" />
             <source>The account of the interrupted run is no longer there: add it again to resume the run.</source>
             <translation>Le compte de l’envoi interrompu n’existe plus : ajoutez-le de nouveau pour reprendre l’envoi.</translation>
         </message>
@@ -3247,12 +3366,25 @@
             <translation>interrompu pendant l’envoi</translation>
         </message>
         <message>
-            <location line="+33" />
+            <location line="+34" />
             <source>Processing %1: %2/%3</source>
             <translation>Traitement de %1 : %2/%3</translation>
         </message>
+        <message numerus="yes">
+            <location line="+28" />
+            <source>Discard this run? %n recipient(s) already received the message. The run stays in the history, and sending the same message again leaves them out.</source>
+            <translation>
+                <numerusform>Abandonner cet envoi ? %n destinataire a déjà reçu le message. L’envoi reste dans l’historique, et renvoyer le même message le laissera de côté.</numerusform>
+                <numerusform>Abandonner cet envoi ? %n destinataires ont déjà reçu le message. L’envoi reste dans l’historique, et renvoyer le même message les laissera de côté.</numerusform>
+            </translation>
+        </message>
         <message>
-            <location line="+26" />
+            <location line="+2" />
+            <source>Discard</source>
+            <translation>Abandonner</translation>
+        </message>
+        <message>
+            <location line="+29" />
             <source>A sending run is under way. Stop it and quit?</source>
             <translation>Un envoi est en cours. L’arrêter et quitter ?</translation>
         </message>
@@ -3265,7 +3397,7 @@
     <context>
         <name>SendingDialog</name>
         <message>
-            <location filename="../qml/content/pages/compose/SendingDialog.qml" line="+34" />
+            <location filename="../qml/content/pages/compose/SendingDialog.qml" line="+37" />
             <source>Sending finished</source>
             <translation>Envoi terminé</translation>
         </message>
@@ -3315,7 +3447,12 @@
             <translation>Réessayer les échecs</translation>
         </message>
         <message>
-            <location line="+31" />
+            <location line="+12" />
+            <source>Continue</source>
+            <translation>Continuer</translation>
+        </message>
+        <message>
+            <location line="+26" />
             <source>%1 recipient(s) may have received the message already: no reply came after it was sent. Send to them again too?</source>
             <translation>%1 destinataire(s) ont peut-être déjà reçu le message : aucune réponse n’est venue après l’envoi. Le leur renvoyer aussi ?</translation>
         </message>
@@ -3333,7 +3470,7 @@
     <context>
         <name>SendingListSequencer</name>
         <message>
-            <location filename="../qml/content/pages/compose/SendingListSequencer.qml" line="+41" />
+            <location filename="../qml/content/pages/compose/SendingListSequencer.qml" line="+43" />
             <source>Start task %1</source>
             <translation>Début de la tâche %1</translation>
         </message>

@@ -561,6 +561,12 @@ void TestSendingRun::stoppedRunContinuesAndEveryRunIsKept()
     QCOMPARE(discarded.value(u"state"_s).toString(), u"discarded"_s);
     QCOMPARE(discarded.value(u"sent"_s).toInt(), mailed);
     QCOMPARE(history.receivedAddresses(params(u"faulty"_s)).size(), sent.size() + mailed);
+
+    // Beyond its bounds the history drops its oldest runs first.
+    QVERIFY(RunHistory::write(run.historyPath(), {{u"id"_s, u"99991231T235959999-1"_s}}, {}, 2));
+    history.reload();
+    QCOMPARE(history.runs().size(), 2);
+    QCOMPARE(history.runs().constLast().toMap().value(u"state"_s).toString(), u"discarded"_s);
 }
 
 void TestSendingRun::retryFailedSendsOnlyTheFailedOnes()

@@ -11,8 +11,9 @@ import content
 Item {
     id: scene
 
+    // Tall enough for the form with sixteen typed addresses and its Send button.
     width: 1000
-    height: 730
+    height: 900
 
     MyTrStrings {
         id: myTrStrings
@@ -44,12 +45,12 @@ Item {
             const text = findChild(offer.contentItem, "resumeText").text
             verify(text.startsWith("You stopped the run"), text)
             const run = controller.run
+            const ask = controller.discardDialog
             if (config.choice === "continue") {
                 mouseClick(findChild(offer.contentItem, "resumeRunButton"))
             } else {
                 const mailed = run.interruptedRun().sent
                 mouseClick(findChild(offer.contentItem, "discardRunButton"))
-                const ask = controller.discardDialog
                 tryCompare(ask, "opened", true)
                 verify(ask.message.indexOf(String(mailed)) >= 0, ask.message)
                 mouseClick(findChild(ask.contentItem, "confirmButton"))

@@ -795,5 +795,48 @@ Item {
             mouseClick(findChild(screen, "removeHtmlButton"))
             verify(!list.visible)
         }
+
+        // ---- The history of runs ----
+
+        function test_historyKeepsTheRunAndSendAgainLeavesOutThoseReached() {
+            // English as start-up loads it: counts take their plural forms.
+            verify(myTranslator.setLanguage("en_EN"))
+            screen.recipient = "kept@x.test;reject-me@x.test"
+            sendAndWait()
+            compare(servers.count(), 1)
+            mouseClick(dialogChild("closeButton"))
+            tryCompare(dialog(), "visible", false)
+
+            // The run in the history, with each recipient's outcome and reply.
+            const details = findChild(screen, "detailStackView")
+            tryVerify(() => findChild(screen, "historyButton") !== null)
+            mouseClick(findChild(screen, "historyButton"))
+            tryCompare(details, "busy", false)
+            const detail = details.currentItem
+            compare(detail.objectName, "RunHistoryDetail")
+            tryCompare(detail.history.runs, "length", 1)
+            mouseClick(findChild(detail, "runEntry0"))
+            compare(detail.rows.length, 2)
+            compare(detail.rows[0].outcome, "sent")
+            compare(detail.rows[1].outcome, "failed")
+            verify(detail.rows[1].text.startsWith("5"), detail.rows[1].text)
+            const csv = workDir + "/run.csv"
+            detail.exportDialog.saveChosen("file://" + csv)
+            tryVerify(() => helper.textFromFile("file://" + csv).indexOf("reject-me@x.test,failed,") > 0,
+                      5000, "the run is exported")
+
+            // The same message again: the one already reached is left out.
+            mouseClick(findChild(screen, "sendButton"))
+            const summary = screen.sendingController.summaryDialog
+            tryCompare(summary, "opened", true)
+            const received = findChild(summary.contentItem, "summaryReceived")
+            verify(received.visible)
+            compare(received.text, "Left out: 1 recipient who already received this message in an earlier run.")
+            compare(findChild(summary.contentItem, "summaryTotal").text, "1 recipient(s) will each receive one message.")
+            mouseClick(findChild(summary.contentItem, "summarySendButton"))
+            waitForRunEnd()
+            compare(run().total, 1)
+            compare(servers.count(), 1, "nobody mailed twice")
+        }
     }
 }

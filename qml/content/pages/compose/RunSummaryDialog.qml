@@ -83,7 +83,7 @@ MyHeaderlessDialog {
             objectName: "summaryReceived"
             Layout.fillWidth: true
             visible: (dialog.summary.received || 0) > 0
-            text: qsTr("%n recipient(s) already received this message in an earlier run and are left out.", "",
+            text: qsTr("Left out: %n recipient(s) who already received this message in an earlier run.", "",
                        dialog.summary.received || 0)
             textFormat: Text.PlainText
             color: Constants.warningLigthColor3

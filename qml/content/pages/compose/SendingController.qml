@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Controls.Basic
 import QmlCppBridge
 import content
 import "../../resources/js/app.js" as AppJs
