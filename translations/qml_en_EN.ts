@@ -110,6 +110,14 @@
         </message>
     </context>
     <context>
+        <name>AppTitleBar</name>
+        <message>
+            <location filename="../qml/content/window/AppTitleBar.qml" line="+146" />
+            <source>History</source>
+            <translation>History</translation>
+        </message>
+    </context>
+    <context>
         <name>Constants</name>
         <message>
             <location filename="../qml/Parvane/Constants.qml" line="+121" />
@@ -3241,7 +3249,7 @@
             <translation>%1 cannot be read.</translation>
         </message>
         <message>
-            <location line="+129" />
+            <location line="+138" />
             <source>%1 emails copied.</source>
             <translation>%1 emails copied.</translation>
         </message>
@@ -3293,12 +3301,7 @@
     <context>
         <name>SendEmailsPage</name>
         <message>
-            <location filename="../qml/content/pages/SendEmailsPage.qml" line="+43" />
-            <source>History</source>
-            <translation>History</translation>
-        </message>
-        <message>
-            <location line="+27" />
+            <location filename="../qml/content/pages/SendEmailsPage.qml" line="+64" />
             <source>+%1 List</source>
             <translation>+%1 List</translation>
         </message>
@@ -3316,7 +3319,7 @@
     <context>
         <name>SendingController</name>
         <message>
-            <location filename="../qml/content/pages/compose/SendingController.qml" line="+53" />
+            <location filename="../qml/content/pages/compose/SendingController.qml" line="+52" />
             <source>The SMTP port must be a number from 1 to 65535.</source>
             <translation>The SMTP port must be a number from 1 to 65535.</translation>
         </message>
@@ -3331,17 +3334,17 @@
             <translation>Start task %1</translation>
         </message>
         <message>
-            <location line="+81" />
+            <location line="+80" />
             <source>Everyone on the list already received this message in an earlier run.</source>
             <translation>Everyone on the list already received this message in an earlier run.</translation>
         </message>
         <message>
-            <location line="+19" />
+            <location line="+13" />
             <source>End task %1</source>
             <translation>End task %1</translation>
         </message>
         <message>
-            <location line="+39" />
+            <location line="+31" />
             <source>The account of the interrupted run is no longer there: add it again to resume the run.</source>
             <translation>The account of the interrupted run is no longer there: add it again to resume the run.</translation>
         </message>
@@ -3366,7 +3369,7 @@
             <translation>interrupted while it was being sent</translation>
         </message>
         <message>
-            <location line="+34" />
+            <location line="+35" />
             <source>Processing %1: %2/%3</source>
             <translation>Processing %1: %2/%3</translation>
         </message>
@@ -3397,7 +3400,7 @@
     <context>
         <name>SendingDialog</name>
         <message>
-            <location filename="../qml/content/pages/compose/SendingDialog.qml" line="+37" />
+            <location filename="../qml/content/pages/compose/SendingDialog.qml" line="+39" />
             <source>Sending finished</source>
             <translation>Sending finished</translation>
         </message>
@@ -3470,7 +3473,7 @@
     <context>
         <name>SendingListSequencer</name>
         <message>
-            <location filename="../qml/content/pages/compose/SendingListSequencer.qml" line="+43" />
+            <location filename="../qml/content/pages/compose/SendingListSequencer.qml" line="+41" />
             <source>Start task %1</source>
             <translation>Start task %1</translation>
         </message>

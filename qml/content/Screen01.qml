@@ -273,6 +273,15 @@ Rectangle {
 
     function loadEmptyDetail() { loadDatail(emptyDetailComponent) }
 
+    // The settings menu's "Run history": the runs beside the compose page.
+    function showRunHistory() {
+        const page = pagesStackView.currentItem
+        if (!page || page.objectName !== "SendEmailsPage") {
+            loadPage(sendEmailsPage, regions.sideMenu.homeMenu.action)
+        }
+        loadDatail(runHistoryDetailComponent)
+    }
+
     // One synchronous check, without a message: callers that need the
     // network open connexionDialog themselves when it says no.
     function isOnline() { return bridge.isOnline() }

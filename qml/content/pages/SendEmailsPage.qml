@@ -39,12 +39,6 @@ MyPageLayout {
                 onClicked: root.loadDatail(sendingListsDetailComponent)
             }
             MyButton {
-                objectName: "historyButton"
-                text: qsTr("History")
-                secondaryStyle: true
-                onClicked: root.loadDatail(runHistoryDetailComponent)
-            }
-            MyButton {
                 objectName: "previewButton"
                 visible: parent.listsShown
                 text: myTrStrings.preview

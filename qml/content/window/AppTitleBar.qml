@@ -141,6 +141,11 @@ Rectangle {
 
                             screen: bar.screen
                         }
+                        MyMenuItem {
+                            objectName: "runHistoryMenuItem"
+                            text: qsTr("History")
+                            onTriggered: bar.callScreen("showRunHistory")
+                        }
                     }
                 }
             }

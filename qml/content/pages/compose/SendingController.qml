@@ -27,8 +27,6 @@ Item {
     // log; added in one piece at the end rather than copied per recipient.
     property var pendingListOutput: []
     property bool quitting: false
-    // The sending list whose task was stopped: Continue goes on with it.
-    property string stoppedList: ""
 
     // Send, Enter or the sending-list hook: false when a run is under way.
     function send(withSummary) {
@@ -167,7 +165,6 @@ Item {
     function launch(recipients) {
         const params = prepared.params
         prepared = null
-        stoppedList = ""
         if (recipients.length === 0) {
             run.cancel()
             toast.show(qsTr("Everyone on the list already received this message in an earlier run."), 5000)
@@ -181,12 +178,6 @@ Item {
     }
 
     function runEnded(stopped) {
-        // A stopped task holds its list: Continue goes on with both.
-        if (root.isSendingListRunning && stopped) {
-            stoppedList = root.runningSendingList ? root.runningSendingList.name : ""
-            flushListOutput()
-            sequencer.stop()
-        }
         if (root.isSendingListRunning && !stopped) {
             const list = root.runningSendingList
             appendListOutput("=====\n" + qsTr("End task %1").arg(list.nextTask) + "\n=====\n\n")
@@ -201,18 +192,10 @@ Item {
             Qt.quit()
     }
 
-    // Continue in the dialog of a stopped run.
+    // Continue in the dialog of a stopped run. A sending list goes on with
+    // its next task after Stop instead, so its task is not continued.
     function continueRun() {
-        if (!run.canContinue)
-            return false
-        if (stoppedList !== "")
-            sequencer.resumeAfterRun(stoppedList, true)
-        stoppedList = ""
-        if (!run.continueRun()) {
-            sequencer.stop()
-            return false
-        }
-        return true
+        return !root.isSendingListRunning && run.continueRun()
     }
 
     // A run cut short by a crash, or stopped before the program was quit:
@@ -304,6 +287,7 @@ Item {
 
         objectName: "sendingDialog"
         run: run
+        canContinue: run.canContinue && !root.isSendingListRunning
         onContinueRequested: controller.continueRun()
         runTitle: root.isSendingListRunning && root.runningSendingList
                   ? qsTr("Processing %1: %2/%3").arg(root.runningSendingList.name)

@@ -24,6 +24,8 @@ MyHeaderlessDialog {
     readonly property bool canClose: !run.busy
     readonly property bool ended: run.state === SendingRun.Finished || run.state === SendingRun.Stopped
 
+    // A stopped run that its owner can go on with.
+    property bool canContinue: run.canContinue
     // Continue was pressed for a stopped run: its owner goes on with it.
     signal continueRequested()
 
@@ -183,7 +185,7 @@ MyHeaderlessDialog {
             MyButton {
                 objectName: "continueButton"
                 text: qsTr("Continue")
-                visible: dialog.run.canContinue
+                visible: dialog.canContinue
                 secondaryStyle: true
                 onClicked: dialog.continueRequested()
             }

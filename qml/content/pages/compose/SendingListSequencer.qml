@@ -31,16 +31,14 @@ Item {
         return true
     }
 
-    // After a crash, or Continue after Stop: the list whose task goes on
-    // continues with its next task once that task's run has ended. After
-    // Stop, the log so far stays.
-    function resumeAfterRun(listName, keepOutput) {
+    // After a crash: the list whose task is being resumed goes on from the
+    // next task once that task's run has ended.
+    function resumeAfterRun(listName) {
         const list = root.sendingLists.find(l => l.name === listName)
         if (!list || list.nextTask < 1 || running)
             return false
-        if (keepOutput !== true)
-            root.runningSendingListOutput = list.name + "\n\n=====\n"
-                    + qsTr("Start task %1").arg(list.nextTask) + "\n=====\n\n"
+        root.runningSendingListOutput = list.name + "\n\n=====\n"
+                + qsTr("Start task %1").arg(list.nextTask) + "\n=====\n\n"
         root.isSendingListRunning = true
         root.runningSendingList = list
         loadedTask = list.nextTask - 1
