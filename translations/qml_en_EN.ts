@@ -110,6 +110,24 @@
         </message>
     </context>
     <context>
+        <name>App</name>
+        <message>
+            <location filename="../qml/content/App.qml" line="+98" />
+            <source>Saving your latest changes…</source>
+            <translation>Saving your latest changes…</translation>
+        </message>
+        <message>
+            <location line="+18" />
+            <source>Your latest changes could not be saved: %1. Quit anyway?</source>
+            <translation>Your latest changes could not be saved: %1. Quit anyway?</translation>
+        </message>
+        <message>
+            <location line="+67" />
+            <source>Quit anyway</source>
+            <translation>Quit anyway</translation>
+        </message>
+    </context>
+    <context>
         <name>Constants</name>
         <message>
             <location filename="../qml/Parvane/Constants.qml" line="+121" />

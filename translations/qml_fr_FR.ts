@@ -110,6 +110,24 @@
         </message>
     </context>
     <context>
+        <name>App</name>
+        <message>
+            <location filename="../qml/content/App.qml" line="+98" />
+            <source>Saving your latest changes…</source>
+            <translation>Enregistrement de vos dernières modifications…</translation>
+        </message>
+        <message>
+            <location line="+18" />
+            <source>Your latest changes could not be saved: %1. Quit anyway?</source>
+            <translation>Vos dernières modifications n’ont pas pu être enregistrées : %1. Quitter quand même ?</translation>
+        </message>
+        <message>
+            <location line="+67" />
+            <source>Quit anyway</source>
+            <translation>Quitter quand même</translation>
+        </message>
+    </context>
+    <context>
         <name>Constants</name>
         <message>
             <location filename="../qml/Parvane/Constants.qml" line="+121" />
