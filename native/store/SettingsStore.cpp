@@ -238,12 +238,12 @@ public:
         emit saved(count == 0, error);
     }
 
-    // At the end: every log is folded into its key, so the next start reads
-    // one file per key.
+    // At the end, once the compactor has stopped: every log is folded into
+    // its key, so the next start reads one file per key.
     void finish()
     {
         for (KeyState &s : m_keys) {
-            if (!s.unwritten.isEmpty() || s.compacting || s.logSize == 0)
+            if (!s.unwritten.isEmpty() || s.logSize == 0)
                 continue;
             const StoreFiles::Loaded loaded = StoreFiles::load(s.storePath, s.group, s.key);
             if (!loaded.value.isArray())
