@@ -110,11 +110,29 @@
         </message>
     </context>
     <context>
+<<<<<<< HEAD
         <name>AppTitleBar</name>
         <message>
             <location filename="../qml/content/window/AppTitleBar.qml" line="+146" />
             <source>History</source>
             <translation>History</translation>
+=======
+        <name>App</name>
+        <message>
+            <location filename="../qml/content/App.qml" line="+98" />
+            <source>Saving your latest changes…</source>
+            <translation>Saving your latest changes…</translation>
+        </message>
+        <message>
+            <location line="+18" />
+            <source>Your latest changes could not be saved: %1. Quit anyway?</source>
+            <translation>Your latest changes could not be saved: %1. Quit anyway?</translation>
+        </message>
+        <message>
+            <location line="+67" />
+            <source>Quit anyway</source>
+            <translation>Quit anyway</translation>
+>>>>>>> store
         </message>
     </context>
     <context>

@@ -79,10 +79,47 @@ Window {
         initScreen()
     }
 
-    // A run under way is stopped, after asking, before the window goes.
+    readonly property alias storeQuitDialog: storeQuitDialog
+    // Set once the store has nothing left to write, or the user chose to quit without it.
+    property bool storeSettled: false
+
+    // A run under way is stopped, after asking, before the window goes; then
+    // changes not yet on disk are waited for, and asked about if they fail.
     onClosing: close => {
-        if (!mainScreen.sendingController.quitRequested())
+        if (!mainScreen.sendingController.quitRequested()) {
             close.accepted = false
+            return
+        }
+        if (storeSettled || !mainScreen.settingsStore.pending)
+            return
+        close.accepted = false
+        if (storeQuitDialog.visible)
+            return
+        storeQuitDialog.message = qsTr("Saving your latest changes…")
+        storeQuitDialog.open()
+        mainScreen.settingsStore.saveNow()
+    }
+
+    function quitWithoutWaiting() {
+        storeSettled = true
+        storeQuitDialog.close()
+        close()
+    }
+
+    Connections {
+        target: mainScreen.settingsStore
+        enabled: storeQuitDialog.visible
+        function onSaveFinished(ok, error) {
+            if (ok)
+                window.quitWithoutWaiting()
+            else
+                storeQuitDialog.message = qsTr("Your latest changes could not be saved: %1. Quit anyway?").arg(error)
+        }
+        // Retried meanwhile, and written after all.
+        function onPendingChanged() {
+            if (!mainScreen.settingsStore.pending)
+                window.quitWithoutWaiting()
+        }
     }
 
     Component.onCompleted: {
@@ -137,6 +174,15 @@ Window {
             anchors.right: parent.right
             anchors.top: titleBar.bottom
             anchors.bottom: parent.bottom
+        }
+
+        MyConfirmationDialog {
+            id: storeQuitDialog
+
+            objectName: "storeQuitDialog"
+            confirmBtnText: qsTr("Quit anyway")
+            dangerStyle: true
+            onConfirmedChanged: window.quitWithoutWaiting()
         }
     }
 

@@ -1,5 +1,6 @@
 import QtQuick
 import QtTest
+import QmlCppBridge
 import content
 import Parvane
 
@@ -10,6 +11,11 @@ Item {
         id: appComponent
 
         App {}
+    }
+
+    // The test's own access to files.
+    QmlCppBridge {
+        id: files
     }
 
     TestCase {
@@ -119,6 +125,40 @@ Item {
             app.toggleMaximized()
             tryVerify(() => app.maximized)
             compare(mainScreen.windowX, 40, "the maximized corner is not the position to keep")
+        }
+
+        // Closing while a change cannot be written (a file stands where the
+        // store's folder should be): the window waits, says why and asks;
+        // staying keeps the change, which is written once the folder can be
+        // made, and the window then closes without asking.
+        function test_windowClosedWithChangesNotWritten() {
+            const store = mainScreen.settingsStore
+            const folder = String(files.cmdExcute("mktemp", ["-d"]).text).trim()
+            verify(folder.length > 1, "a temporary folder")
+            compare(files.cmdExcute("touch", [folder + "/blocker"]).status, 0)
+            store.path = folder + "/blocker/store"
+            mainScreen.subject = "Written after all"
+            tryVerify(() => store.writeError !== "", 5000, "the writing fails")
+            verify(store.pending)
+
+            app.close()
+            const dialog = app.storeQuitDialog
+            tryCompare(dialog, "opened", true)
+            tryCompare(dialog, "message",
+                       "Your latest changes could not be saved: " + store.writeError + ". Quit anyway?")
+            verify(app.visible, "the window waits for an answer")
+            mouseClick(findChild(dialog.contentItem, "closeButton"))
+            tryCompare(dialog, "visible", false)
+            verify(app.visible)
+
+            compare(files.cmdExcute("rm", [folder + "/blocker"]).status, 0)
+            tryVerify(() => !store.pending, 15000, "written with no further change")
+            compare(store.writeError, "")
+            compare(store.value("sendingForm", "currentSubject"), "Written after all")
+            app.close()
+            tryVerify(() => !app.visible, 2000, "nothing left to wait for")
+            verify(!dialog.visible)
+            files.cmdExcute("rm", ["-rf", folder])
         }
     }
 }
