@@ -110,13 +110,6 @@
         </message>
     </context>
     <context>
-<<<<<<< HEAD
-        <name>AppTitleBar</name>
-        <message>
-            <location filename="../qml/content/window/AppTitleBar.qml" line="+146" />
-            <source>History</source>
-            <translation>History</translation>
-=======
         <name>App</name>
         <message>
             <location filename="../qml/content/App.qml" line="+98" />
@@ -132,7 +125,14 @@
             <location line="+67" />
             <source>Quit anyway</source>
             <translation>Quit anyway</translation>
->>>>>>> store
+        </message>
+    </context>
+    <context>
+        <name>AppTitleBar</name>
+        <message>
+            <location filename="../qml/content/window/AppTitleBar.qml" line="+146" />
+            <source>History</source>
+            <translation>History</translation>
         </message>
     </context>
     <context>
