@@ -3340,7 +3340,7 @@
         <message>
             <location line="+103" />
             <source>Save log…</source>
-            <translation>Enregistrer le journal…</translation>
+            <translation>Enregistrer…</translation>
         </message>
         <message>
             <location line="+2" />
@@ -3375,7 +3375,7 @@
         <message>
             <location line="+13" />
             <source>Continue in background</source>
-            <translation>Continuer en arrière-plan</translation>
+            <translation>En arrière-plan</translation>
         </message>
         <message>
             <location line="+24" />

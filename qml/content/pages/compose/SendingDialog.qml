@@ -170,6 +170,7 @@ MyHeaderlessDialog {
             }
             MyLinkButton {
                 objectName: "saveLogButton"
+                Layout.minimumWidth: implicitWidth
                 text: qsTr("Save log…")
                 onClicked: {
                     saveLogDialog.proposeInDocuments(qsTr("sending-log") + ".txt")
@@ -178,6 +179,7 @@ MyHeaderlessDialog {
             }
             MyLinkButton {
                 objectName: "copyLogButton"
+                Layout.minimumWidth: implicitWidth
                 text: qsTr("Copy log")
                 onClicked: AppJs.copyToClipboard(dialog.logText(), qsTr("Log copied"), dialog) // qmllint disable type
             }
