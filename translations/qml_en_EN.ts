@@ -27,7 +27,12 @@
     <context>
         <name>AccountDetail</name>
         <message>
-            <location filename="../qml/content/pages/details/AccountDetail.qml" line="+142" />
+            <location filename="../qml/content/pages/details/AccountDetail.qml" line="+44" />
+            <source>A sending run is using this account: it can be changed once the run has ended.</source>
+            <translation>A sending run is using this account: it can be changed once the run has ended.</translation>
+        </message>
+        <message>
+            <location line="+110" />
             <source>Are you sure you want to delete the account %1 ?</source>
             <translation>Are you sure you want to delete the account %1 ?</translation>
         </message>
@@ -130,7 +135,27 @@
     <context>
         <name>AppTitleBar</name>
         <message>
-            <location filename="../qml/content/window/AppTitleBar.qml" line="+146" />
+            <location filename="../qml/content/window/AppTitleBar.qml" line="+47" />
+            <source>Sending paused %1/%2</source>
+            <translation>Sending paused %1/%2</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>Sending finished %1/%2</source>
+            <translation>Sending finished %1/%2</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>Sending stopped %1/%2</source>
+            <translation>Sending stopped %1/%2</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Sending %1/%2</source>
+            <translation>Sending %1/%2</translation>
+        </message>
+        <message>
+            <location line="+132" />
             <source>History</source>
             <translation>History</translation>
         </message>
@@ -1916,7 +1941,7 @@
     <context>
         <name>ContactsListsPage</name>
         <message>
-            <location filename="../qml/content/pages/ContactsListsPage.qml" line="+342" />
+            <location filename="../qml/content/pages/ContactsListsPage.qml" line="+347" />
             <source>The import was cancelled: no contact was added.</source>
             <translation>The import was cancelled: no contact was added.</translation>
         </message>
@@ -1926,7 +1951,7 @@
             <translation>The file could not be written.</translation>
         </message>
         <message numerus="yes">
-            <location line="-159" />
+            <location line="-164" />
             <source>%n contact(s) deleted.</source>
             <translation>
                 <numerusform>%n contact deleted.</numerusform>
@@ -1949,8 +1974,13 @@
                 <numerusform>%n already in that list stayed here.</numerusform>
             </translation>
         </message>
+        <message>
+            <location line="+26" />
+            <source>This list is used by the sending run under way: it can be deleted once the run has ended.</source>
+            <translation>This list is used by the sending run under way: it can be deleted once the run has ended.</translation>
+        </message>
         <message numerus="yes">
-            <location line="+38" />
+            <location line="+17" />
             <source>List %1 deleted with %n contact(s).</source>
             <translation>
                 <numerusform>List %1 deleted with %n contact.</numerusform>
@@ -2184,7 +2214,7 @@
     <context>
         <name>EmailContentDetail</name>
         <message>
-            <location filename="../qml/content/pages/details/EmailContentDetail.qml" line="+52" />
+            <location filename="../qml/content/pages/details/EmailContentDetail.qml" line="+54" />
             <source>Getting started</source>
             <translation>Getting started</translation>
         </message>
@@ -2907,8 +2937,8 @@
         </message>
         <message>
             <location line="+1" />
-            <source>You must add at least one SMPT account.</source>
-            <translation>You must add at least one SMPT account.</translation>
+            <source>You must add at least one SMTP account.</source>
+            <translation>You must add at least one SMTP account.</translation>
         </message>
         <message>
             <location line="+1" />
@@ -3234,7 +3264,7 @@
     <context>
         <name>Screen01</name>
         <message numerus="yes">
-            <location filename="../qml/content/Screen01.qml" line="+140" />
+            <location filename="../qml/content/Screen01.qml" line="+144" />
             <source>%n contact(s) written to %1.</source>
             <translation>
                 <numerusform>%n contact written to %1.</numerusform>
@@ -3329,7 +3359,12 @@
             <translation>+%1 Lists</translation>
         </message>
         <message>
-            <location line="+73" />
+            <location line="+59" />
+            <source>The message form was cleared.</source>
+            <translation>The message form was cleared.</translation>
+        </message>
+        <message>
+            <location line="+37" />
             <source>HTML file (*.html *.htm)</source>
             <translation>HTML file (*.html *.htm)</translation>
         </message>
@@ -3342,12 +3377,12 @@
             <translation>The SMTP port must be a number from 1 to 65535.</translation>
         </message>
         <message>
-            <location line="+5" />
+            <location line="+6" />
             <source>The active account has no password.</source>
             <translation>The active account has no password.</translation>
         </message>
         <message>
-            <location line="+33" />
+            <location line="+64" />
             <source>Start task %1</source>
             <translation>Start task %1</translation>
         </message>
@@ -3357,12 +3392,12 @@
             <translation>Everyone on the list already received this message in an earlier run.</translation>
         </message>
         <message>
-            <location line="+13" />
+            <location line="+19" />
             <source>End task %1</source>
             <translation>End task %1</translation>
         </message>
         <message>
-            <location line="+31" />
+            <location line="+33" />
             <source>The account of the interrupted run is no longer there: add it again to resume the run.</source>
             <translation>The account of the interrupted run is no longer there: add it again to resume the run.</translation>
         </message>
@@ -3387,7 +3422,7 @@
             <translation>interrupted while it was being sent</translation>
         </message>
         <message>
-            <location line="+35" />
+            <location line="+32" />
             <source>Processing %1: %2/%3</source>
             <translation>Processing %1: %2/%3</translation>
         </message>
@@ -3418,7 +3453,17 @@
     <context>
         <name>SendingDialog</name>
         <message>
-            <location filename="../qml/content/pages/compose/SendingDialog.qml" line="+39" />
+            <location filename="../qml/content/pages/compose/SendingDialog.qml" line="+53" />
+            <source>Log saved</source>
+            <translation>Log saved</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>The log could not be saved to %1.</source>
+            <translation>The log could not be saved to %1.</translation>
+        </message>
+        <message>
+            <location line="+6" />
             <source>Sending finished</source>
             <translation>Sending finished</translation>
         </message>
@@ -3443,7 +3488,17 @@
             <translation>%1 recipient(s) will be tried again at %2.</translation>
         </message>
         <message>
-            <location line="+97" />
+            <location line="+104" />
+            <source>Save log…</source>
+            <translation>Save log…</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>sending-log</source>
+            <translation>sending-log</translation>
+        </message>
+        <message>
+            <location line="+7" />
             <source>Copy log</source>
             <translation>Copy log</translation>
         </message>
@@ -3473,7 +3528,22 @@
             <translation>Continue</translation>
         </message>
         <message>
-            <location line="+26" />
+            <location line="+8" />
+            <source>Continue in background</source>
+            <translation>Continue in background</translation>
+        </message>
+        <message>
+            <location line="+24" />
+            <source>Save log</source>
+            <translation>Save log</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Text file (*.txt)</source>
+            <translation>Text file (*.txt)</translation>
+        </message>
+        <message>
+            <location line="+8" />
             <source>%1 recipient(s) may have received the message already: no reply came after it was sent. Send to them again too?</source>
             <translation>%1 recipient(s) may have received the message already: no reply came after it was sent. Send to them again too?</translation>
         </message>
@@ -3496,7 +3566,7 @@
             <translation>Start task %1</translation>
         </message>
         <message>
-            <location line="+37" />
+            <location line="+44" />
             <source>This work file changed since you reviewed it, or was never reviewed: check what it sends, confirm, then start the list again.</source>
             <translation>This work file changed since you reviewed it, or was never reviewed: check what it sends, confirm, then start the list again.</translation>
         </message>

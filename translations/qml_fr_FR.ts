@@ -27,7 +27,12 @@
     <context>
         <name>AccountDetail</name>
         <message>
-            <location filename="../qml/content/pages/details/AccountDetail.qml" line="+142" />
+            <location filename="../qml/content/pages/details/AccountDetail.qml" line="+44" />
+            <source>A sending run is using this account: it can be changed once the run has ended.</source>
+            <translation>Un envoi en cours utilise ce compte : il pourra être modifié une fois l'envoi terminé.</translation>
+        </message>
+        <message>
+            <location line="+110" />
             <source>Are you sure you want to delete the account %1 ?</source>
             <translation>Êtes-vous sûr de vouloir supprimer le compte %1 ?</translation>
         </message>
@@ -130,7 +135,27 @@
     <context>
         <name>AppTitleBar</name>
         <message>
-            <location filename="../qml/content/window/AppTitleBar.qml" line="+146" />
+            <location filename="../qml/content/window/AppTitleBar.qml" line="+47" />
+            <source>Sending paused %1/%2</source>
+            <translation>Envoi en pause %1/%2</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>Sending finished %1/%2</source>
+            <translation>Envoi terminé %1/%2</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>Sending stopped %1/%2</source>
+            <translation>Envoi arrêté %1/%2</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Sending %1/%2</source>
+            <translation>Envoi %1/%2</translation>
+        </message>
+        <message>
+            <location line="+132" />
             <source>History</source>
             <translation>Historique</translation>
         </message>
@@ -1916,7 +1941,7 @@
     <context>
         <name>ContactsListsPage</name>
         <message>
-            <location filename="../qml/content/pages/ContactsListsPage.qml" line="+342" />
+            <location filename="../qml/content/pages/ContactsListsPage.qml" line="+347" />
             <source>The import was cancelled: no contact was added.</source>
             <translation>L’importation a été annulée : aucun contact n’a été ajouté.</translation>
         </message>
@@ -1926,7 +1951,7 @@
             <translation>Le fichier n’a pas pu être écrit.</translation>
         </message>
         <message numerus="yes">
-            <location line="-159" />
+            <location line="-164" />
             <source>%n contact(s) deleted.</source>
             <translation>
                 <numerusform>%n contact supprimé.</numerusform>
@@ -1949,8 +1974,13 @@
                 <numerusform>%n, déjà dans cette liste, sont restés ici.</numerusform>
             </translation>
         </message>
+        <message>
+            <location line="+26" />
+            <source>This list is used by the sending run under way: it can be deleted once the run has ended.</source>
+            <translation>Cette liste sert à l'envoi en cours : elle pourra être supprimée une fois l'envoi terminé.</translation>
+        </message>
         <message numerus="yes">
-            <location line="+38" />
+            <location line="+17" />
             <source>List %1 deleted with %n contact(s).</source>
             <translation>
                 <numerusform>Liste %1 supprimée avec %n contact.</numerusform>
@@ -2184,7 +2214,7 @@
     <context>
         <name>EmailContentDetail</name>
         <message>
-            <location filename="../qml/content/pages/details/EmailContentDetail.qml" line="+52" />
+            <location filename="../qml/content/pages/details/EmailContentDetail.qml" line="+54" />
             <source>Getting started</source>
             <translation>Pour commencer</translation>
         </message>
@@ -2907,7 +2937,7 @@
         </message>
         <message>
             <location line="+1" />
-            <source>You must add at least one SMPT account.</source>
+            <source>You must add at least one SMTP account.</source>
             <translation>Vous devez ajouter au moins un compte SMTP.</translation>
         </message>
         <message>
@@ -3234,7 +3264,7 @@
     <context>
         <name>Screen01</name>
         <message numerus="yes">
-            <location filename="../qml/content/Screen01.qml" line="+140" />
+            <location filename="../qml/content/Screen01.qml" line="+144" />
             <source>%n contact(s) written to %1.</source>
             <translation>
                 <numerusform>%n contact écrit dans %1.</numerusform>
@@ -3329,7 +3359,12 @@
             <translation>+%1 listes</translation>
         </message>
         <message>
-            <location line="+73" />
+            <location line="+59" />
+            <source>The message form was cleared.</source>
+            <translation>Le formulaire du message a été vidé.</translation>
+        </message>
+        <message>
+            <location line="+37" />
             <source>HTML file (*.html *.htm)</source>
             <translation>Fichier HTML (*.html *.htm)</translation>
         </message>
@@ -3342,12 +3377,12 @@
             <translation>Le port SMTP doit être un nombre de 1 à 65535.</translation>
         </message>
         <message>
-            <location line="+5" />
+            <location line="+6" />
             <source>The active account has no password.</source>
             <translation>Le compte actif n’a pas de mot de passe.</translation>
         </message>
         <message>
-            <location line="+33" />
+            <location line="+64" />
             <source>Start task %1</source>
             <translation>Début de la tâche %1</translation>
         </message>
@@ -3357,12 +3392,12 @@
             <translation>Tous les destinataires ont déjà reçu ce message lors d’un envoi précédent.</translation>
         </message>
         <message>
-            <location line="+13" />
+            <location line="+19" />
             <source>End task %1</source>
             <translation>Fin de la tâche %1</translation>
         </message>
         <message>
-            <location line="+31" />
+            <location line="+33" />
             <source>The account of the interrupted run is no longer there: add it again to resume the run.</source>
             <translation>Le compte de l’envoi interrompu n’existe plus : ajoutez-le de nouveau pour reprendre l’envoi.</translation>
         </message>
@@ -3387,7 +3422,7 @@
             <translation>interrompu pendant l’envoi</translation>
         </message>
         <message>
-            <location line="+35" />
+            <location line="+32" />
             <source>Processing %1: %2/%3</source>
             <translation>Traitement de %1 : %2/%3</translation>
         </message>
@@ -3418,7 +3453,17 @@
     <context>
         <name>SendingDialog</name>
         <message>
-            <location filename="../qml/content/pages/compose/SendingDialog.qml" line="+39" />
+            <location filename="../qml/content/pages/compose/SendingDialog.qml" line="+53" />
+            <source>Log saved</source>
+            <translation>Journal enregistré</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>The log could not be saved to %1.</source>
+            <translation>Le journal n'a pas pu être enregistré dans %1.</translation>
+        </message>
+        <message>
+            <location line="+6" />
             <source>Sending finished</source>
             <translation>Envoi terminé</translation>
         </message>
@@ -3443,7 +3488,17 @@
             <translation>%1 destinataire(s) seront réessayés à %2.</translation>
         </message>
         <message>
-            <location line="+97" />
+            <location line="+104" />
+            <source>Save log…</source>
+            <translation>Enregistrer…</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>sending-log</source>
+            <translation>journal-envoi</translation>
+        </message>
+        <message>
+            <location line="+7" />
             <source>Copy log</source>
             <translation>Copier le journal</translation>
         </message>
@@ -3473,7 +3528,22 @@
             <translation>Continuer</translation>
         </message>
         <message>
-            <location line="+26" />
+            <location line="+8" />
+            <source>Continue in background</source>
+            <translation>En arrière-plan</translation>
+        </message>
+        <message>
+            <location line="+24" />
+            <source>Save log</source>
+            <translation>Enregistrer le journal</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Text file (*.txt)</source>
+            <translation>Fichier texte (*.txt)</translation>
+        </message>
+        <message>
+            <location line="+8" />
             <source>%1 recipient(s) may have received the message already: no reply came after it was sent. Send to them again too?</source>
             <translation>%1 destinataire(s) ont peut-être déjà reçu le message : aucune réponse n’est venue après l’envoi. Le leur renvoyer aussi ?</translation>
         </message>
@@ -3496,7 +3566,7 @@
             <translation>Début de la tâche %1</translation>
         </message>
         <message>
-            <location line="+37" />
+            <location line="+44" />
             <source>This work file changed since you reviewed it, or was never reviewed: check what it sends, confirm, then start the list again.</source>
             <translation>Ce fichier de travail a changé depuis que vous l'avez vérifié, ou n'a jamais été vérifié : vérifiez ce qu'il envoie, confirmez, puis relancez la liste.</translation>
         </message>

@@ -137,7 +137,7 @@ QtObject {
     readonly property string select_the_desired_contact_lists: qsTr("Select the desired contact lists")
     readonly property string select_all: qsTr("Select all")
     readonly property string unselect_all: qsTr("Unselect all")
-    readonly property string smpt_account_required: qsTr("You must add at least one SMPT account.")
+    readonly property string smpt_account_required: qsTr("You must add at least one SMTP account.")
     readonly property string sender_name_required: qsTr("Sender Name is required.")
     readonly property string subject_required: qsTr("Subject is required.")
     readonly property string recipient_required: qsTr("Recipient is required.")

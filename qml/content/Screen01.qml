@@ -64,6 +64,10 @@ Rectangle {
     property string detailTemplateUrl: ""
     // From the press of Send until the run has ended and nothing is in flight.
     readonly property bool isSenderRunning: sendingController.run.busy
+    // While a run or a sending list goes on, what would change its inputs
+    // (the compose form, the active account and its record, the lists it
+    // sends to, the work file in the form) is locked.
+    readonly property bool runInputsLocked: isSenderRunning || isSendingListRunning
     readonly property alias sendingController: sendingController
     readonly property alias settingsStore: settingsStore
     // Account passwords: in the system's keychain, never in the store.
@@ -386,6 +390,24 @@ Rectangle {
         id: sendingController
 
         anchors.fill: parent
+    }
+
+    // The run's dialog is not modal, so that the title bar (minimize,
+    // maximize, move, close) stays usable: the screen behind it is covered
+    // instead, and takes no input until the dialog is put aside.
+    MouseArea {
+        objectName: "runDialogShield"
+        anchors.fill: parent
+        z: 10000
+        visible: sendingController.dialog.visible
+        acceptedButtons: Qt.AllButtons
+        hoverEnabled: true
+        onWheel: wheel => wheel.accepted = true
+
+        Rectangle {
+            anchors.fill: parent
+            color: "#99000000"
+        }
     }
 
     MyDialog {

@@ -254,6 +254,11 @@ MyPageLayout {
         const index = activeListIndex
         if (name === "" || index < 0)
             return
+        // The run under way sends to it: the list stays until the run ends.
+        if (root.runInputsLocked && root.selectedLists.indexOf(name) >= 0) {
+            toast.show(qsTr("This list is used by the sending run under way: it can be deleted once the run has ended."), 5000)
+            return
+        }
         const book = root.contactBook
         const detailShown = detailShowsContact()
         const shownContact = detailShown ? book.record(root.detailContact) : undefined

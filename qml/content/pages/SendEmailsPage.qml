@@ -98,7 +98,19 @@ MyPageLayout {
         root.detailEmailContentUrl = ""
     }
 
+    // Empties the form in one click; the bar at the bottom offers it back.
     function clearForm() {
+        if (root.runInputsLocked)
+            return
+        const kept = {
+            "senderName": root.senderName,
+            "subject": root.subject,
+            "recipient": root.recipient,
+            "detailEmailContent": root.detailEmailContent,
+            "detailEmailContentUrl": root.detailEmailContentUrl,
+            "selectedLists": root.selectedLists,
+            "emailAttachments": root.emailAttachments
+        }
         root.senderName = ""
         root.subject = ""
         root.recipient = ""
@@ -107,6 +119,17 @@ MyPageLayout {
         root.selectedLists = []
         root.emailAttachments = []
         root.detailEmailContentLocalUrls = []
+        // The page may be gone when Undo is pressed: the screen is held here.
+        const screen = root
+        root.undoBar.show(qsTr("The message form was cleared."), () => {
+            // A run started meanwhile keeps the form it sends.
+            if (screen.runInputsLocked)
+                return
+            for (const key in kept)
+                screen[key] = kept[key]
+            // Lists deleted meanwhile are not brought back.
+            screen.selectedLists = kept.selectedLists.filter(name => screen.userContactsLists.indexOf(name) >= 0)
+        })
     }
 
     function openHtmlPicker() {

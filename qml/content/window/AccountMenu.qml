@@ -22,6 +22,8 @@ FittingMenu {
 
             text: modelData.address
             checkable: true
+            // A run under way keeps the account it started with.
+            enabled: screen === null || !screen.runInputsLocked
             checked: screen !== null && modelData.address === screen.userActiveCompte
             onTriggered: {
                 screen.userActiveCompte = modelData.address

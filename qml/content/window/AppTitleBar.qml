@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import Parvane
+import QmlCppBridge
 import content
 
 // The window's own title bar: logo, title and version, the status-bar
@@ -29,6 +30,27 @@ Rectangle {
     readonly property alias loadButton: loadButton
     readonly property alias settingsButton: settingsButton
     readonly property alias titleText: titleText
+    readonly property alias runStatusButton: runStatusButton
+    // The main screen's sending run, when the screen has one.
+    readonly property var sendingController: screen.sendingController !== undefined
+                                             ? screen.sendingController : null
+
+    // The run's progress as the status bar says it: "Sending 120/5,000".
+    function runStatusText() {
+        const controller = sendingController
+        if (!controller)
+            return ""
+        const run = controller.run
+        const done = (run.sent + run.failed).toLocaleString(Qt.locale(), "f", 0)
+        const total = run.total.toLocaleString(Qt.locale(), "f", 0)
+        if (run.state === SendingRun.Paused)
+            return qsTr("Sending paused %1/%2").arg(done).arg(total)
+        if (run.state === SendingRun.Finished)
+            return qsTr("Sending finished %1/%2").arg(done).arg(total)
+        if (run.state === SendingRun.Stopped)
+            return qsTr("Sending stopped %1/%2").arg(done).arg(total)
+        return qsTr("Sending %1/%2").arg(done).arg(total)
+    }
 
     // Calls a work-file function of the main screen when it offers one.
     function callScreen(name) {
@@ -91,6 +113,20 @@ Rectangle {
                 spacing: 0
                 enabled: !bar.screen.loading
 
+                // The run whose dialog was put aside: its progress, and a
+                // click brings the dialog back.
+                MyStatusbarButton {
+                    id: runStatusButton
+
+                    objectName: "runStatusButton"
+                    visible: bar.sendingController !== null && !bar.sendingController.dialog.visible
+                             && (bar.sendingController.run.busy || bar.sendingController.dialog.putAside)
+                    text: visible ? bar.runStatusText() : ""
+                    textColor: Constants.secondaryColor
+                    icon.source: "../resources/images/icons/send.png"
+                    onClicked: bar.sendingController.showDialog()
+                }
+
                 MyStatusbarButton {
                     id: accountButton
 
@@ -117,6 +153,8 @@ Rectangle {
                 MyStatusbarButton {
                     id: loadButton
 
+                    // A work file would replace the form a run sends.
+                    enabled: !bar.screen.runInputsLocked
                     toolTipText: myTrStrings.choose_file
                     icon.source: "../resources/images/statusbar/load.png"
                     onClicked: bar.callScreen("load")
@@ -166,6 +204,7 @@ Rectangle {
         // The window buttons show drawn icons rather than their symbol texts,
         // which many systems have no font for.
         MySystemStatusbarButton {
+            objectName: "minimizeButton"
             text: "⚊"
             toolTipText: myTrStrings.minimize
             display: AbstractButton.IconOnly
@@ -187,6 +226,7 @@ Rectangle {
         }
 
         MySystemStatusbarButton {
+            objectName: "closeWindowButton"
             text: "🗙"
             toolTipText: myTrStrings.close
             display: AbstractButton.IconOnly

@@ -13,15 +13,16 @@ FittingMenu {
 
     // The language shown: the translator's, else the stored choice; with
     // neither, the English source texts show.
-    readonly property string translatorKey: typeof myTranslator !== "undefined" && myTranslator.language
-                                            ? myTranslator.language : ""
+    // The translator goes before the window at exit: null then, not a fault.
+    property var translator: typeof myTranslator !== "undefined" ? myTranslator : null
+    readonly property string translatorKey: translator && translator.language ? translator.language : ""
     readonly property string currentKey: translatorKey !== "" ? translatorKey
                                          : screen.userLanguage !== "" ? screen.userLanguage : "en_EN"
 
     function choose(key) {
         screen.userLanguage = key
-        if (key !== "" && typeof myTranslator !== "undefined")
-            myTranslator.setLanguage(key)
+        if (key !== "" && translator)
+            translator.setLanguage(key)
     }
 
     title: myTrStrings.language

@@ -56,7 +56,7 @@ Item {
                 verify(texts[names[i]].length > 0, names[i])
             compare(texts.noActiveAccount, "No active account")
             compare(texts.connexion_error, "Connexion error")
-            compare(texts.smpt_account_required, "You must add at least one SMPT account.")
+            compare(texts.smpt_account_required, "You must add at least one SMTP account.")
             compare(texts.importStr, "Import")
         }
 

@@ -188,6 +188,21 @@ Item {
             compare(myTranslator.calls, ["fr_FR", "fr_FR"], "an empty key loads no translation")
         }
 
+        // At exit the translator goes before the window: the menu falls back
+        // to the stored choice without a fault (the suite fails on any warning).
+        function test_languageMenuOutlivesTheTranslator() {
+            screenState.userLanguage = "fr_FR"
+            myTranslator.language = "en_EN"
+            compare(bar.languageMenu.currentKey, "en_EN")
+            bar.languageMenu.translator = null
+            compare(bar.languageMenu.currentKey, "fr_FR")
+            compare(items(bar.languageMenu).map(i => i.checked), [false, true])
+            bar.languageMenu.choose("en_EN")
+            compare(screenState.userLanguage, "en_EN")
+            compare(myTranslator.calls, [], "no translator is called once it is gone")
+            bar.languageMenu.translator = myTranslator
+        }
+
         function test_noAccount() {
             compare(bar.accountButton.text, "No active account")
             compare(bar.accountMenu.count, 0)

@@ -12,6 +12,8 @@ ColumnLayout {
     // The compose page, which owns the actions.
     required property var composePage
     readonly property bool htmlChosen: root.detailEmailContentUrl !== ""
+    // The form is what a run under way sends: it can be read, not changed.
+    readonly property bool locked: root.runInputsLocked
 
     // Puts a placeholder at the text area's cursor and gives it the focus.
     function insertPlaceholder(text) {
@@ -35,6 +37,7 @@ ColumnLayout {
             }
             MyTextField {
                 objectName: "senderNameField"
+                readOnly: form.locked
                 Layout.fillWidth: true
                 placeholderText: myTrStrings.displayed_sender_name
                 text: root.senderName
@@ -51,6 +54,7 @@ ColumnLayout {
             }
             MyTextField {
                 objectName: "subjectField"
+                readOnly: form.locked
                 Layout.fillWidth: true
                 placeholderText: myTrStrings.subject
                 text: root.subject
@@ -75,6 +79,7 @@ ColumnLayout {
 
             MyTextArea {
                 objectName: "recipientField"
+                readOnly: form.locked
                 placeholderText: myTrStrings.recipient_placeholder
                 text: root.recipient
                 onTextChanged: root.recipient = text
@@ -82,6 +87,7 @@ ColumnLayout {
         }
         MyButton {
             objectName: "addListsButton"
+            enabled: !form.locked
             Layout.alignment: Qt.AlignTop
             smBtn: false
             text: form.composePage.listsButtonText(root.selectedLists.length)
@@ -101,6 +107,7 @@ ColumnLayout {
         }
         MyLinkButton {
             objectName: "loadHtmlButton"
+            enabled: !form.locked
             visible: !form.htmlChosen
             text: myTrStrings.load_html
             icon.source: "../../resources/images/icons/html-file.png"
@@ -108,6 +115,7 @@ ColumnLayout {
         }
         MyLinkButton {
             objectName: "removeHtmlButton"
+            enabled: !form.locked
             visible: form.htmlChosen
             text: myTrStrings.remove_html
             icon.source: "../../resources/images/icons/delete.png"
@@ -116,6 +124,7 @@ ColumnLayout {
         }
         MyLinkButton {
             objectName: "attachmentsButton"
+            enabled: !form.locked
             text: myTrStrings.attachments
             icon.source: "../../resources/images/icons/attachment.png"
             onClicked: form.composePage.openAttachmentsPicker()
@@ -126,6 +135,7 @@ ColumnLayout {
         id: contentArea
 
         objectName: "contentArea"
+        readOnly: form.locked
         visible: !form.htmlChosen
         Layout.fillWidth: true
         Layout.preferredHeight: 325
@@ -165,7 +175,7 @@ ColumnLayout {
                 required property string modelData
                 objectName: "placeholder_" + modelData
                 text: Constants.contactDataTag[0] + modelData + Constants.contactDataTag[1]
-                enabled: !form.htmlChosen
+                enabled: !form.htmlChosen && !form.locked
                 onClicked: form.insertPlaceholder(text)
             }
         }
@@ -178,6 +188,7 @@ ColumnLayout {
 
         MyButton {
             objectName: "clearButton"
+            enabled: !form.locked
             smBtn: false
             text: myTrStrings.clear
             onClicked: form.composePage.clearForm()

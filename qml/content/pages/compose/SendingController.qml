@@ -50,9 +50,10 @@ Item {
         const port = Number(account.serverPort)
         if (!/^[0-9]+$/.test(String(account.serverPort)) || port < 1 || port > 65535)
             return qsTr("The SMTP port must be a number from 1 to 65535.")
-        // An account may be added without a password, but no server takes
-        // mail from it: say why rather than fail every message.
-        if (!root.accountPassword(account))
+        // Without a password the run sends without logging in, as the
+        // account's test did; only encrypted connections require one there.
+        if ((account.connection === "SSL" || account.connection === "TLS")
+                && !root.accountPassword(account))
             return myTrStrings.smpt_account_required + " "
                     + qsTr("The active account has no password.")
         return ""
@@ -61,6 +62,37 @@ Item {
     function appendListOutput(text) {
         flushListOutput()
         root.runningSendingListOutput += text
+    }
+
+    // "hh:mm:ss" of now, worked out once a second however many entries come.
+    property double stampSecond: -1
+    property string stampText: ""
+    function timeStamp() {
+        const now = Date.now()
+        const second = Math.floor(now / 1000)
+        if (second !== stampSecond) {
+            stampSecond = second
+            stampText = Qt.formatTime(new Date(now), "hh:mm:ss")
+        }
+        return stampText
+    }
+
+    // A sending list's task marker, its middle line timed.
+    function taskMarker(text) {
+        return "=====\n" + timeStamp() + " " + text + "\n=====\n\n"
+    }
+
+    // The run's log entry as shown, copied and kept: its time in front.
+    function logAppended(chunk) {
+        const entry = timeStamp() + " " + chunk
+        sendingDialog.appendLog(entry)
+        if (root.isSendingListRunning)
+            pendingListOutput.push(entry)
+    }
+
+    // Brings the put-aside dialog back (the status bar's run button).
+    function showDialog() {
+        sendingDialog.open()
     }
 
     function flushListOutput() {
@@ -87,7 +119,7 @@ Item {
         if (root.isSendingListRunning) {
             const list = root.runningSendingList
             const nextTask = list.nextTask + 1
-            appendListOutput("=====\n" + qsTr("Start task %1").arg(nextTask) + "\n=====\n\n")
+            appendListOutput(taskMarker(qsTr("Start task %1").arg(nextTask)))
             storeRunningList(Compose.withFields(list, { "nextTask": nextTask }))
         }
 
@@ -172,20 +204,28 @@ Item {
         }
         const extra = root.isSendingListRunning && root.runningSendingList
                 ? { "list": root.runningSendingList.name } : {}
-        sendingDialog.open()
-        if (!run.start(params, recipients, extra))
+        // The next task of a list the user put aside goes on out of sight.
+        const shown = !(root.isSendingListRunning && sendingDialog.putAside)
+        if (shown)
+            sendingDialog.open()
+        if (!run.start(params, recipients, extra) && shown)
             sendingDialog.close()
     }
 
+    // Each task's part of a list's log is stored as the task ends, stopped
+    // or not, so that a crash loses none of the tasks already run.
     function runEnded(stopped) {
-        if (root.isSendingListRunning && !stopped) {
+        if (root.isSendingListRunning) {
             const list = root.runningSendingList
-            appendListOutput("=====\n" + qsTr("End task %1").arg(list.nextTask) + "\n=====\n\n")
+            if (!stopped)
+                appendListOutput(taskMarker(qsTr("End task %1").arg(list.nextTask)))
+            flushListOutput()
             storeRunningList(Compose.withFields(list, {
                 "output": root.runningSendingListOutput,
-                "done": list.done + 1
+                "done": stopped ? list.done : list.done + 1
             }))
-            sendingDialog.close()
+            if (!stopped)
+                sendingDialog.close()
         }
         flushListOutput()
         if (quitting)
@@ -258,10 +298,7 @@ Item {
             "interrupted": qsTr("interrupted while it was being sent")
         })
         onOnlineChecked: online => controller.onlineChecked(online)
-        onLogAppended: chunk => {
-            if (root.isSendingListRunning)
-                controller.pendingListOutput.push(chunk)
-        }
+        onLogAppended: chunk => controller.logAppended(chunk)
         onEnded: stopped => controller.runEnded(stopped)
     }
 

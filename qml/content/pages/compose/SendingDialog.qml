@@ -7,8 +7,10 @@ import content
 import "../../resources/js/app.js" as AppJs
 
 // Progress of a sending run: three counters, the log and Stop / Close, all
-// read from the run. It cannot be dismissed otherwise, so a run is never
-// hidden by accident; Close waits until nothing is in flight.
+// read from the run. While the run goes on it can be put aside (a button or
+// Escape) and brought back from the status bar; Close waits until nothing is
+// in flight. It is not modal, so the title bar stays usable; the main screen
+// covers itself while the dialog is up.
 MyHeaderlessDialog {
     id: dialog
 
@@ -23,6 +25,9 @@ MyHeaderlessDialog {
     readonly property bool canStop: run.state === SendingRun.Delivering || run.state === SendingRun.Paused
     readonly property bool canClose: !run.busy
     readonly property bool ended: run.state === SendingRun.Finished || run.state === SendingRun.Stopped
+    // Hidden by the user while the run went on: the status bar offers it back.
+    property bool putAside: false
+    readonly property alias saveLogDialog: saveLogDialog
 
     // A stopped run that its owner can go on with.
     property bool canContinue: run.canContinue
@@ -31,6 +36,23 @@ MyHeaderlessDialog {
 
     function logText() {
         return log.logText()
+    }
+
+    // A log entry as shown and kept (its time already in front).
+    function appendLog(chunk) {
+        log.append(chunk)
+    }
+
+    // Leaves the run going on without its dialog.
+    function putAsideNow() {
+        close()
+    }
+
+    function saveLog(file) {
+        if (bridge.writeTextFile(file, logText()))
+            showSuccessToast(qsTr("Log saved"))
+        else
+            showToast(qsTr("The log could not be saved to %1.").arg(AppJs.urlToString(file))) // qmllint disable type
     }
 
     // The title says how the run ended, and why it waits.
@@ -62,13 +84,19 @@ MyHeaderlessDialog {
 
     width: 500
     height: 600
-    closePolicy: Popup.NoAutoClose
+    modal: false
+    focus: true
+    // Escape puts a running run aside, or closes an ended one; a click
+    // elsewhere does nothing.
+    closePolicy: Popup.CloseOnEscape
+
+    onAboutToShow: putAside = false
+    // Closed by the user while the run goes on; the end of a list's task
+    // hides it too, with the run no longer busy.
+    onAboutToHide: putAside = run.busy
 
     Connections {
         target: dialog.run
-        function onLogAppended(chunk) {
-            log.append(chunk)
-        }
         function onLogCleared() {
             log.clear()
         }
@@ -146,7 +174,17 @@ MyHeaderlessDialog {
                 text: myTrStrings.output
             }
             MyLinkButton {
+                objectName: "saveLogButton"
+                Layout.minimumWidth: implicitWidth
+                text: qsTr("Save log…")
+                onClicked: {
+                    saveLogDialog.proposeInDocuments(qsTr("sending-log") + ".txt")
+                    saveLogDialog.open()
+                }
+            }
+            MyLinkButton {
                 objectName: "copyLogButton"
+                Layout.minimumWidth: implicitWidth
                 text: qsTr("Copy log")
                 onClicked: AppJs.copyToClipboard(dialog.logText(), qsTr("Log copied"), dialog) // qmllint disable type
             }
@@ -190,6 +228,12 @@ MyHeaderlessDialog {
                 onClicked: dialog.continueRequested()
             }
             MyButton {
+                objectName: "putAsideButton"
+                visible: dialog.run.busy
+                text: qsTr("Continue in background")
+                onClicked: dialog.putAsideNow()
+            }
+            MyButton {
                 objectName: "stopButton"
                 text: myTrStrings.stop
                 dangerStyle: true
@@ -204,6 +248,15 @@ MyHeaderlessDialog {
                 onClicked: dialog.close()
             }
         }
+    }
+
+    MyFileDialog {
+        id: saveLogDialog
+
+        saveMode: true
+        title: qsTr("Save log")
+        nameFilters: [qsTr("Text file (*.txt)")]
+        onSaveChosen: file => dialog.saveLog(file)
     }
 
     MyConfirmationDialog {

@@ -23,7 +23,7 @@ Item {
         const page = currentPage()
         if (!page || page.objectName !== "SendEmailsPage")
             root.loadPage(sendEmailsPage)
-        root.runningSendingListOutput = list.name + "\n\n"
+        root.runningSendingListOutput = startingOutput(list)
         root.isSendingListRunning = true
         root.runningSendingList = list
         loadedTask = -1
@@ -37,13 +37,20 @@ Item {
         const list = root.sendingLists.find(l => l.name === listName)
         if (!list || list.nextTask < 1 || running)
             return false
-        root.runningSendingListOutput = list.name + "\n\n=====\n"
-                + qsTr("Start task %1").arg(list.nextTask) + "\n=====\n\n"
+        root.runningSendingListOutput = startingOutput(list)
+                + controller.taskMarker(qsTr("Start task %1").arg(list.nextTask))
         root.isSendingListRunning = true
         root.runningSendingList = list
         loadedTask = list.nextTask - 1
         timer.start()
         return true
+    }
+
+    // The combined log a run of the list starts from: the name for a list
+    // run from its start; the log kept so far for one that goes on, so the
+    // tasks already run stay in it.
+    function startingOutput(list) {
+        return list.nextTask > 0 && list.output ? list.output : list.name + "\n\n"
     }
 
     function stop() {

@@ -33,8 +33,20 @@ MyDetailLayout {
     }
 
     // Saves the form over the stored record once a test message went through.
+    // The account a run under way sends through is kept as it is until the run ends.
+    function inUseByRun() {
+        return root.runInputsLocked && !!account && account.address === root.userActiveCompte
+    }
+
+    function refuseWhileInUse() {
+        if (!inUseByRun())
+            return false
+        toast.show(qsTr("A sending run is using this account: it can be changed once the run has ended."), 5000)
+        return true
+    }
+
     function updateAccount() {
-        if (root.loading || !account)
+        if (root.loading || !account || refuseWhileInUse())
             return
         // The address is the account's identity: always the stored one.
         form.address = account.address
@@ -82,7 +94,7 @@ MyDetailLayout {
         visible: detail.account !== undefined
         account: detail.account
         isActive: detail.account !== undefined && detail.account.address === root.userActiveCompte
-        onDeleteClicked: deleteDialog.open()
+        onDeleteClicked: if (!detail.refuseWhileInUse()) deleteDialog.open()
     }
 
     MyLabel {

@@ -20,6 +20,8 @@ MyDetailLayout {
                                        && root.detailEmailContent === ""
 
     function removeAttachment(index) {
+        if (root.runInputsLocked)
+            return
         const attachments = root.emailAttachments.slice()
         attachments.splice(index, 1)
         root.emailAttachments = attachments
@@ -187,7 +189,8 @@ MyDetailLayout {
                     width: Math.min(implicitWidth, parent ? parent.width : implicitWidth)
                     wrapText: true
                     text: modelData
-                    removable: true
+                    // A run under way keeps the attachments it started with.
+                    removable: !root.runInputsLocked
                     onRemoved: detail.removeAttachment(index)
                 }
             }
