@@ -846,9 +846,10 @@ void TestSendingRun::killedListResumesAtItsTask()
     QCOMPARE(list.value(u"nextTask"_s).toInt(), 2);
     QCOMPARE(list.value(u"done"_s).toInt(), 2);
     // Each line carries its time ("hh:mm:ss "); compared without it.
-    const timed = list.value(u"output"_s).toString();
-    const log = QString(timed).remove(QRegularExpression(u"^[0-2][0-9]:[0-5][0-9]:[0-5][0-9] "_s,
-                                                         QRegularExpression::MultilineOption));
+    const QString timed = list.value(u"output"_s).toString();
+    const QString log = QString(timed).remove(
+            QRegularExpression(u"^[0-2][0-9]:[0-5][0-9]:[0-5][0-9] "_s,
+                               QRegularExpression::MultilineOption));
     QVERIFY2(log != timed, qPrintable(timed));
     // The task that ended before the crash keeps its part of the log.
     QVERIFY2(log.startsWith(u"Killed\n\n=====\nStart task 1\n=====\n\n"_s), qPrintable(log));

@@ -165,28 +165,39 @@ MyHeaderlessDialog {
             total: dialog.total
         }
 
-        RowLayout {
+        // Anchored rather than laid out: each link keeps its own width when
+        // the language changes.
+        Item {
             Layout.topMargin: 5
             Layout.fillWidth: true
+            implicitHeight: logLinks.implicitHeight
 
             MyLabel {
-                Layout.fillWidth: true
+                anchors.left: parent.left
+                anchors.right: logLinks.left
+                anchors.verticalCenter: parent.verticalCenter
                 text: myTrStrings.output
+                elide: Text.ElideRight
             }
-            MyLinkButton {
-                objectName: "saveLogButton"
-                Layout.minimumWidth: implicitWidth
-                text: qsTr("Save log…")
-                onClicked: {
-                    saveLogDialog.proposeInDocuments(qsTr("sending-log") + ".txt")
-                    saveLogDialog.open()
+            Row {
+                id: logLinks
+
+                anchors.right: parent.right
+                spacing: 6
+
+                MyLinkButton {
+                    objectName: "saveLogButton"
+                    text: qsTr("Save log…")
+                    onClicked: {
+                        saveLogDialog.proposeInDocuments(qsTr("sending-log") + ".txt")
+                        saveLogDialog.open()
+                    }
                 }
-            }
-            MyLinkButton {
-                objectName: "copyLogButton"
-                Layout.minimumWidth: implicitWidth
-                text: qsTr("Copy log")
-                onClicked: AppJs.copyToClipboard(dialog.logText(), qsTr("Log copied"), dialog) // qmllint disable type
+                MyLinkButton {
+                    objectName: "copyLogButton"
+                    text: qsTr("Copy log")
+                    onClicked: AppJs.copyToClipboard(dialog.logText(), qsTr("Log copied"), dialog) // qmllint disable type
+                }
             }
         }
         SendingLog {
