@@ -100,6 +100,13 @@ Window {
         mainScreen.settingsStore.saveNow()
     }
 
+    Connections {
+        target: mainScreen.sendingController
+        function onReadyToQuit() {
+            window.close()
+        }
+    }
+
     function quitWithoutWaiting() {
         storeSettled = true
         storeQuitDialog.close()

@@ -28,6 +28,10 @@ Item {
     property var pendingListOutput: []
     property bool quitting: false
 
+    // The run stopped after "Stop and quit": the window closes now, through
+    // its own close, which also waits for the store.
+    signal readyToQuit()
+
     // Send, Enter or the sending-list hook: false when a run is under way.
     function send(withSummary) {
         if (!run.begin())
@@ -229,7 +233,7 @@ Item {
         }
         flushListOutput()
         if (quitting)
-            Qt.quit()
+            readyToQuit()
     }
 
     // Continue in the dialog of a stopped run. A sending list goes on with
@@ -280,7 +284,7 @@ Item {
         sequencer.stop()
         run.stop()
         if (!run.busy)
-            Qt.quit()
+            readyToQuit()
         else
             quitDeadline.start()
     }
@@ -315,7 +319,7 @@ Item {
         interval: 1500
         onTriggered: {
             run.shutdown(300)
-            Qt.quit()
+            controller.readyToQuit()
         }
     }
 
