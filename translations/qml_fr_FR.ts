@@ -2915,7 +2915,37 @@
             <translation>E-mail envoyé</translation>
         </message>
         <message>
+            <location line="+4" />
+            <source>Could not connect to the server %1, port %2.</source>
+            <translation>Impossible de se connecter au serveur %1, port %2.</translation>
+        </message>
+        <message>
             <location line="+1" />
+            <source>The server %1, port %2, did not answer for %3 s.</source>
+            <translation>Le serveur %1, port %2, n’a pas répondu pendant %3 s.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The server %1, port %2, closed the connection.</source>
+            <translation>Le serveur %1, port %2, a fermé la connexion.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The server %1 refused the login: check the account's user name and password.</source>
+            <translation>Le serveur %1 a refusé l’identification : vérifiez le nom d’utilisateur et le mot de passe du compte.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The server %1 refused the message itself (its size or its content), so it cannot go to anyone as it is.</source>
+            <translation>Le serveur %1 a refusé le message lui-même (sa taille ou son contenu) : il ne peut être envoyé à personne tel quel.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The server %1 asked to wait before sending more.</source>
+            <translation>Le serveur %1 demande d’attendre avant d’envoyer davantage.</translation>
+        </message>
+        <message>
+            <location line="+2" />
             <source>Category</source>
             <translation>Catégorie</translation>
         </message>
@@ -3064,9 +3094,27 @@
         </message>
     </context>
     <context>
+        <name>RunPasswordDialog</name>
+        <message>
+            <location filename="../qml/content/pages/compose/RunPasswordDialog.qml" line="+49" />
+            <source>Password refused</source>
+            <translation>Mot de passe refusé</translation>
+        </message>
+        <message>
+            <location line="+12" />
+            <source>Sending is paused. Type the account's password to go on; it is used for this run only.</source>
+            <translation>L’envoi est en pause. Saisissez le mot de passe du compte pour continuer ; il ne sert que pour cet envoi.</translation>
+        </message>
+        <message>
+            <location line="+25" />
+            <source>Go on</source>
+            <translation>Continuer</translation>
+        </message>
+    </context>
+    <context>
         <name>RunSummaryDialog</name>
         <message>
-            <location filename="../qml/content/pages/compose/RunSummaryDialog.qml" line="+25" />
+            <location filename="../qml/content/pages/compose/RunSummaryDialog.qml" line="+27" />
             <source>"%1" stays as written for %2 recipient(s): the field is empty.</source>
             <translation>« %1 » reste tel quel pour %2 destinataire(s) : le champ est vide.</translation>
         </message>
@@ -3081,7 +3129,7 @@
             <translation>%1 destinataire(s) recevront chacun un message.</translation>
         </message>
         <message>
-            <location line="+10" />
+            <location line="+19" />
             <source>%1 address(es) appear more than once.</source>
             <translation>%1 adresse(s) apparaissent plusieurs fois.</translation>
         </message>
@@ -3202,7 +3250,7 @@
     <context>
         <name>SendingController</name>
         <message>
-            <location filename="../qml/content/pages/compose/SendingController.qml" line="+49" />
+            <location filename="../qml/content/pages/compose/SendingController.qml" line="+51" />
             <source>The SMTP port must be a number from 1 to 65535.</source>
             <translation>Le port SMTP doit être un nombre de 1 à 65535.</translation>
         </message>
@@ -3217,7 +3265,12 @@
             <translation>Début de la tâche %1</translation>
         </message>
         <message>
-            <location line="+81" />
+            <location line="+78" />
+            <source>The message is %1 MB; the server accepts at most %2 MB.</source>
+            <translation>Le message fait %1 Mo ; le serveur accepte au plus %2 Mo.</translation>
+        </message>
+        <message>
+            <location line="+18" />
             <source>End task %1</source>
             <translation>Fin de la tâche %1</translation>
         </message>
@@ -3247,7 +3300,7 @@
             <translation>interrompu pendant l’envoi</translation>
         </message>
         <message>
-            <location line="+33" />
+            <location line="+50" />
             <source>Processing %1: %2/%3</source>
             <translation>Traitement de %1 : %2/%3</translation>
         </message>
@@ -3280,9 +3333,19 @@
             <translation>Arrêt en cours…</translation>
         </message>
         <message>
-            <location line="+9" />
+            <location line="+11" />
             <source>The server asked to wait: sending goes on at %1.</source>
             <translation>Le serveur demande d’attendre : l’envoi reprend à %1.</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>The server cannot be reached: trying again at %1.</source>
+            <translation>Le serveur est injoignable : nouvel essai à %1.</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>The server refused the password: sending goes on once it is typed again.</source>
+            <translation>Le serveur a refusé le mot de passe : l’envoi reprend une fois celui-ci saisi à nouveau.</translation>
         </message>
         <message>
             <location line="+1" />
@@ -3290,7 +3353,22 @@
             <translation>%1 destinataire(s) seront réessayés à %2.</translation>
         </message>
         <message>
-            <location line="+97" />
+            <location line="+13" />
+            <source>%1 recipient(s) may have received the message already: no reply came after it was sent.</source>
+            <translation>%1 destinataire(s) ont peut-être déjà reçu le message : aucune réponse n’est venue après l’envoi.</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>For %1 address(es) the server said they do not exist.</source>
+            <translation>Pour %1 adresse(s), le serveur a indiqué qu’elles n’existent pas.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Send to them again too?</source>
+            <translation>Le leur renvoyer aussi ?</translation>
+        </message>
+        <message>
+            <location line="+91" />
             <source>Copy log</source>
             <translation>Copier le journal</translation>
         </message>
@@ -3316,11 +3394,6 @@
         </message>
         <message>
             <location line="+31" />
-            <source>%1 recipient(s) may have received the message already: no reply came after it was sent. Send to them again too?</source>
-            <translation>%1 destinataire(s) ont peut-être déjà reçu le message : aucune réponse n’est venue après l’envoi. Le leur renvoyer aussi ?</translation>
-        </message>
-        <message>
-            <location line="+1" />
             <source>Send again to all</source>
             <translation>Renvoyer à tous</translation>
         </message>

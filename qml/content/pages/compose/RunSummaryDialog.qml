@@ -12,6 +12,8 @@ MyHeaderlessDialog {
 
     property var summary: ({ "total": 0, "duplicates": 0, "invalid": 0, "unreplaced": [] })
     property bool oncePerAddress: false
+    // A message larger than the server takes, said before anything is sent.
+    property string sizeWarning: ""
     // Set by Send; any other way of closing cancels.
     property bool answered: false
 
@@ -58,6 +60,15 @@ MyHeaderlessDialog {
                       dialog.oncePerAddress ? dialog.summary.total - dialog.summary.duplicates
                                             : dialog.summary.total)
             textFormat: Text.PlainText
+            wrapMode: Text.Wrap
+        }
+        MyLabel {
+            objectName: "summarySize"
+            Layout.fillWidth: true
+            visible: text !== ""
+            text: dialog.sizeWarning
+            textFormat: Text.PlainText
+            color: Constants.warningLigthColor3
             wrapMode: Text.Wrap
         }
         MyLabel {

@@ -15,6 +15,8 @@ Item {
     readonly property alias summaryDialog: summaryDialog
     readonly property alias resumeDialog: resumeDialog
     readonly property alias quitDialog: quitDialog
+    readonly property alias passwordDialog: passwordDialog
+    readonly property alias sizeCheck: sizeCheck
     readonly property alias sequencer: sequencer
     // A run started with Send is summed up for confirmation first.
     property bool confirmFirst: false
@@ -137,6 +139,8 @@ Item {
                 ? bridge.textFromFile("file://" + html) : root.detailEmailContent)
         summaryDialog.summary = Compose.runSummary(recipients, message)
         summaryDialog.oncePerAddress = false
+        summaryDialog.sizeWarning = ""
+        sizeCheck.start(params, recipients[0])
         summaryDialog.open()
     }
 
@@ -149,7 +153,20 @@ Item {
 
     function cancelSummary() {
         prepared = null
+        sizeCheck.cancel()
         run.cancel()
+    }
+
+    // Three figures: "31.2", "25", "0.02".
+    function megabytes(bytes) {
+        return String(Number((bytes / 1000000).toPrecision(3)))
+    }
+
+    function sizeChecked(result) {
+        summaryDialog.sizeWarning = result.tooLarge
+                ? qsTr("The message is %1 MB; the server accepts at most %2 MB.")
+                      .arg(megabytes(result.messageBytes)).arg(megabytes(result.limit))
+                : ""
     }
 
     function launch(recipients) {
@@ -228,19 +245,36 @@ Item {
 
         objectName: "sendingRun"
         interval: Compose.interval(root.userMailsPs)
-        texts: ({
+        texts: Object.assign({
             "sent": myTrStrings.email_sent,
             "invalid": qsTr("Invalid email"),
             "retry": qsTr("(will be tried again later)"),
             "unknown": qsTr("No reply after the whole message was sent: it may have arrived. It is not sent again."),
             "interrupted": qsTr("interrupted while it was being sent")
-        })
+        }, myTrStrings.smtp_failure_texts)
         onOnlineChecked: online => controller.onlineChecked(online)
         onLogAppended: chunk => {
             if (root.isSendingListRunning)
                 controller.pendingListOutput.push(chunk)
         }
         onEnded: stopped => controller.runEnded(stopped)
+        onPasswordNeeded: reason => {
+            passwordDialog.reason = reason
+            passwordDialog.open()
+        }
+    }
+
+    MessageSizeCheck {
+        id: sizeCheck
+
+        onFinished: result => controller.sizeChecked(result)
+    }
+
+    RunPasswordDialog {
+        id: passwordDialog
+
+        objectName: "runPasswordDialog"
+        run: run
     }
 
     SendingListSequencer {
