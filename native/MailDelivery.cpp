@@ -73,6 +73,23 @@ quint16 MailDelivery::portFrom(qint64 port)
     return port >= 1 && port <= 65535 ? static_cast<quint16>(port) : 0;
 }
 
+MailJob MailDelivery::jobFrom(const QVariantMap &params)
+{
+    MailJob job;
+    job.host = params.value(u"host"_s).toString();
+    job.port = portFrom(params.value(u"port"_s).toLongLong());
+    job.connection = params.value(u"connection"_s).toString();
+    job.username = params.value(u"address"_s).toString();
+    job.password = params.value(u"password"_s).toString();
+    job.senderName = params.value(u"senderName"_s).toString();
+    job.subject = params.value(u"subject"_s).toString();
+    job.content = params.value(u"content"_s).toString();
+    job.html = params.value(u"html"_s).toString();
+    job.contentLocalUrls = params.value(u"localUrls"_s).toStringList();
+    job.attachments = params.value(u"attachments"_s).toStringList();
+    return job;
+}
+
 SmtpTransport::Settings MailDelivery::settingsFor(const MailJob &job, const MailLimits &limits)
 {
     SmtpTransport::Settings settings;
@@ -124,7 +141,8 @@ SmtpTransport::Result MailDelivery::deliver(const Prepared &prepared, SmtpTransp
     return transport.deliver(prepared.from, prepared.to, prepared.message, control);
 }
 
-QJsonObject MailDelivery::send(const MailJob &job, const MailLimits &limits)
+QJsonObject MailDelivery::send(const MailJob &job, const MailLimits &limits,
+                               const QVariantMap &texts)
 {
     // Composing, encoding and talking to the server all block: a worker does
     // them while this thread keeps serving events.
@@ -139,5 +157,6 @@ QJsonObject MailDelivery::send(const MailJob &job, const MailLimits &limits)
         loop.exec();
     worker->wait();
 
-    return verdict(!result.accepted, result.text);
+    return verdict(!result.accepted, SmtpTransport::describe(result, job.host, job.port,
+                                                             limits.idleTimeoutMs, texts));
 }

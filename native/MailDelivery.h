@@ -5,6 +5,7 @@
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
+#include <QVariantMap>
 
 // Everything one delivery needs: the account, the recipient's contact record
 // and the composed content.
@@ -36,7 +37,8 @@ struct MailLimits
 };
 
 // Builds one MIME message and delivers it over SMTP; returns
-// {"error": bool, "text": the server's last reply or the transport's error}.
+// {"error": bool, "text": the server's last reply, or the failure said
+// plainly with the technical text after it}.
 // The SMTP conversation runs on a worker thread while the calling thread
 // waits in a local event loop, so the interface keeps running.
 class MailDelivery
@@ -46,7 +48,15 @@ public:
     // would otherwise wrap round to another port (70000 to 4464).
     static quint16 portFrom(qint64 port);
 
-    static QJsonObject send(const MailJob &job, const MailLimits &limits = MailLimits());
+    // `texts`: the interface's translations of the plain failure texts
+    // (SmtpTransport::describe).
+    // The run's message as the interface describes it (host, port,
+    // connection, address, password, senderName, subject, content, html,
+    // localUrls, attachments); no recipient yet.
+    static MailJob jobFrom(const QVariantMap &params);
+
+    static QJsonObject send(const MailJob &job, const MailLimits &limits = MailLimits(),
+                            const QVariantMap &texts = {});
 
     // The transport settings for the job's account.
     static SmtpTransport::Settings settingsFor(const MailJob &job, const MailLimits &limits);

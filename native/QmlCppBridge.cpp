@@ -111,7 +111,8 @@ QJsonObject QmlCppBridge::sendEmail(const QString &host, int port, const QString
                                     const QString &senderName, const QJsonObject &mTo,
                                     const QString &subject, const QString &content,
                                     const QString &html, const QStringList &contentLocalUrls,
-                                    const QStringList &attachments, const QString &mMessageId)
+                                    const QStringList &attachments, const QString &mMessageId,
+                                    const QVariantMap &failureTexts)
 {
     Q_UNUSED(mMessageId)
     MailJob job;
@@ -127,7 +128,7 @@ QJsonObject QmlCppBridge::sendEmail(const QString &host, int port, const QString
     job.html = html;
     job.contentLocalUrls = contentLocalUrls;
     job.attachments = attachments;
-    return MailDelivery::send(job);
+    return MailDelivery::send(job, MailLimits(), failureTexts);
 }
 
 bool QmlCppBridge::isOnline()

@@ -25,7 +25,8 @@ public:
                                       const QString &senderName, const QJsonObject &mTo,
                                       const QString &subject, const QString &content,
                                       const QString &html, const QStringList &contentLocalUrls,
-                                      const QStringList &attachments, const QString &mMessageId);
+                                      const QStringList &attachments, const QString &mMessageId,
+                                      const QVariantMap &failureTexts = {});
     Q_INVOKABLE bool isOnline();
     Q_INVOKABLE void textToFile(const QUrl &url, const QString &text);
     Q_INVOKABLE QString textFromFile(const QUrl &url);

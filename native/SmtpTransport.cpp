@@ -5,6 +5,13 @@
 
 #include <curl/curl.h>
 
+#ifdef Q_OS_WIN
+#include <winsock2.h>
+#else
+#include <sys/socket.h>
+#include <unistd.h>
+#endif
+
 #include <algorithm>
 #include <chrono>
 #include <cstring>
@@ -95,6 +102,8 @@ SmtpTransport::~SmtpTransport()
 
 namespace {
 
+using Phase = SmtpTransport::Phase;
+
 // What one attempt learns from curl's callbacks, all on the delivering thread.
 struct Conversation
 {
@@ -107,14 +116,17 @@ struct Conversation
     bool messageSent = false;    // every byte handed to curl
     bool replyAfterData = false; // a reply came once the message was out
     QByteArray replyToData;
+    Phase phase = Phase::Connect;
+    bool awaitingReply = false; // a command went out and its reply has not come
+    qint64 sizeLimit = -1;
     int idleMs = 60 * 1000;
     std::chrono::steady_clock::time_point lastActivity = std::chrono::steady_clock::now();
-    // Once set, every progress call answers "abort": curl then gives up the
-    // reply wait and the QUIT it would send, instead of waiting twice.
+    // Once set, every progress call answers "abort".
     bool gaveUp = false;
     bool abandoned = false;
     QString giveUpReason;
     std::atomic<int> *logins = nullptr;
+    std::function<void()> dropSocket; // shuts the connection's socket
 };
 
 void touch(Conversation *c)
@@ -132,10 +144,47 @@ size_t readMessage(char *buffer, size_t size, size_t count, void *userdata)
     // curl stops asking once it has the announced size.
     if (c->offset >= c->message->size() && !c->messageSent) {
         c->messageSent = true;
+        c->phase = Phase::Reply;
+        c->awaitingReply = true;
         if (c->control)
             c->control->messageSent = true;
     }
     return static_cast<size_t>(chunk);
+}
+
+// The phase a command opens. During a login the lines sent are answers to
+// the server's questions: only MAIL ends it.
+void commandSent(Conversation *c, const char *data, size_t size)
+{
+    const auto is = [&](const char *verb) {
+        const size_t length = std::strlen(verb);
+        return size >= length && qstrnicmp(data, verb, static_cast<uint>(length)) == 0;
+    };
+    if (is("MAIL FROM:"))
+        c->phase = Phase::Sender;
+    else if (c->phase == Phase::Login)
+        return;
+    else if (is("EHLO ") || is("HELO "))
+        c->phase = Phase::Hello;
+    else if (is("STARTTLS"))
+        c->phase = Phase::Security;
+    else if (is("AUTH "))
+        c->phase = Phase::Login;
+    else if (is("RCPT TO:"))
+        c->phase = Phase::Recipient;
+    else if (is("DATA"))
+        c->phase = Phase::Data;
+}
+
+// "250-SIZE 10240000" in an EHLO reply.
+void readSize(Conversation *c, const QByteArray &line)
+{
+    if (line.size() < 9 || !line.mid(4, 4).toUpper().startsWith("SIZE"))
+        return;
+    bool ok = false;
+    const qint64 size = line.mid(8).trimmed().toLongLong(&ok);
+    if (ok && size >= 0)
+        c->sizeLimit = size;
 }
 
 int onDebug(CURL *, curl_infotype type, char *data, size_t size, void *userdata)
@@ -144,18 +193,33 @@ int onDebug(CURL *, curl_infotype type, char *data, size_t size, void *userdata)
     if (type == CURLINFO_HEADER_OUT || type == CURLINFO_DATA_OUT || type == CURLINFO_HEADER_IN
         || type == CURLINFO_DATA_IN)
         touch(c);
+    if (type == CURLINFO_TEXT && c->phase == Phase::Connect && size >= 12
+        && qstrncmp(data, "Connected to", 12) == 0)
+        c->phase = Phase::Greeting;
     if (type == CURLINFO_HEADER_OUT && size >= 4) {
-        // The reply to QUIT says nothing about the message: stop listening there.
-        if (qstrncmp(data, "QUIT", 4) == 0)
+        // The reply to QUIT says nothing about the message: stop listening
+        // there, and never wait for it on a server that already failed us.
+        if (qstrncmp(data, "QUIT", 4) == 0) {
             c->recording = false;
+            if ((c->awaitingReply || c->gaveUp) && c->dropSocket)
+                c->dropSocket();
+            return 0;
+        }
         if (qstrncmp(data, "AUTH", 4) == 0 && c->logins)
             ++*c->logins;
+        commandSent(c, data, size);
+        c->awaitingReply = true;
     }
-    if (type == CURLINFO_DATA_OUT && c->control && !c->control->dataStarted.exchange(true)
-        && c->control->onDataStarted)
-        c->control->onDataStarted();
+    if (type == CURLINFO_DATA_OUT) {
+        if (!c->messageSent)
+            c->phase = Phase::Body;
+        if (c->control && !c->control->dataStarted.exchange(true) && c->control->onDataStarted)
+            c->control->onDataStarted();
+    }
     if (type != CURLINFO_HEADER_IN || !c->recording)
         return 0;
+    if (c->phase == Phase::Connect)
+        c->phase = Phase::Greeting;
     const QList<QByteArray> lines = QByteArray(data, static_cast<qsizetype>(size)).split('\n');
     for (const QByteArray &line : lines) {
         const QByteArray trimmed = line.trimmed();
@@ -163,6 +227,11 @@ int onDebug(CURL *, curl_infotype type, char *data, size_t size, void *userdata)
             continue;
         c->last = trimmed;
         c->sawReply = true;
+        if (c->phase == Phase::Hello)
+            readSize(c, trimmed);
+        // "250-" goes on; "250 " or a bare code ends the reply.
+        if (trimmed.size() < 4 || trimmed.at(3) != '-')
+            c->awaitingReply = false;
         if (c->messageSent) {
             c->replyAfterData = true;
             c->replyToData = trimmed;
@@ -176,14 +245,17 @@ void giveUp(Conversation *c, const QString &reason, bool abandoned)
     c->gaveUp = true;
     c->abandoned = abandoned;
     c->giveUpReason = reason;
+    // Whatever curl would still say or wait for on this connection, it
+    // fails at once.
+    if (c->dropSocket)
+        c->dropSocket();
 }
 
-// curl calls this at least once a second, also while it waits for a reply.
-int onProgress(void *userdata, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
+// Whether to give up now: asked to, or the server has been silent too long.
+bool checkLimits(Conversation *c)
 {
-    auto *c = static_cast<Conversation *>(userdata);
     if (c->gaveUp)
-        return 1;
+        return true;
     if (c->control && c->control->abort) {
         giveUp(c, u"Stopped while waiting for the server"_s, !c->messageSent);
     } else if (c->control && c->control->abortUnlessSent && !c->messageSent) {
@@ -195,7 +267,35 @@ int onProgress(void *userdata, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
                    u"Timed out: the server did not answer for %1 s"_s.arg((c->idleMs + 999) / 1000),
                    false);
     }
-    return c->gaveUp ? 1 : 0;
+    return c->gaveUp;
+}
+
+// curl calls this at least once a second, also while it waits for a reply
+// inside one call.
+int onProgress(void *userdata, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
+{
+    return checkLimits(static_cast<Conversation *>(userdata)) ? 1 : 0;
+}
+
+// The connection's socket is ours to know of from its creation until curl
+// closes it, so that it can be shut without ever touching a reused number.
+int onSocketMade(void *clientp, curl_socket_t socket, curlsocktype purpose)
+{
+    if (purpose == CURLSOCKTYPE_IPCXN)
+        *static_cast<qintptr *>(clientp) = static_cast<qintptr>(socket);
+    return CURL_SOCKOPT_OK;
+}
+
+int onSocketClosed(void *clientp, curl_socket_t socket)
+{
+    auto *known = static_cast<qintptr *>(clientp);
+    if (*known == static_cast<qintptr>(socket))
+        *known = -1;
+#ifdef Q_OS_WIN
+    return closesocket(socket);
+#else
+    return close(socket);
+#endif
 }
 
 int replyCode(const QByteArray &line)
@@ -227,20 +327,129 @@ qint64 steadyMs()
             .count();
 }
 
+// The refusal's enhanced status code ("5.1.1"), or "".
+QByteArray enhancedCode(const QByteArray &line)
+{
+    const QByteArray rest = line.mid(4).trimmed();
+    const qsizetype space = rest.indexOf(' ');
+    const QByteArray code = space < 0 ? rest : rest.left(space);
+    return code.count('.') == 2 && !code.isEmpty() && code.at(0) >= '2' && code.at(0) <= '5'
+                   ? code
+                   : QByteArray();
+}
+
+// What a refusal by the server is about, by the reply and where it came.
+void classifyRefusal(SmtpTransport::Result *result, int code, const QByteArray &line, Phase phase)
+{
+    using Scope = SmtpTransport::Scope;
+    const QByteArray enhanced = enhancedCode(line);
+    if (code == 421) {
+        result->scope = Scope::ServerBusy;
+        result->serverClosed = true;
+    } else if (phase == Phase::Login
+               && (code == 535 || code == 534 || code == 530 || enhanced == "5.7.8"
+                   || enhanced == "5.7.9")) {
+        result->scope = Scope::Login;
+    } else if ((phase == Phase::Reply
+                && (code == 552 || code == 554 || enhanced == "5.3.4" || enhanced == "5.2.3"))
+               || (phase == Phase::Sender && (code == 552 || enhanced == "5.3.4"))) {
+        result->scope = Scope::Message;
+    } else {
+        result->scope = Scope::Recipient;
+        result->addressUnknown = phase == Phase::Recipient
+                                 && SmtpTransport::refusesAddress(QString::fromUtf8(line));
+    }
+}
+
+QString filled(const QVariantMap &texts, const char *key, const QString &english)
+{
+    const QString text = texts.value(QLatin1StringView(key)).toString();
+    return text.isEmpty() ? english : text;
+}
+
 } // namespace
 
-void SmtpTransport::closeConnection()
+bool SmtpTransport::refusesAddress(const QString &reply)
+{
+    const QByteArray line = reply.toUtf8();
+    return replyCode(line) >= 500 && replyCode(line) < 600 && enhancedCode(line).startsWith("5.1.");
+}
+
+QString SmtpTransport::describe(const Result &result, const QString &host, quint16 port,
+                                int idleTimeoutMs, const QVariantMap &texts)
+{
+    if (result.accepted || result.abandoned)
+        return result.text;
+    QString plain;
+    switch (result.scope) {
+    case Scope::Login:
+        plain = filled(texts, "login",
+                       u"The server %1 refused the login: check the account's user name and "
+                       "password."_s);
+        break;
+    case Scope::Message:
+        plain = filled(texts, "message",
+                       u"The server %1 refused the message itself (its size or its content), "
+                       "so it cannot go to anyone as it is."_s);
+        break;
+    case Scope::ServerBusy:
+        plain = filled(texts, "busy", u"The server %1 asked to wait before sending more."_s);
+        break;
+    case Scope::Unreachable:
+    case Scope::Connection:
+        if (result.timedOut)
+            plain = filled(texts, "silent", u"The server %1, port %2, did not answer for %3 s."_s)
+                            .arg(host, QString::number(port),
+                                 QString::number((idleTimeoutMs + 999) / 1000));
+        else if (result.phase == Phase::Connect)
+            plain = filled(texts, "unreachable", u"Could not connect to the server %1, port %2."_s);
+        else if (result.outcome != Outcome::Unknown)
+            plain = filled(texts, "dropped", u"The server %1, port %2, closed the connection."_s);
+        break;
+    case Scope::None:
+    case Scope::Recipient:
+        break;
+    }
+    if (plain.isEmpty())
+        return result.text;
+    // One pass, so that a host name holding "%2" stays as it is.
+    if (plain.contains(u"%2"_s))
+        plain = plain.arg(host, QString::number(port));
+    else if (plain.contains(u"%1"_s))
+        plain = plain.arg(host);
+    return result.text.isEmpty() ? plain : plain + u" ("_s + result.text + u')';
+}
+
+void SmtpTransport::dropSocket()
+{
+    if (m_socket < 0)
+        return;
+#ifdef Q_OS_WIN
+    shutdown(static_cast<SOCKET>(m_socket), SD_BOTH);
+#else
+    shutdown(static_cast<int>(m_socket), SHUT_RDWR);
+#endif
+}
+
+void SmtpTransport::closeConnection(bool atOnce)
 {
     if (!m_curl)
         return;
+    if (atOnce)
+        dropSocket();
     // Saying goodbye to a server that stopped answering must not take long.
     Conversation closing;
     closing.idleMs = 2000;
     curl_easy_setopt(m_curl, CURLOPT_DEBUGDATA, &closing);
     curl_easy_setopt(m_curl, CURLOPT_XFERINFODATA, &closing);
     curl_easy_setopt(m_curl, CURLOPT_READDATA, &closing);
+    // The cached connection belongs to the multi handle: it goes with it.
+    curl_multi_remove_handle(m_multi, m_curl);
     curl_easy_cleanup(m_curl);
+    curl_multi_cleanup(m_multi);
     m_curl = nullptr;
+    m_multi = nullptr;
+    m_socket = -1;
     m_messagesOnConnection = 0;
 }
 
@@ -259,26 +468,42 @@ SmtpTransport::Result SmtpTransport::deliver(const QString &from, const QString 
     // A kept connection that died while idle gives no reply at all: one new
     // connection settles whether the server itself is the trouble.
     if (reusing && silentOnReuse) {
-        closeConnection();
+        closeConnection(true);
         result = attempt(from, to, message, control, &silentOnReuse);
     }
     m_lastUseMs = steadyMs();
     return result;
 }
 
+SmtpTransport::Result SmtpTransport::probe(Control *control)
+{
+    closeConnection();
+    bool silentOnReuse = false;
+    Result result = attempt(QString(), QString(), QByteArray(), control, &silentOnReuse, true);
+    closeConnection(!result.accepted);
+    return result;
+}
+
 SmtpTransport::Result SmtpTransport::attempt(const QString &from, const QString &to,
                                              const QByteArray &message, Control *control,
-                                             bool *silentOnReuse)
+                                             bool *silentOnReuse, bool probeOnly)
 {
     *silentOnReuse = false;
     ensureCurl();
-    if (!m_curl)
+    if (!m_curl) {
         m_curl = curl_easy_init();
-    else
+        m_multi = curl_multi_init();
+        m_socket = -1;
+    } else {
         curl_easy_reset(m_curl); // options only; the open connection stays
+    }
     CURL *curl = m_curl;
-    if (!curl)
-        return {false, u"Could not start the SMTP client"_s, Outcome::Failed, true, false, false};
+    if (!curl || !m_multi) {
+        Result failed;
+        failed.text = u"Could not start the SMTP client"_s;
+        failed.temporary = true;
+        return failed;
+    }
 
     QUrl url;
     url.setScheme(m_settings.security == Security::ImplicitTls ? u"smtps"_s : u"smtp"_s);
@@ -294,12 +519,17 @@ SmtpTransport::Result SmtpTransport::attempt(const QString &from, const QString 
     curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "smtp,smtps");
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, errorBuffer);
-    const bool lastOnConnection = !m_settings.keepAlive
+    const bool lastOnConnection = probeOnly || !m_settings.keepAlive
                                   || m_messagesOnConnection + 1 >= m_settings.messagesPerConnection;
     curl_easy_setopt(curl, CURLOPT_FORBID_REUSE, lastOnConnection ? 1L : 0L);
     if (!m_settings.keepAlive)
         curl_easy_setopt(curl, CURLOPT_FRESH_CONNECT, 1L);
+    curl_easy_setopt(curl, CURLOPT_SOCKOPTFUNCTION, onSocketMade);
+    curl_easy_setopt(curl, CURLOPT_SOCKOPTDATA, &m_socket);
+    curl_easy_setopt(curl, CURLOPT_CLOSESOCKETFUNCTION, onSocketClosed);
+    curl_easy_setopt(curl, CURLOPT_CLOSESOCKETDATA, &m_socket);
 
+    const bool authenticate = m_settings.authenticate && !probeOnly;
     switch (m_settings.security) {
     case Security::Plain:
         curl_easy_setopt(curl, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_NONE));
@@ -308,8 +538,7 @@ SmtpTransport::Result SmtpTransport::attempt(const QString &from, const QString 
         // Without a password nothing secret travels; with one, a server that
         // offers no STARTTLS (or someone who strips the offer) gets no login.
         curl_easy_setopt(curl, CURLOPT_USE_SSL,
-                         static_cast<long>(m_settings.authenticate ? CURLUSESSL_ALL
-                                                                   : CURLUSESSL_TRY));
+                         static_cast<long>(authenticate ? CURLUSESSL_ALL : CURLUSESSL_TRY));
         break;
     case Security::StartTlsRequired:
     case Security::ImplicitTls:
@@ -325,33 +554,42 @@ SmtpTransport::Result SmtpTransport::attempt(const QString &from, const QString 
     if (!bundle.isEmpty())
         curl_easy_setopt(curl, CURLOPT_CAINFO_BLOB, &blob);
 
-    if (m_settings.authenticate) {
+    if (authenticate) {
         curl_easy_setopt(curl, CURLOPT_USERNAME, user.constData());
         curl_easy_setopt(curl, CURLOPT_PASSWORD, password.constData());
         curl_easy_setopt(curl, CURLOPT_LOGIN_OPTIONS, "AUTH=LOGIN");
     }
 
-    // Our own silence check (onProgress) decides first; curl's limits stay
-    // as a backstop a little later.
+    // Our own silence check decides while curl hands control back; curl's
+    // reply limit holds the waits it makes inside one call (the reply to the
+    // end of the message). A connection that timed out is shut, never sent QUIT.
     curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS,
                      static_cast<long>(m_settings.connectTimeoutMs));
     curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, static_cast<long>(m_settings.totalTimeoutMs));
-    curl_easy_setopt(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, seconds(m_settings.idleTimeoutMs) + 5);
+    curl_easy_setopt(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, seconds(m_settings.idleTimeoutMs));
 
-    curl_easy_setopt(curl, CURLOPT_MAIL_FROM, mailFrom.constData());
+    curl_slist *recipients = nullptr;
     const QByteArray rcptTo = '<' + to.toUtf8() + '>';
-    curl_slist *recipients = curl_slist_append(nullptr, rcptTo.constData());
-    curl_easy_setopt(curl, CURLOPT_MAIL_RCPT, recipients);
+    if (probeOnly) {
+        curl_easy_setopt(curl, CURLOPT_CONNECT_ONLY, 1L);
+    } else {
+        curl_easy_setopt(curl, CURLOPT_MAIL_FROM, mailFrom.constData());
+        recipients = curl_slist_append(nullptr, rcptTo.constData());
+        curl_easy_setopt(curl, CURLOPT_MAIL_RCPT, recipients);
+    }
 
     Conversation c;
     c.control = control;
     c.message = &message;
     c.idleMs = m_settings.idleTimeoutMs;
     c.logins = &m_logins;
-    curl_easy_setopt(curl, CURLOPT_UPLOAD, 1L);
-    curl_easy_setopt(curl, CURLOPT_READFUNCTION, readMessage);
-    curl_easy_setopt(curl, CURLOPT_READDATA, &c);
-    curl_easy_setopt(curl, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(message.size()));
+    c.dropSocket = [this] { dropSocket(); };
+    if (!probeOnly) {
+        curl_easy_setopt(curl, CURLOPT_UPLOAD, 1L);
+        curl_easy_setopt(curl, CURLOPT_READFUNCTION, readMessage);
+        curl_easy_setopt(curl, CURLOPT_READDATA, &c);
+        curl_easy_setopt(curl, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(message.size()));
+    }
 
     // The debug hook is how the server's reply lines reach us; nothing is printed.
     curl_easy_setopt(curl, CURLOPT_VERBOSE, 1L);
@@ -361,7 +599,31 @@ SmtpTransport::Result SmtpTransport::attempt(const QString &from, const QString 
     curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, onProgress);
     curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &c);
 
-    const CURLcode code = curl_easy_perform(curl);
+    CURLcode code = CURLE_OK;
+    curl_multi_add_handle(m_multi, curl);
+    for (;;) {
+        int running = 0;
+        if (curl_multi_perform(m_multi, &running) != CURLM_OK) {
+            code = CURLE_FAILED_INIT;
+            break;
+        }
+        if (running == 0) {
+            int left = 0;
+            while (CURLMsg *done = curl_multi_info_read(m_multi, &left)) {
+                if (done->msg == CURLMSG_DONE && done->easy_handle == curl)
+                    code = done->data.result;
+            }
+            break;
+        }
+        // A tenth of a second at most between two looks at the limits.
+        curl_multi_poll(m_multi, nullptr, 0, 100, nullptr);
+        if (checkLimits(&c)) {
+            code = CURLE_ABORTED_BY_CALLBACK;
+            break;
+        }
+    }
+    // Removing a transfer cut short ends it there, its connection dead.
+    curl_multi_remove_handle(m_multi, curl);
     // The callbacks' data dies with this frame; nothing may call them with it.
     curl_easy_setopt(curl, CURLOPT_DEBUGFUNCTION, nullptr);
     curl_easy_setopt(curl, CURLOPT_VERBOSE, 0L);
@@ -374,6 +636,8 @@ SmtpTransport::Result SmtpTransport::attempt(const QString &from, const QString 
     m_connections += static_cast<int>(newConnections);
 
     Result result;
+    result.phase = c.phase;
+    result.sizeLimit = c.sizeLimit;
     const QString lastReply = QString::fromUtf8(c.last);
     const int lastCode = replyCode(c.last);
     const bool serverRefused = lastCode >= 400 && lastCode < 600;
@@ -382,46 +646,62 @@ SmtpTransport::Result SmtpTransport::attempt(const QString &from, const QString 
         result.outcome = Outcome::Sent;
         result.text = lastReply;
         m_messagesOnConnection = lastOnConnection ? 0 : m_messagesOnConnection + 1;
-        if (lastOnConnection)
+        if (lastOnConnection && !probeOnly)
             closeConnection();
         return result;
     }
 
     // curl closes a connection after any failure.
     m_messagesOnConnection = 0;
+    result.timedOut = code == CURLE_OPERATION_TIMEDOUT
+                      || (c.gaveUp && !c.abandoned
+                          && !(control && (control->abort || control->abortUnlessSent)));
     if (c.gaveUp && c.abandoned) {
         result.abandoned = true;
         result.text = c.giveUpReason;
-        closeConnection();
+        closeConnection(true);
         return result;
     }
     if (c.messageSent && !c.replyAfterData) {
         result.outcome = Outcome::Unknown;
+        result.scope = Scope::Connection;
         result.text = c.gaveUp ? c.giveUpReason : failureText(code, errorBuffer);
-        closeConnection();
+        closeConnection(true);
         return result;
     }
 
     result.outcome = Outcome::Failed;
-    if (serverRefused) {
+    if (serverRefused && !c.awaitingReply) {
         result.text = lastReply;
         result.temporary = lastCode < 500;
-        result.serverClosed = lastCode == 421;
+        classifyRefusal(&result, lastCode, c.last, c.phase);
     } else if (code == CURLE_USE_SSL_FAILED && m_settings.security == Security::StartTlsIfOffered) {
         result.text = u"The server offers no encrypted connection (STARTTLS), so the password "
                       "was not sent. Choose the connection \"None\" only if it may travel "
                       "unencrypted. ("_s
                       + failureText(code, errorBuffer) + u')';
+        result.scope = Scope::Recipient;
     } else {
         result.text = c.gaveUp ? c.giveUpReason : failureText(code, errorBuffer);
         result.temporary = connectionTrouble(code);
-        // A connection that was up and then went away: the server hung up.
-        result.serverClosed = c.sawReply
-                              && (code == CURLE_RECV_ERROR || code == CURLE_SEND_ERROR
-                                  || code == CURLE_GOT_NOTHING);
+        const bool noConnection = code == CURLE_COULDNT_CONNECT
+                                  || code == CURLE_COULDNT_RESOLVE_HOST
+                                  || code == CURLE_COULDNT_RESOLVE_PROXY
+                                  || (newConnections == 0 && c.phase == Phase::Connect
+                                      && code == CURLE_OPERATION_TIMEDOUT);
+        if (noConnection) {
+            result.phase = Phase::Connect;
+            result.timedOut = false;
+        }
+        if (!result.temporary)
+            result.scope = Scope::Recipient; // TLS and the like: said as curl says it
+        else if (noConnection || c.phase <= Phase::Sender)
+            result.scope = Scope::Unreachable;
+        else
+            result.scope = Scope::Connection;
         *silentOnReuse = newConnections == 0 && !c.sawReply && !c.messageSent
                          && (control == nullptr || !control->dataStarted);
     }
-    closeConnection();
+    closeConnection(true);
     return result;
 }

@@ -2,11 +2,13 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QVariantMap>
 
 #include <atomic>
 #include <functional>
 
 typedef void CURL;
+typedef void CURLM;
 
 // SMTP conversations over libcurl: connect, secure, log in, hand over one
 // message for one recipient. A transport made with keepAlive keeps its
@@ -49,6 +51,32 @@ public:
         Unknown, // the whole message went out but no reply came
     };
 
+    // What a failure is about, which decides whether the next recipient
+    // would meet it too.
+    enum class Scope {
+        None,        // accepted, or given up by the caller
+        Recipient,   // this recipient only (RCPT refused, or refused at the end of DATA)
+        Message,     // the message itself (its size or content): every recipient alike
+        Login,       // the account's user name or password
+        ServerBusy,  // 421: the server asks to wait
+        Unreachable, // no connection to be had, or a server that says nothing before MAIL
+        Connection,  // the connection dropped or went silent during this recipient's turn
+    };
+
+    // How far the conversation had come when it ended.
+    enum class Phase {
+        Connect,
+        Greeting,
+        Hello,
+        Security,
+        Login,
+        Sender,
+        Recipient,
+        Data,
+        Body,
+        Reply
+    };
+
     struct Result
     {
         bool accepted = false;
@@ -59,11 +87,19 @@ public:
         // Worth trying again later: a 4xx reply, or a connection that failed
         // before the message was sent.
         bool temporary = false;
-        // The server closed on us (421, or a dropped connection): more
-        // messages now would only fail the same way.
+        // The server closed on us with 421: more messages now would only
+        // fail the same way.
         bool serverClosed = false;
         // Given up because the caller asked to, before the message was sent.
         bool abandoned = false;
+        Scope scope = Scope::None;
+        Phase phase = Phase::Connect;
+        // A permanent refusal of the address (5.1.x to RCPT): it does not exist.
+        bool addressUnknown = false;
+        // The server stayed silent for longer than the limit.
+        bool timedOut = false;
+        // The SIZE the server announced in its EHLO reply; -1 when none.
+        qint64 sizeLimit = -1;
     };
 
     // Shared with the thread that may ask the delivery to give up.
@@ -80,6 +116,15 @@ public:
     // The account's connection choice and port, as the account form means them.
     static Security securityFor(const QString &connection, quint16 port);
     static bool authenticates(const QString &connection, const QString &password);
+    // A permanent refusal saying the address does not exist (5xx 5.1.x).
+    static bool refusesAddress(const QString &reply);
+    // The failure said plainly, the technical text in parentheses after it;
+    // a refusal that is already the server's own words stays as it is.
+    // `texts` holds the interface's translations by key ("unreachable",
+    // "silent", "dropped", "login", "message", "busy"), with %1 the host and
+    // %2 the port (%3 the seconds of "silent"); English when missing.
+    static QString describe(const Result &result, const QString &host, quint16 port,
+                            int idleTimeoutMs, const QVariantMap &texts = {});
 
     explicit SmtpTransport(Settings settings);
     ~SmtpTransport();
@@ -88,6 +133,9 @@ public:
 
     Result deliver(const QString &from, const QString &to, const QByteArray &message,
                    Control *control = nullptr);
+    // Greets the server without logging in or sending anything, to learn
+    // what it announces (its SIZE); blocks like deliver().
+    Result probe(Control *control = nullptr);
 
     // New connections opened and logins made so far.
     int connections() const { return m_connections; }
@@ -95,11 +143,19 @@ public:
 
 private:
     Result attempt(const QString &from, const QString &to, const QByteArray &message,
-                   Control *control, bool *silentOnReuse);
-    void closeConnection();
+                   Control *control, bool *silentOnReuse, bool probeOnly = false);
+    // At once: the socket is shut first, so no QUIT waits on a server that
+    // already failed us; otherwise the server gets its QUIT.
+    void closeConnection(bool atOnce = false);
+    void dropSocket();
 
     Settings m_settings;
     CURL *m_curl = nullptr;
+    // Drives the transfers, so that our limits are checked ten times a
+    // second rather than curl's once; it also keeps the open connection.
+    CURLM *m_multi = nullptr;
+    // The connection's socket, known from its creation until curl closes it.
+    qintptr m_socket = -1;
     int m_messagesOnConnection = 0;
     qint64 m_lastUseMs = 0;
     std::atomic<int> m_connections{0};

@@ -122,7 +122,7 @@
             <translation>Saving your latest changes…</translation>
         </message>
         <message>
-            <location line="+18" />
+            <location line="+25" />
             <source>Your latest changes could not be saved: %1. Quit anyway?</source>
             <translation>Your latest changes could not be saved: %1. Quit anyway?</translation>
         </message>
@@ -2971,7 +2971,37 @@
             <translation>Email sent</translation>
         </message>
         <message>
+            <location line="+4" />
+            <source>Could not connect to the server %1, port %2.</source>
+            <translation>Could not connect to the server %1, port %2.</translation>
+        </message>
+        <message>
             <location line="+1" />
+            <source>The server %1, port %2, did not answer for %3 s.</source>
+            <translation>The server %1, port %2, did not answer for %3 s.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The server %1, port %2, closed the connection.</source>
+            <translation>The server %1, port %2, closed the connection.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The server %1 refused the login: check the account's user name and password.</source>
+            <translation>The server %1 refused the login: check the account's user name and password.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The server %1 refused the message itself (its size or its content), so it cannot go to anyone as it is.</source>
+            <translation>The server %1 refused the message itself (its size or its content), so it cannot go to anyone as it is.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The server %1 asked to wait before sending more.</source>
+            <translation>The server %1 asked to wait before sending more.</translation>
+        </message>
+        <message>
+            <location line="+2" />
             <source>Category</source>
             <translation>Category</translation>
         </message>
@@ -3216,9 +3246,27 @@
         </message>
     </context>
     <context>
+        <name>RunPasswordDialog</name>
+        <message>
+            <location filename="../qml/content/pages/compose/RunPasswordDialog.qml" line="+49" />
+            <source>Password refused</source>
+            <translation>Password refused</translation>
+        </message>
+        <message>
+            <location line="+12" />
+            <source>Sending is paused. Type the account's password to go on; it is used for this run only.</source>
+            <translation>Sending is paused. Type the account's password to go on; it is used for this run only.</translation>
+        </message>
+        <message>
+            <location line="+25" />
+            <source>Go on</source>
+            <translation>Go on</translation>
+        </message>
+    </context>
+    <context>
         <name>RunSummaryDialog</name>
         <message>
-            <location filename="../qml/content/pages/compose/RunSummaryDialog.qml" line="+27" />
+            <location filename="../qml/content/pages/compose/RunSummaryDialog.qml" line="+29" />
             <source>"%1" stays as written for %2 recipient(s): the field is empty.</source>
             <translation>"%1" stays as written for %2 recipient(s): the field is empty.</translation>
         </message>
@@ -3233,7 +3281,7 @@
             <translation>%1 recipient(s) will each receive one message.</translation>
         </message>
         <message>
-            <location line="+11" />
+            <location line="+20" />
             <source>%1 address(es) appear more than once.</source>
             <translation>%1 address(es) appear more than once.</translation>
         </message>
@@ -3372,7 +3420,7 @@
     <context>
         <name>SendingController</name>
         <message>
-            <location filename="../qml/content/pages/compose/SendingController.qml" line="+52" />
+            <location filename="../qml/content/pages/compose/SendingController.qml" line="+58" />
             <source>The SMTP port must be a number from 1 to 65535.</source>
             <translation>The SMTP port must be a number from 1 to 65535.</translation>
         </message>
@@ -3387,7 +3435,12 @@
             <translation>Start task %1</translation>
         </message>
         <message>
-            <location line="+80" />
+            <location line="+85" />
+            <source>The message is %1 MB; the server accepts at most %2 MB.</source>
+            <translation>The message is %1 MB; the server accepts at most %2 MB.</translation>
+        </message>
+        <message>
+            <location line="+10" />
             <source>Everyone on the list already received this message in an earlier run.</source>
             <translation>Everyone on the list already received this message in an earlier run.</translation>
         </message>
@@ -3422,7 +3475,7 @@
             <translation>interrupted while it was being sent</translation>
         </message>
         <message>
-            <location line="+32" />
+            <location line="+49" />
             <source>Processing %1: %2/%3</source>
             <translation>Processing %1: %2/%3</translation>
         </message>
@@ -3478,9 +3531,19 @@
             <translation>Stopping…</translation>
         </message>
         <message>
-            <location line="+9" />
+            <location line="+11" />
             <source>The server asked to wait: sending goes on at %1.</source>
             <translation>The server asked to wait: sending goes on at %1.</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>The server cannot be reached: trying again at %1.</source>
+            <translation>The server cannot be reached: trying again at %1.</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>The server refused the password: sending goes on once it is typed again.</source>
+            <translation>The server refused the password: sending goes on once it is typed again.</translation>
         </message>
         <message>
             <location line="+1" />
@@ -3488,7 +3551,22 @@
             <translation>%1 recipient(s) will be tried again at %2.</translation>
         </message>
         <message>
-            <location line="+104" />
+            <location line="+13" />
+            <source>%1 recipient(s) may have received the message already: no reply came after it was sent.</source>
+            <translation>%1 recipient(s) may have received the message already: no reply came after it was sent.</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>For %1 address(es) the server said they do not exist.</source>
+            <translation>For %1 address(es) the server said they do not exist.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Send to them again too?</source>
+            <translation>Send to them again too?</translation>
+        </message>
+        <message>
+            <location line="+109" />
             <source>Save log…</source>
             <translation>Save log…</translation>
         </message>
@@ -3498,7 +3576,7 @@
             <translation>sending-log</translation>
         </message>
         <message>
-            <location line="+7" />
+            <location line="+6" />
             <source>Copy log</source>
             <translation>Copy log</translation>
         </message>
@@ -3508,7 +3586,7 @@
             <translation>Log copied</translation>
         </message>
         <message>
-            <location line="+18" />
+            <location line="+19" />
             <source>Copy failed addresses</source>
             <translation>Copy failed addresses</translation>
         </message>
@@ -3544,11 +3622,6 @@
         </message>
         <message>
             <location line="+8" />
-            <source>%1 recipient(s) may have received the message already: no reply came after it was sent. Send to them again too?</source>
-            <translation>%1 recipient(s) may have received the message already: no reply came after it was sent. Send to them again too?</translation>
-        </message>
-        <message>
-            <location line="+1" />
             <source>Send again to all</source>
             <translation>Send again to all</translation>
         </message>

@@ -122,7 +122,7 @@
             <translation>Enregistrement de vos dernières modifications…</translation>
         </message>
         <message>
-            <location line="+18" />
+            <location line="+25" />
             <source>Your latest changes could not be saved: %1. Quit anyway?</source>
             <translation>Vos dernières modifications n’ont pas pu être enregistrées : %1. Quitter quand même ?</translation>
         </message>
@@ -2971,7 +2971,37 @@
             <translation>E-mail envoyé</translation>
         </message>
         <message>
+            <location line="+4" />
+            <source>Could not connect to the server %1, port %2.</source>
+            <translation>Impossible de se connecter au serveur %1, port %2.</translation>
+        </message>
+        <message>
             <location line="+1" />
+            <source>The server %1, port %2, did not answer for %3 s.</source>
+            <translation>Le serveur %1, port %2, n’a pas répondu pendant %3 s.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The server %1, port %2, closed the connection.</source>
+            <translation>Le serveur %1, port %2, a fermé la connexion.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The server %1 refused the login: check the account's user name and password.</source>
+            <translation>Le serveur %1 a refusé l’identification : vérifiez le nom d’utilisateur et le mot de passe du compte.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The server %1 refused the message itself (its size or its content), so it cannot go to anyone as it is.</source>
+            <translation>Le serveur %1 a refusé le message lui-même (sa taille ou son contenu) : il ne peut être envoyé à personne tel quel.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The server %1 asked to wait before sending more.</source>
+            <translation>Le serveur %1 demande d’attendre avant d’envoyer davantage.</translation>
+        </message>
+        <message>
+            <location line="+2" />
             <source>Category</source>
             <translation>Catégorie</translation>
         </message>
@@ -3216,9 +3246,27 @@
         </message>
     </context>
     <context>
+        <name>RunPasswordDialog</name>
+        <message>
+            <location filename="../qml/content/pages/compose/RunPasswordDialog.qml" line="+49" />
+            <source>Password refused</source>
+            <translation>Mot de passe refusé</translation>
+        </message>
+        <message>
+            <location line="+12" />
+            <source>Sending is paused. Type the account's password to go on; it is used for this run only.</source>
+            <translation>L’envoi est en pause. Saisissez le mot de passe du compte pour continuer ; il ne sert que pour cet envoi.</translation>
+        </message>
+        <message>
+            <location line="+25" />
+            <source>Go on</source>
+            <translation>Continuer</translation>
+        </message>
+    </context>
+    <context>
         <name>RunSummaryDialog</name>
         <message>
-            <location filename="../qml/content/pages/compose/RunSummaryDialog.qml" line="+27" />
+            <location filename="../qml/content/pages/compose/RunSummaryDialog.qml" line="+29" />
             <source>"%1" stays as written for %2 recipient(s): the field is empty.</source>
             <translation>« %1 » reste tel quel pour %2 destinataire(s) : le champ est vide.</translation>
         </message>
@@ -3233,7 +3281,7 @@
             <translation>%1 destinataire(s) recevront chacun un message.</translation>
         </message>
         <message>
-            <location line="+11" />
+            <location line="+20" />
             <source>%1 address(es) appear more than once.</source>
             <translation>%1 adresse(s) apparaissent plusieurs fois.</translation>
         </message>
@@ -3372,7 +3420,7 @@
     <context>
         <name>SendingController</name>
         <message>
-            <location filename="../qml/content/pages/compose/SendingController.qml" line="+52" />
+            <location filename="../qml/content/pages/compose/SendingController.qml" line="+58" />
             <source>The SMTP port must be a number from 1 to 65535.</source>
             <translation>Le port SMTP doit être un nombre de 1 à 65535.</translation>
         </message>
@@ -3387,7 +3435,12 @@
             <translation>Début de la tâche %1</translation>
         </message>
         <message>
-            <location line="+80" />
+            <location line="+85" />
+            <source>The message is %1 MB; the server accepts at most %2 MB.</source>
+            <translation>Le message fait %1 Mo ; le serveur accepte au plus %2 Mo.</translation>
+        </message>
+        <message>
+            <location line="+10" />
             <source>Everyone on the list already received this message in an earlier run.</source>
             <translation>Tous les destinataires ont déjà reçu ce message lors d’un envoi précédent.</translation>
         </message>
@@ -3422,7 +3475,7 @@
             <translation>interrompu pendant l’envoi</translation>
         </message>
         <message>
-            <location line="+32" />
+            <location line="+49" />
             <source>Processing %1: %2/%3</source>
             <translation>Traitement de %1 : %2/%3</translation>
         </message>
@@ -3478,9 +3531,19 @@
             <translation>Arrêt en cours…</translation>
         </message>
         <message>
-            <location line="+9" />
+            <location line="+11" />
             <source>The server asked to wait: sending goes on at %1.</source>
             <translation>Le serveur demande d’attendre : l’envoi reprend à %1.</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>The server cannot be reached: trying again at %1.</source>
+            <translation>Le serveur est injoignable : nouvel essai à %1.</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>The server refused the password: sending goes on once it is typed again.</source>
+            <translation>Le serveur a refusé le mot de passe : l’envoi reprend une fois celui-ci saisi à nouveau.</translation>
         </message>
         <message>
             <location line="+1" />
@@ -3488,7 +3551,22 @@
             <translation>%1 destinataire(s) seront réessayés à %2.</translation>
         </message>
         <message>
-            <location line="+104" />
+            <location line="+13" />
+            <source>%1 recipient(s) may have received the message already: no reply came after it was sent.</source>
+            <translation>%1 destinataire(s) ont peut-être déjà reçu le message : aucune réponse n’est venue après l’envoi.</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>For %1 address(es) the server said they do not exist.</source>
+            <translation>Pour %1 adresse(s), le serveur a indiqué qu’elles n’existent pas.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Send to them again too?</source>
+            <translation>Le leur renvoyer aussi ?</translation>
+        </message>
+        <message>
+            <location line="+109" />
             <source>Save log…</source>
             <translation>Enregistrer…</translation>
         </message>
@@ -3498,7 +3576,7 @@
             <translation>journal-envoi</translation>
         </message>
         <message>
-            <location line="+7" />
+            <location line="+6" />
             <source>Copy log</source>
             <translation>Copier le journal</translation>
         </message>
@@ -3508,7 +3586,7 @@
             <translation>Journal copié</translation>
         </message>
         <message>
-            <location line="+18" />
+            <location line="+19" />
             <source>Copy failed addresses</source>
             <translation>Copier les adresses en échec</translation>
         </message>
@@ -3544,11 +3622,6 @@
         </message>
         <message>
             <location line="+8" />
-            <source>%1 recipient(s) may have received the message already: no reply came after it was sent. Send to them again too?</source>
-            <translation>%1 destinataire(s) ont peut-être déjà reçu le message : aucune réponse n’est venue après l’envoi. Le leur renvoyer aussi ?</translation>
-        </message>
-        <message>
-            <location line="+1" />
             <source>Send again to all</source>
             <translation>Renvoyer à tous</translation>
         </message>

@@ -376,6 +376,8 @@ bool SendingRun::start(const QVariantMap &params, const QVariantList &recipients
 void SendingRun::startWith(const QList<int> &pending)
 {
     m_pending = pending;
+    m_stopReason.clear();
+    m_serverPauseStep = 0;
     setState(Delivering);
     // Nobody is mailed before the journal that records it is on disk.
     if (!m_journalReady)
@@ -400,7 +402,7 @@ void SendingRun::resume()
 {
     if (m_state != Paused)
         return;
-    if (!m_pausedByServer) {
+    if (m_pauseReason == "retry"_L1) {
         // The next pass: the temporary failures of the last one.
         m_pending = m_retryLater;
         m_retryLater.clear();
@@ -408,6 +410,7 @@ void SendingRun::resume()
     }
     m_resumesAt = 0;
     m_pausedByServer = false;
+    m_pauseReason.clear();
     emit countersChanged();
     setState(Delivering);
     deliverNext();
@@ -537,27 +540,38 @@ void SendingRun::deliveryFinished()
     const bool stopping = m_state == Stopping;
     m_stopGrace.stop();
 
+    using Scope = SmtpTransport::Scope;
+    const bool runWide = result.scope == Scope::Login || result.scope == Scope::Message
+                         || result.scope == Scope::ServerBusy || result.scope == Scope::Unreachable;
     if (result.abandoned
-        || (stopping && result.outcome == SmtpTransport::Outcome::Failed && result.temporary)) {
+        || (stopping && result.outcome == SmtpTransport::Outcome::Failed
+            && (result.temporary || runWide))) {
         // Nothing reached the server: this recipient has no outcome yet.
         --recipient.attempts;
         m_pending.prepend(index);
     } else if (result.outcome == SmtpTransport::Outcome::Sent) {
+        m_serverPauseStep = 0;
         record(index, Outcome::Sent, result.text);
     } else if (result.outcome == SmtpTransport::Outcome::Unknown) {
         record(index, Outcome::Unknown, result.text);
+    } else if (runWide) {
+        runWideFailure(index, result);
+        return;
     } else if (result.temporary && recipient.attempts < maxAttempts) {
-        appendLog(recipient.address + u": "_s + result.text + u" "_s
+        // This recipient's turn only (a refusal for now, or a connection
+        // lost during it): the next pass tries again, the others go on.
+        const QString said = SmtpTransport::describe(result, m_message.host, m_message.port,
+                                                     m_idleTimeoutMs, m_texts);
+        appendLog(recipient.address + u": "_s + said + u" "_s
                   + text("retry", u"(will be tried again later)"_s) + u"\n"_s);
         if (m_journal)
             m_journal->append({{u"i"_s, index}, {u"o"_s, u"retry"_s}, {u"t"_s, result.text}});
-        if (result.serverClosed)
-            m_pending.prepend(index);
-        else
-            m_retryLater.append(index);
+        m_retryLater.append(index);
         emit countersChanged();
     } else {
-        record(index, Outcome::Failed, result.text);
+        record(index, Outcome::Failed,
+               SmtpTransport::describe(result, m_message.host, m_message.port, m_idleTimeoutMs,
+                                       m_texts));
     }
 
     if (stopping) {
@@ -568,10 +582,6 @@ void SendingRun::deliveryFinished()
             finish(true);
         return;
     }
-    if (m_state == Delivering && result.serverClosed && !m_pending.isEmpty()) {
-        pause(m_serverPauseMs, true);
-        return;
-    }
     if (m_state == Delivering && m_pending.isEmpty())
         endOfPass();
     else
@@ -579,6 +589,51 @@ void SendingRun::deliveryFinished()
     // Without pacing the next message follows its predecessor at once.
     if (m_timer.interval() == 0)
         deliverNext();
+}
+
+void SendingRun::runWideFailure(int index, const SmtpTransport::Result &result)
+{
+    using Scope = SmtpTransport::Scope;
+    Recipient &recipient = m_recipients[index];
+    // The failure is not this recipient's: no attempt used, first in line again.
+    --recipient.attempts;
+    m_pending.prepend(index);
+    const QString said = SmtpTransport::describe(result, m_message.host, m_message.port,
+                                                 m_idleTimeoutMs, m_texts);
+    // A message queued behind this one was declined by the worker; whatever
+    // else was in flight is given up before the run waits or stops.
+    abortDeliveries();
+    if (result.scope == Scope::Message) {
+        appendLog(recipient.address + u": "_s + said + u"\n"_s);
+        m_stopReason = said;
+        finish(true);
+        return;
+    }
+    if (result.scope == Scope::Login) {
+        appendLog(recipient.address + u": "_s + said + u"\n"_s);
+        // No more logins with a password the server refuses: one refusal
+        // could be a typing error, a hundred a locked account.
+        pause(0, u"login"_s);
+        emit passwordNeeded(said);
+        return;
+    }
+    appendLog(recipient.address + u": "_s + said + u" "_s
+              + text("retry", u"(will be tried again later)"_s) + u"\n"_s);
+    const qsizetype step = std::min<qsizetype>(m_serverPauseStep, m_serverPausesMs.size() - 1);
+    const qint64 wait = step >= 0 ? m_serverPausesMs.at(step).toLongLong() : 60 * 1000;
+    ++m_serverPauseStep;
+    pause(wait, result.scope == Scope::ServerBusy ? u"server"_s : u"unreachable"_s);
+}
+
+bool SendingRun::continueWithPassword(const QString &password)
+{
+    if (m_state != Paused || m_pauseReason != "login"_L1 || password.isEmpty())
+        return false;
+    m_message.password = password;
+    m_params.insert(u"password"_s, password);
+    createTransport();
+    resume();
+    return true;
 }
 
 void SendingRun::record(int index, Outcome outcome, const QString &detail, bool journal)
@@ -621,7 +676,7 @@ void SendingRun::endOfPass()
     if (m_job || m_state != Delivering)
         return;
     if (!m_retryLater.isEmpty() && m_round < m_retryDelaysMs.size()) {
-        pause(m_retryDelaysMs.at(m_round).toLongLong(), false);
+        pause(m_retryDelaysMs.at(m_round).toLongLong(), u"retry"_s);
         return;
     }
     // Retries used up on server pauses: their last answer is final.
@@ -632,12 +687,17 @@ void SendingRun::endOfPass()
     finish(false);
 }
 
-void SendingRun::pause(qint64 ms, bool byServer)
+// A pause for the password has no end of its own: the user ends it.
+void SendingRun::pause(qint64 ms, const QString &reason)
 {
-    m_resumesAt = QDateTime::currentMSecsSinceEpoch() + ms;
-    m_pausedByServer = byServer;
+    const bool timed = reason != "login"_L1;
+    m_resumesAt = timed ? QDateTime::currentMSecsSinceEpoch() + ms : 0;
+    m_pausedByServer = reason == "server"_L1;
+    m_pauseReason = reason;
     m_timer.stop();
-    m_resumeTimer.start(static_cast<int>(std::min<qint64>(ms, std::numeric_limits<int>::max())));
+    m_resumeTimer.stop();
+    if (timed)
+        m_resumeTimer.start(static_cast<int>(std::min<qint64>(ms, std::numeric_limits<int>::max())));
     setState(Paused);
     emit countersChanged();
 }
@@ -806,19 +866,37 @@ void SendingRun::stop()
     }
 }
 
-bool SendingRun::retryFailed(bool includeUnknown)
+bool SendingRun::isKind(const Recipient &recipient, const QString &kind) const
+{
+    switch (recipient.outcome) {
+    case Outcome::Failed: {
+        const bool nonexistent = SmtpTransport::refusesAddress(recipient.lastText);
+        return kind == (nonexistent ? "nonexistent"_L1 : "refused"_L1);
+    }
+    case Outcome::Unknown:
+        return kind == "unknown"_L1;
+    case Outcome::Invalid:
+        return kind == "invalid"_L1;
+    case Outcome::Sent:
+    case Outcome::None:
+        break;
+    }
+    return false;
+}
+
+bool SendingRun::retryFailed(const QStringList &kinds)
 {
     if (busy() || m_recipients.isEmpty())
         return false;
+    const QStringList wanted = kinds.isEmpty() ? QStringList{u"refused"_s} : kinds;
     QList<int> again;
     for (int i = 0; i < m_recipients.size(); ++i) {
         Recipient &recipient = m_recipients[i];
-        const bool failed = recipient.outcome == Outcome::Failed;
-        const bool unknown = recipient.outcome == Outcome::Unknown;
-        if (!failed && !(unknown && includeUnknown))
+        if (!std::any_of(wanted.cbegin(), wanted.cend(),
+                         [&](const QString &kind) { return isKind(recipient, kind); }))
             continue;
         --m_failed;
-        if (unknown)
+        if (recipient.outcome == Outcome::Unknown)
             --m_unknown;
         recipient.outcome = Outcome::None;
         recipient.attempts = 0;
@@ -835,15 +913,24 @@ bool SendingRun::retryFailed(bool includeUnknown)
     return true;
 }
 
-QStringList SendingRun::failedAddresses() const
+QStringList SendingRun::failedAddresses(const QStringList &kinds) const
 {
+    const QStringList wanted = kinds.isEmpty()
+                                       ? QStringList{u"refused"_s, u"nonexistent"_s, u"invalid"_s}
+                                       : kinds;
     QStringList addresses;
     for (const Recipient &recipient : m_recipients) {
-        if (recipient.outcome == Outcome::Failed || recipient.outcome == Outcome::Unknown
-            || recipient.outcome == Outcome::Invalid)
+        if (std::any_of(wanted.cbegin(), wanted.cend(),
+                        [&](const QString &kind) { return isKind(recipient, kind); }))
             addresses.append(recipient.address);
     }
     return addresses;
+}
+
+int SendingRun::failedCount(const QString &kind) const
+{
+    return static_cast<int>(std::count_if(m_recipients.cbegin(), m_recipients.cend(),
+                                          [&](const Recipient &r) { return isKind(r, kind); }));
 }
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include "MailDelivery.h"
 #include "RunJournal.h"
+#include "SmtpTransport.h"
 
 #include <QJsonObject>
 #include <QList>
@@ -45,8 +46,15 @@ class SendingRun : public QObject
     Q_PROPERTY(int logins READ logins NOTIFY countersChanged)
     // Milliseconds since the epoch when a paused run goes on; 0 otherwise.
     Q_PROPERTY(qint64 resumesAt READ resumesAt NOTIFY stateChanged)
-    // True while paused because the server closed on us, false for a retry wait.
+    // True only while paused because the server asked to wait (421).
     Q_PROPERTY(bool pausedByServer READ pausedByServer NOTIFY stateChanged)
+    // Why a paused run waits: "server" (421), "unreachable", "login" (the
+    // password is asked for) or "retry" (temporary failures wait for the
+    // next pass); "" when not paused.
+    Q_PROPERTY(QString pauseReason READ pauseReason NOTIFY stateChanged)
+    // Why the run stopped on its own (the server refused the message
+    // itself), said plainly with the server's reply; "" otherwise.
+    Q_PROPERTY(QString stopReason READ stopReason NOTIFY stateChanged)
     // Milliseconds between two deliveries; 0 starts each as the last ends.
     Q_PROPERTY(int interval READ interval WRITE setInterval NOTIFY intervalChanged)
     // The interface's translated log texts: "sent", "invalid", "retry", "unknown".
@@ -55,7 +63,9 @@ class SendingRun : public QObject
     Q_PROPERTY(int idleTimeoutMs MEMBER m_idleTimeoutMs NOTIFY limitsChanged)
     Q_PROPERTY(int connectTimeoutMs MEMBER m_connectTimeoutMs NOTIFY limitsChanged)
     Q_PROPERTY(int stopGraceMs MEMBER m_stopGraceMs NOTIFY limitsChanged)
-    Q_PROPERTY(int serverPauseMs MEMBER m_serverPauseMs NOTIFY limitsChanged)
+    // Waits while the server asks to wait or cannot be reached, growing,
+    // the last one repeated; none of them costs a recipient an attempt.
+    Q_PROPERTY(QVariantList serverPausesMs MEMBER m_serverPausesMs NOTIFY limitsChanged)
     Q_PROPERTY(QVariantList retryDelaysMs MEMBER m_retryDelaysMs NOTIFY limitsChanged)
     Q_PROPERTY(int messagesPerConnection MEMBER m_messagesPerConnection NOTIFY limitsChanged)
     Q_PROPERTY(QString journalPath READ journalPath WRITE setJournalPath NOTIFY journalPathChanged)
@@ -85,6 +95,8 @@ public:
     int logins() const;
     qint64 resumesAt() const { return m_resumesAt; }
     bool pausedByServer() const { return m_pausedByServer; }
+    QString pauseReason() const { return m_state == Paused ? m_pauseReason : QString(); }
+    QString stopReason() const { return m_stopReason; }
     int interval() const { return m_timer.interval(); }
     void setInterval(int ms);
     QString journalPath() const { return m_journalPath; }
@@ -105,10 +117,18 @@ public:
     Q_INVOKABLE void stop();
     // Goes on with a stopped run: only recipients without an outcome are sent to.
     Q_INVOKABLE bool continueRun();
-    // Sends again to the recipients that failed (refused or temporary), and
-    // to those with an unknown outcome when asked to.
-    Q_INVOKABLE bool retryFailed(bool includeUnknown);
-    Q_INVOKABLE QStringList failedAddresses() const;
+    // Kinds of failed outcome: "refused" (refused, or temporary failures
+    // that stayed so), "nonexistent" (the server says the address does not
+    // exist: 5.1.x), "unknown" (sent whole, no reply), "invalid" (no address).
+    // Sends again to the recipients of the given kinds; none given: "refused".
+    Q_INVOKABLE bool retryFailed(const QStringList &kinds = {});
+    // Their addresses; none given: every kind but "unknown", whose message
+    // may well have arrived.
+    Q_INVOKABLE QStringList failedAddresses(const QStringList &kinds = {}) const;
+    Q_INVOKABLE int failedCount(const QString &kind) const;
+    // Goes on with a run paused for its password, logging in with this one
+    // (used for this run only, never stored).
+    Q_INVOKABLE bool continueWithPassword(const QString &password);
     Q_INVOKABLE QStringList logEntries() const { return m_log; }
     Q_INVOKABLE QString logText() const { return m_log.join(QString()); }
 
@@ -138,6 +158,9 @@ signals:
     void ended(bool stopped);
     // A run was written to the history folder.
     void historyWritten();
+    // The server refused the login: the run is paused until
+    // continueWithPassword() or stop(). `reason`: said plainly, with the reply.
+    void passwordNeeded(const QString &reason);
 
 private:
     struct Recipient
@@ -164,7 +187,11 @@ private:
     void record(int index, Outcome outcome, const QString &text, bool journal = true);
     void appendLog(const QString &chunk);
     void endOfPass();
-    void pause(qint64 ms, bool byServer);
+    void pause(qint64 ms, const QString &reason);
+    // A failure that the next recipients would meet too: the run waits,
+    // asks for the password or stops, and this recipient keeps no outcome.
+    void runWideFailure(int index, const SmtpTransport::Result &result);
+    bool isKind(const Recipient &recipient, const QString &kind) const;
     void finish(bool stopped);
     void resetCounters();
     void resume();
@@ -205,6 +232,9 @@ private:
     QVariantMap m_texts;
     qint64 m_resumesAt = 0;
     bool m_pausedByServer = false;
+    QString m_pauseReason;
+    QString m_stopReason;
+    int m_serverPauseStep = 0; // server waits in a row, since the last accepted message
     QTimer m_timer;
     QTimer m_stopGrace;
     QTimer m_resumeTimer;
@@ -229,7 +259,7 @@ private:
     int m_idleTimeoutMs = 60 * 1000;
     int m_connectTimeoutMs = 30 * 1000;
     int m_stopGraceMs = 10 * 1000;
-    int m_serverPauseMs = 60 * 1000;
+    QVariantList m_serverPausesMs{60 * 1000, 2 * 60 * 1000, 5 * 60 * 1000, 10 * 60 * 1000};
     QVariantList m_retryDelaysMs{60 * 1000, 3 * 60 * 1000};
     int m_messagesPerConnection = 100;
 };

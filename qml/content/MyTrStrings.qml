@@ -144,6 +144,16 @@ QtObject {
     readonly property string email_content_required: qsTr("Email content is required.")
     readonly property string no_valid_recipient_found: qsTr("No valid recipient found.")
     readonly property string email_sent: qsTr("Email sent")
+    // A delivery's failure said plainly (the technical reply follows it):
+    // %1 the server, %2 its port, %3 seconds.
+    readonly property var smtp_failure_texts: ({
+        "unreachable": qsTr("Could not connect to the server %1, port %2."),
+        "silent": qsTr("The server %1, port %2, did not answer for %3 s."),
+        "dropped": qsTr("The server %1, port %2, closed the connection."),
+        "login": qsTr("The server %1 refused the login: check the account's user name and password."),
+        "message": qsTr("The server %1 refused the message itself (its size or its content), so it cannot go to anyone as it is."),
+        "busy": qsTr("The server %1 asked to wait before sending more.")
+    })
     readonly property string category: qsTr("Category")
     readonly property string all: qsTr("All")
     readonly property string edit: qsTr("Edit")

@@ -18,16 +18,21 @@ text before "@", compared by prefix, ignoring case):
                 451 4.7.1 (greylisted); later ones are accepted
   close421...   RCPT gets 421 4.4.2 and the connection is closed
   hangrcpt...   RCPT is never answered
+  droprcpt...   RCPT is answered by cutting the connection
+  stall354...   DATA is never answered
   data554...    the message is read in full, then refused with 554 5.7.1
+  data552...    the message is read in full, then refused with 552 5.3.4 (too big)
   dropdata...   after 354, a few hundred bytes are read and the connection
                 is cut (reset) without a reply
   closeafter... the message is read in full, then the connection is closed
                 without a reply
   hang...       the message is read in full and never answered
   slow...       the message is accepted, but only after 2 seconds
+  goaway...     the message is accepted, then the listener closes the
+                connection and refuses new ones for 2 seconds
   anything else accepted: 250 2.0.0 Ok: queued as F<n>
 When several recipients of one message ask for different DATA faults, the
-first in this order wins: dropdata, closeafter, hang, data554, slow.
+first in this order wins: dropdata, closeafter, hang, data552, data554, slow.
 
 Accepted messages go to the shared inbox with "confirmed": true in their
 metadata; closeafter and hang messages go there too, with "confirmed": false
@@ -35,10 +40,14 @@ metadata; closeafter and hang messages go there too, with "confirmed": false
 limit answers the next MAIL after every `limit` accepted messages (over all
 its connections) with 421 4.7.0 and closes; the count restarts `pause`
 seconds after the first such 421. `never_greet` accepts connections and
-stays silent until the client leaves.
+stays silent until the client leaves; `hang_on` (a verb: EHLO, AUTH, MAIL)
+goes silent once that command comes. A listener made with `size_limit`
+announces it as SIZE, and refuses a larger message with 552 5.3.4, at MAIL
+when the client gives its SIZE, otherwise once the message is in.
 
-Counters per listener (connections, logins, mails, rsets, messages, and
-received per recipient address) are rewritten to a JSON file after every
+Counters per listener (connections, logins, auths: every AUTH command,
+whatever its outcome, mails, rsets, messages, and received per recipient
+address) are rewritten to a JSON file after every
 change. A message counts as received once its final dot has been read,
 whatever the reply: data554, closeafter, hang and slow messages count,
 dropdata ones do not.
@@ -61,10 +70,11 @@ MAX_LINE = 4 * 1024 * 1024
 # How much of a dropdata message is read before the connection is cut.
 DROP_AFTER = 300
 SLOW_DELAY = 2.0
+AWAY_SECONDS = 2.0
 
 # Checked in this order, so "hangrcpt" is not taken for "hang".
-RCPT_FAULTS = ("rcpt451", "rcpt550", "grey", "close421", "hangrcpt")
-DATA_FAULTS = ("dropdata", "closeafter", "hang", "data554", "slow")
+RCPT_FAULTS = ("rcpt451", "rcpt550", "grey", "close421", "hangrcpt", "droprcpt")
+DATA_FAULTS = ("dropdata", "closeafter", "hang", "data552", "data554", "slow", "goaway")
 
 
 class Stats:
@@ -72,7 +82,7 @@ class Stats:
 
     def __init__(self, path, names):
         self.path = path
-        self.data = {name: {"connections": 0, "logins": 0, "mails": 0, "rsets": 0,
+        self.data = {name: {"connections": 0, "logins": 0, "auths": 0, "mails": 0, "rsets": 0,
                             "messages": 0, "received": {}} for name in names}
         self.write()
 
@@ -190,7 +200,7 @@ class FaultySMTP:
     """One listener; `handle` serves a connection."""
 
     def __init__(self, name, inbox, stats, user, password, limit=None, pause=2.0,
-                 never_greet=False, tls_context=None):
+                 never_greet=False, tls_context=None, hang_on=None, size_limit=None):
         self.name = name
         self.tls_context = tls_context
         self.inbox = inbox
@@ -200,6 +210,10 @@ class FaultySMTP:
         self.limit = limit
         self.pause = pause
         self.never_greet = never_greet
+        self.hang_on = hang_on
+        self.size_limit = size_limit
+        self.server = None         # the listening server, closed while away
+        self.port = None
         self.accepted = 0          # accepted since the limit last restarted
         self.blocked_since = None  # time of the first 421 of the current block
 
@@ -215,6 +229,18 @@ class FaultySMTP:
         self.accepted = 0
         self.blocked_since = None
         return False
+
+    def go_away(self):
+        """Stops listening, so connections are refused, for AWAY_SECONDS."""
+        if self.server is None:
+            return
+        self.server.close()
+        self.server = None
+
+        async def back():
+            await asyncio.sleep(AWAY_SECONDS)
+            self.server = await asyncio.start_server(self.handle, "127.0.0.1", self.port)
+        asyncio.get_running_loop().create_task(back())
 
     async def handle(self, reader, writer):
         conn = Connection(reader, writer)
@@ -242,10 +268,15 @@ class FaultySMTP:
             verb, _, arg = line.partition(" ")
             verb = verb.upper()
             arg = arg.strip()
+            if self.hang_on and verb == self.hang_on:
+                await conn.ignore_rest()
+                return
 
             if verb == "EHLO":
                 mail_from, rcpts = None, []
                 offer = ["250-STARTTLS"] if self.tls_context and not tls else []
+                if self.size_limit is not None:
+                    offer.append("250-SIZE %d" % self.size_limit)
                 await conn.reply("250-localhost", *offer, "250-AUTH LOGIN PLAIN", "250 8BITMIME")
             elif verb == "STARTTLS" and self.tls_context and not tls:
                 await conn.reply("220 2.0.0 Ready to start TLS")
@@ -258,6 +289,7 @@ class FaultySMTP:
                 mail_from, rcpts = None, []
                 await conn.reply("250 localhost")
             elif verb == "AUTH":
+                self.stats.bump(self.name, "auths")
                 if login is not None:
                     await conn.reply("503 5.5.1 Already authenticated")
                     continue
@@ -277,6 +309,9 @@ class FaultySMTP:
                 if self.limit_reached():
                     await conn.reply("421 4.7.0 Sending limit reached, try again later")
                     return
+                if self.size_limit is not None and self.announced_size(arg) > self.size_limit:
+                    await conn.reply("552 5.3.4 Message size exceeds fixed maximum message size")
+                    continue
                 mail_from = address
                 await conn.reply("250 2.1.0 Ok")
             elif verb == "RCPT":
@@ -301,6 +336,9 @@ class FaultySMTP:
                 elif kind == "hangrcpt":
                     await conn.ignore_rest()
                     return
+                elif kind == "droprcpt":
+                    conn.cut()
+                    return
                 else:
                     rcpts.append(address)
                     await conn.reply("250 2.1.5 Ok")
@@ -309,6 +347,9 @@ class FaultySMTP:
                     await conn.reply("503 5.5.1 Error: need MAIL command")
                 elif not rcpts:
                     await conn.reply("503 5.5.1 Error: need RCPT command")
+                elif any(a.lower().startswith("stall354") for a in rcpts):
+                    await conn.ignore_rest()
+                    return
                 else:
                     carry_on = await self.data(conn, mail_from, rcpts, login, mechanism)
                     if not carry_on:
@@ -327,6 +368,15 @@ class FaultySMTP:
                 await conn.reply("500 5.5.2 Error: bad syntax")
             else:
                 await conn.reply("502 5.5.2 Error: command not recognized")
+
+    @staticmethod
+    def announced_size(arg):
+        """The SIZE= parameter of a MAIL command, 0 when none."""
+        for param in arg.split()[1:]:
+            key, _, value = param.partition("=")
+            if key.upper() == "SIZE" and value.isdigit():
+                return int(value)
+        return 0
 
     async def authenticate(self, conn, arg):
         """Runs one AUTH exchange; (login, mechanism) on success, else None."""
@@ -408,6 +458,9 @@ class FaultySMTP:
         if fault == "data554":
             await conn.reply("554 5.7.1 Message refused")
             return True
+        if fault == "data552" or (self.size_limit is not None and size > self.size_limit):
+            await conn.reply("552 5.3.4 Message size exceeds fixed maximum message size")
+            return True
         if fault in ("closeafter", "hang"):
             self.inbox.store(content, dict(meta, confirmed=False))
             if fault == "hang":
@@ -420,11 +473,15 @@ class FaultySMTP:
         number = self.inbox.store(content, dict(meta, confirmed=True))
         self.accepted += 1
         await conn.reply("250 2.0.0 Ok: queued as F%d" % number)
+        if fault == "goaway":
+            self.go_away()
+            return False
         return True
 
 
 async def start(name, inbox, stats, user, password, **options):
     """Listens on a free loopback port; returns the port."""
     handler = FaultySMTP(name, inbox, stats, user, password, **options)
-    server = await asyncio.start_server(handler.handle, "127.0.0.1", 0)
-    return server.sockets[0].getsockname()[1]
+    handler.server = await asyncio.start_server(handler.handle, "127.0.0.1", 0)
+    handler.port = handler.server.sockets[0].getsockname()[1]
+    return handler.port

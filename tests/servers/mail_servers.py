@@ -19,6 +19,13 @@ Starts, on free ports of 127.0.0.1:
              and the connection closes, until 2 seconds have passed
   faulty_nogreet
              accepts connections and never sends its greeting
+  faulty_hangehlo / faulty_hangauth / faulty_hangmail
+             go silent at EHLO, AUTH or MAIL
+  faulty_small
+             announces SIZE 20000 and refuses larger messages with 552
+  faulty_away
+             the faulty listener alone, for its "goaway" recipients, whose
+             message makes it refuse connections for 2 seconds
 A certificate authority is generated with openssl in the work folder; the
 server certificate names localhost and 127.0.0.1.
 
@@ -222,7 +229,9 @@ async def main(work):
     ports["refused"] = free_port()
 
     stats_path = os.path.join(work, "faulty-stats.json")
-    stats = faulty_smtp.Stats(stats_path, ["faulty", "faulty_limit", "faulty_nogreet"])
+    stats = faulty_smtp.Stats(stats_path, ["faulty", "faulty_limit", "faulty_nogreet",
+                                           "faulty_hangehlo", "faulty_hangauth",
+                                           "faulty_hangmail", "faulty_small", "faulty_away"])
     # STARTTLS on offer: "Auto" logs in only over TLS.
     ports["faulty"] = await faulty_smtp.start("faulty", inbox, stats, USER, PASSWORD,
                                               tls_context=good)
@@ -231,6 +240,15 @@ async def main(work):
                                                     tls_context=good)
     ports["faulty_nogreet"] = await faulty_smtp.start("faulty_nogreet", inbox, stats, USER,
                                                       PASSWORD, never_greet=True)
+    for verb in ("EHLO", "AUTH", "MAIL"):
+        name = "faulty_hang" + verb.lower()
+        ports[name] = await faulty_smtp.start(name, inbox, stats, USER, PASSWORD,
+                                              hang_on=verb, tls_context=good)
+    ports["faulty_small"] = await faulty_smtp.start("faulty_small", inbox, stats, USER,
+                                                    PASSWORD, size_limit=20000,
+                                                    tls_context=good)
+    ports["faulty_away"] = await faulty_smtp.start("faulty_away", inbox, stats, USER, PASSWORD,
+                                                   tls_context=good)
 
     web = ThreadingHTTPServer(("127.0.0.1", 0), Web)
     web.daemon_threads = True

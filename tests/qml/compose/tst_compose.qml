@@ -889,5 +889,53 @@ Item {
             tryVerify(() => helper.textFromFile("file://" + csv).indexOf("reject-me@x.test,failed,") > 0,
                       5000, "the run is exported")
         }
+
+        function test_runWideRefusalsAskOnceThenStop() {
+            // The password was changed on the server and the message is too
+            // big for it: the summary warns, the run asks for the password
+            // after one refused login, then stops at the first refusal of
+            // the message, saying why. Nobody is mailed or failed.
+            const a = slowAccount()
+            a.serverPort = String(servers.port("faulty_small"))
+            a.password = "an old password"
+            screen.userComptes = [a]
+            screen.detailEmailContent = "Hello {{firstname}} " + "x".repeat(30000)
+            screen.recipient = "big-one@size.test big-two@size.test"
+            mouseClick(findChild(screen, "sendButton"))
+            const summary = screen.sendingController.summaryDialog
+            tryCompare(summary, "opened", true)
+            const size = findChild(summary.contentItem, "summarySize")
+            tryVerify(() => size.visible, 10000, "the size warning shows")
+            verify(/^The message is 0\.03\d* MB; the server accepts at most 0\.02 MB\.$/.test(size.text),
+                   size.text)
+            mouseClick(findChild(summary.contentItem, "summarySendButton"))
+
+            const prompt = screen.sendingController.passwordDialog
+            tryCompare(prompt, "opened", true, 10000)
+            compare(run().logins, 1)
+            const reason = findChild(prompt.contentItem, "runPasswordReason")
+            compare(reason.textFormat, Text.PlainText)
+            verify(reason.text.indexOf("refused the login") >= 0 && reason.text.indexOf("(535 5.7.8") >= 0,
+                   reason.text)
+            compare(dialogChild("pauseLabel").text,
+                    "The server refused the password: sending goes on once it is typed again.")
+            wait(500)
+            compare(run().logins, 1, "no further logins while the question is open")
+            const goOn = findChild(prompt.contentItem, "runPasswordContinueButton")
+            verify(!goOn.enabled)
+            mouseClick(findChild(prompt.contentItem, "runPasswordField"))
+            for (const c of servers.password)
+                keyClick(c)
+            mouseClick(goOn)
+            tryCompare(prompt, "visible", false)
+            waitForRunEnd()
+            compare(run().state, SendingRun.Stopped)
+            compare(run().logins, 2)
+            verify(run().stopReason.indexOf("refused the message itself") >= 0
+                   && run().stopReason.indexOf("(552 5.3.4") >= 0, run().stopReason)
+            compare(dialogChild("pauseLabel").text, run().stopReason)
+            compare(run().sent + run().failed, 0)
+            compare(servers.count(), 0)
+        }
     }
 }

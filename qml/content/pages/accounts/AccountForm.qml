@@ -142,7 +142,7 @@ GridLayout {
         }
         return bridge.sendEmail(host, Number(port), connectionValue, address, password,
                                 "Parvane App", recipient, "Test Mail", "A test mail", "",
-                                [], [], messageId)
+                                [], [], messageId, myTrStrings.smtp_failure_texts)
     }
 
     columns: 2

@@ -14,6 +14,8 @@ MyHeaderlessDialog {
     property bool oncePerAddress: false
     // Send also to those an earlier run of this message reached.
     property bool sendAgain: false
+    // A message larger than the server takes, said before anything is sent.
+    property string sizeWarning: ""
     // Set by Send; any other way of closing cancels.
     property bool answered: false
 
@@ -61,6 +63,15 @@ MyHeaderlessDialog {
                                              : dialog.summary.total)
                       - (dialog.sendAgain ? 0 : dialog.summary.received || 0))
             textFormat: Text.PlainText
+            wrapMode: Text.Wrap
+        }
+        MyLabel {
+            objectName: "summarySize"
+            Layout.fillWidth: true
+            visible: text !== ""
+            text: dialog.sizeWarning
+            textFormat: Text.PlainText
+            color: Constants.warningLigthColor3
             wrapMode: Text.Wrap
         }
         MyLabel {

@@ -16,6 +16,8 @@ Item {
     readonly property alias summaryDialog: summaryDialog
     readonly property alias resumeDialog: resumeDialog
     readonly property alias quitDialog: quitDialog
+    readonly property alias passwordDialog: passwordDialog
+    readonly property alias sizeCheck: sizeCheck
     readonly property alias sequencer: sequencer
     readonly property alias history: history
     readonly property alias discardDialog: discardDialog
@@ -182,6 +184,8 @@ Item {
         summaryDialog.summary = summary
         summaryDialog.oncePerAddress = false
         summaryDialog.sendAgain = false
+        summaryDialog.sizeWarning = ""
+        sizeCheck.start(params, recipients[0])
         summaryDialog.open()
     }
 
@@ -195,7 +199,20 @@ Item {
 
     function cancelSummary() {
         prepared = null
+        sizeCheck.cancel()
         run.cancel()
+    }
+
+    // Three figures: "31.2", "25", "0.02".
+    function megabytes(bytes) {
+        return String(Number((bytes / 1000000).toPrecision(3)))
+    }
+
+    function sizeChecked(result) {
+        summaryDialog.sizeWarning = result.tooLarge
+                ? qsTr("The message is %1 MB; the server accepts at most %2 MB.")
+                      .arg(megabytes(result.messageBytes)).arg(megabytes(result.limit))
+                : ""
     }
 
     function launch(recipients) {
@@ -294,16 +311,33 @@ Item {
 
         objectName: "sendingRun"
         interval: Compose.interval(root.userMailsPs)
-        texts: ({
+        texts: Object.assign({
             "sent": myTrStrings.email_sent,
             "invalid": qsTr("Invalid email"),
             "retry": qsTr("(will be tried again later)"),
             "unknown": qsTr("No reply after the whole message was sent: it may have arrived. It is not sent again."),
             "interrupted": qsTr("interrupted while it was being sent")
-        })
+        }, myTrStrings.smtp_failure_texts)
         onOnlineChecked: online => controller.onlineChecked(online)
         onLogAppended: chunk => controller.logAppended(chunk)
         onEnded: stopped => controller.runEnded(stopped)
+        onPasswordNeeded: reason => {
+            passwordDialog.reason = reason
+            passwordDialog.open()
+        }
+    }
+
+    MessageSizeCheck {
+        id: sizeCheck
+
+        onFinished: result => controller.sizeChecked(result)
+    }
+
+    RunPasswordDialog {
+        id: passwordDialog
+
+        objectName: "runPasswordDialog"
+        run: run
     }
 
     SendingListSequencer {

@@ -67,19 +67,35 @@ MyHeaderlessDialog {
     }
 
     function pauseText() {
+        if (run.state === SendingRun.Stopped)
+            return run.stopReason
         if (run.state !== SendingRun.Paused)
             return ""
         const at = Qt.formatTime(new Date(run.resumesAt), "hh:mm:ss")
-        return run.pausedByServer
-                ? qsTr("The server asked to wait: sending goes on at %1.").arg(at)
-                : qsTr("%1 recipient(s) will be tried again at %2.").arg(run.waitingRetry).arg(at)
+        if (run.pauseReason === "server")
+            return qsTr("The server asked to wait: sending goes on at %1.").arg(at)
+        if (run.pauseReason === "unreachable")
+            return qsTr("The server cannot be reached: trying again at %1.").arg(at)
+        if (run.pauseReason === "login")
+            return qsTr("The server refused the password: sending goes on once it is typed again.")
+        return qsTr("%1 recipient(s) will be tried again at %2.").arg(run.waitingRetry).arg(at)
     }
 
+    // Addresses the server says do not exist, and messages that may have
+    // arrived, are sent again only when the user says so.
     function retryFailed() {
+        const nonexistent = run.failedCount("nonexistent")
+        if (run.unknown === 0 && nonexistent === 0) {
+            run.retryFailed(["refused"])
+            return
+        }
+        let question = ""
         if (run.unknown > 0)
-            retryUnknownDialog.open()
-        else
-            run.retryFailed(false)
+            question += qsTr("%1 recipient(s) may have received the message already: no reply came after it was sent.").arg(run.unknown) + " "
+        if (nonexistent > 0)
+            question += qsTr("For %1 address(es) the server said they do not exist.").arg(nonexistent) + " "
+        retryUnknownDialog.message = question + qsTr("Send to them again too?")
+        retryUnknownDialog.open()
     }
 
     width: 500
@@ -216,7 +232,7 @@ MyHeaderlessDialog {
             MyButton {
                 objectName: "copyFailedButton"
                 text: qsTr("Copy failed addresses")
-                onClicked: AppJs.copyToClipboard(dialog.run.failedAddresses().join(";"), // qmllint disable type
+                onClicked: AppJs.copyToClipboard(dialog.run.failedAddresses(["refused", "nonexistent", "invalid"]).join(";"), // qmllint disable type
                                                  qsTr("Addresses copied"), dialog)
             }
             MyButton {
@@ -274,14 +290,13 @@ MyHeaderlessDialog {
         id: retryUnknownDialog
 
         objectName: "retryUnknownDialog"
-        message: qsTr("%1 recipient(s) may have received the message already: no reply came after it was sent. Send to them again too?").arg(dialog.run.unknown)
         confirmBtnText: qsTr("Send again to all")
         closeBtnText: qsTr("Only the refused ones")
         warningStyle: true
         closePolicy: Popup.NoAutoClose
-        onConfirmedChanged: dialog.run.retryFailed(true)
+        onConfirmedChanged: dialog.run.retryFailed(["refused", "unknown", "nonexistent"])
         // "Only the refused ones": after a confirmation the run is busy and
         // this asks nothing more.
-        onClosed: dialog.run.retryFailed(false)
+        onClosed: dialog.run.retryFailed(["refused"])
     }
 }
