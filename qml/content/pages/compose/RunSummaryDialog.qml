@@ -5,12 +5,13 @@ import Parvane
 import content
 
 // What a run started with Send is about to do, confirmed before anything is
-// sent: how many recipients, repeated and invalid addresses, placeholders
-// that some recipients leave unreplaced.
+// sent: how many recipients, repeated and invalid addresses (naming the
+// invalid ones), placeholders that some recipients leave unreplaced.
 MyHeaderlessDialog {
     id: dialog
 
-    property var summary: ({ "total": 0, "duplicates": 0, "invalid": 0, "unreplaced": [] })
+    property var summary: ({ "total": 0, "duplicates": 0, "invalid": 0, "invalidAddresses": [],
+                               "unreplaced": [] })
     property bool oncePerAddress: false
     // Set by Send; any other way of closing cancels.
     property bool answered: false
@@ -26,6 +27,15 @@ MyHeaderlessDialog {
                        .arg("{{" + item.field + "}}").arg(item.count))
         }
         return lines.join("\n")
+    }
+
+    // The invalid addresses themselves, so that none is skipped without a word.
+    function invalidLine() {
+        const addresses = summary.invalidAddresses || []
+        if (addresses.length === 0)
+            return ""
+        const shown = addresses.slice(0, 10).join(", ") + (addresses.length > 10 ? ", \u2026" : "")
+        return qsTr("Not valid, not sent: %1").arg(shown)
     }
 
     width: 460
@@ -84,6 +94,17 @@ MyHeaderlessDialog {
             textFormat: Text.PlainText
             color: Constants.warningLigthColor3
             wrapMode: Text.Wrap
+        }
+        MyLabel {
+            objectName: "summaryInvalidList"
+            Layout.fillWidth: true
+            visible: text !== ""
+            text: dialog.invalidLine()
+            textFormat: Text.PlainText
+            color: Constants.warningLigthColor3
+            wrapMode: Text.Wrap
+            maximumLineCount: 4
+            elide: Text.ElideRight
         }
         MyLabel {
             objectName: "summaryPlaceholders"
