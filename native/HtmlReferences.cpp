@@ -475,7 +475,8 @@ QStringList HtmlReferences::localInFile(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return local(all(file.readAll()));
+    // Read in the file's own character set, as the message will be.
+    return local(all(HtmlText::decoded(file.readAll()).toUtf8()));
 }
 
 QByteArray HtmlReferences::replaced(const QByteArray &html,

@@ -1,6 +1,8 @@
 #include "HtmlText.h"
 
+#include <QFile>
 #include <QRegularExpression>
+#include <QStringDecoder>
 #include <QStringList>
 
 #include <gumbo.h>
@@ -242,6 +244,197 @@ void Writer::walk(const GumboNode *node)
         lineBreak(after);
 }
 
+// Where a <meta> declares a charset: the name as written and its range in
+// the scanned text.
+struct CharsetDeclaration
+{
+    QByteArray name;
+    qsizetype start = 0;
+    qsizetype end = 0;
+};
+
+bool isSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+}
+
+bool startsWithNoCase(QByteArrayView text, qsizetype at, QByteArrayView word)
+{
+    return text.size() - at >= word.size()
+           && text.sliced(at, word.size()).compare(word, Qt::CaseInsensitive) == 0;
+}
+
+// One attribute of a tag, read from `at` on as the HTML prescan reads it;
+// false at the tag's end.
+struct Attribute
+{
+    QByteArray name;
+    qsizetype valueStart = 0;
+    qsizetype valueEnd = 0;
+};
+
+bool nextAttribute(QByteArrayView text, qsizetype &at, Attribute &attribute)
+{
+    while (at < text.size() && (isSpace(text[at]) || text[at] == '/'))
+        ++at;
+    if (at >= text.size() || text[at] == '>')
+        return false;
+    const qsizetype nameStart = at;
+    while (at < text.size() && !isSpace(text[at]) && text[at] != '=' && text[at] != '>'
+           && (text[at] != '/' || at == nameStart))
+        ++at;
+    attribute.name = text.sliced(nameStart, at - nameStart).toByteArray().toLower();
+    attribute.valueStart = attribute.valueEnd = at;
+    qsizetype look = at;
+    while (look < text.size() && isSpace(text[look]))
+        ++look;
+    if (look >= text.size() || text[look] != '=')
+        return true;
+    at = look + 1;
+    while (at < text.size() && isSpace(text[at]))
+        ++at;
+    if (at < text.size() && (text[at] == '"' || text[at] == '\'')) {
+        const char quote = text[at];
+        attribute.valueStart = ++at;
+        while (at < text.size() && text[at] != quote)
+            ++at;
+        attribute.valueEnd = at;
+        if (at < text.size())
+            ++at;
+        return true;
+    }
+    attribute.valueStart = at;
+    while (at < text.size() && !isSpace(text[at]) && text[at] != '>')
+        ++at;
+    attribute.valueEnd = at;
+    return true;
+}
+
+// The charset named in a Content-Type value ("text/html; charset=x"), as a
+// range of the value; an empty range when it names none.
+QPair<qsizetype, qsizetype> charsetInContentType(QByteArrayView value)
+{
+    qsizetype at = 0;
+    while (true) {
+        const qsizetype found = value.sliced(at).toByteArray().toLower().indexOf("charset");
+        if (found < 0)
+            return {0, 0};
+        at += found + 7;
+        qsizetype look = at;
+        while (look < value.size() && isSpace(value[look]))
+            ++look;
+        if (look >= value.size() || value[look] != '=')
+            continue;
+        ++look;
+        while (look < value.size() && isSpace(value[look]))
+            ++look;
+        if (look < value.size() && (value[look] == '"' || value[look] == '\'')) {
+            const char quote = value[look];
+            const qsizetype end = value.indexOf(quote, look + 1);
+            return end < 0 ? QPair<qsizetype, qsizetype>{0, 0}
+                           : QPair<qsizetype, qsizetype>{look + 1, end};
+        }
+        qsizetype end = look;
+        while (end < value.size() && !isSpace(value[end]) && value[end] != ';')
+            ++end;
+        return {look, end};
+    }
+}
+
+// Every charset declaration of the <meta> elements in the text, in order:
+// comments and other tags are stepped over, as a browser's prescan does.
+QList<CharsetDeclaration> charsetDeclarations(QByteArrayView text)
+{
+    QList<CharsetDeclaration> found;
+    qsizetype at = 0;
+    while (at < text.size()) {
+        if (text[at] != '<') {
+            ++at;
+            continue;
+        }
+        if (startsWithNoCase(text, at, "<!--")) {
+            const qsizetype end = text.indexOf("-->", at + 4);
+            at = end < 0 ? text.size() : end + 3;
+            continue;
+        }
+        if (startsWithNoCase(text, at, "<meta") && at + 5 < text.size()
+            && (isSpace(text[at + 5]) || text[at + 5] == '/')) {
+            at += 5;
+            Attribute attribute;
+            CharsetDeclaration charset;
+            CharsetDeclaration pragma;
+            bool httpEquiv = false;
+            while (nextAttribute(text, at, attribute)) {
+                const QByteArrayView value = text.sliced(attribute.valueStart,
+                                                         attribute.valueEnd - attribute.valueStart);
+                if (attribute.name == "charset" && charset.name.isEmpty()) {
+                    charset = {value.toByteArray().trimmed(), attribute.valueStart,
+                               attribute.valueEnd};
+                } else if (attribute.name == "http-equiv") {
+                    httpEquiv = value.compare("content-type", Qt::CaseInsensitive) == 0;
+                } else if (attribute.name == "content" && pragma.name.isEmpty()) {
+                    const auto [start, end] = charsetInContentType(value);
+                    if (end > start)
+                        pragma = {value.sliced(start, end - start).toByteArray(),
+                                  attribute.valueStart + start, attribute.valueStart + end};
+                }
+            }
+            if (!charset.name.isEmpty())
+                found << charset;
+            else if (httpEquiv && !pragma.name.isEmpty())
+                found << pragma;
+            continue;
+        }
+        const auto isLetter = [&](qsizetype i) {
+            return i < text.size()
+                   && ((text[i] >= 'a' && text[i] <= 'z') || (text[i] >= 'A' && text[i] <= 'Z'));
+        };
+        if (isLetter(at + 1) || (at + 1 < text.size() && text[at + 1] == '/' && isLetter(at + 2))) {
+            // Any other tag: to its end, quoted attribute values included.
+            ++at;
+            while (at < text.size() && text[at] != '>' && !isSpace(text[at]))
+                ++at;
+            Attribute attribute;
+            while (nextAttribute(text, at, attribute)) {
+            }
+        } else if (at + 1 < text.size()
+                   && (text[at + 1] == '!' || text[at + 1] == '/' || text[at + 1] == '?')) {
+            const qsizetype end = text.indexOf('>', at + 1);
+            at = end < 0 ? text.size() : end + 1;
+        } else {
+            ++at;
+        }
+    }
+    return found;
+}
+
+// Windows-1252, which browsers read for ISO-8859-1 and ASCII too: Latin-1
+// but for 0x80 to 0x9F. Written out so that it needs no codec of the system.
+QString fromWindows1252(QByteArrayView bytes)
+{
+    static constexpr char16_t high[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020,
+                                          0x2021, 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D,
+                                          0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D,
+                                          0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A,
+                                          0x0153, 0x009D, 0x017E, 0x0178};
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        *out++ = QChar(byte >= 0x80 && byte < 0xA0 ? high[byte - 0x80] : char16_t(byte));
+    }
+    return text;
+}
+
+// UTF-8 when the bytes are UTF-8, else Windows-1252: what an undeclared file
+// (or one that declares UTF-8 wrongly) was most likely written in.
+QString fromUtf8OrWindows1252(QByteArrayView bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    return utf8.hasError() ? fromWindows1252(bytes) : text;
+}
+
 } // namespace
 
 namespace HtmlText {
@@ -286,6 +479,71 @@ QString escaped(const QString &text)
         }
     }
     return escaped;
+}
+
+QByteArray declaredCharset(const QByteArray &html)
+{
+    const QList<CharsetDeclaration> found = charsetDeclarations(
+            QByteArrayView(html).first(qMin(html.size(), qsizetype(1024))));
+    return found.isEmpty() ? QByteArray() : found.first().name.trimmed().toLower();
+}
+
+QString decoded(const QByteArray &html)
+{
+    QString text;
+    const std::optional<QStringConverter::Encoding> bom = QStringConverter::encodingForData(html);
+    const QByteArray declared = declaredCharset(html);
+    static const QList<QByteArray> windows1252{"windows-1252", "cp1252",    "x-cp1252",
+                                               "iso-8859-1",   "iso8859-1", "iso_8859-1",
+                                               "latin1",       "l1",        "us-ascii",
+                                               "ascii"};
+    if (bom) {
+        text = QStringDecoder(*bom).decode(html);
+    } else if (windows1252.contains(declared)) {
+        text = fromWindows1252(html);
+    } else if (!declared.isEmpty() && !declared.startsWith("utf-")
+               && !declared.startsWith("unicode")) {
+        // Any other charset the system knows; UTF-16 without a mark is not
+        // what the bytes are (their <meta> was just read as ASCII).
+        QStringDecoder decoder(declared.constData());
+        text = decoder.isValid() ? decoder.decode(html) : fromUtf8OrWindows1252(html);
+    } else {
+        text = fromUtf8OrWindows1252(html);
+    }
+
+    // The declarations that now say something else than the text's UTF-8.
+    QByteArray shadow(text.size(), 'x');
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i).unicode() < 0x80)
+            shadow[i] = static_cast<char>(text.at(i).unicode());
+    }
+    const QList<CharsetDeclaration> declarations = charsetDeclarations(shadow);
+    for (auto it = declarations.crbegin(); it != declarations.crend(); ++it) {
+        if (it->name.trimmed().compare("utf-8", Qt::CaseInsensitive) != 0)
+            text.replace(it->start, it->end - it->start, "utf-8"_L1);
+    }
+    return text;
+}
+
+QString readFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QString text = decoded(file.readAll());
+    QString result;
+    for (QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
+        // Windows text mode drops the CR of CR LF; done everywhere so that a
+        // file written on Windows reads alike on every system.
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        if (line.isEmpty())
+            continue;
+        if (!result.isEmpty())
+            result += QLatin1Char('\n');
+        result += line;
+    }
+    return result;
 }
 
 } // namespace HtmlText

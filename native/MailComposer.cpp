@@ -5,7 +5,6 @@
 #include "HtmlResources.h"
 #include "HtmlText.h"
 #include "MailDelivery.h"
-#include "TextFile.h"
 #include "files/FileTrust.h"
 
 #include <QDebug>
@@ -69,17 +68,32 @@ QString contentIdDomain(const QString &senderAddress)
 
 } // namespace
 
-QString MailComposer::substitutePlaceholders(QString body, const QJsonObject &fields, bool html)
+QString MailComposer::substitutePlaceholders(const QString &body, const QJsonObject &fields,
+                                             bool html)
 {
-    // QJsonObject keeps its keys sorted, which is the order wanted.
-    for (auto it = fields.constBegin(); it != fields.constEnd(); ++it) {
-        if (!it.value().isString())
-            continue;
-        const QString value = it.value().toString();
-        if (!value.isEmpty())
-            body.replace(u"{{"_s + it.key() + u"}}"_s, html ? HtmlText::escaped(value) : value);
+    // One pass over the template: an inserted value is never read again, so a
+    // value holding "{{website}}" arrives as written.
+    static const QRegularExpression placeholder(u"\\{\\{([^{}|]+)(\\|[^{}]*)?\\}\\}"_s);
+    QString result;
+    qsizetype at = 0;
+    for (QRegularExpressionMatchIterator it = placeholder.globalMatch(body); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        const QJsonValue value = fields.value(match.capturedView(1));
+        const QString text = value.isString() ? value.toString() : QString();
+        const bool hasFallback = match.capturedStart(2) >= 0;
+        QString replacement;
+        if (hasFallback)
+            replacement = text.trimmed().isEmpty() ? match.captured(2).mid(1) : text;
+        else if (!text.isEmpty())
+            replacement = text;
+        else
+            continue; // left as written, as an empty field always has
+        result += QStringView(body).sliced(at, match.capturedStart() - at);
+        result += html ? HtmlText::escaped(replacement) : replacement;
+        at = match.capturedEnd();
     }
-    return body;
+    result += QStringView(body).sliced(at);
+    return result;
 }
 
 QString MailComposer::insertStyleBlock(const QString &body, const QString &css)
@@ -115,8 +129,7 @@ MimeContent MailComposer::compose(const MailJob &job, const MailLimits &limits)
     // The run refuses such files before it starts; a file swapped since is
     // left out here all the same.
     content.html = !job.html.isEmpty() && FileTrust::refusal(job.html) == FileTrust::Accepted;
-    content.body = substitutePlaceholders(content.html ? TextFile::readJoined(job.html)
-                                                       : job.content,
+    content.body = substitutePlaceholders(content.html ? HtmlText::readFile(job.html) : job.content,
                                           job.to, content.html);
 
     if (content.html) {

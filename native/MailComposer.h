@@ -20,10 +20,12 @@ class MailComposer
 public:
     static MimeContent compose(const MailJob &job, const MailLimits &limits);
 
-    // "{{key}}" replaced by the key's value, for every non-empty string value;
-    // for an HTML body the value is escaped, so that it stays text even
-    // inside an attribute.
-    static QString substitutePlaceholders(QString body, const QJsonObject &fields,
+    // "{{key}}" replaced by the key's value when it is a non-empty string, and
+    // "{{key|fallback}}" by the value, or the fallback when the value is blank
+    // or missing; in one pass, so that no inserted text is read as a
+    // placeholder. For an HTML body what goes in is escaped, so that it stays
+    // text even inside an attribute.
+    static QString substitutePlaceholders(const QString &body, const QJsonObject &fields,
                                           bool html = false);
     // The style block placed before "</head>", after "<body>", before
     // "</html>" or at the start, whichever is found first.

@@ -114,7 +114,7 @@ GMimeObject *bodyTree(const MimeContent &content)
 void addMailbox(GMimeMessage *message, GMimeAddressType type, const QString &name,
                 const QString &address)
 {
-    const QByteArray utf8Name = MimeMessageBuilder::headerSafe(name).toUtf8();
+    const QByteArray utf8Name = MimeMessageBuilder::headerText(name);
     g_mime_message_add_mailbox(message, type, utf8Name.isEmpty() ? nullptr : utf8Name.constData(),
                                address.toUtf8().constData());
 }
@@ -127,6 +127,54 @@ QString MimeMessageBuilder::headerSafe(const QString &text)
             u"[\\x{0}-\\x{1f}\\x{7f}-\\x{9f}\\x{2028}\\x{2029}]+"_s);
     QString safe = text;
     return safe.replace(controls, u" "_s);
+}
+
+QByteArray MimeMessageBuilder::encodedWords(const QString &text)
+{
+    // Quoted-printable words ("Q"): unlike base64 they decode alike however a
+    // reader joins neighbouring words (GMime's parser stops at the padding
+    // of a base64 word followed by another). With "=?utf-8?q?" and "?=" a
+    // word holds 63 characters and stays within the 75 a reader accepts;
+    // words end between characters, never inside one. Only characters that
+    // a display name may carry in an encoded word are left as they are.
+    constexpr qsizetype maxEncoded = 63;
+    QByteArrayList words;
+    QByteArray word;
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        QByteArray encoded;
+        for (const char c : text.mid(i, length).toUtf8()) {
+            const auto byte = static_cast<unsigned char>(c);
+            if ((byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z')
+                || (byte >= '0' && byte <= '9') || byte == '!' || byte == '*' || byte == '+'
+                || byte == '-' || byte == '/')
+                encoded += c;
+            else if (byte == ' ')
+                encoded += '_';
+            else
+                encoded += '=' + QByteArray::number(byte, 16).rightJustified(2, '0').toUpper();
+        }
+        if (word.size() + encoded.size() > maxEncoded) {
+            words << "=?utf-8?q?" + word + "?=";
+            word.clear();
+        }
+        word += encoded;
+        i += length;
+    }
+    if (!word.isEmpty())
+        words << "=?utf-8?q?" + word + "?=";
+    return words.join(' ');
+}
+
+QByteArray MimeMessageBuilder::headerText(const QString &text)
+{
+    const QString safe = headerSafe(text);
+    // A reader decodes whatever looks like an encoded word, and GMime passes
+    // such text through as it is: encoded, it reads as typed.
+    const qsizetype open = safe.indexOf("=?"_L1);
+    if (open >= 0 && safe.indexOf("?="_L1, open + 2) >= 0)
+        return encodedWords(safe);
+    return safe.toUtf8();
 }
 
 QByteArray MimeMessageBuilder::charsetOf(const QByteArray &text)
@@ -147,7 +195,7 @@ QByteArray MimeMessageBuilder::build(const MimeContent &content)
     GMimeMessage *message = g_mime_message_new(TRUE);
     addMailbox(message, GMIME_ADDRESS_TYPE_FROM, content.senderName, content.senderAddress);
     addMailbox(message, GMIME_ADDRESS_TYPE_TO, content.recipientName, content.recipientAddress);
-    g_mime_message_set_subject(message, headerSafe(content.subject).toUtf8().constData(), "utf-8");
+    g_mime_message_set_subject(message, headerText(content.subject).constData(), "utf-8");
 
     GDateTime *now = g_date_time_new_now_local();
     g_mime_message_set_date(message, now);

@@ -3,6 +3,7 @@
 #include "FileCipher.h"
 #include "HtmlReferences.h"
 #include "HtmlResources.h"
+#include "HtmlText.h"
 #include "MailDelivery.h"
 #include "MyProcess.h"
 #include "MyQrImageProvider.h"
@@ -149,7 +150,12 @@ void QmlCppBridge::textToFile(const QUrl &url, const QString &text)
 
 QString QmlCppBridge::textFromFile(const QUrl &url)
 {
-    return TextFile::readJoined(localPath(url));
+    const QString path = localPath(url);
+    // An HTML template is read in the character set it declares, as its message is.
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == "html"_L1 || suffix == "htm"_L1)
+        return HtmlText::readFile(path);
+    return TextFile::readJoined(path);
 }
 
 bool QmlCppBridge::save(const QString &path, const QJsonObject &email, const QStringList &qlists,

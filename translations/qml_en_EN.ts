@@ -3266,12 +3266,17 @@
     <context>
         <name>RunSummaryDialog</name>
         <message>
-            <location filename="../qml/content/pages/compose/RunSummaryDialog.qml" line="+29" />
+            <location filename="../qml/content/pages/compose/RunSummaryDialog.qml" line="+30" />
             <source>"%1" stays as written for %2 recipient(s): the field is empty.</source>
             <translation>"%1" stays as written for %2 recipient(s): the field is empty.</translation>
         </message>
         <message>
-            <location line="+25" />
+            <location line="+12" />
+            <source>Not valid, not sent: %1</source>
+            <translation>Not valid, not sent: %1</translation>
+        </message>
+        <message>
+            <location line="+22" />
             <source>Ready to send</source>
             <translation>Ready to send</translation>
         </message>

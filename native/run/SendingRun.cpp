@@ -20,12 +20,15 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// The whole text must be one address: a local part of the usual characters,
-// one "@", then labels of letters, digits and hyphens separated by single dots.
+// The whole text must be one address a bulk run can reach: dot-separated
+// words of the usual characters, one "@", then a domain of at least two
+// labels (no "localhost") whose last starts with a letter. The interface's
+// check (compose.js) is the same pattern.
 bool isValidAddress(const QString &address)
 {
     static const QRegularExpression pattern(
-            u"^[A-Za-z0-9.!#$%&'*+/=?^_`{|}~-]+@[A-Za-z0-9-]+(\\.[A-Za-z0-9-]+)*$"_s);
+            u"^[A-Za-z0-9!#$%&'*+/=?^_`{|}~-]+(\\.[A-Za-z0-9!#$%&'*+/=?^_`{|}~-]+)*@"
+            u"([A-Za-z0-9]([A-Za-z0-9-]*[A-Za-z0-9])?\\.)+[A-Za-z][A-Za-z0-9-]*[A-Za-z0-9]$"_s);
     return pattern.match(address).hasMatch();
 }
 

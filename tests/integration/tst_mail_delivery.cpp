@@ -2,8 +2,10 @@
 #include <gmime/gmime.h>
 
 #include "HtmlReferences.h"
+#include "HtmlText.h"
 #include "LoopbackServers.h"
 #include "MailDelivery.h"
+#include "QmlCppBridge.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -12,6 +14,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
+#include <QStringEncoder>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -280,6 +283,10 @@ private slots:
     void addressVerdicts();
     void longHeadersStayWithinLineLimit();
     void placeholdersEscapedInHtmlOnly();
+    void personalisedAsWritten_data();
+    void personalisedAsWritten();
+    void htmlCharsets_data();
+    void htmlCharsets();
 
 private:
     quint16 port(const QString &listener) const
@@ -1168,6 +1175,187 @@ void TestMailDelivery::placeholdersEscapedInHtmlOnly()
     QCOMPARE(mails.size(), 1);
     QCOMPARE(QString::fromUtf8(mails.first().parts.first().data).trimmed(),
              u"Hello Tom & <Jerry>"_s);
+}
+
+void TestMailDelivery::personalisedAsWritten_data()
+{
+    QTest::addColumn<bool>("html");
+    QTest::addColumn<QString>("body");
+    QTest::addColumn<QJsonObject>("to");
+    QTest::addColumn<QString>("subject");
+    QTest::addColumn<QString>("senderName");
+    // Plain text: the whole body received; HTML: texts the HTML part holds.
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QString>("expectedSubject");
+
+    const QString website = u"https://w.example/"_s;
+    QTest::newRow("values holding placeholders, plain")
+            << false << u"Hi {{firstname}} of {{company}}: {{website}}"_s
+            << QJsonObject{{u"email"_s, u"bob@example.org"_s},
+                           {u"fullname"_s, u"{{lastname}} Bob"_s},
+                           {u"firstname"_s, u"{{website}}"_s},
+                           {u"company"_s, u"{{firstname|x}}"_s},
+                           {u"lastname"_s, u"Roe"_s},
+                           {u"website"_s, website}}
+            << u"For {{firstname}}"_s << u"Parvane test"_s
+            << QStringList{u"Hi {{website}} of {{firstname|x}}: "_s + website}
+            << u"For {{website}}"_s;
+    QTest::newRow("fallbacks, plain")
+            << false
+            << u"Bonjour {{firstname|Madame, Monsieur}}{{lastname|}} {{company}} {{telephone|n/a}} "
+               u"{{occupation|a|b}} {{nickname|ami}} {{ firstname |x}}"_s
+            << QJsonObject{{u"email"_s, u"bob@example.org"_s},
+                           {u"firstname"_s, u"  "_s},
+                           {u"lastname"_s, u""_s},
+                           {u"company"_s, u""_s},
+                           {u"telephone"_s, u"+33 1"_s},
+                           {u"age"_s, 42}}
+            << u"{{firstname|Client}}, {{company|vous}} et {{telephone}}"_s << u"Parvane test"_s
+            << QStringList{u"Bonjour Madame, Monsieur {{company}} +33 1 a|b ami x"_s}
+            << u"Client, vous et +33 1"_s;
+    QTest::newRow("fallbacks and values, escaped in HTML")
+            << true
+            << u"<html><body><p>{{firstname|Cher & \"ami\"}}</p><p>{{company}}</p>"
+               u"<a href=\"{{website|https://d.example/?a=1&b=2}}\">site</a>"
+               u"<p>{{lastname|Dupont}}</p></body></html>"_s
+            << QJsonObject{{u"email"_s, u"bob@example.org"_s},
+                           {u"firstname"_s, u""_s},
+                           {u"company"_s, u"{{firstname}} <b>"_s},
+                           {u"lastname"_s, u"O'Neil {{website}}"_s}}
+            << u"Offre"_s << u"Parvane test"_s
+            << QStringList{u"<p>Cher &amp; &quot;ami&quot;</p>"_s,
+                           u"<p>{{firstname}} &lt;b&gt;</p>"_s,
+                           u"href=\"https://d.example/?a=1&amp;b=2\""_s,
+                           u"<p>O&#39;Neil {{website}}</p>"_s}
+            << u"Offre"_s;
+    // Readers decode whatever looks like an encoded word: sent as typed, it
+    // must arrive as typed, long or short, ASCII or not.
+    const QString longWords = QString(40, QChar(0x00e9)) + u"=?utf-8?q?x?="_s
+                              + QString::fromUtf8("\xf0\x9f\x98\x80").repeated(30)
+                              + QString(60, QLatin1Char('a'));
+    QTest::newRow("encoded-word look-alikes in the headers")
+            << false << u"x"_s
+            << QJsonObject{{u"email"_s, u"bob@example.org"_s},
+                           {u"fullname"_s, u"Ann =?utf-8?q?Lee?= Café"_s},
+                           {u"firstname"_s, u"=?utf-8?b?WA==?="_s}}
+            << u"=?utf-8?B?SGk=?= Caf\u00e9 {{firstname}}"_s << u"=?iso-8859-1?q?Eve?="_s
+            << QStringList{u"x"_s} << u"=?utf-8?B?SGk=?= Caf\u00e9 =?utf-8?b?WA==?="_s;
+    QTest::newRow("long encoded-word look-alikes")
+            << false << u"x"_s
+            << QJsonObject{{u"email"_s, u"bob@example.org"_s}, {u"fullname"_s, longWords}}
+            << longWords << longWords << QStringList{u"x"_s} << longWords;
+}
+
+void TestMailDelivery::personalisedAsWritten()
+{
+    QFETCH(bool, html);
+    QFETCH(QString, body);
+    QFETCH(QJsonObject, to);
+    QFETCH(QString, subject);
+    QFETCH(QString, senderName);
+    QFETCH(QStringList, expected);
+    QFETCH(QString, expectedSubject);
+
+    QTemporaryDir folder;
+    MailJob mail = job(u"plain"_s, u"None"_s, QString());
+    mail.to = to;
+    mail.subject = subject;
+    mail.senderName = senderName;
+    if (html) {
+        const QString path = folder.filePath(u"mail.html"_s);
+        writeFile(path, body.toUtf8());
+        mail.html = path;
+    } else {
+        mail.content = body;
+    }
+    const QJsonObject verdict = MailDelivery::send(mail, m_limits);
+    QVERIFY2(!verdict.value("error"_L1).toBool(), qPrintable(verdict.value("text"_L1).toString()));
+    const QList<Received> mails = inbox();
+    QCOMPARE(mails.size(), 1);
+    const Received &received = mails.first();
+    verifyWireFormat(received.raw);
+    QCOMPARE(received.subject, expectedSubject);
+    QCOMPARE(received.fromName, senderName);
+    QCOMPARE(received.toName, to.value("fullname"_L1).toString());
+    if (html) {
+        const QString part = QString::fromUtf8(htmlPart(received).data);
+        for (const QString &text : expected)
+            QVERIFY2(part.contains(text), qPrintable(text + u" in "_s + part));
+    } else {
+        QString text = QString::fromUtf8(received.parts.first().data);
+        text.replace("\r\n"_L1, "\n"_L1);
+        if (text.endsWith(QLatin1Char('\n')))
+            text.chop(1);
+        QCOMPARE(text, expected.first());
+    }
+}
+
+void TestMailDelivery::htmlCharsets_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("expected");
+
+    const QByteArray latin1 = "Caf\xe9 \xe0 l'\xe9t\xe9 {{firstname|Ch\xe8re cliente}}";
+    const QString readable = u"Café à l'été Chère cliente"_s;
+    const QByteArray image = "<img src=\"caf\xe9.png\">";
+    QTest::newRow("Latin-1 by <meta charset>") << QByteArray(
+            "<html><head><meta charset=\"ISO-8859-1\"><title>t</title></head><body><p>" + latin1
+            + "</p>" + image + "</body></html>")
+                                               << readable;
+    QTest::newRow("Latin-1 by http-equiv")
+            << QByteArray("<html><head><meta http-equiv=\"Content-Type\" "
+                          "content=\"text/html; charset=iso-8859-1\"></head><body><p>"
+                          + latin1 + "</p>" + image + "</body></html>")
+            << readable;
+    // ISO-8859-15 has the euro sign where Windows-1252 has the currency sign.
+    QTest::newRow("another declared charset") << QByteArray(
+            "<!-- <meta charset=utf-8> --><meta content='text/html;charset=iso-8859-15' "
+            "http-equiv=content-type><p>Prix : 5 \xa4, "
+            + latin1 + "</p>" + image) << u"Prix : 5 €, "_s + readable;
+    QTest::newRow("undeclared Windows-1252") << QByteArray(
+            "<html><body><p>\x93" + latin1 + "\x94 \x80</p>" + image + "</body></html>")
+                                             << u"“"_s + readable + u"” €"_s;
+    QTest::newRow("UTF-8 mark over a Latin-1 declaration")
+            << QByteArray("\xef\xbb\xbf<meta charset=latin1><p>" + readable.toUtf8() + "</p>"
+                          + "<img src=\"café.png\">")
+            << readable;
+    QStringEncoder utf16(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
+    QTest::newRow("UTF-16 with its mark") << QByteArray(utf16.encode(
+            u"<meta charset=\"utf-16\"><p>"_s + readable + u"</p><img src=\"café.png\">"_s))
+                                          << readable;
+}
+
+void TestMailDelivery::htmlCharsets()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, expected);
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"mail.html"_s);
+    writeFile(path, file);
+    writeFile(folder.filePath(u"café.png"_s), pngBytes(2, 2, Qt::red));
+    // The summary before a run reads the template as the message does.
+    QVERIFY2(QmlCppBridge()
+                     .textFromFile(QUrl::fromLocalFile(path))
+                     .contains(expected.section(u" Chère"_s, 0, 0)),
+             qPrintable(QmlCppBridge().textFromFile(QUrl::fromLocalFile(path))));
+
+    const Received mail = sendHtml(path, QJsonObject{{u"email"_s, u"bob@example.org"_s}});
+    QVERIFY(!mail.raw.isEmpty());
+    const Part html = htmlPart(mail);
+    QCOMPARE(html.charset.toLower(), u"utf-8"_s);
+    const QString text = QString::fromUtf8(html.data);
+    QVERIFY2(text.contains(expected), qPrintable(text));
+    // Nothing in the part says another charset than its own.
+    const QByteArray declared = HtmlText::declaredCharset(html.data);
+    QVERIFY2(declared.isEmpty() || declared == "utf-8", declared.constData());
+    QVERIFY2(!html.data.contains("8859") && !html.data.contains("utf-16")
+                     && !html.data.contains("latin1"),
+             html.data.constData());
+    QVERIFY2(textVersion(mail).contains(expected), qPrintable(textVersion(mail)));
+    // The image named in accented letters is found in the file's own charset.
+    QCOMPARE(partsWith(mail, u"inline"_s).size(), 1);
+    verifyImagesResolve(mail);
 }
 
 QTEST_MAIN(TestMailDelivery)

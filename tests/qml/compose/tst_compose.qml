@@ -305,6 +305,47 @@ Item {
             compare(messages[1].to, ["last@x.test"])
         }
 
+        // A user types named and invalid recipients, reads the summary and
+        // sends: the names reach the To header and {{fullname}}, the invalid
+        // address is named before the run and never reaches the server.
+        function test_typedNamesAndInvalidAddressesFromFieldToServer() {
+            screen.detailEmailContent = "Dear {{fullname}}, {{firstname|reader}}"
+            const field = findChild(screen, "recipientField")
+            field.forceActiveFocus()
+            for (const c of "Ada <ada@example.com>; user@localhost; bob@example.com")
+                keyClick(c)
+            compare(screen.recipient, "Ada <ada@example.com>; user@localhost; bob@example.com")
+            // The form has grown: Send is scrolled to, as a user does.
+            const flickable = findChild(screen, "pagesFlickable")
+            flickable.contentY = Math.max(0, flickable.contentHeight - flickable.height)
+            waitForItemPolished(flickable)
+            mouseClick(findChild(screen, "sendButton"))
+            const summary = screen.sendingController.summaryDialog
+            tryCompare(summary, "opened", true)
+            compare(summary.summary.total, 3)
+            compare(summary.summary.invalid, 1)
+            compare(findChild(summary.contentItem, "summaryInvalidList").text,
+                    "Not valid, not sent: user@localhost")
+            // The name fills {{fullname}}; a fallback always replaces its placeholder.
+            compare(JSON.stringify(summary.summary.unreplaced),
+                    JSON.stringify([{ "field": "fullname", "count": 2 }]))
+            mouseClick(findChild(summary.contentItem, "summarySendButton"))
+            waitForRunEnd()
+
+            const messages = servers.messages()
+            compare(messages.length, 2, "nobody at localhost")
+            compare(messages[0].envelopeTo, ["ada@example.com"])
+            compare(messages[0].toNames, ["Ada"])
+            compare(messages[0].text.trim(), "Dear Ada, reader")
+            compare(messages[1].envelopeTo, ["bob@example.com"])
+            compare(messages[1].toNames, [""])
+            compare(messages[1].text.trim(), "Dear {{fullname}}, reader")
+            compare(dialog().sent, 2)
+            compare(dialog().failed, 1)
+            compare(dialog().logText(), okEntry("ada@example.com") + invalidEntry("user@localhost")
+                    + okEntry("bob@example.com"))
+        }
+
         function test_oneRecipient() {
             screen.recipient = "solo@one.test"
             sendAndWait()
@@ -434,7 +475,7 @@ Item {
                   text: myTrStrings.recipient_required },
                 { tag: "content", setup: s => { s.recipient = "x@y.test"; s.detailEmailContent = "" },
                   text: myTrStrings.email_content_required },
-                { tag: "no valid recipient", setup: s => { s.recipient = "nobody at all; x@y" },
+                { tag: "no valid recipient", setup: s => { s.recipient = "nobody at all; nowhere" },
                   text: myTrStrings.no_valid_recipient_found }
             ]
         }

@@ -5,12 +5,13 @@ import Parvane
 import content
 
 // What a run started with Send is about to do, confirmed before anything is
-// sent: how many recipients, repeated and invalid addresses, placeholders
-// that some recipients leave unreplaced.
+// sent: how many recipients, repeated and invalid addresses (naming the
+// invalid ones), placeholders that some recipients leave unreplaced.
 MyHeaderlessDialog {
     id: dialog
 
-    property var summary: ({ "total": 0, "duplicates": 0, "invalid": 0, "unreplaced": [], "received": 0 })
+    property var summary: ({ "total": 0, "duplicates": 0, "invalid": 0, "invalidAddresses": [],
+                               "unreplaced": [], "received": 0 })
     property bool oncePerAddress: false
     // Send also to those an earlier run of this message reached.
     property bool sendAgain: false
@@ -30,6 +31,15 @@ MyHeaderlessDialog {
                        .arg("{{" + item.field + "}}").arg(item.count))
         }
         return lines.join("\n")
+    }
+
+    // The invalid addresses themselves, so that none is skipped without a word.
+    function invalidLine() {
+        const addresses = summary.invalidAddresses || []
+        if (addresses.length === 0)
+            return ""
+        const shown = addresses.slice(0, 10).join(", ") + (addresses.length > 10 ? ", \u2026" : "")
+        return qsTr("Not valid, not sent: %1").arg(shown)
     }
 
     width: 460
@@ -115,6 +125,17 @@ MyHeaderlessDialog {
             textFormat: Text.PlainText
             color: Constants.warningLigthColor3
             wrapMode: Text.Wrap
+        }
+        MyLabel {
+            objectName: "summaryInvalidList"
+            Layout.fillWidth: true
+            visible: text !== ""
+            text: dialog.invalidLine()
+            textFormat: Text.PlainText
+            color: Constants.warningLigthColor3
+            wrapMode: Text.Wrap
+            maximumLineCount: 4
+            elide: Text.ElideRight
         }
         MyLabel {
             objectName: "summaryPlaceholders"

@@ -154,7 +154,9 @@ Item {
             return refuse(refusedFiles.join("\n"))
 
         const recipients = Compose.runRecipients(listMembers, AppJs.getEmails(root.recipient))
-        if (recipients.length === 0)
+        // Invalid addresses are listed and counted, but a run of nothing else
+        // is refused.
+        if (!recipients.some(r => Compose.isValidAddress(r.email)))
             return refuse(myTrStrings.no_valid_recipient_found)
 
         const params = {
