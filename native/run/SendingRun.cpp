@@ -233,18 +233,7 @@ bool SendingRun::refusesFiles(const QVariantMap &params)
 void SendingRun::setParams(const QVariantMap &params)
 {
     m_params = params;
-    m_message = MailJob();
-    m_message.host = params.value(u"host"_s).toString();
-    m_message.port = MailDelivery::portFrom(params.value(u"port"_s).toLongLong());
-    m_message.connection = params.value(u"connection"_s).toString();
-    m_message.username = params.value(u"address"_s).toString();
-    m_message.password = params.value(u"password"_s).toString();
-    m_message.senderName = params.value(u"senderName"_s).toString();
-    m_message.subject = params.value(u"subject"_s).toString();
-    m_message.content = params.value(u"content"_s).toString();
-    m_message.html = params.value(u"html"_s).toString();
-    m_message.contentLocalUrls = params.value(u"localUrls"_s).toStringList();
-    m_message.attachments = params.value(u"attachments"_s).toStringList();
+    m_message = MailDelivery::jobFrom(params);
 }
 
 MailJob SendingRun::jobFor(const Recipient &recipient) const

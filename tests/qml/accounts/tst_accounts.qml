@@ -81,7 +81,8 @@ Item {
         readonly property int ssl: 1
         readonly property int tls: 2
         readonly property int none: 3
-        readonly property string loginFailed: "535 5.7.8 Authentication credentials invalid"
+        // Said plainly, with the server's reply after it.
+        readonly property string loginFailed: "The server 127.0.0.1 refused the login: check the account's user name and password. (535 5.7.8 Authentication credentials invalid)"
 
         // ---- Building and driving the main screen ----
 
