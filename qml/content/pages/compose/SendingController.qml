@@ -273,8 +273,15 @@ Item {
 
     function resumeInterrupted() {
         const account = root.accountByAddress(resumeDialog.interrupted.account)
-        if (!account || !root.accountPassword(account)) {
+        if (!account) {
             toast.show(qsTr("The account of the interrupted run is no longer there: add it again to resume the run."), 5000)
+            return
+        }
+        // The same account checks as Send: an account that logs in without a
+        // password resumes too.
+        const refusal = accountRefusal(account)
+        if (refusal !== "") {
+            toast.show(refusal, 5000)
             return
         }
         // A task of a sending list: its log joins the list's, and the list
@@ -283,7 +290,7 @@ Item {
         if (list !== undefined)
             sequencer.resumeAfterRun(list)
         sendingDialog.open()
-        if (!run.resumeInterrupted(root.accountPassword(account))) {
+        if (!run.resumeInterrupted(root.accountPassword(account) || "")) {
             sendingDialog.close()
             sequencer.stop()
         }
