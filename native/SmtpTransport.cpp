@@ -615,8 +615,14 @@ SmtpTransport::Result SmtpTransport::attempt(const QString &from, const QString 
             }
             break;
         }
-        // A tenth of a second at most between two looks at the limits.
-        curl_multi_poll(m_multi, nullptr, 0, 100, nullptr);
+        // A tenth of a second at most between two looks at the limits, and
+        // never past a timer curl itself set: its state machine may move on
+        // without any socket becoming ready.
+        long wait = 100;
+        if (curl_multi_timeout(m_multi, &wait) != CURLM_OK || wait < 0 || wait > 100)
+            wait = 100;
+        if (wait > 0)
+            curl_multi_poll(m_multi, nullptr, 0, static_cast<int>(wait), nullptr);
         if (checkLimits(&c)) {
             code = CURLE_ABORTED_BY_CALLBACK;
             break;
