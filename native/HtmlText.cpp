@@ -1,5 +1,7 @@
 #include "HtmlText.h"
 
+#include "contacts/CsvReader.h"
+
 #include <QFile>
 #include <QRegularExpression>
 #include <QStringDecoder>
@@ -408,31 +410,13 @@ QList<CharsetDeclaration> charsetDeclarations(QByteArrayView text)
     return found;
 }
 
-// Windows-1252, which browsers read for ISO-8859-1 and ASCII too: Latin-1
-// but for 0x80 to 0x9F. Written out so that it needs no codec of the system.
-QString fromWindows1252(QByteArrayView bytes)
-{
-    static constexpr char16_t high[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020,
-                                          0x2021, 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D,
-                                          0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D,
-                                          0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A,
-                                          0x0153, 0x009D, 0x017E, 0x0178};
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar *out = text.data();
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        *out++ = QChar(byte >= 0x80 && byte < 0xA0 ? high[byte - 0x80] : char16_t(byte));
-    }
-    return text;
-}
-
 // UTF-8 when the bytes are UTF-8, else Windows-1252: what an undeclared file
 // (or one that declares UTF-8 wrongly) was most likely written in.
 QString fromUtf8OrWindows1252(QByteArrayView bytes)
 {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
-    return utf8.hasError() ? fromWindows1252(bytes) : text;
+    return utf8.hasError() ? CsvReader::fromWindows1252(bytes) : text;
 }
 
 } // namespace
@@ -500,7 +484,8 @@ QString decoded(const QByteArray &html)
     if (bom) {
         text = QStringDecoder(*bom).decode(html);
     } else if (windows1252.contains(declared)) {
-        text = fromWindows1252(html);
+        // Windows-1252, which browsers read for ISO-8859-1 and ASCII too.
+        text = CsvReader::fromWindows1252(html);
     } else if (!declared.isEmpty() && !declared.startsWith("utf-")
                && !declared.startsWith("unicode")) {
         // Any other charset the system knows; UTF-16 without a mark is not

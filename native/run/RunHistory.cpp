@@ -68,8 +68,7 @@ QJsonObject readHeader(const QString &path)
 // The run files of the folder, oldest first (ids start with the start time).
 QFileInfoList runFiles(const QString &folder)
 {
-    QFileInfoList files = QDir(folder).entryInfoList({u"*"_s + suffix}, QDir::Files, QDir::Name);
-    return files;
+    return QDir(folder).entryInfoList({u"*"_s + suffix}, QDir::Files, QDir::Name);
 }
 
 } // namespace
@@ -120,6 +119,19 @@ bool RunHistory::write(const QString &folder, const QJsonObject &header, const Q
         QFile::remove(files.at(i).absoluteFilePath());
     }
     return true;
+}
+
+QJsonObject RunHistory::header(QJsonObject identity, const QString &state, const QList<Row> &rows)
+{
+    QHash<QString, int> counts;
+    for (const Row &row : rows)
+        ++counts[row.outcome];
+    identity.insert(u"ended"_s, QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
+    identity.insert(u"state"_s, state);
+    identity.insert(u"total"_s, rows.size());
+    for (const QString &outcome : {u"sent"_s, u"failed"_s, u"unknown"_s, u"invalid"_s})
+        identity.insert(outcome, counts.value(outcome));
+    return identity;
 }
 
 QString RunHistory::fingerprint(const QVariantMap &params)

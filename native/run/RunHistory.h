@@ -46,6 +46,9 @@ public:
     // runs beyond the limits. Safe on any thread.
     static bool write(const QString &folder, const QJsonObject &header, const QList<Row> &rows,
                       int keepRuns = maxRuns, qint64 keepBytes = maxBytes);
+    // A run's header line: `identity` (id, fingerprint, started, account,
+    // subject, list) with the state, the end time and the counts of `rows`.
+    static QJsonObject header(QJsonObject identity, const QString &state, const QList<Row> &rows);
     // What makes two runs the same message: the subject, the text, the HTML
     // file's bytes and each attachment's path, size and modification time.
     static QString fingerprint(const QVariantMap &params);

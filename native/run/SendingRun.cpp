@@ -757,24 +757,14 @@ void SendingRun::finish(bool stopped)
     emit ended(stopped);
 }
 
-QJsonObject SendingRun::historyHeader(const QString &state) const
+QJsonObject SendingRun::historyIdentity() const
 {
-    int invalid = 0;
-    for (const Recipient &recipient : m_recipients)
-        invalid += recipient.outcome == Outcome::Invalid ? 1 : 0;
     return {{u"id"_s, m_runId},
             {u"fingerprint"_s, m_fingerprint},
             {u"started"_s, m_started},
-            {u"ended"_s, QDateTime::currentDateTimeUtc().toString(Qt::ISODate)},
-            {u"state"_s, state},
             {u"account"_s, m_message.username},
             {u"subject"_s, m_message.subject},
-            {u"list"_s, m_extra.value(u"list"_s).toString()},
-            {u"total"_s, total()},
-            {u"sent"_s, m_sent},
-            {u"failed"_s, m_failed - m_unknown - invalid},
-            {u"unknown"_s, m_unknown},
-            {u"invalid"_s, invalid}};
+            {u"list"_s, m_extra.value(u"list"_s).toString()}};
 }
 
 // Written on a thread of its own: a run of a quarter of a million recipients
@@ -790,8 +780,8 @@ void SendingRun::saveHistory(const QString &state, bool wait)
                      recipient.outcome == Outcome::None ? QString() : recipient.lastText,
                      recipient.at});
     QThread *writer = QThread::create(
-            [folder = historyPath(), header = historyHeader(state), rows = std::move(rows)] {
-                RunHistory::write(folder, header, rows);
+            [folder = historyPath(), identity = historyIdentity(), state, rows = std::move(rows)] {
+                RunHistory::write(folder, RunHistory::header(identity, state, rows), rows);
             });
     if (wait) {
         writer->start();
@@ -959,32 +949,23 @@ QList<RunHistory::Row> rowsOf(const RunJournal::Contents &contents)
     return rows;
 }
 
-QJsonObject historyOf(const RunJournal::Contents &contents, const QList<RunHistory::Row> &rows)
+// Who a journal's run is, as the history names it. Journals of earlier
+// versions name no run and keep no fingerprint: both are made here.
+QJsonObject identityOf(const QJsonObject &header)
 {
-    const QJsonObject &header = contents.header;
-    QVariantMap params = header.value("params"_L1).toObject().toVariantMap();
+    const QJsonObject params = header.value("params"_L1).toObject();
     QString id = header.value("id"_L1).toString();
     if (id.isEmpty())
         id = newRunId();
     QString fingerprint = header.value("fingerprint"_L1).toString();
     if (fingerprint.isEmpty())
-        fingerprint = RunHistory::fingerprint(params);
-    QHash<QString, int> counts;
-    for (const RunHistory::Row &row : rows)
-        ++counts[row.outcome];
+        fingerprint = RunHistory::fingerprint(params.toVariantMap());
     return {{u"id"_s, id},
             {u"fingerprint"_s, fingerprint},
             {u"started"_s, header.value("started"_L1).toString()},
-            {u"ended"_s, QDateTime::currentDateTimeUtc().toString(Qt::ISODate)},
-            {u"state"_s, u"discarded"_s},
             {u"account"_s, header.value("account"_L1).toString()},
-            {u"subject"_s, params.value(u"subject"_s).toString()},
-            {u"list"_s, header.value("extra"_L1).toObject().value("list"_L1).toString()},
-            {u"total"_s, rows.size()},
-            {u"sent"_s, counts.value(u"sent"_s)},
-            {u"failed"_s, counts.value(u"failed"_s)},
-            {u"unknown"_s, counts.value(u"unknown"_s)},
-            {u"invalid"_s, counts.value(u"invalid"_s)}};
+            {u"subject"_s, params.value("subject"_L1).toString()},
+            {u"list"_s, header.value("extra"_L1).toObject().value("list"_L1).toString()}};
 }
 
 } // namespace
@@ -1031,14 +1012,10 @@ bool SendingRun::resumeInterrupted(const QString &password)
         return false;
     setParams(params);
     m_extra = contents.header.value("extra"_L1).toObject().toVariantMap();
-    // Journals of earlier versions name no run: the history gets a new one.
-    m_runId = contents.header.value("id"_L1).toString();
-    if (m_runId.isEmpty())
-        m_runId = newRunId();
-    m_fingerprint = contents.header.value("fingerprint"_L1).toString();
-    if (m_fingerprint.isEmpty())
-        m_fingerprint = RunHistory::fingerprint(params);
-    m_started = contents.header.value("started"_L1).toString();
+    const QJsonObject identity = identityOf(contents.header);
+    m_runId = identity.value("id"_L1).toString();
+    m_fingerprint = identity.value("fingerprint"_L1).toString();
+    m_started = identity.value("started"_L1).toString();
     m_recipients.clear();
     const QJsonArray records = contents.header.value("recipients"_L1).toArray();
     for (const QJsonValue &value : records) {
@@ -1113,7 +1090,9 @@ void SendingRun::discardInterrupted()
         const RunJournal::Contents contents = RunJournal::read(discarded);
         if (contents.valid) {
             const QList<RunHistory::Row> rows = rowsOf(contents);
-            RunHistory::write(folder, historyOf(contents, rows), rows);
+            RunHistory::write(folder,
+                              RunHistory::header(identityOf(contents.header), u"discarded"_s, rows),
+                              rows);
         }
         QFile::remove(discarded);
     });

@@ -203,8 +203,8 @@ private:
     // run is refused (the interface names the file before it gets here).
     static bool refusesFiles(const QVariantMap &params);
     QJsonObject journalHeader() const;
-    // The run as the history keeps it, in the given state.
-    QJsonObject historyHeader(const QString &state) const;
+    // Who the run is, as the history names it.
+    QJsonObject historyIdentity() const;
     void saveHistory(const QString &state, bool wait = false);
     void watchHistoryWriter(QThread *writer);
     void startWith(const QList<int> &pending);

@@ -119,12 +119,11 @@ function getEmails(str) {
     return result
 }
 
-// The text cut at separators that stand outside quotes and angle brackets.
-function recipientEntries(text) {
-    var entries = []
-    var start = 0
+// Calls visit(index, character) for each character of the text outside
+// double quotes (inside them a backslash escapes the next character).
+// visit returns false to stop, or an index to go on after.
+function forEachUnquoted(text, visit) {
     var quoted = false
-    var angled = false
     for (var i = 0; i < text.length; ++i) {
         var c = text.charAt(i)
         if (quoted) {
@@ -134,7 +133,23 @@ function recipientEntries(text) {
                 quoted = false
         } else if (c === "\"") {
             quoted = true
-        } else if (c === "<") {
+        } else {
+            var next = visit(i, c)
+            if (next === false)
+                return
+            if (typeof next === "number")
+                i = next
+        }
+    }
+}
+
+// The text cut at separators that stand outside quotes and angle brackets.
+function recipientEntries(text) {
+    var entries = []
+    var start = 0
+    var angled = false
+    forEachUnquoted(text, function (i, c) {
+        if (c === "<") {
             angled = true
         } else if (c === ">") {
             angled = false
@@ -142,7 +157,7 @@ function recipientEntries(text) {
             entries.push(text.substring(start, i))
             start = i + 1
         }
-    }
+    })
     entries.push(text.substring(start))
     return entries
 }
@@ -150,26 +165,20 @@ function recipientEntries(text) {
 // The first "<...>" of the entry that holds an "@" and stands outside
 // quotes: {"open", "close"} indexes, or null.
 function angleAddress(entry) {
-    var quoted = false
-    for (var i = 0; i < entry.length; ++i) {
-        var c = entry.charAt(i)
-        if (quoted) {
-            if (c === "\\")
-                ++i
-            else if (c === "\"")
-                quoted = false
-        } else if (c === "\"") {
-            quoted = true
-        } else if (c === "<") {
-            var close = entry.indexOf(">", i + 1)
-            if (close < 0)
-                return null
-            if (entry.substring(i + 1, close).indexOf("@") >= 0)
-                return { "open": i, "close": close }
-            i = close
+    var found = null
+    forEachUnquoted(entry, function (i, c) {
+        if (c !== "<")
+            return true
+        var close = entry.indexOf(">", i + 1)
+        if (close < 0)
+            return false
+        if (entry.substring(i + 1, close).indexOf("@") >= 0) {
+            found = { "open": i, "close": close }
+            return false
         }
-    }
-    return null
+        return close
+    })
+    return found
 }
 
 // A display name as typed: trimmed, and without the quotes around it.
