@@ -457,9 +457,12 @@ Item {
                     const a = account(servers.password); a.serverPort = "70000"; s.userComptes = [a] },
                   text: "The SMTP port must be a number from 1 to 65535." },
                 // Only encrypted connections need a password, as in the account's test.
-                { tag: "empty password (TLS)", setup: s => { s.userComptes = [account("")] },
+                // No password anywhere: none in the record, none kept by an earlier case.
+                { tag: "empty password (TLS)", setup: s => {
+                    s.keepPassword(servers.user, ""); s.userComptes = [account("")] },
                   text: noPassword },
                 { tag: "empty password (SSL)", setup: s => {
+                    s.keepPassword(servers.user, "")
                     const a = account(""); a.connection = "SSL"; s.userComptes = [a] },
                   text: noPassword },
                 { tag: "sender name", setup: s => { s.recipient = "x@y.test"; s.senderName = "" },
