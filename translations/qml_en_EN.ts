@@ -2276,7 +2276,13 @@
     <context>
         <name>MyTrStrings</name>
         <message>
-            <location filename="../qml/content/MyTrStrings.qml" line="+8" />
+            <location filename="../qml/content/MyTrStrings.qml" line="+18" />
+            <source>%1%</source>
+            <extracomment>A percentage; French puts a no-break space before "%".</extracomment>
+            <translation>%1%</translation>
+        </message>
+        <message>
+            <location line="+3" />
             <source>No active account</source>
             <translation>No active account</translation>
         </message>
@@ -3440,7 +3446,7 @@
             <translation>Start task %1</translation>
         </message>
         <message>
-            <location line="+85" />
+            <location line="+87" />
             <source>The message is %1 MB; the server accepts at most %2 MB.</source>
             <translation>The message is %1 MB; the server accepts at most %2 MB.</translation>
         </message>
@@ -3460,7 +3466,7 @@
             <translation>The account of the interrupted run is no longer there: add it again to resume the run.</translation>
         </message>
         <message>
-            <location line="+41" />
+            <location line="+48" />
             <source>Invalid email</source>
             <translation>Invalid email</translation>
         </message>

@@ -2276,7 +2276,13 @@
     <context>
         <name>MyTrStrings</name>
         <message>
-            <location filename="../qml/content/MyTrStrings.qml" line="+8" />
+            <location filename="../qml/content/MyTrStrings.qml" line="+18" />
+            <source>%1%</source>
+            <extracomment>A percentage; French puts a no-break space before "%".</extracomment>
+            <translation>%1 %</translation>
+        </message>
+        <message>
+            <location line="+3" />
             <source>No active account</source>
             <translation>Aucun compte actif</translation>
         </message>
@@ -3440,7 +3446,7 @@
             <translation>Début de la tâche %1</translation>
         </message>
         <message>
-            <location line="+85" />
+            <location line="+87" />
             <source>The message is %1 MB; the server accepts at most %2 MB.</source>
             <translation>Le message fait %1 Mo ; le serveur accepte au plus %2 Mo.</translation>
         </message>
@@ -3460,7 +3466,7 @@
             <translation>Le compte de l’envoi interrompu n’existe plus : ajoutez-le de nouveau pour reprendre l’envoi.</translation>
         </message>
         <message>
-            <location line="+41" />
+            <location line="+48" />
             <source>Invalid email</source>
             <translation>Adresse e-mail invalide</translation>
         </message>

@@ -5,6 +5,19 @@ import QtQml
 // language switch (engine retranslate) re-evaluates all of them at once.
 // Texts with a number or a name to fill in stay in the views that use them.
 QtObject {
+    // Numbers as the interface language writes them: "1 234" and "100 %" in
+    // French, "1,234" and "100%" in English. Bindings that call these follow
+    // a language switch through the translator's language.
+    readonly property var locale: Qt.locale(typeof myTranslator !== "undefined" && myTranslator
+                                            && myTranslator.language === "fr_FR" ? "fr_FR" : "en_US")
+    function number(value) {
+        return Number(value).toLocaleString(locale, 'f', 0)
+    }
+    function percent(value) {
+        //: A percentage; French puts a no-break space before "%".
+        return qsTr("%1%").arg(number(value))
+    }
+
     readonly property string noActiveAccount: qsTr("No active account")
     readonly property string sendingSpeed: qsTr("Sending speed")
     readonly property string language: qsTr("Language")
