@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QObject>
 #include <QTranslator>
 
@@ -8,6 +9,8 @@ class QQmlEngine;
 // Switches the interface language while the program runs: loads the chosen
 // translation file from the working directory, installs it above the start-up
 // translation, re-evaluates every translated text and remembers the choice.
+// Qt's own texts (file dialogs, standard buttons) and the formatting of numbers,
+// sizes and dates follow the same language.
 class MyTranslator : public QObject
 {
     Q_OBJECT
@@ -16,10 +19,17 @@ class MyTranslator : public QObject
     Q_PROPERTY(QString language READ language NOTIFY languageChanged)
 public:
     explicit MyTranslator(QQmlEngine *engine, QObject *parent = nullptr);
+    ~MyTranslator() override;
 
     QString language() const { return m_language; }
     // The language that start-up installed, before any switch.
     void setStartupLanguage(const QString &language);
+
+    // The conventions of numbers and dates for an interface language.
+    static QLocale localeFor(const QString &language);
+    // Loads Qt's own translation for an interface language (none for English,
+    // Qt's source language) from Qt's translations folder.
+    static bool loadQtTranslation(QTranslator &translator, const QString &language);
 
 signals:
     void languageChanged();
@@ -28,7 +38,11 @@ public slots:
     bool setLanguage(const QString &language);
 
 private:
+    void applyQtTexts(const QString &language);
+
     QQmlEngine *m_engine; // not owned
     QTranslator m_translator;
+    QTranslator m_qtTranslator;
+    bool m_qtTranslatorInstalled = false;
     QString m_language;
 };

@@ -110,14 +110,16 @@ int Startup::run(int argc, char *argv[], const QUrl &entry)
     for (const QString &path : importPaths(QCoreApplication::applicationDirPath()))
         engine.addImportPath(path);
 
-    engine.load(entry);
-    if (engine.rootObjects().isEmpty())
-        return -1;
-
+    // Before the window exists, so that Qt's own texts and the formatting of
+    // numbers are in the start-up language from the first frame.
     auto translator = std::make_unique<MyTranslator>(&engine);
     translator->setStartupLanguage(startupTranslator.language());
     engine.rootContext()->setContextProperty(u"myTranslator"_s, translator.get());
     engine.addImageProvider(u"qrCode"_s, new MyQrImageProvider);
+
+    engine.load(entry);
+    if (engine.rootObjects().isEmpty())
+        return -1;
 
     return QGuiApplication::exec();
 }

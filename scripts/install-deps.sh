@@ -11,6 +11,8 @@ PACKAGES=(
   qt6-svg-dev qt6-webview-dev qt6-webview-plugins qt6-webengine-dev qt6-httpserver-dev
   qt6-websockets-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   qt6-qpa-plugins qt6-image-formats-plugins libqt6svg6
+  # Qt's own texts (standard buttons, dialogs) in the interface's languages
+  qt6-translations-l10n
   qml6-module-qtqml qml6-module-qtqml-workerscript qml6-module-qtqml-models
   qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-templates
   qml6-module-qtquick-layouts qml6-module-qtquick-window qml6-module-qtquick-dialogs

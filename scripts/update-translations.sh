@@ -8,8 +8,9 @@
 # translations/complete_translations.py); new French texts stay unfinished
 # until translated, and the translation test lists them.
 #
-# Usage: scripts/update-translations.sh [--keep-obsolete] [--apply TABLE]
-#   --apply TABLE  also fill French texts from TABLE, "source<TAB>French" a line
+# Usage: scripts/update-translations.sh [--keep-obsolete] [--apply TABLE] [--english TABLE]
+#   --apply TABLE    also fill French texts from TABLE, "source<TAB>French" a line
+#   --english TABLE  English texts that mend slips of the sources, "source<TAB>English"
 set -eu
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -18,11 +19,13 @@ python=${PYTHON:-/usr/bin/python3}
 
 obsolete=-no-obsolete
 apply=""
+english=""
 while [ $# -gt 0 ]; do
     case "$1" in
         --keep-obsolete) obsolete="" ;;
         --apply) shift; apply=$(cd "$(dirname "$1")" && pwd)/$(basename "$1") ;;
-        *) echo "usage: $0 [--keep-obsolete] [--apply TABLE]" >&2; exit 2 ;;
+        --english) shift; english=$(cd "$(dirname "$1")" && pwd)/$(basename "$1") ;;
+        *) echo "usage: $0 [--keep-obsolete] [--apply TABLE] [--english TABLE]" >&2; exit 2 ;;
     esac
     shift
 done
@@ -35,8 +38,7 @@ find qml -type f \( -name '*.qml' -o -name '*.js' \) | LC_ALL=C sort > "$list"
 "$lupdate" -silent -locations relative -source-language en $obsolete "@$list" \
     -ts translations/qml_en_EN.ts translations/qml_fr_FR.ts
 
-if [ -n "$apply" ]; then
-    "$python" translations/complete_translations.py --apply "$apply"
-else
-    "$python" translations/complete_translations.py
-fi
+set --
+[ -n "$apply" ] && set -- "$@" --apply "$apply"
+[ -n "$english" ] && set -- "$@" --english "$english"
+"$python" translations/complete_translations.py "$@"

@@ -8,6 +8,10 @@ the sources into the two translation files:
   Debian's iso-codes tables.
 - French: those same French names are already the French texts.
 
+With --english TABLE, the English entries whose source text is in TABLE take
+that text instead of the source: a slip in a source text is mended there, so
+that the keys (the source texts) and their French stay as they are.
+
 With --apply TABLE, the French entries whose source text is in TABLE (lines
 "source<TAB>French") take that French text; existing finished translations
 are kept unless --force is given. A text with a count (%n) takes its forms
@@ -159,10 +163,15 @@ def english_forms(source):
     return [source.replace("(s)", ""), source.replace("(s)", "s")]
 
 
-def complete_english(path, french_names, countries, languages):
+def complete_english(path, french_names, countries, languages, corrections):
     tree, root = read_ts(path)
     filled = 0
     for context, message in messages(root):
+        source = message.findtext("source") or ""
+        if source in corrections:
+            set_translation(message, corrections[source])
+            filled += 1
+            continue
         if not unfinished(message):
             continue
         source = message.findtext("source") or ""
@@ -174,8 +183,12 @@ def complete_english(path, french_names, countries, languages):
         set_translation(message, text)
         filled += 1
     for _, message in messages(root, numerus=True):
-        if unfinished(message):
-            set_forms(message, english_forms(message.findtext("source") or ""))
+        source = message.findtext("source") or ""
+        if source in corrections:
+            set_forms(message, corrections[source].split("|"))
+            filled += 1
+        elif unfinished(message):
+            set_forms(message, english_forms(source))
             filled += 1
     write_ts(tree, path)
     return filled
@@ -219,6 +232,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--source-root", default=os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
     parser.add_argument("--apply", metavar="TABLE", help="French texts to fill in, source<TAB>French a line")
+    parser.add_argument("--english", metavar="TABLE", help="English texts that mend a source text, source<TAB>English a line")
     parser.add_argument("--force", action="store_true", help="let --apply replace finished translations")
     args = parser.parse_args()
 
@@ -226,8 +240,10 @@ def main():
     french_names = french_named_records(args.source_root)
     countries, languages = load_iso_names()
     table = read_table(args.apply) if args.apply else {}
+    corrections = read_table(args.english) if args.english else {}
 
-    english = complete_english(os.path.join(folder, "qml_en_EN.ts"), french_names, countries, languages)
+    english = complete_english(os.path.join(folder, "qml_en_EN.ts"), french_names, countries, languages,
+                               corrections)
     french = complete_french(os.path.join(folder, "qml_fr_FR.ts"), french_names, table, args.force)
     print(f"filled {english} English and {french} French entries")
 

@@ -34,7 +34,7 @@
         <message>
             <location line="+110" />
             <source>Are you sure you want to delete the account %1 ?</source>
-            <translation>Are you sure you want to delete the account %1 ?</translation>
+            <translation>Are you sure you want to delete the account %1?</translation>
         </message>
     </context>
     <context>
@@ -80,13 +80,24 @@
     </context>
     <context>
         <name>AddSendingListDialog</name>
-        <message>
+        <message numerus="yes">
             <location filename="../qml/content/pages/details/AddSendingListDialog.qml" line="+25" />
-            <source>You cannot add more than %1 tasks to a list.</source>
-            <translation>You cannot add more than %1 tasks to a list.</translation>
+            <source>You cannot add more than %Ln task(s) to a list.</source>
+            <translation>
+                <numerusform>You cannot add more than %Ln task to a list.</numerusform>
+                <numerusform>You cannot add more than %Ln tasks to a list.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+14" />
+            <source>%Ln file(s) cannot be used as tasks: a task needs a sender name, a subject, recipients and some content.</source>
+            <translation>
+                <numerusform>%Ln file cannot be used as a task: a task needs a sender name, a subject, recipients and some content.</numerusform>
+                <numerusform>%Ln files cannot be used as tasks: a task needs a sender name, a subject, recipients and some content.</numerusform>
+            </translation>
         </message>
         <message>
-            <location line="+161" />
+            <location line="+148" />
             <source>Backup file (*.pvsav)</source>
             <translation>Backup file (*.pvsav)</translation>
         </message>
@@ -1888,7 +1899,7 @@
         <message>
             <location line="+152" />
             <source>Are you sure you want to delete the contact %1 ?</source>
-            <translation>Are you sure you want to delete the contact %1 ?</translation>
+            <translation>Are you sure you want to delete the contact %1?</translation>
         </message>
         <message>
             <location line="+62" />
@@ -1921,7 +1932,7 @@
         <message>
             <location line="+9" />
             <source>+22X XX XX XX XX...</source>
-            <translation>+22X XX XX XX XX...</translation>
+            <translation>+22X XX XX XX XX…</translation>
         </message>
     </context>
     <context>
@@ -1950,45 +1961,13 @@
             <source>The file could not be written.</source>
             <translation>The file could not be written.</translation>
         </message>
-        <message numerus="yes">
-            <location line="-164" />
-            <source>%n contact(s) deleted.</source>
-            <translation>
-                <numerusform>%n contact deleted.</numerusform>
-                <numerusform>%n contacts deleted.</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <location line="+5" />
-            <source>%n contact(s) moved to %1.</source>
-            <translation>
-                <numerusform>%n contact moved to %1.</numerusform>
-                <numerusform>%n contacts moved to %1.</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <location line="+2" />
-            <source>%n already in that list stayed here.</source>
-            <translation>
-                <numerusform>%n already in that list stayed here.</numerusform>
-                <numerusform>%n already in that list stayed here.</numerusform>
-            </translation>
-        </message>
         <message>
-            <location line="+26" />
+            <location line="-131" />
             <source>This list is used by the sending run under way: it can be deleted once the run has ended.</source>
             <translation>This list is used by the sending run under way: it can be deleted once the run has ended.</translation>
         </message>
-        <message numerus="yes">
-            <location line="+17" />
-            <source>List %1 deleted with %n contact(s).</source>
-            <translation>
-                <numerusform>List %1 deleted with %n contact.</numerusform>
-                <numerusform>List %1 deleted with %n contacts.</numerusform>
-            </translation>
-        </message>
         <message>
-            <location line="+23" />
+            <location line="+40" />
             <source>This address is already in this list as %1: add anyway?</source>
             <translation>This address is already in this list as %1: add anyway?</translation>
         </message>
@@ -2003,51 +1982,83 @@
             <translation>The file holds no header row.</translation>
         </message>
         <message numerus="yes">
-            <location line="+11" />
-            <source>%n contact(s) added.</source>
+            <location line="-113" />
+            <source>%Ln contact(s) deleted.</source>
             <translation>
-                <numerusform>%n contact added.</numerusform>
-                <numerusform>%n contacts added.</numerusform>
+                <numerusform>%Ln contact deleted.</numerusform>
+                <numerusform>%Ln contacts deleted.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+5" />
+            <source>%Ln contact(s) moved to %1.</source>
+            <translation>
+                <numerusform>%Ln contact moved to %1.</numerusform>
+                <numerusform>%Ln contacts moved to %1.</numerusform>
             </translation>
         </message>
         <message numerus="yes">
             <location line="+2" />
-            <source>%n already in the list.</source>
+            <source>%Ln already in that list stayed here.</source>
             <translation>
-                <numerusform>%n already in the list.</numerusform>
-                <numerusform>%n already in the list.</numerusform>
+                <numerusform>%Ln already in that list stayed here.</numerusform>
+                <numerusform>%Ln already in that list stayed here.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+43" />
+            <source>List %1 deleted with %Ln contact(s).</source>
+            <translation>
+                <numerusform>List %1 deleted with %Ln contact.</numerusform>
+                <numerusform>List %1 deleted with %Ln contacts.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+74" />
+            <source>%Ln contact(s) added.</source>
+            <translation>
+                <numerusform>%Ln contact added.</numerusform>
+                <numerusform>%Ln contacts added.</numerusform>
             </translation>
         </message>
         <message numerus="yes">
             <location line="+2" />
-            <source>%n skipped: no e-mail address.</source>
+            <source>%Ln already in the list.</source>
             <translation>
-                <numerusform>%n skipped: no e-mail address.</numerusform>
-                <numerusform>%n skipped: no e-mail address.</numerusform>
+                <numerusform>%Ln already in the list.</numerusform>
+                <numerusform>%Ln already in the list.</numerusform>
             </translation>
         </message>
         <message numerus="yes">
             <location line="+2" />
-            <source>%n skipped: invalid e-mail address.</source>
+            <source>%Ln skipped: no e-mail address.</source>
             <translation>
-                <numerusform>%n skipped: invalid e-mail address.</numerusform>
-                <numerusform>%n skipped: invalid e-mail address.</numerusform>
+                <numerusform>%Ln skipped: no e-mail address.</numerusform>
+                <numerusform>%Ln skipped: no e-mail address.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+2" />
+            <source>%Ln skipped: invalid e-mail address.</source>
+            <translation>
+                <numerusform>%Ln skipped: invalid e-mail address.</numerusform>
+                <numerusform>%Ln skipped: invalid e-mail address.</numerusform>
             </translation>
         </message>
         <message numerus="yes">
             <location line="+78" />
-            <source>%n contact(s) in this list</source>
+            <source>%Ln contact(s) in this list</source>
             <translation>
-                <numerusform>%n contact in this list</numerusform>
-                <numerusform>%n contacts in this list</numerusform>
+                <numerusform>%Ln contact in this list</numerusform>
+                <numerusform>%Ln contacts in this list</numerusform>
             </translation>
         </message>
         <message numerus="yes">
             <location line="+1" />
-            <source>%n contact(s) in all lists</source>
+            <source>%Ln contact(s) in all lists</source>
             <translation>
-                <numerusform>%n contact in all lists</numerusform>
-                <numerusform>%n contacts in all lists</numerusform>
+                <numerusform>%Ln contact in all lists</numerusform>
+                <numerusform>%Ln contacts in all lists</numerusform>
             </translation>
         </message>
         <message>
@@ -2082,14 +2093,30 @@
         </message>
         <message numerus="yes">
             <location line="+24" />
-            <source>%n contact(s) selected</source>
+            <source>%Ln contact(s) selected</source>
             <translation>
-                <numerusform>%n contact selected</numerusform>
-                <numerusform>%n contacts selected</numerusform>
+                <numerusform>%Ln contact selected</numerusform>
+                <numerusform>%Ln contacts selected</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+101" />
+            <source>Delete %Ln contact(s) from the list %1?</source>
+            <translation>
+                <numerusform>Delete %Ln contact from the list %1?</numerusform>
+                <numerusform>Delete %Ln contacts from the list %1?</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+22" />
+            <source>Are you sure you want to delete the list %1 and its %Ln contact(s)?</source>
+            <translation>
+                <numerusform>Are you sure you want to delete the list %1 and its %Ln contact?</numerusform>
+                <numerusform>Are you sure you want to delete the list %1 and its %Ln contacts?</numerusform>
             </translation>
         </message>
         <message>
-            <location line="+1" />
+            <location line="-122" />
             <source>Click to select; Ctrl and Shift to select several</source>
             <translation>Click to select; Ctrl and Shift to select several</translation>
         </message>
@@ -2103,29 +2130,13 @@
             <source>Move to…</source>
             <translation>Move to…</translation>
         </message>
-        <message numerus="yes">
-            <location line="+90" />
-            <source>Delete %n contact(s) from the list %1?</source>
-            <translation>
-                <numerusform>Delete %n contact from the list %1?</numerusform>
-                <numerusform>Delete %n contacts from the list %1?</numerusform>
-            </translation>
-        </message>
         <message>
-            <location line="+10" />
+            <location line="+100" />
             <source>Add anyway</source>
             <translation>Add anyway</translation>
         </message>
-        <message numerus="yes">
-            <location line="+12" />
-            <source>Are you sure you want to delete the list %1 and its %n contact(s)?</source>
-            <translation>
-                <numerusform>Are you sure you want to delete the list %1 and its %n contact?</numerusform>
-                <numerusform>Are you sure you want to delete the list %1 and its %n contacts?</numerusform>
-            </translation>
-        </message>
         <message>
-            <location line="+21" />
+            <location line="+33" />
             <source>Import Contacts to %1</source>
             <translation>Import Contacts to %1</translation>
         </message>
@@ -2235,6 +2246,19 @@
         </message>
     </context>
     <context>
+        <name>FileDialog</name>
+        <message>
+            <location filename="../qml/content/myComponents/MyFileDialog.qml" line="+39" />
+            <source>File name</source>
+            <translation>File name</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Filter</source>
+            <translation>Filter</translation>
+        </message>
+    </context>
+    <context>
         <name>HtmlWebView</name>
         <message>
             <location filename="../qml/content/pages/compose/HtmlWebView.qml" line="+63" />
@@ -2254,16 +2278,34 @@
             <source>Importing contacts</source>
             <translation>Importing contacts</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <location line="+13" />
-            <source>%1 cards read</source>
-            <translation>%1 cards read</translation>
+            <source>%Ln card(s) read</source>
+            <translation>
+                <numerusform>%Ln card read</numerusform>
+                <numerusform>%Ln cards read</numerusform>
+            </translation>
         </message>
     </context>
     <context>
         <name>MyFileDialog</name>
         <message>
-            <location filename="../qml/content/myComponents/MyFileDialog.qml" line="+64" />
+            <location filename="../qml/content/myComponents/MyFileDialog.qml" line="+2" />
+            <source>Save</source>
+            <translation>Save</translation>
+        </message>
+        <message>
+            <location line="+0" />
+            <source>Open</source>
+            <translation>Open</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Cancel</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <location line="+28" />
             <source>%1 already exists. Replace it?</source>
             <translation>%1 already exists. Replace it?</translation>
         </message>
@@ -2354,7 +2396,7 @@
         <message>
             <location line="+1" />
             <source>Connexion error</source>
-            <translation>Connexion error</translation>
+            <translation>Connection error</translation>
         </message>
         <message>
             <location line="+1" />
@@ -2389,7 +2431,7 @@
         <message>
             <location line="+1" />
             <source>Last version installed</source>
-            <translation>Last version installed</translation>
+            <translation>Latest version installed</translation>
         </message>
         <message>
             <location line="+1" />
@@ -2404,7 +2446,7 @@
         <message>
             <location line="+1" />
             <source>For any concerns, feel to contact us.</source>
-            <translation>For any concerns, feel to contact us.</translation>
+            <translation>For any questions, feel free to contact us.</translation>
         </message>
         <message>
             <location line="+1" />
@@ -2439,12 +2481,12 @@
         <message>
             <location line="+1" />
             <source>Invalid response</source>
-            <translation>Invalid response</translation>
+            <translation>The service's answer could not be read.</translation>
         </message>
         <message>
             <location line="+1" />
             <source>Error while connecting to server</source>
-            <translation>Error while connecting to server</translation>
+            <translation>The service could not be reached. Check your internet connection.</translation>
         </message>
         <message>
             <location line="+1" />
@@ -2454,7 +2496,7 @@
         <message>
             <location line="+1" />
             <source>Add recipient addresses separated by a semicolon. Ex: john.doe@example.com; jane.doe@example.com; ...</source>
-            <translation>Add recipient addresses separated by a semicolon. Ex: john.doe@example.com; jane.doe@example.com; ...</translation>
+            <translation>Add recipient addresses separated by a semicolon. Ex: john.doe@example.com; jane.doe@example.com; …</translation>
         </message>
         <message>
             <location line="+1" />
@@ -2559,7 +2601,7 @@
         <message>
             <location line="+1" />
             <source>The displayed name is required.</source>
-            <translation>The displayed name is required.</translation>
+            <translation>The sender name is required.</translation>
         </message>
         <message>
             <location line="+1" />
@@ -2784,12 +2826,12 @@
         <message>
             <location line="+1" />
             <source>Terms is required.</source>
-            <translation>Terms is required.</translation>
+            <translation>The terms are required.</translation>
         </message>
         <message>
             <location line="+1" />
             <source>Domains is required.</source>
-            <translation>Domains is required.</translation>
+            <translation>The domains are required.</translation>
         </message>
         <message>
             <location line="+1" />
@@ -2949,7 +2991,7 @@
         <message>
             <location line="+1" />
             <source>Sender Name is required.</source>
-            <translation>Sender Name is required.</translation>
+            <translation>The sender name is required.</translation>
         </message>
         <message>
             <location line="+1" />
@@ -3069,17 +3111,17 @@
         <message>
             <location line="+1" />
             <source>Are you sure you want to delete all search results ?</source>
-            <translation>Are you sure you want to delete all search results ?</translation>
+            <translation>Are you sure you want to delete all search results?</translation>
         </message>
         <message>
             <location line="+1" />
             <source>Are you sure you want to delete this search result ?</source>
-            <translation>Are you sure you want to delete this search result ?</translation>
+            <translation>Are you sure you want to delete this search result?</translation>
         </message>
         <message>
             <location line="+1" />
             <source>Task lists</source>
-            <translation>Task lists</translation>
+            <translation>Sending lists</translation>
         </message>
         <message>
             <location line="+1" />
@@ -3094,7 +3136,7 @@
         <message>
             <location line="+1" />
             <source>Add new task list</source>
-            <translation>Add new task list</translation>
+            <translation>New sending list</translation>
         </message>
         <message>
             <location line="+1" />
@@ -3124,12 +3166,12 @@
         <message>
             <location line="+1" />
             <source>Are you sure you want to delete all task lists ?</source>
-            <translation>Are you sure you want to delete all task lists ?</translation>
+            <translation>Are you sure you want to delete all sending lists?</translation>
         </message>
         <message>
             <location line="+1" />
             <source>Are you sure you want to delete this task list ?</source>
-            <translation>Are you sure you want to delete this task list ?</translation>
+            <translation>Are you sure you want to delete this sending list?</translation>
         </message>
     </context>
     <context>
@@ -3144,22 +3186,28 @@
             <source>Stopped sending run</source>
             <translation>Stopped sending run</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <location line="+12" />
-            <source>You stopped the run "%1" from %2 after %3 of %4 recipients.</source>
-            <translation>You stopped the run "%1" from %2 after %3 of %4 recipients.</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>The run "%1" from %2 stopped after %3 of %4 recipients.</source>
-            <translation>The run "%1" from %2 stopped after %3 of %4 recipients.</translation>
+            <source>You stopped the run "%3" from %2 after %1 of %Ln recipient(s).</source>
+            <translation>
+                <numerusform>You stopped the run "%3" from %2 after %1 of %Ln recipient.</numerusform>
+                <numerusform>You stopped the run "%3" from %2 after %1 of %Ln recipients.</numerusform>
+            </translation>
         </message>
         <message numerus="yes">
-            <location line="+3" />
-            <source>Resuming sends the same message to the other %n, and to nobody twice.</source>
+            <location line="+2" />
+            <source>The run "%3" from %2 stopped after %1 of %Ln recipient(s).</source>
             <translation>
-                <numerusform>Resuming sends the same message to the other %n, and to nobody twice.</numerusform>
-                <numerusform>Resuming sends the same message to the other %n, and to nobody twice.</numerusform>
+                <numerusform>The run "%3" from %2 stopped after %1 of %Ln recipient.</numerusform>
+                <numerusform>The run "%3" from %2 stopped after %1 of %Ln recipients.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+4" />
+            <source>Resuming sends the same message to the other %Ln, and to nobody twice.</source>
+            <translation>
+                <numerusform>Resuming sends the same message to the other one, and to nobody twice.</numerusform>
+                <numerusform>Resuming sends the same message to the other %Ln, and to nobody twice.</numerusform>
             </translation>
         </message>
         <message>
@@ -3210,18 +3258,24 @@
             <source>Run history</source>
             <translation>Run history</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <location line="+54" />
-            <source>%1 sent, %2 refused, %3 without reply, %4 invalid, of %5</source>
-            <translation>%1 sent, %2 refused, %3 without reply, %4 invalid, of %5</translation>
+            <source>%1 sent, %2 refused, %3 without reply, %4 invalid, of %Ln</source>
+            <translation>
+                <numerusform>%1 sent, %2 refused, %3 without reply, %4 invalid, of %Ln</numerusform>
+                <numerusform>%1 sent, %2 refused, %3 without reply, %4 invalid, of %Ln</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+27" />
+            <source>The first %1 of %Ln recipients:</source>
+            <translation>
+                <numerusform>The first recipient of %Ln:</numerusform>
+                <numerusform>The first %1 of %Ln recipients:</numerusform>
+            </translation>
         </message>
         <message>
-            <location line="+25" />
-            <source>The first %1 of %2 recipients:</source>
-            <translation>The first %1 of %2 recipients:</translation>
-        </message>
-        <message>
-            <location line="+1" />
+            <location line="+2" />
             <source>Recipients:</source>
             <translation>Recipients:</translation>
         </message>
@@ -3271,10 +3325,13 @@
     </context>
     <context>
         <name>RunSummaryDialog</name>
-        <message>
+        <message numerus="yes">
             <location filename="../qml/content/pages/compose/RunSummaryDialog.qml" line="+30" />
-            <source>"%1" stays as written for %2 recipient(s): the field is empty.</source>
-            <translation>"%1" stays as written for %2 recipient(s): the field is empty.</translation>
+            <source>"%1" stays as written for %Ln recipient(s): the field is empty.</source>
+            <translation>
+                <numerusform>"%1" stays as written for %Ln recipient: the field is empty.</numerusform>
+                <numerusform>"%1" stays as written for %Ln recipients: the field is empty.</numerusform>
+            </translation>
         </message>
         <message>
             <location line="+12" />
@@ -3286,48 +3343,57 @@
             <source>Ready to send</source>
             <translation>Ready to send</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <location line="+7" />
-            <source>%1 recipient(s) will each receive one message.</source>
-            <translation>%1 recipient(s) will each receive one message.</translation>
-        </message>
-        <message>
-            <location line="+20" />
-            <source>%1 address(es) appear more than once.</source>
-            <translation>%1 address(es) appear more than once.</translation>
-        </message>
-        <message>
-            <location line="+10" />
-            <source>Send once per address</source>
-            <translation>Send once per address</translation>
+            <source>%Ln recipient(s) will each receive one message.</source>
+            <translation>
+                <numerusform>%Ln recipient will receive one message.</numerusform>
+                <numerusform>%Ln recipients will each receive one message.</numerusform>
+            </translation>
         </message>
         <message numerus="yes">
-            <location line="+6" />
-            <source>Left out: %n recipient(s) who already received this message in an earlier run.</source>
+            <location line="+20" />
+            <source>%Ln address(es) appear more than once.</source>
             <translation>
-                <numerusform>Left out: %n recipient who already received this message in an earlier run.</numerusform>
-                <numerusform>Left out: %n recipients who already received this message in an earlier run.</numerusform>
+                <numerusform>%Ln address appears more than once.</numerusform>
+                <numerusform>%Ln addresses appear more than once.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+16" />
+            <source>Left out: %Ln recipient(s) who already received this message in an earlier run.</source>
+            <translation>
+                <numerusform>Left out: %Ln recipient who already received this message in an earlier run.</numerusform>
+                <numerusform>Left out: %Ln recipients who already received this message in an earlier run.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+17" />
+            <source>%Ln address(es) are invalid and will be counted as failed.</source>
+            <translation>
+                <numerusform>%Ln address is invalid and will be counted as failed.</numerusform>
+                <numerusform>%Ln addresses are invalid and will be counted as failed.</numerusform>
             </translation>
         </message>
         <message>
-            <location line="+11" />
-            <source>Send to them again</source>
-            <translation>Send to them again</translation>
+            <location line="-23" />
+            <source>Send once per address</source>
+            <translation>Send once per address</translation>
         </message>
         <message>
-            <location line="+6" />
-            <source>%1 address(es) are invalid and will be counted as failed.</source>
-            <translation>%1 address(es) are invalid and will be counted as failed.</translation>
+            <location line="+17" />
+            <source>Send to them again</source>
+            <translation>Send to them again</translation>
         </message>
     </context>
     <context>
         <name>Screen01</name>
         <message numerus="yes">
             <location filename="../qml/content/Screen01.qml" line="+144" />
-            <source>%n contact(s) written to %1.</source>
+            <source>%Ln contact(s) written to %1.</source>
             <translation>
-                <numerusform>%n contact written to %1.</numerusform>
-                <numerusform>%n contacts written to %1.</numerusform>
+                <numerusform>%Ln contact written to %1.</numerusform>
+                <numerusform>%Ln contacts written to %1.</numerusform>
             </translation>
         </message>
         <message>
@@ -3355,10 +3421,13 @@
             <source>%1 cannot be read.</source>
             <translation>%1 cannot be read.</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <location line="+138" />
-            <source>%1 emails copied.</source>
-            <translation>%1 emails copied.</translation>
+            <source>%Ln email(s) copied.</source>
+            <translation>
+                <numerusform>%Ln email copied.</numerusform>
+                <numerusform>%Ln emails copied.</numerusform>
+            </translation>
         </message>
         <message>
             <location line="+27" />
@@ -3373,10 +3442,13 @@
     </context>
     <context>
         <name>SearchDetail</name>
-        <message>
+        <message numerus="yes">
             <location filename="../qml/content/pages/details/SearchDetail.qml" line="+85" />
-            <source>%1 emails</source>
-            <translation>%1 emails</translation>
+            <source>%Ln email(s)</source>
+            <translation>
+                <numerusform>%Ln email</numerusform>
+                <numerusform>%Ln emails</numerusform>
+            </translation>
         </message>
         <message>
             <location line="+23" />
@@ -3386,10 +3458,13 @@
     </context>
     <context>
         <name>SearchForm</name>
-        <message>
+        <message numerus="yes">
             <location filename="../qml/content/pages/search/SearchForm.qml" line="+165" />
-            <source>%1 emails found</source>
-            <translation>%1 emails found</translation>
+            <source>%Ln email(s) found</source>
+            <translation>
+                <numerusform>%Ln email found</numerusform>
+                <numerusform>%Ln emails found</numerusform>
+            </translation>
         </message>
         <message>
             <location line="+28" />
@@ -3477,6 +3552,11 @@
         </message>
         <message>
             <location line="+1" />
+            <source>Stopped: the recipients waiting for another try are sent only if you continue the run.</source>
+            <translation>Stopped: the recipients waiting for another try are sent only if you continue the run.</translation>
+        </message>
+        <message>
+            <location line="+1" />
             <source>No reply after the whole message was sent: it may have arrived. It is not sent again.</source>
             <translation>No reply after the whole message was sent: it may have arrived. It is not sent again.</translation>
         </message>
@@ -3487,15 +3567,15 @@
         </message>
         <message>
             <location line="+49" />
-            <source>Processing %1: %2/%3</source>
-            <translation>Processing %1: %2/%3</translation>
+            <source>Processing %3: %1/%2</source>
+            <translation>Processing %3: %1/%2</translation>
         </message>
         <message numerus="yes">
             <location line="+28" />
-            <source>Discard this run? %n recipient(s) already received the message. The run stays in the history, and sending the same message again leaves them out.</source>
+            <source>Discard this run? %Ln recipient(s) already received the message. The run stays in the history, and sending the same message again leaves them out.</source>
             <translation>
-                <numerusform>Discard this run? %n recipient already received the message. The run stays in the history, and sending the same message again leaves them out.</numerusform>
-                <numerusform>Discard this run? %n recipients already received the message. The run stays in the history, and sending the same message again leaves them out.</numerusform>
+                <numerusform>Discard this run? %Ln recipient already received the message. The run stays in the history, and sending the same message again leaves them out.</numerusform>
+                <numerusform>Discard this run? %Ln recipients already received the message. The run stays in the history, and sending the same message again leaves them out.</numerusform>
             </translation>
         </message>
         <message>
@@ -3556,25 +3636,37 @@
             <source>The server refused the password: sending goes on once it is typed again.</source>
             <translation>The server refused the password: sending goes on once it is typed again.</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <location line="+1" />
-            <source>%1 recipient(s) will be tried again at %2.</source>
-            <translation>%1 recipient(s) will be tried again at %2.</translation>
+            <source>%Ln recipient(s) will be tried again at %1.</source>
+            <translation>
+                <numerusform>%Ln recipient will be tried again at %1.</numerusform>
+                <numerusform>%Ln recipients will be tried again at %1.</numerusform>
+            </translation>
         </message>
-        <message>
+        <message numerus="yes">
             <location line="+13" />
-            <source>%1 recipient(s) may have received the message already: no reply came after it was sent.</source>
-            <translation>%1 recipient(s) may have received the message already: no reply came after it was sent.</translation>
+            <source>%Ln recipient(s) may have received the message already: no reply came after it was sent.</source>
+            <translation>
+                <numerusform>%Ln recipient may have received the message already: no reply came after it was sent.</numerusform>
+                <numerusform>%Ln recipients may have received the message already: no reply came after it was sent.</numerusform>
+            </translation>
         </message>
-        <message>
-            <location line="+2" />
-            <source>For %1 address(es) the server said they do not exist.</source>
-            <translation>For %1 address(es) the server said they do not exist.</translation>
+        <message numerus="yes">
+            <location line="+3" />
+            <source>For %Ln address(es) the server said they do not exist.</source>
+            <translation>
+                <numerusform>For %Ln address the server said it does not exist.</numerusform>
+                <numerusform>For %Ln addresses the server said they do not exist.</numerusform>
+            </translation>
         </message>
-        <message>
+        <message numerus="yes">
             <location line="+1" />
-            <source>Send to them again too?</source>
-            <translation>Send to them again too?</translation>
+            <source>Send it to them again too?</source>
+            <translation>
+                <numerusform>Send it to them again too?</numerusform>
+                <numerusform>Send it to them again too?</numerusform>
+            </translation>
         </message>
         <message>
             <location line="+109" />
@@ -3662,10 +3754,13 @@
             <source>Task %1 of %2 under way</source>
             <translation>Task %1 of %2 under way</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <location line="+2" />
-            <source>%1 tasks</source>
-            <translation>%1 tasks</translation>
+            <source>%Ln task(s)</source>
+            <translation>
+                <numerusform>%Ln task</numerusform>
+                <numerusform>%Ln tasks</numerusform>
+            </translation>
         </message>
         <message>
             <location line="+10" />
@@ -3692,10 +3787,10 @@
         </message>
         <message numerus="yes">
             <location line="+2" />
-            <source>Every %n min</source>
+            <source>Every %Ln min</source>
             <translation>
-                <numerusform>Every %n min</numerusform>
-                <numerusform>Every %n min</numerusform>
+                <numerusform>Every minute</numerusform>
+                <numerusform>Every %Ln min</numerusform>
             </translation>
         </message>
     </context>
@@ -3780,16 +3875,25 @@
             <source>an embedded image that cannot be read</source>
             <translation>an embedded image that cannot be read</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <location line="+11" />
             <source>Not embedded in the message:</source>
-            <translation>Not embedded in the message:</translation>
+            <translation>
+                <numerusform>Not embedded in the message:</numerusform>
+                <numerusform>Not embedded in the message:</numerusform>
+            </translation>
         </message>
     </context>
     <context>
         <name>WorkFiles</name>
         <message>
-            <location filename="../qml/content/window/WorkFiles.qml" line="+49" />
+            <location filename="../qml/content/window/WorkFiles.qml" line="+22" />
+            <source>my-work</source>
+            <extracomment>The name proposed for a new work file, without its ending.</extracomment>
+            <translation>my-work</translation>
+        </message>
+        <message>
+            <location line="+28" />
             <source>The work could not be saved in %1.</source>
             <translation>The work could not be saved in %1.</translation>
         </message>

@@ -34,7 +34,7 @@
         <message>
             <location line="+110" />
             <source>Are you sure you want to delete the account %1 ?</source>
-            <translation>Êtes-vous sûr de vouloir supprimer le compte %1 ?</translation>
+            <translation>Voulez-vous vraiment supprimer le compte %1 ?</translation>
         </message>
     </context>
     <context>
@@ -57,7 +57,7 @@
         <message>
             <location line="+61" />
             <source>The SMTP port must be a number from 1 to 65535.</source>
-            <translation>Le port SMTP doit être un nombre de 1 à 65535.</translation>
+            <translation>Le port SMTP doit être un nombre de 1 à 65 535.</translation>
         </message>
         <message>
             <location line="+127" />
@@ -80,13 +80,24 @@
     </context>
     <context>
         <name>AddSendingListDialog</name>
-        <message>
+        <message numerus="yes">
             <location filename="../qml/content/pages/details/AddSendingListDialog.qml" line="+25" />
-            <source>You cannot add more than %1 tasks to a list.</source>
-            <translation>Vous ne pouvez pas ajouter plus de %1 tâches à une liste.</translation>
+            <source>You cannot add more than %Ln task(s) to a list.</source>
+            <translation>
+                <numerusform>Vous ne pouvez pas ajouter plus de %Ln tâche à une liste.</numerusform>
+                <numerusform>Vous ne pouvez pas ajouter plus de %Ln tâches à une liste.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+14" />
+            <source>%Ln file(s) cannot be used as tasks: a task needs a sender name, a subject, recipients and some content.</source>
+            <translation>
+                <numerusform>%Ln fichier ne peut pas servir de tâche : une tâche demande un nom d’expéditeur, un objet, des destinataires et un contenu.</numerusform>
+                <numerusform>%Ln fichiers ne peuvent pas servir de tâches : une tâche demande un nom d’expéditeur, un objet, des destinataires et un contenu.</numerusform>
+            </translation>
         </message>
         <message>
-            <location line="+161" />
+            <location line="+148" />
             <source>Backup file (*.pvsav)</source>
             <translation>Fichier de sauvegarde (*.pvsav)</translation>
         </message>
@@ -1921,7 +1932,7 @@
         <message>
             <location line="+9" />
             <source>+22X XX XX XX XX...</source>
-            <translation>+22X XX XX XX XX...</translation>
+            <translation>+22X XX XX XX XX…</translation>
         </message>
     </context>
     <context>
@@ -1950,45 +1961,13 @@
             <source>The file could not be written.</source>
             <translation>Le fichier n’a pas pu être écrit.</translation>
         </message>
-        <message numerus="yes">
-            <location line="-164" />
-            <source>%n contact(s) deleted.</source>
-            <translation>
-                <numerusform>%n contact supprimé.</numerusform>
-                <numerusform>%n contacts supprimés.</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <location line="+5" />
-            <source>%n contact(s) moved to %1.</source>
-            <translation>
-                <numerusform>%n contact déplacé vers %1.</numerusform>
-                <numerusform>%n contacts déplacés vers %1.</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <location line="+2" />
-            <source>%n already in that list stayed here.</source>
-            <translation>
-                <numerusform>%n, déjà dans cette liste, est resté ici.</numerusform>
-                <numerusform>%n, déjà dans cette liste, sont restés ici.</numerusform>
-            </translation>
-        </message>
         <message>
-            <location line="+26" />
+            <location line="-131" />
             <source>This list is used by the sending run under way: it can be deleted once the run has ended.</source>
             <translation>Cette liste sert à l'envoi en cours : elle pourra être supprimée une fois l'envoi terminé.</translation>
         </message>
-        <message numerus="yes">
-            <location line="+17" />
-            <source>List %1 deleted with %n contact(s).</source>
-            <translation>
-                <numerusform>Liste %1 supprimée avec %n contact.</numerusform>
-                <numerusform>Liste %1 supprimée avec ses %n contacts.</numerusform>
-            </translation>
-        </message>
         <message>
-            <location line="+23" />
+            <location line="+40" />
             <source>This address is already in this list as %1: add anyway?</source>
             <translation>Cette adresse figure déjà dans cette liste sous la forme %1 : l’ajouter quand même ?</translation>
         </message>
@@ -2003,51 +1982,83 @@
             <translation>Le fichier ne contient pas de ligne d’en-tête.</translation>
         </message>
         <message numerus="yes">
-            <location line="+11" />
-            <source>%n contact(s) added.</source>
+            <location line="-113" />
+            <source>%Ln contact(s) deleted.</source>
             <translation>
-                <numerusform>%n contact ajouté.</numerusform>
-                <numerusform>%n contacts ajoutés.</numerusform>
+                <numerusform>%Ln contact supprimé.</numerusform>
+                <numerusform>%Ln contacts supprimés.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+5" />
+            <source>%Ln contact(s) moved to %1.</source>
+            <translation>
+                <numerusform>%Ln contact déplacé vers %1.</numerusform>
+                <numerusform>%Ln contacts déplacés vers %1.</numerusform>
             </translation>
         </message>
         <message numerus="yes">
             <location line="+2" />
-            <source>%n already in the list.</source>
+            <source>%Ln already in that list stayed here.</source>
             <translation>
-                <numerusform>%n déjà dans la liste.</numerusform>
-                <numerusform>%n déjà dans la liste.</numerusform>
+                <numerusform>%Ln, déjà dans cette liste, est resté ici.</numerusform>
+                <numerusform>%Ln, déjà dans cette liste, sont restés ici.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+43" />
+            <source>List %1 deleted with %Ln contact(s).</source>
+            <translation>
+                <numerusform>Liste %1 supprimée avec %Ln contact.</numerusform>
+                <numerusform>Liste %1 supprimée avec ses %Ln contacts.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+74" />
+            <source>%Ln contact(s) added.</source>
+            <translation>
+                <numerusform>%Ln contact ajouté.</numerusform>
+                <numerusform>%Ln contacts ajoutés.</numerusform>
             </translation>
         </message>
         <message numerus="yes">
             <location line="+2" />
-            <source>%n skipped: no e-mail address.</source>
+            <source>%Ln already in the list.</source>
             <translation>
-                <numerusform>%n ignoré : aucune adresse e-mail.</numerusform>
-                <numerusform>%n ignorés : aucune adresse e-mail.</numerusform>
+                <numerusform>%Ln déjà dans la liste.</numerusform>
+                <numerusform>%Ln déjà dans la liste.</numerusform>
             </translation>
         </message>
         <message numerus="yes">
             <location line="+2" />
-            <source>%n skipped: invalid e-mail address.</source>
+            <source>%Ln skipped: no e-mail address.</source>
             <translation>
-                <numerusform>%n ignoré : adresse e-mail invalide.</numerusform>
-                <numerusform>%n ignorés : adresse e-mail invalide.</numerusform>
+                <numerusform>%Ln ignoré : aucune adresse e-mail.</numerusform>
+                <numerusform>%Ln ignorés : aucune adresse e-mail.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+2" />
+            <source>%Ln skipped: invalid e-mail address.</source>
+            <translation>
+                <numerusform>%Ln ignoré : adresse e-mail invalide.</numerusform>
+                <numerusform>%Ln ignorés : adresse e-mail invalide.</numerusform>
             </translation>
         </message>
         <message numerus="yes">
             <location line="+78" />
-            <source>%n contact(s) in this list</source>
+            <source>%Ln contact(s) in this list</source>
             <translation>
-                <numerusform>%n contact dans cette liste</numerusform>
-                <numerusform>%n contacts dans cette liste</numerusform>
+                <numerusform>%Ln contact dans cette liste</numerusform>
+                <numerusform>%Ln contacts dans cette liste</numerusform>
             </translation>
         </message>
         <message numerus="yes">
             <location line="+1" />
-            <source>%n contact(s) in all lists</source>
+            <source>%Ln contact(s) in all lists</source>
             <translation>
-                <numerusform>%n contact dans toutes les listes</numerusform>
-                <numerusform>%n contacts dans toutes les listes</numerusform>
+                <numerusform>%Ln contact dans toutes les listes</numerusform>
+                <numerusform>%Ln contacts dans toutes les listes</numerusform>
             </translation>
         </message>
         <message>
@@ -2082,14 +2093,30 @@
         </message>
         <message numerus="yes">
             <location line="+24" />
-            <source>%n contact(s) selected</source>
+            <source>%Ln contact(s) selected</source>
             <translation>
-                <numerusform>%n contact sélectionné</numerusform>
-                <numerusform>%n contacts sélectionnés</numerusform>
+                <numerusform>%Ln contact sélectionné</numerusform>
+                <numerusform>%Ln contacts sélectionnés</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+101" />
+            <source>Delete %Ln contact(s) from the list %1?</source>
+            <translation>
+                <numerusform>Supprimer %Ln contact de la liste %1 ?</numerusform>
+                <numerusform>Supprimer %Ln contacts de la liste %1 ?</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+22" />
+            <source>Are you sure you want to delete the list %1 and its %Ln contact(s)?</source>
+            <translation>
+                <numerusform>Voulez-vous vraiment supprimer la liste %1 et son %Ln contact ?</numerusform>
+                <numerusform>Voulez-vous vraiment supprimer la liste %1 et ses %Ln contacts ?</numerusform>
             </translation>
         </message>
         <message>
-            <location line="+1" />
+            <location line="-122" />
             <source>Click to select; Ctrl and Shift to select several</source>
             <translation>Cliquez pour sélectionner ; Ctrl et Maj pour en sélectionner plusieurs</translation>
         </message>
@@ -2103,29 +2130,13 @@
             <source>Move to…</source>
             <translation>Déplacer vers…</translation>
         </message>
-        <message numerus="yes">
-            <location line="+90" />
-            <source>Delete %n contact(s) from the list %1?</source>
-            <translation>
-                <numerusform>Supprimer %n contact de la liste %1 ?</numerusform>
-                <numerusform>Supprimer %n contacts de la liste %1 ?</numerusform>
-            </translation>
-        </message>
         <message>
-            <location line="+10" />
+            <location line="+100" />
             <source>Add anyway</source>
             <translation>Ajouter quand même</translation>
         </message>
-        <message numerus="yes">
-            <location line="+12" />
-            <source>Are you sure you want to delete the list %1 and its %n contact(s)?</source>
-            <translation>
-                <numerusform>Voulez-vous vraiment supprimer la liste %1 et son %n contact ?</numerusform>
-                <numerusform>Voulez-vous vraiment supprimer la liste %1 et ses %n contacts ?</numerusform>
-            </translation>
-        </message>
         <message>
-            <location line="+21" />
+            <location line="+33" />
             <source>Import Contacts to %1</source>
             <translation>Importer des contacts dans %1</translation>
         </message>
@@ -2235,6 +2246,19 @@
         </message>
     </context>
     <context>
+        <name>FileDialog</name>
+        <message>
+            <location filename="../qml/content/myComponents/MyFileDialog.qml" line="+39" />
+            <source>File name</source>
+            <translation>Nom du fichier</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Filter</source>
+            <translation>Filtre</translation>
+        </message>
+    </context>
+    <context>
         <name>HtmlWebView</name>
         <message>
             <location filename="../qml/content/pages/compose/HtmlWebView.qml" line="+63" />
@@ -2254,16 +2278,34 @@
             <source>Importing contacts</source>
             <translation>Importation des contacts</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <location line="+13" />
-            <source>%1 cards read</source>
-            <translation>%1 cartes lues</translation>
+            <source>%Ln card(s) read</source>
+            <translation>
+                <numerusform>%Ln fiche lue</numerusform>
+                <numerusform>%Ln fiches lues</numerusform>
+            </translation>
         </message>
     </context>
     <context>
         <name>MyFileDialog</name>
         <message>
-            <location filename="../qml/content/myComponents/MyFileDialog.qml" line="+64" />
+            <location filename="../qml/content/myComponents/MyFileDialog.qml" line="+2" />
+            <source>Save</source>
+            <translation>Enregistrer</translation>
+        </message>
+        <message>
+            <location line="+0" />
+            <source>Open</source>
+            <translation>Ouvrir</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Cancel</source>
+            <translation>Annuler</translation>
+        </message>
+        <message>
+            <location line="+28" />
             <source>%1 already exists. Replace it?</source>
             <translation>%1 existe déjà. Le remplacer ?</translation>
         </message>
@@ -2379,7 +2421,7 @@
         <message>
             <location line="+1" />
             <source>Parvane is an emailing application developed by Velmora.</source>
-            <translation>Parvane est une application d’e-mailing développée par Velmora.</translation>
+            <translation>Parvane est une application d’envoi d’e-mails en nombre développée par Velmora.</translation>
         </message>
         <message>
             <location line="+1" />
@@ -2439,12 +2481,12 @@
         <message>
             <location line="+1" />
             <source>Invalid response</source>
-            <translation>Réponse invalide</translation>
+            <translation>La réponse du service est illisible.</translation>
         </message>
         <message>
             <location line="+1" />
             <source>Error while connecting to server</source>
-            <translation>Erreur lors de la connexion au serveur</translation>
+            <translation>Le service n’a pas pu être joint. Vérifiez votre connexion à Internet.</translation>
         </message>
         <message>
             <location line="+1" />
@@ -2454,7 +2496,7 @@
         <message>
             <location line="+1" />
             <source>Add recipient addresses separated by a semicolon. Ex: john.doe@example.com; jane.doe@example.com; ...</source>
-            <translation>Ajoutez les adresses des destinataires, séparées par un point-virgule. Ex. : john.doe@example.com ; jane.doe@example.com ; ...</translation>
+            <translation>Ajoutez les adresses des destinataires, séparées par un point-virgule. Ex. : john.doe@example.com ; jane.doe@example.com ; …</translation>
         </message>
         <message>
             <location line="+1" />
@@ -2559,7 +2601,7 @@
         <message>
             <location line="+1" />
             <source>The displayed name is required.</source>
-            <translation>Le nom affiché est obligatoire.</translation>
+            <translation>Le nom de l’expéditeur est obligatoire.</translation>
         </message>
         <message>
             <location line="+1" />
@@ -2834,7 +2876,7 @@
         <message>
             <location line="+1" />
             <source>Emailing</source>
-            <translation>E-mailing</translation>
+            <translation>Envoi en nombre</translation>
         </message>
         <message>
             <location line="+1" />
@@ -2974,7 +3016,7 @@
         <message>
             <location line="+1" />
             <source>Email sent</source>
-            <translation>E-mail envoyé</translation>
+            <translation>e-mail envoyé</translation>
         </message>
         <message>
             <location line="+4" />
@@ -3079,7 +3121,7 @@
         <message>
             <location line="+1" />
             <source>Task lists</source>
-            <translation>Listes de tâches</translation>
+            <translation>Listes d’envoi</translation>
         </message>
         <message>
             <location line="+1" />
@@ -3094,7 +3136,7 @@
         <message>
             <location line="+1" />
             <source>Add new task list</source>
-            <translation>Ajouter une nouvelle liste de tâches</translation>
+            <translation>Nouvelle liste d’envoi</translation>
         </message>
         <message>
             <location line="+1" />
@@ -3124,12 +3166,12 @@
         <message>
             <location line="+1" />
             <source>Are you sure you want to delete all task lists ?</source>
-            <translation>Voulez-vous vraiment supprimer toutes les listes de tâches ?</translation>
+            <translation>Voulez-vous vraiment supprimer toutes les listes d’envoi ?</translation>
         </message>
         <message>
             <location line="+1" />
             <source>Are you sure you want to delete this task list ?</source>
-            <translation>Voulez-vous vraiment supprimer cette liste de tâches ?</translation>
+            <translation>Voulez-vous vraiment supprimer cette liste d’envoi ?</translation>
         </message>
     </context>
     <context>
@@ -3144,22 +3186,28 @@
             <source>Stopped sending run</source>
             <translation>Envoi arrêté</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <location line="+12" />
-            <source>You stopped the run "%1" from %2 after %3 of %4 recipients.</source>
-            <translation>Vous avez arrêté l’envoi « %1 » depuis %2 après %3 destinataires sur %4.</translation>
-        </message>
-        <message>
-            <location line="+1" />
-            <source>The run "%1" from %2 stopped after %3 of %4 recipients.</source>
-            <translation>L’envoi « %1 » depuis %2 s’est interrompu après %3 destinataires sur %4.</translation>
+            <source>You stopped the run "%3" from %2 after %1 of %Ln recipient(s).</source>
+            <translation>
+                <numerusform>Vous avez arrêté l’envoi « %3 » de %2 après %1 destinataire sur %Ln.</numerusform>
+                <numerusform>Vous avez arrêté l’envoi « %3 » de %2 après %1 destinataires sur %Ln.</numerusform>
+            </translation>
         </message>
         <message numerus="yes">
-            <location line="+3" />
-            <source>Resuming sends the same message to the other %n, and to nobody twice.</source>
+            <location line="+2" />
+            <source>The run "%3" from %2 stopped after %1 of %Ln recipient(s).</source>
             <translation>
-                <numerusform>Reprendre envoie le même message à %n autre destinataire, et à personne deux fois.</numerusform>
-                <numerusform>Reprendre envoie le même message aux %n autres, et à personne deux fois.</numerusform>
+                <numerusform>L’envoi « %3 » de %2 s’est arrêté après %1 destinataire sur %Ln.</numerusform>
+                <numerusform>L’envoi « %3 » de %2 s’est arrêté après %1 destinataires sur %Ln.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+4" />
+            <source>Resuming sends the same message to the other %Ln, and to nobody twice.</source>
+            <translation>
+                <numerusform>Reprendre envoie le même message à %Ln autre destinataire, et à personne deux fois.</numerusform>
+                <numerusform>Reprendre envoie le même message aux %Ln autres, et à personne deux fois.</numerusform>
             </translation>
         </message>
         <message>
@@ -3210,18 +3258,24 @@
             <source>Run history</source>
             <translation>Historique des envois</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <location line="+54" />
-            <source>%1 sent, %2 refused, %3 without reply, %4 invalid, of %5</source>
-            <translation>%1 envoyés, %2 refusés, %3 sans réponse, %4 non valides, sur %5</translation>
+            <source>%1 sent, %2 refused, %3 without reply, %4 invalid, of %Ln</source>
+            <translation>
+                <numerusform>%1 envoyé, %2 refusé, %3 sans réponse, %4 invalide, sur %Ln</numerusform>
+                <numerusform>%1 envoyés, %2 refusés, %3 sans réponse, %4 invalides, sur %Ln</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+27" />
+            <source>The first %1 of %Ln recipients:</source>
+            <translation>
+                <numerusform>Le premier des %Ln destinataires :</numerusform>
+                <numerusform>Les %1 premiers des %Ln destinataires :</numerusform>
+            </translation>
         </message>
         <message>
-            <location line="+25" />
-            <source>The first %1 of %2 recipients:</source>
-            <translation>Les %1 premiers destinataires sur %2 :</translation>
-        </message>
-        <message>
-            <location line="+1" />
+            <location line="+2" />
             <source>Recipients:</source>
             <translation>Destinataires :</translation>
         </message>
@@ -3271,10 +3325,13 @@
     </context>
     <context>
         <name>RunSummaryDialog</name>
-        <message>
+        <message numerus="yes">
             <location filename="../qml/content/pages/compose/RunSummaryDialog.qml" line="+30" />
-            <source>"%1" stays as written for %2 recipient(s): the field is empty.</source>
-            <translation>« %1 » reste tel quel pour %2 destinataire(s) : le champ est vide.</translation>
+            <source>"%1" stays as written for %Ln recipient(s): the field is empty.</source>
+            <translation>
+                <numerusform>« %1 » reste tel quel pour %Ln destinataire : le champ est vide.</numerusform>
+                <numerusform>« %1 » reste tel quel pour %Ln destinataires : le champ est vide.</numerusform>
+            </translation>
         </message>
         <message>
             <location line="+12" />
@@ -3286,48 +3343,57 @@
             <source>Ready to send</source>
             <translation>Prêt à envoyer</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <location line="+7" />
-            <source>%1 recipient(s) will each receive one message.</source>
-            <translation>%1 destinataire(s) recevront chacun un message.</translation>
-        </message>
-        <message>
-            <location line="+20" />
-            <source>%1 address(es) appear more than once.</source>
-            <translation>%1 adresse(s) apparaissent plusieurs fois.</translation>
-        </message>
-        <message>
-            <location line="+10" />
-            <source>Send once per address</source>
-            <translation>Envoyer une seule fois par adresse</translation>
+            <source>%Ln recipient(s) will each receive one message.</source>
+            <translation>
+                <numerusform>%Ln destinataire recevra un message.</numerusform>
+                <numerusform>%Ln destinataires recevront chacun un message.</numerusform>
+            </translation>
         </message>
         <message numerus="yes">
-            <location line="+6" />
-            <source>Left out: %n recipient(s) who already received this message in an earlier run.</source>
+            <location line="+20" />
+            <source>%Ln address(es) appear more than once.</source>
             <translation>
-                <numerusform>Laissé de côté : %n destinataire qui a déjà reçu ce message lors d’un envoi précédent.</numerusform>
-                <numerusform>Laissés de côté : %n destinataires qui ont déjà reçu ce message lors d’un envoi précédent.</numerusform>
+                <numerusform>%Ln adresse apparaît plusieurs fois.</numerusform>
+                <numerusform>%Ln adresses apparaissent plusieurs fois.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+16" />
+            <source>Left out: %Ln recipient(s) who already received this message in an earlier run.</source>
+            <translation>
+                <numerusform>Laissé de côté : %Ln destinataire qui a déjà reçu ce message lors d’un envoi précédent.</numerusform>
+                <numerusform>Laissés de côté : %Ln destinataires qui ont déjà reçu ce message lors d’un envoi précédent.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+17" />
+            <source>%Ln address(es) are invalid and will be counted as failed.</source>
+            <translation>
+                <numerusform>%Ln adresse est invalide et sera comptée en échec.</numerusform>
+                <numerusform>%Ln adresses sont invalides et seront comptées en échec.</numerusform>
             </translation>
         </message>
         <message>
-            <location line="+11" />
-            <source>Send to them again</source>
-            <translation>Le leur envoyer de nouveau</translation>
+            <location line="-23" />
+            <source>Send once per address</source>
+            <translation>Envoyer une seule fois par adresse</translation>
         </message>
         <message>
-            <location line="+6" />
-            <source>%1 address(es) are invalid and will be counted as failed.</source>
-            <translation>%1 adresse(s) sont invalides et seront comptées en échec.</translation>
+            <location line="+17" />
+            <source>Send to them again</source>
+            <translation>Le leur envoyer de nouveau</translation>
         </message>
     </context>
     <context>
         <name>Screen01</name>
         <message numerus="yes">
             <location filename="../qml/content/Screen01.qml" line="+144" />
-            <source>%n contact(s) written to %1.</source>
+            <source>%Ln contact(s) written to %1.</source>
             <translation>
-                <numerusform>%n contact écrit dans %1.</numerusform>
-                <numerusform>%n contacts écrits dans %1.</numerusform>
+                <numerusform>%Ln contact écrit dans %1.</numerusform>
+                <numerusform>%Ln contacts écrits dans %1.</numerusform>
             </translation>
         </message>
         <message>
@@ -3355,10 +3421,13 @@
             <source>%1 cannot be read.</source>
             <translation>%1 ne peut pas être lu.</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <location line="+138" />
-            <source>%1 emails copied.</source>
-            <translation>%1 adresses e-mail copiées.</translation>
+            <source>%Ln email(s) copied.</source>
+            <translation>
+                <numerusform>%Ln adresse copiée.</numerusform>
+                <numerusform>%Ln adresses copiées.</numerusform>
+            </translation>
         </message>
         <message>
             <location line="+27" />
@@ -3373,10 +3442,13 @@
     </context>
     <context>
         <name>SearchDetail</name>
-        <message>
+        <message numerus="yes">
             <location filename="../qml/content/pages/details/SearchDetail.qml" line="+85" />
-            <source>%1 emails</source>
-            <translation>%1 adresses</translation>
+            <source>%Ln email(s)</source>
+            <translation>
+                <numerusform>%Ln adresse</numerusform>
+                <numerusform>%Ln adresses</numerusform>
+            </translation>
         </message>
         <message>
             <location line="+23" />
@@ -3386,10 +3458,13 @@
     </context>
     <context>
         <name>SearchForm</name>
-        <message>
+        <message numerus="yes">
             <location filename="../qml/content/pages/search/SearchForm.qml" line="+165" />
-            <source>%1 emails found</source>
-            <translation>%1 adresses trouvées</translation>
+            <source>%Ln email(s) found</source>
+            <translation>
+                <numerusform>%Ln adresse trouvée</numerusform>
+                <numerusform>%Ln adresses trouvées</numerusform>
+            </translation>
         </message>
         <message>
             <location line="+28" />
@@ -3433,7 +3508,7 @@
         <message>
             <location filename="../qml/content/pages/compose/SendingController.qml" line="+58" />
             <source>The SMTP port must be a number from 1 to 65535.</source>
-            <translation>Le port SMTP doit être un nombre de 1 à 65535.</translation>
+            <translation>Le port SMTP doit être un nombre de 1 à 65 535.</translation>
         </message>
         <message>
             <location line="+6" />
@@ -3477,6 +3552,11 @@
         </message>
         <message>
             <location line="+1" />
+            <source>Stopped: the recipients waiting for another try are sent only if you continue the run.</source>
+            <translation>Arrêté : les destinataires en attente d’un nouvel essai ne recevront le message que si vous reprenez l’envoi.</translation>
+        </message>
+        <message>
+            <location line="+1" />
             <source>No reply after the whole message was sent: it may have arrived. It is not sent again.</source>
             <translation>Aucune réponse après l’envoi complet du message : il est peut-être arrivé. Il n’est pas renvoyé.</translation>
         </message>
@@ -3487,15 +3567,15 @@
         </message>
         <message>
             <location line="+49" />
-            <source>Processing %1: %2/%3</source>
-            <translation>Traitement de %1 : %2/%3</translation>
+            <source>Processing %3: %1/%2</source>
+            <translation>%3 : tâche %1/%2</translation>
         </message>
         <message numerus="yes">
             <location line="+28" />
-            <source>Discard this run? %n recipient(s) already received the message. The run stays in the history, and sending the same message again leaves them out.</source>
+            <source>Discard this run? %Ln recipient(s) already received the message. The run stays in the history, and sending the same message again leaves them out.</source>
             <translation>
-                <numerusform>Abandonner cet envoi ? %n destinataire a déjà reçu le message. L’envoi reste dans l’historique, et renvoyer le même message le laissera de côté.</numerusform>
-                <numerusform>Abandonner cet envoi ? %n destinataires ont déjà reçu le message. L’envoi reste dans l’historique, et renvoyer le même message les laissera de côté.</numerusform>
+                <numerusform>Abandonner cet envoi ? %Ln destinataire a déjà reçu le message. L’envoi reste dans l’historique, et renvoyer le même message le laissera de côté.</numerusform>
+                <numerusform>Abandonner cet envoi ? %Ln destinataires ont déjà reçu le message. L’envoi reste dans l’historique, et renvoyer le même message les laissera de côté.</numerusform>
             </translation>
         </message>
         <message>
@@ -3556,25 +3636,37 @@
             <source>The server refused the password: sending goes on once it is typed again.</source>
             <translation>Le serveur a refusé le mot de passe : l’envoi reprend une fois celui-ci saisi à nouveau.</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <location line="+1" />
-            <source>%1 recipient(s) will be tried again at %2.</source>
-            <translation>%1 destinataire(s) seront réessayés à %2.</translation>
+            <source>%Ln recipient(s) will be tried again at %1.</source>
+            <translation>
+                <numerusform>%Ln destinataire sera réessayé à %1.</numerusform>
+                <numerusform>%Ln destinataires seront réessayés à %1.</numerusform>
+            </translation>
         </message>
-        <message>
+        <message numerus="yes">
             <location line="+13" />
-            <source>%1 recipient(s) may have received the message already: no reply came after it was sent.</source>
-            <translation>%1 destinataire(s) ont peut-être déjà reçu le message : aucune réponse n’est venue après l’envoi.</translation>
+            <source>%Ln recipient(s) may have received the message already: no reply came after it was sent.</source>
+            <translation>
+                <numerusform>%Ln destinataire a peut-être déjà reçu le message : aucune réponse n’est venue après l’envoi.</numerusform>
+                <numerusform>%Ln destinataires ont peut-être déjà reçu le message : aucune réponse n’est venue après l’envoi.</numerusform>
+            </translation>
         </message>
-        <message>
-            <location line="+2" />
-            <source>For %1 address(es) the server said they do not exist.</source>
-            <translation>Pour %1 adresse(s), le serveur a indiqué qu’elles n’existent pas.</translation>
+        <message numerus="yes">
+            <location line="+3" />
+            <source>For %Ln address(es) the server said they do not exist.</source>
+            <translation>
+                <numerusform>Pour %Ln adresse, le serveur a indiqué qu’elle n’existe pas.</numerusform>
+                <numerusform>Pour %Ln adresses, le serveur a indiqué qu’elles n’existent pas.</numerusform>
+            </translation>
         </message>
-        <message>
+        <message numerus="yes">
             <location line="+1" />
-            <source>Send to them again too?</source>
-            <translation>Le leur renvoyer aussi ?</translation>
+            <source>Send it to them again too?</source>
+            <translation>
+                <numerusform>Le lui renvoyer aussi ?</numerusform>
+                <numerusform>Le leur renvoyer aussi ?</numerusform>
+            </translation>
         </message>
         <message>
             <location line="+109" />
@@ -3662,10 +3754,13 @@
             <source>Task %1 of %2 under way</source>
             <translation>Tâche %1 sur %2 en cours</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <location line="+2" />
-            <source>%1 tasks</source>
-            <translation>%1 tâches</translation>
+            <source>%Ln task(s)</source>
+            <translation>
+                <numerusform>%Ln tâche</numerusform>
+                <numerusform>%Ln tâches</numerusform>
+            </translation>
         </message>
         <message>
             <location line="+10" />
@@ -3692,10 +3787,10 @@
         </message>
         <message numerus="yes">
             <location line="+2" />
-            <source>Every %n min</source>
+            <source>Every %Ln min</source>
             <translation>
                 <numerusform>Toutes les minutes</numerusform>
-                <numerusform>Toutes les %n min</numerusform>
+                <numerusform>Toutes les %Ln min</numerusform>
             </translation>
         </message>
     </context>
@@ -3780,16 +3875,25 @@
             <source>an embedded image that cannot be read</source>
             <translation>une image intégrée illisible</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <location line="+11" />
             <source>Not embedded in the message:</source>
-            <translation>Non intégré au message :</translation>
+            <translation>
+                <numerusform>Non intégré au message :</numerusform>
+                <numerusform>Non intégrés au message :</numerusform>
+            </translation>
         </message>
     </context>
     <context>
         <name>WorkFiles</name>
         <message>
-            <location filename="../qml/content/window/WorkFiles.qml" line="+49" />
+            <location filename="../qml/content/window/WorkFiles.qml" line="+22" />
+            <source>my-work</source>
+            <extracomment>The name proposed for a new work file, without its ending.</extracomment>
+            <translation>mon-travail</translation>
+        </message>
+        <message>
+            <location line="+28" />
             <source>The work could not be saved in %1.</source>
             <translation>Le travail n’a pas pu être enregistré dans %1.</translation>
         </message>

@@ -741,6 +741,13 @@ void SendingRun::finish(bool stopped)
     // A stopped run keeps its journal, marked as stopped, so that it can be
     // continued, also after a restart; a finished one needs it no more.
     const bool left = m_sent + m_failed < total();
+    // The log said "tried again later" for these; after Stop that holds only
+    // if the user continues the run.
+    if (stopped && !m_retryLater.empty())
+        appendLog(text("stoppedRetry",
+                       u"Stopped: the recipients waiting for another try are sent only if you "
+                       "continue the run."_s)
+                  + u"\n"_s);
     if (m_journal) {
         if (stopped && left) {
             m_journal->append(RunJournal::stoppedRecord(true));

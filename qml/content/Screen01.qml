@@ -141,7 +141,7 @@ Rectangle {
     // What a vCard export says once written: the file's name and how many
     // contacts it holds.
     function exportedText(file, count) {
-        return qsTr("%n contact(s) written to %1.", "", count)
+        return qsTr("%Ln contact(s) written to %1.", "", count)
                 .arg(AppJs.fileBaseName(AppJs.urlToString(file))) // qmllint disable type
     }
 
@@ -305,7 +305,7 @@ Rectangle {
     // Puts the addresses of found address records on the clipboard.
     function copyContacts(contacts) {
         AppJs.copyToClipboard(AppJs.contactsToText(contacts), // qmllint disable type
-                              qsTr("%1 emails copied.").arg(contacts.length))
+                              qsTr("%Ln email(s) copied.", "", contacts.length))
     }
     // ---- Work files (the title bar's buttons and the sending lists) ----
     function save() { workFiles.openSave() }

@@ -191,10 +191,10 @@ QtObject {
         testCase.compare(field.text, name)
     }
 
-    // The dialog's accepting button: Qt 6.4's own dialog reads "Open" when saving too.
+    // The dialog's accepting button, in either language.
     function acceptFileDialog() {
-        const save = buttonWithText("Save")
-        click(save ? save : buttonWithText("Open"))
+        const accept = ["Save", "Open", "Enregistrer", "Ouvrir"].map(buttonWithText).find(b => b)
+        click(accept)
         testCase.tryVerify(() => find("fileDialogListView", true) === null, 3000, "the dialog closes")
         settle()
     }

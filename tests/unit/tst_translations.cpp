@@ -224,6 +224,65 @@ private slots:
         QVERIFY2(wrong.isEmpty(), qPrintable(report(u"Without a no-break space"_s, wrong)));
     }
 
+    // French writes "100 %" with a no-break space, groups digits ("65 535"),
+    // keeps a count on the line of its noun and has "…" for three dots; neither language shows "contact(s)": a count
+    // has its plural forms, and is written through %Ln so that its digits are
+    // grouped as the language groups them.
+    void numbersSignsAndPlurals()
+    {
+        static const QRegularExpression addresses(u"(https?|mailto):\\S*|\\S+@\\S+"_s);
+        static const QRegularExpression percent(u"(^|[^\\x{00A0}\\x{202F}])%(?![1-9L])"_s);
+        static const QRegularExpression ungrouped(u"\\d{4,}"_s);
+        static const QRegularExpression optionalPlural(u"\\((s|es|x)\\)"_s);
+        static const QRegularExpression bareCount(u"%n"_s);
+        QStringList wrong;
+        for (const QString &language : {u"fr_FR"_s, u"en_EN"_s}) {
+            const bool french = language == u"fr_FR"_s;
+            for (const Entry &entry : readTs(sourceDir() + u"/translations/qml_"_s + language
+                                             + u".ts"_s)) {
+                if (!isLive(entry) || entry.context == u"Constants"_s)
+                    continue;
+                QString text = entry.translation;
+                text.remove(addresses);
+                const QString what = language + u": \""_s + entry.translation.simplified() + u'"';
+                if (optionalPlural.match(text).hasMatch())
+                    wrong << what + u" shows an optional plural"_s;
+                if (bareCount.match(entry.source).hasMatch())
+                    wrong << what + u" counts with %n instead of %Ln"_s;
+                if (!french)
+                    continue;
+                if (percent.match(text).hasMatch())
+                    wrong << what + u" has no no-break space before %"_s;
+                if (ungrouped.match(text).hasMatch())
+                    wrong << what + u" does not group its digits"_s;
+                if (text.contains(u"..."_s))
+                    wrong << what + u" has three dots for …"_s;
+                if (text.contains(u"%Ln "_s))
+                    wrong << what + u" lets a line break part a count from its noun"_s;
+            }
+        }
+        QVERIFY2(wrong.isEmpty(), qPrintable(report(u"Numbers, signs and plurals"_s, wrong)));
+    }
+
+    // A French text that is its English source word for word was never
+    // translated; the few that are the same in both languages are listed.
+    void noEnglishLeftInFrench()
+    {
+        static const QSet<QString> same{u"Auto"_s, u"Contacts"_s, u"Total"_s, u"Doe"_s,
+                                        u"John"_s};
+        static const QRegularExpression word(u"[A-Za-z]{2,}"_s);
+        static const QRegularExpression address(u"^\\S+@\\S+$|^www\\.\\S+$"_s);
+        QStringList left;
+        for (const Entry &entry : readTs(sourceDir() + u"/translations/qml_fr_FR.ts"_s)) {
+            if (!isLive(entry) || entry.context == u"Constants"_s)
+                continue;
+            if (entry.translation == entry.source && word.match(entry.source).hasMatch()
+                && !same.contains(entry.source) && !address.match(entry.source).hasMatch())
+                left << entry.context + u": \""_s + entry.source + u'"';
+        }
+        QVERIFY2(left.isEmpty(), qPrintable(report(u"English left in French"_s, left)));
+    }
+
     // The search form's countries and languages: their names are written in
     // French in the sources, so French is the source and English the
     // translation. Every name must be there, once, with both.

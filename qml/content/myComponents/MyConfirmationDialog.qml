@@ -10,7 +10,7 @@ MyHeaderlessDialog {
 
     property string message
     property string confirmBtnText: typeof myTrStrings !== "undefined" ? myTrStrings.confirm : "Confirm"
-    property string closeBtnText: typeof myTrStrings !== "undefined" ? myTrStrings.close : "Close"
+    property string closeBtnText: typeof myTrStrings !== "undefined" ? myTrStrings.cancel : "Cancel"
     property bool successStyle: false
     property bool warningStyle: false
     property bool dangerStyle: false

@@ -34,6 +34,13 @@ FileDialog {
         selectedFile = folder + "/" + encodeURIComponent(safe)
     }
 
+    // Qt's own labels of its file dialog, which Qt's catalogue leaves in
+    // English: listed here so that the interface's translation carries them.
+    readonly property var qtDialogTexts: [QT_TRANSLATE_NOOP("FileDialog", "File name"),
+                                          QT_TRANSLATE_NOOP("FileDialog", "Filter")]
+
+    acceptLabel: saveMode ? qsTr("Save") : qsTr("Open")
+    rejectLabel: qsTr("Cancel")
     fileMode: saveMode ? FileDialog.SaveFile
               : openMode ? FileDialog.OpenFile : FileDialog.OpenFiles
     // The platform would ask again about a file we already asked about.

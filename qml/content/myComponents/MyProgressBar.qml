@@ -16,7 +16,9 @@ ProgressBar {
     readonly property color effectiveColor: neutral ? Constants.primaryLigthColor3 : progressColor
     readonly property string labelText: finished && finishText !== ""
                                         ? finishText
-                                        : Math.round((isFinite(value) ? value : 0) * 100) + "%"
+                                        : typeof myTrStrings !== "undefined"
+                                          ? myTrStrings.percent(Math.round((isFinite(value) ? value : 0) * 100))
+                                          : Math.round((isFinite(value) ? value : 0) * 100) + "%"
     readonly property int stripeWidth: 20
     readonly property int stripeGap: 20
 

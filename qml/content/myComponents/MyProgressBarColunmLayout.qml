@@ -39,7 +39,9 @@ ColumnLayout {
         MyLabel {
             id: countText
             visible: control.showValue
-            text: control.value + "/" + control.total
+            text: typeof myTrStrings !== "undefined"
+                  ? myTrStrings.number(control.value) + "/" + myTrStrings.number(control.total)
+                  : control.value + "/" + control.total
             color: control.textColor
             wrapMode: Text.NoWrap
         }

@@ -223,14 +223,14 @@ MyPageLayout {
         followRemoval(removed)
         const count = root.contactBook.removeIndexes(removed)
         if (count > 0)
-            root.undoBar.show(qsTr("%n contact(s) deleted.", "", count), () => page.undoRemoval())
+            root.undoBar.show(qsTr("%Ln contact(s) deleted.", "", count), () => page.undoRemoval())
     }
 
     function moveSelection(list) {
         const outcome = root.contactBook.moveIndexes(selectedIndexes(), list)
-        let message = qsTr("%n contact(s) moved to %1.", "", outcome.moved).arg(list)
+        let message = qsTr("%Ln contact(s) moved to %1.", "", outcome.moved).arg(list)
         if (outcome.existing > 0)
-            message += " " + qsTr("%n already in that list stayed here.", "", outcome.existing)
+            message += " " + qsTr("%Ln already in that list stayed here.", "", outcome.existing)
         successToast.show(message, 5000)
     }
 
@@ -273,7 +273,7 @@ MyPageLayout {
         lists.splice(index, 1)
         root.userContactsLists = lists
         resetList()
-        root.undoBar.show(qsTr("List %1 deleted with %n contact(s).", "", count).arg(name),
+        root.undoBar.show(qsTr("List %1 deleted with %Ln contact(s).", "", count).arg(name),
                           () => page.undoRemoval(name, index))
     }
 
@@ -347,13 +347,13 @@ MyPageLayout {
             toast.show(qsTr("The import was cancelled: no contact was added."), 5000)
             return
         }
-        const parts = [qsTr("%n contact(s) added.", "", outcome.imported)]
+        const parts = [qsTr("%Ln contact(s) added.", "", outcome.imported)]
         if (outcome.existing > 0)
-            parts.push(qsTr("%n already in the list.", "", outcome.existing))
+            parts.push(qsTr("%Ln already in the list.", "", outcome.existing))
         if (outcome.noAddress > 0)
-            parts.push(qsTr("%n skipped: no e-mail address.", "", outcome.noAddress))
+            parts.push(qsTr("%Ln skipped: no e-mail address.", "", outcome.noAddress))
         if (outcome.invalidAddress > 0)
-            parts.push(qsTr("%n skipped: invalid e-mail address.", "", outcome.invalidAddress))
+            parts.push(qsTr("%Ln skipped: invalid e-mail address.", "", outcome.invalidAddress))
         if (outcome.imported > 0)
             successToast.show(parts.join(" "), 8000)
         else
@@ -431,8 +431,8 @@ MyPageLayout {
                     font.bold: false
                     wrapMode: Text.Wrap
                     text: (page.activeList === "" ? ""
-                           : qsTr("%n contact(s) in this list", "", page.activeListTotal) + " · ")
-                          + qsTr("%n contact(s) in all lists", "", root.contactBook.count)
+                           : qsTr("%Ln contact(s) in this list", "", page.activeListTotal) + " · ")
+                          + qsTr("%Ln contact(s) in all lists", "", root.contactBook.count)
                 }
 
                 RowLayout {
@@ -579,7 +579,7 @@ MyPageLayout {
                         wrapMode: Text.Wrap
                         font.bold: false
                         text: page.selectionCount > 0
-                              ? qsTr("%n contact(s) selected", "", page.selectionCount)
+                              ? qsTr("%Ln contact(s) selected", "", page.selectionCount)
                               : qsTr("Click to select; Ctrl and Shift to select several")
                     }
                     MyBorderlessButton {
@@ -680,7 +680,7 @@ MyPageLayout {
     MyConfirmationDialog {
         id: deleteSelectionDialog
         objectName: "deleteSelectionDialog"
-        message: qsTr("Delete %n contact(s) from the list %1?", "", page.selectionCount)
+        message: qsTr("Delete %Ln contact(s) from the list %1?", "", page.selectionCount)
                  .arg(page.activeList)
         confirmBtnText: myTrStrings.deleteStr
         dangerStyle: true
@@ -702,7 +702,7 @@ MyPageLayout {
     MyConfirmationDialog {
         id: deleteListDialog
         objectName: "deleteListDialog"
-        message: qsTr("Are you sure you want to delete the list %1 and its %n contact(s)?", "",
+        message: qsTr("Are you sure you want to delete the list %1 and its %Ln contact(s)?", "",
                       page.activeListTotal).arg(page.activeList)
         confirmBtnText: myTrStrings.deleteStr
         dangerStyle: true

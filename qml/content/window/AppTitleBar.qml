@@ -41,8 +41,8 @@ Rectangle {
         if (!controller)
             return ""
         const run = controller.run
-        const done = (run.sent + run.failed).toLocaleString(Qt.locale(), "f", 0)
-        const total = run.total.toLocaleString(Qt.locale(), "f", 0)
+        const done = myTrStrings.number(run.sent + run.failed)
+        const total = myTrStrings.number(run.total)
         if (run.state === SendingRun.Paused)
             return qsTr("Sending paused %1/%2").arg(done).arg(total)
         if (run.state === SendingRun.Finished)

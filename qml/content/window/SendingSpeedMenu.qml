@@ -26,7 +26,7 @@ FittingMenu {
         if (value === 1)
             return qsTr("%1 Mail/s").arg(value)
         // "Every minute" for one: the languages differ in their plural forms.
-        return qsTr("Every %n min", "", mailsPsToMin(value))
+        return qsTr("Every %Ln min", "", mailsPsToMin(value))
     }
 
     function isCurrent(value) {

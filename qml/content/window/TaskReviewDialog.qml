@@ -108,7 +108,7 @@ MyHeaderlessDialog {
 
             MyButton {
                 objectName: "cancelReviewButton"
-                text: myTrStrings.close
+                text: myTrStrings.cancel
                 onClicked: dialog.close()
             }
             MyButton {

@@ -18,7 +18,8 @@ Item {
     readonly property alias loadDialog: loadDialog
 
     function openSave() {
-        saveDialog.proposeInDocuments("save.pvsav")
+        //: The name proposed for a new work file, without its ending.
+        saveDialog.proposeInDocuments(qsTr("my-work") + ".pvsav")
         saveDialog.open()
     }
 

@@ -207,6 +207,40 @@ Item {
             compare(successToasts()[0], "2 contacts written to taken.vcf.")
         }
 
+        // In the French interface the whole save dialog is French: Qt's own
+        // labels, its buttons, the proposed name and the sizes of the files it
+        // lists; back in English, so is the dialog.
+        function test_saveDialogSpeaksTheInterfaceLanguage() {
+            files.cmdExcute("sh", ["-c", "rm -f '" + documents + "'/*.pvsav"])
+            files.cmdExcute("sh", ["-c", "head -c 4096 /dev/zero > '" + documents + "/earlier.pvsav'"])
+            const texts = () => driver.collect(i => typeof i.text === "string" && i.text !== "")
+                    .map(i => i.text.replace("&", ""))
+            for (const language of ["fr_FR", "en_EN"]) {
+                const french = language === "fr_FR"
+                driver.setLanguage(language)
+                driver.click(driver.app.titleBar.saveButton)
+                const view = driver.openFileDialogView()
+                tryCompare(view, "count", 1)
+                compare(driver.find("fileNameTextField", true).text,
+                        french ? "mon-travail.pvsav" : "my-work.pvsav")
+                const shown = texts()
+                const expected = french ? ["Nom du fichier", "Filtre", "Enregistrer", "Annuler"]
+                                        : ["File name", "Filter", "Save", "Cancel"]
+                for (const text of expected)
+                    verify(shown.indexOf(text) >= 0, text + " in " + JSON.stringify(shown))
+                if (french) {
+                    for (const english of ["File name", "Filter", "Open", "Save", "Cancel"])
+                        verify(shown.indexOf(english) < 0, english + " is left in English")
+                }
+                const size = Qt.locale(french ? "fr_FR" : "en_US").formattedDataSize(4096)
+                verify(size !== Qt.locale(french ? "en_US" : "fr_FR").formattedDataSize(4096))
+                verify(shown.indexOf(size) >= 0, size + " in " + JSON.stringify(shown))
+                driver.click(driver.buttonWithText(french ? "Annuler" : "Cancel"))
+                tryVerify(() => driver.find("fileDialogListView", true) === null, 3000)
+                driver.settle()
+            }
+        }
+
         // A list name is the user's: slashes and dots must not turn the
         // proposal into a path out of the documents folder.
         function test_hostileListNameStaysAFileName() {

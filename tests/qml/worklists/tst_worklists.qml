@@ -336,7 +336,7 @@ Item {
                           "selectedLists": ["Clients"], "emailAttachments": [attachment] })
             driver.click(driver.app.titleBar.saveButton)
             driver.openFileDialogView()
-            compare(driver.find("fileNameTextField", true).text, "save.pvsav", "the proposed name")
+            compare(driver.find("fileNameTextField", true).text, "my-work.pvsav", "the proposed name")
             driver.typeFileName("mine.pvsav")
             driver.acceptFileDialog()
             compare(toastTexts(), [], "a save that works is no error")

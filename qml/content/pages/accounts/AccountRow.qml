@@ -22,7 +22,7 @@ RowLayout {
             objectName: "accountTitle"
             textFormat: Text.PlainText
             Layout.fillWidth: true
-            text: row.account.address + " - " + row.account.senderName
+            text: row.account.address + " \u2013 " + row.account.senderName
             // Long addresses and names wrap rather than lose their end.
             wrapMode: Text.WrapAtWordBoundaryOrAnywhere
         }

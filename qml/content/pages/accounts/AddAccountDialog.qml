@@ -129,7 +129,7 @@ MyHeaderlessDialog {
 
             MyButton {
                 objectName: "closeAddAccountButton"
-                text: myTrStrings.close
+                text: myTrStrings.cancel
                 onClicked: dialog.close()
             }
             MyButton {

@@ -39,11 +39,13 @@ MyHeaderlessDialog {
             textFormat: Text.PlainText
             wrapMode: Text.Wrap
             text: (dialog.interrupted.stopped
-                   ? qsTr("You stopped the run \"%1\" from %2 after %3 of %4 recipients.")
-                   : qsTr("The run \"%1\" from %2 stopped after %3 of %4 recipients."))
-                  .arg(dialog.interrupted.subject || "").arg(dialog.interrupted.account || "")
-                  .arg(dialog.interrupted.done || 0).arg(dialog.interrupted.total || 0)
-                  + " " + qsTr("Resuming sends the same message to the other %n, and to nobody twice.", "",
+                   ? qsTr("You stopped the run \"%3\" from %2 after %1 of %Ln recipient(s).", "",
+                          dialog.interrupted.total || 0)
+                   : qsTr("The run \"%3\" from %2 stopped after %1 of %Ln recipient(s).", "",
+                          dialog.interrupted.total || 0))
+                  .arg(myTrStrings.number(dialog.interrupted.done || 0))
+                  .arg(dialog.interrupted.account || "").arg(dialog.interrupted.subject || "")
+                  + " " + qsTr("Resuming sends the same message to the other %Ln, and to nobody twice.", "",
                                dialog.interrupted.left || 0)
         }
         RowLayout {

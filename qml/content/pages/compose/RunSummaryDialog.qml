@@ -27,8 +27,8 @@ MyHeaderlessDialog {
         const lines = []
         for (let i = 0; i < summary.unreplaced.length; ++i) {
             const item = summary.unreplaced[i]
-            lines.push(qsTr("\"%1\" stays as written for %2 recipient(s): the field is empty.")
-                       .arg("{{" + item.field + "}}").arg(item.count))
+            lines.push(qsTr("\"%1\" stays as written for %Ln recipient(s): the field is empty.", "", item.count)
+                       .arg("{{" + item.field + "}}"))
         }
         return lines.join("\n")
     }
@@ -68,10 +68,10 @@ MyHeaderlessDialog {
         MyLabel {
             objectName: "summaryTotal"
             Layout.fillWidth: true
-            text: qsTr("%1 recipient(s) will each receive one message.").arg(
-                      (dialog.oncePerAddress ? dialog.summary.total - dialog.summary.duplicates
-                                             : dialog.summary.total)
-                      - (dialog.sendAgain ? 0 : dialog.summary.received || 0))
+            text: qsTr("%Ln recipient(s) will each receive one message.", "",
+                       (dialog.oncePerAddress ? dialog.summary.total - dialog.summary.duplicates
+                                              : dialog.summary.total)
+                       - (dialog.sendAgain ? 0 : dialog.summary.received || 0))
             textFormat: Text.PlainText
             wrapMode: Text.Wrap
         }
@@ -88,7 +88,7 @@ MyHeaderlessDialog {
             objectName: "summaryDuplicates"
             Layout.fillWidth: true
             visible: dialog.summary.duplicates > 0
-            text: qsTr("%1 address(es) appear more than once.").arg(dialog.summary.duplicates)
+            text: qsTr("%Ln address(es) appear more than once.", "", dialog.summary.duplicates)
             textFormat: Text.PlainText
             color: Constants.warningLigthColor3
             wrapMode: Text.Wrap
@@ -104,7 +104,7 @@ MyHeaderlessDialog {
             objectName: "summaryReceived"
             Layout.fillWidth: true
             visible: (dialog.summary.received || 0) > 0
-            text: qsTr("Left out: %n recipient(s) who already received this message in an earlier run.", "",
+            text: qsTr("Left out: %Ln recipient(s) who already received this message in an earlier run.", "",
                        dialog.summary.received || 0)
             textFormat: Text.PlainText
             color: Constants.warningLigthColor3
@@ -121,7 +121,7 @@ MyHeaderlessDialog {
             objectName: "summaryInvalid"
             Layout.fillWidth: true
             visible: dialog.summary.invalid > 0
-            text: qsTr("%1 address(es) are invalid and will be counted as failed.").arg(dialog.summary.invalid)
+            text: qsTr("%Ln address(es) are invalid and will be counted as failed.", "", dialog.summary.invalid)
             textFormat: Text.PlainText
             color: Constants.warningLigthColor3
             wrapMode: Text.Wrap

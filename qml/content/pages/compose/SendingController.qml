@@ -207,7 +207,7 @@ Item {
 
     // Three figures: "31.2", "25", "0.02".
     function megabytes(bytes) {
-        return String(Number((bytes / 1000000).toPrecision(3)))
+        return Number((bytes / 1000000).toPrecision(3)).toLocaleString(myTrStrings.locale, "g", 3)
     }
 
     function sizeChecked(result) {
@@ -324,6 +324,7 @@ Item {
             "sent": myTrStrings.email_sent,
             "invalid": qsTr("Invalid email"),
             "retry": qsTr("(will be tried again later)"),
+            "stoppedRetry": qsTr("Stopped: the recipients waiting for another try are sent only if you continue the run."),
             "unknown": qsTr("No reply after the whole message was sent: it may have arrived. It is not sent again."),
             "interrupted": qsTr("interrupted while it was being sent")
         }, myTrStrings.smtp_failure_texts)
@@ -374,9 +375,9 @@ Item {
         canContinue: run.canContinue && !root.isSendingListRunning
         onContinueRequested: controller.continueRun()
         runTitle: root.isSendingListRunning && root.runningSendingList
-                  ? qsTr("Processing %1: %2/%3").arg(root.runningSendingList.name)
-                        .arg(root.runningSendingList.nextTask)
-                        .arg(root.runningSendingList.tasks.length)
+                  ? qsTr("Processing %3: %1/%2").arg(myTrStrings.number(root.runningSendingList.nextTask))
+                        .arg(myTrStrings.number(root.runningSendingList.tasks.length))
+                        .arg(root.runningSendingList.name)
                   : myTrStrings.sending_in_progress
     }
 
@@ -402,7 +403,7 @@ Item {
         id: discardDialog
 
         objectName: "discardRunDialog"
-        message: qsTr("Discard this run? %n recipient(s) already received the message. The run stays in the history, and sending the same message again leaves them out.", "",
+        message: qsTr("Discard this run? %Ln recipient(s) already received the message. The run stays in the history, and sending the same message again leaves them out.", "",
                       resumeDialog.interrupted.sent || 0)
         confirmBtnText: qsTr("Discard")
         dangerStyle: true

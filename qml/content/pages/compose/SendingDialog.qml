@@ -78,7 +78,7 @@ MyHeaderlessDialog {
             return qsTr("The server cannot be reached: trying again at %1.").arg(at)
         if (run.pauseReason === "login")
             return qsTr("The server refused the password: sending goes on once it is typed again.")
-        return qsTr("%1 recipient(s) will be tried again at %2.").arg(run.waitingRetry).arg(at)
+        return qsTr("%Ln recipient(s) will be tried again at %1.", "", run.waitingRetry).arg(at)
     }
 
     // Addresses the server says do not exist, and messages that may have
@@ -91,10 +91,11 @@ MyHeaderlessDialog {
         }
         let question = ""
         if (run.unknown > 0)
-            question += qsTr("%1 recipient(s) may have received the message already: no reply came after it was sent.").arg(run.unknown) + " "
+            question += qsTr("%Ln recipient(s) may have received the message already: no reply came after it was sent.", "",
+                             run.unknown) + " "
         if (nonexistent > 0)
-            question += qsTr("For %1 address(es) the server said they do not exist.").arg(nonexistent) + " "
-        retryUnknownDialog.message = question + qsTr("Send to them again too?")
+            question += qsTr("For %Ln address(es) the server said they do not exist.", "", nonexistent) + " "
+        retryUnknownDialog.message = question + qsTr("Send it to them again too?", "", run.unknown + nonexistent)
         retryUnknownDialog.open()
     }
 

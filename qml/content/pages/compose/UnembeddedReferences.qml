@@ -35,7 +35,7 @@ ColumnLayout {
 
     MyLabel {
         Layout.fillWidth: true
-        text: qsTr("Not embedded in the message:")
+        text: qsTr("Not embedded in the message:", "", entries.length)
         textFormat: Text.PlainText
     }
 

@@ -65,7 +65,7 @@ MyHeaderlessDialog {
 
             MyButton {
                 objectName: "closeButton"
-                text: myTrStrings.close
+                text: myTrStrings.cancel
                 onClicked: dialog.close()
             }
             MyButton {

@@ -38,7 +38,7 @@ MyHeaderlessDialog {
             objectName: "importCount"
             Layout.fillWidth: true
             font.bold: false
-            text: qsTr("%1 cards read").arg(dialog.cardImport.cardCount)
+            text: qsTr("%Ln card(s) read", "", dialog.cardImport.cardCount)
         }
         Item {
             Layout.fillHeight: true

@@ -22,21 +22,22 @@ MyHeaderlessDialog {
     // left out, and the rest shown for review before they are added.
     function addTasks(urls) {
         if (tasks.length + urls.length > Constants.maxSendingListTasks) {
-            showToast(qsTr("You cannot add more than %1 tasks to a list.").arg(Constants.maxSendingListTasks))
+            showToast(qsTr("You cannot add more than %Ln task(s) to a list.", "", Constants.maxSendingListTasks))
             return
         }
         const pending = []
-        let rejected = false
+        let rejected = 0
         for (let i = 0; i < urls.length; ++i) {
             const path = AppJs.urlToString(urls[i])
             const task = root.workFiles.readTask(path)
             if (!root.workFiles.taskIsValid(task))
-                rejected = true
+                ++rejected
             else if (tasks.indexOf(path) < 0 && !pending.some(entry => entry.path === path))
                 pending.push({ "path": path, "task": task })
         }
-        if (rejected)
-            showToast(myTrStrings.some_saves_cannot_be_used_as_tasks)
+        if (rejected > 0)
+            showToast(qsTr("%Ln file(s) cannot be used as tasks: a task needs a sender name, a subject, recipients and some content.",
+                           "", rejected))
         if (pending.length > 0)
             reviewDialog.review(pending)
     }
@@ -160,7 +161,7 @@ MyHeaderlessDialog {
 
             MyButton {
                 objectName: "closeButton"
-                text: myTrStrings.close
+                text: myTrStrings.cancel
                 onClicked: dialog.close()
             }
             MyButton {

@@ -102,10 +102,12 @@ MyDetailLayout {
                 }
                 MyLabel {
                     Layout.fillWidth: true
-                    text: qsTr("%1 sent, %2 refused, %3 without reply, %4 invalid, of %5")
-                          .arg(entry.modelData.sent).arg(entry.modelData.failed)
-                          .arg(entry.modelData.unknown).arg(entry.modelData.invalid)
-                          .arg(entry.modelData.total)
+                    text: qsTr("%1 sent, %2 refused, %3 without reply, %4 invalid, of %Ln", "",
+                               entry.modelData.total)
+                          .arg(myTrStrings.number(entry.modelData.sent))
+                          .arg(myTrStrings.number(entry.modelData.failed))
+                          .arg(myTrStrings.number(entry.modelData.unknown))
+                          .arg(myTrStrings.number(entry.modelData.invalid))
                     font.pointSize: 9
                     font.bold: false
                     wrapMode: Text.Wrap
@@ -127,7 +129,8 @@ MyDetailLayout {
         MyLabel {
             Layout.fillWidth: true
             text: detail.selected && detail.rows.length < detail.selected.total
-                  ? qsTr("The first %1 of %2 recipients:").arg(detail.rows.length).arg(detail.selected.total)
+                  ? qsTr("The first %1 of %Ln recipients:", "", detail.selected.total)
+                    .arg(myTrStrings.number(detail.rows.length))
                   : qsTr("Recipients:")
             font.pointSize: 9
             wrapMode: Text.Wrap

@@ -82,7 +82,7 @@ MyDetailLayout {
 
             MyLabel {
                 objectName: "searchGroupCount"
-                text: qsTr("%1 emails").arg(entry.modelData.count)
+                text: qsTr("%Ln email(s)", "", entry.modelData.count)
                 textFormat: Text.PlainText
                 font.pointSize: 9
             }

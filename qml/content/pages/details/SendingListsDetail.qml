@@ -101,9 +101,9 @@ MyDetailLayout {
                     MyLabel {
                         Layout.fillWidth: true
                         text: entry.runningThis
-                              ? qsTr("Task %1 of %2 under way").arg(Math.max(1, entry.modelData.nextTask))
-                                    .arg(entry.taskCount)
-                              : qsTr("%1 tasks").arg(entry.taskCount)
+                              ? qsTr("Task %1 of %2 under way").arg(myTrStrings.number(Math.max(1, entry.modelData.nextTask)))
+                                    .arg(myTrStrings.number(entry.taskCount))
+                              : qsTr("%Ln task(s)", "", entry.taskCount)
                         font.pointSize: 9
                         font.bold: false
                     }

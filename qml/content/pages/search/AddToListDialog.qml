@@ -76,7 +76,7 @@ MyHeaderlessDialog {
 
             MyButton {
                 objectName: "addToListCloseButton"
-                text: myTrStrings.close
+                text: myTrStrings.cancel
                 onClicked: dialog.close()
             }
             MyButton {

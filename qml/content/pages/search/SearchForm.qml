@@ -162,7 +162,7 @@ ColumnLayout {
             MyLabel {
                 objectName: "searchFoundCount"
                 Layout.fillWidth: true
-                text: qsTr("%1 emails found").arg(root.lastSearchContacts.length)
+                text: qsTr("%Ln email(s) found", "", root.lastSearchContacts.length)
                 textFormat: Text.PlainText
                 font.bold: false
             }
