@@ -58,11 +58,6 @@ QString failureText(CURLcode code, const char *errorBuffer)
         if (!text.contains("timed out"_L1, Qt::CaseInsensitive))
             text = u"Timed out: "_s + text;
         break;
-    case CURLE_PEER_FAILED_VERIFICATION:
-    case CURLE_SSL_CACERT_BADFILE:
-        if (!text.contains("certificate"_L1, Qt::CaseInsensitive))
-            text = u"Server certificate not accepted: "_s + text;
-        break;
     default:
         break;
     }
@@ -320,6 +315,27 @@ bool connectionTrouble(CURLcode code)
     }
 }
 
+SmtpTransport::Failure failureOf(CURLcode code)
+{
+    using Failure = SmtpTransport::Failure;
+    switch (code) {
+    case CURLE_COULDNT_CONNECT:
+        return Failure::Refused;
+    case CURLE_COULDNT_RESOLVE_HOST:
+        return Failure::HostNotFound;
+    case CURLE_SSL_CONNECT_ERROR:
+        return Failure::Tls;
+    case CURLE_PEER_FAILED_VERIFICATION:
+    case CURLE_SSL_CACERT_BADFILE:
+    case CURLE_SSL_CERTPROBLEM:
+        return Failure::Certificate;
+    case CURLE_WEIRD_SERVER_REPLY:
+        return Failure::Unreadable;
+    default:
+        return Failure::None;
+    }
+}
+
 qint64 steadyMs()
 {
     return std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -375,45 +391,100 @@ bool SmtpTransport::refusesAddress(const QString &reply)
     return replyCode(line) >= 500 && replyCode(line) < 600 && enhancedCode(line).startsWith("5.1.");
 }
 
+namespace {
+
+struct Sentence
+{
+    const char *key = nullptr;
+    QString english;
+};
+
+// Which sentence tells a failure: by the transport's failure kind first, then
+// by what the failure was about, then by the class of the server's refusal.
+Sentence sentenceFor(const SmtpTransport::Result &result)
+{
+    using Failure = SmtpTransport::Failure;
+    using Scope = SmtpTransport::Scope;
+    switch (result.failure) {
+    case Failure::Refused:
+        return {"refused", u"Connection refused by %1:%2: check the server's name and port."_s};
+    case Failure::HostNotFound:
+        return {"hostNotFound", u"The server %1 could not be found: check its name."_s};
+    case Failure::Tls:
+        return {"tls", u"No secure connection could be made with %1:%2: check that the connection "
+                       "type (SSL/TLS or STARTTLS) is the one this port expects."_s};
+    case Failure::Certificate:
+        return {"certificate",
+                u"The certificate of the server %1 is not trusted, so nothing was sent to it."_s};
+    case Failure::NoStartTlsForLogin:
+        return {"noStartTlsLogin",
+                u"The server %1 offers no encrypted connection (STARTTLS), so the password was "
+                "not sent. Choose the connection \"None\" only if it may travel unencrypted."_s};
+    case Failure::NoStartTls:
+        return {"noStartTls",
+                u"The server %1 offers no encrypted connection (STARTTLS), which this account's "
+                "connection type requires."_s};
+    case Failure::Unreadable:
+        return {"unreadable",
+                u"The server %1:%2 answered in a way that is not SMTP: check the port and the "
+                "connection type."_s};
+    case Failure::None:
+        break;
+    }
+    switch (result.scope) {
+    case Scope::Login:
+        return {"login", u"The server %1 refused the login: check the account's user name and "
+                         "password."_s};
+    case Scope::Message:
+        return {"message",
+                u"The server %1 refused the message itself (its size or its content), so it "
+                "cannot go to anyone as it is."_s};
+    case Scope::ServerBusy:
+        return {"busy", u"The server %1 asked to wait before sending more."_s};
+    case Scope::Unreachable:
+    case Scope::Connection:
+        if (result.timedOut)
+            return {"silent", u"The server %1, port %2, did not answer for %3 s."_s};
+        if (result.phase == SmtpTransport::Phase::Connect)
+            return {"unreachable", u"Could not connect to the server %1, port %2."_s};
+        if (result.outcome != SmtpTransport::Outcome::Unknown)
+            return {"dropped", u"The server %1, port %2, closed the connection."_s};
+        break;
+    case Scope::Recipient: {
+        // A refusal in the server's own words: its class says what it means.
+        const int code = replyCode(result.text.toUtf8());
+        if (code < 400 || code >= 600)
+            break;
+        if (result.addressUnknown)
+            return {"addressUnknown", u"The server %1 says this address does not exist."_s};
+        if (result.phase == SmtpTransport::Phase::Sender)
+            return {"senderRefused", u"The server %1 refused the sender's address."_s};
+        if (code < 500)
+            return {"recipientLater", u"The server %1 refused this recipient for now."_s};
+        return {"recipientRefused", u"The server %1 refused this recipient."_s};
+    }
+    case Scope::None:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
 QString SmtpTransport::describe(const Result &result, const QString &host, quint16 port,
                                 int idleTimeoutMs, const QVariantMap &texts)
 {
     if (result.accepted || result.abandoned)
         return result.text;
-    QString plain;
-    switch (result.scope) {
-    case Scope::Login:
-        plain = filled(texts, "login",
-                       u"The server %1 refused the login: check the account's user name and "
-                       "password."_s);
-        break;
-    case Scope::Message:
-        plain = filled(texts, "message",
-                       u"The server %1 refused the message itself (its size or its content), "
-                       "so it cannot go to anyone as it is."_s);
-        break;
-    case Scope::ServerBusy:
-        plain = filled(texts, "busy", u"The server %1 asked to wait before sending more."_s);
-        break;
-    case Scope::Unreachable:
-    case Scope::Connection:
-        if (result.timedOut)
-            plain = filled(texts, "silent", u"The server %1, port %2, did not answer for %3 s."_s)
-                            .arg(host, QString::number(port),
-                                 QString::number((idleTimeoutMs + 999) / 1000));
-        else if (result.phase == Phase::Connect)
-            plain = filled(texts, "unreachable", u"Could not connect to the server %1, port %2."_s);
-        else if (result.outcome != Outcome::Unknown)
-            plain = filled(texts, "dropped", u"The server %1, port %2, closed the connection."_s);
-        break;
-    case Scope::None:
-    case Scope::Recipient:
-        break;
-    }
-    if (plain.isEmpty())
+    const Sentence sentence = sentenceFor(result);
+    if (!sentence.key)
         return result.text;
+    QString plain = filled(texts, sentence.key, sentence.english);
     // One pass, so that a host name holding "%2" stays as it is.
-    if (plain.contains(u"%2"_s))
+    if (plain.contains(u"%3"_s))
+        plain = plain.arg(host, QString::number(port),
+                          QString::number((idleTimeoutMs + 999) / 1000));
+    else if (plain.contains(u"%2"_s))
         plain = plain.arg(host, QString::number(port));
     else if (plain.contains(u"%1"_s))
         plain = plain.arg(host);
@@ -681,14 +752,19 @@ SmtpTransport::Result SmtpTransport::attempt(const QString &from, const QString 
         result.text = lastReply;
         result.temporary = lastCode < 500;
         classifyRefusal(&result, lastCode, c.last, c.phase);
-    } else if (code == CURLE_USE_SSL_FAILED && m_settings.security == Security::StartTlsIfOffered) {
-        result.text = u"The server offers no encrypted connection (STARTTLS), so the password "
-                      "was not sent. Choose the connection \"None\" only if it may travel "
-                      "unencrypted. ("_s
-                      + failureText(code, errorBuffer) + u')';
+    } else if (code == CURLE_USE_SSL_FAILED) {
+        result.text = failureText(code, errorBuffer);
+        // Without the offer, an account that may do without it withholds its password.
+        result.failure = m_settings.security == Security::StartTlsIfOffered
+                                 ? Failure::NoStartTlsForLogin
+                                 : Failure::NoStartTls;
         result.scope = Scope::Recipient;
     } else {
         result.text = c.gaveUp ? c.giveUpReason : failureText(code, errorBuffer);
+        result.failure = failureOf(code);
+        // The plain sentence names host and port; curl's own words suffice after it.
+        if (result.failure == Failure::Refused || result.failure == Failure::HostNotFound)
+            result.text = QString::fromUtf8(curl_easy_strerror(code));
         result.temporary = connectionTrouble(code);
         const bool noConnection = code == CURLE_COULDNT_CONNECT
                                   || code == CURLE_COULDNT_RESOLVE_HOST

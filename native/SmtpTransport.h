@@ -77,6 +77,19 @@ public:
         Reply
     };
 
+    // What failed below SMTP, when no server reply explains it; picks the
+    // sentence the user reads before the library's own text.
+    enum class Failure {
+        None,
+        Refused,            // nobody listens on that port, or a firewall said no
+        HostNotFound,       // the server's name does not resolve
+        Tls,                // the secure handshake failed (often the wrong connection type)
+        Certificate,        // the server's certificate is not trusted
+        NoStartTls,         // encryption required, and the server offers no STARTTLS
+        NoStartTlsForLogin, // no STARTTLS offered, so the password was kept back
+        Unreadable,         // the server's replies are not SMTP
+    };
+
     struct Result
     {
         bool accepted = false;
@@ -94,6 +107,7 @@ public:
         bool abandoned = false;
         Scope scope = Scope::None;
         Phase phase = Phase::Connect;
+        Failure failure = Failure::None;
         // A permanent refusal of the address (5.1.x to RCPT): it does not exist.
         bool addressUnknown = false;
         // The server stayed silent for longer than the limit.
@@ -118,11 +132,11 @@ public:
     static bool authenticates(const QString &connection, const QString &password);
     // A permanent refusal saying the address does not exist (5xx 5.1.x).
     static bool refusesAddress(const QString &reply);
-    // The failure said plainly, the technical text in parentheses after it;
-    // a refusal that is already the server's own words stays as it is.
-    // `texts` holds the interface's translations by key ("unreachable",
-    // "silent", "dropped", "login", "message", "busy"), with %1 the host and
-    // %2 the port (%3 the seconds of "silent"); English when missing.
+    // The failure said plainly, the server's or the library's text in
+    // parentheses after it. This is the one table from failures and refusals
+    // to sentences: `texts` holds the interface's translations by key (see
+    // the table), with %1 the host and %2 the port (%3 the seconds of
+    // "silent"); English when missing.
     static QString describe(const Result &result, const QString &host, quint16 port,
                             int idleTimeoutMs, const QVariantMap &texts = {});
 

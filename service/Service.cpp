@@ -223,7 +223,7 @@ HttpReply Service::templates(const std::string &language) const
         const QString folder = base + QLatin1String("templates/")
                                + QString::fromStdString(entry.slug);
         QJsonArray categories;
-        for (const std::string &category : entry.categories)
+        for (const std::string &category : entry.categoriesIn(language))
             categories.append(QString::fromStdString(category));
         QJsonObject item;
         item.insert(QLatin1String("url"), QString(folder + QLatin1String("/?lang=") + lang));

@@ -80,6 +80,17 @@ std::size_t afterBodyTag(const std::string &html)
     return at;
 }
 
+// The non-empty strings of a JSON array of names.
+std::vector<std::string> names(const QJsonValue &value)
+{
+    std::vector<std::string> result;
+    for (const QJsonValue &name : value.toArray()) {
+        if (name.isString() && !name.toString().isEmpty())
+            result.push_back(name.toString().toStdString());
+    }
+    return result;
+}
+
 } // namespace
 
 std::string TemplateCatalogue::escapeHtml(const std::string &text)
@@ -162,10 +173,9 @@ void TemplateCatalogue::load(const std::string &folder, std::vector<std::string>
         }
         const QJsonObject json = QJsonDocument::fromJson(QByteArray::fromStdString(meta)).object();
         entry.title = json.value(QLatin1String("title")).toString().toStdString();
-        for (const QJsonValue &category : json.value(QLatin1String("categories")).toArray()) {
-            if (category.isString() && !category.toString().isEmpty())
-                entry.categories.push_back(category.toString().toStdString());
-        }
+        entry.categories = names(json.value(QLatin1String("categories")));
+        entry.titleFr = json.value(QLatin1String("title_fr")).toString().toStdString();
+        entry.categoriesFr = names(json.value(QLatin1String("categories_fr")));
         if (entry.title.empty()) {
             skip("meta.json has no title");
             continue;
@@ -195,6 +205,16 @@ void TemplateCatalogue::load(const std::string &folder, std::vector<std::string>
     }
 }
 
+const std::string &TemplateEntry::titleIn(const std::string &language) const
+{
+    return language == "fr" && !titleFr.empty() ? titleFr : title;
+}
+
+const std::vector<std::string> &TemplateEntry::categoriesIn(const std::string &language) const
+{
+    return language == "fr" && !categoriesFr.empty() ? categoriesFr : categories;
+}
+
 const TemplateEntry *TemplateCatalogue::find(const std::string &slug) const
 {
     const auto it = std::lower_bound(m_entries.begin(), m_entries.end(), slug,
@@ -211,7 +231,7 @@ std::string TemplateCatalogue::pageWithBar(const TemplateEntry &entry, const std
             = "<div style=\"all:initial;display:flex;align-items:center;gap:16px;padding:10px 16px;"
               "background:#1f2937;color:#ffffff;font:15px sans-serif\">"
               "<span style=\"flex:1;color:#ffffff;font:bold 15px sans-serif\">"
-              + escapeHtml(entry.title) + "</span><a href=\"download\" download=\""
+              + escapeHtml(entry.titleIn(language)) + "</span><a href=\"download\" download=\""
               + escapeHtml(entry.slug)
               + ".zip\" style=\"color:#ffffff;background:#2563eb;padding:6px "
                 "14px;border-radius:4px;"

@@ -11,10 +11,18 @@ struct TemplateEntry
     std::string slug;
     std::string title;
     std::vector<std::string> categories;
+    // The French title and categories, empty when the folder has none.
+    std::string titleFr;
+    std::vector<std::string> categoriesFr;
     std::string html;
     std::map<std::string, std::string> images; // file name -> content
     std::string preview;
     std::string archive; // <slug>/template.html and <slug>/images/..., zipped
+
+    // In a request's language ("fr" or else English), English when the
+    // folder has no French.
+    const std::string &titleIn(const std::string &language) const;
+    const std::vector<std::string> &categoriesIn(const std::string &language) const;
 };
 
 // The templates folder, read once at start. Only regular files directly in

@@ -3049,6 +3049,61 @@
             <translation>The server %1 asked to wait before sending more.</translation>
         </message>
         <message>
+            <location line="+1" />
+            <source>Connection refused by %1:%2: check the server's name and port.</source>
+            <translation>Connection refused by %1:%2: check the server's name and port.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The server %1 could not be found: check its name.</source>
+            <translation>The server %1 could not be found: check its name.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>No secure connection could be made with %1:%2: check that the connection type (SSL/TLS or STARTTLS) is the one this port expects.</source>
+            <translation>No secure connection could be made with %1:%2: check that the connection type (SSL/TLS or STARTTLS) is the one this port expects.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The certificate of the server %1 is not trusted, so nothing was sent to it.</source>
+            <translation>The certificate of the server %1 is not trusted, so nothing was sent to it.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The server %1 offers no encrypted connection (STARTTLS), which this account's connection type requires.</source>
+            <translation>The server %1 offers no encrypted connection (STARTTLS), which this account's connection type requires.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The server %1 offers no encrypted connection (STARTTLS), so the password was not sent. Choose the connection "None" only if it may travel unencrypted.</source>
+            <translation>The server %1 offers no encrypted connection (STARTTLS), so the password was not sent. Choose the connection "None" only if it may travel unencrypted.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The server %1:%2 answered in a way that is not SMTP: check the port and the connection type.</source>
+            <translation>The server %1:%2 answered in a way that is not SMTP: check the port and the connection type.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The server %1 says this address does not exist.</source>
+            <translation>The server %1 says this address does not exist.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The server %1 refused the sender's address.</source>
+            <translation>The server %1 refused the sender's address.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The server %1 refused this recipient for now.</source>
+            <translation>The server %1 refused this recipient for now.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The server %1 refused this recipient.</source>
+            <translation>The server %1 refused this recipient.</translation>
+        </message>
+        <message>
             <location line="+2" />
             <source>Category</source>
             <translation>Category</translation>
@@ -3669,7 +3724,7 @@
             </translation>
         </message>
         <message>
-            <location line="+109" />
+            <location line="+121" />
             <source>Save log…</source>
             <translation>Save log…</translation>
         </message>

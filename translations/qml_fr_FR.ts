@@ -3049,6 +3049,61 @@
             <translation>Le serveur %1 demande d’attendre avant d’envoyer davantage.</translation>
         </message>
         <message>
+            <location line="+1" />
+            <source>Connection refused by %1:%2: check the server's name and port.</source>
+            <translation>Connexion refusée par %1:%2 : vérifiez le nom du serveur et le port.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The server %1 could not be found: check its name.</source>
+            <translation>Le serveur %1 est introuvable : vérifiez son nom.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>No secure connection could be made with %1:%2: check that the connection type (SSL/TLS or STARTTLS) is the one this port expects.</source>
+            <translation>Aucune connexion sécurisée n’a pu être établie avec %1:%2 : vérifiez que le type de connexion (SSL/TLS ou STARTTLS) est celui qu’attend ce port.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The certificate of the server %1 is not trusted, so nothing was sent to it.</source>
+            <translation>Le certificat du serveur %1 n’est pas reconnu comme fiable, rien ne lui a donc été envoyé.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The server %1 offers no encrypted connection (STARTTLS), which this account's connection type requires.</source>
+            <translation>Le serveur %1 ne propose pas de connexion chiffrée (STARTTLS), que le type de connexion de ce compte exige.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The server %1 offers no encrypted connection (STARTTLS), so the password was not sent. Choose the connection "None" only if it may travel unencrypted.</source>
+            <translation>Le serveur %1 ne propose pas de connexion chiffrée (STARTTLS), le mot de passe n’a donc pas été envoyé. Ne choisissez la connexion « Aucune » que s’il peut circuler sans chiffrement.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The server %1:%2 answered in a way that is not SMTP: check the port and the connection type.</source>
+            <translation>Le serveur %1:%2 a répondu autrement qu’en SMTP : vérifiez le port et le type de connexion.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The server %1 says this address does not exist.</source>
+            <translation>Le serveur %1 indique que cette adresse n’existe pas.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The server %1 refused the sender's address.</source>
+            <translation>Le serveur %1 a refusé l’adresse de l’expéditeur.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The server %1 refused this recipient for now.</source>
+            <translation>Le serveur %1 a refusé ce destinataire pour le moment.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The server %1 refused this recipient.</source>
+            <translation>Le serveur %1 a refusé ce destinataire.</translation>
+        </message>
+        <message>
             <location line="+2" />
             <source>Category</source>
             <translation>Catégorie</translation>
@@ -3669,7 +3724,7 @@
             </translation>
         </message>
         <message>
-            <location line="+109" />
+            <location line="+121" />
             <source>Save log…</source>
             <translation>Enregistrer…</translation>
         </message>

@@ -554,6 +554,7 @@ void SendingRun::deliveryFinished()
         // lost during it): the next pass tries again, the others go on.
         const QString said = SmtpTransport::describe(result, m_message.host, m_message.port,
                                                      m_idleTimeoutMs, m_texts);
+        recipient.lastShown = said;
         appendLog(recipient.address + u": "_s + said + u" "_s
                   + text("retry", u"(will be tried again later)"_s) + u"\n"_s);
         if (m_journal)
@@ -561,9 +562,12 @@ void SendingRun::deliveryFinished()
         m_retryLater.append(index);
         emit countersChanged();
     } else {
-        record(index, Outcome::Failed,
-               SmtpTransport::describe(result, m_message.host, m_message.port, m_idleTimeoutMs,
-                                       m_texts));
+        // A refusal is kept in the server's own words, which tell later
+        // whether the address exists; the log says it plainly.
+        const QString said = SmtpTransport::describe(result, m_message.host, m_message.port,
+                                                     m_idleTimeoutMs, m_texts);
+        record(index, Outcome::Failed, result.scope == Scope::Recipient ? result.text : said, true,
+               said);
     }
 
     if (stopping) {
@@ -628,7 +632,8 @@ bool SendingRun::continueWithPassword(const QString &password)
     return true;
 }
 
-void SendingRun::record(int index, Outcome outcome, const QString &detail, bool journal)
+void SendingRun::record(int index, Outcome outcome, const QString &detail, bool journal,
+                        const QString &shown)
 {
     Recipient &recipient = m_recipients[index];
     recipient.outcome = outcome;
@@ -650,7 +655,7 @@ void SendingRun::record(int index, Outcome outcome, const QString &detail, bool 
     case Outcome::None:
         break;
     }
-    appendLog(entryFor(recipient.address, outcome, detail));
+    appendLog(entryFor(recipient.address, outcome, shown.isEmpty() ? detail : shown));
     if (journal && m_journal)
         m_journal->append(outcomeRecord(index, outcome, detail, recipient.at));
     emit countersChanged();
@@ -675,7 +680,8 @@ void SendingRun::endOfPass()
     const QList<int> left = m_retryLater;
     m_retryLater.clear();
     for (const int index : left)
-        record(index, Outcome::Failed, m_recipients.at(index).lastText);
+        record(index, Outcome::Failed, m_recipients.at(index).lastText, true,
+               m_recipients.at(index).lastShown);
     finish(false);
 }
 

@@ -170,6 +170,7 @@ private:
         QString address;
         int attempts = 0;
         QString lastText;
+        QString lastShown; // lastText said plainly, as the log shows it
         Outcome outcome = Outcome::None;
         qint64 at = 0; // when the outcome became known, ms since the epoch
     };
@@ -184,7 +185,9 @@ private:
     void abortDeliveries();
     DeliveryThread *composeThread();
     void deliveryFinished();
-    void record(int index, Outcome outcome, const QString &text, bool journal = true);
+    // `text` is kept (journal, history); `shown`, when given, is what the log says instead.
+    void record(int index, Outcome outcome, const QString &text, bool journal = true,
+                const QString &shown = {});
     void appendLog(const QString &chunk);
     void endOfPass();
     void pause(qint64 ms, const QString &reason);

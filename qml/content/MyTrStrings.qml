@@ -165,7 +165,18 @@ QtObject {
         "dropped": qsTr("The server %1, port %2, closed the connection."),
         "login": qsTr("The server %1 refused the login: check the account's user name and password."),
         "message": qsTr("The server %1 refused the message itself (its size or its content), so it cannot go to anyone as it is."),
-        "busy": qsTr("The server %1 asked to wait before sending more.")
+        "busy": qsTr("The server %1 asked to wait before sending more."),
+        "refused": qsTr("Connection refused by %1:%2: check the server's name and port."),
+        "hostNotFound": qsTr("The server %1 could not be found: check its name."),
+        "tls": qsTr("No secure connection could be made with %1:%2: check that the connection type (SSL/TLS or STARTTLS) is the one this port expects."),
+        "certificate": qsTr("The certificate of the server %1 is not trusted, so nothing was sent to it."),
+        "noStartTls": qsTr("The server %1 offers no encrypted connection (STARTTLS), which this account's connection type requires."),
+        "noStartTlsLogin": qsTr("The server %1 offers no encrypted connection (STARTTLS), so the password was not sent. Choose the connection \"None\" only if it may travel unencrypted."),
+        "unreadable": qsTr("The server %1:%2 answered in a way that is not SMTP: check the port and the connection type."),
+        "addressUnknown": qsTr("The server %1 says this address does not exist."),
+        "senderRefused": qsTr("The server %1 refused the sender's address."),
+        "recipientLater": qsTr("The server %1 refused this recipient for now."),
+        "recipientRefused": qsTr("The server %1 refused this recipient.")
     })
     readonly property string category: qsTr("Category")
     readonly property string all: qsTr("All")
@@ -189,7 +200,6 @@ QtObject {
     readonly property string list_name_required: qsTr("List's name is required.")
     readonly property string sending_list_exists: qsTr("This sending list already exists.")
     readonly property string you_must_add_at_least_two_tasks: qsTr("You must add at least two tasks.")
-    readonly property string some_saves_cannot_be_used_as_tasks: qsTr("Some saves cannot be used as tasks.")
     readonly property string confirmDeleteSearchTasks: qsTr("Are you sure you want to delete all task lists ?")
     readonly property string confirmDeleteSearchTask: qsTr("Are you sure you want to delete this task list ?")
 }

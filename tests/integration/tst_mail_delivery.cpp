@@ -459,23 +459,29 @@ void TestMailDelivery::connectionRows_data()
     QTest::newRow("TLS, untrusted certificate")
             << "badstarttls"
             << "TLS"
-            << "good" << false << false << false << "certificate";
+            << "good" << false << false << false << "is not trusted, so nothing was sent";
     QTest::newRow("Auto, untrusted certificate")
             << "badstarttls"
             << "Auto"
-            << "good" << false << false << false << "certificate";
+            << "good" << false << false << false << "is not trusted, so nothing was sent";
     QTest::newRow("SSL, untrusted certificate")
             << "badsmtps"
             << "SSL"
-            << "good" << false << false << false << "certificate";
+            << "good" << false << false << false << "is not trusted, so nothing was sent";
     QTest::newRow("SSL, certificate for another host")
             << "wrongname"
             << "SSL"
-            << "good" << false << false << false << "certificate";
+            << "good" << false << false << false << "is not trusted, so nothing was sent";
+    // the wrong connection type for the port
+    QTest::newRow("SSL on a STARTTLS port")
+            << "starttls"
+            << "SSL"
+            << "good" << false << false << false << "No secure connection could be made with";
     // nobody listening
     QTest::newRow("refused port") << "refused"
                                   << "None"
-                                  << "" << false << false << false << "onnect";
+                                  << "" << false << false << false
+                                  << "Connection refused by 127.0.0.1:";
 }
 
 void TestMailDelivery::connectionRows()
@@ -546,7 +552,8 @@ void TestMailDelivery::rejectedRecipient()
     const QJsonObject verdict = MailDelivery::send(rejected, m_limits);
     QVERIFY(verdict.value("error"_L1).toBool());
     QCOMPARE(verdict.value("text"_L1).toString(),
-             u"550 5.1.1 <reject-me@example.org>: Recipient address rejected: User unknown"_s);
+             u"The server 127.0.0.1 says this address does not exist. (550 5.1.1 "
+             "<reject-me@example.org>: Recipient address rejected: User unknown)"_s);
     QVERIFY(inbox().isEmpty());
 }
 

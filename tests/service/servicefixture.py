@@ -36,13 +36,17 @@ def png(width, height, rgb=(200, 30, 30)):
 JPEG = b"\xff\xd8\xff\xe0\x00\x10JFIF\x00\x01\x01\x00\x00\x01\x00\x01\x00\x00\xff\xd9"
 
 
-def write_template(folder, slug, title, categories, html, images):
+def write_template(folder, slug, title, categories, html, images, french=None):
+    """french, when given, is (title, categories) in French."""
     base = os.path.join(folder, slug)
     os.makedirs(os.path.join(base, "images"), exist_ok=True)
     with open(os.path.join(base, "template.html"), "w", encoding="utf-8") as f:
         f.write(html)
+    meta = {"title": title, "categories": categories}
+    if french:
+        meta.update({"title_fr": french[0], "categories_fr": french[1]})
     with open(os.path.join(base, "meta.json"), "w", encoding="utf-8") as f:
-        json.dump({"title": title, "categories": categories}, f)
+        json.dump(meta, f)
     with open(os.path.join(base, "preview.png"), "wb") as f:
         f.write(png(8, 6))
     for name, data in images.items():

@@ -32,7 +32,8 @@ class HttpTest(unittest.TestCase):
         root = cls.tmp.path
         templates = os.path.join(root, "templates")
         write_template(templates, "spring-sale", "Spring <sale> & \"more\"", ["Sales", "Seasons"],
-                       PAGE, {"banner.png": png(30, 10), "photo.jpg": JPEG})
+                       PAGE, {"banner.png": png(30, 10), "photo.jpg": JPEG},
+                       french=("Soldes <de> printemps", ["Soldes", "Saisons"]))
         write_template(templates, "autumn", "Autumn", ["Seasons"],
                        "<html><body><p>Autumn</p></body></html>", {})
         # Not templates: no preview, a folder that is a link, a name that needs escaping.
@@ -115,8 +116,12 @@ class HttpTest(unittest.TestCase):
              "preview": base + "templates/spring-sale/preview.png",
              "categories": ["Sales", "Seasons"]},
         ])
+        # In French: French categories where the template has them, English
+        # where it has none.
         _, _, body = self.service.api("templates", {"os": "windows", "language": "fr"})
-        self.assertTrue(json.loads(body)[0]["url"].endswith("/?lang=fr"))
+        french = json.loads(body)
+        self.assertTrue(french[0]["url"].endswith("/?lang=fr"))
+        self.assertEqual([t["categories"] for t in french], [["Seasons"], ["Soldes", "Saisons"]])
         # Something that is not a language code does not end up in the address.
         _, _, body = self.service.api("templates", {"os": "windows", "language": "&x=<y>"})
         self.assertTrue(json.loads(body)[0]["url"].endswith("/?lang=en"))
@@ -304,6 +309,10 @@ class HttpTest(unittest.TestCase):
         self.assertIn("script-src 'none'", headers["content-security-policy"])
         _, _, french = self.service.request("GET", "/templates/spring-sale/?lang=fr")
         self.assertIn("Télécharger", french.decode())
+        self.assertIn("Soldes &lt;de&gt; printemps", french.decode())
+        self.assertNotIn("Spring &lt;sale&gt;", french.decode())
+        _, _, autumn = self.service.request("GET", "/templates/autumn/?lang=fr")
+        self.assertIn(">Autumn</span>", autumn.decode())
 
         status, _, body = self.service.request(
             "GET", "/templates/spring-sale/?lang=en&preview=true")

@@ -131,12 +131,19 @@ def check_template(folder):
             meta = json.load(f)
         if not isinstance(meta, dict):
             raise ValueError("not an object")
-        if not isinstance(meta.get("title"), str) or not meta["title"].strip():
-            faults.append("meta.json: no title")
-        cats = meta.get("categories")
-        if (not isinstance(cats, list) or not all(isinstance(c, str) and c.strip() for c in cats)
-                or len(set(cats)) < 2 or len(set(cats)) != len(cats)):
-            faults.append("meta.json: categories must be two or more distinct names")
+        # English and French, one French category for each English one
+        for suffix in ("", "_fr"):
+            title, key = "title" + suffix, "categories" + suffix
+            if not isinstance(meta.get(title), str) or not meta[title].strip():
+                faults.append(f"meta.json: no {title}")
+            cats = meta.get(key)
+            if (not isinstance(cats, list)
+                    or not all(isinstance(c, str) and c.strip() for c in cats)
+                    or len(set(cats)) < 2 or len(set(cats)) != len(cats)):
+                faults.append(f"meta.json: {key} must be two or more distinct names")
+        if (isinstance(meta.get("categories"), list) and isinstance(meta.get("categories_fr"), list)
+                and len(meta["categories"]) != len(meta["categories_fr"])):
+            faults.append("meta.json: categories_fr must name each English category in French")
     except (OSError, ValueError) as e:
         faults.append(f"meta.json: {e}")
 

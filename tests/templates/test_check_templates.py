@@ -127,7 +127,12 @@ class BrokenTemplates(unittest.TestCase):
         for content, words in [
                 ({"title": "x", "categories": ["Business"]}, ("categories",)),
                 ({"title": "x", "categories": ["Business", "Business"]}, ("categories",)),
-                ({"title": "", "categories": ["A", "B"]}, ("title",))]:
+                ({"title": "", "categories": ["A", "B"]}, ("title",)),
+                # the French title and categories are required too, one for each
+                ({"title": "x", "categories": ["A", "B"], "categories_fr": ["A", "B"]},
+                 ("no title_fr",)),
+                ({"title": "x", "categories": ["A", "B", "C"], "title_fr": "y",
+                  "categories_fr": ["A", "B"]}, ("categories_fr", "each English"))]:
             with self.subTest(meta=content):
                 with open(meta, "w", encoding="utf-8") as f:
                     json.dump(content, f)

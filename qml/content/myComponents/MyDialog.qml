@@ -4,7 +4,9 @@ import QtQuick.Controls.impl
 import Parvane
 
 // Modal dialog centred in the window, with a header (icon, title,
-// description) and its own danger and success toast stacks.
+// description) and its own danger and success toast stacks. The toasts show
+// from the dialog's top edge, over its title, so that they never hide the
+// buttons at its foot.
 Dialog {
     id: control
 
@@ -122,14 +124,20 @@ Dialog {
         }
     }
 
+    // Over the whole dialog, header included: the popup's own item holds
+    // the header, the content and the background.
     ToastManager {
         id: dangerToasts
         objectName: "dialogDangerToasts"
+        parent: control.contentItem.parent
+        fromTop: true
         dangerStyle: true
     }
     ToastManager {
         id: successToasts
         objectName: "dialogSuccessToasts"
+        parent: control.contentItem.parent
+        fromTop: true
         successStyle: true
     }
 }

@@ -24,12 +24,18 @@ ColumnLayout {
 
     spacing: 5
 
-    RowLayout {
+    // Anchored rather than laid out: a nested row layout keeps the count's
+    // first width ("0/0") when the count grows while its width stays.
+    Item {
         Layout.fillWidth: true
+        implicitHeight: Math.max(labelText.implicitHeight, countText.implicitHeight)
 
         MyLabel {
             id: labelText
-            Layout.fillWidth: true
+            anchors.left: parent.left
+            anchors.right: countText.visible ? countText.left : parent.right
+            anchors.rightMargin: countText.visible ? 5 : 0
+            anchors.verticalCenter: parent.verticalCenter
             text: control.label
             color: control.textColor
             elide: Text.ElideRight
@@ -38,6 +44,9 @@ ColumnLayout {
 
         MyLabel {
             id: countText
+            objectName: "countText"
+            anchors.right: parent.right
+            anchors.verticalCenter: parent.verticalCenter
             visible: control.showValue
             text: typeof myTrStrings !== "undefined"
                   ? myTrStrings.number(control.value) + "/" + myTrStrings.number(control.total)

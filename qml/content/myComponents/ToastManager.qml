@@ -1,11 +1,13 @@
 import QtQuick
 import Parvane
 
-// Stack of toasts over its parent, newest at the bottom. Entries that have
-// faded out are taken off the list.
+// Stack of toasts over its parent, newest at the bottom (or at the top with
+// fromTop). Entries that have faded out are taken off the list. It takes no
+// input: a click on a toast reaches what lies beneath.
 ListView {
     id: manager
 
+    property bool fromTop: false
     property bool successStyle: false
     property bool warningStyle: false
     property bool dangerStyle: false
@@ -49,12 +51,13 @@ ListView {
     }
 
     anchors.fill: parent
-    anchors.bottomMargin: 10
+    anchors.topMargin: fromTop ? 10 : 0
+    anchors.bottomMargin: fromTop ? 0 : 10
     z: 10000
     enabled: false
     interactive: false
     spacing: 5
-    verticalLayoutDirection: ListView.BottomToTop
+    verticalLayoutDirection: fromTop ? ListView.TopToBottom : ListView.BottomToTop
 
     model: ListModel {}
 

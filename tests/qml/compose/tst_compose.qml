@@ -92,6 +92,8 @@ Item {
         }
 
         function initTestCase() {
+            // The English file, as start-up loads it: it holds the plural forms.
+            verify(myTranslator.setLanguage("en_EN"))
             verify(servers.start(), "the mail servers listen")
             stopDns() // one left by an interrupted run
             startDns()
@@ -203,8 +205,8 @@ Item {
         }
 
         function rejectedEntry(address) {
-            return address + ": 550 5.1.1 <" + address
-                    + ">: Recipient address rejected: User unknown\n"
+            return address + ": The server 127.0.0.1 says this address does not exist. (550 5.1.1 <"
+                    + address + ">: Recipient address rejected: User unknown)\n"
         }
 
         // ---- Sending runs ----
@@ -227,7 +229,7 @@ Item {
                 { "field": "firstname", "count": 3 },
                 { "field": "company", "count": 4 }]))
             compare(findChild(summary.contentItem, "summaryTotal").text,
-                    "6 recipient(s) will each receive one message.")
+                    "6 recipients will each receive one message.")
             mouseClick(findChild(summary.contentItem, "summarySendButton"))
             tryVerify(() => dialog().opened || dialog().visible, 5000, "the progress dialog shows")
             waitForRunEnd()
@@ -282,6 +284,37 @@ Item {
 
             mouseClick(dialogChild("closeButton"))
             tryCompare(dialog(), "visible", false)
+        }
+
+        // The summary in French: counts grouped as French groups them, and
+        // each text in its singular or plural form; cancelled, nobody is mailed.
+        function test_frenchSummaryCountsAsFrenchDoes() {
+            const addresses = []
+            for (let i = 0; i < 1233; ++i)
+                addresses.push("r" + i + "@typed.test")
+            addresses.push("r7@typed.test")
+            screen.selectedLists = []
+            screen.recipient = addresses.join("; ")
+            verify(myTranslator.setLanguage("fr_FR"))
+            try {
+                const before = servers.count()
+                const flickable = screen.pagesFlickable
+                flickable.contentY = Math.max(0, flickable.contentHeight - flickable.height)
+                mouseClick(findChild(screen, "sendButton"))
+                const summary = screen.sendingController.summaryDialog
+                tryCompare(summary, "opened", true)
+                compare(findChild(summary.contentItem, "summaryTotal").text,
+                        "1\u202f234\u00a0destinataires recevront chacun un message.")
+                compare(findChild(summary.contentItem, "summaryDuplicates").text,
+                        "1\u00a0adresse apparaît plusieurs fois.")
+                const cancel = findChild(summary.contentItem, "summaryCancelButton")
+                compare(cancel.text, "Annuler")
+                mouseClick(cancel)
+                tryCompare(summary, "visible", false)
+                compare(servers.count(), before, "a cancelled summary mails nobody")
+            } finally {
+                verify(myTranslator.setLanguage("en_EN"))
+            }
         }
 
         function test_invalidAndRejectedRecipientsCountAsFailed() {
@@ -921,7 +954,7 @@ Item {
             const received = findChild(summary.contentItem, "summaryReceived")
             verify(received.visible)
             compare(received.text, "Left out: 1 recipient who already received this message in an earlier run.")
-            compare(findChild(summary.contentItem, "summaryTotal").text, "1 recipient(s) will each receive one message.")
+            compare(findChild(summary.contentItem, "summaryTotal").text, "1 recipient will receive one message.")
             mouseClick(findChild(summary.contentItem, "summarySendButton"))
             waitForRunEnd()
             compare(run().total, 1)

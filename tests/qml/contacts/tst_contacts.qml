@@ -109,7 +109,7 @@ Item {
         function errorToast() { return newestToast(screenToasts(false)) }
         function successToastText() { return newestToast(screenToasts(true)) }
         function dialogToast(dialog) {
-            return newestToast(findIn(dialog.contentItem, "dialogDangerToasts"))
+            return newestToast(findIn(dialog.contentItem.parent, "dialogDangerToasts"))
         }
 
         function contact(lastname, firstname, email, list) {
@@ -971,7 +971,7 @@ Item {
             const detail = openDetailOn([contact("A", "", "a@x.io", "L"), contact("B", "Bo", "b@x.io", "L")],
                                         ["L"], 1)
             const dialog = detail.deleteDialog
-            compare(dialog.message, "Are you sure you want to delete the contact B Bo ?")
+            compare(dialog.message, "Are you sure you want to delete the contact B Bo?")
             dialog.open()
             tryCompare(dialog, "opened", true)
             mouseClick(findIn(dialog.contentItem, "confirmButton"))

@@ -55,7 +55,8 @@ Item {
             for (var i = 0; i < names.length; ++i)
                 verify(texts[names[i]].length > 0, names[i])
             compare(texts.noActiveAccount, "No active account")
-            compare(texts.connexion_error, "Connexion error")
+            // A slip of the source text, mended by the English file.
+            compare(texts.connexion_error, "Connection error")
             compare(texts.smpt_account_required, "You must add at least one SMTP account.")
             compare(texts.importStr, "Import")
         }
@@ -72,6 +73,12 @@ Item {
             compare(texts.send, "Envoyer")
             compare(texts.connexion_error, "Erreur de connexion")
             compare(texts.not_connected_to_internet, "Vous n’êtes pas connecté à Internet")
+            // Numbers as French writes them, and Qt's own texts (its dialogs'
+            // standard buttons) from Qt's catalogue.
+            compare(texts.number(1234567), "1\u202f234\u202f567")
+            compare(texts.percent(100), "100\u00a0%")
+            compare(qsTranslate("QPlatformTheme", "Cancel"), "Annuler")
+            compare(Qt.locale().name, "fr_FR")
 
             // Every text bound to the object turned French at once.
             var names = textNames()
@@ -88,6 +95,9 @@ Item {
             compare(changedSpy.count, 2)
             compare(store.value("lang"), "en_EN")
             compare(snapshot(), english)
+            compare(texts.number(1234567), "1,234,567")
+            compare(texts.percent(100), "100%")
+            compare(qsTranslate("QPlatformTheme", "Cancel"), "Cancel")
         }
 
         function test_missingLanguage() {

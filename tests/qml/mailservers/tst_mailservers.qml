@@ -60,7 +60,8 @@ TestCase {
                                       "tester@localhost", "", "Velmora", recipient("reject-me@example.com"),
                                       "s", "t", "", [], [], "abcdefghij")
         verify(result.error)
-        compare(result.text, "550 5.1.1 <reject-me@example.com>: Recipient address rejected: User unknown")
+        compare(result.text, "The server 127.0.0.1 says this address does not exist. "
+                + "(550 5.1.1 <reject-me@example.com>: Recipient address rejected: User unknown)")
         result = bridge.sendEmail(servers.host, String(servers.port("refused")), "None",
                                   "tester@localhost", "", "Velmora", recipient("a@example.com"),
                                   "s", "t", "", [], [], "abcdefghij")

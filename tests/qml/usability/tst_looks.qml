@@ -1,5 +1,6 @@
 import QtQuick
 import QtTest
+import QmlCppBridge
 import ParvaneTest
 
 // What a user sees at the smallest window, in both languages: every text of
@@ -13,6 +14,13 @@ Item {
         testCase: testCase
     }
 
+    // A run of the tests' own, shown in the program's run dialog.
+    SendingRun {
+        id: bigRun
+
+        interval: 0
+    }
+
     TestCase {
         id: testCase
 
@@ -24,6 +32,11 @@ Item {
             "serverPort": "587", "connection": "TLS", "address": "marie.curie@example.com",
             "password": "secret"
         })
+
+        // A count as the interface language writes it.
+        function number(n) {
+            return Number(n).toLocaleString(Qt.locale(), "f", 0)
+        }
 
         function contact(name, email) {
             return {
@@ -57,10 +70,15 @@ Item {
         }
 
         function cleanup() {
+            const controller = driver.screen.sendingController
+            controller.dialog.run = controller.run
+            driver.screen.isSendingListRunning = false
+            driver.screen.runningSendingList = undefined
             // Whatever a scene opened goes away before the next one.
             // The run's dialog takes no Escape; its Close button is for a run's end.
             driver.screen.sendingController.dialog.close()
             driver.screen.sendingController.summaryDialog.close()
+            driver.screen.sendingController.resumeDialog.close() // it takes no Escape either
             driver.closePopups()
             driver.settle()
         }
@@ -103,18 +121,29 @@ Item {
             const problems = []
             const texts = driver.collect(isText, from)
             for (const text of texts) {
-                if (text.truncated) {
+                if (text.truncated && !wholeOnHover(text)) {
                     problems.push(describe(text) + " is cut short")
                     continue
                 }
                 if (text.wrapMode === Text.NoWrap && text.implicitWidth > text.width + 1
                         && !text.clip) {
-                    problems.push(describe(text) + " is wider than its box")
+                    problems.push(describe(text) + " is wider than its box ("
+                                  + text.implicitWidth.toFixed(1) + " > " + text.width.toFixed(1) + ")")
                     continue
                 }
                 problems.push(...outsideFrames(text))
             }
             return problems
+        }
+
+        // An elided text whose tooltip holds the whole of it.
+        function wholeOnHover(item) {
+            for (let i = 0; i < item.data.length; ++i) {
+                const tip = item.data[i]
+                if (tip.delay !== undefined && tip.timeout !== undefined && tip.text === item.text)
+                    return true
+            }
+            return false
         }
 
         function outsideFrames(item) {
@@ -261,12 +290,73 @@ Item {
             tryCompare(dialog, "opened", true)
         }
 
+        // A sending list's task under way, the list's name long: the title
+        // takes two lines, then elides, the whole of it on hover.
+        // A sending list's task under way, the list's name long: the title
+        // takes two lines, then elides, the whole of it on hover.
+        function sendingListRunScene() {
+            driver.openPage("homeMenu", "SendEmailsPage")
+            const tasks = []
+            for (let i = 0; i < 1234; ++i)
+                tasks.push("/tmp/task" + i + ".pvsav")
+            driver.screen.runningSendingList = {
+                "name": "Nouvelle campagne de printemps pour les clients fidèles de la région lyonnaise",
+                "nextTask": 12, "tasks": tasks }
+            driver.screen.isSendingListRunning = true
+            const dialog = driver.screen.sendingController.dialog
+            dialog.open()
+            tryCompare(dialog, "opened", true)
+            const title = findChild(dialog.contentItem, "sendingTitle")
+            verify(title.text.indexOf("12/" + number(1234)) > 0, title.text)
+            verify(title.truncated && title.lineCount === 2, "two lines, then elided")
+            mouseMove(title, title.width / 2, title.height / 2)
+            const tip = findChild(title, "sendingTitleToolTip")
+            tryCompare(tip, "opened", true, 3000)
+            compare(tip.text, title.text)
+        }
+
+        // A run of 1,234 recipients that has ended, every counter at its
+        // widest, shown in the run's dialog; the addresses are invalid, so
+        // that no server is needed.
+        function bigRunScene() {
+            driver.openPage("homeMenu", "SendEmailsPage")
+            if (bigRun.total !== 1234) {
+                bigRun.journalPath = driver.screen.settingsStore.path + "/looks/run.journal"
+                const recipients = []
+                for (let i = 0; i < 1234; ++i)
+                    recipients.push({ "email": "destinataire" + i + "@exemple..fr" })
+                verify(bigRun.start({ "host": "127.0.0.1", "port": 9, "connection": "None",
+                                      "address": account.address, "password": "",
+                                      "senderName": account.senderName, "subject": "Offre",
+                                      "text": "Bonjour" }, recipients))
+                tryCompare(bigRun, "state", SendingRun.Finished, 30000)
+            }
+            compare(bigRun.failed, 1234)
+            const dialog = driver.screen.sendingController.dialog
+            dialog.run = bigRun
+            dialog.open()
+            tryCompare(dialog, "opened", true)
+            compare(findChild(findChild(dialog.contentItem, "totalRow"), "countText").text,
+                    number(1234) + "/" + number(1234))
+        }
+
         // The summary before a run, with an address given twice.
-        function summaryScene() {
+        function summaryScene(total) {
             driver.openPage("homeMenu", "SendEmailsPage")
             const dialog = driver.screen.sendingController.summaryDialog
-            dialog.summary = { "total": 14, "duplicates": 1, "invalid": 2,
+            dialog.summary = { "total": total || 14, "duplicates": 1, "invalid": 2,
                                "unreplaced": [{ "field": "firstname", "count": 2 }] }
+            dialog.open()
+            tryCompare(dialog, "opened", true)
+        }
+
+        // The question after a run was cut short, with a long subject.
+        function resumeScene() {
+            driver.openPage("homeMenu", "SendEmailsPage")
+            const dialog = driver.screen.sendingController.resumeDialog
+            dialog.interrupted = { "stopped": false, "total": 1234, "done": 200, "left": 1034,
+                                   "account": account.address,
+                                   "subject": "Nouvelle collection de printemps : -20 % sur tout" }
             dialog.open()
             tryCompare(dialog, "opened", true)
         }
@@ -305,7 +395,11 @@ Item {
                 { tag: "templates", show: () => driver.openPage("templatesMenu", "TemplatesPage") },
                 { tag: "delete list", show: deleteListScene },
                 { tag: "sending dialog", show: sendingDialogScene },
-                { tag: "run summary", show: summaryScene },
+                { tag: "sending list run", show: sendingListRunScene },
+                { tag: "run of 1,234", show: bigRunScene },
+                { tag: "run summary", show: () => summaryScene() },
+                { tag: "run summary of 1,234", show: () => summaryScene(1234) },
+                { tag: "interrupted run", show: resumeScene },
                 { tag: "connection dialog", show: () => screenDialogScene("connexionDialog") },
                 { tag: "about dialog", show: () => sideMenuDialogScene("aboutMenu", "aboutDialog") },
                 { tag: "contact dialog",
@@ -340,6 +434,32 @@ Item {
             const textStart = label.mapToItem(null, label.leftPadding, 0).x
             verify(mark.x + mark.width <= textStart, "mark " + JSON.stringify(mark)
                    + " and text from " + textStart)
+        }
+
+        // A dialog's toast shows over its top edge: the buttons at its foot
+        // stay in sight, and a real click on one does what it says.
+        function test_toastLeavesTheDialogButtonsClickable() {
+            driver.setLanguage("fr_FR")
+            deleteListScene()
+            const page = driver.find("pagesStackView").currentItem
+            const dialog = page.deleteListDialog
+            dialog.showToast("Le serveur smtp.example.com a refusé la connexion : vérifiez le nom "
+                             + "du serveur et le port. (Couldn't connect to server)")
+            const manager = findChild(dialog.contentItem.parent, "dialogDangerToasts")
+            tryVerify(() => manager.itemAtIndex(0) && manager.itemAtIndex(0).opacity === 1, 2000)
+            const toast = manager.itemAtIndex(0)
+            const shown = toast.mapToItem(null, 0, 0, toast.width, toast.height)
+            for (const name of ["confirmButton", "closeButton"]) {
+                const button = findChild(dialog.contentItem, name)
+                const box = button.mapToItem(null, 0, 0, button.width, button.height)
+                verify(shown.y + shown.height <= box.y || box.y + box.height <= shown.y,
+                       name + " " + JSON.stringify(box) + " under the toast " + JSON.stringify(shown))
+            }
+            const before = driver.screen.userContactsLists.length
+            mouseClick(findChild(dialog.contentItem, "confirmButton"))
+            tryCompare(dialog, "visible", false)
+            verify(manager.model.count > 0, "the toast was still up when clicked through")
+            compare(driver.screen.userContactsLists.length, before - 1, "the list was deleted")
         }
 
         function test_toastsAreOpaqueAndReadable_data() {

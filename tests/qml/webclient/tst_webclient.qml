@@ -239,7 +239,7 @@ Item {
             driver.screen.appInfo = { "version": "2.1.1", "email": "", "phone": "" }
             openDialog("aboutMenu", "aboutDialog")
             const status = driver.find("versionStatus", true)
-            compare(status.text, "Last version installed 🗸")
+            compare(status.text, "Latest version installed 🗸")
             compare(String(status.color), String(Constants.successColor))
             compare(driver.find("latestInstalled", true).text,
                     "You have already installed the latest version of Parvane.")
@@ -376,7 +376,7 @@ Item {
             templatesPage()
             tryCompare(driver.screen, "loading", false, 10000)
             compare(driver.screen.templates.length, 0, "nothing of it kept")
-            tryVerify(() => toastTexts().indexOf("Error while connecting to server") >= 0)
+            tryVerify(() => toastTexts().indexOf("The service could not be reached. Check your internet connection.") >= 0)
         }
 
         function test_templatesCatalogue() {
@@ -476,18 +476,18 @@ Item {
                 { tag: "refusal with a message", status: 404, body: "\"Templates are resting today\"",
                   authorization: goodToken, toast: "Templates are resting today" },
                 { tag: "refusal without a message", status: 403, body: "{\"error\":1}",
-                  toast: "Invalid response" },
+                  toast: "The service's answer could not be read." },
                 { tag: "wrong token", status: 200, body: "[]",
-                  authorization: "Bearer " + Constants.requestsToken, toast: "Invalid response" },
-                { tag: "no token", status: 200, body: "[]", toast: "Invalid response" },
+                  authorization: "Bearer " + Constants.requestsToken, toast: "The service's answer could not be read." },
+                { tag: "no token", status: 200, body: "[]", toast: "The service's answer could not be read." },
                 { tag: "not JSON", status: 200, body: "<html>busy</html>", authorization: goodToken,
-                  toast: "Invalid response" },
+                  toast: "The service's answer could not be read." },
                 { tag: "not a list", status: 200, body: "{\"templates\":[]}", authorization: goodToken,
-                  toast: "Invalid response" },
+                  toast: "The service's answer could not be read." },
                 { tag: "server failure", status: 503, body: "\"down\"", authorization: goodToken,
-                  toast: "Error while connecting to server" },
+                  toast: "The service could not be reached. Check your internet connection." },
                 // Ends at the helper's time limit (30 s), not before.
-                { tag: "no answer", hang: true, toast: "Error while connecting to server" }
+                { tag: "no answer", hang: true, toast: "The service could not be reached. Check your internet connection." }
             ]
         }
 

@@ -489,7 +489,8 @@ Item {
             driver.click(driver.buttonWithText("Cancel"))
             tryVerify(() => driver.find("fileDialogListView", true) === null, 3000)
             dialog.addTasks(["file://" + a, "file://" + bad, "file://" + b, "file://" + a])
-            compare(dialogToasts(dialog), [myTrStrings.some_saves_cannot_be_used_as_tasks])
+            compare(dialogToasts(dialog), ["1 file cannot be used as a task: a task needs a sender "
+                                           + "name, a subject, recipients and some content."])
             // Nothing joins the list before the user has seen what it sends.
             compare(dialog.tasks, [])
             confirmReview([a, b])

@@ -140,8 +140,20 @@ MyHeaderlessDialog {
             textFormat: Text.PlainText
             font.pointSize: 17
             color: "white"
+            // A long list name takes a second line; beyond it, the end is
+            // elided and the whole title shows on hover.
+            wrapMode: Text.Wrap
+            maximumLineCount: 2
             elide: Text.ElideRight
-            wrapMode: Text.NoWrap
+
+            HoverHandler {
+                id: titleHover
+            }
+            MyToolTip {
+                objectName: "sendingTitleToolTip"
+                visible: titleHover.hovered && parent.truncated
+                text: parent.text
+            }
         }
         MyLabel {
             objectName: "pauseLabel"

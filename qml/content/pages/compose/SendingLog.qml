@@ -66,7 +66,8 @@ MyInputBackground {
             // A chunk ends with its line break; the text shows the lines before it.
             text: chunk.endsWith("\n") ? chunk.substring(0, chunk.length - 1) : chunk
             textFormat: Text.PlainText
-            wrapMode: Text.WrapAnywhere
+            // At word boundaries; a long address without one still breaks.
+            wrapMode: Text.Wrap
             color: Constants.primaryLigthColor4
             font.pointSize: 10
         }
