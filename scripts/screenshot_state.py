@@ -7,7 +7,8 @@ being written.
 Usage: screenshot_state.py LANG SMTP_PORT [PRESET...]
 Presets: compose-en, compose-fr (the message text in that language),
 no-subject (the subject left empty), list-selected (a list chosen to send to),
-sending-lists (a finished and an unfinished sending list), search (a search
+sending-lists (a finished and an unfinished sending list), long-names (the
+unfinished sending list named at length), big-list (1,234 subscribers), search (a search
 form filled in for the demonstration corpus, and addresses found on two
 earlier days).
 """
@@ -32,6 +33,10 @@ def contact(i, list_name, domain):
 
 
 contacts = [contact(i, "Subscribers", "example.com") for i in range(12)]
+if "big-list" in presets:
+    # Each address its own: the first twelve names again, numbered.
+    contacts += [dict(contact(i, "Subscribers", "example.com"),
+                      email=f"abonne.{i:04d}@example.com") for i in range(12, 1234)]
 contacts += [contact(i, "Press", "example.org") for i in range(3, 8)]
 contacts += [contact(i, "Partners", "example.net") for i in range(5, 9)]
 
@@ -80,7 +85,9 @@ if "sending-lists" in presets:
         f"=====\nStart task {n}\n=====\n\nanna.berg@example.com: Email sent\n\n"
         f"=====\nEnd task {n}\n=====\n\n" for n in range(1, 4))
     state["sendingForm"]["sendingLists"] = [
-        {"name": "Autumn follow-up", "tasks": tasks, "output": "", "done": 1, "nextTask": 2},
+        {"name": "Nouvelle campagne de printemps pour les clients fidèles de la région lyonnaise"
+         if "long-names" in presets else "Autumn follow-up",
+         "tasks": tasks, "output": "", "done": 1, "nextTask": 2},
         {"name": "Spring launch", "tasks": tasks[:3], "output": log, "done": 3, "nextTask": 3},
     ]
 

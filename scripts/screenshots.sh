@@ -210,7 +210,10 @@ shoot toast-success "$(state fr_FR compose-fr)" "click 55 325" "click 480 240" "
 shoot toast-error "$(state fr_FR compose-fr no-subject)" "scroll 330 400 10" "click 488 628" shot
 shoot compose-list "$(state fr_FR compose-fr list-selected)"
 shoot run "$(state fr_FR compose-fr list-selected)" "scroll 330 400 10" "click 488 628" "click 664 499" "wait 6" shot "click 684 599"
+# The same run with 1,234 recipients, every counter at its widest.
+shoot run-1234 "$(state fr_FR compose-fr list-selected big-list)" "scroll 330 400 10" "click 488 628" "click 664 499" "wait 6" shot "click 575 599" "wait 2"
 shoot sending-lists "$(state en_EN compose-en sending-lists)" "click 482 69"
+shoot sending-lists-fr "$(state fr_FR compose-fr sending-lists long-names)" "click 482 69"
 if [ -n "${SERVICE_PID:-}" ]; then
     shoot templates "$(state fr_FR compose-fr)" "click 55 475" "wait 4"
     shoot about "$(state fr_FR compose-fr)" "click 55 575" "wait 1"

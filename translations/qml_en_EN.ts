@@ -3215,11 +3215,6 @@
         </message>
         <message>
             <location line="+1" />
-            <source>Some saves cannot be used as tasks.</source>
-            <translation>Some saves cannot be used as tasks.</translation>
-        </message>
-        <message>
-            <location line="+1" />
             <source>Are you sure you want to delete all task lists ?</source>
             <translation>Are you sure you want to delete all sending lists?</translation>
         </message>

@@ -3215,11 +3215,6 @@
         </message>
         <message>
             <location line="+1" />
-            <source>Some saves cannot be used as tasks.</source>
-            <translation>Certaines sauvegardes ne peuvent pas être utilisées comme tâches.</translation>
-        </message>
-        <message>
-            <location line="+1" />
             <source>Are you sure you want to delete all task lists ?</source>
             <translation>Voulez-vous vraiment supprimer toutes les listes d’envoi ?</translation>
         </message>

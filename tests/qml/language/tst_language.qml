@@ -51,7 +51,7 @@ Item {
 
         function test_allTextsExist() {
             var names = textNames()
-            compare(names.length, 164)
+            compare(names.length, 163)
             for (var i = 0; i < names.length; ++i)
                 verify(texts[names[i]].length > 0, names[i])
             compare(texts.noActiveAccount, "No active account")

@@ -133,6 +133,7 @@ MyHeaderlessDialog {
         spacing: 10
 
         MyLabel {
+            id: titleLabel
             objectName: "sendingTitle"
             Layout.fillWidth: true
             // Plain text: a list name is shown as typed, never as markup.
@@ -151,8 +152,8 @@ MyHeaderlessDialog {
             }
             MyToolTip {
                 objectName: "sendingTitleToolTip"
-                visible: titleHover.hovered && parent.truncated
-                text: parent.text
+                visible: titleHover.hovered && titleLabel.truncated
+                text: titleLabel.text
             }
         }
         MyLabel {
