@@ -2,9 +2,9 @@
 // real main screen in a window, made as start-up makes it.
 #pragma once
 
-#include "MyTranslator.h"
-#include "QmlCppBridge.h"
-#include "Startup.h"
+#include "app/MyTranslator.h"
+#include "app/QmlCppBridge.h"
+#include "app/Startup.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -14,8 +14,8 @@
 // The last line sums it up with the resident memory; nothing is asserted.
 
 #include "BenchSupport.h"
-#include "SettingsStore.h"
-#include "VCardImport.h"
+#include "contacts/VCardImport.h"
+#include "store/SettingsStore.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -7,7 +7,7 @@
 // The last line sums it up; nothing is asserted.
 
 #include "BenchSupport.h"
-#include "PageFetch.h"
+#include "search/PageFetch.h"
 
 #include <QDir>
 #include <QFile>

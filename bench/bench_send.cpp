@@ -7,7 +7,7 @@
 // connection; the last line sums it up with the run's connections and logins.
 
 #include "BenchSupport.h"
-#include "QmlCppBridge.h"
+#include "app/QmlCppBridge.h"
 #include "run/SendingRun.h"
 
 #include <QDir>

@@ -8,7 +8,7 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config git
   # Qt 6.4
   qt6-base-dev qt6-base-dev-tools qt6-declarative-dev qt6-declarative-dev-tools
-  qt6-svg-dev qt6-webview-dev qt6-webview-plugins qt6-webengine-dev qt6-httpserver-dev
+  qt6-svg-dev qt6-webview-dev qt6-webview-plugins qt6-webengine-dev
   qt6-websockets-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   qt6-qpa-plugins qt6-image-formats-plugins libqt6svg6
   # Qt's own texts (standard buttons, dialogs) in the interface's languages

@@ -5,8 +5,8 @@
 // STATE.json maps each settings group to its keys and values; the top-level
 // group "" (the start-up language) goes to the platform settings. The store
 // written is the one the program opens, so XDG_CONFIG_HOME chooses where.
-#include "SettingsStore.h"
-#include "Startup.h"
+#include "app/Startup.h"
+#include "store/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QFile>

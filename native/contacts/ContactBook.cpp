@@ -1,7 +1,7 @@
-#include "ContactBook.h"
+#include "contacts/ContactBook.h"
 
-#include "SettingsStore.h"
-#include "VCardImport.h"
+#include "contacts/VCardImport.h"
+#include "store/SettingsStore.h"
 
 #include <QCollator>
 #include <QJSEngine>

@@ -1,6 +1,6 @@
-#include "CsvPreview.h"
+#include "contacts/CsvPreview.h"
 
-#include "CsvReader.h"
+#include "contacts/CsvReader.h"
 
 #include <QFile>
 #include <QVariantList>

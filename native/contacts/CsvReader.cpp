@@ -1,4 +1,4 @@
-#include "CsvReader.h"
+#include "contacts/CsvReader.h"
 
 #include <QHash>
 #include <QRegularExpression>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "VCardReader.h"
+#include "contacts/VCardReader.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -1,6 +1,6 @@
-#include "CsvWriter.h"
+#include "contacts/CsvWriter.h"
 
-#include "VCardReader.h"
+#include "contacts/VCardReader.h"
 
 #include <QSaveFile>
 #include <QVariantMap>

@@ -1,7 +1,7 @@
-#include "VCardImport.h"
+#include "contacts/VCardImport.h"
 
-#include "CsvReader.h"
-#include "VCardReader.h"
+#include "contacts/CsvReader.h"
+#include "contacts/VCardReader.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "VCardReader.h"
+#include "contacts/VCardReader.h"
 
 #include <QStringDecoder>
 #include <QVariantMap>

@@ -1,4 +1,4 @@
-#include "FileTrust.h"
+#include "files/FileTrust.h"
 
 #include <QDir>
 #include <QFileInfo>

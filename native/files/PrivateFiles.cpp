@@ -1,4 +1,4 @@
-#include "PrivateFiles.h"
+#include "files/PrivateFiles.h"
 
 #include <QDir>
 #include <QDirIterator>

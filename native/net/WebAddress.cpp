@@ -1,4 +1,4 @@
-#include "WebAddress.h"
+#include "net/WebAddress.h"
 
 #include <QList>
 #include <QPair>

@@ -1,5 +1,5 @@
-#include "OriginRequestGuard.h"
-#include "WebAddress.h"
+#include "preview/OriginRequestGuard.h"
+#include "net/WebAddress.h"
 
 #include <QMutexLocker>
 #include <QWebEngineUrlRequestInfo>

@@ -1,4 +1,4 @@
-#include "PreviewRequestGuard.h"
+#include "preview/PreviewRequestGuard.h"
 
 #include <QDir>
 #include <QFileInfo>

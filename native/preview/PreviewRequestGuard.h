@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WebProfileGuard.h"
+#include "preview/WebProfileGuard.h"
 #include <QMutex>
 #include <QObject>
 #include <QPointer>

@@ -1,4 +1,4 @@
-#include "ServiceCertificateCheck.h"
+#include "preview/ServiceCertificateCheck.h"
 
 #include <QSslConfiguration>
 #include <QSslError>

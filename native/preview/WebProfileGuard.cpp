@@ -1,4 +1,4 @@
-#include "WebProfileGuard.h"
+#include "preview/WebProfileGuard.h"
 
 #include <QQuickWebEngineProfile>
 

@@ -1,6 +1,6 @@
-#include "DeliveryJob.h"
+#include "run/DeliveryJob.h"
 
-#include "DeliveryThread.h"
+#include "run/DeliveryThread.h"
 
 using namespace Qt::Literals::StringLiterals;
 

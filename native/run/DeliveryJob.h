@@ -1,7 +1,7 @@
 #pragma once
 
-#include "MailDelivery.h"
-#include "SmtpTransport.h"
+#include "mail/MailDelivery.h"
+#include "mail/SmtpTransport.h"
 
 #include <QObject>
 #include <QSemaphore>

@@ -1,4 +1,4 @@
-#include "DeliveryThread.h"
+#include "run/DeliveryThread.h"
 
 #include <QObject>
 #include <QThread>

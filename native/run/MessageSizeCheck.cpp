@@ -1,8 +1,8 @@
-#include "MessageSizeCheck.h"
+#include "run/MessageSizeCheck.h"
 
-#include "DeliveryThread.h"
-#include "MailDelivery.h"
-#include "SmtpTransport.h"
+#include "mail/MailDelivery.h"
+#include "mail/SmtpTransport.h"
+#include "run/DeliveryThread.h"
 
 #include <QPointer>
 

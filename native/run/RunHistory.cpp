@@ -1,4 +1,4 @@
-#include "RunHistory.h"
+#include "run/RunHistory.h"
 
 #include "contacts/CsvWriter.h"
 #include "files/PrivateFiles.h"

@@ -1,4 +1,4 @@
-#include "RunJournal.h"
+#include "run/RunJournal.h"
 
 #include "files/PrivateFiles.h"
 

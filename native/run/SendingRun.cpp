@@ -1,11 +1,11 @@
-#include "SendingRun.h"
+#include "run/SendingRun.h"
 
-#include "DeliveryJob.h"
-#include "DeliveryThread.h"
-#include "OnlineCheck.h"
-#include "RunHistory.h"
-#include "SmtpTransport.h"
+#include "app/OnlineCheck.h"
 #include "files/FileTrust.h"
+#include "mail/SmtpTransport.h"
+#include "run/DeliveryJob.h"
+#include "run/DeliveryThread.h"
+#include "run/RunHistory.h"
 #include <QFileInfo>
 
 #include <QDateTime>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "MailDelivery.h"
-#include "RunJournal.h"
-#include "SmtpTransport.h"
+#include "mail/MailDelivery.h"
+#include "mail/SmtpTransport.h"
+#include "run/RunJournal.h"
 
 #include <QJsonObject>
 #include <QList>

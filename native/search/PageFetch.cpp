@@ -1,5 +1,5 @@
-#include "PageFetch.h"
-#include "WebAddress.h"
+#include "search/PageFetch.h"
+#include "net/WebAddress.h"
 
 #include <QHostInfo>
 #include <QNetworkProxy>

@@ -1,4 +1,4 @@
-#include "SecretStore.h"
+#include "secrets/SecretStore.h"
 
 #include "files/PrivateFiles.h"
 

@@ -1,4 +1,4 @@
-#include "ScriptTexts.h"
+#include "store/ScriptTexts.h"
 
 #include <QJSEngine>
 #include <QJsonArray>

@@ -1,9 +1,9 @@
-#include "SettingsStore.h"
+#include "store/SettingsStore.h"
 
-#include "ScriptTexts.h"
-#include "StoreFiles.h"
 #include "files/FileTrust.h"
 #include "files/PrivateFiles.h"
+#include "store/ScriptTexts.h"
+#include "store/StoreFiles.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

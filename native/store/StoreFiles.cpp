@@ -1,6 +1,6 @@
-#include "StoreFiles.h"
+#include "store/StoreFiles.h"
 
-#include "SettingsStore.h"
+#include "store/SettingsStore.h"
 
 #include <QFile>
 #include <QFileDevice>

@@ -1,4 +1,4 @@
-#include "ServiceReply.h"
+#include "webservice/ServiceReply.h"
 
 #include <QNetworkReply>
 

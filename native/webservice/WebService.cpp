@@ -1,6 +1,6 @@
-#include "WebService.h"
+#include "webservice/WebService.h"
 
-#include "ServiceReply.h"
+#include "webservice/ServiceReply.h"
 
 #include <QBuffer>
 #include <QDebug>

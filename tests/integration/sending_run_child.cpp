@@ -1,7 +1,7 @@
 // A sending run in a process of its own, for the test that kills it: reads
 // the run from a JSON file (params, recipients, journal, interval) and
 // delivers until the run ends or the process is killed.
-#include "SendingRun.h"
+#include "run/SendingRun.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -4,8 +4,8 @@
 // user asks for them.
 
 #include "HttpProbe.h"
-#include "PreviewRequestGuard.h"
-#include "Startup.h"
+#include "app/Startup.h"
+#include "preview/PreviewRequestGuard.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,11 +1,11 @@
 // GMime's headers must come before Qt's: GLib uses "signals" as a field name.
 #include <gmime/gmime.h>
 
-#include "HtmlReferences.h"
-#include "HtmlText.h"
 #include "LoopbackServers.h"
-#include "MailDelivery.h"
-#include "QmlCppBridge.h"
+#include "app/QmlCppBridge.h"
+#include "mail/HtmlReferences.h"
+#include "mail/HtmlText.h"
+#include "mail/MailDelivery.h"
 
 #include <QDir>
 #include <QElapsedTimer>

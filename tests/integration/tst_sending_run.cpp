@@ -1,8 +1,8 @@
 #include "LoopbackServers.h"
-#include "MessageSizeCheck.h"
-#include "RunHistory.h"
-#include "SendingRun.h"
-#include "SmtpTransport.h"
+#include "mail/SmtpTransport.h"
+#include "run/MessageSizeCheck.h"
+#include "run/RunHistory.h"
+#include "run/SendingRun.h"
 
 #include <QBuffer>
 #include <QDeadlineTimer>

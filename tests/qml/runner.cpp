@@ -1,12 +1,12 @@
 #include "BrowserProbe.h"
 #include "HttpProbe.h"
 #include "MailServers.h"
-#include "MyQrImageProvider.h"
-#include "MyTranslator.h"
 #include "ServiceDouble.h"
 #include "ServiceProcess.h"
-#include "Startup.h"
-#include "WebService.h"
+#include "app/MyTranslator.h"
+#include "app/Startup.h"
+#include "qr/MyQrImageProvider.h"
+#include "webservice/WebService.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,10 +1,10 @@
 // Builds the message the application would send for an HTML file, as the
 // compose page does after "Load HTML", and writes it to standard output.
 // Usage: compose_template FILE.html
-#include "HtmlReferences.h"
-#include "MailComposer.h"
-#include "MailDelivery.h"
-#include "MimeMessageBuilder.h"
+#include "mail/HtmlReferences.h"
+#include "mail/MailComposer.h"
+#include "mail/MailDelivery.h"
+#include "mail/MimeMessageBuilder.h"
 
 #include <QCoreApplication>
 #include <QFile>

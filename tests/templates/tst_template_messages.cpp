@@ -1,9 +1,9 @@
-#include "HtmlReferences.h"
-#include "HtmlResources.h"
-#include "HtmlText.h"
-#include "MailComposer.h"
-#include "MailDelivery.h"
-#include "MimeMessageBuilder.h"
+#include "mail/HtmlReferences.h"
+#include "mail/HtmlResources.h"
+#include "mail/HtmlText.h"
+#include "mail/MailComposer.h"
+#include "mail/MailDelivery.h"
+#include "mail/MimeMessageBuilder.h"
 
 #include <QDir>
 #include <QFile>

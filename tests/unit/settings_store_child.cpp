@@ -5,7 +5,7 @@
 // the contact book changes one contact.
 //
 // Usage: settings_store_child STORE_FOLDER INTERVAL_MS CONTACTS
-#include "SettingsStore.h"
+#include "store/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>

@@ -1,4 +1,4 @@
-#include "QmlCppBridge.h"
+#include "app/QmlCppBridge.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -2,9 +2,9 @@
 // adds and stores, what a cancelled or abandoned one leaves, and how stored
 // records of other shapes are read.
 
-#include "ContactBook.h"
-#include "SettingsStore.h"
-#include "VCardImport.h"
+#include "contacts/ContactBook.h"
+#include "contacts/VCardImport.h"
+#include "store/SettingsStore.h"
 
 #include <QFile>
 #include <QJSEngine>

@@ -2,10 +2,10 @@
 // the headers of common exports recognised, the preview, the worker reading a
 // file, and the writer read back field for field.
 
-#include "CsvPreview.h"
-#include "CsvReader.h"
-#include "CsvWriter.h"
-#include "VCardImport.h"
+#include "contacts/CsvPreview.h"
+#include "contacts/CsvReader.h"
+#include "contacts/CsvWriter.h"
+#include "contacts/VCardImport.h"
 
 #include <QFile>
 #include <QRandomGenerator>

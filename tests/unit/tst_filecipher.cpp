@@ -1,5 +1,5 @@
-#include "FileCipher.h"
-#include "QmlCppBridge.h"
+#include "app/QmlCppBridge.h"
+#include "files/FileCipher.h"
 #include "files/FileTrust.h"
 #include <QMap>
 #include <sys/stat.h>

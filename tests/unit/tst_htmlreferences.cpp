@@ -1,5 +1,5 @@
-#include "HtmlReferences.h"
-#include "QmlCppBridge.h"
+#include "app/QmlCppBridge.h"
+#include "mail/HtmlReferences.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -1,6 +1,6 @@
-#include "HtmlResources.h"
-#include "HtmlText.h"
-#include "QmlCppBridge.h"
+#include "app/QmlCppBridge.h"
+#include "mail/HtmlResources.h"
+#include "mail/HtmlText.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "OriginRequestGuard.h"
+#include "preview/OriginRequestGuard.h"
 
 #include <QTest>
 

@@ -3,9 +3,9 @@
 // sends too much, and the addresses it may reach: public ones only, but for
 // the web service's own site.
 
-#include "PageFetch.h"
+#include "search/PageFetch.h"
 
-#include "WebAddress.h"
+#include "net/WebAddress.h"
 
 #include <QFile>
 #include <QHash>

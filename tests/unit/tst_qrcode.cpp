@@ -1,5 +1,5 @@
-#include "MyQrImageProvider.h"
-#include "QrCodeGenerator.h"
+#include "qr/MyQrImageProvider.h"
+#include "qr/QrCodeGenerator.h"
 
 #include <QDir>
 #include <QProcess>

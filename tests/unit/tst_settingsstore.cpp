@@ -1,4 +1,4 @@
-#include "SettingsStore.h"
+#include "store/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,5 +1,5 @@
-#include "MyTranslator.h"
-#include "Startup.h"
+#include "app/MyTranslator.h"
+#include "app/Startup.h"
 
 #include <QDir>
 #include <QFile>

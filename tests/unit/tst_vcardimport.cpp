@@ -1,7 +1,7 @@
 // The vCard file import job: what it hands over, in which order, and how it
 // ends when cancelled, destroyed mid-read or given a file it cannot read.
 
-#include "VCardImport.h"
+#include "contacts/VCardImport.h"
 
 #include <QFile>
 #include <QSignalSpy>

@@ -1,4 +1,4 @@
-#include "WebService.h"
+#include "webservice/WebService.h"
 
 #include <QProcess>
 #include <QSignalSpy>

@@ -1,4 +1,4 @@
-#include "TextFile.h"
+#include "files/TextFile.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "FileDownloader.h"
+#include "mail/FileDownloader.h"
 
 #include <QNetworkReply>
 #include <QNetworkRequest>

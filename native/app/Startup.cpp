@@ -1,8 +1,8 @@
-#include "Startup.h"
+#include "app/Startup.h"
 
-#include "MyQrImageProvider.h"
-#include "MyTranslator.h"
-#include "WebService.h"
+#include "app/MyTranslator.h"
+#include "qr/MyQrImageProvider.h"
+#include "webservice/WebService.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "OnlineCheck.h"
+#include "app/OnlineCheck.h"
 
 #include <QHostAddress>
 

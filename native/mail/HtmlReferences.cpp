@@ -1,6 +1,6 @@
-#include "HtmlReferences.h"
+#include "mail/HtmlReferences.h"
 
-#include "HtmlText.h"
+#include "mail/HtmlText.h"
 
 #include <QFile>
 #include <QHash>

@@ -1,4 +1,4 @@
-#include "MyTranslator.h"
+#include "app/MyTranslator.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "HtmlText.h"
+#include "mail/HtmlText.h"
 
 #include "contacts/CsvReader.h"
 

@@ -1,4 +1,4 @@
-#include "QrCodeGenerator.h"
+#include "qr/QrCodeGenerator.h"
 
 #include <QPainter>
 #include <QPainterPath>

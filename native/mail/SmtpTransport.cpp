@@ -1,4 +1,4 @@
-#include "SmtpTransport.h"
+#include "mail/SmtpTransport.h"
 
 #include <QFile>
 #include <QUrl>

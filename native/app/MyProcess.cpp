@@ -1,4 +1,4 @@
-#include "MyProcess.h"
+#include "app/MyProcess.h"
 
 using namespace Qt::Literals::StringLiterals;
 

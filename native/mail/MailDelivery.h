@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SmtpTransport.h"
+#include "mail/SmtpTransport.h"
 
 #include <QJsonObject>
 #include <QString>

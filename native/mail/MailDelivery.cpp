@@ -1,8 +1,8 @@
-#include "MailDelivery.h"
+#include "mail/MailDelivery.h"
 
-#include "MailComposer.h"
-#include "MimeMessageBuilder.h"
-#include "SmtpTransport.h"
+#include "mail/MailComposer.h"
+#include "mail/MimeMessageBuilder.h"
+#include "mail/SmtpTransport.h"
 
 #include <QEventLoop>
 #include <QThread>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MimeMessageBuilder.h"
+#include "mail/MimeMessageBuilder.h"
 
 #include <QJsonObject>
 #include <QMap>

@@ -1,6 +1,6 @@
 #include <gmime/gmime.h>
 
-#include "MimeMessageBuilder.h"
+#include "mail/MimeMessageBuilder.h"
 
 #include <QFile>
 #include <QFileInfo>

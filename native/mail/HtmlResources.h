@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HtmlReferences.h"
+#include "mail/HtmlReferences.h"
 
 #include <QByteArray>
 #include <QJsonArray>

@@ -1,7 +1,7 @@
-#include "HtmlResources.h"
+#include "mail/HtmlResources.h"
 
-#include "HtmlReferences.h"
 #include "files/FileTrust.h"
+#include "mail/HtmlReferences.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,11 +1,11 @@
-#include "MailComposer.h"
+#include "mail/MailComposer.h"
 
-#include "FileDownloader.h"
-#include "HtmlReferences.h"
-#include "HtmlResources.h"
-#include "HtmlText.h"
-#include "MailDelivery.h"
 #include "files/FileTrust.h"
+#include "mail/FileDownloader.h"
+#include "mail/HtmlReferences.h"
+#include "mail/HtmlResources.h"
+#include "mail/HtmlText.h"
+#include "mail/MailDelivery.h"
 
 #include <QDebug>
 #include <QEventLoop>

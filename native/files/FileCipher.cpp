@@ -1,4 +1,4 @@
-#include "FileCipher.h"
+#include "files/FileCipher.h"
 
 #include <zlib.h>
 

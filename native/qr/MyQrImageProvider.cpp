@@ -1,6 +1,6 @@
-#include "MyQrImageProvider.h"
+#include "qr/MyQrImageProvider.h"
 
-#include "QrCodeGenerator.h"
+#include "qr/QrCodeGenerator.h"
 
 #include <QUrl>
 
