@@ -81,7 +81,7 @@
     <context>
         <name>AddSendingListDialog</name>
         <message numerus="yes">
-            <location filename="../qml/content/pages/details/AddSendingListDialog.qml" line="+25" />
+            <location filename="../qml/content/run/AddSendingListDialog.qml" line="+25" />
             <source>You cannot add more than %Ln task(s) to a list.</source>
             <translation>
                 <numerusform>You cannot add more than %Ln task to a list.</numerusform>
@@ -3227,7 +3227,7 @@
     <context>
         <name>ResumeRunDialog</name>
         <message>
-            <location filename="../qml/content/pages/compose/ResumeRunDialog.qml" line="+30" />
+            <location filename="../qml/content/run/ResumeRunDialog.qml" line="+30" />
             <source>Interrupted sending run</source>
             <translation>Interrupted sending run</translation>
         </message>
@@ -3358,7 +3358,7 @@
     <context>
         <name>RunPasswordDialog</name>
         <message>
-            <location filename="../qml/content/pages/compose/RunPasswordDialog.qml" line="+49" />
+            <location filename="../qml/content/run/RunPasswordDialog.qml" line="+49" />
             <source>Password refused</source>
             <translation>Password refused</translation>
         </message>
@@ -3376,7 +3376,7 @@
     <context>
         <name>RunSummaryDialog</name>
         <message numerus="yes">
-            <location filename="../qml/content/pages/compose/RunSummaryDialog.qml" line="+30" />
+            <location filename="../qml/content/run/RunSummaryDialog.qml" line="+30" />
             <source>"%1" stays as written for %Ln recipient(s): the field is empty.</source>
             <translation>
                 <numerusform>"%1" stays as written for %Ln recipient: the field is empty.</numerusform>
@@ -3556,7 +3556,7 @@
     <context>
         <name>SendingController</name>
         <message>
-            <location filename="../qml/content/pages/compose/SendingController.qml" line="+58" />
+            <location filename="../qml/content/run/SendingController.qml" line="+58" />
             <source>The SMTP port must be a number from 1 to 65535.</source>
             <translation>The SMTP port must be a number from 1 to 65535.</translation>
         </message>
@@ -3647,7 +3647,7 @@
     <context>
         <name>SendingDialog</name>
         <message>
-            <location filename="../qml/content/pages/compose/SendingDialog.qml" line="+53" />
+            <location filename="../qml/content/run/SendingDialog.qml" line="+53" />
             <source>Log saved</source>
             <translation>Log saved</translation>
         </message>
@@ -3719,7 +3719,7 @@
             </translation>
         </message>
         <message>
-            <location line="+121" />
+            <location line="+122" />
             <source>Save log…</source>
             <translation>Save log…</translation>
         </message>
@@ -3787,7 +3787,7 @@
     <context>
         <name>SendingListSequencer</name>
         <message>
-            <location filename="../qml/content/pages/compose/SendingListSequencer.qml" line="+41" />
+            <location filename="../qml/content/run/SendingListSequencer.qml" line="+41" />
             <source>Start task %1</source>
             <translation>Start task %1</translation>
         </message>

@@ -2,7 +2,7 @@ import QtQuick
 import QtQuick.Layouts
 import Parvane
 import content
-import "../../resources/js/app.js" as AppJs
+import "../resources/js/app.js" as AppJs
 
 // Creates a sending list: a name and two or more work files, picked with
 // the task picker and shown as removable tags. Closing keeps both for the
@@ -119,7 +119,7 @@ MyHeaderlessDialog {
             objectName: "addTasksLink"
             text: myTrStrings.add_tasks
             font.pointSize: 11
-            icon.source: "../../resources/images/icons/plus.png"
+            icon.source: "../resources/images/icons/plus.png"
             onClicked: taskPicker.open()
         }
         Rectangle {

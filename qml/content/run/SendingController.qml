@@ -2,8 +2,8 @@ import QtQuick
 import QtQuick.Controls.Basic
 import QmlCppBridge
 import content
-import "../../resources/js/app.js" as AppJs
-import "compose.js" as Compose
+import "../resources/js/app.js" as AppJs
+import "run.js" as RunJs
 
 // Starts and follows the sending run. Both belong to the main screen, so
 // leaving the compose page changes nothing; the progress dialog is a view of
@@ -111,7 +111,7 @@ Item {
 
     // Puts the running list, as changed, first among the sending lists.
     function storeRunningList(record) {
-        root.sendingLists = Compose.atFront(root.sendingLists, record)
+        root.sendingLists = RunJs.atFront(root.sendingLists, record)
         root.runningSendingList = record
     }
 
@@ -126,7 +126,7 @@ Item {
             const list = root.runningSendingList
             const nextTask = list.nextTask + 1
             appendListOutput(taskMarker(qsTr("Start task %1").arg(nextTask)))
-            storeRunningList(Compose.withFields(list, { "nextTask": nextTask }))
+            storeRunningList(RunJs.withFields(list, { "nextTask": nextTask }))
         }
 
         const account = root.accountByAddress(root.userActiveCompte)
@@ -153,10 +153,10 @@ Item {
         if (refusedFiles.length > 0)
             return refuse(refusedFiles.join("\n"))
 
-        const recipients = Compose.runRecipients(listMembers, AppJs.getEmails(root.recipient))
+        const recipients = RunJs.runRecipients(listMembers, AppJs.getEmails(root.recipient))
         // Invalid addresses are listed and counted, but a run of nothing else
         // is refused.
-        if (!recipients.some(r => Compose.isValidAddress(r.email)))
+        if (!recipients.some(r => RunJs.isValidAddress(r.email)))
             return refuse(myTrStrings.no_valid_recipient_found)
 
         const params = {
@@ -175,13 +175,13 @@ Item {
         }
         // Those an earlier run of this same message reached are left out,
         // unless the user asks for them in the summary.
-        const received = Compose.splitReceived(recipients, history.receivedAddresses(params))
+        const received = RunJs.splitReceived(recipients, history.receivedAddresses(params))
         prepared = { "params": params, "recipients": recipients, "fresh": received.fresh }
         if (!confirmFirst)
             return launch(received.fresh)
         const message = root.subject + "\n" + (html !== ""
                 ? bridge.textFromFile("file://" + html) : root.detailEmailContent)
-        const summary = Compose.runSummary(recipients, message)
+        const summary = RunJs.runSummary(recipients, message)
         summary.received = recipients.length - received.fresh.length
         summaryDialog.summary = summary
         summaryDialog.oncePerAddress = false
@@ -196,7 +196,7 @@ Item {
         if (!prepared)
             return
         const recipients = sendAgain ? prepared.recipients : prepared.fresh
-        launch(oncePerAddress ? Compose.oncePerAddress(recipients) : recipients)
+        launch(oncePerAddress ? RunJs.oncePerAddress(recipients) : recipients)
     }
 
     function cancelSummary() {
@@ -243,7 +243,7 @@ Item {
             if (!stopped)
                 appendListOutput(taskMarker(qsTr("End task %1").arg(list.nextTask)))
             flushListOutput()
-            storeRunningList(Compose.withFields(list, {
+            storeRunningList(RunJs.withFields(list, {
                 "output": root.runningSendingListOutput,
                 "done": stopped ? list.done : list.done + 1
             }))
@@ -319,7 +319,7 @@ Item {
         id: run
 
         objectName: "sendingRun"
-        interval: Compose.interval(root.userMailsPs)
+        interval: RunJs.interval(root.userMailsPs)
         texts: Object.assign({
             "sent": myTrStrings.email_sent,
             "invalid": qsTr("Invalid email"),

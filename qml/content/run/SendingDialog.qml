@@ -4,7 +4,7 @@ import QtQuick.Layouts
 import Parvane
 import QmlCppBridge
 import content
-import "../../resources/js/app.js" as AppJs
+import "../resources/js/app.js" as AppJs
 
 // Progress of a sending run: three counters, the log and Stop / Close, all
 // read from the run. While the run goes on it can be put aside (a button or

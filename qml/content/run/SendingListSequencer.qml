@@ -1,6 +1,6 @@
 import QtQuick
 import content
-import "compose.js" as Compose
+import "run.js" as RunJs
 
 // Runs a sending list: loads each task into the compose form in turn and
 // starts its run, one task after the other. It belongs to the main screen,
@@ -90,7 +90,7 @@ Item {
                 loadedTask = list.nextTask
             } else {
                 // A task that cannot be used is passed over without a log line.
-                controller.storeRunningList(Compose.withFields(list, { "nextTask": list.nextTask + 1 }))
+                controller.storeRunningList(RunJs.withFields(list, { "nextTask": list.nextTask + 1 }))
             }
             return
         }
@@ -120,7 +120,7 @@ Item {
                 while (digests.length < list.tasks.length)
                     digests.push("")
                 digests[taskIndex] = reviewed[0].task.digest
-                return Compose.withFields(list, { "digests": digests })
+                return RunJs.withFields(list, { "digests": digests })
             })
         }
     }
