@@ -68,10 +68,14 @@ QString numbersPadded(const QString &text)
 
 } // namespace
 
-ContactBook::ContactBook(QObject *parent) : QObject(parent) {}
+ContactBook::ContactBook(QObject *parent) : QObject(parent), m_reading(new VCardImport(this))
+{
+    connect(m_reading, &VCardImport::finished, this, &ContactBook::readingFinished);
+}
 
 ContactBook::~ContactBook()
 {
+    m_reading->disconnect(this);
     dropImport();
 }
 
@@ -516,6 +520,38 @@ QJSValue ContactBook::moveIndexes(const QList<int> &indexes, const QString &list
     outcome.setProperty(u"moved"_s, static_cast<int>(moved.size()));
     outcome.setProperty(u"existing"_s, existing);
     return outcome;
+}
+
+bool ContactBook::importFile(const QUrl &url, const QString &list, const QVariant &csvMapping)
+{
+    if (m_import || m_reading->running() || !beginImport(m_reading, list))
+        return false;
+    QList<int> mapping;
+    for (const QVariant &column : csvMapping.toList())
+        mapping.append(column.toInt());
+    const bool started = csvMapping.isValid() && !csvMapping.isNull()
+                                 ? m_reading->startCsv(url, mapping)
+                                 : m_reading->start(url);
+    if (!started)
+        abandonImport();
+    return started;
+}
+
+void ContactBook::cancelImport()
+{
+    if (!m_import || !m_reading->running())
+        return;
+    abandonImport();
+    m_reading->cancel();
+}
+
+void ContactBook::readingFinished(bool completed)
+{
+    // Nothing to report for an import already dropped.
+    if (!m_import)
+        return;
+    const QJSValue outcome = endImport(completed);
+    emit importFinished(completed, outcome);
 }
 
 bool ContactBook::beginImport(VCardImport *reading, const QString &list)

@@ -11,6 +11,8 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
+#include <QVariant>
 #include <QVariantMap>
 #include <QtQml/qqmlregistration.h>
 
@@ -44,6 +46,8 @@ class ContactBook : public QObject
     // Where the contacts are kept; setting it reads them from there.
     Q_PROPERTY(SettingsStore *store READ store WRITE setStore NOTIFY storeChanged)
     Q_PROPERTY(bool importing READ importing NOTIFY importingChanged)
+    // The reading of the file being imported: its progress and its cancel().
+    Q_PROPERTY(VCardImport *importJob READ importJob CONSTANT)
     // How many contacts the last removal took, while they can still be put
     // back: any other change of the book ends that.
     Q_PROPERTY(int restorable READ restorable NOTIFY changed)
@@ -146,16 +150,26 @@ public:
     // aside) stays where it is. Returns { moved, existing }.
     Q_INVOKABLE QJSValue moveIndexes(const QList<int> &indexes, const QString &list);
 
+    // Imports a vCard file, or a CSV file with `csvMapping` (its columns'
+    // fields, see CsvReader), into the list: the file is read by importJob on
+    // a worker thread, and importFinished reports the end. False when an
+    // import is already under way.
+    Q_INVOKABLE bool importFile(const QUrl &url, const QString &list,
+                                const QVariant &csvMapping = {});
+    // Drops the import under way at once, storing nothing and reporting nothing.
+    Q_INVOKABLE void cancelImport();
+    VCardImport *importJob() const { return m_reading; }
+
     // An import of the cards that `reading` reads into the list: cards
     // without an e-mail or with an invalid one are skipped; a card whose
     // e-mail the list already holds, letter case aside (from before or from
     // an earlier card), counts as existing. The new contacts wait until endImport(true) stores them in one
     // change, so a cancelled import changes nothing. False when an import is
     // already under way.
-    Q_INVOKABLE bool beginImport(VCardImport *reading, const QString &list);
+    bool beginImport(VCardImport *reading, const QString &list);
     // Ends the import; returns { imported, existing, noAddress,
     // invalidAddress, parsed }.
-    Q_INVOKABLE QJSValue endImport(bool completed);
+    QJSValue endImport(bool completed);
 
     // Makes each address a contact of the list (only its e-mail set), in one
     // stored change at the end of the book. An address the list already
@@ -167,6 +181,9 @@ signals:
     void changed();
     void storeChanged();
     void importingChanged();
+    // The end of importFile(): `completed` is false when it was cancelled;
+    // `outcome` as endImport() gives it.
+    void importFinished(bool completed, const QJSValue &outcome);
 
 private:
     struct Import
@@ -187,6 +204,7 @@ private:
     void load();
     QSet<QString> mailboxesOf(const QString &list) const;
     void importCards(const QList<VCardReader::Card> &cards);
+    void readingFinished(bool completed);
     void disconnectImport();
     void dropImport();
     void abandonImport();
@@ -209,6 +227,7 @@ private:
     QList<ContactPointer> m_contacts;
     QPointer<SettingsStore> m_store;
     std::optional<Import> m_import;
+    VCardImport *m_reading; // the reading of importFile(), a child
     // The last removal, by ascending position, while it can be undone.
     QList<std::pair<qsizetype, ContactPointer>> m_removed;
     struct SortedList

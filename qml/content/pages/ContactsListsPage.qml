@@ -53,9 +53,9 @@ MyPageLayout {
     readonly property alias exportDialog: exportDialog
     readonly property alias exportCsvDialog: exportCsvDialog
     readonly property alias csvImportDialog: csvImportDialog
-    readonly property alias cardImport: cardImport
+    readonly property VCardImport cardImport: root.contactBook.importJob
     readonly property alias importProgressDialog: importProgressDialog
-    readonly property bool importing: cardImport.running
+    readonly property bool importing: root.contactBook.importing
 
     objectName: "ContactsListsPage"
     title: myTrStrings.contacts_list
@@ -84,8 +84,8 @@ MyPageLayout {
     // A page replaced mid-import takes its reading with it (nothing is
     // stored): the busy state it set must not outlive it.
     Component.onDestruction: {
-        if (cardImport.running) {
-            root.contactBook.endImport(false)
+        if (root.contactBook.importing) {
+            root.contactBook.cancelImport()
             AppJs.stopLoading() // qmllint disable type
         }
     }
@@ -314,15 +314,10 @@ MyPageLayout {
     // offers to cancel; the new contacts are stored once, at the end, so a
     // cancelled import changes nothing.
     function importContacts(url, csvMapping) {
-        if (activeList === "" || cardImport.running
-                || !root.contactBook.beginImport(cardImport, activeList))
+        if (activeList === "" || !root.contactBook.importFile(url, activeList, csvMapping))
             return
         AppJs.startLoading()
         importProgressDialog.open()
-        if (csvMapping !== undefined)
-            cardImport.startCsv(url, csvMapping)
-        else
-            cardImport.start(url)
     }
 
     // The chosen import file: a CSV file first goes through the dialog that
@@ -339,10 +334,9 @@ MyPageLayout {
             toast.show(qsTr("The file holds no header row."), 5000)
     }
 
-    function endImport(completed) {
-        const outcome = root.contactBook.endImport(completed)
+    function endImport(completed, outcome) {
         importProgressDialog.close()
-        AppJs.stopLoading()
+        AppJs.stopLoading() // qmllint disable type
         if (!completed) {
             toast.show(qsTr("The import was cancelled: no contact was added."), 5000)
             return
@@ -709,15 +703,17 @@ MyPageLayout {
         onConfirmedChanged: page.deleteActiveList()
     }
 
-    VCardImport {
-        id: cardImport
-        onFinished: completed => page.endImport(completed)
+    Connections {
+        target: root.contactBook
+        function onImportFinished(completed, outcome) {
+            page.endImport(completed, outcome)
+        }
     }
 
     ImportProgressDialog {
         id: importProgressDialog
         objectName: "importProgressDialog"
-        cardImport: cardImport
+        cardImport: page.cardImport
     }
 
     MyFileDialog {
