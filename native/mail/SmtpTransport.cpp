@@ -53,14 +53,8 @@ QString failureText(CURLcode code, const char *errorBuffer)
     QString text = QString::fromUtf8(errorBuffer).trimmed();
     if (text.isEmpty())
         text = QString::fromUtf8(curl_easy_strerror(code));
-    switch (code) {
-    case CURLE_OPERATION_TIMEDOUT:
-        if (!text.contains("timed out"_L1, Qt::CaseInsensitive))
-            text = u"Timed out: "_s + text;
-        break;
-    default:
-        break;
-    }
+    if (code == CURLE_OPERATION_TIMEDOUT && !text.contains("timed out"_L1, Qt::CaseInsensitive))
+        text = u"Timed out: "_s + text;
     return text;
 }
 
