@@ -383,6 +383,7 @@ Rectangle {
         objectName: "workFiles"
 
         emptyHtml: Qt.resolvedUrl("empty")
+        files: bridge
     }
 
     // The sending run and its dialogs: the run outlives the compose page.

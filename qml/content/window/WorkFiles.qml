@@ -13,6 +13,8 @@ Item {
     // Kept instead of a missing HTML body: an address beside the main
     // screen's own file that names no file, so loading finds no body.
     required property url emptyHtml
+    // The main screen's bridge, which writes and reads the work files.
+    required property QmlCppBridge files
 
     readonly property alias saveDialog: saveDialog
     readonly property alias loadDialog: loadDialog
@@ -117,10 +119,6 @@ Item {
     // The task at the local path, read once for checking and loading.
     function readTask(path) {
         return files.load(path)
-    }
-
-    QmlCppBridge {
-        id: files
     }
 
     MyFileDialog {
