@@ -524,7 +524,7 @@ QJSValue ContactBook::moveIndexes(const QList<int> &indexes, const QString &list
 
 bool ContactBook::importFile(const QUrl &url, const QString &list, const QVariant &csvMapping)
 {
-    if (m_import || m_reading->running() || !beginImport(m_reading, list))
+    if (m_reading->running() || !beginImport(m_reading, list))
         return false;
     QList<int> mapping;
     for (const QVariant &column : csvMapping.toList())

@@ -461,9 +461,6 @@ Item {
             return [
                 { tag: "wrong password", values: { "password": "wrong-pass" },
                   text: loginFailed },
-                { tag: "refused port", values: { "listener": "refused" },
-                  text: "Connection refused by " + refused
-                        + ": check the server's name and port. (Couldn't connect to server)" },
                 { tag: "refused port, in French", language: "fr_FR",
                   values: { "listener": "refused" },
                   text: "Connexion refusée par " + refused
