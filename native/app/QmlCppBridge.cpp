@@ -6,7 +6,6 @@
 #include "files/FileCipher.h"
 #include "files/FileTrust.h"
 #include "files/TextFile.h"
-#include "mail/HtmlReferences.h"
 #include "mail/HtmlResources.h"
 #include "mail/HtmlText.h"
 #include "mail/MailDelivery.h"
@@ -274,11 +273,6 @@ int QmlCppBridge::qrCodeModules(const QString &text)
 {
     const std::optional<qrcodegen::QrCode> qr = QrCodeGenerator().encode(text);
     return qr ? MyQrImageProvider::sideModules(qr->getSize()) : 0;
-}
-
-QStringList QmlCppBridge::localReferences(const QString &path)
-{
-    return HtmlReferences::localInFile(path);
 }
 
 QJsonArray QmlCppBridge::unembeddedReferences(const QString &path)

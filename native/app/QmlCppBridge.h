@@ -59,10 +59,6 @@ public:
     // Modules across the QR code image of the text (border included), so a
     // view can ask for whole pixels a module; 0 when the text does not fit.
     Q_INVOKABLE int qrCodeModules(const QString &text);
-    // The references of the HTML file at the local path that a message must
-    // embed (neither web nor mail links), in document order, repeats kept.
-    // An unreadable file gives an empty list.
-    Q_INVOKABLE QStringList localReferences(const QString &path);
     // The contact records (the eight text fields) of every card in the text,
     // in the order in which the cards end. The one vCard reader of the
     // program: the file import reads with it too.

@@ -152,6 +152,11 @@ QJsonObject ContactBook::toJson(const Contact &contact)
     return object;
 }
 
+SettingsStore *ContactBook::store() const
+{
+    return m_store;
+}
+
 void ContactBook::setStore(SettingsStore *store)
 {
     if (store == m_store)
@@ -370,27 +375,14 @@ QList<int> ContactBook::view(const QString &list, const QString &filter, int ord
     return shown;
 }
 
-QJSValue ContactBook::membersOf(const QStringList &lists) const
+bool ContactBook::hasMembers(const QStringList &lists) const
 {
-    QJSEngine *engine = qjsEngine(this);
-    if (!engine)
-        return QJSValue(QJSValue::UndefinedValue);
-    // One pass over the book, however many lists are named.
-    QHash<QString, QList<qsizetype>> byList;
-    for (const QString &list : lists)
-        byList.insert(list, {});
-    for (qsizetype i = 0; i < m_contacts.size(); ++i) {
-        const auto members = byList.find(m_contacts.at(i)->fields[List]);
-        if (members != byList.end())
-            members->append(i);
-    }
-    QJSValue array = engine->newArray();
-    quint32 next = 0;
-    for (const QString &list : lists) {
-        for (const qsizetype index : std::as_const(byList[list]))
-            array.setProperty(next++, toScript(*m_contacts.at(index)));
-    }
-    return array;
+    if (lists.isEmpty())
+        return false;
+    const QSet<QString> named(lists.cbegin(), lists.cend());
+    return std::any_of(m_contacts.cbegin(), m_contacts.cend(), [&](const ContactPointer &contact) {
+        return named.contains(contact->fields[List]);
+    });
 }
 
 bool ContactBook::prepend(const QJSValue &record)

@@ -81,7 +81,7 @@ public:
 
     int count() const { return static_cast<int>(m_contacts.size()); }
     int revision() const { return m_revision; }
-    SettingsStore *store() const { return m_store; }
+    SettingsStore *store() const;
     void setStore(SettingsStore *store);
     bool importing() const { return m_import.has_value(); }
     int restorable() const { return static_cast<int>(m_removed.size()); }
@@ -128,9 +128,8 @@ public:
     // order of a list is kept until the book changes, so that each keystroke
     // of a filter is one pass over the list.
     Q_INVOKABLE QList<int> view(const QString &list, const QString &filter, int order) const;
-    // The contacts of the lists, list after list in the order given and in
-    // stored order within each; a list named twice contributes twice.
-    Q_INVOKABLE QJSValue membersOf(const QStringList &lists) const;
+    // Whether any of the lists holds a contact.
+    Q_INVOKABLE bool hasMembers(const QStringList &lists) const;
 
     // Each stores the change; false, changing nothing, for an unusable record
     // or a position outside the book.

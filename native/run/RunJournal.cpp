@@ -7,8 +7,30 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QMutexLocker>
+#include <QRandomGenerator>
+#include <QThread>
+
+#include <cstdio>
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// A name beside the journal for a file on its way out.
+QString spareName(const QString &path)
+{
+    return path + u".old-"_s + QString::number(QRandomGenerator::global()->generate64(), 16);
+}
+
+void removeOnThread(const QString &path)
+{
+    QThread *remover = QThread::create([path] { QFile::remove(path); });
+    QObject::connect(remover, &QThread::finished, remover, &QObject::deleteLater);
+    remover->start();
+}
+
+} // namespace
 
 QByteArray RunJournal::line(const QJsonObject &record)
 {
@@ -18,26 +40,6 @@ QByteArray RunJournal::line(const QJsonObject &record)
 QJsonObject RunJournal::stoppedRecord(bool stopped)
 {
     return {{u"stopped"_s, stopped}, {u"at"_s, QDateTime::currentMSecsSinceEpoch()}};
-}
-
-bool RunJournal::create(const QString &path, const QJsonObject &header)
-{
-    return create(path, line(header));
-}
-
-bool RunJournal::create(const QString &path, const QByteArray &headerLine)
-{
-    QMutexLocker lock(&m_mutex);
-    m_file.close();
-    m_path = path;
-    // Owner-only: the journal lists the recipients and the message.
-    PrivateFiles::makeFolder(QFileInfo(path).absolutePath());
-    m_file.setFileName(path);
-    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    PrivateFiles::restrict(m_file);
-    m_file.write(headerLine);
-    return m_file.flush();
 }
 
 bool RunJournal::reopen(const QString &path)
@@ -55,6 +57,41 @@ bool RunJournal::reopen(const QString &path)
             m_file.write("\n");
     }
     return m_file.flush();
+}
+
+bool RunJournal::writeNew(const QString &path, const std::function<void(QIODevice &)> &writeLines)
+{
+    // Owner-only: the journal lists the recipients and the message.
+    PrivateFiles::makeFolder(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    PrivateFiles::restrict(file);
+    writeLines(file);
+    return file.flush() && file.error() == QFileDevice::NoError;
+}
+
+bool RunJournal::adopt(const QString &written, const QString &path)
+{
+    QMutexLocker lock(&m_mutex);
+    m_file.close();
+    m_path = path;
+    // rename() replaces the old journal in one step: a crash leaves one or
+    // the other. Freeing a long journal's blocks takes a while: a second
+    // name keeps them until a thread lets go of it.
+    const QString old = spareName(path);
+    const bool linked = ::link(QFile::encodeName(path).constData(),
+                               QFile::encodeName(old).constData())
+                        == 0;
+    const bool renamed = std::rename(QFile::encodeName(written).constData(),
+                                     QFile::encodeName(path).constData())
+                         == 0;
+    if (linked)
+        removeOnThread(old);
+    if (!renamed)
+        return false;
+    m_file.setFileName(path);
+    return m_file.open(QIODevice::WriteOnly | QIODevice::Append);
 }
 
 void RunJournal::append(const QJsonObject &record)
@@ -76,7 +113,12 @@ void RunJournal::remove()
 {
     QMutexLocker lock(&m_mutex);
     m_file.close();
-    if (!m_path.isEmpty())
+    if (m_path.isEmpty())
+        return;
+    const QString old = spareName(m_path);
+    if (QFile::rename(m_path, old))
+        removeOnThread(old);
+    else
         QFile::remove(m_path);
 }
 

@@ -7,6 +7,8 @@
 #include <QSet>
 #include <QString>
 
+#include <functional>
+
 // The sending run's record on disk: a header line describing the run, then
 // one line per event (message bytes sent, an attempt's outcome), each
 // written and flushed as it happens, so a crash loses at most the line being
@@ -32,14 +34,17 @@ public:
     // Marks the run as stopped by the user, or as going on again.
     static QJsonObject stoppedRecord(bool stopped);
 
-    // Starts a new journal at the path, replacing any old one.
-    bool create(const QString &path, const QJsonObject &header);
-    // The same with the header already made into its line.
-    bool create(const QString &path, const QByteArray &headerLine);
     // A record as one line of the file.
     static QByteArray line(const QJsonObject &record);
     // Goes on writing an existing journal.
     bool reopen(const QString &path);
+    // Writes the first lines of a new journal at a path of its own
+    // (owner-only), for adopt(): a quarter of a million recipients take a
+    // moment to write, so this is done on a worker.
+    static bool writeNew(const QString &path, const std::function<void(QIODevice &)> &writeLines);
+    // Puts the file that writeNew() wrote in place of the journal at
+    // `path`, replacing any old one at once, and goes on writing it.
+    bool adopt(const QString &written, const QString &path);
     // Safe from any thread.
     void append(const QJsonObject &record);
     void close();

@@ -5,32 +5,23 @@
 #include "mail/SmtpTransport.h"
 #include "run/DeliveryJob.h"
 #include "run/DeliveryThread.h"
+#include "run/MessageSizeCheck.h"
 #include "run/RunHistory.h"
-#include <QFileInfo>
 
 #include <QDateTime>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QRandomGenerator>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QThread>
+
+#include <numeric>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-// The whole text must be one address a bulk run can reach: dot-separated
-// words of the usual characters, one "@", then a domain of at least two
-// labels (no "localhost") whose last starts with a letter. The interface's
-// check (compose.js) is the same pattern.
-bool isValidAddress(const QString &address)
-{
-    static const QRegularExpression pattern(
-            u"^[A-Za-z0-9!#$%&'*+/=?^_`{|}~-]+(\\.[A-Za-z0-9!#$%&'*+/=?^_`{|}~-]+)*@"
-            u"([A-Za-z0-9]([A-Za-z0-9-]*[A-Za-z0-9])?\\.)+[A-Za-z][A-Za-z0-9-]*[A-Za-z0-9]$"_s);
-    return pattern.match(address).hasMatch();
-}
 
 // How outcomes are named in the journal and to the interface.
 constexpr std::pair<SendingRun::Outcome, QLatin1StringView> outcomeNames[] = {
@@ -76,6 +67,74 @@ QString stringField(const QJsonObject &record, QLatin1StringView key)
     return value.isString() ? value.toString() : QString();
 }
 
+// Appends the text as a JSON string.
+void appendJsonString(QByteArray &out, const QString &text)
+{
+    out += '"';
+    for (const char c : text.toUtf8()) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (byte < 0x20) {
+            out += "\\u00";
+            out += "0123456789abcdef"[byte >> 4];
+            out += "0123456789abcdef"[byte & 15];
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+}
+
+// A contact as the journal keeps it, the record the interface would have
+// given: written by hand, ten times quicker than through a JSON object.
+void appendContact(QByteArray &out, const ContactBook::Contact &contact)
+{
+    if (!contact.extra.isEmpty()) {
+        out += QJsonDocument(ContactBook::toJson(contact)).toJson(QJsonDocument::Compact);
+        return;
+    }
+    char separator = '{';
+    for (int field = 0; field < ContactBook::FieldCount; ++field) {
+        if (!ContactBook::isWritten(contact, field))
+            continue;
+        out += separator;
+        separator = ',';
+        appendJsonString(out, ContactBook::fieldKey(field));
+        out += ':';
+        appendJsonString(out, contact.fields[field]);
+    }
+    out += '}';
+}
+
+// The journal's first line: the header with every recipient as given,
+// written out in pieces rather than gathered into one array first, which
+// would hold every recipient twice more.
+void writeJournalHeader(QIODevice &file, const QJsonObject &header,
+                        const QList<ContactBook::ContactPointer> &contacts,
+                        const QList<QJsonObject> &records)
+{
+    QByteArray piece = RunJournal::line(header);
+    piece.chop(2); // the header's closing brace and line end
+    piece += ",\"recipients\":[";
+    const qsizetype count = records.isEmpty() ? contacts.size() : records.size();
+    for (qsizetype i = 0; i < count; ++i) {
+        if (i > 0)
+            piece += ',';
+        if (records.isEmpty())
+            appendContact(piece, *contacts.at(i));
+        else
+            piece += QJsonDocument(records.at(i)).toJson(QJsonDocument::Compact);
+        if (piece.size() > 1 << 20) {
+            file.write(piece);
+            piece.clear();
+        }
+    }
+    piece += "]}\n";
+    file.write(piece);
+}
+
 } // namespace
 
 SendingRun::SendingRun(QObject *parent)
@@ -100,6 +159,14 @@ SendingRun::~SendingRun()
     for (const QPointer<QThread> &writer : std::as_const(m_historyWriters)) {
         if (writer)
             writer->wait(10000);
+    }
+    // A run being planned reads only what it was given: it ends soon. A
+    // journal not yet in place would be left over.
+    if (m_planner)
+        m_planner->wait();
+    if (m_journalWriter) {
+        m_journalWriter->wait();
+        QFile::remove(m_journalWritten);
     }
 }
 
@@ -236,11 +303,38 @@ void SendingRun::setParams(const QVariantMap &params)
     m_message = MailDelivery::jobFrom(params);
 }
 
-MailJob SendingRun::jobFor(const Recipient &recipient) const
+void SendingRun::releaseRecipients()
+{
+    // The last run may hold the only references to a quarter of a million
+    // contacts (the book changed since): they are freed on a thread.
+    if (m_contacts.size() + m_records.size() > 1000) {
+        QThread *releaser = QThread::create(
+                [contacts = std::move(m_contacts), records = std::move(m_records)]() mutable {
+                    contacts.clear();
+                    records.clear();
+                });
+        connect(releaser, &QThread::finished, releaser, &QObject::deleteLater);
+        releaser->start();
+    }
+    m_contacts.clear();
+    m_records.clear();
+}
+
+QString SendingRun::addressOf(int index) const
+{
+    return m_records.isEmpty() ? m_contacts.at(index)->fields[ContactBook::Email]
+                               : stringField(m_records.at(index), "email"_L1);
+}
+
+QJsonObject SendingRun::recordOf(int index) const
+{
+    return m_records.isEmpty() ? ContactBook::toJson(*m_contacts.at(index)) : m_records.at(index);
+}
+
+MailJob SendingRun::jobFor(int index) const
 {
     MailJob job = m_message;
-    job.to = recipient.record.isEmpty() ? QJsonObject::fromVariantMap(recipient.source)
-                                        : recipient.record;
+    job.to = recordOf(index);
     return job;
 }
 
@@ -270,7 +364,66 @@ void SendingRun::cancel()
         return;
     if (m_onlineCheck)
         m_onlineCheck->deleteLater();
+    ++m_planSerial;
+    m_plan.reset();
     setState(m_stateBeforeBegin);
+}
+
+bool SendingRun::prepare(const QVariantMap &params, ContactBook *book, const QStringList &lists,
+                         const QString &typed, const QVariantMap &extra)
+{
+    if ((m_state != Starting && busy()) || inFlight())
+        return false;
+    if (m_state != Starting) {
+        m_stateBeforeBegin = m_state;
+        setState(Starting);
+    }
+    m_plan.reset();
+    m_planExtra = extra;
+    const quint64 serial = ++m_planSerial;
+    // The book's list is shared, not copied: a change meanwhile makes the book its own copy.
+    RunPlan::Input input{params, book ? book->contacts() : QList<ContactBook::ContactPointer>(),
+                         lists, typed, historyPath()};
+    QPointer<SendingRun> self(this);
+    QThread *planner = QThread::create([self, serial, input = std::move(input)] {
+        auto plan = std::make_shared<RunPlan::Plan>(RunPlan::make(input));
+        QMetaObject::invokeMethod(
+                self.get(),
+                [self, serial, plan] {
+                    if (self)
+                        self->planned(serial, std::move(*plan));
+                },
+                Qt::QueuedConnection);
+    });
+    connect(planner, &QThread::finished, planner, &QObject::deleteLater);
+    m_planner = planner;
+    planner->start();
+    return true;
+}
+
+void SendingRun::planned(quint64 serial, RunPlan::Plan plan)
+{
+    if (serial != m_planSerial || m_state != Starting)
+        return; // given up meanwhile, or prepared again since
+    m_plan = std::move(plan);
+    emit prepared(m_plan->summary);
+}
+
+bool SendingRun::confirm(bool oncePerAddress, bool sendAgain)
+{
+    if (m_state != Starting || !m_plan || inFlight())
+        return false;
+    const RunPlan::Plan plan = std::move(*m_plan);
+    m_plan.reset();
+    releaseRecipients();
+    m_contacts = RunPlan::chosen(plan, oncePerAddress, sendAgain);
+    return startRecipients(plan.params, plan.fingerprint, m_planExtra);
+}
+
+void SendingRun::checkSize(MessageSizeCheck *check) const
+{
+    if (check && m_plan)
+        check->start(m_plan->params, m_plan->summary.value(u"first"_s).toMap());
 }
 
 void SendingRun::resetCounters()
@@ -322,10 +475,18 @@ QJsonObject SendingRun::journalHeader() const
 bool SendingRun::start(const QVariantMap &params, const QVariantList &recipients,
                        const QVariantMap &extra)
 {
-    if (m_state != Starting && busy())
+    if ((m_state != Starting && busy()) || inFlight())
         return false;
-    if (inFlight())
-        return false;
+    releaseRecipients();
+    m_records.reserve(recipients.size());
+    for (const QVariant &item : recipients)
+        m_records.append(QJsonObject::fromVariantMap(item.toMap()));
+    return startRecipients(params, RunHistory::fingerprint(params), extra);
+}
+
+bool SendingRun::startRecipients(const QVariantMap &params, const QString &fingerprint,
+                                 const QVariantMap &extra)
+{
     if (refusesFiles(params)) {
         cancel();
         return false;
@@ -333,21 +494,10 @@ bool SendingRun::start(const QVariantMap &params, const QVariantList &recipients
     setParams(params);
     m_extra = extra;
     m_runId = newRunId();
-    m_fingerprint = RunHistory::fingerprint(params);
+    m_fingerprint = fingerprint;
     m_started = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
     m_recipients.clear();
-    m_recipients.reserve(recipients.size());
-    m_sourceRecipients = recipients;
-    for (const QVariant &item : recipients) {
-        // Kept as given: turned into a message's fields when its turn comes,
-        // and into the journal on another thread.
-        Recipient recipient;
-        recipient.source = item.toMap();
-        const QVariant email = recipient.source.value(u"email"_s);
-        if (email.typeId() == QMetaType::QString)
-            recipient.address = email.toString();
-        m_recipients.append(recipient);
-    }
+    m_recipients.resize(m_records.isEmpty() ? m_contacts.size() : m_records.size());
     resetCounters();
     emit countersChanged();
     if (m_recipients.isEmpty()) {
@@ -357,10 +507,8 @@ bool SendingRun::start(const QVariantMap &params, const QVariantList &recipients
     createTransport();
     startJournal();
 
-    QList<int> all;
-    all.reserve(m_recipients.size());
-    for (int i = 0; i < m_recipients.size(); ++i)
-        all.append(i);
+    QList<int> all(m_recipients.size());
+    std::iota(all.begin(), all.end(), 0);
     startWith(all);
     return true;
 }
@@ -424,7 +572,7 @@ void SendingRun::deliverNext()
     int index = m_pending.takeFirst();
     // An invalid address takes its tick when paced; without pacing the run
     // goes straight on to the next one.
-    while (!isValidAddress(m_recipients.at(index).address)) {
+    while (!RunPlan::isDeliverable(addressOf(index))) {
         record(index, Outcome::Invalid, QString());
         if (m_pending.isEmpty()) {
             endOfPass();
@@ -447,8 +595,7 @@ DeliveryJob *SendingRun::makeJob(int index)
 {
     if (!m_deliveryThread)
         m_deliveryThread = std::make_unique<DeliveryThread>();
-    auto *job = new DeliveryJob(jobFor(m_recipients.at(index)), limits(), m_transport,
-                                m_deliveryThread.get(), this);
+    auto *job = new DeliveryJob(jobFor(index), limits(), m_transport, m_deliveryThread.get(), this);
     std::shared_ptr<RunJournal> journal = m_journal;
     job->setOnDataStarted([journal, index] {
         if (journal)
@@ -465,7 +612,7 @@ DeliveryJob *SendingRun::makeJob(int index)
 void SendingRun::stageNext()
 {
     if (m_timer.interval() != 0 || m_state != Delivering || !m_job || m_next || m_pending.isEmpty()
-        || !isValidAddress(m_recipients.at(m_pending.first()).address))
+        || !RunPlan::isDeliverable(addressOf(m_pending.first())))
         return;
     const int index = m_pending.takeFirst();
     ++m_recipients[index].attempts;
@@ -555,7 +702,7 @@ void SendingRun::deliveryFinished()
         const QString said = SmtpTransport::describe(result, m_message.host, m_message.port,
                                                      m_idleTimeoutMs, m_texts);
         recipient.lastShown = said;
-        appendLog(recipient.address + u": "_s + said + u" "_s
+        appendLog(addressOf(index) + u": "_s + said + u" "_s
                   + text("retry", u"(will be tried again later)"_s) + u"\n"_s);
         if (m_journal)
             m_journal->append({{u"i"_s, index}, {u"o"_s, u"retry"_s}, {u"t"_s, result.text}});
@@ -600,20 +747,20 @@ void SendingRun::runWideFailure(int index, const SmtpTransport::Result &result)
     // else was in flight is given up before the run waits or stops.
     abortDeliveries();
     if (result.scope == Scope::Message) {
-        appendLog(recipient.address + u": "_s + said + u"\n"_s);
+        appendLog(addressOf(index) + u": "_s + said + u"\n"_s);
         m_stopReason = said;
         finish(true);
         return;
     }
     if (result.scope == Scope::Login) {
-        appendLog(recipient.address + u": "_s + said + u"\n"_s);
+        appendLog(addressOf(index) + u": "_s + said + u"\n"_s);
         // No more logins with a password the server refuses: one refusal
         // could be a typing error, a hundred a locked account.
         pause(0, u"login"_s);
         emit passwordNeeded(said);
         return;
     }
-    appendLog(recipient.address + u": "_s + said + u" "_s
+    appendLog(addressOf(index) + u": "_s + said + u" "_s
               + text("retry", u"(will be tried again later)"_s) + u"\n"_s);
     const qsizetype step = std::min<qsizetype>(m_serverPauseStep, m_serverPausesMs.size() - 1);
     const qint64 wait = step >= 0 ? m_serverPausesMs.at(step).toLongLong() : 60 * 1000;
@@ -655,11 +802,11 @@ void SendingRun::record(int index, Outcome outcome, const QString &detail, bool 
     case Outcome::None:
         break;
     }
-    appendLog(entryFor(recipient.address, outcome, shown.isEmpty() ? detail : shown));
+    appendLog(entryFor(addressOf(index), outcome, shown.isEmpty() ? detail : shown));
     if (journal && m_journal)
         m_journal->append(outcomeRecord(index, outcome, detail, recipient.at));
     emit countersChanged();
-    emit recipientDone(index, recipient.address, outcomeName(outcome));
+    emit recipientDone(index, addressOf(index), outcomeName(outcome));
 }
 
 void SendingRun::appendLog(const QString &chunk)
@@ -702,30 +849,39 @@ void SendingRun::pause(qint64 ms, const QString &reason)
 
 void SendingRun::startJournal()
 {
-    // Ten thousand recipients take tens of milliseconds to write out: the
-    // header is made on a thread of its own, and deliveries wait for it.
+    // A quarter of a million recipients take a second to write out: the
+    // journal is written beside the old one on a thread of its own, and put
+    // in its place once whole. Deliveries wait for it.
     auto journal = std::make_shared<RunJournal>();
     m_journal = journal;
     m_journalReady = false;
-    auto text = std::make_shared<QByteArray>();
-    QThread *writer = QThread::create(
-            [text, header = journalHeader(), recipients = m_sourceRecipients] {
-                QJsonObject whole = header;
-                whole.insert(u"recipients"_s, QJsonArray::fromVariantList(recipients));
-                *text = RunJournal::line(whole);
-            });
+    // A retry starts with outcomes already known: a crash during it must
+    // not send to those again.
+    QByteArray known;
+    for (int i = 0; i < m_recipients.size(); ++i) {
+        const Recipient &recipient = m_recipients.at(i);
+        if (recipient.outcome != Outcome::None)
+            known += RunJournal::line(
+                    outcomeRecord(i, recipient.outcome, recipient.lastText, recipient.at));
+    }
+    const QString written = m_journalPath + u".new-"_s
+                            + QString::number(QRandomGenerator::global()->generate64(), 16);
+    auto ok = std::make_shared<bool>(false);
+    QThread *writer = QThread::create([ok, written, header = journalHeader(), contacts = m_contacts,
+                                       records = m_records, known = std::move(known)] {
+        *ok = RunJournal::writeNew(written, [&](QIODevice &file) {
+            writeJournalHeader(file, header, contacts, records);
+            file.write(known);
+        });
+    });
     connect(writer, &QThread::finished, writer, &QObject::deleteLater);
-    connect(writer, &QThread::finished, this, [this, journal, text] {
-        if (journal != m_journal)
-            return; // the run ended meanwhile
-        journal->create(m_journalPath, *text);
-        // A retry starts with outcomes already known: a crash during it must
-        // not send to those again.
-        for (int i = 0; i < m_recipients.size(); ++i) {
-            const Recipient &recipient = m_recipients.at(i);
-            if (recipient.outcome != Outcome::None)
-                journal->append(
-                        outcomeRecord(i, recipient.outcome, recipient.lastText, recipient.at));
+    connect(writer, &QThread::finished, this, [this, journal, written, ok] {
+        if (journal != m_journal || !*ok || !journal->adopt(written, m_journalPath)) {
+            // The run ended meanwhile, or the disk failed it: as before, the
+            // run goes on unjournalled rather than not at all.
+            QFile::remove(written);
+            if (journal != m_journal)
+                return;
         }
         m_journalReady = true;
         if (m_state == Delivering && !m_job) {
@@ -734,6 +890,8 @@ void SendingRun::startJournal()
                 startPacing();
         }
     });
+    m_journalWriter = writer;
+    m_journalWritten = written;
     writer->start();
 }
 
@@ -788,10 +946,12 @@ void SendingRun::saveHistory(const QString &state, bool wait)
         return;
     QList<RunHistory::Row> rows;
     rows.reserve(m_recipients.size());
-    for (const Recipient &recipient : std::as_const(m_recipients))
-        rows.append({recipient.address, outcomeName(recipient.outcome),
+    for (int i = 0; i < m_recipients.size(); ++i) {
+        const Recipient &recipient = m_recipients.at(i);
+        rows.append({addressOf(i), outcomeName(recipient.outcome),
                      recipient.outcome == Outcome::None ? QString() : recipient.lastText,
                      recipient.at});
+    }
     QThread *writer = QThread::create(
             [folder = historyPath(), identity = historyIdentity(), state, rows = std::move(rows)] {
                 RunHistory::write(folder, RunHistory::header(identity, state, rows), rows);
@@ -914,10 +1074,10 @@ QStringList SendingRun::failedAddresses(const QStringList &kinds) const
                                        ? QStringList{u"refused"_s, u"nonexistent"_s, u"invalid"_s}
                                        : kinds;
     QStringList addresses;
-    for (const Recipient &recipient : m_recipients) {
+    for (int i = 0; i < m_recipients.size(); ++i) {
         if (std::any_of(wanted.cbegin(), wanted.cend(),
-                        [&](const QString &kind) { return isKind(recipient, kind); }))
-            addresses.append(recipient.address);
+                        [&](const QString &kind) { return isKind(m_recipients.at(i), kind); }))
+            addresses.append(addressOf(i));
     }
     return addresses;
 }
@@ -1030,12 +1190,11 @@ bool SendingRun::resumeInterrupted(const QString &password)
     m_fingerprint = identity.value("fingerprint"_L1).toString();
     m_started = identity.value("started"_L1).toString();
     m_recipients.clear();
+    releaseRecipients();
     const QJsonArray records = contents.header.value("recipients"_L1).toArray();
     for (const QJsonValue &value : records) {
-        Recipient recipient;
-        recipient.record = value.toObject();
-        recipient.address = stringField(recipient.record, "email"_L1);
-        m_recipients.append(recipient);
+        m_records.append(value.toObject());
+        m_recipients.append(Recipient());
     }
     resetCounters();
     if (m_recipients.isEmpty())
@@ -1046,7 +1205,6 @@ bool SendingRun::resumeInterrupted(const QString &password)
     if (contents.stopped)
         m_journal->append(RunJournal::stoppedRecord(false));
     m_journalReady = true;
-    m_sourceRecipients = records.toVariantList();
     // The log of the interrupted run, in the order things happened.
     for (const QJsonObject &entry : contents.records) {
         const int index = entry.value("i"_L1).toInt(-1);

@@ -3,6 +3,7 @@
 #include "mail/MailDelivery.h"
 #include "mail/SmtpTransport.h"
 #include "run/RunJournal.h"
+#include "run/RunPlan.h"
 
 #include <QJsonObject>
 #include <QList>
@@ -15,9 +16,12 @@
 #include <QtQml/qqmlregistration.h>
 
 #include <memory>
+#include <optional>
 
 class DeliveryJob;
+class ContactBook;
 class DeliveryThread;
+class MessageSizeCheck;
 class OnlineCheck;
 class SmtpTransport;
 class QThread;
@@ -109,6 +113,18 @@ public:
     Q_INVOKABLE bool begin();
     // Gives up a begun run before it started (a refused form).
     Q_INVOKABLE void cancel();
+    // Works out a begun run from the form on a worker: the members of the
+    // lists in the book, then the recipients of the typed text; reports with
+    // prepared(). params as start() takes them, the HTML file's references
+    // read here. Only after begin() or while idle, like start().
+    Q_INVOKABLE bool prepare(const QVariantMap &params, ContactBook *book, const QStringList &lists,
+                             const QString &typed, const QVariantMap &extra = {});
+    // Starts the prepared run: each address once or every repeat, and those
+    // an earlier run of the message reached or not. False when nobody is
+    // left to send to, and the run is then given up.
+    Q_INVOKABLE bool confirm(bool oncePerAddress, bool sendAgain);
+    // Checks the prepared message's size against the server's limit.
+    Q_INVOKABLE void checkSize(MessageSizeCheck *check) const;
     // Starts the run; params: host, port, connection, address, password,
     // senderName, subject, content, html, localUrls, attachments, messageId;
     // recipients: contact records. Only after begin() or while idle.
@@ -150,7 +166,12 @@ signals:
     void limitsChanged();
     void journalPathChanged();
     void onlineChecked(bool online);
+    // A new run begins its log: views of the last one clear theirs.
     void logCleared();
+    // The prepared run's summary: {total, valid, duplicates, invalid,
+    // invalidAddresses (the first eleven), unreplaced [{field, count}],
+    // received, first (the first recipient's record)}.
+    void prepared(const QVariantMap &summary);
     void logAppended(const QString &chunk);
     // A recipient's final outcome: "sent", "failed", "unknown" or "invalid".
     void recipientDone(int index, const QString &address, const QString &outcome);
@@ -165,9 +186,6 @@ signals:
 private:
     struct Recipient
     {
-        QVariantMap source; // as the interface gave it
-        QJsonObject record; // as a journal gave it back, on resumption
-        QString address;
         int attempts = 0;
         QString lastText;
         QString lastShown; // lastText said plainly, as the log shows it
@@ -201,6 +219,15 @@ private:
     void releaseTransport();
     void createTransport();
     void startJournal();
+    void planned(quint64 serial, RunPlan::Plan plan);
+    // Starts with the recipients given (m_contacts or m_records) and the message.
+    bool startRecipients(const QVariantMap &params, const QString &fingerprint,
+                         const QVariantMap &extra);
+    // The recipient's address, and contact record as its message's placeholders read it.
+    QString addressOf(int index) const;
+    // Lets go of the last run's recipients.
+    void releaseRecipients();
+    QJsonObject recordOf(int index) const;
     void setParams(const QVariantMap &params);
     // A file the message would carry is one no message may carry: the whole
     // run is refused (the interface names the file before it gets here).
@@ -213,13 +240,25 @@ private:
     void startWith(const QList<int> &pending);
     QString text(const char *key, const QString &fallback) const;
     QString entryFor(const QString &address, Outcome outcome, const QString &text) const;
-    MailJob jobFor(const Recipient &recipient) const;
+    MailJob jobFor(int index) const;
     MailLimits limits() const;
 
     State m_state = Idle;
     State m_stateBeforeBegin = Idle;
     QList<Recipient> m_recipients;
-    QVariantList m_sourceRecipients; // for the journal's header
+    // The recipients as given, one list of the two: contacts of the book or
+    // typed (prepared runs), or records (start(), or a journal read back).
+    // Never changed while the run lasts, so the journal writer shares them.
+    QList<ContactBook::ContactPointer> m_contacts;
+    QList<QJsonObject> m_records;
+    // The prepared run awaiting confirm(); m_planSerial names the latest
+    // preparation, so that one given up reports nothing.
+    std::optional<RunPlan::Plan> m_plan;
+    QVariantMap m_planExtra;
+    quint64 m_planSerial = 0;
+    QPointer<QThread> m_planner;
+    QPointer<QThread> m_journalWriter;
+    QString m_journalWritten; // where it writes, until the journal is put in place
     bool m_journalReady = true;
     QList<int> m_pending;    // this pass, in sending order
     QList<int> m_retryLater; // temporary failures for the next pass

@@ -58,7 +58,6 @@ Rectangle {
     property bool loading: false
     property bool partialLoading: false
     property bool componentLoadCompleted: false
-    property var detailEmailContentLocalUrls: []
     property int detailAccount: 0
     property int detailContact: 0
     property string detailTemplateUrl: ""
@@ -104,13 +103,6 @@ Rectangle {
         // The native start-up already applied the stored language.
         if (componentLoadCompleted && userLanguage !== "")
             myTranslator.setLanguage(userLanguage)
-    }
-
-    // The message's own local references come from the file itself, whichever
-    // panel is shown and however the file was chosen (picker or work file).
-    onDetailEmailContentUrlChanged: {
-        detailEmailContentLocalUrls = detailEmailContentUrl !== ""
-                ? bridge.localReferences(detailEmailContentUrl) : []
     }
 
     color: Constants.primaryColor

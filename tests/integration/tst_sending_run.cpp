@@ -1,4 +1,5 @@
 #include "LoopbackServers.h"
+#include "contacts/ContactBook.h"
 #include "mail/SmtpTransport.h"
 #include "run/MessageSizeCheck.h"
 #include "run/RunHistory.h"
@@ -8,6 +9,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QImage>
+#include <QJSEngine>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
@@ -39,6 +41,7 @@ private slots:
 
     void everyOutcomeCountedOnce();
     void listOrderAndEachMessageItsOwn();
+    void preparedFromTheBookThenSentAgainLeavesOutTheReached();
     void oneConnectionAndLoginForTheRun();
     void webImagesDoNotHoldTheRun();
     void pacingDroppedMidRunGoesOn();
@@ -281,6 +284,69 @@ void TestSendingRun::listOrderAndEachMessageItsOwn()
                  qPrintable(address));
         QVERIFY2(message.contains("To: " + address.toUtf8()), qPrintable(address));
     }
+}
+
+// As Send does it: the run gathers the list members and the typed
+// addresses itself, sums them up, and sends once per address when asked.
+// Sending the same message again leaves out everyone it reached.
+void TestSendingRun::preparedFromTheBookThenSentAgainLeavesOutTheReached()
+{
+    QFETCH_GLOBAL(int, interval);
+    const QString ann = unique(u"book"_s), bob = unique(u"book"_s), cy = unique(u"book"_s),
+                  ada = unique(u"typed"_s);
+    QJSEngine engine;
+    ContactBook book;
+    engine.newQObject(&book);
+    QJSEngine::setObjectOwnership(&book, QJSEngine::CppOwnership);
+    const auto member = [](const QString &email, const QString &list, const QString &name) {
+        return QVariantMap{{u"email"_s, email}, {u"list"_s, list}, {u"firstname"_s, name}};
+    };
+    QVERIFY(book.setRecords(engine.toScriptValue(
+            QVariantList{member(ann, u"Friends"_s, u"Ann"_s), member(bob, u"Clients"_s, u"Bob"_s),
+                         member(cy, u"Others"_s, u"Cy"_s),
+                         member(ann.toUpper(), u"Clients"_s, u"Ann"_s)})));
+
+    SendingRun run;
+    configure(run, u"prepared-"_s + QString::number(interval) + u"/run.journal"_s);
+    QSignalSpy prepared(&run, &SendingRun::prepared);
+    QSignalSpy ended(&run, &SendingRun::ended);
+    const QString typed = u"Ada <"_s + ada + u">; "_s + bob + u"; nobody@localhost"_s;
+    const QStringList lists{u"Friends"_s, u"Clients"_s};
+    QVERIFY(run.prepare(params(u"faulty"_s), &book, lists, typed));
+    QTRY_COMPARE_WITH_TIMEOUT(prepared.size(), 1, 5000);
+    QVariantMap summary = prepared.takeFirst().at(0).toMap();
+    QCOMPARE(summary.value(u"total"_s).toInt(), 6);
+    QCOMPARE(summary.value(u"duplicates"_s).toInt(), 2);
+    QCOMPARE(summary.value(u"invalidAddresses"_s).toStringList(),
+             QStringList{u"nobody@localhost"_s});
+    QCOMPARE(summary.value(u"received"_s).toInt(), 0);
+    QVERIFY(run.confirm(true, false));
+    QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 1, 20000);
+    QCOMPARE(run.total(), 4);
+    QCOMPARE(run.sent(), 3);
+    QCOMPARE(run.failed(), 1);
+    for (const QString &address : {ann, bob, ada})
+        QCOMPARE(received(u"faulty"_s, address), 1);
+    QCOMPARE(received(u"faulty"_s, cy), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(QDir(run.historyPath()).entryList(QDir::Files).size() == 1, 5000);
+
+    // Send again: everyone reached is left out, so nobody is left but the
+    // invalid address; asked for, they are all sent to again.
+    QVERIFY(run.prepare(params(u"faulty"_s), &book, lists, typed));
+    QTRY_COMPARE_WITH_TIMEOUT(prepared.size(), 1, 5000);
+    summary = prepared.takeFirst().at(0).toMap();
+    QCOMPARE(summary.value(u"received"_s).toInt(), 5);
+    QVERIFY(run.confirm(false, false));
+    QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 2, 20000);
+    QCOMPARE(run.total(), 1);
+    QCOMPARE(run.failed(), 1);
+    QCOMPARE(received(u"faulty"_s, ann), 1);
+    QVERIFY(run.prepare(params(u"faulty"_s), &book, lists, typed));
+    QTRY_COMPARE_WITH_TIMEOUT(prepared.size(), 1, 5000);
+    QVERIFY(run.confirm(true, true));
+    QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 3, 20000);
+    QCOMPARE(received(u"faulty"_s, ann), 2);
+    QCOMPARE(received(u"faulty"_s, ada), 2);
 }
 
 void TestSendingRun::webImagesDoNotHoldTheRun()

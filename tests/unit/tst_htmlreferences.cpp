@@ -1,4 +1,3 @@
-#include "app/QmlCppBridge.h"
 #include "mail/HtmlReferences.h"
 
 #include <QTemporaryDir>
@@ -142,9 +141,9 @@ private slots:
         QCOMPARE(HtmlReferences::all(QByteArray()), QStringList());
     }
 
-    void bridgeLocalReferences()
+    void localReferencesOfAFile()
     {
-        // What the interface asks for a chosen HTML file: the file's own local
+        // What a run embeds from a chosen HTML file: the file's own local
         // references, read from disk, and nothing for a missing file.
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
@@ -157,11 +156,11 @@ private slots:
                    "<img src=\"images/logo.png\"><object data=\"plan.svg\"></object>"
                    "</body></html>");
         file.close();
-        QmlCppBridge bridge;
-        QCOMPARE(bridge.localReferences(path), (QStringList{u"css/site.css"_s, u"images/logo.png"_s,
-                                                            u"images/logo.png"_s, u"plan.svg"_s}));
-        QCOMPARE(bridge.localReferences(dir.filePath(u"missing.html"_s)), QStringList());
-        QCOMPARE(bridge.localReferences(QString()), QStringList());
+        QCOMPARE(HtmlReferences::localInFile(path),
+                 (QStringList{u"css/site.css"_s, u"images/logo.png"_s, u"images/logo.png"_s,
+                              u"plan.svg"_s}));
+        QCOMPARE(HtmlReferences::localInFile(dir.filePath(u"missing.html"_s)), QStringList());
+        QCOMPARE(HtmlReferences::localInFile(QString()), QStringList());
     }
 };
 

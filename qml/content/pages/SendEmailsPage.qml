@@ -118,7 +118,6 @@ MyPageLayout {
         root.detailEmailContentUrl = ""
         root.selectedLists = []
         root.emailAttachments = []
-        root.detailEmailContentLocalUrls = []
         // The page may be gone when Undo is pressed: the screen is held here.
         const screen = root
         root.undoBar.show(qsTr("The message form was cleared."), () => {

@@ -23,8 +23,6 @@ Item {
     readonly property alias discardDialog: discardDialog
     // A run started with Send is summed up for confirmation first.
     property bool confirmFirst: false
-    // The checked run waiting for the summary's confirmation.
-    property var prepared: null
     // Log text of a sending list's task not yet added to the list's combined
     // log; added in one piece at the end rather than copied per recipient.
     property var pendingListOutput: []
@@ -130,11 +128,7 @@ Item {
         }
 
         const account = root.accountByAddress(root.userActiveCompte)
-        // The references are read again from the file as it is now.
         const html = root.detailEmailContentUrl
-        if (html !== "")
-            root.detailEmailContentLocalUrls = bridge.localReferences(html)
-
         const refusal = accountRefusal(account)
         if (refusal !== "")
             return refuse(refusal)
@@ -142,9 +136,7 @@ Item {
             return refuse(myTrStrings.sender_name_required)
         if (root.subject === "")
             return refuse(myTrStrings.subject_required)
-        // A record for each member: made only once the checks before pass.
-        const listMembers = root.contactBook.membersOf(root.selectedLists)
-        if (root.recipient === "" && listMembers.length === 0)
+        if (root.recipient === "" && !root.contactBook.hasMembers(root.selectedLists))
             return refuse(myTrStrings.recipient_required)
         if (root.detailEmailContent === "" && root.emailAttachments.length === 0 && html === "")
             return refuse(myTrStrings.email_content_required)
@@ -152,12 +144,6 @@ Item {
         const refusedFiles = root.messageFileRefusals(root.emailAttachments, html)
         if (refusedFiles.length > 0)
             return refuse(refusedFiles.join("\n"))
-
-        const recipients = RunJs.runRecipients(listMembers, AppJs.getEmails(root.recipient))
-        // Invalid addresses are listed and counted, but a run of nothing else
-        // is refused.
-        if (!recipients.some(r => RunJs.isValidAddress(r.email)))
-            return refuse(myTrStrings.no_valid_recipient_found)
 
         const params = {
             "host": account.serverHost,
@@ -169,38 +155,40 @@ Item {
             "subject": root.subject,
             "content": root.detailEmailContent,
             "html": html,
-            "localUrls": html !== "" ? root.detailEmailContentLocalUrls : [],
             "attachments": root.emailAttachments,
             "messageId": AppJs.getRandomString(10)
         }
+        const extra = root.isSendingListRunning && root.runningSendingList
+                ? { "list": root.runningSendingList.name } : {}
+        // The run gathers its recipients and sums them up on a worker.
+        run.prepare(params, root.contactBook, root.selectedLists, root.recipient, extra)
+    }
+
+    // The prepared run: refused, summed up for confirmation, or started.
+    function runPrepared(summary) {
+        // Invalid addresses are listed and counted, but a run of nothing else
+        // is refused.
+        if (summary.valid === 0)
+            return refuse(myTrStrings.no_valid_recipient_found)
         // Those an earlier run of this same message reached are left out,
         // unless the user asks for them in the summary.
-        const received = RunJs.splitReceived(recipients, history.receivedAddresses(params))
-        prepared = { "params": params, "recipients": recipients, "fresh": received.fresh }
         if (!confirmFirst)
-            return launch(received.fresh)
-        const message = root.subject + "\n" + (html !== ""
-                ? bridge.textFromFile("file://" + html) : root.detailEmailContent)
-        const summary = RunJs.runSummary(recipients, message)
-        summary.received = recipients.length - received.fresh.length
+            return launch(summary, false, false)
         summaryDialog.summary = summary
         summaryDialog.oncePerAddress = false
         summaryDialog.sendAgain = false
         summaryDialog.sizeWarning = ""
-        sizeCheck.start(params, recipients[0])
+        run.checkSize(sizeCheck)
         summaryDialog.open()
     }
 
     // The summary's answer.
     function confirmSummary(oncePerAddress, sendAgain) {
-        if (!prepared)
-            return
-        const recipients = sendAgain ? prepared.recipients : prepared.fresh
-        launch(oncePerAddress ? RunJs.oncePerAddress(recipients) : recipients)
+        if (run.state === SendingRun.Starting)
+            launch(summaryDialog.summary, oncePerAddress, sendAgain)
     }
 
     function cancelSummary() {
-        prepared = null
         sizeCheck.cancel()
         run.cancel()
     }
@@ -217,21 +205,17 @@ Item {
                 : ""
     }
 
-    function launch(recipients) {
-        const params = prepared.params
-        prepared = null
-        if (recipients.length === 0) {
+    function launch(summary, oncePerAddress, sendAgain) {
+        if (!sendAgain && summary.received >= summary.total) {
             run.cancel()
             toast.show(qsTr("Everyone on the list already received this message in an earlier run."), 5000)
             return
         }
-        const extra = root.isSendingListRunning && root.runningSendingList
-                ? { "list": root.runningSendingList.name } : {}
         // The next task of a list the user put aside goes on out of sight.
         const shown = !(root.isSendingListRunning && sendingDialog.putAside)
         if (shown)
             sendingDialog.open()
-        if (!run.start(params, recipients, extra) && shown)
+        if (!run.confirm(oncePerAddress, sendAgain) && shown)
             sendingDialog.close()
     }
 
@@ -329,6 +313,7 @@ Item {
             "interrupted": qsTr("interrupted while it was being sent")
         }, myTrStrings.smtp_failure_texts)
         onOnlineChecked: online => controller.onlineChecked(online)
+        onPrepared: summary => controller.runPrepared(summary)
         onLogAppended: chunk => controller.logAppended(chunk)
         onEnded: stopped => controller.runEnded(stopped)
         onPasswordNeeded: reason => {

@@ -1,5 +1,5 @@
 // Script helpers shared by every view: the busy flag, file names and file
-// addresses, e-mail address extraction, de-duplication, joining addresses,
+// addresses, e-mail domain extraction, de-duplication, joining addresses,
 // clipboard copy with a toast and random identifiers.
 //
 // Not a library script on purpose: it is evaluated in the context of the view
@@ -8,9 +8,7 @@
 // "copyTextEdit" and the success toast "successToast" by their ids. The
 // functions keep no state of their own.
 
-// A word of prose that holds an "@": the candidates for an address in text
-// typed or pasted without angle brackets.
-var addressWordPattern = /[^\s<>"()\[\]:;,]*@[^\s<>"()\[\]:;,]*/g
+// An "@domain" written in text.
 var domainPattern = /@[a-zA-Z0-9.-]+\.[a-zA-Z]{2,}/g
 var randomCharacters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789"
 
@@ -99,117 +97,6 @@ function matches(str, pattern) {
     if (str === undefined || str === null)
         return []
     return String(str).match(pattern) || []
-}
-
-// The recipients of a typed recipient text, left to right, repeats included:
-// [{"email": address, "name": display name or ""}]. Entries are separated
-// by ";", "," or line ends (outside quotes and angle brackets); an entry
-// written "Name <address>" or "\"Last, First\" <address>" gives its name, and
-// in any other text every word holding an "@" is taken, the full stop that
-// ends a sentence aside. Nothing that holds an "@" is dropped here, valid or
-// not: the caller decides which addresses can be sent to, and says which
-// cannot.
-function getEmails(str) {
-    if (str === undefined || str === null)
-        return []
-    var result = []
-    var entries = recipientEntries(String(str))
-    for (var i = 0; i < entries.length; ++i)
-        addRecipients(entries[i], result)
-    return result
-}
-
-// Calls visit(index, character) for each character of the text outside
-// double quotes (inside them a backslash escapes the next character).
-// visit returns false to stop, or an index to go on after.
-function forEachUnquoted(text, visit) {
-    var quoted = false
-    for (var i = 0; i < text.length; ++i) {
-        var c = text.charAt(i)
-        if (quoted) {
-            if (c === "\\")
-                ++i
-            else if (c === "\"")
-                quoted = false
-        } else if (c === "\"") {
-            quoted = true
-        } else {
-            var next = visit(i, c)
-            if (next === false)
-                return
-            if (typeof next === "number")
-                i = next
-        }
-    }
-}
-
-// The text cut at separators that stand outside quotes and angle brackets.
-function recipientEntries(text) {
-    var entries = []
-    var start = 0
-    var angled = false
-    forEachUnquoted(text, function (i, c) {
-        if (c === "<") {
-            angled = true
-        } else if (c === ">") {
-            angled = false
-        } else if (!angled && (c === ";" || c === "," || c === "\n" || c === "\r")) {
-            entries.push(text.substring(start, i))
-            start = i + 1
-        }
-    })
-    entries.push(text.substring(start))
-    return entries
-}
-
-// The first "<...>" of the entry that holds an "@" and stands outside
-// quotes: {"open", "close"} indexes, or null.
-function angleAddress(entry) {
-    var found = null
-    forEachUnquoted(entry, function (i, c) {
-        if (c !== "<")
-            return true
-        var close = entry.indexOf(">", i + 1)
-        if (close < 0)
-            return false
-        if (entry.substring(i + 1, close).indexOf("@") >= 0) {
-            found = { "open": i, "close": close }
-            return false
-        }
-        return close
-    })
-    return found
-}
-
-// A display name as typed: trimmed, and without the quotes around it.
-function displayName(text) {
-    var name = text.trim()
-    if (name.length >= 2 && name.charAt(0) === "\"" && name.charAt(name.length - 1) === "\"")
-        name = name.substring(1, name.length - 1).replace(/\\(.)/g, "$1").trim()
-    return name
-}
-
-function addRecipients(entry, result) {
-    var angle = angleAddress(entry)
-    if (angle === null) {
-        var words = matches(entry, addressWordPattern)
-        for (var i = 0; i < words.length; ++i) {
-            var word = words[i]
-            while (word.length > 1 && word.charAt(word.length - 1) === ".")
-                word = word.substring(0, word.length - 1)
-            result.push({ "email": word, "name": "" })
-        }
-        return
-    }
-    var before = entry.substring(0, angle.open)
-    // Addresses before the brackets are recipients of their own, not a name.
-    var name = ""
-    if (matches(before.replace(/"(\\.|[^"\\])*"/g, ""), addressWordPattern).length > 0)
-        addRecipients(before, result)
-    else
-        name = displayName(before)
-    result.push({ "email": entry.substring(angle.open + 1, angle.close).trim(), "name": name })
-    addRecipients(entry.substring(angle.close + 1), result)
 }
 
 // Every "@domain" in the text, left to right, each with its "@".
