@@ -1,12 +1,13 @@
 #include "contacts/ContactBook.h"
 
+#include "mail/EmailAddress.h"
+
 #include "contacts/VCardImport.h"
 #include "store/SettingsStore.h"
 
 #include <QCollator>
 #include <QJSEngine>
 #include <QJsonArray>
-#include <QRegularExpression>
 #include <QtQml/qqml.h>
 
 #include <algorithm>
@@ -102,11 +103,7 @@ bool ContactBook::isOwnField(QStringView name)
 
 bool ContactBook::isValidEmail(const QString &email)
 {
-    // The whole text must match, a final line break included; nothing is
-    // trimmed first.
-    static const QRegularExpression pattern(QRegularExpression::anchoredPattern(
-            uR"([a-zA-Z0-9.!#$%&'*+/=?^_`{|}~-]+@[a-zA-Z0-9-]+(?:\.[a-zA-Z0-9-]+)*)"_s));
-    return pattern.match(email).hasMatch();
+    return EmailAddress::isWellFormed(email);
 }
 
 bool ContactBook::isWritten(const Contact &contact, int field)

@@ -97,7 +97,7 @@ public:
     static bool isWritten(const Contact &contact, int field);
     // Addresses that differ only in letter case reach the same mailbox.
     static QString mailboxKey(const QString &email);
-    // The e-mail check of the form and of imports: the whole text must match.
+    // The e-mail check of the contact and account forms and of imports.
     Q_INVOKABLE static bool isValidEmail(const QString &email);
 
     // One record as a script object, or undefined outside the book.

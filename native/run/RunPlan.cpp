@@ -1,6 +1,7 @@
 #include "run/RunPlan.h"
 
 #include "files/TextFile.h"
+#include "mail/EmailAddress.h"
 #include "mail/HtmlReferences.h"
 #include "mail/HtmlText.h"
 #include "run/RunHistory.h"
@@ -228,14 +229,6 @@ ContactBook::ContactPointer typedContact(const Typed &typed)
     return contact;
 }
 
-bool isDeliverable(const QString &address)
-{
-    static const QRegularExpression pattern(
-            u"^[A-Za-z0-9!#$%&'*+/=?^_`{|}~-]+(\\.[A-Za-z0-9!#$%&'*+/=?^_`{|}~-]+)*@"
-            u"([A-Za-z0-9]([A-Za-z0-9-]*[A-Za-z0-9])?\\.)+[A-Za-z][A-Za-z0-9-]*[A-Za-z0-9]$"_s);
-    return pattern.match(address).hasMatch();
-}
-
 Plan make(const Input &input)
 {
     Plan plan;
@@ -276,7 +269,7 @@ Plan make(const Input &input)
             plan.received.setBit(i);
             ++receivedCount;
         }
-        if (!isDeliverable(address)) {
+        if (!EmailAddress::isDeliverable(address)) {
             ++invalid;
             // The summary names the first ten, and says when there are more.
             if (invalidAddresses.size() <= 10 && !listedInvalid.contains(address)) {

@@ -33,11 +33,6 @@ QList<Typed> typedRecipients(const QString &text);
 // A typed recipient as a contact: its address, and its name as the full name.
 ContactBook::ContactPointer typedContact(const Typed &typed);
 
-// The whole text must be one address a bulk run can reach: dot-separated
-// words of the usual characters, one "@", then a domain of at least two
-// labels (no "localhost") whose last starts with a letter.
-bool isDeliverable(const QString &address);
-
 // Addresses that differ only in letter case reach the same mailbox.
 inline QString addressKey(const QString &address)
 {

@@ -2,6 +2,7 @@
 
 #include "app/OnlineCheck.h"
 #include "files/FileTrust.h"
+#include "mail/EmailAddress.h"
 #include "mail/SmtpTransport.h"
 #include "run/DeliveryJob.h"
 #include "run/DeliveryThread.h"
@@ -572,7 +573,7 @@ void SendingRun::deliverNext()
     int index = m_pending.takeFirst();
     // An invalid address takes its tick when paced; without pacing the run
     // goes straight on to the next one.
-    while (!RunPlan::isDeliverable(addressOf(index))) {
+    while (!EmailAddress::isDeliverable(addressOf(index))) {
         record(index, Outcome::Invalid, QString());
         if (m_pending.isEmpty()) {
             endOfPass();
@@ -612,7 +613,7 @@ DeliveryJob *SendingRun::makeJob(int index)
 void SendingRun::stageNext()
 {
     if (m_timer.interval() != 0 || m_state != Delivering || !m_job || m_next || m_pending.isEmpty()
-        || !RunPlan::isDeliverable(addressOf(m_pending.first())))
+        || !EmailAddress::isDeliverable(addressOf(m_pending.first())))
         return;
     const int index = m_pending.takeFirst();
     ++m_recipients[index].attempts;

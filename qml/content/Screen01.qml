@@ -56,6 +56,8 @@ Rectangle {
 
     // ---- Not stored: busy state, running flags, detail selections ----
     property bool loading: false
+    // Milliseconds a request to the web service may go unanswered.
+    property int requestTimeLimit: 30000
     property bool partialLoading: false
     property bool componentLoadCompleted: false
     property int detailAccount: 0

@@ -19,7 +19,6 @@ MyHeaderlessDialog {
 
     // Whole text of an address: a local part of the permitted characters, one
     // "@", and a domain of dot-separated labels (a single label will do).
-    readonly property var addressPattern: /^[A-Za-z0-9.!#$%&'*+\/=?^_`{|}~-]+@[A-Za-z0-9-]+(\.[A-Za-z0-9-]+)*$/
 
     function setServer(index) {
         form.setServer(index)
@@ -40,7 +39,7 @@ MyHeaderlessDialog {
             showToast(refusal)
             return
         }
-        if (!addressPattern.test(form.address)) {
+        if (!root.contactBook.isValidEmail(form.address)) {
             showToast(myTrStrings.invalid_email)
             return
         }

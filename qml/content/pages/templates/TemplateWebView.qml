@@ -41,7 +41,7 @@ Item {
     // A page that keeps loading must not keep the window busy for good.
     Timer {
         id: loadLimit
-        interval: AppJs.requestTimeLimit // qmllint disable type
+        interval: AppJs.requestTimeLimit() // qmllint disable type
         onTriggered: {
             view.stop()
             AppJs.stopLoading() // qmllint disable type

@@ -166,8 +166,12 @@ function getRandomString(length) {
 
 // ---- Web service requests ----
 
-// A request left unanswered this long (milliseconds) counts as failed.
-var requestTimeLimit = 30000
+// A request left unanswered this long (milliseconds) counts as failed: the
+// main screen's "requestTimeLimit", which tests shorten.
+function requestTimeLimit() {
+    var screen = busyScreen()
+    return screen && screen.requestTimeLimit > 0 ? screen.requestTimeLimit : 30000
+}
 // Largest answer taken from the service unless the caller names its own bound.
 var requestMaxBytes = 1024 * 1024
 
@@ -190,14 +194,14 @@ function responseToken(header) {
 // token and calls exactly one callback later: successCallback(response) for
 // 200 to 399, errorCallback(response) for 400 to 499, failureCallback() for
 // anything else, no answer, or no answer within the time limit (`timeLimit`
-// milliseconds, requestTimeLimit when not given). `response` holds status,
+// milliseconds, requestTimeLimit() when not given). `response` holds status,
 // responseText and token. Redirects are not followed. An answer longer than
 // `maxBytes` (requestMaxBytes when not given) is dropped unread and counts
 // as no answer, so nothing over its bound is parsed or stored.
 function sendRequest(url, method, data, token, successCallback, errorCallback, failureCallback,
                      timeLimit, maxBytes) {
     var reply = Native.WebService.send(method, url, JSON.stringify(data), token,
-                                       timeLimit > 0 ? timeLimit : requestTimeLimit,
+                                       timeLimit > 0 ? timeLimit : requestTimeLimit(),
                                        maxBytes > 0 ? maxBytes : requestMaxBytes)
     // Tied to the view that asked: once it is gone, nobody is called back.
     reply.finished.connect(busyScreen(), function(status, text, authorization) {
