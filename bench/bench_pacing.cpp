@@ -53,7 +53,7 @@ using benchsupport::waitUntil;
 namespace {
 
 const QString sender = u"bench@parvane.test"_s;
-const QString dnsAddress = u"127.0.84.2"_s;
+const QString dnsAddress = u"127.0.84.3"_s;
 
 QString findTool(const QString &name)
 {

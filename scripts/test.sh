@@ -4,4 +4,5 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh
-ctest --test-dir build --output-on-failure --timeout 600 "$@"
+# Suites share no port, name server address or folder: two run at a time.
+ctest --test-dir build --output-on-failure --timeout 600 -j "${PARVANE_TEST_JOBS:-2}" "$@"
