@@ -149,12 +149,7 @@ void QmlCppBridge::textToFile(const QUrl &url, const QString &text)
 
 QString QmlCppBridge::textFromFile(const QUrl &url)
 {
-    const QString path = localPath(url);
-    // An HTML template is read in the character set it declares, as its message is.
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == "html"_L1 || suffix == "htm"_L1)
-        return HtmlText::readFile(path);
-    return TextFile::readJoined(path);
+    return HtmlText::readMessageFile(localPath(url));
 }
 
 bool QmlCppBridge::save(const QString &path, const QJsonObject &email, const QStringList &qlists,

@@ -1,8 +1,10 @@
 #include "mail/HtmlText.h"
 
 #include "contacts/CsvReader.h"
+#include "files/TextFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QStringList>
@@ -529,6 +531,14 @@ QString readFile(const QString &path)
         result += line;
     }
     return result;
+}
+
+QString readMessageFile(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    return suffix == QLatin1String("html") || suffix == QLatin1String("htm")
+                   ? readFile(path)
+                   : TextFile::readJoined(path);
 }
 
 } // namespace HtmlText

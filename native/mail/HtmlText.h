@@ -24,6 +24,9 @@ QByteArray declaredCharset(const QByteArray &html);
 // The file decoded as above, its lines joined with "\n", empty lines
 // dropped, as templates have always been read; "" when unreadable.
 QString readFile(const QString &path);
+// A file whose text becomes a message's: an HTML file (by its name) read as
+// above, any other as UTF-8 lines joined the same way.
+QString readMessageFile(const QString &path);
 
 // Text as HTML shows it, in an element or a quoted attribute value alike:
 // & < > " and ' written as character references.

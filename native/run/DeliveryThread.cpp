@@ -21,6 +21,13 @@ DeliveryThread::~DeliveryThread()
     post([thread] { thread->quit(); });
 }
 
+QThread *oneOffThread(std::function<void()> task)
+{
+    QThread *thread = QThread::create(std::move(task));
+    QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    return thread;
+}
+
 void DeliveryThread::post(std::function<void()> task)
 {
     QMetaObject::invokeMethod(m_context, std::move(task), Qt::QueuedConnection);

@@ -24,3 +24,7 @@ private:
     QThread *m_thread = nullptr;
     QObject *m_context = nullptr; // lives on the thread; tasks are queued to it
 };
+
+// A thread for one task, not yet started, that deletes itself once the task
+// has run: connect to its finished() first, then start it.
+QThread *oneOffThread(std::function<void()> task);

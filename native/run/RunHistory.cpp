@@ -180,11 +180,6 @@ QStringList RunHistory::receivedAddresses(const QString &folder, const QString &
     return addresses;
 }
 
-QStringList RunHistory::receivedAddresses(const QVariantMap &params) const
-{
-    return m_path.isEmpty() ? QStringList() : receivedAddresses(m_path, fingerprint(params));
-}
-
 void RunHistory::reload()
 {
     m_runs.clear();

@@ -62,7 +62,6 @@ public:
     // Writes every recipient of the run as CSV (address, outcome, time,
     // reply) on a thread; reports with exported().
     Q_INVOKABLE bool exportCsv(const QString &id, const QUrl &url);
-    Q_INVOKABLE QStringList receivedAddresses(const QVariantMap &params) const;
 
 signals:
     void pathChanged();

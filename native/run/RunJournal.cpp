@@ -1,6 +1,7 @@
 #include "run/RunJournal.h"
 
 #include "files/PrivateFiles.h"
+#include "run/DeliveryThread.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -25,9 +26,7 @@ QString spareName(const QString &path)
 
 void removeOnThread(const QString &path)
 {
-    QThread *remover = QThread::create([path] { QFile::remove(path); });
-    QObject::connect(remover, &QThread::finished, remover, &QObject::deleteLater);
-    remover->start();
+    oneOffThread([path] { QFile::remove(path); })->start();
 }
 
 } // namespace

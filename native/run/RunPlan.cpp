@@ -1,12 +1,10 @@
 #include "run/RunPlan.h"
 
-#include "files/TextFile.h"
 #include "mail/EmailAddress.h"
 #include "mail/HtmlReferences.h"
 #include "mail/HtmlText.h"
 #include "run/RunHistory.h"
 
-#include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
@@ -158,16 +156,9 @@ QSet<QString> barePlaceholders(const QString &text)
 QString messageText(const QVariantMap &params)
 {
     const QString html = params.value(u"html"_s).toString();
-    QString body;
-    if (html.isEmpty()) {
-        body = params.value(u"content"_s).toString();
-    } else {
-        // An HTML template is read in the character set it declares, as its message is.
-        const QString suffix = QFileInfo(html).suffix().toLower();
-        body = suffix == "html"_L1 || suffix == "htm"_L1 ? HtmlText::readFile(html)
-                                                         : TextFile::readJoined(html);
-    }
-    return params.value(u"subject"_s).toString() + u'\n' + body;
+    return params.value(u"subject"_s).toString() + u'\n'
+           + (html.isEmpty() ? params.value(u"content"_s).toString()
+                             : HtmlText::readMessageFile(html));
 }
 
 QList<ContactBook::ContactPointer> gather(const Input &input)

@@ -309,13 +309,10 @@ void SendingRun::releaseRecipients()
     // The last run may hold the only references to a quarter of a million
     // contacts (the book changed since): they are freed on a thread.
     if (m_contacts.size() + m_records.size() > 1000) {
-        QThread *releaser = QThread::create(
-                [contacts = std::move(m_contacts), records = std::move(m_records)]() mutable {
-                    contacts.clear();
-                    records.clear();
-                });
-        connect(releaser, &QThread::finished, releaser, &QObject::deleteLater);
-        releaser->start();
+        oneOffThread([contacts = std::move(m_contacts), records = std::move(m_records)]() mutable {
+            contacts.clear();
+            records.clear();
+        })->start();
     }
     m_contacts.clear();
     m_records.clear();
@@ -386,7 +383,7 @@ bool SendingRun::prepare(const QVariantMap &params, ContactBook *book, const QSt
     RunPlan::Input input{params, book ? book->contacts() : QList<ContactBook::ContactPointer>(),
                          lists, typed, historyPath()};
     QPointer<SendingRun> self(this);
-    QThread *planner = QThread::create([self, serial, input = std::move(input)] {
+    QThread *planner = oneOffThread([self, serial, input = std::move(input)] {
         auto plan = std::make_shared<RunPlan::Plan>(RunPlan::make(input));
         QMetaObject::invokeMethod(
                 self.get(),
@@ -396,7 +393,6 @@ bool SendingRun::prepare(const QVariantMap &params, ContactBook *book, const QSt
                 },
                 Qt::QueuedConnection);
     });
-    connect(planner, &QThread::finished, planner, &QObject::deleteLater);
     m_planner = planner;
     planner->start();
     return true;
@@ -868,14 +864,13 @@ void SendingRun::startJournal()
     const QString written = m_journalPath + u".new-"_s
                             + QString::number(QRandomGenerator::global()->generate64(), 16);
     auto ok = std::make_shared<bool>(false);
-    QThread *writer = QThread::create([ok, written, header = journalHeader(), contacts = m_contacts,
-                                       records = m_records, known = std::move(known)] {
+    QThread *writer = oneOffThread([ok, written, header = journalHeader(), contacts = m_contacts,
+                                    records = m_records, known = std::move(known)] {
         *ok = RunJournal::writeNew(written, [&](QIODevice &file) {
             writeJournalHeader(file, header, contacts, records);
             file.write(known);
         });
     });
-    connect(writer, &QThread::finished, writer, &QObject::deleteLater);
     connect(writer, &QThread::finished, this, [this, journal, written, ok] {
         if (journal != m_journal || !*ok || !journal->adopt(written, m_journalPath)) {
             // The run ended meanwhile, or the disk failed it: as before, the
