@@ -161,7 +161,7 @@ export PARVANE_DNS_SERVER=$DNS_ADDRESS PARVANE_PROBE_HOST=probe.parvane.test
 
 # The templates and about scenes talk to our web service, started here on a
 # port of its own with the repository's configuration and templates.
-SERVICE_PORT=47654
+SERVICE_PORT=27654
 if [ -x "$BUILD/service/parvane-service" ]; then
     /usr/bin/python3 - "$ROOT" "$SERVICE_PORT" > "$WORK/service.json" <<'PY'
 import json, sys

@@ -4,7 +4,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh
-# Suites share no port, name server address or folder, so PARVANE_TEST_JOBS=2
-# runs two at a time; one at a time by default until the template preview's
-# TLS pair is proven stable in parallel.
-ctest --test-dir build --output-on-failure --timeout 600 -j "${PARVANE_TEST_JOBS:-1}" "$@"
+# Suites share no port, name server address or folder: two run at a time
+# (PARVANE_TEST_JOBS sets how many).
+ctest --test-dir build --output-on-failure --timeout 600 -j "${PARVANE_TEST_JOBS:-2}" "$@"

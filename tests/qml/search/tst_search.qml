@@ -72,8 +72,8 @@ Item {
         property string source: ""
         property string binary: ""
         readonly property string workDir: "/tmp/parvane-qml-search-" + Date.now()
-        readonly property int pagesPort: 47655
-        readonly property int servicePort: 47656
+        readonly property int pagesPort: 27655
+        readonly property int servicePort: 27656
         // A double on the service's port while the real service is stopped.
         property var serviceDouble: null
         property bool serviceStopped: false
@@ -130,7 +130,7 @@ Item {
             source = service.environment("PARVANE_SOURCE_DIR")
             binary = service.environment("PARVANE_SERVICE_BINARY")
             verify(binary !== "", "the suite knows the service program")
-            compare(Constants.baseUrl, "http://127.0.0.1:47656/")
+            compare(Constants.baseUrl, "http://127.0.0.1:27656/")
             verify(pages.listen(pagesPort), "the page server listens")
             compare(helper.cmdExcute("mkdir", ["-p", workDir + "/corpus"]).status, 0)
             for (const name in corpus)
@@ -140,7 +140,7 @@ Item {
                 writePage("paging-" + i, "paging", ["p" + i + "@good.parvane.test"], true)
 
             const config = JSON.parse(helper.textFromFile("file://" + source + "/service/parvane-service.json"))
-            config.port = 47656
+            config.port = 27656
             config.public_url = pages.url("")
             config.templates = source + "/service/templates"
             config.corpus = workDir + "/corpus"

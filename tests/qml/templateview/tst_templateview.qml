@@ -82,8 +82,8 @@ Item {
         }
 
         function initTestCase() {
-            compare(base, "http://127.0.0.1:47657/", "the suite's base address reached the program")
-            verify(service.listen(47657), "the service double listens on the base address's port")
+            compare(base, "http://127.0.0.1:27657/", "the suite's base address reached the program")
+            verify(service.listen(27657), "the service double listens on the base address's port")
             service.answer("api/app-info", { "status": 200, "authorization": goodToken,
                 "body": "{\"version\":\"9.4.0\",\"email\":\"help@velmora.test\",\"phone\":\"+33 1 84 00 00 00\"}" })
             service.answer("api/templates", { "status": 200, "authorization": goodToken,

@@ -85,8 +85,8 @@ Item {
         }
 
         function initTestCase() {
-            compare(base, "http://127.0.0.1:47652/", "the suite's base address reached the program")
-            verify(service.listen(47652), "the service double listens on the base address's port")
+            compare(base, "http://127.0.0.1:27652/", "the suite's base address reached the program")
+            verify(service.listen(27652), "the service double listens on the base address's port")
             stopDns() // one left by an interrupted run
             startDns()
             // What start-up will ask for.
@@ -258,7 +258,7 @@ Item {
             compare(download.text, "Download Parvane 2.2.0")
             driver.click(download)
             tryCompare(dialog, "opened", false)
-            compare(BrowserProbe.opened, ["http://127.0.0.1:47652/download?os=windows"])
+            compare(BrowserProbe.opened, ["http://127.0.0.1:27652/download?os=windows"])
         }
 
         // The service's words are shown as they are, never as markup.

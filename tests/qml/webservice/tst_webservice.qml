@@ -72,17 +72,17 @@ Item {
 
         function initTestCase() {
             verify(binary !== "", "the suite knows the service program")
-            compare(Constants.baseUrl, "http://127.0.0.1:47653/")
+            compare(Constants.baseUrl, "http://127.0.0.1:27653/")
             // The repository's configuration, on the suite's port.
             config = JSON.parse(helper.textFromFile("file://" + source + "/service/parvane-service.json"))
-            config.port = 47653
+            config.port = 27653
             config.public_url = Constants.baseUrl
             config.templates = source + "/service/templates"
             config.corpus = source + "/service/corpus"
             compare(helper.cmdExcute("mkdir", ["-p", workDir]).status, 0)
             verify(helper.writeTextFile("file://" + workDir + "/config.json", JSON.stringify(config)))
             const line = service.start(binary, ["--config", workDir + "/config.json"])
-            compare(line, "listening on http://127.0.0.1:47653/", service.errors())
+            compare(line, "listening on http://127.0.0.1:27653/", service.errors())
             stopDns()
             startDns()
             store.clear()
