@@ -145,6 +145,39 @@ std::optional<std::string> DomainChecker::normalise(const std::string &domain)
     return ascii;
 }
 
+// What one reply says of the name it answers.
+DomainChecker::Answer DomainChecker::answerOf(ns_msg &message, int type)
+{
+    const int rcode = ns_msg_getflag(message, ns_f_rcode);
+    if (rcode == ns_r_nxdomain)
+        return {Outcome::NoSuchName, negativeTtl(message)};
+    if (rcode != ns_r_noerror)
+        return {Outcome::Failed, 0};
+    bool found = false, usable = false;
+    std::uint32_t ttl = maxTtl;
+    for (int i = 0; i < ns_msg_count(message, ns_s_an); ++i) {
+        ns_rr rr;
+        if (ns_parserr(&message, ns_s_an, i, &rr) != 0 || ns_rr_type(rr) != type)
+            continue;
+        found = true;
+        ttl = std::min<std::uint32_t>(ttl, ns_rr_ttl(rr));
+        if (type != ns_t_mx) {
+            usable = true;
+            continue;
+        }
+        char exchange[NS_MAXDNAME];
+        if (ns_rr_rdlen(rr) >= 3
+            && dn_expand(ns_msg_base(message), ns_msg_end(message), ns_rr_rdata(rr) + 2, exchange,
+                         sizeof exchange)
+                       > 0
+            && exchange[0] != '\0')
+            usable = true;
+    }
+    if (!found)
+        return {Outcome::NoData, negativeTtl(message)};
+    return {usable ? Outcome::Records : Outcome::NullMx, ttl};
+}
+
 std::vector<DomainChecker::Answer> DomainChecker::query(const std::vector<std::string> &names,
                                                         int type) const
 {
@@ -211,40 +244,7 @@ std::vector<DomainChecker::Answer> DomainChecker::query(const std::vector<std::s
                 continue; // not the answer to our question: keep waiting
             pending.erase(it);
 
-            Answer &answer = answers[index];
-            const int rcode = ns_msg_getflag(message, ns_f_rcode);
-            if (rcode == ns_r_nxdomain) {
-                answer = {Outcome::NoSuchName, negativeTtl(message)};
-                continue;
-            }
-            if (rcode != ns_r_noerror) {
-                answer = {Outcome::Failed, 0};
-                continue;
-            }
-            bool found = false, usable = false;
-            std::uint32_t ttl = maxTtl;
-            for (int i = 0; i < ns_msg_count(message, ns_s_an); ++i) {
-                ns_rr rr;
-                if (ns_parserr(&message, ns_s_an, i, &rr) != 0 || ns_rr_type(rr) != type)
-                    continue;
-                found = true;
-                ttl = std::min<std::uint32_t>(ttl, ns_rr_ttl(rr));
-                if (type != ns_t_mx) {
-                    usable = true;
-                    continue;
-                }
-                char exchange[NS_MAXDNAME];
-                if (ns_rr_rdlen(rr) >= 3
-                    && dn_expand(ns_msg_base(message), ns_msg_end(message), ns_rr_rdata(rr) + 2,
-                                 exchange, sizeof exchange)
-                               > 0
-                    && exchange[0] != '\0')
-                    usable = true;
-            }
-            if (!found)
-                answer = {Outcome::NoData, negativeTtl(message)};
-            else
-                answer = {usable ? Outcome::Records : Outcome::NullMx, ttl};
+            answers[index] = answerOf(message, type);
         }
     }
     close(fd);

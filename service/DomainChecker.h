@@ -1,5 +1,6 @@
 #pragma once
 
+#include <arpa/nameser.h>
 #include <sys/socket.h>
 
 #include <chrono>
@@ -55,6 +56,7 @@ private:
     };
 
     std::vector<Answer> query(const std::vector<std::string> &names, int type) const;
+    static Answer answerOf(ns_msg &message, int type);
     void remember(const std::string &name, bool valid, std::uint32_t ttl);
 
     Options m_options;

@@ -30,10 +30,13 @@ bool parsePort(const std::string &text, unsigned short *port)
 
 } // namespace
 
-bool ServiceConfig::load(int argc, char **argv, std::string *error)
+namespace {
+
+// The command line: the configuration file's path and the options that
+// override it, in their order.
+bool readArguments(int argc, char **argv, std::string *configPath,
+                   std::vector<std::pair<std::string, std::string>> *options, std::string *error)
 {
-    std::string configPath;
-    std::vector<std::pair<std::string, std::string>> options;
     for (int i = 1; i < argc; ++i) {
         const std::string name = argv[i];
         if (name == "--help" || name == "-h") {
@@ -47,15 +50,38 @@ bool ServiceConfig::load(int argc, char **argv, std::string *error)
         }
         const std::string value = argv[++i];
         if (name == "--config")
-            configPath = value;
+            *configPath = value;
         else
-            options.emplace_back(name, value);
+            options->emplace_back(name, value);
     }
-    if (configPath.empty()) {
+    if (configPath->empty()) {
         *error = "--config FILE is required";
         return false;
     }
+    return true;
+}
 
+} // namespace
+
+bool ServiceConfig::load(int argc, char **argv, std::string *error)
+{
+    std::string configPath;
+    Options options;
+    if (!readArguments(argc, argv, &configPath, &options, error) || !readFile(configPath, error)
+        || !applyOptions(options, error))
+        return false;
+    if (!searxngUrl.empty() && searxngUrl.back() != '/')
+        searxngUrl += '/';
+    if (!limitsHold()) {
+        *error = "limits too small in " + configPath;
+        return false;
+    }
+    return true;
+}
+
+// The configuration file's settings; paths in it are read from its folder.
+bool ServiceConfig::readFile(const std::string &configPath, std::string *error)
+{
     QFile file(QString::fromStdString(configPath));
     if (!file.open(QIODevice::ReadOnly)) {
         *error = "cannot read " + configPath;
@@ -117,7 +143,12 @@ bool ServiceConfig::load(int argc, char **argv, std::string *error)
     milliseconds("request_timeout_ms", limits.requestTimeout);
     milliseconds("header_timeout_ms", limits.headerTimeout);
     m_publicUrlGiven = !publicUrl.empty();
+    return true;
+}
 
+// The command line's settings, over the file's.
+bool ServiceConfig::applyOptions(const Options &options, std::string *error)
+{
     bool addressGiven = false;
     for (const auto &[name, value] : options) {
         if (name == "--listen") {
@@ -155,17 +186,16 @@ bool ServiceConfig::load(int argc, char **argv, std::string *error)
         publicUrl.clear();
         m_publicUrlGiven = false;
     }
-    if (!searxngUrl.empty() && searxngUrl.back() != '/')
-        searxngUrl += '/';
-    if (limits.maxBodyBytes < 1024 || limits.maxHeaderBytes < 1024
-        || limits.requestTimeout.count() < 100 || limits.headerTimeout.count() < 100
-        || limits.maxConnections < 1 || limits.maxConnectionsPerClient < 0
-        || limits.maxQueuedRequests < 1 || maxDomainsPerCheck < 1 || dnsTimeoutMs < 50
-        || dnsAttempts < 1) {
-        *error = "limits too small in " + configPath;
-        return false;
-    }
     return true;
+}
+
+bool ServiceConfig::limitsHold() const
+{
+    return limits.maxBodyBytes >= 1024 && limits.maxHeaderBytes >= 1024
+           && limits.requestTimeout.count() >= 100 && limits.headerTimeout.count() >= 100
+           && limits.maxConnections >= 1 && limits.maxConnectionsPerClient >= 0
+           && limits.maxQueuedRequests >= 1 && maxDomainsPerCheck >= 1 && dnsTimeoutMs >= 50
+           && dnsAttempts >= 1;
 }
 
 void ServiceConfig::settlePublicUrl(unsigned short boundPort)

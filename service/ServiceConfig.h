@@ -3,6 +3,8 @@
 #include "HttpServer.h"
 
 #include <string>
+#include <utility>
+#include <vector>
 
 // Everything the service is told at start: the configuration file, then the
 // command line, which wins.
@@ -39,5 +41,10 @@ struct ServiceConfig
     void settlePublicUrl(unsigned short boundPort);
 
 private:
+    using Options = std::vector<std::pair<std::string, std::string>>;
+    bool readFile(const std::string &configPath, std::string *error);
+    bool applyOptions(const Options &options, std::string *error);
+    bool limitsHold() const;
+
     bool m_publicUrlGiven = false;
 };

@@ -6,9 +6,9 @@
 #include "files/FileCipher.h"
 #include "files/FileTrust.h"
 #include "files/TextFile.h"
-#include "mail/HtmlResources.h"
+#include "mail/HtmlEmbedding.h"
 #include "mail/HtmlText.h"
-#include "mail/MailDelivery.h"
+#include "mail/OutgoingMail.h"
 #include "qr/MyQrImageProvider.h"
 #include "qr/QrCodeGenerator.h"
 #include <QCryptographicHash>
@@ -115,9 +115,9 @@ QJsonObject QmlCppBridge::sendEmail(const QString &host, int port, const QString
                                     const QVariantMap &failureTexts)
 {
     Q_UNUSED(mMessageId)
-    MailJob job;
+    OutgoingMail job;
     job.host = host;
-    job.port = MailDelivery::portFrom(port);
+    job.port = Outgoing::portFrom(port);
     job.connection = connection;
     job.username = username;
     job.password = password;
@@ -128,7 +128,7 @@ QJsonObject QmlCppBridge::sendEmail(const QString &host, int port, const QString
     job.html = html;
     job.contentLocalUrls = contentLocalUrls;
     job.attachments = attachments;
-    return MailDelivery::send(job, MailLimits(), failureTexts);
+    return Outgoing::send(job, MailLimits(), failureTexts);
 }
 
 bool QmlCppBridge::isOnline()
@@ -272,7 +272,7 @@ int QmlCppBridge::qrCodeModules(const QString &text)
 
 QJsonArray QmlCppBridge::unembeddedReferences(const QString &path)
 {
-    return HtmlResources::unembedded(path);
+    return HtmlEmbedding::unembedded(path);
 }
 
 void QmlCppBridge::setCommandLimits(int timeoutMs, qint64 maxOutputBytes)

@@ -8,13 +8,15 @@
 #include <QVariantList>
 #include <QtQml/qqmlregistration.h>
 
-// The one object through which the interface reaches files, the network,
-// child processes and mail delivery. It keeps no state between calls; the
-// methods that wait run a local event loop so the interface stays live.
+// The one object (a singleton of the engine) through which the interface
+// reaches files, the network, child processes and mail delivery. It keeps no
+// state between calls; the methods that wait run a local event loop so the
+// interface stays live.
 class QmlCppBridge : public QObject
 {
     Q_OBJECT
     QML_ELEMENT
+    QML_SINGLETON
 public:
     explicit QmlCppBridge(QObject *parent = nullptr);
 

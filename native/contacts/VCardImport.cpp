@@ -5,7 +5,6 @@
 
 #include <QElapsedTimer>
 #include <QFile>
-#include <QMetaMethod>
 #include <QSemaphore>
 
 #include <algorithm>
@@ -141,13 +140,6 @@ void VCardImport::deliver(quint64 run, const QList<VCardReader::Card> &cards, do
     if (cards.isEmpty())
         return;
     emit cardsReady(cards);
-    if (isSignalConnected(QMetaMethod::fromSignal(&VCardImport::cardsRead))) {
-        QVariantList records;
-        records.reserve(cards.size());
-        for (const VCardReader::Card &card : cards)
-            records.append(VCardReader::toRecord(card));
-        emit cardsRead(records);
-    }
 }
 
 void VCardImport::end(quint64 run)

@@ -47,11 +47,8 @@ public:
     Q_INVOKABLE void cancel();
 
 signals:
-    // A batch of cards, in file order, for native readers.
+    // A batch of cards, in file order.
     void cardsReady(const QList<VCardReader::Card> &cards);
-    // The same batch as contact records (the eight text fields), made only
-    // when something is connected.
-    void cardsRead(const QVariantList &cards);
     // The end of an import: `completed` is false when it was cancelled. An
     // unreadable file completes with no cards.
     void finished(bool completed);

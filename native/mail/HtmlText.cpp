@@ -75,6 +75,12 @@ public:
 
     void walk(const GumboNode *node);
 
+private:
+    bool writeEmpty(const GumboElement &element);
+    int openBlock(GumboTag tag);
+    void linkTarget(const GumboElement &element, qsizetype labelStart);
+
+public:
     QString result() const
     {
         // No spaces at line ends, at most one empty line in a row.
@@ -140,6 +146,29 @@ void Writer::walk(const GumboNode *node)
     }
 
     const GumboElement &element = node->v.element;
+    if (writeEmpty(element))
+        return;
+    const int after = openBlock(element.tag);
+    const bool list = element.tag == GUMBO_TAG_UL || element.tag == GUMBO_TAG_OL;
+    const bool pre = element.tag == GUMBO_TAG_PRE;
+    m_listDepth += list ? 1 : 0;
+    m_preformatted += pre ? 1 : 0;
+    const qsizetype start = size();
+    for (unsigned int i = 0; i < element.children.length; ++i)
+        walk(static_cast<const GumboNode *>(element.children.data[i]));
+    m_listDepth -= list ? 1 : 0;
+    m_preformatted -= pre ? 1 : 0;
+    if (element.tag == GUMBO_TAG_A)
+        linkTarget(element, start);
+    if (after > 0)
+        lineBreak(after);
+}
+
+// The elements whose children are not read: written as a reader sees them
+// (a line, a break, an image's alternative text) or not at all. False for
+// the others.
+bool Writer::writeEmpty(const GumboElement &element)
+{
     switch (element.tag) {
     // Nothing a reader sees.
     case GUMBO_TAG_HEAD:
@@ -148,27 +177,30 @@ void Writer::walk(const GumboNode *node)
     case GUMBO_TAG_TEMPLATE:
     case GUMBO_TAG_TITLE:
     case GUMBO_TAG_NOSCRIPT:
-        return;
+        return true;
     case GUMBO_TAG_BR:
         forcedBreak();
-        return;
+        return true;
     case GUMBO_TAG_HR:
         lineBreak(2);
         prefix(u"----"_s);
         lineBreak(2);
-        return;
+        return true;
     case GUMBO_TAG_IMG: {
         const GumboAttribute *alt = gumbo_get_attribute(&element.attributes, "alt");
         if (alt)
             text(QString::fromUtf8(alt->value));
-        return;
+        return true;
     }
     default:
-        break;
+        return false;
     }
+}
 
-    int after = 0;
-    switch (element.tag) {
+// Starts a block element on its own line; returns the line breaks that end it.
+int Writer::openBlock(GumboTag tag)
+{
+    switch (tag) {
     case GUMBO_TAG_P:
     case GUMBO_TAG_H1:
     case GUMBO_TAG_H2:
@@ -181,18 +213,15 @@ void Writer::walk(const GumboNode *node)
     case GUMBO_TAG_TABLE:
     case GUMBO_TAG_DL:
         lineBreak(2);
-        after = 2;
-        break;
+        return 2;
     case GUMBO_TAG_UL:
     case GUMBO_TAG_OL:
         lineBreak(m_listDepth == 0 ? 2 : 1);
-        after = m_listDepth == 0 ? 2 : 1;
-        break;
+        return m_listDepth == 0 ? 2 : 1;
     case GUMBO_TAG_LI:
         lineBreak(1);
         prefix(QString(2 * qMax(0, m_listDepth - 1), QLatin1Char(' ')) + u"- "_s);
-        after = 1;
-        break;
+        return 1;
     case GUMBO_TAG_DIV:
     case GUMBO_TAG_SECTION:
     case GUMBO_TAG_ARTICLE:
@@ -214,38 +243,27 @@ void Writer::walk(const GumboNode *node)
     case GUMBO_TAG_DD:
     case GUMBO_TAG_CAPTION:
         lineBreak(1);
-        after = 1;
-        break;
+        return 1;
     default:
-        break;
+        return 0;
     }
+}
 
-    const bool list = element.tag == GUMBO_TAG_UL || element.tag == GUMBO_TAG_OL;
-    const bool pre = element.tag == GUMBO_TAG_PRE;
-    m_listDepth += list ? 1 : 0;
-    m_preformatted += pre ? 1 : 0;
-    const qsizetype start = size();
-    for (unsigned int i = 0; i < element.children.length; ++i)
-        walk(static_cast<const GumboNode *>(element.children.data[i]));
-    m_listDepth -= list ? 1 : 0;
-    m_preformatted -= pre ? 1 : 0;
-
-    if (element.tag == GUMBO_TAG_A) {
-        const GumboAttribute *href = gumbo_get_attribute(&element.attributes, "href");
-        const QString target = href ? QString::fromUtf8(href->value).trimmed() : QString();
-        if (isWebAddress(target)) {
-            const QString label = since(start).simplified();
-            QString shown = target;
-            if (shown.startsWith("mailto:"_L1, Qt::CaseInsensitive))
-                shown = shown.mid(7);
-            if (label.isEmpty())
-                text(shown);
-            else if (label != target && label != shown)
-                text(u" ("_s + shown + u")"_s);
-        }
+// A link's address after its label, unless the label already says it.
+void Writer::linkTarget(const GumboElement &element, qsizetype labelStart)
+{
+    const GumboAttribute *href = gumbo_get_attribute(&element.attributes, "href");
+    const QString target = href ? QString::fromUtf8(href->value).trimmed() : QString();
+    if (isWebAddress(target)) {
+        const QString label = since(labelStart).simplified();
+        QString shown = target;
+        if (shown.startsWith("mailto:"_L1, Qt::CaseInsensitive))
+            shown = shown.mid(7);
+        if (label.isEmpty())
+            text(shown);
+        else if (label != target && label != shown)
+            text(u" ("_s + shown + u")"_s);
     }
-    if (after > 0)
-        lineBreak(after);
 }
 
 // Where a <meta> declares a charset: the name as written and its range in

@@ -2,10 +2,10 @@
 
 #include "files/FileTrust.h"
 #include "mail/FileDownloader.h"
+#include "mail/HtmlEmbedding.h"
 #include "mail/HtmlReferences.h"
-#include "mail/HtmlResources.h"
 #include "mail/HtmlText.h"
-#include "mail/MailDelivery.h"
+#include "mail/OutgoingMail.h"
 
 #include <QDebug>
 #include <QEventLoop>
@@ -114,7 +114,130 @@ QString MailComposer::contentIdFor(int index, const QString &token, const QStrin
     return u"part"_s + QString::number(index) + u"."_s + token + u"@"_s + domain;
 }
 
-MimeContent MailComposer::compose(const MailJob &job, const MailLimits &limits)
+namespace {
+
+// Embeds the files an HTML body refers to, each once: images become inline
+// parts, style sheets (with their own images) are collected for folding in.
+class Embedder
+{
+public:
+    Embedder(MimeContent *content, const OutgoingMail &job, const MailLimits &limits)
+        : m_content(content), m_limits(limits), m_htmlFolder(QFileInfo(job.html).absolutePath()),
+          m_token(QString::number(QRandomGenerator::global()->generate64(), 16)),
+          m_domain(contentIdDomain(job.username))
+    {}
+
+    // The content id a reference is embedded under, "" when it is left as
+    // written. `base`: the folder of the style sheet that holds it.
+    QString embed(const QString &value, const QString &base)
+    {
+        auto known = m_idOfReference.constFind({base, value});
+        if (known != m_idOfReference.constEnd())
+            return known.value();
+        HtmlEmbedding::Resolved resolved = HtmlEmbedding::resolve(value, m_htmlFolder, base);
+        QString partName;
+        if (resolved.kind == HtmlEmbedding::Kind::Web) {
+            resolved.data = download(value, m_limits);
+            partName = u"remote_"_s + QString::number(m_counter++);
+            resolved.contentType = HtmlEmbedding::mimeNameForData(resolved.data);
+            resolved.kind = !resolved.data.isEmpty() && resolved.contentType.startsWith("image/"_L1)
+                                    ? HtmlEmbedding::Kind::Image
+                                    : HtmlEmbedding::Kind::Skipped;
+        } else if (resolved.kind == HtmlEmbedding::Kind::Image && resolved.path.isEmpty()) {
+            partName = QString::number(m_counter++) + u"."_s + resolved.imageType;
+        } else if (resolved.kind == HtmlEmbedding::Kind::StyleSheet && base.isEmpty()) {
+            collectStyleSheet(resolved);
+        } else if (resolved.kind == HtmlEmbedding::Kind::Skipped) {
+            qDebug().noquote() << u"Not embedded ("_s + resolved.reason + u"):"_s << value;
+        }
+        const QString id = resolved.kind == HtmlEmbedding::Kind::Image
+                                   ? imagePart(resolved, value, partName)
+                                   : QString();
+        m_idOfReference.insert({base, value}, id);
+        return id;
+    }
+
+    const QStringList &styleSheets() const { return m_styleSheets; }
+
+private:
+    // The sheet's own images are read from its folder and embedded too.
+    void collectStyleSheet(const HtmlEmbedding::Resolved &sheet)
+    {
+        if (m_styleSheetFiles.contains(sheet.path))
+            return;
+        m_styleSheetFiles.insert(sheet.path);
+        QString css = QString::fromUtf8(sheet.data);
+        const QString sheetFolder = QFileInfo(sheet.path).absolutePath();
+        const auto images = HtmlEmbedding::styleSheetImages(css);
+        for (auto it = images.crbegin(); it != images.crend(); ++it) {
+            const QString id = embed(it->value, sheetFolder);
+            if (!id.isEmpty())
+                css.replace(it->start, it->end - it->start, u"cid:"_s + id);
+        }
+        m_styleSheets << styleText(css.toUtf8());
+    }
+
+    // The inline part of an image, made on first use: two spellings of one
+    // file are one part.
+    QString imagePart(const HtmlEmbedding::Resolved &image, const QString &value,
+                      const QString &partName)
+    {
+        const QString key = image.path.isEmpty() ? value : image.path;
+        QString id = m_idOfPart.value(key);
+        if (!id.isEmpty())
+            return id;
+        id = MailComposer::contentIdFor(static_cast<int>(m_content->inlineParts.size()), m_token,
+                                        m_domain);
+        m_idOfPart.insert(key, id);
+        MimeFilePart part;
+        part.contentType = image.contentType;
+        part.contentId = id;
+        part.data = image.data;
+        part.fileName = image.path.isEmpty() ? partName : QFileInfo(image.path).fileName();
+        m_content->inlineParts.append(part);
+        return id;
+    }
+
+    MimeContent *m_content;
+    const MailLimits &m_limits;
+    const QString m_htmlFolder;
+    const QString m_token;
+    const QString m_domain;
+    // Reference as read, from a folder -> content id, "" when left as written.
+    QHash<QPair<QString, QString>, QString> m_idOfReference;
+    QHash<QString, QString> m_idOfPart; // file path, or the reference of a data or web image
+    QStringList m_styleSheets;
+    QSet<QString> m_styleSheetFiles;
+    int m_counter = 0;
+};
+
+// Rewrites the body's chosen references to their embedded parts, folds the
+// style sheets in and makes the text version.
+void embedReferences(MimeContent *content, const OutgoingMail &job, const MailLimits &limits)
+{
+    const QSet<QString> wanted(job.contentLocalUrls.cbegin(), job.contentLocalUrls.cend());
+    Embedder embedder(content, job, limits);
+    const QByteArray source = content->body.toUtf8();
+    QList<QPair<HtmlReferences::Reference, QByteArray>> rewrites;
+    for (const HtmlReferences::Reference &reference : HtmlReferences::find(source)) {
+        // A reference that cannot be rewritten where it stands is left as
+        // written, and its file is not mailed for nothing.
+        if (reference.value.isEmpty() || !wanted.contains(reference.value) || reference.start < 0)
+            continue;
+        const QString id = embedder.embed(reference.value, QString());
+        // Exactly the attribute value the parser read, however it was spelt.
+        if (!id.isEmpty())
+            rewrites.append({reference, (u"cid:"_s + id).toUtf8()});
+    }
+    content->body = QString::fromUtf8(HtmlReferences::replaced(source, rewrites));
+    for (const QString &css : embedder.styleSheets())
+        content->body = MailComposer::insertStyleBlock(content->body, css);
+    content->textVersion = HtmlText::fromHtml(content->body.toUtf8());
+}
+
+} // namespace
+
+MimeContent MailComposer::compose(const OutgoingMail &job, const MailLimits &limits)
 {
     MimeContent content;
     content.senderName = job.senderName;
@@ -131,95 +254,8 @@ MimeContent MailComposer::compose(const MailJob &job, const MailLimits &limits)
     content.html = !job.html.isEmpty() && FileTrust::refusal(job.html) == FileTrust::Accepted;
     content.body = substitutePlaceholders(content.html ? HtmlText::readFile(job.html) : job.content,
                                           job.to, content.html);
-
-    if (content.html) {
-        const QString htmlFolder = QFileInfo(job.html).absolutePath();
-        const QSet<QString> wanted(job.contentLocalUrls.cbegin(), job.contentLocalUrls.cend());
-        const QString token = QString::number(QRandomGenerator::global()->generate64(), 16);
-        const QString domain = contentIdDomain(job.username);
-
-        const QByteArray source = content.body.toUtf8();
-        QList<QPair<HtmlReferences::Reference, QByteArray>> rewrites;
-        // Reference as read, from a folder -> content id, "" when left as written.
-        QHash<QPair<QString, QString>, QString> idOfReference;
-        QHash<QString, QString> idOfPart; // file path, or the reference of a data or web image
-        QStringList styleSheets;
-        QSet<QString> styleSheetFiles;
-        int counter = 0;
-
-        // The content id a reference is embedded under, "" when it is left as
-        // written; a style sheet is collected for folding in.
-        std::function<QString(const QString &, const QString &)> embed;
-        embed = [&](const QString &value, const QString &base) -> QString {
-            auto known = idOfReference.constFind({base, value});
-            if (known != idOfReference.constEnd())
-                return known.value();
-            HtmlResources::Resolved resolved = HtmlResources::resolve(value, htmlFolder, base);
-            QString partName;
-            if (resolved.kind == HtmlResources::Kind::Web) {
-                resolved.data = download(value, limits);
-                partName = u"remote_"_s + QString::number(counter++);
-                resolved.contentType = HtmlResources::mimeNameForData(resolved.data);
-                resolved.kind = !resolved.data.isEmpty()
-                                                && resolved.contentType.startsWith("image/"_L1)
-                                        ? HtmlResources::Kind::Image
-                                        : HtmlResources::Kind::Skipped;
-            } else if (resolved.kind == HtmlResources::Kind::Image && resolved.path.isEmpty()) {
-                partName = QString::number(counter++) + u"."_s + resolved.imageType;
-            } else if (resolved.kind == HtmlResources::Kind::StyleSheet && base.isEmpty()
-                       && !styleSheetFiles.contains(resolved.path)) {
-                styleSheetFiles.insert(resolved.path);
-                // The sheet's own images are read from its folder and embedded too.
-                QString css = QString::fromUtf8(resolved.data);
-                const QString sheetFolder = QFileInfo(resolved.path).absolutePath();
-                const auto images = HtmlResources::styleSheetImages(css);
-                for (auto it = images.crbegin(); it != images.crend(); ++it) {
-                    const QString id = embed(it->value, sheetFolder);
-                    if (!id.isEmpty())
-                        css.replace(it->start, it->end - it->start, u"cid:"_s + id);
-                }
-                styleSheets << styleText(css.toUtf8());
-            } else if (resolved.kind == HtmlResources::Kind::Skipped) {
-                qDebug().noquote() << u"Not embedded ("_s + resolved.reason + u"):"_s << value;
-            }
-
-            QString id;
-            if (resolved.kind == HtmlResources::Kind::Image) {
-                // Two spellings of one file are one part.
-                const QString key = resolved.path.isEmpty() ? value : resolved.path;
-                id = idOfPart.value(key);
-                if (id.isEmpty()) {
-                    id = contentIdFor(static_cast<int>(content.inlineParts.size()), token, domain);
-                    idOfPart.insert(key, id);
-                    MimeFilePart part;
-                    part.contentType = resolved.contentType;
-                    part.contentId = id;
-                    part.data = resolved.data;
-                    part.fileName = resolved.path.isEmpty() ? partName
-                                                            : QFileInfo(resolved.path).fileName();
-                    content.inlineParts.append(part);
-                }
-            }
-            idOfReference.insert({base, value}, id);
-            return id;
-        };
-
-        for (const HtmlReferences::Reference &reference : HtmlReferences::find(source)) {
-            // A reference that cannot be rewritten where it stands is left as
-            // written, and its file is not mailed for nothing.
-            if (reference.value.isEmpty() || !wanted.contains(reference.value)
-                || reference.start < 0)
-                continue;
-            const QString id = embed(reference.value, QString());
-            // Exactly the attribute value the parser read, however it was spelt.
-            if (!id.isEmpty())
-                rewrites.append({reference, (u"cid:"_s + id).toUtf8()});
-        }
-        content.body = QString::fromUtf8(HtmlReferences::replaced(source, rewrites));
-        for (const QString &css : std::as_const(styleSheets))
-            content.body = insertStyleBlock(content.body, css);
-        content.textVersion = HtmlText::fromHtml(content.body.toUtf8());
-    }
+    if (content.html)
+        embedReferences(&content, job, limits);
 
     for (const QString &path : job.attachments) {
         if (FileTrust::refusal(path) != FileTrust::Accepted)

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "mail/MimeMessageBuilder.h"
+#include "mail/MimeMessage.h"
 
 #include <QJsonObject>
 #include <QMap>
 #include <QString>
 
-struct MailJob;
+struct OutgoingMail;
 struct MailLimits;
 
 // Turns a job into message content on the calling thread: picks the body,
@@ -14,23 +14,20 @@ struct MailLimits;
 // sheets in, turns the local, embedded and web images it refers to into
 // inline parts addressed by content id, and makes the text version. Only
 // images and style sheets inside the HTML file's folder tree are ever taken
-// from the disk (HtmlResources), and nothing is written to it.
-class MailComposer
-{
-public:
-    static MimeContent compose(const MailJob &job, const MailLimits &limits);
+// from the disk (HtmlEmbedding), and nothing is written to it.
+namespace MailComposer {
+MimeContent compose(const OutgoingMail &job, const MailLimits &limits);
 
-    // "{{key}}" replaced by the key's value when it is a non-empty string, and
-    // "{{key|fallback}}" by the value, or the fallback when the value is blank
-    // or missing; in one pass, so that no inserted text is read as a
-    // placeholder. For an HTML body what goes in is escaped, so that it stays
-    // text even inside an attribute.
-    static QString substitutePlaceholders(const QString &body, const QJsonObject &fields,
-                                          bool html = false);
-    // The style block placed before "</head>", after "<body>", before
-    // "</html>" or at the start, whichever is found first.
-    static QString insertStyleBlock(const QString &body, const QString &css);
-    // A content id unique within the message and valid as a message id,
-    // telling nothing of the file it stands for: "part<n>.<token>@<domain>".
-    static QString contentIdFor(int index, const QString &token, const QString &domain);
-};
+// "{{key}}" replaced by the key's value when it is a non-empty string, and
+// "{{key|fallback}}" by the value, or the fallback when the value is blank
+// or missing; in one pass, so that no inserted text is read as a
+// placeholder. For an HTML body what goes in is escaped, so that it stays
+// text even inside an attribute.
+QString substitutePlaceholders(const QString &body, const QJsonObject &fields, bool html = false);
+// The style block placed before "</head>", after "<body>", before
+// "</html>" or at the start, whichever is found first.
+QString insertStyleBlock(const QString &body, const QString &css);
+// A content id unique within the message and valid as a message id,
+// telling nothing of the file it stands for: "part<n>.<token>@<domain>".
+QString contentIdFor(int index, const QString &token, const QString &domain);
+} // namespace MailComposer

@@ -549,53 +549,34 @@ SmtpTransport::Result SmtpTransport::probe(Control *control)
     return result;
 }
 
-SmtpTransport::Result SmtpTransport::attempt(const QString &from, const QString &to,
-                                             const QByteArray &message, Control *control,
-                                             bool *silentOnReuse, bool probeOnly)
+namespace {
+
+// Sets the options of one attempt: server, security, login, limits and
+// envelope. curl copies every string; the recipient list it is given is
+// returned, to be freed once the transfer is over.
+curl_slist *configure(CURL *curl, const SmtpTransport::Settings &settings, const QString &from,
+                      const QString &to, bool probeOnly, bool lastOnConnection, qintptr *socket,
+                      char *errorBuffer)
 {
-    *silentOnReuse = false;
-    ensureCurl();
-    if (!m_curl) {
-        m_curl = curl_easy_init();
-        m_multi = curl_multi_init();
-        m_socket = -1;
-    } else {
-        curl_easy_reset(m_curl); // options only; the open connection stays
-    }
-    CURL *curl = m_curl;
-    if (!curl || !m_multi) {
-        Result failed;
-        failed.text = u"Could not start the SMTP client"_s;
-        failed.temporary = true;
-        return failed;
-    }
-
+    using Security = SmtpTransport::Security;
     QUrl url;
-    url.setScheme(m_settings.security == Security::ImplicitTls ? u"smtps"_s : u"smtp"_s);
-    url.setHost(m_settings.host);
-    url.setPort(m_settings.port);
-    const QByteArray urlBytes = url.toEncoded();
-    const QByteArray mailFrom = '<' + from.toUtf8() + '>';
-    const QByteArray user = m_settings.username.toUtf8();
-    const QByteArray password = m_settings.password.toUtf8();
-    char errorBuffer[CURL_ERROR_SIZE] = {};
-
-    curl_easy_setopt(curl, CURLOPT_URL, urlBytes.constData());
+    url.setScheme(settings.security == Security::ImplicitTls ? u"smtps"_s : u"smtp"_s);
+    url.setHost(settings.host);
+    url.setPort(settings.port);
+    curl_easy_setopt(curl, CURLOPT_URL, url.toEncoded().constData());
     curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "smtp,smtps");
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, errorBuffer);
-    const bool lastOnConnection = probeOnly || !m_settings.keepAlive
-                                  || m_messagesOnConnection + 1 >= m_settings.messagesPerConnection;
     curl_easy_setopt(curl, CURLOPT_FORBID_REUSE, lastOnConnection ? 1L : 0L);
-    if (!m_settings.keepAlive)
+    if (!settings.keepAlive)
         curl_easy_setopt(curl, CURLOPT_FRESH_CONNECT, 1L);
     curl_easy_setopt(curl, CURLOPT_SOCKOPTFUNCTION, onSocketMade);
-    curl_easy_setopt(curl, CURLOPT_SOCKOPTDATA, &m_socket);
+    curl_easy_setopt(curl, CURLOPT_SOCKOPTDATA, socket);
     curl_easy_setopt(curl, CURLOPT_CLOSESOCKETFUNCTION, onSocketClosed);
-    curl_easy_setopt(curl, CURLOPT_CLOSESOCKETDATA, &m_socket);
+    curl_easy_setopt(curl, CURLOPT_CLOSESOCKETDATA, socket);
 
-    const bool authenticate = m_settings.authenticate && !probeOnly;
-    switch (m_settings.security) {
+    const bool authenticate = settings.authenticate && !probeOnly;
+    switch (settings.security) {
     case Security::Plain:
         curl_easy_setopt(curl, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_NONE));
         break;
@@ -613,68 +594,71 @@ SmtpTransport::Result SmtpTransport::attempt(const QString &from, const QString 
     // Certificates are always verified; the extra authorities only add trust.
     curl_easy_setopt(curl, CURLOPT_SSL_VERIFYPEER, 1L);
     curl_easy_setopt(curl, CURLOPT_SSL_VERIFYHOST, 2L);
-    const QByteArray bundle = caBundle(curl, m_settings.extraCaFile);
+    const QByteArray bundle = caBundle(curl, settings.extraCaFile);
     curl_blob blob{const_cast<char *>(bundle.constData()), static_cast<size_t>(bundle.size()),
                    CURL_BLOB_COPY};
     if (!bundle.isEmpty())
         curl_easy_setopt(curl, CURLOPT_CAINFO_BLOB, &blob);
 
     if (authenticate) {
-        curl_easy_setopt(curl, CURLOPT_USERNAME, user.constData());
-        curl_easy_setopt(curl, CURLOPT_PASSWORD, password.constData());
+        curl_easy_setopt(curl, CURLOPT_USERNAME, settings.username.toUtf8().constData());
+        curl_easy_setopt(curl, CURLOPT_PASSWORD, settings.password.toUtf8().constData());
         curl_easy_setopt(curl, CURLOPT_LOGIN_OPTIONS, "AUTH=LOGIN");
     }
 
     // Our own silence check decides while curl hands control back; curl's
     // reply limit holds the waits it makes inside one call (the reply to the
     // end of the message). A connection that timed out is shut, never sent QUIT.
-    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS,
-                     static_cast<long>(m_settings.connectTimeoutMs));
-    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, static_cast<long>(m_settings.totalTimeoutMs));
-    curl_easy_setopt(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, seconds(m_settings.idleTimeoutMs));
+    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(settings.connectTimeoutMs));
+    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, static_cast<long>(settings.totalTimeoutMs));
+    curl_easy_setopt(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, seconds(settings.idleTimeoutMs));
 
-    curl_slist *recipients = nullptr;
-    const QByteArray rcptTo = '<' + to.toUtf8() + '>';
     if (probeOnly) {
         curl_easy_setopt(curl, CURLOPT_CONNECT_ONLY, 1L);
-    } else {
-        curl_easy_setopt(curl, CURLOPT_MAIL_FROM, mailFrom.constData());
-        recipients = curl_slist_append(nullptr, rcptTo.constData());
-        curl_easy_setopt(curl, CURLOPT_MAIL_RCPT, recipients);
+        return nullptr;
     }
+    const QByteArray mailFrom = '<' + from.toUtf8() + '>';
+    const QByteArray rcptTo = '<' + to.toUtf8() + '>';
+    curl_easy_setopt(curl, CURLOPT_MAIL_FROM, mailFrom.constData());
+    curl_slist *recipients = curl_slist_append(nullptr, rcptTo.constData());
+    curl_easy_setopt(curl, CURLOPT_MAIL_RCPT, recipients);
+    return recipients;
+}
 
-    Conversation c;
-    c.control = control;
-    c.message = &message;
-    c.idleMs = m_settings.idleTimeoutMs;
-    c.logins = &m_logins;
-    c.dropSocket = [this] { dropSocket(); };
+// Points curl's callbacks at the conversation: the message to upload, the
+// server's lines (through the debug hook; nothing is printed) and progress.
+void hookConversation(CURL *curl, Conversation *c, bool probeOnly)
+{
     if (!probeOnly) {
         curl_easy_setopt(curl, CURLOPT_UPLOAD, 1L);
         curl_easy_setopt(curl, CURLOPT_READFUNCTION, readMessage);
-        curl_easy_setopt(curl, CURLOPT_READDATA, &c);
-        curl_easy_setopt(curl, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(message.size()));
+        curl_easy_setopt(curl, CURLOPT_READDATA, c);
+        curl_easy_setopt(curl, CURLOPT_INFILESIZE_LARGE,
+                         static_cast<curl_off_t>(c->message->size()));
     }
-
-    // The debug hook is how the server's reply lines reach us; nothing is printed.
     curl_easy_setopt(curl, CURLOPT_VERBOSE, 1L);
     curl_easy_setopt(curl, CURLOPT_DEBUGFUNCTION, onDebug);
-    curl_easy_setopt(curl, CURLOPT_DEBUGDATA, &c);
+    curl_easy_setopt(curl, CURLOPT_DEBUGDATA, c);
     curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
     curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, onProgress);
-    curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &c);
+    curl_easy_setopt(curl, CURLOPT_XFERINFODATA, c);
+}
 
+// Runs the transfer to its end, looking at our limits between curl's steps,
+// and unhooks the callbacks whose data dies with the caller's frame.
+CURLcode transfer(CURLM *multi, CURL *curl, Conversation *c)
+{
     CURLcode code = CURLE_OK;
-    curl_multi_add_handle(m_multi, curl);
+    curl_multi_add_handle(multi, curl);
     for (;;) {
         int running = 0;
-        if (curl_multi_perform(m_multi, &running) != CURLM_OK) {
+        if (curl_multi_perform(multi, &running) != CURLM_OK) {
             code = CURLE_FAILED_INIT;
             break;
         }
         if (running == 0) {
             int left = 0;
-            while (CURLMsg *done = curl_multi_info_read(m_multi, &left)) {
+            while (CURLMsg *done = curl_multi_info_read(multi, &left)) {
                 if (done->msg == CURLMSG_DONE && done->easy_handle == curl)
                     code = done->data.result;
             }
@@ -684,72 +668,62 @@ SmtpTransport::Result SmtpTransport::attempt(const QString &from, const QString 
         // never past a timer curl itself set: its state machine may move on
         // without any socket becoming ready.
         long wait = 100;
-        if (curl_multi_timeout(m_multi, &wait) != CURLM_OK || wait < 0 || wait > 100)
+        if (curl_multi_timeout(multi, &wait) != CURLM_OK || wait < 0 || wait > 100)
             wait = 100;
         if (wait > 0)
-            curl_multi_poll(m_multi, nullptr, 0, static_cast<int>(wait), nullptr);
-        if (checkLimits(&c)) {
+            curl_multi_poll(multi, nullptr, 0, static_cast<int>(wait), nullptr);
+        if (checkLimits(c)) {
             code = CURLE_ABORTED_BY_CALLBACK;
             break;
         }
     }
     // Removing a transfer cut short ends it there, its connection dead.
-    curl_multi_remove_handle(m_multi, curl);
-    // The callbacks' data dies with this frame; nothing may call them with it.
+    curl_multi_remove_handle(multi, curl);
     curl_easy_setopt(curl, CURLOPT_DEBUGFUNCTION, nullptr);
     curl_easy_setopt(curl, CURLOPT_VERBOSE, 0L);
     curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 1L);
     curl_easy_setopt(curl, CURLOPT_MAIL_RCPT, nullptr);
-    curl_slist_free_all(recipients);
+    return code;
+}
 
-    long newConnections = 0;
-    curl_easy_getinfo(curl, CURLINFO_NUM_CONNECTS, &newConnections);
-    m_connections += static_cast<int>(newConnections);
-
-    Result result;
+// What an attempt that did not end in acceptance comes to: the outcome,
+// whose trouble it is, whether it may pass, and the words to show.
+// `silentOnReuse`: a kept connection gave no sign of life at all.
+SmtpTransport::Result classifyFailure(CURLcode code, const Conversation &c, const char *errorBuffer,
+                                      long newConnections, SmtpTransport::Security security,
+                                      const SmtpTransport::Control *control, bool *silentOnReuse)
+{
+    using Outcome = SmtpTransport::Outcome;
+    using Scope = SmtpTransport::Scope;
+    using Failure = SmtpTransport::Failure;
+    SmtpTransport::Result result;
     result.phase = c.phase;
     result.sizeLimit = c.sizeLimit;
-    const QString lastReply = QString::fromUtf8(c.last);
-    const int lastCode = replyCode(c.last);
-    const bool serverRefused = lastCode >= 400 && lastCode < 600;
-    if (code == CURLE_OK) {
-        result.accepted = true;
-        result.outcome = Outcome::Sent;
-        result.text = lastReply;
-        m_messagesOnConnection = lastOnConnection ? 0 : m_messagesOnConnection + 1;
-        if (lastOnConnection && !probeOnly)
-            closeConnection();
-        return result;
-    }
-
-    // curl closes a connection after any failure.
-    m_messagesOnConnection = 0;
     result.timedOut = code == CURLE_OPERATION_TIMEDOUT
                       || (c.gaveUp && !c.abandoned
                           && !(control && (control->abort || control->abortUnlessSent)));
     if (c.gaveUp && c.abandoned) {
         result.abandoned = true;
         result.text = c.giveUpReason;
-        closeConnection(true);
         return result;
     }
     if (c.messageSent && !c.replyAfterData) {
         result.outcome = Outcome::Unknown;
         result.scope = Scope::Connection;
         result.text = c.gaveUp ? c.giveUpReason : failureText(code, errorBuffer);
-        closeConnection(true);
         return result;
     }
 
     result.outcome = Outcome::Failed;
-    if (serverRefused && !c.awaitingReply) {
-        result.text = lastReply;
+    const int lastCode = replyCode(c.last);
+    if (lastCode >= 400 && lastCode < 600 && !c.awaitingReply) {
+        result.text = QString::fromUtf8(c.last);
         result.temporary = lastCode < 500;
         classifyRefusal(&result, lastCode, c.last, c.phase);
     } else if (code == CURLE_USE_SSL_FAILED) {
         result.text = failureText(code, errorBuffer);
         // Without the offer, an account that may do without it withholds its password.
-        result.failure = m_settings.security == Security::StartTlsIfOffered
+        result.failure = security == SmtpTransport::Security::StartTlsIfOffered
                                  ? Failure::NoStartTlsForLogin
                                  : Failure::NoStartTls;
         result.scope = Scope::Recipient;
@@ -778,6 +752,67 @@ SmtpTransport::Result SmtpTransport::attempt(const QString &from, const QString 
         *silentOnReuse = newConnections == 0 && !c.sawReply && !c.messageSent
                          && (control == nullptr || !control->dataStarted);
     }
+    return result;
+}
+
+} // namespace
+
+SmtpTransport::Result SmtpTransport::attempt(const QString &from, const QString &to,
+                                             const QByteArray &message, Control *control,
+                                             bool *silentOnReuse, bool probeOnly)
+{
+    *silentOnReuse = false;
+    ensureCurl();
+    if (!m_curl) {
+        m_curl = curl_easy_init();
+        m_multi = curl_multi_init();
+        m_socket = -1;
+    } else {
+        curl_easy_reset(m_curl); // options only; the open connection stays
+    }
+    CURL *curl = m_curl;
+    if (!curl || !m_multi) {
+        Result failed;
+        failed.text = u"Could not start the SMTP client"_s;
+        failed.temporary = true;
+        return failed;
+    }
+
+    char errorBuffer[CURL_ERROR_SIZE] = {};
+    const bool lastOnConnection = probeOnly || !m_settings.keepAlive
+                                  || m_messagesOnConnection + 1 >= m_settings.messagesPerConnection;
+    curl_slist *recipients = configure(curl, m_settings, from, to, probeOnly, lastOnConnection,
+                                       &m_socket, errorBuffer);
+    Conversation c;
+    c.control = control;
+    c.message = &message;
+    c.idleMs = m_settings.idleTimeoutMs;
+    c.logins = &m_logins;
+    c.dropSocket = [this] { dropSocket(); };
+    hookConversation(curl, &c, probeOnly);
+    const CURLcode code = transfer(m_multi, curl, &c);
+    curl_slist_free_all(recipients);
+
+    long newConnections = 0;
+    curl_easy_getinfo(curl, CURLINFO_NUM_CONNECTS, &newConnections);
+    m_connections += static_cast<int>(newConnections);
+
+    if (code == CURLE_OK) {
+        Result result;
+        result.phase = c.phase;
+        result.sizeLimit = c.sizeLimit;
+        result.accepted = true;
+        result.outcome = Outcome::Sent;
+        result.text = QString::fromUtf8(c.last);
+        m_messagesOnConnection = lastOnConnection ? 0 : m_messagesOnConnection + 1;
+        if (lastOnConnection && !probeOnly)
+            closeConnection();
+        return result;
+    }
+    // curl closes a connection after any failure; ours is shut at once.
+    m_messagesOnConnection = 0;
+    Result result = classifyFailure(code, c, errorBuffer, newConnections, m_settings.security,
+                                    control, silentOnReuse);
     closeConnection(true);
     return result;
 }

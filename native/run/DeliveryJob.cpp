@@ -4,8 +4,9 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-DeliveryJob::DeliveryJob(MailJob job, MailLimits limits, std::shared_ptr<SmtpTransport> transport,
-                         DeliveryThread *thread, QObject *parent)
+DeliveryJob::DeliveryJob(OutgoingMail job, MailLimits limits,
+                         std::shared_ptr<SmtpTransport> transport, DeliveryThread *thread,
+                         QObject *parent)
     : QObject(parent), m_shared(std::make_shared<Shared>()), m_thread(thread)
 {
     m_shared->job = std::move(job);
@@ -39,7 +40,7 @@ void DeliveryJob::start(DeliveryThread *composer, const DeliveryJob *after)
     // The workers hold their own references: they may outlive this job.
     std::shared_ptr<Shared> shared = m_shared;
     composer->post([shared] {
-        shared->prepared = MailDelivery::prepare(shared->job, shared->limits);
+        shared->prepared = Outgoing::prepare(shared->job, shared->limits);
         shared->composed.release();
     });
     std::shared_ptr<const Shared> previous = after ? after->m_shared : nullptr;
@@ -58,8 +59,8 @@ void DeliveryJob::start(DeliveryThread *composer, const DeliveryJob *after)
             shared->result.abandoned = true;
             shared->result.text = u"Not started"_s;
         } else {
-            shared->result = MailDelivery::deliver(shared->prepared, *shared->transport,
-                                                   &shared->control);
+            shared->result = Outgoing::deliver(shared->prepared, *shared->transport,
+                                               &shared->control);
         }
         shared->ended.release();
         QMetaObject::invokeMethod(

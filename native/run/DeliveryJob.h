@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mail/MailDelivery.h"
+#include "mail/OutgoingMail.h"
 #include "mail/SmtpTransport.h"
 
 #include <QObject>
@@ -18,7 +18,7 @@ class DeliveryJob : public QObject
 {
     Q_OBJECT
 public:
-    DeliveryJob(MailJob job, MailLimits limits, std::shared_ptr<SmtpTransport> transport,
+    DeliveryJob(OutgoingMail job, MailLimits limits, std::shared_ptr<SmtpTransport> transport,
                 DeliveryThread *thread, QObject *parent = nullptr);
     // A job destroyed while it runs tells the worker to give up; the worker
     // then ends on its own, keeping what it shares alive until then.
@@ -52,13 +52,13 @@ signals:
 private:
     struct Shared
     {
-        MailJob job;
+        OutgoingMail job;
         MailLimits limits;
         std::shared_ptr<SmtpTransport> transport;
         SmtpTransport::Control control;
         SmtpTransport::Result result;
         QSemaphore ended; // released once the worker is done with this job
-        MailDelivery::Prepared prepared;
+        Outgoing::Prepared prepared;
         QSemaphore composed; // released once `prepared` is set
     };
 

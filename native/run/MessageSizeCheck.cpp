@@ -1,6 +1,6 @@
 #include "run/MessageSizeCheck.h"
 
-#include "mail/MailDelivery.h"
+#include "mail/OutgoingMail.h"
 #include "mail/SmtpTransport.h"
 #include "run/DeliveryThread.h"
 
@@ -41,16 +41,16 @@ void MessageSizeCheck::start(const QVariantMap &params, const QVariantMap &recip
     m_running = true;
     emit runningChanged();
 
-    MailJob job = MailDelivery::jobFrom(params);
+    OutgoingMail job = Outgoing::fromParams(params);
     job.to = QJsonObject::fromVariantMap(recipient);
     MailLimits limits;
     limits.connectTimeoutMs = m_timeoutMs;
     limits.idleTimeoutMs = m_timeoutMs;
     QPointer<MessageSizeCheck> self(this);
     m_thread->post([self, shared, job, limits] {
-        SmtpTransport transport(MailDelivery::settingsFor(job, limits));
+        SmtpTransport transport(Outgoing::settingsFor(job, limits));
         const SmtpTransport::Result greeted = transport.probe(&shared->control);
-        const MailDelivery::Prepared prepared = MailDelivery::prepare(job, limits);
+        const Outgoing::Prepared prepared = Outgoing::prepare(job, limits);
         const qint64 bytes = prepared.message.size();
         // SIZE 0 says there is no fixed limit: the usual one is assumed.
         const qint64 announced = greeted.sizeLimit > 0 ? greeted.sizeLimit : -1;

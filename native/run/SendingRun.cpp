@@ -301,7 +301,7 @@ bool SendingRun::refusesFiles(const QVariantMap &params)
 void SendingRun::setParams(const QVariantMap &params)
 {
     m_params = params;
-    m_message = MailDelivery::jobFrom(params);
+    m_message = Outgoing::fromParams(params);
 }
 
 void SendingRun::releaseRecipients()
@@ -329,9 +329,9 @@ QJsonObject SendingRun::recordOf(int index) const
     return m_records.isEmpty() ? ContactBook::toJson(*m_contacts.at(index)) : m_records.at(index);
 }
 
-MailJob SendingRun::jobFor(int index) const
+OutgoingMail SendingRun::jobFor(int index) const
 {
-    MailJob job = m_message;
+    OutgoingMail job = m_message;
     job.to = recordOf(index);
     return job;
 }
@@ -436,7 +436,7 @@ void SendingRun::resetCounters()
 void SendingRun::createTransport()
 {
     releaseTransport();
-    SmtpTransport::Settings settings = MailDelivery::settingsFor(m_message, limits());
+    SmtpTransport::Settings settings = Outgoing::settingsFor(m_message, limits());
     settings.keepAlive = true;
     settings.messagesPerConnection = std::max(1, m_messagesPerConnection);
     m_transport = std::make_shared<SmtpTransport>(settings);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mail/MailDelivery.h"
+#include "mail/OutgoingMail.h"
 #include "mail/SmtpTransport.h"
 #include "run/RunJournal.h"
 #include "run/RunPlan.h"
@@ -240,7 +240,7 @@ private:
     void startWith(const QList<int> &pending);
     QString text(const char *key, const QString &fallback) const;
     QString entryFor(const QString &address, Outcome outcome, const QString &text) const;
-    MailJob jobFor(int index) const;
+    OutgoingMail jobFor(int index) const;
     MailLimits limits() const;
 
     State m_state = Idle;
@@ -269,7 +269,7 @@ private:
     int m_unknown = 0;
     QStringList m_log;
     QVariantMap m_params;
-    MailJob m_message; // the run's message; each delivery adds its recipient
+    OutgoingMail m_message; // the run's message; each delivery adds its recipient
     QVariantMap m_extra;
     QVariantMap m_texts;
     qint64 m_resumesAt = 0;

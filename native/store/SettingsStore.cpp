@@ -2,7 +2,7 @@
 
 #include "files/FileTrust.h"
 #include "files/PrivateFiles.h"
-#include "store/ScriptTexts.h"
+#include "store/SharedScriptValues.h"
 #include "store/StoreFiles.h"
 
 #include <QDeadlineTimer>
@@ -613,7 +613,7 @@ QJSValue SettingsStore::value(const QString &group, const QString &key)
         return QJSValue(QJSValue::UndefinedValue);
     // Lists of records share their repeated texts.
     if (stored.isArray())
-        return ScriptTexts(engine).fromJson(stored);
+        return SharedScriptValues(engine).fromJson(stored);
     return engine->toScriptValue(stored);
 }
 

@@ -189,7 +189,13 @@ Loaded scan(const QString &storePath, const QString &group, const QString &key)
 Loaded load(const QString &storePath, const QString &group, const QString &key)
 {
     Loaded loaded;
-    {
+    QList<Line> lines;
+    QByteArray log;
+    // The log's lines follow the key file's change number without a gap. A
+    // gap means the two were read on either side of a compaction put in
+    // place by the store that writes them: read both again.
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        loaded = Loaded();
         const QByteArray bytes = readAll(keyFile(storePath, group, key), &loaded.keySize);
         const QJsonDocument document = QJsonDocument::fromJson(bytes);
         // A file edited by hand into something else reads as no value.
@@ -198,9 +204,11 @@ Loaded load(const QString &storePath, const QString &group, const QString &key)
             loaded.value = object.value(u"value"_s);
             loaded.seq = object.value(u"seq"_s).toInteger(0);
         }
+        log = readAll(logFile(storePath, group, key), &loaded.logSize);
+        lines = parseLog(log);
+        if (lines.isEmpty() || lines.first().seq <= loaded.seq + 1)
+            break;
     }
-    const QByteArray log = readAll(logFile(storePath, group, key), &loaded.logSize);
-    const QList<Line> lines = parseLog(log);
     loaded.lastSeq = lines.isEmpty() ? loaded.seq : qMax(loaded.seq, lines.last().seq);
     loaded.logEnd = lines.isEmpty() ? 0 : lines.last().end;
     loaded.logLines = lines.size();

@@ -316,7 +316,7 @@ Rectangle {
         return bridge.parseVCard(text === undefined || text === null ? "" : String(text))
     }
 
-    QmlCppBridge { id: bridge }
+    readonly property var bridge: QmlCppBridge
     ContactBook {
         id: contactBook
         store: settingsStore
@@ -344,6 +344,7 @@ Rectangle {
 
     AppInformation {
         id: appInformation
+        objectName: "appInformation"
         screen: root
     }
 

@@ -5,7 +5,7 @@
 #include "app/QmlCppBridge.h"
 #include "mail/HtmlReferences.h"
 #include "mail/HtmlText.h"
-#include "mail/MailDelivery.h"
+#include "mail/OutgoingMail.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -293,7 +293,8 @@ private:
     {
         return static_cast<quint16>(m_info.value("ports"_L1).toObject().value(listener).toInt());
     }
-    MailJob job(const QString &listener, const QString &connection, const QString &password) const;
+    OutgoingMail job(const QString &listener, const QString &connection,
+                     const QString &password) const;
     QList<Received> inbox() const;
     // How many AUTH commands the listener has received so far.
     int authAttempts(const QString &listener) const;
@@ -340,10 +341,10 @@ void TestMailDelivery::init()
         folder.remove(name);
 }
 
-MailJob TestMailDelivery::job(const QString &listener, const QString &connection,
-                              const QString &password) const
+OutgoingMail TestMailDelivery::job(const QString &listener, const QString &connection,
+                                   const QString &password) const
 {
-    MailJob job;
+    OutgoingMail job;
     job.host = u"127.0.0.1"_s;
     job.port = port(listener);
     job.connection = connection;
@@ -383,13 +384,13 @@ QList<Received> TestMailDelivery::inbox() const
 Received TestMailDelivery::sendHtml(const QString &path, const QJsonObject &to,
                                     const QStringList &attachments)
 {
-    MailJob rich = job(u"plain"_s, u"None"_s, QString());
+    OutgoingMail rich = job(u"plain"_s, u"None"_s, QString());
     if (!to.isEmpty())
         rich.to = to;
     rich.html = path;
     rich.contentLocalUrls = HtmlReferences::localInFile(path);
     rich.attachments = attachments;
-    const QJsonObject verdict = MailDelivery::send(rich, m_limits);
+    const QJsonObject verdict = Outgoing::send(rich, m_limits);
     if (verdict.value("error"_L1).toBool()) {
         qWarning().noquote() << verdict.value("text"_L1).toString();
         return {};
@@ -498,7 +499,7 @@ void TestMailDelivery::connectionRows()
                            : password == "bad"_L1 ? u"wrong"_s
                                                   : QString();
     const int attemptsBefore = authAttempts(listener);
-    const QJsonObject verdict = MailDelivery::send(job(listener, connection, secret), m_limits);
+    const QJsonObject verdict = Outgoing::send(job(listener, connection, secret), m_limits);
     QCOMPARE(verdict.value("error"_L1).toBool(), !accepted);
     const QString text = verdict.value("text"_L1).toString();
     QVERIFY2(text.contains(textPart, Qt::CaseInsensitive), qPrintable(text));
@@ -532,8 +533,7 @@ void TestMailDelivery::silentServerTimesOut()
 
     QElapsedTimer clock;
     clock.start();
-    const QJsonObject verdict = MailDelivery::send(job(u"silent"_s, u"Auto"_s, m_password),
-                                                   m_limits);
+    const QJsonObject verdict = Outgoing::send(job(u"silent"_s, u"Auto"_s, m_password), m_limits);
     const qint64 elapsed = clock.elapsed();
 
     QVERIFY(verdict.value("error"_L1).toBool());
@@ -547,9 +547,9 @@ void TestMailDelivery::silentServerTimesOut()
 
 void TestMailDelivery::rejectedRecipient()
 {
-    MailJob rejected = job(u"plain"_s, u"None"_s, QString());
+    OutgoingMail rejected = job(u"plain"_s, u"None"_s, QString());
     rejected.to[u"email"_s] = u"reject-me@example.org"_s;
-    const QJsonObject verdict = MailDelivery::send(rejected, m_limits);
+    const QJsonObject verdict = Outgoing::send(rejected, m_limits);
     QVERIFY(verdict.value("error"_L1).toBool());
     QCOMPARE(verdict.value("text"_L1).toString(),
              u"The server 127.0.0.1 says this address does not exist. (550 5.1.1 "
@@ -578,10 +578,10 @@ void TestMailDelivery::addressInjectionRefused()
 {
     QFETCH(QString, sender);
     QFETCH(QString, recipient);
-    MailJob bad = job(u"plain"_s, u"None"_s, QString());
+    OutgoingMail bad = job(u"plain"_s, u"None"_s, QString());
     bad.username = sender;
     bad.to[u"email"_s] = recipient;
-    const QJsonObject verdict = MailDelivery::send(bad, m_limits);
+    const QJsonObject verdict = Outgoing::send(bad, m_limits);
     QVERIFY(verdict.value("error"_L1).toBool());
     QVERIFY2(verdict.value("text"_L1).toString().contains("refused"_L1),
              qPrintable(verdict.value("text"_L1).toString()));
@@ -590,12 +590,12 @@ void TestMailDelivery::addressInjectionRefused()
 
 void TestMailDelivery::headerInjectionFolded()
 {
-    MailJob sneaky = job(u"plain"_s, u"None"_s, QString());
+    OutgoingMail sneaky = job(u"plain"_s, u"None"_s, QString());
     sneaky.subject = u"Hello\r\nBcc: victim@example.org"_s;
     sneaky.senderName = u"Eve\r\nX-Injected: yes"_s;
     sneaky.to[u"fullname"_s] = u"Bob\nReply-To: evil@example.org"_s;
     sneaky.senderName += u"\u2028X-Nul:\0 yes"_s;
-    const QJsonObject verdict = MailDelivery::send(sneaky, m_limits);
+    const QJsonObject verdict = Outgoing::send(sneaky, m_limits);
     QVERIFY2(!verdict.value("error"_L1).toBool(), qPrintable(verdict.value("text"_L1).toString()));
 
     const QList<Received> mails = inbox();
@@ -615,7 +615,7 @@ void TestMailDelivery::headerInjectionFolded()
 void TestMailDelivery::plainTextMessage()
 {
     QTemporaryDir folder;
-    MailJob text = job(u"starttls"_s, u"TLS"_s, m_password);
+    OutgoingMail text = job(u"starttls"_s, u"TLS"_s, m_password);
     text.subject = u"Réunion à Noël — café"_s;
     text.senderName = u"Amélie Café"_s;
     text.to = QJsonObject{{u"email"_s, u"bob@example.org"_s},
@@ -631,7 +631,7 @@ void TestMailDelivery::plainTextMessage()
                              + QString::fromLatin1(pngBytes(2, 2, Qt::red).toBase64())};
     text.attachments = {QString(), folder.filePath(u"missing.pdf"_s)};
 
-    const QJsonObject verdict = MailDelivery::send(text, m_limits);
+    const QJsonObject verdict = Outgoing::send(text, m_limits);
     QVERIFY2(!verdict.value("error"_L1).toBool(), qPrintable(verdict.value("text"_L1).toString()));
     QVERIFY(!QFileInfo::exists(folder.filePath(u"Parvane"_s)));
 
@@ -721,7 +721,7 @@ void TestMailDelivery::htmlMessage()
                 u"</body>\n</html>\n"_s;
     writeFile(html + u"/mail.html"_s, source.toUtf8());
 
-    MailJob rich = job(u"smtps"_s, u"SSL"_s, m_password);
+    OutgoingMail rich = job(u"smtps"_s, u"SSL"_s, m_password);
     rich.to = QJsonObject{{u"email"_s, u"bob@example.org"_s},
                           {u"fullname"_s, u"Bob"_s},
                           {u"firstname"_s, u"Zoé"_s},
@@ -731,7 +731,7 @@ void TestMailDelivery::htmlMessage()
     rich.attachments = {root.filePath(u"Récapitulatif été.txt"_s), QString(),
                         root.filePath(u"absent.doc"_s), root.filePath(u"report.pdf"_s)};
 
-    const QJsonObject verdict = MailDelivery::send(rich, m_limits);
+    const QJsonObject verdict = Outgoing::send(rich, m_limits);
     QVERIFY2(!verdict.value("error"_L1).toBool(), qPrintable(verdict.value("text"_L1).toString()));
 
     // Data images and downloads are built in memory: nothing is written beside the HTML file.
@@ -817,10 +817,10 @@ void TestMailDelivery::longSingleLineHtml()
     line += u"</p></body></html>"_s;
     writeFile(folder.filePath(u"long.html"_s), line.toUtf8());
 
-    MailJob longOne = job(u"starttls"_s, u"Auto"_s, m_password);
+    OutgoingMail longOne = job(u"starttls"_s, u"Auto"_s, m_password);
     longOne.html = folder.filePath(u"long.html"_s);
     longOne.subject = QString(300, QLatin1Char('x')) + u" é"_s;
-    const QJsonObject verdict = MailDelivery::send(longOne, m_limits);
+    const QJsonObject verdict = Outgoing::send(longOne, m_limits);
     QVERIFY2(!verdict.value("error"_L1).toBool(), qPrintable(verdict.value("text"_L1).toString()));
 
     const QList<Received> mails = inbox();
@@ -1106,9 +1106,9 @@ void TestMailDelivery::addressVerdicts()
     QFETCH(QString, recipient);
     QFETCH(QString, why);
     QFETCH(QString, envelope);
-    MailJob one = job(u"plain"_s, u"None"_s, QString());
+    OutgoingMail one = job(u"plain"_s, u"None"_s, QString());
     one.to[u"email"_s] = recipient;
-    const QJsonObject verdict = MailDelivery::send(one, m_limits);
+    const QJsonObject verdict = Outgoing::send(one, m_limits);
     const QString text = verdict.value("text"_L1).toString();
     if (!why.isEmpty()) {
         QVERIFY(verdict.value("error"_L1).toBool());
@@ -1133,12 +1133,12 @@ void TestMailDelivery::longHeadersStayWithinLineLimit()
     const QString longFile = folder.filePath(QString(120, QChar(0x00e9)) + u".txt"_s);
     // Written in Latin-1: the charset says so, or the reader guesses wrong.
     writeFile(longFile, "caf\xe9\n");
-    MailJob loud = job(u"plain"_s, u"None"_s, QString());
+    OutgoingMail loud = job(u"plain"_s, u"None"_s, QString());
     loud.subject = QString(1500, QLatin1Char('S'));
     loud.senderName = QString(1500, QLatin1Char('N'));
     loud.to[u"fullname"_s] = QString(1500, QChar(0x00e9));
     loud.attachments = {longFile};
-    const QJsonObject verdict = MailDelivery::send(loud, m_limits);
+    const QJsonObject verdict = Outgoing::send(loud, m_limits);
     QVERIFY2(!verdict.value("error"_L1).toBool(), qPrintable(verdict.value("text"_L1).toString()));
     const QList<Received> mails = inbox();
     QCOMPARE(mails.size(), 1);
@@ -1174,10 +1174,10 @@ void TestMailDelivery::placeholdersEscapedInHtmlOnly()
 
     // In a text body the values go in as they are.
     init();
-    MailJob plain = job(u"plain"_s, u"None"_s, QString());
+    OutgoingMail plain = job(u"plain"_s, u"None"_s, QString());
     plain.to = to;
     plain.content = u"Hello {{company}}"_s;
-    QVERIFY(!MailDelivery::send(plain, m_limits).value("error"_L1).toBool());
+    QVERIFY(!Outgoing::send(plain, m_limits).value("error"_L1).toBool());
     const QList<Received> mails = inbox();
     QCOMPARE(mails.size(), 1);
     QCOMPARE(QString::fromUtf8(mails.first().parts.first().data).trimmed(),
@@ -1264,7 +1264,7 @@ void TestMailDelivery::personalisedAsWritten()
     QFETCH(QString, expectedSubject);
 
     QTemporaryDir folder;
-    MailJob mail = job(u"plain"_s, u"None"_s, QString());
+    OutgoingMail mail = job(u"plain"_s, u"None"_s, QString());
     mail.to = to;
     mail.subject = subject;
     mail.senderName = senderName;
@@ -1275,7 +1275,7 @@ void TestMailDelivery::personalisedAsWritten()
     } else {
         mail.content = body;
     }
-    const QJsonObject verdict = MailDelivery::send(mail, m_limits);
+    const QJsonObject verdict = Outgoing::send(mail, m_limits);
     QVERIFY2(!verdict.value("error"_L1).toBool(), qPrintable(verdict.value("text"_L1).toString()));
     const QList<Received> mails = inbox();
     QCOMPARE(mails.size(), 1);

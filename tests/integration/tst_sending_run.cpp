@@ -702,20 +702,20 @@ void TestSendingRun::everyPhaseEndsWithinItsLimit()
     };
     for (const auto &phase : phases) {
         const QString listener = QString::fromLatin1(phase.listener);
-        MailJob job = MailDelivery::jobFrom(params(listener));
+        OutgoingMail job = Outgoing::fromParams(params(listener));
         job.to = QJsonObject{{u"email"_s, unique(QString::fromLatin1(phase.recipient))}};
         MailLimits limits;
         limits.idleTimeoutMs = 3000;
         limits.connectTimeoutMs = 3000;
-        SmtpTransport::Settings settings = MailDelivery::settingsFor(job, limits);
+        SmtpTransport::Settings settings = Outgoing::settingsFor(job, limits);
         settings.keepAlive = true;
-        const MailDelivery::Prepared prepared = MailDelivery::prepare(job, limits);
+        const Outgoing::Prepared prepared = Outgoing::prepare(job, limits);
         QElapsedTimer clock;
         clock.start();
         SmtpTransport::Result result;
         {
             SmtpTransport transport(settings);
-            result = MailDelivery::deliver(prepared, transport);
+            result = Outgoing::deliver(prepared, transport);
         } // closing the kept connection counts too
         const qint64 elapsed = clock.elapsed();
         qInfo("%s, silent at %s: ended after %lld ms", phase.listener, phase.recipient, elapsed);
@@ -734,12 +734,11 @@ void TestSendingRun::everyPhaseEndsWithinItsLimit()
     }
 
     // Nobody listening: said plainly, the library's words after it.
-    MailJob job = MailDelivery::jobFrom(params(u"refused"_s));
+    OutgoingMail job = Outgoing::fromParams(params(u"refused"_s));
     job.to = QJsonObject{{u"email"_s, unique(u"nobody"_s)}};
-    SmtpTransport transport(MailDelivery::settingsFor(job, MailLimits()));
-    const SmtpTransport::Result result = MailDelivery::deliver(MailDelivery::prepare(job,
-                                                                                     MailLimits()),
-                                                               transport);
+    SmtpTransport transport(Outgoing::settingsFor(job, MailLimits()));
+    const SmtpTransport::Result result = Outgoing::deliver(Outgoing::prepare(job, MailLimits()),
+                                                           transport);
     QCOMPARE(result.scope, SmtpTransport::Scope::Unreachable);
     const QString said = SmtpTransport::describe(result, job.host, job.port, 3000);
     QVERIFY2(said.startsWith(u"Connection refused by 127.0.0.1:%1: check the server's name and "

@@ -3,8 +3,8 @@
 // Usage: compose_template FILE.html
 #include "mail/HtmlReferences.h"
 #include "mail/MailComposer.h"
-#include "mail/MailDelivery.h"
-#include "mail/MimeMessageBuilder.h"
+#include "mail/MimeMessage.h"
+#include "mail/OutgoingMail.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -19,14 +19,14 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: compose_template FILE.html\n");
         return 2;
     }
-    MailJob job;
+    OutgoingMail job;
     job.username = QStringLiteral("sender@parvane.test");
     job.senderName = QStringLiteral("Parvane test");
     job.subject = QStringLiteral("Template");
     job.to = QJsonObject{{QStringLiteral("email"), QStringLiteral("reader@parvane.test")}};
     job.html = QString::fromLocal8Bit(argv[1]);
     job.contentLocalUrls = HtmlReferences::localInFile(job.html);
-    const QByteArray message = MimeMessageBuilder::build(MailComposer::compose(job, MailLimits()));
+    const QByteArray message = MimeMessage::build(MailComposer::compose(job, MailLimits()));
     QFile out;
     if (!out.open(stdout, QIODevice::WriteOnly) || out.write(message) != message.size())
         return 1;

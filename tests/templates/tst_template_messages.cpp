@@ -1,9 +1,9 @@
+#include "mail/HtmlEmbedding.h"
 #include "mail/HtmlReferences.h"
-#include "mail/HtmlResources.h"
 #include "mail/HtmlText.h"
 #include "mail/MailComposer.h"
-#include "mail/MailDelivery.h"
-#include "mail/MimeMessageBuilder.h"
+#include "mail/MimeMessage.h"
+#include "mail/OutgoingMail.h"
 
 #include <QDir>
 #include <QFile>
@@ -53,7 +53,7 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QString source = QString::fromUtf8(file.readAll());
 
-        MailJob job;
+        OutgoingMail job;
         job.username = u"news@example.com"_s;
         job.senderName = u"Newsroom"_s;
         job.subject = u"Hello"_s;
@@ -91,12 +91,12 @@ private slots:
             }
         }
         QVERIFY(cids >= pictures.size());
-        QVERIFY(HtmlResources::unembedded(path).isEmpty());
+        QVERIFY(HtmlEmbedding::unembedded(path).isEmpty());
 
         // the text alternative carries the words, with the recipient's name
         QVERIFY(content.textVersion.contains(u"Ada"_s) || content.textVersion.contains(u"ada@"_s));
 
-        const QByteArray message = MimeMessageBuilder::build(content);
+        const QByteArray message = MimeMessage::build(content);
         QVERIFY(message.contains("Content-Type: multipart/related"));
         qInfo("%s: %lld bytes as a message, %lld inline parts", qPrintable(QDir(folder).dirName()),
               static_cast<long long>(message.size()),

@@ -181,14 +181,14 @@ private slots:
         entry.write("import QtQuick\n"
                     "import QmlCppBridge\n"
                     "Item {\n"
-                    "    QmlCppBridge {}\n"
+                    "    property var bridge: QmlCppBridge\n"
                     "    SendingRun {}\n"
                     "    SettingsStore { path: \""
                     + dir.filePath(u"store"_s).toUtf8()
                     + "\" }\n"
                       "    VCardImport {}\n"
                       "    PreviewRequestGuard {}\n"
-                      "    Component.onCompleted: Qt.exit(7)\n"
+                      "    Component.onCompleted: Qt.exit(bridge ? 7 : 3)\n"
                       "}\n");
         entry.close();
 

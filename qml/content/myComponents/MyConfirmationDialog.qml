@@ -53,24 +53,15 @@ MyHeaderlessDialog {
             elide: Text.ElideRight
         }
 
-        RowLayout {
+        MyDialogButtons {
             Layout.alignment: Qt.AlignHCenter
-            spacing: 10
-
-            MyButton {
-                objectName: "closeButton"
-                text: control.closeBtnText
-                onClicked: control.close()
-            }
-            MyButton {
-                objectName: "confirmButton"
-                text: control.confirmBtnText
-                successStyle: control.successStyle
-                warningStyle: control.warningStyle
-                dangerStyle: control.dangerStyle
-                secondaryStyle: !control.successStyle && !control.warningStyle && !control.dangerStyle
-                onClicked: control.confirm()
-            }
+            closeText: control.closeBtnText
+            confirmText: control.confirmBtnText
+            successStyle: control.successStyle
+            warningStyle: control.warningStyle
+            dangerStyle: control.dangerStyle
+            onCloseClicked: control.close()
+            onConfirmClicked: control.confirm()
         }
     }
 }

@@ -50,16 +50,12 @@ FileDialog {
         if (!saveMode)
             return
         const file = selectedFile
-        if (!files.fileExists(file)) {
+        if (!QmlCppBridge.fileExists(file)) {
             saveChosen(file)
             return
         }
         replaceDialog.itemData = file
         replaceDialog.open()
-    }
-
-    QmlCppBridge {
-        id: files
     }
 
     MyConfirmationDialog {

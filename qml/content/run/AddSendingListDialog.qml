@@ -155,21 +155,9 @@ MyHeaderlessDialog {
                 }
             }
         }
-        RowLayout {
-            Layout.alignment: Qt.AlignRight
-            spacing: 10
-
-            MyButton {
-                objectName: "closeButton"
-                text: myTrStrings.cancel
-                onClicked: dialog.close()
-            }
-            MyButton {
-                objectName: "confirmButton"
-                text: myTrStrings.confirm
-                secondaryStyle: true
-                onClicked: dialog.submit()
-            }
+        MyDialogButtons {
+            onCloseClicked: dialog.close()
+            onConfirmClicked: dialog.submit()
         }
     }
 

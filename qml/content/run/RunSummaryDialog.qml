@@ -149,23 +149,14 @@ MyHeaderlessDialog {
         Item {
             Layout.fillHeight: true
         }
-        RowLayout {
-            Layout.alignment: Qt.AlignRight
-            spacing: 10
-
-            MyButton {
-                objectName: "summaryCancelButton"
-                text: myTrStrings.cancel
-                onClicked: dialog.close()
-            }
-            MyButton {
-                objectName: "summarySendButton"
-                text: myTrStrings.send
-                secondaryStyle: true
-                onClicked: {
-                    dialog.answered = true
-                    dialog.close()
-                }
+        MyDialogButtons {
+            closeName: "summaryCancelButton"
+            confirmName: "summarySendButton"
+            confirmText: myTrStrings.send
+            onCloseClicked: dialog.close()
+            onConfirmClicked: {
+                dialog.answered = true
+                dialog.close()
             }
         }
     }

@@ -26,6 +26,9 @@ Item {
         return typeof value === "string" || typeof value === "number" ? String(value) : ""
     }
 
+    // The online check's answer, once it came (a request follows when online).
+    signal checked(bool online)
+
     // The online check reports later, so start-up never waits on the network.
     function fetch() {
         const check = onlineCheckComponent.createObject(information)
@@ -33,6 +36,7 @@ Item {
             check.destroy()
             if (online)
                 request()
+            information.checked(online)
         })
         check.start()
     }

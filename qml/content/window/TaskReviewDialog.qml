@@ -102,24 +102,14 @@ MyHeaderlessDialog {
                 }
             }
         }
-        RowLayout {
-            Layout.alignment: Qt.AlignRight
-            spacing: 10
-
-            MyButton {
-                objectName: "cancelReviewButton"
-                text: myTrStrings.cancel
-                onClicked: dialog.close()
-            }
-            MyButton {
-                objectName: "confirmReviewButton"
-                text: myTrStrings.confirm
-                secondaryStyle: true
-                onClicked: {
-                    const reviewed = dialog.entries
-                    dialog.close()
-                    dialog.confirmed(reviewed)
-                }
+        MyDialogButtons {
+            closeName: "cancelReviewButton"
+            confirmName: "confirmReviewButton"
+            onCloseClicked: dialog.close()
+            onConfirmClicked: {
+                const reviewed = dialog.entries
+                dialog.close()
+                dialog.confirmed(reviewed)
             }
         }
     }

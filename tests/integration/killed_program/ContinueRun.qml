@@ -19,9 +19,7 @@ Item {
         id: myTrStrings
     }
 
-    QmlCppBridge {
-        id: helper
-    }
+    readonly property var helper: QmlCppBridge
 
     Component {
         id: screenComponent

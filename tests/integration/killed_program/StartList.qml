@@ -16,9 +16,7 @@ Item {
         id: myTrStrings
     }
 
-    QmlCppBridge {
-        id: helper
-    }
+    readonly property var helper: QmlCppBridge
 
     Component {
         id: screenComponent

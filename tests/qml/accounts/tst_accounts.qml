@@ -24,9 +24,7 @@ Item {
     }
 
     // The test's own look at the store's files.
-    QmlCppBridge {
-        id: shell
-    }
+    readonly property var shell: QmlCppBridge
 
     StoreAccess {
         id: store

@@ -23,9 +23,7 @@ Item {
     }
 
     // The test's own bridge, for files and the name server.
-    QmlCppBridge {
-        id: helper
-    }
+    readonly property var helper: QmlCppBridge
 
     Component {
         id: screenComponent

@@ -8,9 +8,7 @@ import ParvaneTest
 TestCase {
     name: "MailServers"
 
-    QmlCppBridge {
-        id: bridge
-    }
+    readonly property var bridge: QmlCppBridge
 
     MailServers {
         id: servers

@@ -28,9 +28,7 @@ Item {
         id: pages
     }
 
-    QmlCppBridge {
-        id: helper
-    }
+    readonly property var helper: QmlCppBridge
 
     StoreAccess {
         id: store

@@ -37,9 +37,7 @@ Item {
         }
     }
 
-    QmlCppBridge {
-        id: helper
-    }
+    readonly property var helper: QmlCppBridge
 
     StoreAccess {
         id: store

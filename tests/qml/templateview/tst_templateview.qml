@@ -26,9 +26,7 @@ Item {
         id: elsewhere
     }
 
-    QmlCppBridge {
-        id: helper
-    }
+    readonly property var helper: QmlCppBridge
 
     StoreAccess {
         id: store

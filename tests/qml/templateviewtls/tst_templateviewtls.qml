@@ -27,9 +27,7 @@ Item {
         id: environment
     }
 
-    QmlCppBridge {
-        id: helper
-    }
+    readonly property var helper: QmlCppBridge
 
     StoreAccess {
         id: store

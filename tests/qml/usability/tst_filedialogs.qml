@@ -10,9 +10,7 @@ import QmlCppBridge
 // crashing a user's program.
 Item {
     // The test's own access to files.
-    QmlCppBridge {
-        id: files
-    }
+    readonly property var files: QmlCppBridge
 
     AppDriver {
         id: driver

@@ -10,9 +10,7 @@ TestCase {
     name: "VCard"
 
     // The program's one vCard reader.
-    QmlCppBridge {
-        id: reader
-    }
+    readonly property var reader: QmlCppBridge
 
     readonly property var fields: ["lastname", "firstname", "fullname", "telephone",
                                    "email", "company", "occupation", "website", "otheremails"]

@@ -21,9 +21,7 @@ Item {
     }
 
     // The test's own bridge, for the name server.
-    QmlCppBridge {
-        id: helper
-    }
+    readonly property var helper: QmlCppBridge
 
     // A first start: no language chosen, no information received yet.
     StoreAccess {
@@ -31,6 +29,12 @@ Item {
         owner: scene
         testCase: testCase
         groups: ({ "preferences": ["language", "appInfo"] })
+    }
+
+    // The online check's answers, before the application information is asked for.
+    SignalSpy {
+        id: checkedSpy
+        signalName: "checked"
     }
 
     // Where the suite pastes the clipboard.
@@ -209,8 +213,13 @@ Item {
             driver.screen.appInfo = known
             stopDns()
             const before = service.requestsFor("api/app-info").length
+            const information = findChild(driver.screen, "appInformation")
+            checkedSpy.target = information
+            checkedSpy.clear()
             driver.screen.getAppInfo()
-            wait(4000) // beyond the online check's own limit of 3 s
+            checkedSpy.wait(5000) // the online check's own limit is 3 s
+            compare(checkedSpy.signalArguments[0][0], false, "found offline")
+            wait(100) // a request made anyway would have reached the service by now
             compare(service.requestsFor("api/app-info").length, before)
             compare(driver.screen.appInfo, known)
             startDns()

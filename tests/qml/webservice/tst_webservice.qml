@@ -31,9 +31,7 @@ Item {
         property string userLanguage: "en_EN"
     }
 
-    QmlCppBridge {
-        id: helper
-    }
+    readonly property var helper: QmlCppBridge
 
     StoreAccess {
         id: store

@@ -14,9 +14,7 @@ Item {
     }
 
     // The test's own access to files.
-    QmlCppBridge {
-        id: files
-    }
+    readonly property var files: QmlCppBridge
 
     TestCase {
         id: testCase

@@ -20,9 +20,7 @@ Item {
     }
 
     // The test's own access to files and processes.
-    QmlCppBridge {
-        id: files
-    }
+    readonly property var files: QmlCppBridge
 
     AppDriver {
         id: driver

@@ -120,24 +120,14 @@ MyHeaderlessDialog {
             }
         }
 
-        RowLayout {
+        MyDialogButtons {
             id: buttons
 
-            Layout.alignment: Qt.AlignRight
-            spacing: 10
-
-            MyButton {
-                objectName: "closeAddAccountButton"
-                text: myTrStrings.cancel
-                onClicked: dialog.close()
-            }
-            MyButton {
-                objectName: "confirmAddAccountButton"
-                text: myTrStrings.confirm
-                secondaryStyle: true
-                enabled: !root.loading
-                onClicked: dialog.addAccount()
-            }
+            closeName: "closeAddAccountButton"
+            confirmName: "confirmAddAccountButton"
+            confirmEnabled: !root.loading
+            onCloseClicked: dialog.close()
+            onConfirmClicked: dialog.addAccount()
         }
     }
 }

@@ -57,23 +57,11 @@ MyHeaderlessDialog {
                 Layout.fillWidth: true
             }
         }
-        RowLayout {
+        MyDialogButtons {
             id: buttons
 
-            Layout.alignment: Qt.AlignRight
-            spacing: 10
-
-            MyButton {
-                objectName: "closeButton"
-                text: myTrStrings.cancel
-                onClicked: dialog.close()
-            }
-            MyButton {
-                objectName: "confirmButton"
-                text: myTrStrings.confirm
-                secondaryStyle: true
-                onClicked: dialog.submit()
-            }
+            onCloseClicked: dialog.close()
+            onConfirmClicked: dialog.submit()
         }
     }
 }

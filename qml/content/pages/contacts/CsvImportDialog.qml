@@ -167,22 +167,13 @@ MyHeaderlessDialog {
             font.bold: false
             text: qsTr("Choose the column that holds the e-mail addresses.")
         }
-        RowLayout {
-            Layout.alignment: Qt.AlignRight
-            spacing: 10
-
-            MyButton {
-                objectName: "csvCancelButton"
-                text: myTrStrings.cancel
-                onClicked: dialog.close()
-            }
-            MyButton {
-                objectName: "csvImportButton"
-                text: myTrStrings.importStr
-                secondaryStyle: true
-                enabled: dialog.canImport
-                onClicked: dialog.submit()
-            }
+        MyDialogButtons {
+            closeName: "csvCancelButton"
+            confirmName: "csvImportButton"
+            confirmText: myTrStrings.importStr
+            confirmEnabled: dialog.canImport
+            onCloseClicked: dialog.close()
+            onConfirmClicked: dialog.submit()
         }
     }
 }

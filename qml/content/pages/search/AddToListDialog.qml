@@ -70,22 +70,13 @@ MyHeaderlessDialog {
         Item {
             Layout.fillHeight: true
         }
-        RowLayout {
-            Layout.alignment: Qt.AlignRight
-            spacing: 10
-
-            MyButton {
-                objectName: "addToListCloseButton"
-                text: myTrStrings.cancel
-                onClicked: dialog.close()
-            }
-            MyButton {
-                objectName: "addToListConfirmButton"
-                text: myTrStrings.add
-                secondaryStyle: true
-                enabled: dialog.hasLists && listChooser.currentIndex >= 0
-                onClicked: dialog.submit()
-            }
+        MyDialogButtons {
+            closeName: "addToListCloseButton"
+            confirmName: "addToListConfirmButton"
+            confirmText: myTrStrings.add
+            confirmEnabled: dialog.hasLists && listChooser.currentIndex >= 0
+            onCloseClicked: dialog.close()
+            onConfirmClicked: dialog.submit()
         }
     }
 }

@@ -18,10 +18,10 @@ class QJSEngine;
 // Texts are shared within a batch; texts that repeated in a batch are kept
 // for the following batches, up to a bound, while texts seen once (an
 // address, most names) are let go at the end of their batch.
-class ScriptTexts
+class SharedScriptValues
 {
 public:
-    explicit ScriptTexts(QJSEngine *engine) : m_engine(engine) {}
+    explicit SharedScriptValues(QJSEngine *engine) : m_engine(engine) {}
 
     QJSValue text(const QString &text);
     // Ends a batch: keeps what repeated, forgets the rest.

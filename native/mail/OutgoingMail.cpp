@@ -1,7 +1,7 @@
-#include "mail/MailDelivery.h"
+#include "mail/OutgoingMail.h"
 
 #include "mail/MailComposer.h"
-#include "mail/MimeMessageBuilder.h"
+#include "mail/MimeMessage.h"
 #include "mail/SmtpTransport.h"
 
 #include <QEventLoop>
@@ -68,14 +68,14 @@ QString addressRefusal(const QString &address, QString *ascii)
 }
 } // namespace
 
-quint16 MailDelivery::portFrom(qint64 port)
+quint16 Outgoing::portFrom(qint64 port)
 {
     return port >= 1 && port <= 65535 ? static_cast<quint16>(port) : 0;
 }
 
-MailJob MailDelivery::jobFrom(const QVariantMap &params)
+OutgoingMail Outgoing::fromParams(const QVariantMap &params)
 {
-    MailJob job;
+    OutgoingMail job;
     job.host = params.value(u"host"_s).toString();
     job.port = portFrom(params.value(u"port"_s).toLongLong());
     job.connection = params.value(u"connection"_s).toString();
@@ -90,7 +90,7 @@ MailJob MailDelivery::jobFrom(const QVariantMap &params)
     return job;
 }
 
-SmtpTransport::Settings MailDelivery::settingsFor(const MailJob &job, const MailLimits &limits)
+SmtpTransport::Settings Outgoing::settingsFor(const OutgoingMail &job, const MailLimits &limits)
 {
     SmtpTransport::Settings settings;
     settings.host = job.host;
@@ -106,7 +106,7 @@ SmtpTransport::Settings MailDelivery::settingsFor(const MailJob &job, const Mail
     return settings;
 }
 
-MailDelivery::Prepared MailDelivery::prepare(const MailJob &job, const MailLimits &limits)
+Outgoing::Prepared Outgoing::prepare(const OutgoingMail &job, const MailLimits &limits)
 {
     const QJsonValue email = job.to.value("email"_L1);
     const QString recipient = email.isString() ? email.toString() : QString();
@@ -126,12 +126,12 @@ MailDelivery::Prepared MailDelivery::prepare(const MailJob &job, const MailLimit
     MimeContent content = MailComposer::compose(job, limits);
     content.senderAddress = prepared.from;
     content.recipientAddress = prepared.to;
-    prepared.message = MimeMessageBuilder::build(content);
+    prepared.message = MimeMessage::build(content);
     return prepared;
 }
 
-SmtpTransport::Result MailDelivery::deliver(const Prepared &prepared, SmtpTransport &transport,
-                                            SmtpTransport::Control *control)
+SmtpTransport::Result Outgoing::deliver(const Prepared &prepared, SmtpTransport &transport,
+                                        SmtpTransport::Control *control)
 {
     if (!prepared.refusal.isEmpty()) {
         SmtpTransport::Result refused;
@@ -141,8 +141,8 @@ SmtpTransport::Result MailDelivery::deliver(const Prepared &prepared, SmtpTransp
     return transport.deliver(prepared.from, prepared.to, prepared.message, control);
 }
 
-QJsonObject MailDelivery::send(const MailJob &job, const MailLimits &limits,
-                               const QVariantMap &texts)
+QJsonObject Outgoing::send(const OutgoingMail &job, const MailLimits &limits,
+                           const QVariantMap &texts)
 {
     // Composing, encoding and talking to the server all block: a worker does
     // them while this thread keeps serving events.

@@ -37,24 +37,22 @@ struct MimeContent
 // single text part). Headers are RFC 2047 encoded, file names RFC 2231, text
 // parts UTF-8 quoted-printable, files base64, every line ends with CR LF and
 // none exceeds 998 octets. Safe to call from any thread.
-class MimeMessageBuilder
-{
-public:
-    static QByteArray build(const MimeContent &content);
+namespace MimeMessage {
+QByteArray build(const MimeContent &content);
 
-    // Every run of control characters (line breaks, NUL, tabs, Unicode line
-    // separators) as one space, so that a name, subject or file name cannot
-    // add or break a header line.
-    static QString headerSafe(const QString &text);
-    // A subject or display name as handed to GMime: header-safe, and written
-    // as RFC 2047 encoded words when it holds text a reader would decode
-    // ("=?...?="), so that it arrives exactly as typed.
-    static QByteArray headerText(const QString &text);
-    // The text as UTF-8 quoted-printable encoded words, each within 75
-    // characters.
-    static QByteArray encodedWords(const QString &text);
-    // The charset a text attachment is written in: from its byte-order mark,
-    // "utf-8" when it reads as UTF-8, else "iso-8859-1" (every byte is a
-    // character there).
-    static QByteArray charsetOf(const QByteArray &text);
-};
+// Every run of control characters (line breaks, NUL, tabs, Unicode line
+// separators) as one space, so that a name, subject or file name cannot
+// add or break a header line.
+QString headerSafe(const QString &text);
+// A subject or display name as handed to GMime: header-safe, and written
+// as RFC 2047 encoded words when it holds text a reader would decode
+// ("=?...?="), so that it arrives exactly as typed.
+QByteArray headerText(const QString &text);
+// The text as UTF-8 quoted-printable encoded words, each within 75
+// characters.
+QByteArray encodedWords(const QString &text);
+// The charset a text attachment is written in: from its byte-order mark,
+// "utf-8" when it reads as UTF-8, else "iso-8859-1" (every byte is a
+// character there).
+QByteArray charsetOf(const QByteArray &text);
+} // namespace MimeMessage

@@ -1,5 +1,5 @@
 #include "app/QmlCppBridge.h"
-#include "mail/HtmlResources.h"
+#include "mail/HtmlEmbedding.h"
 #include "mail/HtmlText.h"
 
 #include <QBuffer>
@@ -14,7 +14,7 @@ using namespace Qt::Literals::StringLiterals;
 
 // What a template's references stand for (what the preview lists and the
 // message embeds), and the text version of an HTML body.
-class TestHtmlResources : public QObject
+class TestHtmlEmbedding : public QObject
 {
     Q_OBJECT
 
@@ -67,7 +67,7 @@ private slots:
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("reason");
         QTest::addColumn<int>("width"); // of an image, else 0
-        using K = HtmlResources::Kind;
+        using K = HtmlEmbedding::Kind;
         const QString data = u"data:image/png;base64,"_s + QString::fromLatin1(png(6).toBase64());
         QTest::newRow("image inside") << "img/logo.png" << int(K::Image) << "" << 2;
         QTest::newRow("./ prefix") << "./img/logo.png" << int(K::Image) << "" << 2;
@@ -121,7 +121,7 @@ private slots:
         QFETCH(int, kind);
         QFETCH(QString, reason);
         QFETCH(int, width);
-        const HtmlResources::Resolved resolved = HtmlResources::resolve(reference, m_html);
+        const HtmlEmbedding::Resolved resolved = HtmlEmbedding::resolve(reference, m_html);
         QCOMPARE(int(resolved.kind), kind);
         QCOMPARE(resolved.reason, reason);
         if (width > 0) {
@@ -131,7 +131,7 @@ private slots:
         if (!resolved.path.isEmpty())
             QVERIFY2(resolved.path.startsWith(QFileInfo(m_html).canonicalFilePath() + u"/"_s),
                      qPrintable(resolved.path));
-        if (resolved.kind == HtmlResources::Kind::StyleSheet)
+        if (resolved.kind == HtmlEmbedding::Kind::StyleSheet)
             QCOMPARE(resolved.data, QByteArray("body { margin: 0 }\n"));
     }
 
@@ -218,5 +218,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestHtmlResources)
-#include "tst_htmlresources.moc"
+QTEST_MAIN(TestHtmlEmbedding)
+#include "tst_htmlembedding.moc"

@@ -1,6 +1,6 @@
 #include <gmime/gmime.h>
 
-#include "mail/MimeMessageBuilder.h"
+#include "mail/MimeMessage.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -67,14 +67,14 @@ GMimeObject *filePart(const MimeFilePart &file)
     // Without a charset a reader guesses, and names in accented letters come out garbled.
     if (major == "text")
         g_mime_object_set_content_type_parameter(GMIME_OBJECT(part), "charset",
-                                                 MimeMessageBuilder::charsetOf(bytes).constData());
+                                                 MimeMessage::charsetOf(bytes).constData());
 
     const bool isInline = !file.contentId.isEmpty();
     g_mime_object_set_disposition(GMIME_OBJECT(part), isInline ? "inline" : "attachment");
     // The base name only: the local path would show the user's folders. A
     // name cannot break the header it is written into.
     const QString name = file.fileName.isEmpty() ? QFileInfo(file.path).fileName() : file.fileName;
-    g_mime_part_set_filename(part, MimeMessageBuilder::headerSafe(name).toUtf8().constData());
+    g_mime_part_set_filename(part, MimeMessage::headerSafe(name).toUtf8().constData());
     if (isInline)
         g_mime_object_set_content_id(GMIME_OBJECT(part), file.contentId.toUtf8().constData());
     return GMIME_OBJECT(part);
@@ -114,14 +114,14 @@ GMimeObject *bodyTree(const MimeContent &content)
 void addMailbox(GMimeMessage *message, GMimeAddressType type, const QString &name,
                 const QString &address)
 {
-    const QByteArray utf8Name = MimeMessageBuilder::headerText(name);
+    const QByteArray utf8Name = MimeMessage::headerText(name);
     g_mime_message_add_mailbox(message, type, utf8Name.isEmpty() ? nullptr : utf8Name.constData(),
                                address.toUtf8().constData());
 }
 
 } // namespace
 
-QString MimeMessageBuilder::headerSafe(const QString &text)
+QString MimeMessage::headerSafe(const QString &text)
 {
     static const QRegularExpression controls(
             u"[\\x{0}-\\x{1f}\\x{7f}-\\x{9f}\\x{2028}\\x{2029}]+"_s);
@@ -129,7 +129,7 @@ QString MimeMessageBuilder::headerSafe(const QString &text)
     return safe.replace(controls, u" "_s);
 }
 
-QByteArray MimeMessageBuilder::encodedWords(const QString &text)
+QByteArray MimeMessage::encodedWords(const QString &text)
 {
     // Quoted-printable words ("Q"): unlike base64 they decode alike however a
     // reader joins neighbouring words (GMime's parser stops at the padding
@@ -166,7 +166,7 @@ QByteArray MimeMessageBuilder::encodedWords(const QString &text)
     return words.join(' ');
 }
 
-QByteArray MimeMessageBuilder::headerText(const QString &text)
+QByteArray MimeMessage::headerText(const QString &text)
 {
     const QString safe = headerSafe(text);
     // A reader decodes whatever looks like an encoded word, and GMime passes
@@ -177,7 +177,7 @@ QByteArray MimeMessageBuilder::headerText(const QString &text)
     return safe.toUtf8();
 }
 
-QByteArray MimeMessageBuilder::charsetOf(const QByteArray &text)
+QByteArray MimeMessage::charsetOf(const QByteArray &text)
 {
     if (text.startsWith("\xEF\xBB\xBF"))
         return QByteArrayLiteral("utf-8");
@@ -188,7 +188,7 @@ QByteArray MimeMessageBuilder::charsetOf(const QByteArray &text)
     return decoder.hasError() ? QByteArrayLiteral("iso-8859-1") : QByteArrayLiteral("utf-8");
 }
 
-QByteArray MimeMessageBuilder::build(const MimeContent &content)
+QByteArray MimeMessage::build(const MimeContent &content)
 {
     ensureGMime();
 

@@ -1,4 +1,4 @@
-#include "store/ScriptTexts.h"
+#include "store/SharedScriptValues.h"
 
 #include <QJSEngine>
 #include <QJsonArray>
@@ -17,7 +17,7 @@ constexpr qsizetype makersAtMost = 16;
 
 } // namespace
 
-QJSValue ScriptTexts::text(const QString &text)
+QJSValue SharedScriptValues::text(const QString &text)
 {
     const auto kept = m_kept.constFind(text);
     if (kept != m_kept.cend())
@@ -29,7 +29,7 @@ QJSValue ScriptTexts::text(const QString &text)
     return entry->value;
 }
 
-void ScriptTexts::endBatch()
+void SharedScriptValues::endBatch()
 {
     for (auto it = m_batch.cbegin(); it != m_batch.cend() && m_kept.size() < keptAtMost; ++it) {
         if (it->uses > 1)
@@ -43,7 +43,7 @@ void ScriptTexts::endBatch()
 // list of records takes less memory and less time. Undefined, for making the
 // object field by field, past a few shapes or for a name a literal reads
 // otherwise.
-QJSValue ScriptTexts::maker(const QStringList &keys)
+QJSValue SharedScriptValues::maker(const QStringList &keys)
 {
     const auto found = m_makers.constFind(keys);
     if (found != m_makers.cend())
@@ -64,7 +64,7 @@ QJSValue ScriptTexts::maker(const QStringList &keys)
     return make;
 }
 
-QJSValue ScriptTexts::fromJson(const QJsonValue &value, int batchLength)
+QJSValue SharedScriptValues::fromJson(const QJsonValue &value, int batchLength)
 {
     switch (value.type()) {
     case QJsonValue::String:

@@ -1,4 +1,4 @@
-#include "mail/HtmlResources.h"
+#include "mail/HtmlEmbedding.h"
 
 #include "files/FileTrust.h"
 #include "mail/HtmlReferences.h"
@@ -18,16 +18,16 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-HtmlResources::Resolved skipped(const QString &reason)
+HtmlEmbedding::Resolved skipped(const QString &reason)
 {
-    HtmlResources::Resolved resolved;
-    resolved.kind = HtmlResources::Kind::Skipped;
+    HtmlEmbedding::Resolved resolved;
+    resolved.kind = HtmlEmbedding::Kind::Skipped;
     resolved.reason = reason;
     return resolved;
 }
 
 // "data:image/<type>;base64,<data>", read in memory.
-HtmlResources::Resolved dataImage(const QString &reference)
+HtmlEmbedding::Resolved dataImage(const QString &reference)
 {
     const qsizetype comma = reference.indexOf(QLatin1Char(','));
     if (comma < 0)
@@ -40,11 +40,11 @@ HtmlResources::Resolved dataImage(const QString &reference)
         || !fields.contains("base64"_L1) || !plainType.match(type).hasMatch())
         return skipped(u"badData"_s);
     const QByteArray bytes = QByteArray::fromBase64(reference.mid(comma + 1).toLatin1());
-    const QString contentType = HtmlResources::mimeNameForData(bytes);
+    const QString contentType = HtmlEmbedding::mimeNameForData(bytes);
     if (bytes.isEmpty() || QImage::fromData(bytes).isNull() || !contentType.startsWith("image/"_L1))
         return skipped(u"badData"_s);
-    HtmlResources::Resolved resolved;
-    resolved.kind = HtmlResources::Kind::Image;
+    HtmlEmbedding::Resolved resolved;
+    resolved.kind = HtmlEmbedding::Kind::Image;
     resolved.data = bytes;
     resolved.contentType = contentType;
     resolved.imageType = type.toLower();
@@ -82,13 +82,13 @@ QString containedFile(const QString &path, const QString &base, const QString &f
 
 } // namespace
 
-QString HtmlResources::mimeNameForData(const QByteArray &data)
+QString HtmlEmbedding::mimeNameForData(const QByteArray &data)
 {
     static const QMimeDatabase db;
     return db.mimeTypeForData(data).name();
 }
 
-bool HtmlResources::isText(const QByteArray &data)
+bool HtmlEmbedding::isText(const QByteArray &data)
 {
     if (data.contains('\0'))
         return false;
@@ -101,7 +101,7 @@ bool HtmlResources::isText(const QByteArray &data)
     return !decoder.hasError();
 }
 
-HtmlResources::Resolved HtmlResources::resolve(const QString &reference, const QString &htmlFolder,
+HtmlEmbedding::Resolved HtmlEmbedding::resolve(const QString &reference, const QString &htmlFolder,
                                                const QString &base)
 {
     if (reference.isEmpty() || reference.startsWith(QLatin1Char('#')))
@@ -174,7 +174,7 @@ HtmlResources::Resolved HtmlResources::resolve(const QString &reference, const Q
     return resolved;
 }
 
-QList<HtmlReferences::Reference> HtmlResources::styleSheetImages(const QString &css)
+QList<HtmlReferences::Reference> HtmlEmbedding::styleSheetImages(const QString &css)
 {
     QList<HtmlReferences::Reference> out;
     for (const HtmlReferences::Reference &reference : HtmlReferences::inCss(css)) {
@@ -184,7 +184,7 @@ QList<HtmlReferences::Reference> HtmlResources::styleSheetImages(const QString &
     return out;
 }
 
-QJsonArray HtmlResources::unembedded(const QString &htmlPath)
+QJsonArray HtmlEmbedding::unembedded(const QString &htmlPath)
 {
     QJsonArray out;
     const QFileInfo html(htmlPath);
