@@ -75,12 +75,6 @@ public:
 
     void walk(const GumboNode *node);
 
-private:
-    bool writeEmpty(const GumboElement &element);
-    int openBlock(GumboTag tag);
-    void linkTarget(const GumboElement &element, qsizetype labelStart);
-
-public:
     QString result() const
     {
         // No spaces at line ends, at most one empty line in a row.
@@ -100,6 +94,10 @@ public:
     }
 
 private:
+    bool writeEmpty(const GumboElement &element);
+    int openBlock(GumboTag tag);
+    void linkTarget(const GumboElement &element, qsizetype labelStart);
+
     void flushBreaks()
     {
         if (m_breaks > 0 && !m_out.isEmpty()) {
