@@ -97,7 +97,7 @@
             </translation>
         </message>
         <message>
-            <location line="+148" />
+            <location line="+136" />
             <source>Backup file (*.pvsav)</source>
             <translation>Backup file (*.pvsav)</translation>
         </message>
@@ -169,6 +169,14 @@
             <location line="+132" />
             <source>History</source>
             <translation>History</translation>
+        </message>
+    </context>
+    <context>
+        <name>ComposeForm</name>
+        <message>
+            <location filename="../qml/content/pages/compose/ComposeForm.qml" line="+199" />
+            <source>Add an unsubscribe link</source>
+            <translation>Add an unsubscribe link</translation>
         </message>
     </context>
     <context>
@@ -1952,7 +1960,7 @@
     <context>
         <name>ContactsListsPage</name>
         <message>
-            <location filename="../qml/content/pages/ContactsListsPage.qml" line="+347" />
+            <location filename="../qml/content/pages/ContactsListsPage.qml" line="+341" />
             <source>The import was cancelled: no contact was added.</source>
             <translation>The import was cancelled: no contact was added.</translation>
         </message>
@@ -1962,7 +1970,7 @@
             <translation>The file could not be written.</translation>
         </message>
         <message>
-            <location line="-131" />
+            <location line="-125" />
             <source>This list is used by the sending run under way: it can be deleted once the run has ended.</source>
             <translation>This list is used by the sending run under way: it can be deleted once the run has ended.</translation>
         </message>
@@ -1972,7 +1980,7 @@
             <translation>This address is already in this list as %1: add anyway?</translation>
         </message>
         <message>
-            <location line="+38" />
+            <location line="+33" />
             <source>The file could not be read.</source>
             <translation>The file could not be read.</translation>
         </message>
@@ -1982,7 +1990,7 @@
             <translation>The file holds no header row.</translation>
         </message>
         <message numerus="yes">
-            <location line="-113" />
+            <location line="-108" />
             <source>%Ln contact(s) deleted.</source>
             <translation>
                 <numerusform>%Ln contact deleted.</numerusform>
@@ -2014,7 +2022,7 @@
             </translation>
         </message>
         <message numerus="yes">
-            <location line="+74" />
+            <location line="+68" />
             <source>%Ln contact(s) added.</source>
             <translation>
                 <numerusform>%Ln contact added.</numerusform>
@@ -2136,7 +2144,7 @@
             <translation>Add anyway</translation>
         </message>
         <message>
-            <location line="+33" />
+            <location line="+35" />
             <source>Import Contacts to %1</source>
             <translation>Import Contacts to %1</translation>
         </message>
@@ -2305,7 +2313,7 @@
             <translation>Cancel</translation>
         </message>
         <message>
-            <location line="+28" />
+            <location line="+24" />
             <source>%1 already exists. Replace it?</source>
             <translation>%1 already exists. Replace it?</translation>
         </message>
@@ -3376,7 +3384,7 @@
     <context>
         <name>RunSummaryDialog</name>
         <message numerus="yes">
-            <location filename="../qml/content/run/RunSummaryDialog.qml" line="+30" />
+            <location filename="../qml/content/run/RunSummaryDialog.qml" line="+33" />
             <source>"%1" stays as written for %Ln recipient(s): the field is empty.</source>
             <translation>
                 <numerusform>"%1" stays as written for %Ln recipient: the field is empty.</numerusform>
@@ -3401,8 +3409,23 @@
                 <numerusform>%Ln recipients will each receive one message.</numerusform>
             </translation>
         </message>
+        <message>
+            <location line="+14" />
+            <source>Each message carries an unsubscribe link, in French.</source>
+            <translation>Each message carries an unsubscribe link, in French.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Each message carries an unsubscribe link, in English.</source>
+            <translation>Each message carries an unsubscribe link, in English.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>No unsubscribe link: for messages that are not marketing only.</source>
+            <translation>No unsubscribe link: for messages that are not marketing only.</translation>
+        </message>
         <message numerus="yes">
-            <location line="+20" />
+            <location line="+18" />
             <source>%Ln address(es) appear more than once.</source>
             <translation>
                 <numerusform>%Ln address appears more than once.</numerusform>
@@ -3411,6 +3434,14 @@
         </message>
         <message numerus="yes">
             <location line="+16" />
+            <source>Left out: %Ln recipient(s) on the suppression list, who are never sent to.</source>
+            <translation>
+                <numerusform>Left out: %Ln recipient on the suppression list, who are never sent to.</numerusform>
+                <numerusform>Left out: %Ln recipients on the suppression list, who are never sent to.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+10" />
             <source>Left out: %Ln recipient(s) who already received this message in an earlier run.</source>
             <translation>
                 <numerusform>Left out: %Ln recipient who already received this message in an earlier run.</numerusform>
@@ -3426,12 +3457,12 @@
             </translation>
         </message>
         <message>
-            <location line="-23" />
+            <location line="-33" />
             <source>Send once per address</source>
             <translation>Send once per address</translation>
         </message>
         <message>
-            <location line="+17" />
+            <location line="+27" />
             <source>Send to them again</source>
             <translation>Send to them again</translation>
         </message>
@@ -3439,7 +3470,7 @@
     <context>
         <name>Screen01</name>
         <message numerus="yes">
-            <location filename="../qml/content/Screen01.qml" line="+144" />
+            <location filename="../qml/content/Screen01.qml" line="+148" />
             <source>%Ln contact(s) written to %1.</source>
             <translation>
                 <numerusform>%Ln contact written to %1.</numerusform>
@@ -3472,7 +3503,7 @@
             <translation>%1 cannot be read.</translation>
         </message>
         <message numerus="yes">
-            <location line="+138" />
+            <location line="+139" />
             <source>%Ln email(s) copied.</source>
             <translation>
                 <numerusform>%Ln email copied.</numerusform>
@@ -3480,7 +3511,7 @@
             </translation>
         </message>
         <message>
-            <location line="+27" />
+            <location line="+31" />
             <source>Your changes could not be saved: %1.</source>
             <translation>Your changes could not be saved: %1.</translation>
         </message>
@@ -3543,7 +3574,7 @@
             <translation>+%1 Lists</translation>
         </message>
         <message>
-            <location line="+59" />
+            <location line="+58" />
             <source>The message form was cleared.</source>
             <translation>The message form was cleared.</translation>
         </message>
@@ -3556,7 +3587,7 @@
     <context>
         <name>SendingController</name>
         <message>
-            <location filename="../qml/content/run/SendingController.qml" line="+58" />
+            <location filename="../qml/content/run/SendingController.qml" line="+56" />
             <source>The SMTP port must be a number from 1 to 65535.</source>
             <translation>The SMTP port must be a number from 1 to 65535.</translation>
         </message>
@@ -3571,17 +3602,22 @@
             <translation>Start task %1</translation>
         </message>
         <message>
-            <location line="+87" />
+            <location line="+50" />
+            <source>Every recipient is on the suppression list: nobody is sent to.</source>
+            <translation>Every recipient is on the suppression list: nobody is sent to.</translation>
+        </message>
+        <message>
+            <location line="+33" />
             <source>The message is %1 MB; the server accepts at most %2 MB.</source>
             <translation>The message is %1 MB; the server accepts at most %2 MB.</translation>
         </message>
         <message>
-            <location line="+10" />
+            <location line="+8" />
             <source>Everyone on the list already received this message in an earlier run.</source>
             <translation>Everyone on the list already received this message in an earlier run.</translation>
         </message>
         <message>
-            <location line="+19" />
+            <location line="+17" />
             <source>End task %1</source>
             <translation>End task %1</translation>
         </message>
@@ -3591,9 +3627,14 @@
             <translation>The account of the interrupted run is no longer there: add it again to resume the run.</translation>
         </message>
         <message>
-            <location line="+48" />
+            <location line="+50" />
             <source>Invalid email</source>
             <translation>Invalid email</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Not sent: this address is on the suppression list.</source>
+            <translation>Not sent: this address is on the suppression list.</translation>
         </message>
         <message>
             <location line="+1" />
@@ -3616,7 +3657,7 @@
             <translation>interrupted while it was being sent</translation>
         </message>
         <message>
-            <location line="+49" />
+            <location line="+50" />
             <source>Processing %3: %1/%2</source>
             <translation>Processing %3: %1/%2</translation>
         </message>
@@ -3647,7 +3688,7 @@
     <context>
         <name>SendingDialog</name>
         <message>
-            <location filename="../qml/content/run/SendingDialog.qml" line="+53" />
+            <location filename="../qml/content/run/SendingDialog.qml" line="+54" />
             <source>Log saved</source>
             <translation>Log saved</translation>
         </message>
@@ -3719,7 +3760,12 @@
             </translation>
         </message>
         <message>
-            <location line="+122" />
+            <location line="+94" />
+            <source>Suppressed</source>
+            <translation>Suppressed</translation>
+        </message>
+        <message>
+            <location line="+38" />
             <source>Save log…</source>
             <translation>Save log…</translation>
         </message>
@@ -3845,6 +3891,171 @@
         </message>
     </context>
     <context>
+        <name>SideMenu</name>
+        <message>
+            <location filename="../qml/content/window/SideMenu.qml" line="+108" />
+            <source>Suppression</source>
+            <translation>Suppression</translation>
+        </message>
+    </context>
+    <context>
+        <name>SuppressionPage</name>
+        <message>
+            <location filename="../qml/content/pages/SuppressionPage.qml" line="+28" />
+            <source>Unsubscribed</source>
+            <translation>Unsubscribed</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Bounced for good</source>
+            <translation>Bounced for good</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Complained</source>
+            <translation>Complained</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Added by hand</source>
+            <translation>Added by hand</translation>
+        </message>
+        <message>
+            <location line="+6" />
+            <source>“%1” is not a valid e-mail address.</source>
+            <translation>“%1” is not a valid e-mail address.</translation>
+        </message>
+        <message>
+            <location line="+20" />
+            <source>The file could not be read: %1</source>
+            <translation>The file could not be read: %1</translation>
+        </message>
+        <message numerus="yes">
+            <location line="+2" />
+            <source>%Ln address(es) added to the suppression list.</source>
+            <translation>
+                <numerusform>%Ln address added to the suppression list.</numerusform>
+                <numerusform>%Ln addresses added to the suppression list.</numerusform>
+            </translation>
+        </message>
+        <message>
+            <location line="+4" />
+            <source>The file could not be written: %1</source>
+            <translation>The file could not be written: %1</translation>
+        </message>
+        <message numerus="yes">
+            <location line="+2" />
+            <source>%Ln address(es) exported.</source>
+            <translation>
+                <numerusform>%Ln address exported.</numerusform>
+                <numerusform>%Ln addresses exported.</numerusform>
+            </translation>
+        </message>
+        <message>
+            <location line="+5" />
+            <source>Suppression list</source>
+            <translation>Suppression list</translation>
+        </message>
+        <message>
+            <location line="+5" />
+            <source>Import…</source>
+            <translation>Import…</translation>
+        </message>
+        <message>
+            <location line="+7" />
+            <source>Export…</source>
+            <translation>Export…</translation>
+        </message>
+        <message>
+            <location line="+4" />
+            <source>suppression list</source>
+            <translation>suppression list</translation>
+        </message>
+        <message>
+            <location line="+20" />
+            <source>No run sends to these addresses, whatever list or field they come from. Addresses are added when someone unsubscribes or when a server says an address does not exist.</source>
+            <translation>No run sends to these addresses, whatever list or field they come from. Addresses are added when someone unsubscribes or when a server says an address does not exist.</translation>
+        </message>
+        <message>
+            <location line="+4" />
+            <source>List addresses that bounce for good</source>
+            <translation>List addresses that bounce for good</translation>
+        </message>
+        <message>
+            <location line="+12" />
+            <source>Address to add</source>
+            <translation>Address to add</translation>
+        </message>
+        <message>
+            <location line="+6" />
+            <source>Add</source>
+            <translation>Add</translation>
+        </message>
+        <message>
+            <location line="+11" />
+            <source>Search an address</source>
+            <translation>Search an address</translation>
+        </message>
+        <message>
+            <location line="+8" />
+            <source>Reading the list…</source>
+            <translation>Reading the list…</translation>
+        </message>
+        <message numerus="yes">
+            <location line="+2" />
+            <source>%Ln address(es) on the list.</source>
+            <translation>
+                <numerusform>%Ln address on the list.</numerusform>
+                <numerusform>%Ln addresses on the list.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+1" />
+            <source>%Ln address(es) found.</source>
+            <translation>
+                <numerusform>%Ln address found.</numerusform>
+                <numerusform>%Ln addresses found.</numerusform>
+            </translation>
+        </message>
+        <message>
+            <location line="+9" />
+            <source>The suppression list could not be saved: %1</source>
+            <translation>The suppression list could not be saved: %1</translation>
+        </message>
+        <message>
+            <location line="+40" />
+            <location line="+19" />
+            <source>Remove</source>
+            <translation>Remove</translation>
+        </message>
+        <message>
+            <location line="-2" />
+            <source>Remove %1 from the suppression list? Runs will send to this address again.</source>
+            <translation>Remove %1 from the suppression list? Runs will send to this address again.</translation>
+        </message>
+        <message>
+            <location line="+11" />
+            <source>Import addresses to the suppression list</source>
+            <translation>Import addresses to the suppression list</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <location line="+9" />
+            <source>CSV file (*.csv)</source>
+            <translation>CSV file (*.csv)</translation>
+        </message>
+        <message>
+            <location line="-9" />
+            <source>Text file (*.txt)</source>
+            <translation>Text file (*.txt)</translation>
+        </message>
+        <message>
+            <location line="+8" />
+            <source>Export the suppression list</source>
+            <translation>Export the suppression list</translation>
+        </message>
+    </context>
+    <context>
         <name>TaskReviewDialog</name>
         <message>
             <location filename="../qml/content/window/TaskReviewDialog.qml" line="+33" />
@@ -3937,7 +4148,7 @@
     <context>
         <name>WorkFiles</name>
         <message>
-            <location filename="../qml/content/window/WorkFiles.qml" line="+22" />
+            <location filename="../qml/content/window/WorkFiles.qml" line="+24" />
             <source>my-work</source>
             <extracomment>The name proposed for a new work file, without its ending.</extracomment>
             <translation>my-work</translation>
@@ -3968,7 +4179,7 @@
             <translation>Left out of the message:</translation>
         </message>
         <message>
-            <location line="+34" />
+            <location line="+30" />
             <location line="+11" />
             <source>Backup file (*.pvsav)</source>
             <translation>Backup file (*.pvsav)</translation>

@@ -97,7 +97,7 @@
             </translation>
         </message>
         <message>
-            <location line="+148" />
+            <location line="+136" />
             <source>Backup file (*.pvsav)</source>
             <translation>Fichier de sauvegarde (*.pvsav)</translation>
         </message>
@@ -169,6 +169,14 @@
             <location line="+132" />
             <source>History</source>
             <translation>Historique</translation>
+        </message>
+    </context>
+    <context>
+        <name>ComposeForm</name>
+        <message>
+            <location filename="../qml/content/pages/compose/ComposeForm.qml" line="+199" />
+            <source>Add an unsubscribe link</source>
+            <translation>Ajouter un lien de désabonnement</translation>
         </message>
     </context>
     <context>
@@ -1952,7 +1960,7 @@
     <context>
         <name>ContactsListsPage</name>
         <message>
-            <location filename="../qml/content/pages/ContactsListsPage.qml" line="+347" />
+            <location filename="../qml/content/pages/ContactsListsPage.qml" line="+341" />
             <source>The import was cancelled: no contact was added.</source>
             <translation>L’importation a été annulée : aucun contact n’a été ajouté.</translation>
         </message>
@@ -1962,7 +1970,7 @@
             <translation>Le fichier n’a pas pu être écrit.</translation>
         </message>
         <message>
-            <location line="-131" />
+            <location line="-125" />
             <source>This list is used by the sending run under way: it can be deleted once the run has ended.</source>
             <translation>Cette liste sert à l'envoi en cours : elle pourra être supprimée une fois l'envoi terminé.</translation>
         </message>
@@ -1972,7 +1980,7 @@
             <translation>Cette adresse figure déjà dans cette liste sous la forme %1 : l’ajouter quand même ?</translation>
         </message>
         <message>
-            <location line="+38" />
+            <location line="+33" />
             <source>The file could not be read.</source>
             <translation>Le fichier n’a pas pu être lu.</translation>
         </message>
@@ -1982,7 +1990,7 @@
             <translation>Le fichier ne contient pas de ligne d’en-tête.</translation>
         </message>
         <message numerus="yes">
-            <location line="-113" />
+            <location line="-108" />
             <source>%Ln contact(s) deleted.</source>
             <translation>
                 <numerusform>%Ln contact supprimé.</numerusform>
@@ -2014,7 +2022,7 @@
             </translation>
         </message>
         <message numerus="yes">
-            <location line="+74" />
+            <location line="+68" />
             <source>%Ln contact(s) added.</source>
             <translation>
                 <numerusform>%Ln contact ajouté.</numerusform>
@@ -2136,7 +2144,7 @@
             <translation>Ajouter quand même</translation>
         </message>
         <message>
-            <location line="+33" />
+            <location line="+35" />
             <source>Import Contacts to %1</source>
             <translation>Importer des contacts dans %1</translation>
         </message>
@@ -2305,7 +2313,7 @@
             <translation>Annuler</translation>
         </message>
         <message>
-            <location line="+28" />
+            <location line="+24" />
             <source>%1 already exists. Replace it?</source>
             <translation>%1 existe déjà. Le remplacer ?</translation>
         </message>
@@ -3376,7 +3384,7 @@
     <context>
         <name>RunSummaryDialog</name>
         <message numerus="yes">
-            <location filename="../qml/content/run/RunSummaryDialog.qml" line="+30" />
+            <location filename="../qml/content/run/RunSummaryDialog.qml" line="+33" />
             <source>"%1" stays as written for %Ln recipient(s): the field is empty.</source>
             <translation>
                 <numerusform>« %1 » reste tel quel pour %Ln destinataire : le champ est vide.</numerusform>
@@ -3401,8 +3409,23 @@
                 <numerusform>%Ln destinataires recevront chacun un message.</numerusform>
             </translation>
         </message>
+        <message>
+            <location line="+14" />
+            <source>Each message carries an unsubscribe link, in French.</source>
+            <translation>Chaque message porte un lien de désabonnement, en français.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Each message carries an unsubscribe link, in English.</source>
+            <translation>Chaque message porte un lien de désabonnement, en anglais.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>No unsubscribe link: for messages that are not marketing only.</source>
+            <translation>Aucun lien de désabonnement : seulement pour des messages qui ne sont pas de la prospection.</translation>
+        </message>
         <message numerus="yes">
-            <location line="+20" />
+            <location line="+18" />
             <source>%Ln address(es) appear more than once.</source>
             <translation>
                 <numerusform>%Ln adresse apparaît plusieurs fois.</numerusform>
@@ -3411,6 +3434,14 @@
         </message>
         <message numerus="yes">
             <location line="+16" />
+            <source>Left out: %Ln recipient(s) on the suppression list, who are never sent to.</source>
+            <translation>
+                <numerusform>Laissé de côté : %Ln destinataire de la liste d’exclusion, à qui rien n’est jamais envoyé.</numerusform>
+                <numerusform>Laissés de côté : %Ln destinataires de la liste d’exclusion, à qui rien n’est jamais envoyé.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+10" />
             <source>Left out: %Ln recipient(s) who already received this message in an earlier run.</source>
             <translation>
                 <numerusform>Laissé de côté : %Ln destinataire qui a déjà reçu ce message lors d’un envoi précédent.</numerusform>
@@ -3426,12 +3457,12 @@
             </translation>
         </message>
         <message>
-            <location line="-23" />
+            <location line="-33" />
             <source>Send once per address</source>
             <translation>Envoyer une seule fois par adresse</translation>
         </message>
         <message>
-            <location line="+17" />
+            <location line="+27" />
             <source>Send to them again</source>
             <translation>Le leur envoyer de nouveau</translation>
         </message>
@@ -3439,7 +3470,7 @@
     <context>
         <name>Screen01</name>
         <message numerus="yes">
-            <location filename="../qml/content/Screen01.qml" line="+144" />
+            <location filename="../qml/content/Screen01.qml" line="+148" />
             <source>%Ln contact(s) written to %1.</source>
             <translation>
                 <numerusform>%Ln contact écrit dans %1.</numerusform>
@@ -3472,7 +3503,7 @@
             <translation>%1 ne peut pas être lu.</translation>
         </message>
         <message numerus="yes">
-            <location line="+138" />
+            <location line="+139" />
             <source>%Ln email(s) copied.</source>
             <translation>
                 <numerusform>%Ln adresse copiée.</numerusform>
@@ -3480,7 +3511,7 @@
             </translation>
         </message>
         <message>
-            <location line="+27" />
+            <location line="+31" />
             <source>Your changes could not be saved: %1.</source>
             <translation>Vos modifications n’ont pas pu être enregistrées : %1.</translation>
         </message>
@@ -3543,7 +3574,7 @@
             <translation>+%1 listes</translation>
         </message>
         <message>
-            <location line="+59" />
+            <location line="+58" />
             <source>The message form was cleared.</source>
             <translation>Le formulaire du message a été vidé.</translation>
         </message>
@@ -3556,7 +3587,7 @@
     <context>
         <name>SendingController</name>
         <message>
-            <location filename="../qml/content/run/SendingController.qml" line="+58" />
+            <location filename="../qml/content/run/SendingController.qml" line="+56" />
             <source>The SMTP port must be a number from 1 to 65535.</source>
             <translation>Le port SMTP doit être un nombre de 1 à 65 535.</translation>
         </message>
@@ -3571,17 +3602,22 @@
             <translation>Début de la tâche %1</translation>
         </message>
         <message>
-            <location line="+87" />
+            <location line="+50" />
+            <source>Every recipient is on the suppression list: nobody is sent to.</source>
+            <translation>Tous les destinataires sont sur la liste d’exclusion : personne ne reçoit ce message.</translation>
+        </message>
+        <message>
+            <location line="+33" />
             <source>The message is %1 MB; the server accepts at most %2 MB.</source>
             <translation>Le message fait %1 Mo ; le serveur accepte au plus %2 Mo.</translation>
         </message>
         <message>
-            <location line="+10" />
+            <location line="+8" />
             <source>Everyone on the list already received this message in an earlier run.</source>
             <translation>Tous les destinataires ont déjà reçu ce message lors d’un envoi précédent.</translation>
         </message>
         <message>
-            <location line="+19" />
+            <location line="+17" />
             <source>End task %1</source>
             <translation>Fin de la tâche %1</translation>
         </message>
@@ -3591,9 +3627,14 @@
             <translation>Le compte de l’envoi interrompu n’existe plus : ajoutez-le de nouveau pour reprendre l’envoi.</translation>
         </message>
         <message>
-            <location line="+48" />
+            <location line="+50" />
             <source>Invalid email</source>
             <translation>Adresse e-mail invalide</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Not sent: this address is on the suppression list.</source>
+            <translation>Non envoyé : cette adresse est sur la liste d’exclusion.</translation>
         </message>
         <message>
             <location line="+1" />
@@ -3616,7 +3657,7 @@
             <translation>interrompu pendant l’envoi</translation>
         </message>
         <message>
-            <location line="+49" />
+            <location line="+50" />
             <source>Processing %3: %1/%2</source>
             <translation>%3 : tâche %1/%2</translation>
         </message>
@@ -3647,7 +3688,7 @@
     <context>
         <name>SendingDialog</name>
         <message>
-            <location filename="../qml/content/run/SendingDialog.qml" line="+53" />
+            <location filename="../qml/content/run/SendingDialog.qml" line="+54" />
             <source>Log saved</source>
             <translation>Journal enregistré</translation>
         </message>
@@ -3719,7 +3760,12 @@
             </translation>
         </message>
         <message>
-            <location line="+122" />
+            <location line="+94" />
+            <source>Suppressed</source>
+            <translation>Exclus</translation>
+        </message>
+        <message>
+            <location line="+38" />
             <source>Save log…</source>
             <translation>Enregistrer…</translation>
         </message>
@@ -3845,6 +3891,171 @@
         </message>
     </context>
     <context>
+        <name>SideMenu</name>
+        <message>
+            <location filename="../qml/content/window/SideMenu.qml" line="+108" />
+            <source>Suppression</source>
+            <translation>Exclusions</translation>
+        </message>
+    </context>
+    <context>
+        <name>SuppressionPage</name>
+        <message>
+            <location filename="../qml/content/pages/SuppressionPage.qml" line="+28" />
+            <source>Unsubscribed</source>
+            <translation>Désabonné</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Bounced for good</source>
+            <translation>Adresse inexistante</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Complained</source>
+            <translation>Plainte</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Added by hand</source>
+            <translation>Ajoutée à la main</translation>
+        </message>
+        <message>
+            <location line="+6" />
+            <source>“%1” is not a valid e-mail address.</source>
+            <translation>« %1 » n’est pas une adresse e-mail valide.</translation>
+        </message>
+        <message>
+            <location line="+20" />
+            <source>The file could not be read: %1</source>
+            <translation>Le fichier n’a pas pu être lu : %1</translation>
+        </message>
+        <message numerus="yes">
+            <location line="+2" />
+            <source>%Ln address(es) added to the suppression list.</source>
+            <translation>
+                <numerusform>%Ln adresse ajoutée à la liste d’exclusion.</numerusform>
+                <numerusform>%Ln adresses ajoutées à la liste d’exclusion.</numerusform>
+            </translation>
+        </message>
+        <message>
+            <location line="+4" />
+            <source>The file could not be written: %1</source>
+            <translation>Le fichier n’a pas pu être écrit : %1</translation>
+        </message>
+        <message numerus="yes">
+            <location line="+2" />
+            <source>%Ln address(es) exported.</source>
+            <translation>
+                <numerusform>%Ln adresse exportée.</numerusform>
+                <numerusform>%Ln adresses exportées.</numerusform>
+            </translation>
+        </message>
+        <message>
+            <location line="+5" />
+            <source>Suppression list</source>
+            <translation>Liste d’exclusion</translation>
+        </message>
+        <message>
+            <location line="+5" />
+            <source>Import…</source>
+            <translation>Importer…</translation>
+        </message>
+        <message>
+            <location line="+7" />
+            <source>Export…</source>
+            <translation>Exporter…</translation>
+        </message>
+        <message>
+            <location line="+4" />
+            <source>suppression list</source>
+            <translation>liste d’exclusion</translation>
+        </message>
+        <message>
+            <location line="+20" />
+            <source>No run sends to these addresses, whatever list or field they come from. Addresses are added when someone unsubscribes or when a server says an address does not exist.</source>
+            <translation>Aucun envoi ne part vers ces adresses, quelle que soit la liste ou le champ d’où elles viennent. Une adresse s’y ajoute quand quelqu’un se désabonne ou quand un serveur dit qu’elle n’existe pas.</translation>
+        </message>
+        <message>
+            <location line="+4" />
+            <source>List addresses that bounce for good</source>
+            <translation>Exclure les adresses qui n’existent pas</translation>
+        </message>
+        <message>
+            <location line="+12" />
+            <source>Address to add</source>
+            <translation>Adresse à ajouter</translation>
+        </message>
+        <message>
+            <location line="+6" />
+            <source>Add</source>
+            <translation>Ajouter</translation>
+        </message>
+        <message>
+            <location line="+11" />
+            <source>Search an address</source>
+            <translation>Chercher une adresse</translation>
+        </message>
+        <message>
+            <location line="+8" />
+            <source>Reading the list…</source>
+            <translation>Lecture de la liste…</translation>
+        </message>
+        <message numerus="yes">
+            <location line="+2" />
+            <source>%Ln address(es) on the list.</source>
+            <translation>
+                <numerusform>%Ln adresse sur la liste.</numerusform>
+                <numerusform>%Ln adresses sur la liste.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+1" />
+            <source>%Ln address(es) found.</source>
+            <translation>
+                <numerusform>%Ln adresse trouvée.</numerusform>
+                <numerusform>%Ln adresses trouvées.</numerusform>
+            </translation>
+        </message>
+        <message>
+            <location line="+9" />
+            <source>The suppression list could not be saved: %1</source>
+            <translation>La liste d’exclusion n’a pas pu être enregistrée : %1</translation>
+        </message>
+        <message>
+            <location line="+40" />
+            <location line="+19" />
+            <source>Remove</source>
+            <translation>Retirer</translation>
+        </message>
+        <message>
+            <location line="-2" />
+            <source>Remove %1 from the suppression list? Runs will send to this address again.</source>
+            <translation>Retirer %1 de la liste d’exclusion ? Les envois pourront de nouveau atteindre cette adresse.</translation>
+        </message>
+        <message>
+            <location line="+11" />
+            <source>Import addresses to the suppression list</source>
+            <translation>Importer des adresses dans la liste d’exclusion</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <location line="+9" />
+            <source>CSV file (*.csv)</source>
+            <translation>Fichier CSV (*.csv)</translation>
+        </message>
+        <message>
+            <location line="-9" />
+            <source>Text file (*.txt)</source>
+            <translation>Fichier texte (*.txt)</translation>
+        </message>
+        <message>
+            <location line="+8" />
+            <source>Export the suppression list</source>
+            <translation>Exporter la liste d’exclusion</translation>
+        </message>
+    </context>
+    <context>
         <name>TaskReviewDialog</name>
         <message>
             <location filename="../qml/content/window/TaskReviewDialog.qml" line="+33" />
@@ -3937,7 +4148,7 @@
     <context>
         <name>WorkFiles</name>
         <message>
-            <location filename="../qml/content/window/WorkFiles.qml" line="+22" />
+            <location filename="../qml/content/window/WorkFiles.qml" line="+24" />
             <source>my-work</source>
             <extracomment>The name proposed for a new work file, without its ending.</extracomment>
             <translation>mon-travail</translation>
@@ -3968,7 +4179,7 @@
             <translation>Laissés hors du message :</translation>
         </message>
         <message>
-            <location line="+34" />
+            <location line="+30" />
             <location line="+11" />
             <source>Backup file (*.pvsav)</source>
             <translation>Fichier de sauvegarde (*.pvsav)</translation>

@@ -16,4 +16,11 @@ bool isWellFormed(const QString &address);
 // starts with a letter.
 bool isDeliverable(const QString &address);
 
+// Addresses that differ only in letter case reach the same mailbox: what
+// every list of addresses looks them up by.
+inline QString key(const QString &address)
+{
+    return address.toLower();
+}
+
 } // namespace EmailAddress

@@ -1,6 +1,7 @@
 #include "mail/MailComposer.h"
 
 #include "files/FileTrust.h"
+#include "mail/EmailAddress.h"
 #include "mail/FileDownloader.h"
 #include "mail/HtmlEmbedding.h"
 #include "mail/HtmlReferences.h"
@@ -17,6 +18,7 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSet>
+#include <QUrl>
 
 #include <functional>
 
@@ -237,6 +239,37 @@ void embedReferences(MimeContent *content, const OutgoingMail &job, const MailLi
 
 } // namespace
 
+QString MailComposer::unsubscribeMailto(const QString &accountAddress)
+{
+    if (!EmailAddress::isWellFormed(accountAddress))
+        return QString();
+    return u"mailto:"_s + QString::fromLatin1(QUrl::toPercentEncoding(accountAddress, "@"))
+           + u"?subject=unsubscribe"_s;
+}
+
+QString MailComposer::withUnsubscribeFooter(const QString &body, const QString &link,
+                                            const QString &language, bool html)
+{
+    const bool french = language == "fr"_L1;
+    if (!html) {
+        return body + u"\n\n-- \n"_s
+               + (french ? u"Pour ne plus recevoir nos messages : "_s
+                         : u"To stop receiving our messages: "_s)
+               + link + u"\n"_s;
+    }
+    const QString line = u"<p style=\"font-size:12px;color:#666666\">"_s
+                         + (french ? u"Pour ne plus recevoir nos messages, "_s
+                                   : u"To stop receiving our messages, "_s)
+                         + u"<a href=\""_s + HtmlText::escaped(link) + u"\">"_s
+                         + (french ? u"désabonnez-vous"_s : u"unsubscribe"_s) + u"</a>.</p>"_s;
+    static const QRegularExpression bodyEnd(u"</body\\s*>"_s,
+                                            QRegularExpression::CaseInsensitiveOption);
+    const qsizetype at = body.lastIndexOf(bodyEnd);
+    if (at < 0)
+        return body + line;
+    return body.left(at) + line + body.mid(at);
+}
+
 MimeContent MailComposer::compose(const OutgoingMail &job, const MailLimits &limits)
 {
     MimeContent content;
@@ -252,8 +285,18 @@ MimeContent MailComposer::compose(const OutgoingMail &job, const MailLimits &lim
     // The run refuses such files before it starts; a file swapped since is
     // left out here all the same.
     content.html = !job.html.isEmpty() && FileTrust::refusal(job.html) == FileTrust::Accepted;
-    content.body = substitutePlaceholders(content.html ? HtmlText::readFile(job.html) : job.content,
-                                          job.to, content.html);
+    const QString body = content.html ? HtmlText::readFile(job.html) : job.content;
+    QJsonObject fields = job.to;
+    const QString link = job.unsubscribe ? unsubscribeMailto(job.username) : QString();
+    if (!link.isEmpty()) {
+        content.unsubscribeAddresses = {link};
+        fields.insert("unsubscribe_url"_L1, link);
+    }
+    content.body = substitutePlaceholders(body, fields, content.html);
+    // The body that places the link itself gets no second one.
+    if (!link.isEmpty() && !body.contains("{{unsubscribe_url"_L1))
+        content.body = withUnsubscribeFooter(content.body, link, job.unsubscribeLanguage,
+                                             content.html);
     if (content.html)
         embedReferences(&content, job, limits);
 

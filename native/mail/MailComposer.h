@@ -30,4 +30,12 @@ QString insertStyleBlock(const QString &body, const QString &css);
 // A content id unique within the message and valid as a message id,
 // telling nothing of the file it stands for: "part<n>.<token>@<domain>".
 QString contentIdFor(int index, const QString &token, const QString &domain);
+// The address a recipient declines further messages at: a reply to the
+// sending account with "unsubscribe" as its subject; "" when the account's
+// address cannot be one.
+QString unsubscribeMailto(const QString &accountAddress);
+// The body with the unsubscribe line at its end (before "</body>" in HTML),
+// in French for "fr" and in English otherwise.
+QString withUnsubscribeFooter(const QString &body, const QString &link, const QString &language,
+                              bool html);
 } // namespace MailComposer

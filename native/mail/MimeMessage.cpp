@@ -209,6 +209,18 @@ QByteArray MimeMessage::build(const MimeContent &content)
     g_mime_message_set_message_id(message, messageId);
     g_free(messageId);
 
+    // Addresses we made ourselves (percent-encoded, ASCII); one holding a
+    // line break or an angle bracket would break out of the header.
+    static const QRegularExpression unsafe(u"[\\s<>\\x00-\\x1f\\x7f-\\x{10ffff}]"_s);
+    QStringList unsubscribe;
+    for (const QString &address : content.unsubscribeAddresses) {
+        if (!address.contains(unsafe))
+            unsubscribe.append(u'<' + address + u'>');
+    }
+    if (!unsubscribe.isEmpty())
+        g_mime_object_set_header(GMIME_OBJECT(message), "List-Unsubscribe",
+                                 unsubscribe.join(u", "_s).toLatin1().constData(), nullptr);
+
     GMimeObject *top = bodyTree(content);
     QList<GMimeObject *> mixed{top};
     for (const MimeFilePart &file : content.attachments) {

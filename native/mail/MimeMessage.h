@@ -28,6 +28,8 @@ struct MimeContent
     QString textVersion;             // of an HTML body: the text/plain alternative
     QList<MimeFilePart> inlineParts; // in the order they are to appear
     QList<MimeFilePart> attachments;
+    // The List-Unsubscribe addresses, each written <address>; none: no header.
+    QStringList unsubscribeAddresses;
 };
 
 // Writes a MIME message with GMime, in the shape mail clients expect:

@@ -87,6 +87,8 @@ OutgoingMail Outgoing::fromParams(const QVariantMap &params)
     job.html = params.value(u"html"_s).toString();
     job.contentLocalUrls = params.value(u"localUrls"_s).toStringList();
     job.attachments = params.value(u"attachments"_s).toStringList();
+    job.unsubscribe = params.value(u"unsubscribe"_s).toBool();
+    job.unsubscribeLanguage = params.value(u"unsubscribeLanguage"_s).toString();
     return job;
 }
 

@@ -23,6 +23,13 @@ struct OutgoingMail
     QString html;                 // local path of an HTML file, or ""
     QStringList contentLocalUrls; // references found in the HTML file, as written
     QStringList attachments;      // local paths
+    // A way to decline further messages: the List-Unsubscribe header, the
+    // {{unsubscribe_url}} placeholder and, unless the body places that
+    // itself, a footer line in `unsubscribeLanguage` ("fr", else English).
+    // Off for the account's test message and for messages that are not
+    // marketing, as the user chooses.
+    bool unsubscribe = false;
+    QString unsubscribeLanguage;
 };
 
 // Bounds on the waits of one delivery, so that a server that never answers
@@ -44,7 +51,7 @@ quint16 portFrom(qint64 port);
 
 // The run's message as the interface describes it (host, port,
 // connection, address, password, senderName, subject, content, html,
-// localUrls, attachments); no recipient yet.
+// localUrls, attachments, unsubscribe, unsubscribeLanguage); no recipient yet.
 OutgoingMail fromParams(const QVariantMap &params);
 
 // Prepares one message and delivers it; returns {"error": bool, "text": the

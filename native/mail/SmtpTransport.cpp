@@ -385,6 +385,17 @@ bool SmtpTransport::refusesAddress(const QString &reply)
     return replyCode(line) >= 500 && replyCode(line) < 600 && enhancedCode(line).startsWith("5.1.");
 }
 
+bool SmtpTransport::bouncesForGood(const QString &reply)
+{
+    const QByteArray line = reply.toUtf8();
+    const int code = replyCode(line);
+    const QByteArray enhanced = enhancedCode(line);
+    if (code < 500 || code >= 600)
+        return false;
+    return enhanced == "5.2.1"
+           || (enhanced.startsWith("5.1.") && enhanced != "5.1.7" && enhanced != "5.1.8");
+}
+
 namespace {
 
 struct Sentence

@@ -132,6 +132,11 @@ public:
     static bool authenticates(const QString &connection, const QString &password);
     // A permanent refusal saying the address does not exist (5xx 5.1.x).
     static bool refusesAddress(const QString &reply);
+    // A permanent refusal that says the address will never take mail: it
+    // does not exist (5.1.x, but not 5.1.7 or 5.1.8, which are about the
+    // sender) or its mailbox is disabled (5.2.1). Policy refusals (5.7.x)
+    // are about the sender and are not.
+    static bool bouncesForGood(const QString &reply);
     // The failure said plainly, the server's or the library's text in
     // parentheses after it. This is the one table from failures and refusals
     // to sentences: `texts` holds the interface's translations by key (see

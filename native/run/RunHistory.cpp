@@ -2,6 +2,7 @@
 
 #include "contacts/CsvWriter.h"
 #include "files/PrivateFiles.h"
+#include "mail/EmailAddress.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -168,7 +169,7 @@ QStringList RunHistory::receivedAddresses(const QString &folder, const QString &
             continue;
         readRun(info.absoluteFilePath(), [&](const Row &row) {
             if (row.outcome == "sent"_L1 || row.outcome == "unknown"_L1) {
-                const QString key = row.address.toLower();
+                const QString key = EmailAddress::key(row.address);
                 if (!seen.contains(key)) {
                     seen.insert(key);
                     addresses.append(key);

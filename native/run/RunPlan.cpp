@@ -247,9 +247,11 @@ Plan make(const Input &input)
     int duplicates = 0;
     int invalid = 0;
     int receivedCount = 0;
+    int suppressed = 0;
+    int suppressedAddresses = 0;
     for (qsizetype i = 0; i < total; ++i) {
         const QString &address = plan.recipients.at(i)->fields[ContactBook::Email];
-        const QString key = addressKey(address);
+        const QString key = EmailAddress::key(address);
         const qsizetype before = seen.size();
         seen.insert(key);
         if (seen.size() == before) {
@@ -259,6 +261,11 @@ Plan make(const Input &input)
         if (received.contains(key)) {
             plan.received.setBit(i);
             ++receivedCount;
+        }
+        if (input.suppressed.contains(key)) {
+            ++suppressed;
+            if (!plan.repeated.testBit(i))
+                ++suppressedAddresses;
         }
         if (!EmailAddress::isDeliverable(address)) {
             ++invalid;
@@ -277,6 +284,8 @@ Plan make(const Input &input)
             {u"invalidAddresses"_s, invalidAddresses},
             {u"unreplaced"_s, unreplacedCounts(plan.recipients, messageText(plan.params))},
             {u"received"_s, receivedCount},
+            {u"suppressed"_s, suppressed},
+            {u"suppressedAddresses"_s, suppressedAddresses},
             {u"first"_s, total > 0 ? ContactBook::toJson(*plan.recipients.first()).toVariantMap()
                                    : QVariantMap()},
     };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "contacts/ContactBook.h"
+#include "suppression/SuppressionList.h"
 
 #include <QBitArray>
 #include <QList>
@@ -33,12 +34,6 @@ QList<Typed> typedRecipients(const QString &text);
 // A typed recipient as a contact: its address, and its name as the full name.
 ContactBook::ContactPointer typedContact(const Typed &typed);
 
-// Addresses that differ only in letter case reach the same mailbox.
-inline QString addressKey(const QString &address)
-{
-    return address.toLower();
-}
-
 struct Input
 {
     QVariantMap params;                      // as SendingRun::start takes them
@@ -46,6 +41,7 @@ struct Input
     QStringList lists;                       // a list named twice contributes twice
     QString typed;                           // the recipient field's text
     QString historyFolder;                   // earlier runs, for those already reached
+    SuppressionList::Entries suppressed;     // addresses never to mail
 };
 
 struct Plan
@@ -56,8 +52,9 @@ struct Plan
     QBitArray repeated; // the address came earlier in the run (letter case aside)
     QBitArray received; // an earlier run of this message reached the address
     // {total, valid, duplicates, invalid, invalidAddresses (the first 11,
-    // each once), unreplaced [{field, count}], received, first (the first
-    // recipient's record)}
+    // each once), unreplaced [{field, count}], received, suppressed (the
+    // recipients on the suppression list), suppressedAddresses (the same,
+    // each address once), first (the first recipient's record)}
     QVariantMap summary;
 };
 

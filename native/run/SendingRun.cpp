@@ -8,6 +8,7 @@
 #include "run/DeliveryThread.h"
 #include "run/MessageSizeCheck.h"
 #include "run/RunHistory.h"
+#include "suppression/SuppressionList.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -30,6 +31,7 @@ constexpr std::pair<SendingRun::Outcome, QLatin1StringView> outcomeNames[] = {
         {SendingRun::Outcome::Failed, "failed"_L1},
         {SendingRun::Outcome::Unknown, "unknown"_L1},
         {SendingRun::Outcome::Invalid, "invalid"_L1},
+        {SendingRun::Outcome::Suppressed, "suppressed"_L1},
 };
 
 QString outcomeName(SendingRun::Outcome outcome)
@@ -233,6 +235,19 @@ void SendingRun::setJournalPath(const QString &path)
     emit journalPathChanged();
 }
 
+SuppressionList *SendingRun::suppression() const
+{
+    return m_suppression;
+}
+
+void SendingRun::setSuppression(SuppressionList *list)
+{
+    if (list == m_suppression)
+        return;
+    m_suppression = list;
+    emit suppressionChanged();
+}
+
 QString SendingRun::historyPath() const
 {
     return QFileInfo(m_journalPath).absolutePath() + u"/runs"_s;
@@ -262,6 +277,10 @@ QString SendingRun::entryFor(const QString &address, Outcome outcome, const QStr
         return address + u": "_s + text("sent", u"Email sent"_s) + u"\n\n"_s;
     case Outcome::Invalid:
         return address + u": "_s + text("invalid", u"Invalid email"_s) + u"\n\n"_s;
+    case Outcome::Suppressed:
+        return address + u": "_s
+               + text("suppressed", u"Not sent: this address is on the suppression list."_s)
+               + u"\n\n"_s;
     case Outcome::Unknown:
         return address + u": "_s
                + text("unknown", u"No reply after the whole message was sent: it may have arrived. "
@@ -380,8 +399,12 @@ bool SendingRun::prepare(const QVariantMap &params, ContactBook *book, const QSt
     m_planExtra = extra;
     const quint64 serial = ++m_planSerial;
     // The book's list is shared, not copied: a change meanwhile makes the book its own copy.
-    RunPlan::Input input{params, book ? book->contacts() : QList<ContactBook::ContactPointer>(),
-                         lists, typed, historyPath()};
+    RunPlan::Input input{params,
+                         book ? book->contacts() : QList<ContactBook::ContactPointer>(),
+                         lists,
+                         typed,
+                         historyPath(),
+                         m_suppression ? m_suppression->snapshot() : SuppressionList::Entries()};
     QPointer<SendingRun> self(this);
     QThread *planner = oneOffThread([self, serial, input = std::move(input)] {
         auto plan = std::make_shared<RunPlan::Plan>(RunPlan::make(input));
@@ -425,7 +448,7 @@ void SendingRun::checkSize(MessageSizeCheck *check) const
 
 void SendingRun::resetCounters()
 {
-    m_sent = m_failed = m_unknown = 0;
+    m_sent = m_failed = m_unknown = m_suppressed = 0;
     m_round = 0;
     m_retryLater.clear();
     m_pending.clear();
@@ -567,10 +590,14 @@ void SendingRun::deliverNext()
         return;
     }
     int index = m_pending.takeFirst();
-    // An invalid address takes its tick when paced; without pacing the run
-    // goes straight on to the next one.
-    while (!EmailAddress::isDeliverable(addressOf(index))) {
-        record(index, Outcome::Invalid, QString());
+    // An invalid or suppressed address takes its tick when paced; without
+    // pacing the run goes straight on to the next one.
+    for (Outcome skip = skipped(index); skip != Outcome::None; skip = skipped(index)) {
+        // The journal keeps why the address is listed.
+        QString why;
+        if (skip == Outcome::Suppressed)
+            why = m_suppression->find(addressOf(index)).value(u"reason"_s).toString();
+        record(index, skip, why);
         if (m_pending.isEmpty()) {
             endOfPass();
             return;
@@ -586,6 +613,16 @@ void SendingRun::deliverNext()
     m_job->start(composeThread());
     stageNext();
     emit stateChanged();
+}
+
+SendingRun::Outcome SendingRun::skipped(int index) const
+{
+    const QString address = addressOf(index);
+    if (!EmailAddress::isDeliverable(address))
+        return Outcome::Invalid;
+    if (m_suppression && m_suppression->contains(address))
+        return Outcome::Suppressed;
+    return Outcome::None;
 }
 
 DeliveryJob *SendingRun::makeJob(int index)
@@ -609,7 +646,7 @@ DeliveryJob *SendingRun::makeJob(int index)
 void SendingRun::stageNext()
 {
     if (m_timer.interval() != 0 || m_state != Delivering || !m_job || m_next || m_pending.isEmpty()
-        || !EmailAddress::isDeliverable(addressOf(m_pending.first())))
+        || skipped(m_pending.first()) != Outcome::None)
         return;
     const int index = m_pending.takeFirst();
     ++m_recipients[index].attempts;
@@ -712,6 +749,10 @@ void SendingRun::deliveryFinished()
                                                      m_idleTimeoutMs, m_texts);
         record(index, Outcome::Failed, result.scope == Scope::Recipient ? result.text : said, true,
                said);
+        if (m_suppressBounces && m_suppression && result.scope == Scope::Recipient
+            && result.phase == SmtpTransport::Phase::Recipient
+            && SmtpTransport::bouncesForGood(result.text))
+            m_suppression->add(addressOf(index), u"bounced"_s, result.text);
     }
 
     if (stopping) {
@@ -795,6 +836,9 @@ void SendingRun::record(int index, Outcome outcome, const QString &detail, bool 
     case Outcome::Failed:
     case Outcome::Invalid:
         ++m_failed;
+        break;
+    case Outcome::Suppressed:
+        ++m_suppressed;
         break;
     case Outcome::None:
         break;
@@ -1029,6 +1073,7 @@ bool SendingRun::isKind(const Recipient &recipient, const QString &kind) const
     case Outcome::Invalid:
         return kind == "invalid"_L1;
     case Outcome::Sent:
+    case Outcome::Suppressed:
     case Outcome::None:
         break;
     }

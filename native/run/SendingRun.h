@@ -24,6 +24,7 @@ class DeliveryThread;
 class MessageSizeCheck;
 class OnlineCheck;
 class SmtpTransport;
+class SuppressionList;
 class QThread;
 
 // One sending run: the recipients, the position, the counters, the log, the
@@ -37,6 +38,7 @@ class SendingRun : public QObject
 {
     Q_OBJECT
     QML_ELEMENT
+    Q_MOC_INCLUDE("suppression/SuppressionList.h")
     Q_PROPERTY(State state READ state NOTIFY stateChanged)
     // From the press of Send until the run has ended and nothing is in flight.
     Q_PROPERTY(bool busy READ busy NOTIFY stateChanged)
@@ -44,6 +46,8 @@ class SendingRun : public QObject
     Q_PROPERTY(int sent READ sent NOTIFY countersChanged)
     Q_PROPERTY(int failed READ failed NOTIFY countersChanged)
     Q_PROPERTY(int unknown READ unknown NOTIFY countersChanged)
+    // Skipped because their address is on the suppression list.
+    Q_PROPERTY(int suppressed READ suppressed NOTIFY countersChanged)
     Q_PROPERTY(int total READ total NOTIFY countersChanged)
     Q_PROPERTY(int waitingRetry READ waitingRetry NOTIFY countersChanged)
     Q_PROPERTY(int connections READ connections NOTIFY countersChanged)
@@ -77,12 +81,19 @@ class SendingRun : public QObject
     Q_PROPERTY(QString historyPath READ historyPath NOTIFY journalPathChanged)
     // A stopped run with recipients left: Continue sends to them.
     Q_PROPERTY(bool canContinue READ canContinue NOTIFY countersChanged)
+    // The addresses never to mail: each recipient is looked up just before
+    // its message goes, so an address listed during the run is skipped too.
+    Q_PROPERTY(SuppressionList *suppression READ suppression WRITE setSuppression NOTIFY
+                       suppressionChanged)
+    // A permanent refusal of an address (it does not exist, or its mailbox
+    // is disabled) puts it on the suppression list as a bounce.
+    Q_PROPERTY(bool suppressBounces MEMBER m_suppressBounces NOTIFY suppressionChanged)
 
 public:
     enum State { Idle, Starting, Delivering, Paused, Stopping, Finished, Stopped };
     Q_ENUM(State)
 
-    enum class Outcome { None, Sent, Failed, Unknown, Invalid };
+    enum class Outcome { None, Sent, Failed, Unknown, Invalid, Suppressed };
 
     explicit SendingRun(QObject *parent = nullptr);
     ~SendingRun() override;
@@ -93,6 +104,7 @@ public:
     int sent() const { return m_sent; }
     int failed() const { return m_failed; }
     int unknown() const { return m_unknown; }
+    int suppressed() const { return m_suppressed; }
     int total() const { return static_cast<int>(m_recipients.size()); }
     int waitingRetry() const { return static_cast<int>(m_retryLater.size()); }
     int connections() const;
@@ -107,6 +119,8 @@ public:
     void setJournalPath(const QString &path);
     QString historyPath() const;
     bool canContinue() const;
+    SuppressionList *suppression() const;
+    void setSuppression(SuppressionList *list);
 
     // Send was pressed: checks that the machine is online, then reports with
     // onlineChecked(). False (and nothing happens) while a run is busy.
@@ -165,15 +179,16 @@ signals:
     void textsChanged();
     void limitsChanged();
     void journalPathChanged();
+    void suppressionChanged();
     void onlineChecked(bool online);
     // A new run begins its log: views of the last one clear theirs.
     void logCleared();
     // The prepared run's summary: {total, valid, duplicates, invalid,
     // invalidAddresses (the first eleven), unreplaced [{field, count}],
-    // received, first (the first recipient's record)}.
+    // received, suppressed, first (the first recipient's record)}.
     void prepared(const QVariantMap &summary);
     void logAppended(const QString &chunk);
-    // A recipient's final outcome: "sent", "failed", "unknown" or "invalid".
+    // A recipient's final outcome: "sent", "failed", "unknown", "invalid" or "suppressed".
     void recipientDone(int index, const QString &address, const QString &outcome);
     // The run is over: finished every recipient, or stopped.
     void ended(bool stopped);
@@ -199,6 +214,9 @@ private:
     void deliverNext();
     DeliveryJob *makeJob(int index);
     void stageNext();
+    // The outcome a recipient gets without any message: Invalid for an
+    // address no run sends to, Suppressed for a listed one; None otherwise.
+    Outcome skipped(int index) const;
     void dropNext();
     void abortDeliveries();
     DeliveryThread *composeThread();
@@ -267,6 +285,9 @@ private:
     int m_sent = 0;
     int m_failed = 0;
     int m_unknown = 0;
+    int m_suppressed = 0;
+    QPointer<SuppressionList> m_suppression;
+    bool m_suppressBounces = true;
     QStringList m_log;
     QVariantMap m_params;
     OutgoingMail m_message; // the run's message; each delivery adds its recipient

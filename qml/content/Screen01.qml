@@ -21,6 +21,8 @@ Rectangle {
     property string userLanguage: ""
     property real userMailsPs: 1
     property var appInfo
+    // A permanent refusal of an address during a run puts it on the suppression list.
+    property bool suppressBounces: true
 
     // ---- Group "userData" ----
     property var userComptes: []
@@ -30,6 +32,8 @@ Rectangle {
     // Every contact of every list, kept natively and stored by itself: read
     // and changed through its calls, never as one array.
     readonly property alias contactBook: contactBook
+    // The addresses no run mails again, kept natively in a file of their own.
+    readonly property alias suppressionList: suppressionList
 
     // ---- Group "emailContent" ----
     property var selectedLists: []
@@ -38,6 +42,12 @@ Rectangle {
     property string senderName: ""
     property string subject: ""
     property string recipient: ""
+    // Each message carries a way to decline further ones, in the message's
+    // language ("fr" or "en"; "" follows the interface).
+    property bool unsubscribeLink: true
+    property string messageLanguage: ""
+    readonly property string unsubscribeLanguage: messageLanguage !== "" ? messageLanguage
+                                                  : userLanguage.startsWith("fr") ? "fr" : "en"
     property string detailEmailContent: ""
     property var sendingLists: []
     property var emailAttachments: []
@@ -252,7 +262,8 @@ Rectangle {
             "accounts": [accountsPage, emptyDetailComponent],
             "contacts": [contactsListsPage, emptyDetailComponent],
             "search": [searchPage, searchDetailComponent],
-            "templates": [templatesPage, emptyDetailComponent]
+            "templates": [templatesPage, emptyDetailComponent],
+            "suppression": [suppressionPage, emptyDetailComponent]
         }
         if (loadPage(pages[name][0], action) || name === "home")
             loadDatail(pages[name][1])
@@ -322,6 +333,10 @@ Rectangle {
         store: settingsStore
         onChanged: root.refreshPage()
     }
+    SuppressionList {
+        id: suppressionList
+        objectName: "suppressionList"
+    }
     SettingsStore {
         id: settingsStore
         // A full disk or a folder without rights: changes must not be lost quietly.
@@ -354,6 +369,7 @@ Rectangle {
     Component { id: contactsListsPage; ContactsListsPage { attachedMenu: regions.sideMenu.contactsListsMenu } }
     Component { id: searchPage; SearchPage { attachedMenu: regions.sideMenu.searchMenu } }
     Component { id: templatesPage; TemplatesPage { attachedMenu: regions.sideMenu.templatesMenu } }
+    Component { id: suppressionPage; SuppressionPage { attachedMenu: regions.sideMenu.suppressionMenu } }
     Component { id: emailContentDetailComponent; EmailContentDetail {} }
     Component { id: sendingListsDetailComponent; SendingListsDetail {} }
     Component { id: runHistoryDetailComponent; RunHistoryDetail {} }

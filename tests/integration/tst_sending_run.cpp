@@ -4,6 +4,7 @@
 #include "run/MessageSizeCheck.h"
 #include "run/RunHistory.h"
 #include "run/SendingRun.h"
+#include "suppression/SuppressionList.h"
 
 #include <QBuffer>
 #include <QDeadlineTimer>
@@ -42,6 +43,7 @@ private slots:
     void everyOutcomeCountedOnce();
     void listOrderAndEachMessageItsOwn();
     void preparedFromTheBookThenSentAgainLeavesOutTheReached();
+    void suppressedAreNeverContactedAndHardBouncesJoinThem();
     void oneConnectionAndLoginForTheRun();
     void webImagesDoNotHoldTheRun();
     void pacingDroppedMidRunGoesOn();
@@ -347,6 +349,83 @@ void TestSendingRun::preparedFromTheBookThenSentAgainLeavesOutTheReached()
     QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 3, 20000);
     QCOMPARE(received(u"faulty"_s, ann), 2);
     QCOMPARE(received(u"faulty"_s, ada), 2);
+}
+
+// The user's path: an address unsubscribed, a run of typed recipients with
+// two that do not exist and one the server refuses by policy; the summary
+// counts the listed one apart, the run skips it, and the two that bounced
+// for good join the list; the next run, and the next start of the program,
+// contact none of the three.
+void TestSendingRun::suppressedAreNeverContactedAndHardBouncesJoinThem()
+{
+    QFETCH_GLOBAL(int, interval);
+    const QString ok = unique(u"ok"_s), listed = unique(u"gone"_s), unknown = unique(u"rcpt550s"_s),
+                  disabled = unique(u"rcpt521s"_s), policy = unique(u"rcpt571s"_s);
+    const QString listPath = m_work.path() + u"/suppression-"_s + QString::number(interval)
+                             + u".tsv"_s;
+    auto list = std::make_unique<SuppressionList>();
+    list->setPath(listPath);
+    QTRY_VERIFY(list->loaded());
+    QVERIFY(list->add(listed, u"unsubscribed"_s, u"Spring news"_s));
+
+    SendingRun run;
+    configure(run, u"suppressed-"_s + QString::number(interval) + u"/run.journal"_s);
+    run.setSuppression(list.get());
+    QSignalSpy prepared(&run, &SendingRun::prepared);
+    QSignalSpy ended(&run, &SendingRun::ended);
+    QSignalSpy done(&run, &SendingRun::recipientDone);
+    const QString typed = ok + u"; "_s + listed.toUpper() + u"; "_s + unknown + u"; "_s + disabled
+                          + u"; "_s + policy;
+    QVERIFY(run.prepare(params(u"faulty"_s), nullptr, {}, typed));
+    QTRY_COMPARE_WITH_TIMEOUT(prepared.size(), 1, 5000);
+    QCOMPARE(prepared.takeFirst().at(0).toMap().value(u"suppressed"_s).toInt(), 1);
+    const int mailsBefore = m_servers.stats(u"faulty"_s).value("mails"_L1).toInt();
+    QVERIFY(run.confirm(false, false));
+    QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 1, 20000);
+    QHash<QString, QString> outcome;
+    for (const QList<QVariant> &signal : std::as_const(done))
+        outcome.insert(signal.at(1).toString(), signal.at(2).toString());
+    QCOMPARE(outcome.value(listed.toUpper()), u"suppressed"_s);
+    QCOMPARE(outcome.value(unknown), u"failed"_s);
+    QCOMPARE(outcome.value(policy), u"failed"_s);
+    QCOMPARE(run.sent(), 1);
+    QCOMPARE(run.failed(), 3);
+    QCOMPARE(run.suppressed(), 1);
+    QVERIFY(run.logText().contains(listed.toUpper()
+                                   + u": Not sent: this address is on the suppression list.\n"_s));
+    // Four transactions: the listed address never reached the server.
+    QCOMPARE(m_servers.stats(u"faulty"_s).value("mails"_L1).toInt() - mailsBefore, 4);
+    QCOMPARE(list->find(unknown).value(u"reason"_s).toString(), u"bounced"_s);
+    QVERIFY(list->find(unknown).value(u"detail"_s).toString().startsWith(u"550 5.1.1"_s));
+    QCOMPARE(list->find(disabled).value(u"reason"_s).toString(), u"bounced"_s);
+    QVERIFY2(!list->contains(policy), "a policy refusal says nothing of the address");
+    // Retrying every refusal, when asked, skips the two now listed.
+    QVERIFY(run.retryFailed({u"nonexistent"_s, u"refused"_s}));
+    QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 2, 20000);
+    QCOMPARE(run.suppressed(), 3);
+    QCOMPARE(m_servers.stats(u"faulty"_s).value("mails"_L1).toInt() - mailsBefore, 5);
+
+    // Quit, then start: the list is read back from its private file, and
+    // the next run reaches only the two it may.
+    list.reset();
+    QCOMPARE(QFileInfo(listPath).permissions() & 0x0077, QFileDevice::Permissions());
+    list = std::make_unique<SuppressionList>();
+    list->setPath(listPath);
+    QTRY_VERIFY(list->loaded());
+    QCOMPARE(list->count(), 3);
+    QCOMPARE(list->find(listed).value(u"detail"_s).toString(), u"Spring news"_s);
+    run.setSuppression(list.get());
+    run.setProperty("suppressBounces", false);
+    const QString another = unique(u"rcpt550t"_s);
+    QVERIFY(run.prepare(params(u"faulty"_s), nullptr, {}, typed + u"; "_s + another));
+    QTRY_COMPARE_WITH_TIMEOUT(prepared.size(), 1, 5000);
+    QCOMPARE(prepared.takeFirst().at(0).toMap().value(u"suppressed"_s).toInt(), 3);
+    QVERIFY(run.confirm(false, true));
+    QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 3, 20000);
+    QCOMPARE(run.suppressed(), 3);
+    QCOMPARE(m_servers.stats(u"faulty"_s).value("mails"_L1).toInt() - mailsBefore, 8);
+    QCOMPARE(received(u"faulty"_s, ok), 2);
+    QVERIFY2(!list->contains(another), "the setting keeps bounces off the list");
 }
 
 void TestSendingRun::webImagesDoNotHoldTheRun()

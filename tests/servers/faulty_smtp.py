@@ -14,6 +14,8 @@ What happens to a message is chosen by the local part of a recipient (the
 text before "@", compared by prefix, ignoring case):
   rcpt451...    RCPT gets 451 4.3.0 (temporary failure)
   rcpt550...    RCPT gets 550 5.1.1 (user unknown)
+  rcpt521...    RCPT gets 550 5.2.1 (mailbox disabled)
+  rcpt571...    RCPT gets 550 5.7.1 (a policy refusal, about the sender)
   grey...       the first RCPT for that exact address in this process gets
                 451 4.7.1 (greylisted); later ones are accepted
   close421...   RCPT gets 421 4.4.2 and the connection is closed
@@ -73,7 +75,7 @@ SLOW_DELAY = 2.0
 AWAY_SECONDS = 2.0
 
 # Checked in this order, so "hangrcpt" is not taken for "hang".
-RCPT_FAULTS = ("rcpt451", "rcpt550", "grey", "close421", "hangrcpt", "droprcpt")
+RCPT_FAULTS = ("rcpt451", "rcpt550", "rcpt521", "rcpt571", "grey", "close421", "hangrcpt", "droprcpt")
 DATA_FAULTS = ("dropdata", "closeafter", "hang", "data552", "data554", "slow", "goaway")
 
 
@@ -327,6 +329,10 @@ class FaultySMTP:
                     await conn.reply("451 4.3.0 Temporary failure, try again later")
                 elif kind == "rcpt550":
                     await conn.reply("550 5.1.1 User unknown")
+                elif kind == "rcpt521":
+                    await conn.reply("550 5.2.1 Mailbox disabled")
+                elif kind == "rcpt571":
+                    await conn.reply("550 5.7.1 Sender rejected by policy")
                 elif kind == "grey" and address not in _greylisted:
                     _greylisted.add(address)
                     await conn.reply("451 4.7.1 Greylisted, try again later")

@@ -10,6 +10,9 @@ import content
 MyHeaderlessDialog {
     id: dialog
 
+    // Whether the messages carry an unsubscribe link, and in which language.
+    property bool unsubscribe: true
+    property string unsubscribeLanguage: "en"
     property var summary: ({ "total": 0, "duplicates": 0, "invalid": 0, "invalidAddresses": [],
                                "unreplaced": [], "received": 0 })
     property bool oncePerAddress: false
@@ -69,10 +72,24 @@ MyHeaderlessDialog {
             objectName: "summaryTotal"
             Layout.fillWidth: true
             text: qsTr("%Ln recipient(s) will each receive one message.", "",
-                       (dialog.oncePerAddress ? dialog.summary.total - dialog.summary.duplicates
-                                              : dialog.summary.total)
-                       - (dialog.sendAgain ? 0 : dialog.summary.received || 0))
+                       Math.max(0, (dialog.oncePerAddress
+                                    ? dialog.summary.total - dialog.summary.duplicates
+                                      - (dialog.summary.suppressedAddresses || 0)
+                                    : dialog.summary.total - (dialog.summary.suppressed || 0))
+                                   - (dialog.sendAgain ? 0 : dialog.summary.received || 0)))
             textFormat: Text.PlainText
+            wrapMode: Text.Wrap
+        }
+        MyLabel {
+            objectName: "summaryUnsubscribe"
+            Layout.fillWidth: true
+            text: dialog.unsubscribe
+                  ? (dialog.unsubscribeLanguage === "fr"
+                     ? qsTr("Each message carries an unsubscribe link, in French.")
+                     : qsTr("Each message carries an unsubscribe link, in English."))
+                  : qsTr("No unsubscribe link: for messages that are not marketing only.")
+            textFormat: Text.PlainText
+            color: dialog.unsubscribe ? "white" : Constants.warningLigthColor3
             wrapMode: Text.Wrap
         }
         MyLabel {
@@ -99,6 +116,16 @@ MyHeaderlessDialog {
             checked: dialog.oncePerAddress
             onToggled: dialog.oncePerAddress = checked
             text: qsTr("Send once per address")
+        }
+        MyLabel {
+            objectName: "summarySuppressed"
+            Layout.fillWidth: true
+            visible: (dialog.summary.suppressed || 0) > 0
+            text: qsTr("Left out: %Ln recipient(s) on the suppression list, who are never sent to.", "",
+                       dialog.summary.suppressed || 0)
+            textFormat: Text.PlainText
+            color: Constants.warningLigthColor3
+            wrapMode: Text.Wrap
         }
         MyLabel {
             objectName: "summaryReceived"

@@ -156,6 +156,8 @@ Item {
             "content": root.detailEmailContent,
             "html": html,
             "attachments": root.emailAttachments,
+            "unsubscribe": root.unsubscribeLink,
+            "unsubscribeLanguage": root.unsubscribeLanguage,
             "messageId": AppJs.getRandomString(10)
         }
         const extra = root.isSendingListRunning && root.runningSendingList
@@ -170,6 +172,8 @@ Item {
         // is refused.
         if (summary.valid === 0)
             return refuse(myTrStrings.no_valid_recipient_found)
+        if (summary.suppressed >= summary.valid)
+            return refuse(qsTr("Every recipient is on the suppression list: nobody is sent to."))
         // Those an earlier run of this same message reached are left out,
         // unless the user asks for them in the summary.
         if (!confirmFirst)
@@ -178,6 +182,8 @@ Item {
         summaryDialog.oncePerAddress = false
         summaryDialog.sendAgain = false
         summaryDialog.sizeWarning = ""
+        summaryDialog.unsubscribe = root.unsubscribeLink
+        summaryDialog.unsubscribeLanguage = root.unsubscribeLanguage
         run.checkSize(sizeCheck)
         summaryDialog.open()
     }
@@ -304,9 +310,12 @@ Item {
 
         objectName: "sendingRun"
         interval: RunJs.interval(root.userMailsPs)
+        suppression: root.suppressionList
+        suppressBounces: root.suppressBounces
         texts: Object.assign({
             "sent": myTrStrings.email_sent,
             "invalid": qsTr("Invalid email"),
+            "suppressed": qsTr("Not sent: this address is on the suppression list."),
             "retry": qsTr("(will be tried again later)"),
             "stoppedRetry": qsTr("Stopped: the recipients waiting for another try are sent only if you continue the run."),
             "unknown": qsTr("No reply after the whole message was sent: it may have arrived. It is not sent again."),

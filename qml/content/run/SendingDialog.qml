@@ -17,6 +17,7 @@ MyHeaderlessDialog {
     required property SendingRun run
     readonly property int sent: run.sent
     readonly property int failed: run.failed
+    readonly property int suppressed: run.suppressed
     readonly property int total: run.total
     property string runTitle: myTrStrings.sending_in_progress
     readonly property bool finished: totalRow.finished
@@ -185,13 +186,23 @@ MyHeaderlessDialog {
             total: dialog.total
         }
         MyProgressBarColunmLayout {
+            id: suppressedRow
+            objectName: "suppressedRow"
+            Layout.fillWidth: true
+            visible: dialog.suppressed > 0
+            label: qsTr("Suppressed")
+            progressColor: Constants.warningLigthColor3
+            value: dialog.suppressed
+            total: dialog.total
+        }
+        MyProgressBarColunmLayout {
             id: totalRow
             objectName: "totalRow"
             Layout.fillWidth: true
             label: myTrStrings.total
             progressColor: Constants.secondaryColor
             finishText: myTrStrings.finished
-            value: dialog.sent + dialog.failed
+            value: dialog.sent + dialog.failed + dialog.suppressed
             total: dialog.total
         }
 

@@ -41,7 +41,7 @@ Rectangle {
         if (!controller)
             return ""
         const run = controller.run
-        const done = myTrStrings.number(run.sent + run.failed)
+        const done = myTrStrings.number(run.sent + run.failed + run.suppressed)
         const total = myTrStrings.number(run.total)
         if (run.state === SendingRun.Paused)
             return qsTr("Sending paused %1/%2").arg(done).arg(total)

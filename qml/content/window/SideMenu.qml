@@ -15,9 +15,10 @@ Rectangle {
     readonly property alias contactsListsMenu: contactsListsMenu
     readonly property alias searchMenu: searchMenu
     readonly property alias templatesMenu: templatesMenu
-    // The five page buttons, whose marking navigation clears.
+    readonly property alias suppressionMenu: suppressionMenu
+    // The page buttons, whose marking navigation clears.
     readonly property var pageButtons: [homeMenu, accountsMenu, contactsListsMenu, searchMenu,
-                                        templatesMenu]
+                                        templatesMenu, suppressionMenu]
 
     objectName: "sideMenu"
     color: Constants.primaryDarkColor
@@ -97,6 +98,16 @@ Rectangle {
                 text: myTrStrings.templates
                 icon.source: "../resources/images/menus/templates.png"
                 onTriggered: menu.screen.openPage("templates", templatesAction)
+            }
+        }
+        MySideMenuButton {
+            id: suppressionMenu
+            objectName: "suppressionMenu"
+            action: Action {
+                id: suppressionAction
+                text: qsTr("Suppression")
+                icon.source: "../resources/images/icons/stop.png"
+                onTriggered: menu.screen.openPage("suppression", suppressionAction)
             }
         }
 

@@ -41,6 +41,7 @@ Item {
 
         property var screen: null
         property string workDir: ""
+        property int suppressionSerial: 0
         readonly property string dnsPidFile: "/tmp/parvane-qml-compose-dns.pid"
 
         readonly property var clients: [
@@ -129,11 +130,18 @@ Item {
             screen.isSendingListRunning = false
             screen.runningSendingList = undefined
             screen.runningSendingListOutput = ""
+            // The cases compare whole texts; the unsubscribe line has a case of its own.
+            screen.unsubscribeLink = false
+            screen.messageLanguage = ""
+            screen.suppressBounces = true
+            // Each case its own suppression list: a bounce in one case must
+            // not turn another's refusal into a skip.
+            screen.suppressionList.path = workDir + "/suppression-" + (++suppressionSerial) + ".tsv"
         }
 
         function cleanup() {
             if (screen) {
-                const dialog = page().sendingDialog
+                const dialog = screen.sendingController.dialog
                 dialog.close()
                 // Each case a new user: no stopped run offered, no earlier run
                 // of the same message leaving its recipients out.
@@ -147,6 +155,13 @@ Item {
 
         function page() {
             return findChild(screen, "pagesStackView").currentItem
+        }
+
+        // The page the side menu opened, once it has come in and taken input.
+        function openedPage(name) {
+            tryCompare(page(), "objectName", name)
+            tryCompare(findChild(screen, "pagesStackView"), "busy", false)
+            tryCompare(screen, "loading", false)
         }
 
         function dialog() {
@@ -372,6 +387,96 @@ Item {
             compare(dialog().failed, 1)
             compare(untimed(dialog().logText()), okEntry("ada@example.com") + invalidEntry("user@localhost")
                     + okEntry("bob@example.com"))
+        }
+
+        // The user lists an address on the suppression page and sends to a
+        // list holding it: the summary counts it apart, the run skips it and
+        // the server never hears of it, and an address that does not exist
+        // joins the list. Removing it there, with the question answered,
+        // lets the next run reach it.
+        function test_suppressedAddressIsNeverSentUntilRemoved() {
+            mouseClick(findChild(screen, "suppressionMenu"))
+            openedPage("SuppressionPage")
+            const list = screen.suppressionList
+            const field = findChild(page(), "suppressionAddField")
+            mouseClick(field)
+            for (const c of "lea.durand@clients.test")
+                keyClick(c)
+            compare(field.text, "lea.durand@clients.test")
+            mouseClick(findChild(page(), "suppressionAddButton"))
+            compare(list.count, 1)
+            compare(field.text, "")
+            tryCompare(findChild(page(), "suppressionListView"), "count", 1)
+            compare(findChild(page(), "suppressionCountLabel").text, "1 address on the list.")
+            // Not an address: said, nothing listed.
+            mouseClick(field)
+            for (const c of "lea at clients")
+                keyClick(c)
+            keyClick(Qt.Key_Return)
+            compare(list.count, 1)
+            compare(toastTexts()[0], "“lea at clients” is not a valid e-mail address.")
+
+            mouseClick(findChild(screen, "homeMenu"))
+            openedPage("SendEmailsPage")
+            screen.selectedLists = ["Clients"]
+            screen.recipient = "reject-me@x.test; LEA.Durand@clients.test"
+            const flickable = findChild(screen, "pagesFlickable")
+            flickable.contentY = Math.max(0, flickable.contentHeight - flickable.height)
+            waitForItemPolished(flickable)
+            mouseClick(findChild(screen, "sendButton"))
+            const summary = screen.sendingController.summaryDialog
+            tryCompare(summary, "opened", true)
+            const suppressedLine = findChild(summary.contentItem, "summarySuppressed")
+            verify(suppressedLine.visible)
+            compare(suppressedLine.text,
+                    "Left out: 2 recipients on the suppression list, who are never sent to.")
+            compare(findChild(summary.contentItem, "summaryTotal").text,
+                    "2 recipients will each receive one message.")
+            mouseClick(findChild(summary.contentItem, "summarySendButton"))
+            waitForRunEnd()
+            compare(servers.messages().map(m => m.envelopeTo[0]), ["paul.martin@clients.test"])
+            compare(dialog().suppressed, 2)
+            verify(dialogChild("suppressedRow").visible)
+            verify(untimed(dialog().logText()).indexOf(
+                       "LEA.Durand@clients.test: Not sent: this address is on the suppression list.\n") >= 0)
+            compare(list.find("reject-me@x.test").reason, "bounced")
+            dialog().close()
+            tryCompare(dialog(), "visible", false)
+
+            // Second step: the user takes Léa off the list, and sends again.
+            mouseClick(findChild(screen, "suppressionMenu"))
+            openedPage("SuppressionPage")
+            const view = findChild(page(), "suppressionListView")
+            tryCompare(view, "count", 2)
+            let row = -1
+            for (let i = 0; i < page().results.length; ++i) {
+                if (page().results[i].address === "lea.durand@clients.test")
+                    row = i
+            }
+            verify(row >= 0)
+            mouseClick(findChild(view, "suppressionRemove" + row))
+            const question = page().removeDialog
+            tryCompare(question, "opened", true)
+            mouseClick(findChild(question.contentItem, "confirmButton"))
+            compare(list.count, 1)
+            tryCompare(question, "visible", false)
+            tryCompare(view, "count", 1)
+            mouseClick(findChild(screen, "homeMenu"))
+            openedPage("SendEmailsPage")
+            servers.clearInbox()
+            screen.recipient = "reject-me@x.test"
+            // This time as marketing: the box beside Send, in French.
+            mouseClick(findChild(screen, "unsubscribeBox"))
+            compare(screen.unsubscribeLink, true)
+            screen.messageLanguage = "fr"
+            sendAndWait()
+            const messages = servers.messages()
+            compare(messages.map(m => m.envelopeTo[0]), ["lea.durand@clients.test"])
+            compare(dialog().suppressed, 1)
+            compare(messages[0].listUnsubscribe, "<mailto:" + servers.user + "?subject=unsubscribe>")
+            compare(messages[0].text.replace(/\r\n/g, "\n").trim(),
+                    "Hello Léa\n\n-- \nPour ne plus recevoir nos messages : mailto:"
+                    + servers.user + "?subject=unsubscribe")
         }
 
         function test_oneRecipient() {
@@ -916,6 +1021,8 @@ Item {
         function test_historyKeepsTheRunAndSendAgainLeavesOutThoseReached() {
             // English as start-up loads it: counts take their plural forms.
             verify(myTranslator.setLanguage("en_EN"))
+            // The refused address stays one to try again, not a bounce to list.
+            screen.suppressBounces = false
             screen.recipient = "kept@x.test;reject-me@x.test"
             sendAndWait()
             compare(servers.count(), 1)

@@ -138,7 +138,7 @@ ColumnLayout {
         readOnly: form.locked
         visible: !form.htmlChosen
         Layout.fillWidth: true
-        Layout.preferredHeight: 325
+        Layout.preferredHeight: 285
         placeholderText: myTrStrings.your_email_content
         text: root.detailEmailContent
         onTextChanged: root.detailEmailContent = text
@@ -149,7 +149,7 @@ ColumnLayout {
         objectName: "htmlBox"
         visible: form.htmlChosen
         Layout.fillWidth: true
-        Layout.preferredHeight: 325
+        Layout.preferredHeight: 285
         color: Constants.primaryDarkColor
         border.color: Constants.primaryLigthColor
         radius: Constants.radius
@@ -178,6 +178,37 @@ ColumnLayout {
                 enabled: !form.htmlChosen && !form.locked
                 onClicked: form.insertPlaceholder(text)
             }
+        }
+        // Where the unsubscribe link goes instead of the footer line.
+        MyLinkButton {
+            objectName: "placeholder_unsubscribe_url"
+            visible: root.unsubscribeLink
+            text: Constants.contactDataTag[0] + "unsubscribe_url" + Constants.contactDataTag[1]
+            enabled: !form.htmlChosen && !form.locked
+            onClicked: form.insertPlaceholder(text)
+        }
+    }
+
+    // Marketing must offer a way out; a note to a few people need not.
+    RowLayout {
+        Layout.fillWidth: true
+        spacing: 10
+
+        MyCheckBox {
+            objectName: "unsubscribeBox"
+            text: qsTr("Add an unsubscribe link")
+            checked: root.unsubscribeLink
+            enabled: !form.locked
+            onToggled: root.unsubscribeLink = checked
+        }
+        MyComboBox {
+            objectName: "messageLanguageBox"
+            visible: root.unsubscribeLink
+            enabled: !form.locked
+            textRole: "name"
+            model: [{ "key": "en", "name": "English" }, { "key": "fr", "name": "Français" }]
+            currentIndex: root.unsubscribeLanguage === "fr" ? 1 : 0
+            onActivated: index => root.messageLanguage = model[index].key
         }
     }
 

@@ -56,6 +56,15 @@ function text(value, initial) {
     return initial
 }
 
+// A boolean, or its text as the INI store gives it back.
+function flag(value, initial) {
+    if (typeof value === "boolean")
+        return value
+    if (value === "true" || value === "false")
+        return value === "true"
+    return initial
+}
+
 function toNumber(value) {
     if (typeof value === "number")
         return value
