@@ -175,8 +175,8 @@
         <name>ComposeForm</name>
         <message>
             <location filename="../qml/content/pages/compose/ComposeForm.qml" line="+199" />
-            <source>Add an unsubscribe link</source>
-            <translation>Add an unsubscribe link</translation>
+            <source>Unsubscribe link</source>
+            <translation>Unsubscribe link</translation>
         </message>
     </context>
     <context>

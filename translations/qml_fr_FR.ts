@@ -175,8 +175,8 @@
         <name>ComposeForm</name>
         <message>
             <location filename="../qml/content/pages/compose/ComposeForm.qml" line="+199" />
-            <source>Add an unsubscribe link</source>
-            <translation>Ajouter un lien de désabonnement</translation>
+            <source>Unsubscribe link</source>
+            <translation>Lien de désabonnement</translation>
         </message>
     </context>
     <context>

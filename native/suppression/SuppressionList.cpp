@@ -73,9 +73,10 @@ SuppressionList::SuppressionList(QObject *parent) : QObject(parent), m_path(defa
 
 SuppressionList::~SuppressionList()
 {
-    // Every change made is written before the list goes: the writes queued
-    // are appends of a few lines.
-    m_writer->quit();
+    // Every change made is written before the list goes: the quit is queued
+    // behind the writes, since a thread told to quit drops what is still queued.
+    QThread *writer = m_writer;
+    QMetaObject::invokeMethod(m_writerContext, [writer] { writer->quit(); });
     m_writer->wait();
     delete m_writer;
 }

@@ -24,7 +24,7 @@ Button {
                               : active ? Constants.secondaryColor : Constants.menuTextColor
 
     implicitWidth: 110
-    implicitHeight: 75
+    implicitHeight: 66
     Layout.fillWidth: true
     padding: 4
     spacing: 6

@@ -138,7 +138,7 @@ ColumnLayout {
         readOnly: form.locked
         visible: !form.htmlChosen
         Layout.fillWidth: true
-        Layout.preferredHeight: 285
+        Layout.preferredHeight: 280
         placeholderText: myTrStrings.your_email_content
         text: root.detailEmailContent
         onTextChanged: root.detailEmailContent = text
@@ -149,7 +149,7 @@ ColumnLayout {
         objectName: "htmlBox"
         visible: form.htmlChosen
         Layout.fillWidth: true
-        Layout.preferredHeight: 285
+        Layout.preferredHeight: 280
         color: Constants.primaryDarkColor
         border.color: Constants.primaryLigthColor
         radius: Constants.radius
@@ -196,7 +196,7 @@ ColumnLayout {
 
         MyCheckBox {
             objectName: "unsubscribeBox"
-            text: qsTr("Add an unsubscribe link")
+            text: qsTr("Unsubscribe link")
             checked: root.unsubscribeLink
             enabled: !form.locked
             onToggled: root.unsubscribeLink = checked
