@@ -28,8 +28,11 @@ PACKAGES=(
   # passwords in the system's keychain (libsecret is what it loads to reach
   # the Secret Service); the tests run a GNOME Keyring in a D-Bus session
   qtkeychain-qt6-dev libsecret-1-0 gnome-keyring libsecret-tools dbus
-  # the web service: Boost.Beast (header-only) and zlib for template archives
-  libboost-dev zlib1g-dev
+  # the web service: Boost.Beast (header-only) and zlib for template archives;
+  # its store of unsubscribes through Qt SQL, in SQLite or PostgreSQL (whose
+  # server the tests start in a folder of their own); the unsubscribe tokens'
+  # cipher (OpenSSL)
+  libboost-dev zlib1g-dev libssl-dev libqt6sql6-sqlite libqt6sql6-psql postgresql
   # test servers and tools
   python3 python3-aiosmtpd openssl dnsmasq-base zbar-tools
   # the web service's search back end, run on loopback by its tests

@@ -253,6 +253,8 @@ private:
         request.method = std::string(message.method_string());
         request.target = std::string(message.target());
         request.authorization = std::string(message[http::field::authorization]);
+        request.forwardedFor = std::string(message["X-Forwarded-For"]);
+        request.client = m_client;
         request.body = std::move(message.body());
         m_head = message.method() == http::verb::head;
         m_version = message.version();
@@ -399,12 +401,11 @@ void HttpServer::Impl::admit(tcp::socket socket)
     beast::error_code ec;
     if (connections.load() >= limits.maxConnections)
         return void(socket.close(ec));
-    std::string client;
+    const auto peer = socket.remote_endpoint(ec);
+    if (ec)
+        return void(socket.close(ec));
+    std::string client = clientKey(peer.address());
     if (limits.maxConnectionsPerClient > 0) {
-        const auto peer = socket.remote_endpoint(ec);
-        if (ec)
-            return void(socket.close(ec));
-        client = clientKey(peer.address());
         std::lock_guard lock(clientsMutex);
         int &open = clients[client];
         if (open >= limits.maxConnectionsPerClient)

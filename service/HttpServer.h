@@ -15,6 +15,8 @@ struct HttpRequest
     std::string method; // "GET", "POST", ...
     std::string target; // as sent: path and query, still percent-encoded
     std::string authorization;
+    std::string forwardedFor; // X-Forwarded-For, as a proxy in front wrote it
+    std::string client;       // the peer's address (an IPv6 one by its /64)
     std::string body;
 };
 

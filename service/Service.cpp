@@ -2,6 +2,9 @@
 
 #include "UrlPath.h"
 
+#include "suppression/UnsubscribeToken.h"
+
+#include <QDateTime>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -42,6 +45,13 @@ const Text noSuchPage{"The page of results asked for does not exist.",
 const Text busyNow{"The service is busy right now. Please try again in a moment.",
                    "Le service est très sollicité pour le moment. Veuillez réessayer dans un "
                    "instant."};
+const Text tooFast{"Too many requests from your address. Please try again in a moment.",
+                   "Trop de requêtes depuis votre adresse. Veuillez réessayer dans un instant."};
+const Text wrongMailbox{"This mailbox does not exist or the proof does not match.",
+                        "Cette boîte n'existe pas ou la preuve ne correspond pas."};
+const Text storeDown{"The service cannot keep this right now. Please try again later.",
+                     "Le service ne peut pas l'enregistrer pour le moment. Veuillez réessayer "
+                     "plus tard."};
 const Text searchDown{"The search engine cannot be reached right now. Please try again later.",
                       "Le moteur de recherche est injoignable pour le moment. Veuillez réessayer "
                       "plus tard."};
@@ -123,9 +133,10 @@ std::string languageOf(const QJsonDocument &document)
 } // namespace
 
 Service::Service(const ServiceConfig &config, TemplateCatalogue templates, CorpusIndex corpus,
-                 std::unique_ptr<DomainChecker> checker)
+                 std::unique_ptr<DomainChecker> checker, std::unique_ptr<UnsubscribeStore> store)
     : m_config(config), m_templates(std::move(templates)), m_corpus(std::move(corpus)),
-      m_checker(std::move(checker))
+      m_checker(std::move(checker)), m_store(std::move(store)),
+      m_unsubscribeLimiter(config.unsubscribeRequestsPerMinute)
 {
     if (!config.searxngUrl.empty())
         m_searxng = std::make_unique<SearxngSearch>(config.searxngUrl, config.searchTimeoutMs,
@@ -135,7 +146,9 @@ Service::Service(const ServiceConfig &config, TemplateCatalogue templates, Corpu
 bool Service::mayBlock(const HttpRequest &request)
 {
     const std::string path = request.target.substr(0, request.target.find('?'));
-    return path == "/api/check/domains" || path == "/api/search/contacts";
+    // The store may be a database server on another machine.
+    return path == "/api/check/domains" || path == "/api/search/contacts"
+           || path.rfind("/api/unsubscribe/", 0) == 0 || path.rfind("/u/", 0) == 0;
 }
 
 HttpReply Service::busy(const HttpRequest &request)
@@ -152,6 +165,8 @@ HttpReply Service::handle(const HttpRequest &request) const
     const auto segments = UrlPath::segments(request.target);
     if (!segments)
         return refusal(400, unreadable, "en");
+    if (segments->size() == 2 && (*segments)[0] == "u")
+        return unsubscribe(request, (*segments)[1]);
     if (!segments->empty() && (*segments)[0] == "api") {
         std::string name;
         for (std::size_t i = 1; i < segments->size(); ++i)
@@ -183,7 +198,8 @@ HttpReply Service::api(const HttpRequest &request, const std::string &name) cons
     const std::string language = languageOf(document);
 
     const bool known = name == "app-info" || name == "templates" || name == "check/domains"
-                       || name == "search/contacts";
+                       || name == "search/contacts" || name == "unsubscribe/register"
+                       || name == "unsubscribe/events";
     if (!known)
         return refusal(404, unknown, language);
     if (request.method != "POST") {
@@ -196,6 +212,15 @@ HttpReply Service::api(const HttpRequest &request, const std::string &name) cons
     if (error.error != QJsonParseError::NoError || !document.isObject())
         return refusal(400, unreadable, language);
 
+    if (name.rfind("unsubscribe/", 0) == 0) {
+        int retryAfter = 0;
+        if (!m_unsubscribeLimiter.take(clientOf(request), &retryAfter)) {
+            HttpReply reply = refusal(429, tooFast, language);
+            reply.headers.emplace_back("Retry-After", std::to_string(retryAfter));
+            return reply;
+        }
+        return name == "unsubscribe/register" ? registerMailbox() : takeEvents(body, language);
+    }
     if (name == "app-info")
         return appInfo();
     if (name == "templates")
@@ -320,6 +345,145 @@ HttpReply Service::searchContacts(const QJsonObject &body, const std::string &la
         answer.append(item);
     }
     return json(200, QJsonDocument(answer));
+}
+
+std::string Service::clientOf(const HttpRequest &request) const
+{
+    if (!m_config.trustForwardedFor || request.forwardedFor.empty())
+        return request.client;
+    // The proxy appends the address it saw; earlier ones are the client's word.
+    std::string last = request.forwardedFor.substr(request.forwardedFor.rfind(',') + 1);
+    last.erase(0, last.find_first_not_of(' '));
+    last.erase(last.find_last_not_of(' ') + 1);
+    return last.empty() ? request.client : last;
+}
+
+HttpReply Service::registerMailbox() const
+{
+    const QByteArray mailbox = UnsubscribeToken::randomBytes(16);
+    const QByteArray secret = UnsubscribeToken::randomBytes(32);
+    const UnsubscribeToken::Keys keys = UnsubscribeToken::keysFrom(secret);
+    // The secret itself is not kept: only the key that opens tokens and the
+    // hash of the proof that reads events.
+    if (!m_store->addMailbox(mailbox, keys.seal, UnsubscribeToken::proofHash(keys.proof)))
+        return refusal(503, storeDown, "en");
+    QJsonObject answer;
+    answer.insert(QLatin1String("mailbox"), QString::fromLatin1(mailbox.toHex()));
+    answer.insert(QLatin1String("secret"),
+                  QString::fromLatin1(secret.toBase64(QByteArray::Base64UrlEncoding
+                                                      | QByteArray::OmitTrailingEquals)));
+    return json(200, QJsonDocument(answer));
+}
+
+HttpReply Service::takeEvents(const QJsonObject &body, const std::string &language) const
+{
+    const QByteArray mailbox = QByteArray::fromHex(
+            body.value(QLatin1String("mailbox")).toString().toLatin1());
+    const auto proof = QByteArray::fromBase64Encoding(
+            body.value(QLatin1String("proof")).toString().toLatin1(),
+            QByteArray::Base64UrlEncoding | QByteArray::AbortOnBase64DecodingErrors);
+    const QJsonValue acknowledged = body.value(QLatin1String("acknowledged"));
+    if (mailbox.size() != 16 || !proof || proof.decoded.size() != 32
+        || (!acknowledged.isUndefined() && !acknowledged.isDouble()))
+        return refusal(400, unreadable, language);
+    if (!m_store->proofMatches(mailbox, UnsubscribeToken::proofHash(*proof)))
+        return refusal(403, wrongMailbox, language);
+    const auto events = m_store->takeEvents(mailbox, acknowledged.toInteger(0), 1000,
+                                            QDateTime::currentMSecsSinceEpoch());
+    if (!events)
+        return refusal(503, storeDown, language);
+    QJsonArray list;
+    for (const UnsubscribeStore::Event &event : *events) {
+        QJsonObject item;
+        item.insert(QLatin1String("id"), event.id);
+        item.insert(QLatin1String("address"), event.address);
+        item.insert(QLatin1String("run"), event.run);
+        item.insert(QLatin1String("at"), event.at);
+        list.append(item);
+    }
+    QJsonObject answer;
+    answer.insert(QLatin1String("events"), list);
+    return json(200, QJsonDocument(answer));
+}
+
+HttpReply Service::unsubscribe(const HttpRequest &request, const std::string &token) const
+{
+    int retryAfter = 0;
+    if (!m_unsubscribeLimiter.take(clientOf(request), &retryAfter)) {
+        HttpReply reply = plainPage(429, "Too many requests",
+                                    "<p>Please try again in a moment.</p>");
+        reply.headers.emplace_back("Retry-After", std::to_string(retryAfter));
+        return reply;
+    }
+    const QString text = QString::fromStdString(token);
+    const QByteArray mailbox = UnsubscribeToken::mailboxOf(text);
+    const auto key = mailbox.isEmpty() ? std::nullopt : m_store->sealKey(mailbox);
+    const auto content = key ? UnsubscribeToken::open(text, *key) : std::nullopt;
+    HttpReply reply;
+    reply.headers.emplace_back("Cache-Control", "no-store");
+    reply.headers.emplace_back("Referrer-Policy", "no-referrer");
+    if (!content) {
+        reply.status = 404;
+        reply.contentType = htmlType;
+        reply.body
+                = "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>Parvane</title>"
+                  "</head><body><p>This unsubscribe link is not valid.</p>"
+                  "<p lang=\"fr\">Ce lien de désabonnement n’est pas valide.</p></body></html>\n";
+        return reply;
+    }
+    const bool french = content->language == QLatin1String("fr");
+    const auto page = [french](const char *title, const std::string &inner) {
+        const std::string heading = TemplateCatalogue::escapeHtml(title);
+        return std::string("<!DOCTYPE html>\n<html lang=\"") + (french ? "fr" : "en")
+               + "\"><head><meta charset=\"utf-8\"><meta name=\"viewport\" "
+                 "content=\"width=device-width\"><title>"
+               + heading
+               + "</title></head>\n<body style=\"font:16px sans-serif;max-width:30em;"
+                 "margin:3em auto;padding:0 1em\">\n<h1>"
+               + heading + "</h1>\n" + inner + "\n</body></html>\n";
+    };
+    reply.contentType = htmlType;
+    reply.headers.push_back(pagePolicy);
+    if (request.method == "POST") {
+        // One click from the mail provider or the page's button: done at once,
+        // with no cookie and nothing more to confirm.
+        if (!m_store->addEvent(mailbox, content->address, content->run,
+                               QDateTime::currentMSecsSinceEpoch())) {
+            reply.status = 503;
+            reply.body.clear();
+            return reply;
+        }
+        if (UrlPath::queryValue("?" + request.body, "from").value_or("") != "page") {
+            reply.contentType.clear();
+            reply.headers.pop_back();
+            return reply;
+        }
+        reply.body = french ? page("Vous êtes désabonné",
+                                   "<p>Vous ne recevrez plus de messages de cet expéditeur.</p>")
+                            : page("You are unsubscribed",
+                                   "<p>You will receive no more messages from this sender.</p>");
+        return reply;
+    }
+    if (request.method != "GET" && request.method != "HEAD") {
+        reply.status = 405;
+        reply.headers.emplace_back("Allow", "GET, HEAD, POST");
+        return reply;
+    }
+    // A link scanner fetches with GET: the page only offers the button.
+    const std::string form = std::string("<form method=\"post\">"
+                                         "<input type=\"hidden\" name=\"List-Unsubscribe\" "
+                                         "value=\"One-Click\"><input type=\"hidden\" "
+                                         "name=\"from\" value=\"page\">")
+                             + "<button type=\"submit\" style=\"font-size:1em;padding:.5em 1em\">"
+                             + (french ? "Me désabonner" : "Unsubscribe") + "</button></form>";
+    reply.body = french ? page("Se désabonner",
+                               "<p>Voulez-vous ne plus recevoir de messages de cet "
+                               "expéditeur&nbsp;?</p>\n"
+                                       + form)
+                        : page("Unsubscribe",
+                               "<p>Do you want to stop receiving messages from this sender?</p>\n"
+                                       + form);
+    return reply;
 }
 
 HttpReply Service::page(const HttpRequest &request, const std::vector<std::string> &segments) const

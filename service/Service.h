@@ -3,16 +3,19 @@
 #include "CorpusIndex.h"
 #include "DomainChecker.h"
 #include "HttpServer.h"
+#include "RateLimiter.h"
 #include "SearxngSearch.h"
 #include "ServiceConfig.h"
 #include "TemplateCatalogue.h"
+#include "UnsubscribeStore.h"
 
 #include <QJsonObject>
 
 #include <memory>
 
 // What the service answers, request by request. Nothing here changes after
-// start (the DNS cache aside), so any number of instances answer alike.
+// start (the DNS cache aside) but the store of unsubscribes, which
+// instances behind one load balancer share.
 class Service
 {
 public:
@@ -20,7 +23,7 @@ public:
     static constexpr const char *responseToken = "9a7e51c0-2d3b-4f86-b1e4-75c8a06d3e29";
 
     Service(const ServiceConfig &config, TemplateCatalogue templates, CorpusIndex corpus,
-            std::unique_ptr<DomainChecker> checker);
+            std::unique_ptr<DomainChecker> checker, std::unique_ptr<UnsubscribeStore> store);
 
     HttpReply handle(const HttpRequest &request) const;
     // Requests whose answer may wait on another server.
@@ -34,6 +37,12 @@ private:
     HttpReply templates(const std::string &language) const;
     HttpReply checkDomains(const QJsonObject &body, const std::string &language) const;
     HttpReply searchContacts(const QJsonObject &body, const std::string &language) const;
+    HttpReply registerMailbox() const;
+    HttpReply takeEvents(const QJsonObject &body, const std::string &language) const;
+    // The one-click address of a message: GET shows a page, POST unsubscribes.
+    HttpReply unsubscribe(const HttpRequest &request, const std::string &token) const;
+    // Whose share of the rate limit a request takes.
+    std::string clientOf(const HttpRequest &request) const;
 
     HttpReply page(const HttpRequest &request, const std::vector<std::string> &segments) const;
     HttpReply templateFile(const std::vector<std::string> &segments,
@@ -46,4 +55,6 @@ private:
     CorpusIndex m_corpus;
     std::unique_ptr<DomainChecker> m_checker;
     std::unique_ptr<SearxngSearch> m_searxng;
+    std::unique_ptr<UnsubscribeStore> m_store;
+    mutable RateLimiter m_unsubscribeLimiter;
 };

@@ -41,7 +41,8 @@ bool readArguments(int argc, char **argv, std::string *configPath,
         const std::string name = argv[i];
         if (name == "--help" || name == "-h") {
             *error = "usage: parvane-service --config FILE [--listen ADDR] [--port N] "
-                     "[--templates DIR] [--corpus DIR] [--searxng URL] [--public-url URL]";
+                     "[--templates DIR] [--corpus DIR] [--searxng URL] [--public-url URL] "
+                     "[--store-path FILE]";
             return false;
         }
         if (name.rfind("--", 0) != 0 || i + 1 >= argc) {
@@ -140,6 +141,22 @@ bool ServiceConfig::readFile(const std::string &configPath, std::string *error)
         if (json.contains(QLatin1String(key)))
             into = std::chrono::milliseconds(json.value(QLatin1String(key)).toInteger(into.count()));
     };
+    text("store", store.kind);
+    store.path = resolvedPath(json.value(QLatin1String("store_path")), base);
+    if (store.path.empty())
+        store.path = base.absoluteFilePath(QStringLiteral("unsubscribe.sqlite")).toStdString();
+    text("store_host", store.host);
+    number("store_port", store.port);
+    text("store_database", store.database);
+    text("store_user", store.user);
+    text("store_password", store.password);
+    if (store.kind != "sqlite" && store.kind != "postgresql") {
+        *error = configPath + ": store must be \"sqlite\" or \"postgresql\"";
+        return false;
+    }
+    number("unsubscribe_requests_per_minute", unsubscribeRequestsPerMinute);
+    if (json.contains(QLatin1String("trust_forwarded_for")))
+        trustForwardedFor = json.value(QLatin1String("trust_forwarded_for")).toBool();
     milliseconds("request_timeout_ms", limits.requestTimeout);
     milliseconds("header_timeout_ms", limits.headerTimeout);
     m_publicUrlGiven = !publicUrl.empty();
@@ -170,6 +187,10 @@ bool ServiceConfig::applyOptions(const Options &options, std::string *error)
                                 .toStdString();
         } else if (name == "--searxng") {
             searxngUrl = value;
+        } else if (name == "--store-path") {
+            store.path = QDir::cleanPath(
+                                 QDir::current().absoluteFilePath(QString::fromStdString(value)))
+                                 .toStdString();
         } else if (name == "--public-url") {
             publicUrl = value;
             m_publicUrlGiven = true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "HttpServer.h"
+#include "UnsubscribeStore.h"
 
 #include <string>
 #include <utility>
@@ -33,6 +34,14 @@ struct ServiceConfig
     int maxDomainsPerSearch = 20;
     int searchTimeoutMs = 10000; // for each page asked of the search engine
     int searchBudgetMs = 30000;  // for all of one search request
+
+    // The mailboxes and unsubscribes; SQLite beside the configuration file
+    // unless told otherwise.
+    UnsubscribeStore::Options store;
+    int unsubscribeRequestsPerMinute = 60; // for each client address
+    // Behind a proxy on this machine, the client is the last address the
+    // proxy added to X-Forwarded-For.
+    bool trustForwardedFor = false;
 
     // Reads FILE (paths in it are relative to its folder), then argv. On
     // failure returns false with a message in *error.

@@ -4,6 +4,9 @@
 #include "Service.h"
 #include "ServiceConfig.h"
 #include "TemplateCatalogue.h"
+#include "UnsubscribeStore.h"
+
+#include <QCoreApplication>
 
 #include <curl/curl.h>
 
@@ -41,6 +44,9 @@ void raiseDescriptorLimit(int wanted)
 
 int main(int argc, char **argv)
 {
+    // Qt's database drivers are plug-ins, which only an application object
+    // loads; no Qt event loop runs.
+    QCoreApplication application(argc, argv);
     ServiceConfig config;
     std::string error;
     if (!config.load(argc, argv, &error)) {
@@ -72,6 +78,13 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "parvane-service: name server address not understood: %s\n",
                      checker->serverText().c_str());
 
+    auto store = std::make_unique<UnsubscribeStore>(config.store);
+    if (!store->open(&error)) {
+        std::fprintf(stderr, "parvane-service: cannot open the %s store: %s\n",
+                     config.store.kind.c_str(), error.c_str());
+        return 1;
+    }
+
     const int threads = config.threads > 0 ? config.threads
                                            : std::max(2, int(std::thread::hardware_concurrency()));
     // The service is built before the server so that the handler never sees
@@ -95,7 +108,7 @@ int main(int argc, char **argv)
                                                : ", search engine " + config.searxngUrl);
     const std::string nameServer = checker->serverText();
     service = std::make_unique<Service>(config, std::move(templates), std::move(corpus),
-                                        std::move(checker));
+                                        std::move(checker), std::move(store));
 
     const bool v6 = config.listen.find(':') != std::string::npos;
     std::printf("listening on http://%s%s%s:%u/\n", v6 ? "[" : "", config.listen.c_str(),

@@ -287,9 +287,18 @@ MimeContent MailComposer::compose(const OutgoingMail &job, const MailLimits &lim
     content.html = !job.html.isEmpty() && FileTrust::refusal(job.html) == FileTrust::Accepted;
     const QString body = content.html ? HtmlText::readFile(job.html) : job.content;
     QJsonObject fields = job.to;
-    const QString link = job.unsubscribe ? unsubscribeMailto(job.username) : QString();
+    const QString mailto = job.unsubscribe ? unsubscribeMailto(job.username) : QString();
+    const QString web = job.unsubscribe && job.unsubscribeUrl.startsWith("http"_L1)
+                                ? job.unsubscribeUrl
+                                : QString();
+    const QString link = web.isEmpty() ? mailto : web;
     if (!link.isEmpty()) {
-        content.unsubscribeAddresses = {link};
+        for (const QString &address : {web, mailto}) {
+            if (!address.isEmpty())
+                content.unsubscribeAddresses.append(address);
+        }
+        // Mail providers post to the web address in one click (RFC 8058).
+        content.oneClickUnsubscribe = !web.isEmpty();
         fields.insert("unsubscribe_url"_L1, link);
     }
     content.body = substitutePlaceholders(body, fields, content.html);

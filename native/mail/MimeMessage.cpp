@@ -217,9 +217,13 @@ QByteArray MimeMessage::build(const MimeContent &content)
         if (!address.contains(unsafe))
             unsubscribe.append(u'<' + address + u'>');
     }
-    if (!unsubscribe.isEmpty())
+    if (!unsubscribe.isEmpty()) {
         g_mime_object_set_header(GMIME_OBJECT(message), "List-Unsubscribe",
                                  unsubscribe.join(u", "_s).toLatin1().constData(), nullptr);
+        if (content.oneClickUnsubscribe && unsubscribe.size() == content.unsubscribeAddresses.size())
+            g_mime_object_set_header(GMIME_OBJECT(message), "List-Unsubscribe-Post",
+                                     "List-Unsubscribe=One-Click", nullptr);
+    }
 
     GMimeObject *top = bodyTree(content);
     QList<GMimeObject *> mixed{top};

@@ -30,6 +30,7 @@ struct MimeContent
     QList<MimeFilePart> attachments;
     // The List-Unsubscribe addresses, each written <address>; none: no header.
     QStringList unsubscribeAddresses;
+    bool oneClickUnsubscribe = false; // the first of them takes a POST
 };
 
 // Writes a MIME message with GMime, in the shape mail clients expect:

@@ -30,6 +30,9 @@ struct OutgoingMail
     // marketing, as the user chooses.
     bool unsubscribe = false;
     QString unsubscribeLanguage;
+    // The recipient's one-click address on our web service, first in the
+    // header and the one the body shows; "" offers the mailto: reply alone.
+    QString unsubscribeUrl;
 };
 
 // Bounds on the waits of one delivery, so that a server that never answers

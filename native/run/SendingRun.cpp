@@ -9,6 +9,7 @@
 #include "run/MessageSizeCheck.h"
 #include "run/RunHistory.h"
 #include "suppression/SuppressionList.h"
+#include "suppression/UnsubscribeMailbox.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -352,6 +353,9 @@ OutgoingMail SendingRun::jobFor(int index) const
 {
     OutgoingMail job = m_message;
     job.to = recordOf(index);
+    if (job.unsubscribe && m_unsubscribeMailbox)
+        job.unsubscribeUrl = m_unsubscribeMailbox->link(addressOf(index), m_runId,
+                                                        job.unsubscribeLanguage);
     return job;
 }
 

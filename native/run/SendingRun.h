@@ -25,6 +25,7 @@ class MessageSizeCheck;
 class OnlineCheck;
 class SmtpTransport;
 class SuppressionList;
+class UnsubscribeMailbox;
 class QThread;
 
 // One sending run: the recipients, the position, the counters, the log, the
@@ -39,6 +40,7 @@ class SendingRun : public QObject
     Q_OBJECT
     QML_ELEMENT
     Q_MOC_INCLUDE("suppression/SuppressionList.h")
+    Q_MOC_INCLUDE("suppression/UnsubscribeMailbox.h")
     Q_PROPERTY(State state READ state NOTIFY stateChanged)
     // From the press of Send until the run has ended and nothing is in flight.
     Q_PROPERTY(bool busy READ busy NOTIFY stateChanged)
@@ -88,6 +90,10 @@ class SendingRun : public QObject
     // A permanent refusal of an address (it does not exist, or its mailbox
     // is disabled) puts it on the suppression list as a bounce.
     Q_PROPERTY(bool suppressBounces MEMBER m_suppressBounces NOTIFY suppressionChanged)
+    // Seals each message's one-click unsubscribe address; without a
+    // registered mailbox, messages offer the mailto: address alone.
+    Q_PROPERTY(UnsubscribeMailbox *unsubscribeMailbox MEMBER m_unsubscribeMailbox NOTIFY
+                       suppressionChanged)
 
 public:
     enum State { Idle, Starting, Delivering, Paused, Stopping, Finished, Stopped };
@@ -287,6 +293,7 @@ private:
     int m_unknown = 0;
     int m_suppressed = 0;
     QPointer<SuppressionList> m_suppression;
+    QPointer<UnsubscribeMailbox> m_unsubscribeMailbox;
     bool m_suppressBounces = true;
     QStringList m_log;
     QVariantMap m_params;

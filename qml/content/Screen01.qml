@@ -34,6 +34,7 @@ Rectangle {
     readonly property alias contactBook: contactBook
     // The addresses no run mails again, kept natively in a file of their own.
     readonly property alias suppressionList: suppressionList
+    readonly property alias unsubscribeMailbox: unsubscribeMailbox
 
     // ---- Group "emailContent" ----
     property var selectedLists: []
@@ -124,6 +125,8 @@ Rectangle {
     Component.onCompleted: {
         StoredKeys.bind(settingsStore, root, "screen")
         adoptPasswords()
+        // Unsubscribes made while the program was closed.
+        unsubscribeMailbox.sync()
         if (!componentLoadCompleted) {
             componentLoadCompleted = true
             init()
@@ -336,6 +339,14 @@ Rectangle {
     SuppressionList {
         id: suppressionList
         objectName: "suppressionList"
+    }
+    UnsubscribeMailbox {
+        id: unsubscribeMailbox
+        objectName: "unsubscribeMailbox"
+        secrets: secrets
+        suppression: suppressionList
+        requestToken: Constants.requestsToken
+        responseToken: Constants.responsesToken
     }
     SettingsStore {
         id: settingsStore

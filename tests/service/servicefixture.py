@@ -169,3 +169,68 @@ def free_udp_port(address):
     port = s.getsockname()[1]
     s.close()
     return port
+
+
+class Postgres:
+    """A PostgreSQL server of the test's own, in a temporary folder, answering
+    on a Unix socket only; run as the postgres user when the test is root,
+    since the server refuses to run as root."""
+
+    BIN = "/usr/lib/postgresql/15/bin"
+
+    def __init__(self):
+        # A folder of its own: the server's user must reach it.
+        folder = tempfile.mkdtemp(prefix="parvane-postgres-")
+        self.folder = folder
+        self.data = os.path.join(folder, "data")
+        self.socket_dir = folder
+        self.port = free_port()
+        self.user = "postgres" if os.geteuid() == 0 else os.environ.get("USER", "postgres")
+        if os.geteuid() == 0:
+            shutil.chown(folder, "postgres", "postgres")
+        self._run([os.path.join(self.BIN, "initdb"), "-D", self.data, "-U", self.user,
+                   "--auth=trust", "-E", "UTF8", "--locale=C"])
+        self.log = open(os.path.join(folder, "server.log"), "wb")
+        self.process = subprocess.Popen(
+            self._as_owner([os.path.join(self.BIN, "postgres"), "-D", self.data, "-k",
+                            self.socket_dir, "-p", str(self.port), "-c", "listen_addresses=",
+                            "-c", "fsync=off"]), stdout=self.log, stderr=self.log)
+        socket_path = os.path.join(self.socket_dir, ".s.PGSQL.%d" % self.port)
+        deadline = time.monotonic() + 30
+        while time.monotonic() < deadline:
+            if os.path.exists(socket_path) and self._ready():
+                break
+            if self.process.poll() is not None:
+                raise RuntimeError("postgres did not start; see " + self.log.name)
+            time.sleep(0.1)
+        else:
+            raise RuntimeError("postgres did not answer; see " + self.log.name)
+
+    def _as_owner(self, command):
+        return (["runuser", "-u", "postgres", "--"] + command) if os.geteuid() == 0 else command
+
+    def _run(self, command):
+        subprocess.run(self._as_owner(command), check=True, capture_output=True)
+
+    def _ready(self):
+        return subprocess.run(self._as_owner([os.path.join(self.BIN, "pg_isready"), "-h",
+                                              self.socket_dir, "-p", str(self.port)]),
+                              capture_output=True).returncode == 0
+
+    def create_database(self, name):
+        self._run([os.path.join(self.BIN, "createdb"), "-h", self.socket_dir, "-p",
+                   str(self.port), "-U", self.user, name])
+
+    def store_config(self, database):
+        return {"store": "postgresql", "store_host": self.socket_dir, "store_port": self.port,
+                "store_database": database, "store_user": self.user}
+
+    def stop(self):
+        self.process.terminate()
+        try:
+            self.process.wait(20)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            self.process.wait()
+        self.log.close()
+        shutil.rmtree(self.folder, ignore_errors=True)

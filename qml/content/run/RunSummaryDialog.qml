@@ -13,6 +13,8 @@ MyHeaderlessDialog {
     // Whether the messages carry an unsubscribe link, and in which language.
     property bool unsubscribe: true
     property string unsubscribeLanguage: "en"
+    // The web service gave the one-click address; else a reply by e-mail only.
+    property bool oneClick: true
     property var summary: ({ "total": 0, "duplicates": 0, "invalid": 0, "invalidAddresses": [],
                                "unreplaced": [], "received": 0 })
     property bool oncePerAddress: false
@@ -90,6 +92,15 @@ MyHeaderlessDialog {
                   : qsTr("No unsubscribe link: for messages that are not marketing only.")
             textFormat: Text.PlainText
             color: dialog.unsubscribe ? "white" : Constants.warningLigthColor3
+            wrapMode: Text.Wrap
+        }
+        MyLabel {
+            objectName: "summaryOneClick"
+            visible: dialog.unsubscribe && !dialog.oneClick
+            Layout.fillWidth: true
+            text: qsTr("The web service cannot be reached: the link is a reply by e-mail, without one-click unsubscribe.")
+            textFormat: Text.PlainText
+            color: Constants.warningLigthColor3
             wrapMode: Text.Wrap
         }
         MyLabel {

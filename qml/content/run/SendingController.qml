@@ -27,6 +27,8 @@ Item {
     // log; added in one piece at the end rather than copied per recipient.
     property var pendingListOutput: []
     property bool quitting: false
+    // The run's message, kept while the unsubscribes are fetched before it.
+    property var pendingPreparation: null
 
     // The run stopped after "Stop and quit": the window closes now, through
     // its own close, which also waits for the store.
@@ -162,8 +164,19 @@ Item {
         }
         const extra = root.isSendingListRunning && root.runningSendingList
                 ? { "list": root.runningSendingList.name } : {}
-        // The run gathers its recipients and sums them up on a worker.
-        run.prepare(params, root.contactBook, root.selectedLists, root.recipient, extra)
+        // The latest unsubscribes come home first (and the mailbox is
+        // registered for the one-click address); then the run gathers its
+        // recipients and sums them up on a worker.
+        pendingPreparation = { "params": params, "extra": extra }
+        root.unsubscribeMailbox.sync(root.unsubscribeLink)
+    }
+
+    function mailboxSynced() {
+        const pending = pendingPreparation
+        pendingPreparation = null
+        if (pending && run.state === SendingRun.Starting)
+            run.prepare(pending.params, root.contactBook, root.selectedLists, root.recipient,
+                        pending.extra)
     }
 
     // The prepared run: refused, summed up for confirmation, or started.
@@ -184,6 +197,7 @@ Item {
         summaryDialog.sizeWarning = ""
         summaryDialog.unsubscribe = root.unsubscribeLink
         summaryDialog.unsubscribeLanguage = root.unsubscribeLanguage
+        summaryDialog.oneClick = root.unsubscribeMailbox.registered
         run.checkSize(sizeCheck)
         summaryDialog.open()
     }
@@ -312,6 +326,7 @@ Item {
         interval: RunJs.interval(root.userMailsPs)
         suppression: root.suppressionList
         suppressBounces: root.suppressBounces
+        unsubscribeMailbox: root.unsubscribeMailbox
         texts: Object.assign({
             "sent": myTrStrings.email_sent,
             "invalid": qsTr("Invalid email"),
@@ -422,6 +437,21 @@ Item {
         function onHistoryWritten() {
             history.reload()
         }
+    }
+
+    Connections {
+        target: root.unsubscribeMailbox
+        function onSynced() {
+            controller.mailboxSynced()
+        }
+    }
+
+    // While messages go, unsubscribes are fetched every few minutes, so a
+    // recipient who declines during a long run is mailed no further.
+    Binding {
+        target: root.unsubscribeMailbox
+        property: "watching"
+        value: run.state === SendingRun.Delivering || run.state === SendingRun.Paused
     }
 
     MyConfirmationDialog {
