@@ -3384,7 +3384,7 @@
     <context>
         <name>RunSummaryDialog</name>
         <message numerus="yes">
-            <location filename="../qml/content/run/RunSummaryDialog.qml" line="+33" />
+            <location filename="../qml/content/run/RunSummaryDialog.qml" line="+35" />
             <source>"%1" stays as written for %Ln recipient(s): the field is empty.</source>
             <translation>
                 <numerusform>"%1" stays as written for %Ln recipient: the field is empty.</numerusform>
@@ -3423,6 +3423,11 @@
             <location line="+1" />
             <source>No unsubscribe link: for messages that are not marketing only.</source>
             <translation>No unsubscribe link: for messages that are not marketing only.</translation>
+        </message>
+        <message>
+            <location line="+9" />
+            <source>The web service cannot be reached: the link is a reply by e-mail, without one-click unsubscribe.</source>
+            <translation>The web service cannot be reached: the link is a reply by e-mail, without one-click unsubscribe.</translation>
         </message>
         <message numerus="yes">
             <location line="+18" />
@@ -3470,7 +3475,7 @@
     <context>
         <name>Screen01</name>
         <message numerus="yes">
-            <location filename="../qml/content/Screen01.qml" line="+148" />
+            <location filename="../qml/content/Screen01.qml" line="+151" />
             <source>%Ln contact(s) written to %1.</source>
             <translation>
                 <numerusform>%Ln contact written to %1.</numerusform>
@@ -3511,7 +3516,7 @@
             </translation>
         </message>
         <message>
-            <location line="+31" />
+            <location line="+39" />
             <source>Your changes could not be saved: %1.</source>
             <translation>Your changes could not be saved: %1.</translation>
         </message>
@@ -3587,7 +3592,7 @@
     <context>
         <name>SendingController</name>
         <message>
-            <location filename="../qml/content/run/SendingController.qml" line="+56" />
+            <location filename="../qml/content/run/SendingController.qml" line="+58" />
             <source>The SMTP port must be a number from 1 to 65535.</source>
             <translation>The SMTP port must be a number from 1 to 65535.</translation>
         </message>
@@ -3602,12 +3607,12 @@
             <translation>Start task %1</translation>
         </message>
         <message>
-            <location line="+50" />
+            <location line="+61" />
             <source>Every recipient is on the suppression list: nobody is sent to.</source>
             <translation>Every recipient is on the suppression list: nobody is sent to.</translation>
         </message>
         <message>
-            <location line="+33" />
+            <location line="+34" />
             <source>The message is %1 MB; the server accepts at most %2 MB.</source>
             <translation>The message is %1 MB; the server accepts at most %2 MB.</translation>
         </message>
@@ -3627,7 +3632,7 @@
             <translation>The account of the interrupted run is no longer there: add it again to resume the run.</translation>
         </message>
         <message>
-            <location line="+50" />
+            <location line="+51" />
             <source>Invalid email</source>
             <translation>Invalid email</translation>
         </message>
@@ -3675,7 +3680,7 @@
             <translation>Discard</translation>
         </message>
         <message>
-            <location line="+29" />
+            <location line="+44" />
             <source>A sending run is under way. Stop it and quit?</source>
             <translation>A sending run is under way. Stop it and quit?</translation>
         </message>

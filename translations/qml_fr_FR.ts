@@ -3384,7 +3384,7 @@
     <context>
         <name>RunSummaryDialog</name>
         <message numerus="yes">
-            <location filename="../qml/content/run/RunSummaryDialog.qml" line="+33" />
+            <location filename="../qml/content/run/RunSummaryDialog.qml" line="+35" />
             <source>"%1" stays as written for %Ln recipient(s): the field is empty.</source>
             <translation>
                 <numerusform>« %1 » reste tel quel pour %Ln destinataire : le champ est vide.</numerusform>
@@ -3423,6 +3423,11 @@
             <location line="+1" />
             <source>No unsubscribe link: for messages that are not marketing only.</source>
             <translation>Aucun lien de désabonnement : seulement pour des messages qui ne sont pas de la prospection.</translation>
+        </message>
+        <message>
+            <location line="+9" />
+            <source>The web service cannot be reached: the link is a reply by e-mail, without one-click unsubscribe.</source>
+            <translation>Le service web est injoignable : le lien est une réponse par e-mail, sans désabonnement en un clic.</translation>
         </message>
         <message numerus="yes">
             <location line="+18" />
@@ -3470,7 +3475,7 @@
     <context>
         <name>Screen01</name>
         <message numerus="yes">
-            <location filename="../qml/content/Screen01.qml" line="+148" />
+            <location filename="../qml/content/Screen01.qml" line="+151" />
             <source>%Ln contact(s) written to %1.</source>
             <translation>
                 <numerusform>%Ln contact écrit dans %1.</numerusform>
@@ -3511,7 +3516,7 @@
             </translation>
         </message>
         <message>
-            <location line="+31" />
+            <location line="+39" />
             <source>Your changes could not be saved: %1.</source>
             <translation>Vos modifications n’ont pas pu être enregistrées : %1.</translation>
         </message>
@@ -3587,7 +3592,7 @@
     <context>
         <name>SendingController</name>
         <message>
-            <location filename="../qml/content/run/SendingController.qml" line="+56" />
+            <location filename="../qml/content/run/SendingController.qml" line="+58" />
             <source>The SMTP port must be a number from 1 to 65535.</source>
             <translation>Le port SMTP doit être un nombre de 1 à 65 535.</translation>
         </message>
@@ -3602,12 +3607,12 @@
             <translation>Début de la tâche %1</translation>
         </message>
         <message>
-            <location line="+50" />
+            <location line="+61" />
             <source>Every recipient is on the suppression list: nobody is sent to.</source>
             <translation>Tous les destinataires sont sur la liste d’exclusion : personne ne reçoit ce message.</translation>
         </message>
         <message>
-            <location line="+33" />
+            <location line="+34" />
             <source>The message is %1 MB; the server accepts at most %2 MB.</source>
             <translation>Le message fait %1 Mo ; le serveur accepte au plus %2 Mo.</translation>
         </message>
@@ -3627,7 +3632,7 @@
             <translation>Le compte de l’envoi interrompu n’existe plus : ajoutez-le de nouveau pour reprendre l’envoi.</translation>
         </message>
         <message>
-            <location line="+50" />
+            <location line="+51" />
             <source>Invalid email</source>
             <translation>Adresse e-mail invalide</translation>
         </message>
@@ -3675,7 +3680,7 @@
             <translation>Abandonner</translation>
         </message>
         <message>
-            <location line="+29" />
+            <location line="+44" />
             <source>A sending run is under way. Stop it and quit?</source>
             <translation>Un envoi est en cours. L’arrêter et quitter ?</translation>
         </message>

@@ -135,6 +135,8 @@ QVariantMap parse(const QByteArray &raw, const QJsonObject &meta)
     mail[u"messageId"_s] = QString::fromUtf8(g_mime_message_get_message_id(message));
     const char *unsubscribe = g_mime_object_get_header(GMIME_OBJECT(message), "List-Unsubscribe");
     mail[u"listUnsubscribe"_s] = unsubscribe ? QString::fromUtf8(unsubscribe).trimmed() : QString();
+    const char *oneClick = g_mime_object_get_header(GMIME_OBJECT(message), "List-Unsubscribe-Post");
+    mail[u"listUnsubscribePost"_s] = oneClick ? QString::fromUtf8(oneClick).trimmed() : QString();
     const QVariantList from = addresses(g_mime_message_get_from(message), false);
     const QVariantList fromNames = addresses(g_mime_message_get_from(message), true);
     mail[u"from"_s] = from.value(0).toString();

@@ -22,6 +22,11 @@ Item {
         id: servers
     }
 
+    // The web service that receives the one-click unsubscribes.
+    ServiceProcess {
+        id: service
+    }
+
     // The test's own bridge, for files and the name server.
     readonly property var helper: QmlCppBridge
 
@@ -477,6 +482,61 @@ Item {
             compare(messages[0].text.replace(/\r\n/g, "\n").trim(),
                     "Hello Léa\n\n-- \nPour ne plus recevoir nos messages : mailto:"
                     + servers.user + "?subject=unsubscribe")
+        }
+
+        // A provider's one-click POST to a message's address reaches the
+        // program before its next run, which mails that recipient no more.
+        function test_oneClickUnsubscribeReachesTheNextRun() {
+            const folder = workDir + "/service"
+            compare(helper.cmdExcute("mkdir", ["-p", folder]).status, 0)
+            verify(helper.writeTextFile("file://" + folder + "/config.json", JSON.stringify({
+                "port": 0, "templates": "none", "corpus": "none", "version": "1",
+                "email": "a@parvane.test", "phone": "1"
+            })))
+            const line = service.start(service.environment("PARVANE_SERVICE_BINARY"),
+                                       ["--config", folder + "/config.json"])
+            verify(line.startsWith("listening on http://127.0.0.1:"), service.errors())
+            const mailbox = screen.unsubscribeMailbox
+            mailbox.baseUrl = line.split(" ")[2]
+            screen.unsubscribeLink = true
+            screen.recipient = "ann@one.test; bob@one.test"
+            sendAndWait()
+            verify(mailbox.registered, mailbox.error)
+            const messages = servers.messages()
+            compare(messages.length, 2)
+            const toAnn = messages.find(m => m.envelopeTo[0] === "ann@one.test")
+            const header = /^<(http:\/\/127\.0\.0\.1:[0-9]+\/u\/[A-Za-z0-9_-]+)>, <mailto:(.+)>$/
+                    .exec(toAnn.listUnsubscribe)
+            verify(header, toAnn.listUnsubscribe)
+            compare(header[2], servers.user + "?subject=unsubscribe")
+            compare(toAnn.listUnsubscribePost, "List-Unsubscribe=One-Click")
+            verify(toAnn.text.indexOf("To stop receiving our messages: " + header[1]) >= 0, toAnn.text)
+            verify(toAnn.listUnsubscribe !== messages.find(m => m !== toAnn).listUnsubscribe,
+                   "each recipient has an address of their own")
+
+            // As a mail provider does, over real HTTP.
+            let status = 0
+            const request = new XMLHttpRequest()
+            request.onreadystatechange = () => {
+                if (request.readyState === XMLHttpRequest.DONE)
+                    status = request.status
+            }
+            request.open("POST", header[1])
+            request.setRequestHeader("Content-Type", "application/x-www-form-urlencoded")
+            request.send("List-Unsubscribe=One-Click")
+            tryVerify(() => status !== 0, 5000)
+            compare(status, 200)
+
+            servers.clearInbox()
+            dialog().close()
+            tryCompare(dialog(), "visible", false)
+            // The next message: the unsubscribe is fetched before it goes.
+            screen.subject = "Lettre d'automne"
+            sendAndWait()
+            compare(servers.messages().map(m => m.envelopeTo[0]), ["bob@one.test"])
+            compare(dialog().suppressed, 1)
+            compare(screen.suppressionList.find("ANN@one.test").reason, "unsubscribed")
+            service.stop()
         }
 
         function test_oneRecipient() {
