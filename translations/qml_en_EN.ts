@@ -3384,11 +3384,49 @@
     <context>
         <name>RunSummaryDialog</name>
         <message numerus="yes">
-            <location filename="../qml/content/run/RunSummaryDialog.qml" line="+35" />
+            <location filename="../qml/content/run/RunSummaryDialog.qml" line="+37" />
             <source>"%1" stays as written for %Ln recipient(s): the field is empty.</source>
             <translation>
                 <numerusform>"%1" stays as written for %Ln recipient: the field is empty.</numerusform>
                 <numerusform>"%1" stays as written for %Ln recipients: the field is empty.</numerusform>
+            </translation>
+        </message>
+        <message>
+            <location line="+11" />
+            <source>%1 publishes no SPF record: add one that allows %2, or providers may refuse the messages or file them as spam.</source>
+            <translation>%1 publishes no SPF record: add one that allows %2, or providers may refuse the messages or file them as spam.</translation>
+        </message>
+        <message>
+            <location line="+4" />
+            <source>%1 publishes no DMARC record: add one at _dmarc.%1; large providers require it of bulk senders.</source>
+            <translation>%1 publishes no DMARC record: add one at _dmarc.%1; large providers require it of bulk senders.</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>%1 has no MX record: replies and bounces cannot reach it.</source>
+            <translation>%1 has no MX record: replies and bounces cannot reach it.</translation>
+        </message>
+        <message>
+            <location line="+10" />
+            <source>DKIM signature (ask your provider)</source>
+            <translation>DKIM signature (ask your provider)</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>one-click unsubscribe</source>
+            <translation>one-click unsubscribe</translation>
+        </message>
+        <message>
+            <location line="+5" />
+            <source>none</source>
+            <translation>none</translation>
+        </message>
+        <message numerus="yes">
+            <location line="+1" />
+            <source>%Ln message(s) go to Gmail, Yahoo and Microsoft addresses, whose rules for bulk senders apply. Met: %1. Not met: %2. Not checked from here: %3.</source>
+            <translation>
+                <numerusform>%Ln message goes to Gmail, Yahoo and Microsoft addresses, whose rules for bulk senders apply. Met: %1. Not met: %2. Not checked from here: %3.</numerusform>
+                <numerusform>%Ln messages go to Gmail, Yahoo and Microsoft addresses, whose rules for bulk senders apply. Met: %1. Not met: %2. Not checked from here: %3.</numerusform>
             </translation>
         </message>
         <message>
@@ -3467,7 +3505,12 @@
             <translation>Send once per address</translation>
         </message>
         <message>
-            <location line="+27" />
+            <location line="-116" />
+            <source>The SPF record of %1 does not allow %2, which sends the messages: add the server to it with an include or ip4 mechanism.</source>
+            <translation>The SPF record of %1 does not allow %2, which sends the messages: add the server to it with an include or ip4 mechanism.</translation>
+        </message>
+        <message>
+            <location line="+143" />
             <source>Send to them again</source>
             <translation>Send to them again</translation>
         </message>
@@ -3612,7 +3655,7 @@
             <translation>Every recipient is on the suppression list: nobody is sent to.</translation>
         </message>
         <message>
-            <location line="+34" />
+            <location line="+38" />
             <source>The message is %1 MB; the server accepts at most %2 MB.</source>
             <translation>The message is %1 MB; the server accepts at most %2 MB.</translation>
         </message>
@@ -3680,7 +3723,7 @@
             <translation>Discard</translation>
         </message>
         <message>
-            <location line="+44" />
+            <location line="+52" />
             <source>A sending run is under way. Stop it and quit?</source>
             <translation>A sending run is under way. Stop it and quit?</translation>
         </message>

@@ -3384,11 +3384,49 @@
     <context>
         <name>RunSummaryDialog</name>
         <message numerus="yes">
-            <location filename="../qml/content/run/RunSummaryDialog.qml" line="+35" />
+            <location filename="../qml/content/run/RunSummaryDialog.qml" line="+37" />
             <source>"%1" stays as written for %Ln recipient(s): the field is empty.</source>
             <translation>
                 <numerusform>« %1 » reste tel quel pour %Ln destinataire : le champ est vide.</numerusform>
                 <numerusform>« %1 » reste tel quel pour %Ln destinataires : le champ est vide.</numerusform>
+            </translation>
+        </message>
+        <message>
+            <location line="+11" />
+            <source>%1 publishes no SPF record: add one that allows %2, or providers may refuse the messages or file them as spam.</source>
+            <translation>%1 ne publie aucun enregistrement SPF : ajoutez-en un qui autorise %2, sinon les fournisseurs peuvent refuser les messages ou les classer en spam.</translation>
+        </message>
+        <message>
+            <location line="+4" />
+            <source>%1 publishes no DMARC record: add one at _dmarc.%1; large providers require it of bulk senders.</source>
+            <translation>%1 ne publie aucun enregistrement DMARC : ajoutez-en un en _dmarc.%1 ; les grands fournisseurs l’exigent des expéditeurs en masse.</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>%1 has no MX record: replies and bounces cannot reach it.</source>
+            <translation>%1 n’a aucun enregistrement MX : les réponses et les retours d’erreur ne peuvent pas lui parvenir.</translation>
+        </message>
+        <message>
+            <location line="+10" />
+            <source>DKIM signature (ask your provider)</source>
+            <translation>signature DKIM (demandez à votre fournisseur)</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>one-click unsubscribe</source>
+            <translation>désabonnement en un clic</translation>
+        </message>
+        <message>
+            <location line="+5" />
+            <source>none</source>
+            <translation>aucune</translation>
+        </message>
+        <message numerus="yes">
+            <location line="+1" />
+            <source>%Ln message(s) go to Gmail, Yahoo and Microsoft addresses, whose rules for bulk senders apply. Met: %1. Not met: %2. Not checked from here: %3.</source>
+            <translation>
+                <numerusform>%Ln message part vers des adresses Gmail, Yahoo et Microsoft, dont les règles pour les expéditeurs en masse s’appliquent. Respectées : %1. Non respectées : %2. Non vérifiées d’ici : %3.</numerusform>
+                <numerusform>%Ln messages partent vers des adresses Gmail, Yahoo et Microsoft, dont les règles pour les expéditeurs en masse s’appliquent. Respectées : %1. Non respectées : %2. Non vérifiées d’ici : %3.</numerusform>
             </translation>
         </message>
         <message>
@@ -3467,7 +3505,12 @@
             <translation>Envoyer une seule fois par adresse</translation>
         </message>
         <message>
-            <location line="+27" />
+            <location line="-116" />
+            <source>The SPF record of %1 does not allow %2, which sends the messages: add the server to it with an include or ip4 mechanism.</source>
+            <translation>L’enregistrement SPF de %1 n’autorise pas %2, qui envoie les messages : ajoutez-y le serveur par un mécanisme include ou ip4.</translation>
+        </message>
+        <message>
+            <location line="+143" />
             <source>Send to them again</source>
             <translation>Le leur envoyer de nouveau</translation>
         </message>
@@ -3612,7 +3655,7 @@
             <translation>Tous les destinataires sont sur la liste d’exclusion : personne ne reçoit ce message.</translation>
         </message>
         <message>
-            <location line="+34" />
+            <location line="+38" />
             <source>The message is %1 MB; the server accepts at most %2 MB.</source>
             <translation>Le message fait %1 Mo ; le serveur accepte au plus %2 Mo.</translation>
         </message>
@@ -3680,7 +3723,7 @@
             <translation>Abandonner</translation>
         </message>
         <message>
-            <location line="+44" />
+            <location line="+52" />
             <source>A sending run is under way. Stop it and quit?</source>
             <translation>Un envoi est en cours. L’arrêter et quitter ?</translation>
         </message>

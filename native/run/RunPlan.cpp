@@ -220,6 +220,27 @@ ContactBook::ContactPointer typedContact(const Typed &typed)
     return contact;
 }
 
+namespace {
+
+// The mailbox providers with published rules for bulk senders (Gmail, Yahoo,
+// Microsoft's consumer domains), by the recipient's domain.
+bool atLargeProvider(const QString &address)
+{
+    const qsizetype at = address.lastIndexOf(u'@');
+    if (at < 0)
+        return false;
+    const QString domain = address.mid(at + 1).toLower();
+    if (domain == "gmail.com"_L1 || domain == "googlemail.com"_L1 || domain == "outlook.com"_L1)
+        return true;
+    for (const QLatin1StringView brand : {"yahoo."_L1, "hotmail."_L1, "live."_L1}) {
+        if (domain.startsWith(brand))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 Plan make(const Input &input)
 {
     Plan plan;
@@ -249,6 +270,7 @@ Plan make(const Input &input)
     int receivedCount = 0;
     int suppressed = 0;
     int suppressedAddresses = 0;
+    int largeProviders = 0;
     for (qsizetype i = 0; i < total; ++i) {
         const QString &address = plan.recipients.at(i)->fields[ContactBook::Email];
         const QString key = EmailAddress::key(address);
@@ -267,6 +289,8 @@ Plan make(const Input &input)
             if (!plan.repeated.testBit(i))
                 ++suppressedAddresses;
         }
+        if (!plan.repeated.testBit(i) && !input.suppressed.contains(key) && atLargeProvider(address))
+            ++largeProviders;
         if (!EmailAddress::isDeliverable(address)) {
             ++invalid;
             // The summary names the first ten, and says when there are more.
@@ -286,6 +310,7 @@ Plan make(const Input &input)
             {u"received"_s, receivedCount},
             {u"suppressed"_s, suppressed},
             {u"suppressedAddresses"_s, suppressedAddresses},
+            {u"largeProviders"_s, largeProviders},
             {u"first"_s, total > 0 ? ContactBook::toJson(*plan.recipients.first()).toVariantMap()
                                    : QVariantMap()},
     };

@@ -6,6 +6,7 @@
 #include "mail/HtmlReferences.h"
 #include "mail/HtmlText.h"
 #include "mail/OutgoingMail.h"
+#include "mail/SenderDomainCheck.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -14,6 +15,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
+#include <QScopeGuard>
+#include <QSignalSpy>
 #include <QStringEncoder>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -281,6 +284,7 @@ private slots:
     void fileNamesCannotAddHeaders();
     void addressVerdicts_data();
     void addressVerdicts();
+    void senderDomainChecks();
     void longHeadersStayWithinLineLimit();
     void placeholdersEscapedInHtmlOnly();
     void personalisedAsWritten_data();
@@ -1123,6 +1127,87 @@ void TestMailDelivery::addressVerdicts()
     verifyWireFormat(mails.first().raw);
     QCOMPARE(mails.first().envelope.value("rcpt_tos"_L1).toArray(), QJsonArray{envelope});
     QVERIFY(mails.first().raw.contains(envelope.toUtf8()));
+}
+
+// What a sender's domain publishes, as the summary of a run reports it,
+// against a name server that answers for the test's domains.
+void TestMailDelivery::senderDomainChecks()
+{
+    QProcess dns;
+    dns.setProgram(u"/usr/sbin/dnsmasq"_s);
+    dns.setArguments({u"--keep-in-foreground"_s,
+                      u"--conf-file=/dev/null"_s,
+                      u"--port=53"_s,
+                      u"--listen-address=127.0.84.3"_s,
+                      u"--bind-interfaces"_s,
+                      u"--no-resolv"_s,
+                      u"--no-hosts"_s,
+                      u"--user=root"_s,
+                      u"--local=/test/"_s,
+                      u"--txt-record=good.test,v=spf1 ip4:127.0.0.0/8 -all"_s,
+                      u"--txt-record=_dmarc.good.test,v=DMARC1; p=reject; rua=mailto:d@good.test"_s,
+                      u"--mx-host=good.test,mx.good.test,10"_s,
+                      u"--host-record=mx.good.test,127.0.0.20"_s,
+                      u"--host-record=smtp.good.test,127.0.0.5"_s,
+                      u"--txt-record=_spf.good.test,v=spf1 a:smtp.good.test -all"_s,
+                      u"--txt-record=other.test,v=spf1 ip4:192.0.2.0/24 -all"_s,
+                      u"--txt-record=_dmarc.other.test,v=DMARC1; p=none"_s,
+                      u"--txt-record=soft.test,v=spf1 ip4:192.0.2.0/24 ~all"_s,
+                      u"--txt-record=incl.test,v=spf1 include:_spf.good.test ~all"_s,
+                      u"--txt-record=viamx.test,v=spf1 mx -all"_s,
+                      u"--mx-host=viamx.test,mx.good.test,10"_s,
+                      u"--txt-record=macro.test,v=spf1 exists:%{i}.x.test -all"_s});
+    dns.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    dns.start();
+    QVERIFY2(dns.waitForStarted(5000), "dnsmasq starts");
+    auto stop = qScopeGuard([&dns] {
+        dns.terminate();
+        dns.waitForFinished(3000);
+    });
+    qputenv("PARVANE_DNS_SERVER", "127.0.84.3");
+    auto unset = qScopeGuard([] { qunsetenv("PARVANE_DNS_SERVER"); });
+    QTest::qWait(200); // dnsmasq binds its socket
+
+    struct Case
+    {
+        QString from, host, spf, dmarc, mx;
+    };
+    const QList<Case> cases{
+            {u"me@good.test"_s, u"127.0.0.1"_s, u"pass"_s, u"reject"_s, u"present"_s},
+            {u"me@good.test"_s, u"198.51.100.1"_s, u"fail"_s, u"reject"_s, u"present"_s},
+            {u"me@other.test"_s, u"127.0.0.1"_s, u"fail"_s, u"none"_s, u"missing"_s},
+            {u"me@soft.test"_s, u"127.0.0.1"_s, u"softfail"_s, u"missing"_s, u"missing"_s},
+            // Through include: and a:, the server named rather than given by address.
+            {u"me@incl.test"_s, u"smtp.good.test"_s, u"pass"_s, u"missing"_s, u"missing"_s},
+            {u"me@incl.test"_s, u"127.0.0.1"_s, u"softfail"_s, u"missing"_s, u"missing"_s},
+            {u"me@viamx.test"_s, u"127.0.0.20"_s, u"pass"_s, u"missing"_s, u"present"_s},
+            // A macro cannot be followed here: no verdict rather than a wrong one.
+            {u"me@macro.test"_s, u"127.0.0.1"_s, u"unknown"_s, u"missing"_s, u"missing"_s},
+            {u"me@bare.test"_s, u"127.0.0.1"_s, u"missing"_s, u"missing"_s, u"missing"_s},
+    };
+    SenderDomainCheck check;
+    QSignalSpy finished(&check, &SenderDomainCheck::finished);
+    for (const Case &c : cases) {
+        finished.clear();
+        check.start(c.from, c.host);
+        QVERIFY(check.busy());
+        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 8000);
+        const QVariantMap result = finished.first().first().toMap();
+        const QString seen = result.value(u"spf"_s).toString() + u' '
+                             + result.value(u"dmarc"_s).toString() + u' '
+                             + result.value(u"mx"_s).toString();
+        QCOMPARE(seen, c.spf + u' ' + c.dmarc + u' ' + c.mx);
+        QCOMPARE(result.value(u"domain"_s).toString(), c.from.section(u'@', 1));
+        QVERIFY(!check.busy());
+    }
+    // A check started over one under way reports once, for the second.
+    finished.clear();
+    check.start(u"me@good.test"_s, u"127.0.0.1"_s);
+    check.start(u"me@other.test"_s, u"127.0.0.1"_s);
+    QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 8000);
+    QCOMPARE(finished.first().first().toMap().value(u"domain"_s).toString(), u"other.test"_s);
+    QTest::qWait(300);
+    QCOMPARE(finished.size(), 1);
 }
 
 void TestMailDelivery::longHeadersStayWithinLineLimit()

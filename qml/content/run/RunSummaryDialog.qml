@@ -15,6 +15,8 @@ MyHeaderlessDialog {
     property string unsubscribeLanguage: "en"
     // The web service gave the one-click address; else a reply by e-mail only.
     property bool oneClick: true
+    // What the sender's domain publishes (SenderDomainCheck); {} while asked.
+    property var domain: ({})
     property var summary: ({ "total": 0, "duplicates": 0, "invalid": 0, "invalidAddresses": [],
                                "unreplaced": [], "received": 0 })
     property bool oncePerAddress: false
@@ -36,6 +38,41 @@ MyHeaderlessDialog {
                        .arg("{{" + item.field + "}}"))
         }
         return lines.join("\n")
+    }
+
+    // What to fix in the sender's domain; warnings only, the run may go.
+    function domainLines() {
+        const d = domain
+        const lines = []
+        if (d.spf === "missing")
+            lines.push(qsTr("%1 publishes no SPF record: add one that allows %2, or providers may refuse the messages or file them as spam.").arg(d.domain).arg(d.host))
+        else if (d.spf === "fail" || d.spf === "softfail")
+            lines.push(qsTr("The SPF record of %1 does not allow %2, which sends the messages: add the server to it with an include or ip4 mechanism.").arg(d.domain).arg(d.host))
+        if (d.dmarc === "missing")
+            lines.push(qsTr("%1 publishes no DMARC record: add one at _dmarc.%1; large providers require it of bulk senders.").arg(d.domain))
+        if (d.mx === "missing")
+            lines.push(qsTr("%1 has no MX record: replies and bounces cannot reach it.").arg(d.domain))
+        return lines.join("\n")
+    }
+
+    // Over 5,000 messages to Gmail, Yahoo or Microsoft: which of their rules
+    // for bulk senders the message meets.
+    function largeProviderLine() {
+        const count = summary.largeProviders || 0
+        if (count <= 5000)
+            return ""
+        const met = [], notMet = [], unknown = [qsTr("DKIM signature (ask your provider)")]
+        const rule = (state, name) => (state === true ? met : state === false ? notMet : unknown).push(name)
+        rule(unsubscribe && oneClick, qsTr("one-click unsubscribe"))
+        rule(domain.spf === "pass" ? true : domain.spf === undefined || domain.spf === "unknown" ? undefined : false,
+             "SPF")
+        rule(domain.dmarc === undefined || domain.dmarc === "unknown" ? undefined : domain.dmarc !== "missing",
+             "DMARC")
+        const none = qsTr("none")
+        return qsTr("%Ln message(s) go to Gmail, Yahoo and Microsoft addresses, whose rules for bulk senders apply. Met: %1. Not met: %2. Not checked from here: %3.", "", count)
+            .arg(met.length > 0 ? met.join(", ") : none)
+            .arg(notMet.length > 0 ? notMet.join(", ") : none)
+            .arg(unknown.join(", "))
     }
 
     // The invalid addresses themselves, so that none is skipped without a word.
@@ -184,8 +221,36 @@ MyHeaderlessDialog {
             color: Constants.warningLigthColor3
             wrapMode: Text.Wrap
         }
-        Item {
+        // The sender's domain and the large providers' rules, scrolled when long.
+        ScrollView {
+            Layout.fillWidth: true
             Layout.fillHeight: true
+            clip: true
+            contentWidth: availableWidth
+
+            ColumnLayout {
+                width: parent.width
+                spacing: 10
+
+                MyLabel {
+                    objectName: "summaryDomain"
+                    Layout.fillWidth: true
+                    visible: text !== ""
+                    text: dialog.domainLines()
+                    textFormat: Text.PlainText
+                    color: Constants.warningLigthColor3
+                    wrapMode: Text.Wrap
+                }
+                MyLabel {
+                    objectName: "summaryLargeProviders"
+                    Layout.fillWidth: true
+                    visible: text !== ""
+                    text: dialog.largeProviderLine()
+                    textFormat: Text.PlainText
+                    color: Constants.warningLigthColor3
+                    wrapMode: Text.Wrap
+                }
+            }
         }
         MyDialogButtons {
             closeName: "summaryCancelButton"

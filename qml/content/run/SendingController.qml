@@ -198,6 +198,9 @@ Item {
         summaryDialog.unsubscribe = root.unsubscribeLink
         summaryDialog.unsubscribeLanguage = root.unsubscribeLanguage
         summaryDialog.oneClick = root.unsubscribeMailbox.registered
+        summaryDialog.domain = ({})
+        const account = root.accountByAddress(root.userActiveCompte)
+        domainCheck.start(account.address, account.serverHost)
         run.checkSize(sizeCheck)
         summaryDialog.open()
     }
@@ -210,6 +213,7 @@ Item {
 
     function cancelSummary() {
         sizeCheck.cancel()
+        domainCheck.cancel()
         run.cancel()
     }
 
@@ -423,6 +427,14 @@ Item {
             if (!run.busy && "total" in run.interruptedRun())
                 resumeDialog.open()
         }
+    }
+
+    // What the sender's domain publishes, said in the summary as it comes.
+    SenderDomainCheck {
+        id: domainCheck
+
+        objectName: "senderDomainCheck"
+        onFinished: result => summaryDialog.domain = result
     }
 
     RunHistory {

@@ -83,7 +83,10 @@ Item {
             const result = helper.cmdExcute("/usr/sbin/dnsmasq", [
                 "--conf-file=/dev/null", "--port=53", "--listen-address=127.0.84.1",
                 "--bind-interfaces", "--no-resolv", "--no-hosts", "--user=root",
-                "--address=/probe.parvane.test/127.0.0.9", "--pid-file=" + dnsPidFile])
+                "--address=/probe.parvane.test/127.0.0.9", "--pid-file=" + dnsPidFile,
+                // A sender's domain whose SPF leaves the loopback server out,
+                // without DMARC or MX records.
+                "--local=/shop.test/", "--txt-record=shop.test,v=spf1 ip4:192.0.2.0/24 -all"])
             compare(result.status, 0, "dnsmasq starts: " + result.text)
         }
 
@@ -537,6 +540,42 @@ Item {
             compare(dialog().suppressed, 1)
             compare(screen.suppressionList.find("ANN@one.test").reason, "unsubscribed")
             service.stop()
+        }
+
+        // Warnings only: the summary says what the sender's domain lacks and
+        // which of the large providers' rules a big run meets; Cancel sends nothing.
+        function test_summaryWarnsOfTheSenderDomainAndTheLargeProvidersRules() {
+            const big = []
+            for (let i = 0; i < 5001; ++i)
+                big.push(contact("Big", "N" + i, "n" + i + "@gmail.com", "", "Big"))
+            screen.userContactsLists = ["Clients", "Big"]
+            screen.contactBook.setRecords(clients.concat(big))
+            const shop = account(servers.password)
+            shop.address = "news@shop.test"
+            screen.userComptes = [shop]
+            screen.userActiveCompte = shop.address
+            screen.selectedLists = ["Big"]
+            screen.unsubscribeLink = true
+            const flickable = findChild(screen, "pagesFlickable")
+            flickable.contentY = Math.max(0, flickable.contentHeight - flickable.height)
+            waitForItemPolished(flickable)
+            mouseClick(findChild(screen, "sendButton"))
+            const summary = screen.sendingController.summaryDialog
+            tryCompare(summary, "opened", true)
+            tryCompare(findChild(summary.contentItem, "summaryDomain"), "text",
+                       "The SPF record of shop.test does not allow " + servers.host
+                       + ", which sends the messages: add the server to it with an include or ip4 mechanism.\n"
+                       + "shop.test publishes no DMARC record: add one at _dmarc.shop.test; large providers require it of bulk senders.\n"
+                       + "shop.test has no MX record: replies and bounces cannot reach it.", 8000)
+            compare(findChild(summary.contentItem, "summaryLargeProviders").text,
+                    "5,001 messages go to Gmail, Yahoo and Microsoft addresses, whose rules for bulk senders apply. "
+                    + "Met: none. Not met: one-click unsubscribe, SPF, DMARC. "
+                    + "Not checked from here: DKIM signature (ask your provider).")
+            verify(findChild(summary.contentItem, "summaryOneClick").visible)
+            mouseClick(findChild(summary.contentItem, "summaryCancelButton"))
+            tryCompare(summary, "visible", false)
+            tryCompare(run(), "state", SendingRun.Idle)
+            compare(servers.count(), 0)
         }
 
         function test_oneRecipient() {
