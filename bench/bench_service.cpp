@@ -1,12 +1,16 @@
 // Requests per second of the web service with several clients at once, each
-// on a kept connection: the "templates" request, and the "check/domains"
+// on a kept connection: the "templates" request, the "check/domains"
 // request once its domains are in the cache (dnsmasq answers the first time),
+// and the one-click unsubscribe POST of a mail provider (a write to the
+// SQLite store, each request a different recipient's token),
 // beside nginx serving the very bytes of the templates answer as a static
 // file on the same machine, in the same run. Then the service's resident
 // memory. Timings are printed, never asserted.
 // Run: build/bench/bench_service [seconds per measure] [clients]
 
 #include "BenchSupport.h"
+
+#include "suppression/UnsubscribeToken.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -92,17 +96,20 @@ struct Rate
     long failures = 0;
 };
 
-// Clients that each send the request again as soon as the answer is in.
-Rate measure(quint16 port, const std::string &request, int clients, double seconds)
+// Clients that each send the next request as soon as the answer is in,
+// taking the requests in turn.
+Rate measure(quint16 port, const std::vector<std::string> &requests, int clients, double seconds)
 {
     std::atomic<long> done{0}, failed{0};
     std::atomic<bool> stop{false};
     std::vector<std::thread> threads;
     for (int i = 0; i < clients; ++i) {
-        threads.emplace_back([&] {
+        threads.emplace_back([&, i] {
             int fd = connectTo(port);
             std::string buffer;
+            std::size_t next = std::size_t(i);
             while (!stop.load(std::memory_order_relaxed)) {
+                const std::string &request = requests[next++ % requests.size()];
                 if (fd < 0 || send(fd, request.data(), request.size(), MSG_NOSIGNAL) < 0) {
                     ++failed;
                     if (fd >= 0)
@@ -143,6 +150,27 @@ std::string post(const std::string &path, const QJsonObject &body)
              "Content-type: application/json\r\nAuthorization: Bearer "
            + requestToken + "\r\nContent-Length: " + std::to_string(json.size()) + "\r\n\r\n"
            + json;
+}
+
+// One request on a connection of its own; the answer's body.
+std::string askOnce(quint16 port, const std::string &request)
+{
+    const int fd = connectTo(port);
+    if (fd < 0)
+        return {};
+    send(fd, request.data(), request.size(), MSG_NOSIGNAL);
+    std::string raw;
+    char chunk[16384];
+    ssize_t got;
+    while ((got = recv(fd, chunk, sizeof chunk, 0)) > 0) {
+        raw.append(chunk, std::size_t(got));
+        const std::size_t end = raw.find("\r\n\r\n");
+        if (end != std::string::npos && raw.back() == '}')
+            break;
+    }
+    close(fd);
+    const std::size_t end = raw.find("\r\n\r\n");
+    return end == std::string::npos ? std::string() : raw.substr(end + 4);
 }
 
 long statusField(qint64 pid, const char *name)
@@ -231,6 +259,7 @@ int main(int argc, char **argv)
     writeFile(config, QJsonDocument(QJsonObject{{u"templates"_s, u"templates"_s},
                                                 {u"corpus"_s, u"corpus"_s},
                                                 {u"version"_s, u"2.1.1"_s},
+                                                {u"unsubscribe_requests_per_minute"_s, 0},
                                                 {u"dns_server"_s, u"127.0.86.2:%1"_s.arg(dnsPort)}})
                               .toJson());
     QProcess service;
@@ -324,15 +353,44 @@ int main(int argc, char **argv)
     std::printf("%d clients, %.1f s each, templates answer of %lld bytes; %d of 10 domains valid "
                 "on the first check\n",
                 clients, seconds, static_cast<long long>(answer.size()), validDomains);
-    const Rate reference = measure(nginxPort, staticRequest, clients, seconds);
+    // A provider's one-click POST, for a thousand recipients of one mailbox.
+    const QJsonObject registered = QJsonDocument::fromJson(
+                                           QByteArray::fromStdString(
+                                                   askOnce(servicePort,
+                                                           post("/api/unsubscribe/register", {}))))
+                                           .object();
+    const QByteArray mailbox = QByteArray::fromHex(
+            registered.value("mailbox"_L1).toString().toLatin1());
+    const QByteArray seal
+            = UnsubscribeToken::keysFrom(
+                      QByteArray::fromBase64(registered.value("secret"_L1).toString().toLatin1(),
+                                             QByteArray::Base64UrlEncoding))
+                      .seal;
+    std::vector<std::string> oneClicks;
+    for (int i = 0; i < 1000; ++i) {
+        const QString token = UnsubscribeToken::make({mailbox, u"reader%1@bench.test"_s.arg(i),
+                                                      u"bench"_s, u"en"_s},
+                                                     seal);
+        oneClicks.push_back("POST /u/" + token.toStdString()
+                            + " HTTP/1.1\r\nHost: 127.0.0.1\r\nContent-Type: "
+                              "application/x-www-form-urlencoded\r\nContent-Length: 26\r\n\r\n"
+                              "List-Unsubscribe=One-Click");
+    }
+
+    const Rate reference = measure(nginxPort, {staticRequest}, clients, seconds);
     std::printf("nginx, the same bytes as a static file: %.0f requests/s (%ld failed)\n",
                 reference.perSecond, reference.failures);
-    const Rate templates = measure(servicePort, templatesRequest, clients, seconds);
+    const Rate templates = measure(servicePort, {templatesRequest}, clients, seconds);
     std::printf("service, templates: %.0f requests/s (%ld failed)\n", templates.perSecond,
                 templates.failures);
-    const Rate checks = measure(servicePort, checkRequest, clients, seconds);
+    const Rate checks = measure(servicePort, {checkRequest}, clients, seconds);
     std::printf("service, check/domains of 10 cached domains: %.0f requests/s (%ld failed)\n",
                 checks.perSecond, checks.failures);
+    const Rate unsubscribes = mailbox.size() == 16
+                                      ? measure(servicePort, oneClicks, clients, seconds)
+                                      : Rate{};
+    std::printf("service, one-click unsubscribe POST (SQLite): %.0f requests/s (%ld failed)\n",
+                unsubscribes.perSecond, unsubscribes.failures);
     const long rss = statusField(service.processId(), "VmRSS:");
     const long peak = statusField(service.processId(), "VmHWM:");
     std::printf("service memory: %ld kB resident at start, %ld kB after, peak %ld kB\n", rssAtStart,
@@ -342,9 +400,12 @@ int main(int argc, char **argv)
     benchsupport::stopProcess(service);
     benchsupport::stopProcess(dns);
     std::printf("templates %.0f/s (%.2f of nginx static %.0f/s), cached check/domains %.0f/s, "
-                "service RSS %ld kB (peak %ld kB)\n",
+                "one-click POST %.0f/s, service RSS %ld kB (peak %ld kB)\n",
                 templates.perSecond,
                 reference.perSecond > 0 ? templates.perSecond / reference.perSecond : 0.0,
-                reference.perSecond, checks.perSecond, rss, peak);
-    return templates.perSecond > 0 && checks.perSecond > 0 && reference.perSecond > 0 ? 0 : 1;
+                reference.perSecond, checks.perSecond, unsubscribes.perSecond, rss, peak);
+    return templates.perSecond > 0 && checks.perSecond > 0 && reference.perSecond > 0
+                           && unsubscribes.perSecond > 0
+                   ? 0
+                   : 1;
 }

@@ -59,6 +59,30 @@ QString localPath(const QUrl &url)
 
 } // namespace
 
+void SuppressionList::Entries::insert(const QString &key, Entry entry)
+{
+    if (m_shards.isEmpty())
+        m_shards.resize(shardCount);
+    auto &in = m_shards[index(key)];
+    const qsizetype before = in.size();
+    in.insert(key, std::move(entry));
+    m_size += in.size() - before;
+}
+
+void SuppressionList::Entries::remove(const QString &key)
+{
+    if (m_shards.isEmpty() || !contains(key))
+        return;
+    m_shards[index(key)].remove(key);
+    --m_size;
+}
+
+const QHash<QString, SuppressionList::Entry> &SuppressionList::Entries::shard(const QString &key) const
+{
+    static const QHash<QString, Entry> none;
+    return m_shards.isEmpty() ? none : m_shards.at(index(key));
+}
+
 SuppressionList::SuppressionList(QObject *parent) : QObject(parent), m_path(defaultPath())
 {
     m_writer = new QThread;
@@ -202,8 +226,8 @@ QVariantMap SuppressionList::toMap(const Entry &entry)
 
 QVariantMap SuppressionList::find(const QString &address) const
 {
-    const auto it = m_entries.constFind(EmailAddress::key(address));
-    return it == m_entries.cend() ? QVariantMap() : toMap(*it);
+    const Entry *entry = m_entries.find(EmailAddress::key(address));
+    return entry ? toMap(*entry) : QVariantMap();
 }
 
 bool SuppressionList::add(const QString &address, const QString &reason, const QString &detail)
@@ -222,10 +246,10 @@ bool SuppressionList::add(const QString &address, const QString &reason, const Q
 
 bool SuppressionList::remove(const QString &address)
 {
-    const auto it = m_entries.constFind(EmailAddress::key(address.trimmed()));
-    if (it == m_entries.cend())
+    const Entry *entry = m_entries.find(EmailAddress::key(address.trimmed()));
+    if (!entry)
         return false;
-    const Change change{false, {it->address, {}, 0, {}}};
+    const Change change{false, {entry->address, {}, 0, {}}};
     apply(change);
     if (!m_loaded || m_busy)
         m_early.append(change);
@@ -257,8 +281,9 @@ void SuppressionList::rewrite()
     m_fileLines = entries.size();
     QMetaObject::invokeMethod(m_writerContext, [this, path, entries] {
         QByteArray bytes;
-        for (const Entry &entry : entries)
+        entries.forEach([&bytes](const QString &, const Entry &entry) {
             bytes += lineOf({true, entry});
+        });
         QDir().mkpath(QFileInfo(path).absolutePath());
         QSaveFile file(path);
         QString error;
@@ -295,10 +320,10 @@ void SuppressionList::search(const QString &text, int limit)
     auto matches = std::make_shared<int>(0);
     QThread *worker = oneOffThread([entries, needle, limit, results, matches] {
         QList<const Entry *> found;
-        for (auto it = entries.cbegin(); it != entries.cend(); ++it) {
-            if (needle.isEmpty() || it.key().contains(needle, Qt::CaseInsensitive))
-                found.append(&it.value());
-        }
+        entries.forEach([&found, &needle](const QString &key, const Entry &entry) {
+            if (needle.isEmpty() || key.contains(needle, Qt::CaseInsensitive))
+                found.append(&entry);
+        });
         *matches = static_cast<int>(found.size());
         const auto shown = std::min<qsizetype>(found.size(), std::max(limit, 0));
         const auto newest = [](const Entry *a, const Entry *b) {
@@ -319,8 +344,7 @@ QByteArray SuppressionList::toCsv(const Entries &entries)
 {
     QList<const Entry *> sorted;
     sorted.reserve(entries.size());
-    for (const Entry &entry : entries)
-        sorted.append(&entry);
+    entries.forEach([&sorted](const QString &, const Entry &entry) { sorted.append(&entry); });
     std::sort(sorted.begin(), sorted.end(),
               [](const Entry *a, const Entry *b) { return a->address < b->address; });
     QByteArray bytes = "\xEF\xBB\xBF"

@@ -41,8 +41,40 @@ public:
         qint64 at = 0;  // when it was added, ms since the epoch
         QString detail; // the server's reply, the run, or the user's note
     };
-    // By address in lower case; copies share their data until one changes.
-    using Entries = QHash<QString, Entry>;
+    // By address in lower case, in shards that copies share until one
+    // changes: a copy that a worker reads costs nothing, and a change made
+    // meanwhile copies one shard (a 256th of the list), not the whole list.
+    class Entries
+    {
+    public:
+        bool contains(const QString &key) const { return shard(key).contains(key); }
+        const Entry *find(const QString &key) const
+        {
+            const auto &in = shard(key);
+            const auto it = in.constFind(key);
+            return it == in.cend() ? nullptr : &*it;
+        }
+        void insert(const QString &key, Entry entry);
+        void remove(const QString &key);
+        qsizetype size() const { return m_size; }
+        // Calls f(key, entry) for every entry, in no particular order.
+        template<typename F>
+        void forEach(F &&f) const
+        {
+            for (const auto &in : m_shards) {
+                for (auto it = in.cbegin(); it != in.cend(); ++it)
+                    f(it.key(), it.value());
+            }
+        }
+
+    private:
+        static constexpr int shardCount = 256;
+        static int index(const QString &key) { return int(qHash(key) % shardCount); }
+        const QHash<QString, Entry> &shard(const QString &key) const;
+
+        QList<QHash<QString, Entry>> m_shards;
+        qsizetype m_size = 0;
+    };
 
     explicit SuppressionList(QObject *parent = nullptr);
     ~SuppressionList() override;
