@@ -22,7 +22,8 @@ trap 'exit 143' TERM
 answering() { (exec 3<>/dev/tcp/127.0.0.1/8765) 2>/dev/null; }
 if ! answering; then
     log=build/parvane-service.log
-    build/service/parvane-service --config service/parvane-service.json >"$log" 2>&1 &
+    build/service/parvane-service --config service/parvane-service.json \
+        --store-path build/parvane-service-unsubscribe.sqlite >"$log" 2>&1 &
     service_pid=$!
     for _ in $(seq 100); do
         if grep -q "^listening on " "$log" 2>/dev/null; then break; fi

@@ -57,9 +57,11 @@ void logLine(const std::string &method, const std::string &target, int status,
     char stamp[32];
     std::strftime(stamp, sizeof stamp, "%Y-%m-%dT%H:%M:%SZ", &utc);
     const double ms = std::chrono::duration<double, std::milli>(took).count();
+    // An unsubscribe token is the right to unsubscribe someone: the log keeps none.
+    const std::string shown = target.rfind("/u/", 0) == 0 ? "/u/-" : loggable(target);
     std::lock_guard lock(logMutex);
     std::printf("%s %s %s %d %.2fms\n", stamp, method.empty() ? "-" : loggable(method).c_str(),
-                loggable(target).c_str(), status, ms);
+                shown.c_str(), status, ms);
     std::fflush(stdout);
 }
 

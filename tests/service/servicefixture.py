@@ -1,6 +1,9 @@
 """Starts the built parvane-service on a free loopback port for a test, with a
 configuration, templates and corpus of the test's own, and talks HTTP to it."""
 
+import base64
+import hashlib
+import hmac
 import http.client
 import json
 import os
@@ -17,6 +20,23 @@ import zlib
 SERVICE = os.environ.get("PARVANE_SERVICE_BIN", "")
 REQUEST_TOKEN = "3f0c9a12-7b4e-4d21-a8c5-0e6b2f91d7a3"
 RESPONSE_TOKEN = "9a7e51c0-2d3b-4f86-b1e4-75c8a06d3e29"
+TOKEN_BIN = os.environ.get("UNSUBSCRIBE_TOKEN_BIN", "")
+ONE_CLICK = b"List-Unsubscribe=One-Click"
+FORM = {"Content-Type": "application/x-www-form-urlencoded"}
+
+
+def token(mailbox, secret, address, run="run-1", language="en"):
+    """A message's one-click token, made by the program's own code."""
+    return subprocess.run([TOKEN_BIN, mailbox["mailbox"], secret, address, run, language],
+                          check=True, capture_output=True, text=True).stdout.strip()
+
+
+def proof(secret):
+    """The proof that reads a mailbox's events, derived from its secret as the
+    program derives it."""
+    raw = base64.urlsafe_b64decode(secret + "=" * (-len(secret) % 4))
+    digest = hmac.new(raw, b"unsubscribe event proof", hashlib.sha256).digest()
+    return base64.urlsafe_b64encode(digest).rstrip(b"=").decode()
 
 
 def png(width, height, rgb=(200, 30, 30)):

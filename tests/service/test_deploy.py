@@ -1,6 +1,8 @@
-"""The nginx site of service/deploy in front of the service: TLS with a
-certificate made for the run, the tokens passed through both ways, the plain
-HTTP port sending browsers to HTTPS, and nginx's own refusals as JSON strings."""
+"""The nginx site of service/deploy in front of two instances of the service
+that share one PostgreSQL: TLS with a certificate made for the run, the
+tokens passed through both ways, the plain HTTP port sending browsers to
+HTTPS, nginx's own refusals as JSON strings, and one-click unsubscribes made
+through one instance and read through the other."""
 
 import http.client
 import json
@@ -13,7 +15,8 @@ import subprocess
 import time
 import unittest
 
-from servicefixture import REQUEST_TOKEN, RESPONSE_TOKEN, Service, TempDir, free_port
+from servicefixture import (FORM, ONE_CLICK, REQUEST_TOKEN, RESPONSE_TOKEN, Postgres, Service,
+                            TempDir, free_port, proof, token)
 
 SITE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "service", "deploy",
                     "nginx-parvane.conf")
@@ -27,8 +30,14 @@ class DeployTest(unittest.TestCase):
             raise RuntimeError("nginx is not installed (Debian package nginx)")
         cls.tmp = TempDir()
         root = cls.tmp.path
-        cls.service = Service(root, {"templates": "none", "corpus": "none", "version": "2.1.1",
-                                     "email": "a@parvane.test", "phone": "1"})
+        cls.postgres = Postgres()
+        cls.postgres.create_database("parvane")
+        config = {"templates": "none", "corpus": "none", "version": "2.1.1",
+                  "email": "a@parvane.test", "phone": "1", "trust_forwarded_for": True,
+                  **cls.postgres.store_config("parvane")}
+        cls.service = Service(root, config)
+        os.makedirs(os.path.join(root, "second"))
+        cls.second = Service(os.path.join(root, "second"), config)
         cls.cert = os.path.join(root, "cert.pem")
         key = os.path.join(root, "key.pem")
         subprocess.run(["openssl", "req", "-x509", "-newkey", "rsa:2048", "-nodes", "-keyout",
@@ -44,6 +53,7 @@ class DeployTest(unittest.TestCase):
         site = site.replace("listen 80;", "listen 127.0.0.1:%d;" % cls.http)
         site = site.replace("listen 443 ", "listen 127.0.0.1:%d " % cls.https)
         site = site.replace("server 127.0.0.1:8765;", "server 127.0.0.1:%d;" % cls.service.port)
+        site = site.replace("# server 127.0.0.1:8766;", "server 127.0.0.1:%d;" % cls.second.port)
         os.makedirs(os.path.join(root, "logs"))
         with open(os.path.join(root, "site.conf"), "w", encoding="utf-8") as f:
             f.write(site)
@@ -69,11 +79,12 @@ class DeployTest(unittest.TestCase):
         cls.nginx.terminate()
         cls.nginx.wait(10)
         cls.nginx.stderr.close()
-        code = cls.service.stop()
+        codes = (cls.service.stop(), cls.second.stop())
+        cls.postgres.stop()
         cls.tmp.cleanup()
-        assert code == 0
+        assert codes == (0, 0)
 
-    def post(self, path, body, headers=None):
+    def post(self, path, body, headers=None, api=True):
         context = ssl.create_default_context(cafile=self.cert)
         conn = http.client.HTTPSConnection("127.0.0.1", self.https, timeout=20, context=context)
         # The certificate names the public host, as the client sees it.
@@ -81,8 +92,10 @@ class DeployTest(unittest.TestCase):
                                         server_hostname="parvane.example")
         try:
             conn.request("POST", path, body=body, headers={
-                "Host": "parvane.example", "Content-type": "application/json",
-                "Authorization": "Bearer " + REQUEST_TOKEN, **(headers or {})})
+                "Host": "parvane.example",
+                **({"Content-type": "application/json",
+                    "Authorization": "Bearer " + REQUEST_TOKEN} if api else {}),
+                **(headers or {})})
             response = conn.getresponse()
             return response.status, {k.lower(): v for k, v in response.getheaders()}, \
                 response.read()
@@ -106,6 +119,26 @@ class DeployTest(unittest.TestCase):
         status, _, body = self.post("/api/app-info", b"{}", {"X-Filler": "f" * 9000})
         self.assertEqual(status, 431)
         self.assertIsInstance(json.loads(body), str)
+
+    def test_unsubscribes_reach_the_mailbox_through_either_instance(self):
+        status, _, body = self.post("/api/unsubscribe/register", b"{}")
+        self.assertEqual(status, 200, body)
+        mailbox = json.loads(body)
+        addresses = ["r%d@example.com" % i for i in range(4)]
+        for address in addresses:
+            status, _, body = self.post("/u/" + token(mailbox, mailbox["secret"], address),
+                                        ONE_CLICK, FORM, api=False)
+            self.assertEqual((status, body), (200, b""))
+        # nginx spread the clicks over both instances, whose logs keep no token ...
+        for instance in (self.service, self.second):
+            self.assertTrue(any(" POST /u/- 200 " in line for line in instance.log_lines()),
+                            instance.log_lines())
+        # ... and both read every one of them from the shared store.
+        ask = json.dumps({"mailbox": mailbox["mailbox"], "proof": proof(mailbox["secret"])})
+        for instance in (self.service, self.second):
+            status, _, body = instance.api("unsubscribe/events", None, raw=ask.encode())
+            self.assertEqual(status, 200, body)
+            self.assertEqual(sorted(e["address"] for e in json.loads(body)["events"]), addresses)
 
     def test_plain_http_sends_to_https(self):
         conn = http.client.HTTPConnection("127.0.0.1", self.http, timeout=10)

@@ -6,33 +6,15 @@ proof and forgotten once acknowledged, the rate limit, on SQLite and on
 PostgreSQL, and two instances sharing one PostgreSQL."""
 
 import base64
-import hashlib
-import hmac
 import json
 import os
-import subprocess
 import unittest
-import urllib.parse
 
-from servicefixture import RESPONSE_TOKEN, Postgres, Service, TempDir
+from servicefixture import (FORM, ONE_CLICK, RESPONSE_TOKEN, Postgres, Service, TempDir, proof,
+                            token)
 
-TOKEN_BIN = os.environ.get("UNSUBSCRIBE_TOKEN_BIN", "")
-ONE_CLICK = b"List-Unsubscribe=One-Click"
-FORM = {"Content-Type": "application/x-www-form-urlencoded"}
 BASE = {"templates": "none", "corpus": "none", "version": "2.1.1", "email": "a@parvane.test",
         "phone": "1"}
-
-
-def token(mailbox, secret, address, run="run-1", language="en"):
-    return subprocess.run([TOKEN_BIN, mailbox["mailbox"], secret, address, run, language],
-                          check=True, capture_output=True, text=True).stdout.strip()
-
-
-def proof(secret):
-    """The proof is derived from the secret as the program derives it."""
-    raw = base64.urlsafe_b64decode(secret + "=" * (-len(secret) % 4))
-    digest = hmac.new(raw, b"unsubscribe event proof", hashlib.sha256).digest()
-    return base64.urlsafe_b64encode(digest).rstrip(b"=").decode()
 
 
 class Stores:
