@@ -47,6 +47,14 @@ std::string loggable(const std::string &target)
     return out.empty() ? "-" : out;
 }
 
+// "/u/" however its letter is written ("/%75/" too).
+bool isUnsubscribeAddress(const std::string &target)
+{
+    if (target.rfind("/u/", 0) == 0 || target.rfind("/U/", 0) == 0)
+        return true;
+    return target.size() > 5 && target.compare(0, 4, "/%75") == 0 && target[4] == '/';
+}
+
 void logLine(const std::string &method, const std::string &target, int status,
              std::chrono::steady_clock::duration took)
 {
@@ -58,7 +66,7 @@ void logLine(const std::string &method, const std::string &target, int status,
     std::strftime(stamp, sizeof stamp, "%Y-%m-%dT%H:%M:%SZ", &utc);
     const double ms = std::chrono::duration<double, std::milli>(took).count();
     // An unsubscribe token is the right to unsubscribe someone: the log keeps none.
-    const std::string shown = target.rfind("/u/", 0) == 0 ? "/u/-" : loggable(target);
+    const std::string shown = isUnsubscribeAddress(target) ? "/u/-" : loggable(target);
     std::lock_guard lock(logMutex);
     std::printf("%s %s %s %d %.2fms\n", stamp, method.empty() ? "-" : loggable(method).c_str(),
                 shown.c_str(), status, ms);
@@ -158,6 +166,17 @@ std::string clientKey(const asio::ip::address &address)
     std::fill(bytes.begin() + 8, bytes.end(), 0);
     return asio::ip::address_v6(bytes).to_string() + "/64";
 }
+
+} // namespace
+
+std::string HttpServer::clientKey(const std::string &address)
+{
+    beast::error_code ec;
+    const auto parsed = asio::ip::make_address(address, ec);
+    return ec ? std::string() : ::clientKey(parsed);
+}
+
+namespace {
 
 class Session : public std::enable_shared_from_this<Session>
 {
@@ -406,7 +425,7 @@ void HttpServer::Impl::admit(tcp::socket socket)
     const auto peer = socket.remote_endpoint(ec);
     if (ec)
         return void(socket.close(ec));
-    std::string client = clientKey(peer.address());
+    std::string client = ::clientKey(peer.address());
     if (limits.maxConnectionsPerClient > 0) {
         std::lock_guard lock(clientsMutex);
         int &open = clients[client];

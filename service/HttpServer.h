@@ -74,6 +74,9 @@ public:
 
     // A JSON string body for a refusal.
     static std::string jsonString(const std::string &text);
+    // What a client is counted under: its address, an IPv6 one by its /64;
+    // "" when the text is no address.
+    static std::string clientKey(const std::string &address);
 
     struct Impl; // the Beast side, kept out of this header
 

@@ -136,7 +136,8 @@ Service::Service(const ServiceConfig &config, TemplateCatalogue templates, Corpu
                  std::unique_ptr<DomainChecker> checker, std::unique_ptr<UnsubscribeStore> store)
     : m_config(config), m_templates(std::move(templates)), m_corpus(std::move(corpus)),
       m_checker(std::move(checker)), m_store(std::move(store)),
-      m_unsubscribeLimiter(config.unsubscribeRequestsPerMinute)
+      m_unsubscribeLimiter(config.unsubscribeRequestsPerMinute),
+      m_mailboxLimiter(config.unsubscribeRequestsPerMinute)
 {
     if (!config.searxngUrl.empty())
         m_searxng = std::make_unique<SearxngSearch>(config.searxngUrl, config.searchTimeoutMs,
@@ -214,7 +215,7 @@ HttpReply Service::api(const HttpRequest &request, const std::string &name) cons
 
     if (name.rfind("unsubscribe/", 0) == 0) {
         int retryAfter = 0;
-        if (!m_unsubscribeLimiter.take(clientOf(request), &retryAfter)) {
+        if (!m_mailboxLimiter.take(clientOf(request), &retryAfter)) {
             HttpReply reply = refusal(429, tooFast, language);
             reply.headers.emplace_back("Retry-After", std::to_string(retryAfter));
             return reply;
@@ -355,7 +356,9 @@ std::string Service::clientOf(const HttpRequest &request) const
     std::string last = request.forwardedFor.substr(request.forwardedFor.rfind(',') + 1);
     last.erase(0, last.find_first_not_of(' '));
     last.erase(last.find_last_not_of(' ') + 1);
-    return last.empty() ? request.client : last;
+    // Counted as a direct client is: an IPv6 address by its /64.
+    const std::string key = HttpServer::clientKey(last);
+    return key.empty() ? request.client : key;
 }
 
 HttpReply Service::registerMailbox() const
@@ -383,13 +386,30 @@ HttpReply Service::takeEvents(const QJsonObject &body, const std::string &langua
             body.value(QLatin1String("proof")).toString().toLatin1(),
             QByteArray::Base64UrlEncoding | QByteArray::AbortOnBase64DecodingErrors);
     const QJsonValue acknowledged = body.value(QLatin1String("acknowledged"));
-    if (mailbox.size() != 16 || !proof || proof.decoded.size() != 32
-        || (!acknowledged.isUndefined() && !acknowledged.isDouble()))
+    QList<qint64> ids;
+    bool readable = mailbox.size() == 16 && proof && proof.decoded.size() == 32
+                    && (acknowledged.isUndefined() || acknowledged.isArray())
+                    && acknowledged.toArray().size() <= 1000;
+    for (const QJsonValue &id : acknowledged.toArray()) {
+        readable = readable && id.isDouble();
+        ids.append(id.toInteger());
+    }
+    if (!readable)
         return refusal(400, unreadable, language);
-    if (!m_store->proofMatches(mailbox, UnsubscribeToken::proofHash(*proof)))
-        return refusal(403, wrongMailbox, language);
-    const auto events = m_store->takeEvents(mailbox, acknowledged.toInteger(0), 1000,
-                                            QDateTime::currentMSecsSinceEpoch());
+    switch (m_store->proofMatches(mailbox, UnsubscribeToken::proofHash(*proof))) {
+    case UnsubscribeStore::Found::Failed:
+        return refusal(503, storeDown, language);
+    case UnsubscribeStore::Found::No: {
+        // Said with the service's token: only this answer, never a proxy's
+        // or a portal's refusal, may make the program give up its mailbox.
+        HttpReply reply = refusal(403, wrongMailbox, language);
+        reply.headers.emplace_back("Authorization", std::string("Bearer ") + responseToken);
+        return reply;
+    }
+    case UnsubscribeStore::Found::Yes:
+        break;
+    }
+    const auto events = m_store->takeEvents(mailbox, ids, 1000, QDateTime::currentMSecsSinceEpoch());
     if (!events)
         return refusal(503, storeDown, language);
     QJsonArray list;
@@ -408,21 +428,43 @@ HttpReply Service::takeEvents(const QJsonObject &body, const std::string &langua
 
 HttpReply Service::unsubscribe(const HttpRequest &request, const std::string &token) const
 {
-    int retryAfter = 0;
-    if (!m_unsubscribeLimiter.take(clientOf(request), &retryAfter)) {
+    // A mail provider's one-click POSTs come from a few shared addresses and
+    // are not tried again: a POST with a good token is never held back. Pages
+    // (link scanners fetch them) and tokens that do not open are counted.
+    const auto tooMany = [this, &request] {
+        int retryAfter = 0;
+        if (m_unsubscribeLimiter.take(clientOf(request), &retryAfter))
+            return std::optional<HttpReply>();
         HttpReply reply = plainPage(429, "Too many requests",
                                     "<p>Please try again in a moment.</p>");
         reply.headers.emplace_back("Retry-After", std::to_string(retryAfter));
-        return reply;
+        return std::optional<HttpReply>(reply);
+    };
+    if (request.method != "POST") {
+        if (auto refused = tooMany())
+            return *refused;
     }
-    const QString text = QString::fromStdString(token);
-    const QByteArray mailbox = UnsubscribeToken::mailboxOf(text);
-    const auto key = mailbox.isEmpty() ? std::nullopt : m_store->sealKey(mailbox);
-    const auto content = key ? UnsubscribeToken::open(text, *key) : std::nullopt;
     HttpReply reply;
     reply.headers.emplace_back("Cache-Control", "no-store");
     reply.headers.emplace_back("Referrer-Policy", "no-referrer");
+    const QString text = QString::fromStdString(token);
+    const QByteArray mailbox = UnsubscribeToken::mailboxOf(text);
+    QByteArray key;
+    const UnsubscribeStore::Found found = mailbox.isEmpty() ? UnsubscribeStore::Found::No
+                                                            : m_store->sealKey(mailbox, &key);
+    // The store not answering is no verdict on the link: try again later.
+    if (found == UnsubscribeStore::Found::Failed) {
+        reply.status = 503;
+        reply.headers.emplace_back("Retry-After", "60");
+        return reply;
+    }
+    const auto content = found == UnsubscribeStore::Found::Yes ? UnsubscribeToken::open(text, key)
+                                                               : std::nullopt;
     if (!content) {
+        if (request.method == "POST") {
+            if (auto refused = tooMany())
+                return *refused;
+        }
         reply.status = 404;
         reply.contentType = htmlType;
         reply.body
@@ -450,7 +492,7 @@ HttpReply Service::unsubscribe(const HttpRequest &request, const std::string &to
         if (!m_store->addEvent(mailbox, content->address, content->run,
                                QDateTime::currentMSecsSinceEpoch())) {
             reply.status = 503;
-            reply.body.clear();
+            reply.headers.emplace_back("Retry-After", "60");
             return reply;
         }
         if (UrlPath::queryValue("?" + request.body, "from").value_or("") != "page") {

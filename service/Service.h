@@ -56,5 +56,7 @@ private:
     std::unique_ptr<DomainChecker> m_checker;
     std::unique_ptr<SearxngSearch> m_searxng;
     std::unique_ptr<UnsubscribeStore> m_store;
+    // The recipients' pages and clicks, and the program's mailbox requests.
     mutable RateLimiter m_unsubscribeLimiter;
+    mutable RateLimiter m_mailboxLimiter;
 };

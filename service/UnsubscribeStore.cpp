@@ -65,8 +65,14 @@ QString UnsubscribeStore::driver() const
 QSqlDatabase *UnsubscribeStore::database()
 {
     auto &mine = connections.byStore[m_serial];
-    if (mine && mine->isOpen())
-        return mine.get();
+    // A connection the server dropped is opened again under its own name.
+    if (mine) {
+        if (mine->isOpen() || mine->open())
+            return mine.get();
+        std::fprintf(stderr, "parvane-service: store: %s\n",
+                     mine->lastError().text().toLocal8Bit().constData());
+        return nullptr;
+    }
     const QString name = QStringLiteral("store-%1-%2")
                                  .arg(m_serial)
                                  .arg(quint64(
@@ -90,6 +96,8 @@ QSqlDatabase *UnsubscribeStore::database()
         // Several threads write the one file: a writer waits for another.
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
     }
+    connections.names.push_back(name);
+    mine = std::make_unique<QSqlDatabase>(db);
     if (!db.open()) {
         std::fprintf(stderr, "parvane-service: store: %s\n",
                      db.lastError().text().toLocal8Bit().constData());
@@ -100,8 +108,6 @@ QSqlDatabase *UnsubscribeStore::database()
         pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
         pragma.exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
     }
-    connections.names.push_back(name);
-    mine = std::make_unique<QSqlDatabase>(db);
     return mine.get();
 }
 
@@ -159,38 +165,42 @@ bool UnsubscribeStore::addMailbox(const QByteArray &id, const QByteArray &sealKe
     return execute(query);
 }
 
-std::optional<QByteArray> UnsubscribeStore::sealKey(const QByteArray &mailbox)
+UnsubscribeStore::Found UnsubscribeStore::column(const QByteArray &mailbox, const char *name,
+                                                 QByteArray *value)
 {
     QSqlDatabase *db = database();
     if (!db)
-        return std::nullopt;
+        return Found::Failed;
     QSqlQuery query(*db);
-    query.prepare(QStringLiteral("SELECT seal_key FROM mailboxes WHERE id = ?"));
+    query.prepare(QStringLiteral("SELECT %1 FROM mailboxes WHERE id = ?").arg(QLatin1String(name)));
     query.addBindValue(hex(mailbox));
-    if (!execute(query) || !query.next())
-        return std::nullopt;
-    return QByteArray::fromHex(query.value(0).toString().toLatin1());
+    if (!execute(query))
+        return Found::Failed;
+    if (!query.next())
+        return Found::No;
+    *value = QByteArray::fromHex(query.value(0).toString().toLatin1());
+    return Found::Yes;
 }
 
-bool UnsubscribeStore::proofMatches(const QByteArray &mailbox, const QByteArray &proofHash)
+UnsubscribeStore::Found UnsubscribeStore::sealKey(const QByteArray &mailbox, QByteArray *key)
 {
-    QSqlDatabase *db = database();
-    if (!db)
-        return false;
-    QSqlQuery query(*db);
-    query.prepare(QStringLiteral("SELECT proof_hash FROM mailboxes WHERE id = ?"));
-    query.addBindValue(hex(mailbox));
-    if (!execute(query) || !query.next())
-        return false;
-    const QByteArray stored = query.value(0).toString().toLatin1();
-    const QByteArray given = proofHash.toHex();
+    return column(mailbox, "seal_key", key);
+}
+
+UnsubscribeStore::Found UnsubscribeStore::proofMatches(const QByteArray &mailbox,
+                                                       const QByteArray &proofHash)
+{
+    QByteArray stored;
+    const Found found = column(mailbox, "proof_hash", &stored);
+    if (found != Found::Yes)
+        return found;
     // Compared in constant time: the hash is of a secret.
-    if (stored.size() != given.size())
-        return false;
+    if (stored.size() != proofHash.size())
+        return Found::No;
     unsigned char difference = 0;
     for (qsizetype i = 0; i < stored.size(); ++i)
-        difference |= static_cast<unsigned char>(stored.at(i) ^ given.at(i));
-    return difference == 0;
+        difference |= static_cast<unsigned char>(stored.at(i) ^ proofHash.at(i));
+    return difference == 0 ? Found::Yes : Found::No;
 }
 
 bool UnsubscribeStore::addEvent(const QByteArray &mailbox, const QString &address,
@@ -209,19 +219,25 @@ bool UnsubscribeStore::addEvent(const QByteArray &mailbox, const QString &addres
     return execute(query);
 }
 
-std::optional<QList<UnsubscribeStore::Event>> UnsubscribeStore::takeEvents(const QByteArray &mailbox,
-                                                                           qint64 acknowledged,
-                                                                           int limit, qint64 now)
+std::optional<QList<UnsubscribeStore::Event>> UnsubscribeStore::takeEvents(
+        const QByteArray &mailbox, const QList<qint64> &acknowledged, int limit, qint64 now)
 {
     QSqlDatabase *db = database();
     if (!db)
         return std::nullopt;
-    QSqlQuery forget(*db);
-    forget.prepare(QStringLiteral("DELETE FROM events WHERE mailbox = ? AND id <= ?"));
-    forget.addBindValue(hex(mailbox));
-    forget.addBindValue(acknowledged);
-    if (!execute(forget))
-        return std::nullopt;
+    // By their ids, not "up to the last": a database server may commit an
+    // event with a smaller id after a larger one was fetched.
+    if (!acknowledged.isEmpty()) {
+        QStringList marks(acknowledged.size(), QStringLiteral("?"));
+        QSqlQuery forget(*db);
+        forget.prepare(QStringLiteral("DELETE FROM events WHERE mailbox = ? AND id IN (%1)")
+                               .arg(marks.join(u',')));
+        forget.addBindValue(hex(mailbox));
+        for (const qint64 id : acknowledged)
+            forget.addBindValue(id);
+        if (!execute(forget))
+            return std::nullopt;
+    }
     QSqlQuery old(*db);
     old.prepare(QStringLiteral("DELETE FROM events WHERE at < ?"));
     old.addBindValue(now - keptMs);

@@ -47,21 +47,27 @@ public:
     // Connects and makes the tables that are missing; false with *error.
     bool open(std::string *error);
 
+    // What a lookup found; Failed (the store did not answer) is never taken
+    // for a mailbox that does not exist.
+    enum class Found { Yes, No, Failed };
+
     bool addMailbox(const QByteArray &id, const QByteArray &sealKey, const QByteArray &proofHash);
     // The mailbox's sealing key, and whether a proof's hash is its own.
-    std::optional<QByteArray> sealKey(const QByteArray &mailbox);
-    bool proofMatches(const QByteArray &mailbox, const QByteArray &proofHash);
+    Found sealKey(const QByteArray &mailbox, QByteArray *key);
+    Found proofMatches(const QByteArray &mailbox, const QByteArray &proofHash);
     // Keeps an unsubscribe once: a second click of the same message is the same event.
     bool addEvent(const QByteArray &mailbox, const QString &address, const QString &run, qint64 at);
-    // Forgets the events up to `acknowledged` (fetched before), then those
-    // older than keptMs, and returns the next ones, oldest first.
-    std::optional<QList<Event>> takeEvents(const QByteArray &mailbox, qint64 acknowledged,
-                                           int limit, qint64 now);
+    // Forgets the events `acknowledged` (by their ids, as fetched before),
+    // then those older than keptMs, and returns the others, oldest first.
+    std::optional<QList<Event>> takeEvents(const QByteArray &mailbox,
+                                           const QList<qint64> &acknowledged, int limit,
+                                           qint64 now);
 
 private:
     // This thread's connection, opened on first use; nullptr when it cannot be.
     QSqlDatabase *database();
     QString driver() const;
+    Found column(const QByteArray &mailbox, const char *name, QByteArray *value);
 
     Options m_options;
     const quint64 m_serial;

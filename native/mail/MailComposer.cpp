@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QHostAddress>
 #include <QJsonObject>
 #include <QMimeDatabase>
 #include <QRandomGenerator>
@@ -288,9 +289,12 @@ MimeContent MailComposer::compose(const OutgoingMail &job, const MailLimits &lim
     const QString body = content.html ? HtmlText::readFile(job.html) : job.content;
     QJsonObject fields = job.to;
     const QString mailto = job.unsubscribe ? unsubscribeMailto(job.username) : QString();
-    const QString web = job.unsubscribe && job.unsubscribeUrl.startsWith("http"_L1)
-                                ? job.unsubscribeUrl
-                                : QString();
+    // One-click takes HTTPS; plain HTTP only to a service on this machine.
+    const QUrl webUrl(job.unsubscribeUrl);
+    const bool webUsable = webUrl.scheme() == "https"_L1
+                           || (webUrl.scheme() == "http"_L1
+                               && QHostAddress(webUrl.host()).isLoopback());
+    const QString web = job.unsubscribe && webUsable ? job.unsubscribeUrl : QString();
     const QString link = web.isEmpty() ? mailto : web;
     if (!link.isEmpty()) {
         for (const QString &address : {web, mailto}) {

@@ -33,15 +33,16 @@ SenderDomainCheck::SenderDomainCheck(QObject *parent)
 
 SenderDomainCheck::~SenderDomainCheck() = default;
 
-QString SenderDomainCheck::spfRecord(const QStringList &texts)
+QStringList SenderDomainCheck::spfRecords(const QStringList &texts)
 {
+    QStringList records;
     for (const QString &text : texts) {
         const QString trimmed = text.trimmed();
         if (trimmed.compare("v=spf1"_L1, Qt::CaseInsensitive) == 0
             || trimmed.startsWith("v=spf1 "_L1, Qt::CaseInsensitive))
-            return trimmed;
+            records.append(trimmed);
     }
-    return QString();
+    return records;
 }
 
 QString SenderDomainCheck::dmarcPolicy(const QStringList &texts)
@@ -100,18 +101,31 @@ void SenderDomainCheck::start(const QString &fromAddress, const QString &smtpHos
     });
     lookup(QDnsLookup::TXT, u"_dmarc."_s + m_domain, [this](const Answer &answer) {
         const QString policy = dmarcPolicy(answer.texts);
-        part(u"dmarc"_s, !answer.ok ? u"unknown"_s : policy.isEmpty() ? u"missing"_s : policy);
+        if (!answer.ok || !policy.isEmpty())
+            return part(u"dmarc"_s, answer.ok ? policy : u"unknown"_s);
+        // A subdomain's mail falls under its organisation's record; the
+        // organisation is taken as the last two labels (no public suffix list).
+        const QStringList labels = m_domain.split(u'.');
+        if (labels.size() <= 2)
+            return part(u"dmarc"_s, u"missing"_s);
+        lookup(QDnsLookup::TXT, u"_dmarc."_s + labels.mid(labels.size() - 2).join(u'.'),
+               [this](const Answer &organisation) {
+                   const QString inherited = dmarcPolicy(organisation.texts);
+                   part(u"dmarc"_s, !organisation.ok      ? u"unknown"_s
+                                    : inherited.isEmpty() ? u"missing"_s
+                                                          : inherited);
+               });
     });
-    const auto spf = [this](const QList<QHostAddress> &host) {
+    const auto spf = [this](bool, const QList<QHostAddress> &host) {
         m_host = host;
-        evaluate(m_domain, [this](const QString &verdict) {
+        evaluate(m_domain, false, [this](const QString &verdict) {
             // Without the server's addresses only a missing record can be told.
             part(u"spf"_s, m_host.isEmpty() && verdict != "missing"_L1 ? u"unknown"_s : verdict);
         });
     };
     const QHostAddress literal(smtpHost);
     if (!literal.isNull())
-        spf({literal});
+        spf(true, {literal});
     else
         addresses(smtpHost, spf);
 }
@@ -159,15 +173,16 @@ void SenderDomainCheck::lookup(QDnsLookup::Type type, const QString &name, const
     dns->lookup();
 }
 
-void SenderDomainCheck::addresses(const QString &name,
-                                  const std::function<void(QList<QHostAddress>)> &done)
+void SenderDomainCheck::addresses(const QString &name, const Addresses &done)
 {
     auto found = std::make_shared<QList<QHostAddress>>();
     auto left = std::make_shared<int>(2);
-    const auto collect = [found, left, done](const Answer &answer) {
+    auto ok = std::make_shared<bool>(true);
+    const auto collect = [found, left, ok, done](const Answer &answer) {
         found->append(answer.addresses);
+        *ok = *ok && answer.ok;
         if (--*left == 0)
-            done(*found);
+            done(*ok, *found);
     };
     lookup(QDnsLookup::A, name, collect);
     lookup(QDnsLookup::AAAA, name, collect);
@@ -187,112 +202,138 @@ bool SenderDomainCheck::matches(const QList<QHostAddress> &addresses, int v4Pref
     return false;
 }
 
-void SenderDomainCheck::evaluate(const QString &domain, const Verdict &done)
+// The record's own look-up is not counted: the bound is on the mechanisms
+// and modifiers that ask for more (include, a, mx, redirect).
+void SenderDomainCheck::evaluate(const QString &domain, bool counted, const Verdict &done)
 {
-    if (++m_spfLookups > maxSpfLookups)
+    if (counted && ++m_spfLookups > maxSpfLookups)
         return done(u"unknown"_s);
     lookup(QDnsLookup::TXT, domain, [this, domain, done](const Answer &answer) {
         if (!answer.ok)
             return done(u"unknown"_s);
-        const QString record = spfRecord(answer.texts);
-        if (record.isEmpty())
+        const QStringList records = spfRecords(answer.texts);
+        if (records.isEmpty())
             return done(u"missing"_s);
-        QStringList terms = record.split(u' ', Qt::SkipEmptyParts);
+        // Two records are an error the receiving servers do not resolve either.
+        if (records.size() > 1)
+            return done(u"unknown"_s);
+        QStringList terms = records.first().split(u' ', Qt::SkipEmptyParts);
         terms.removeFirst();
         evaluateTerms(terms, domain, QString(), done);
     });
 }
 
-// The terms of one record, left to right; each look-up goes on from its answer.
-void SenderDomainCheck::evaluateTerms(QStringList terms, const QString &domain,
-                                      const QString &redirect, const Verdict &done)
+// The terms of one record, left to right: those that need no look-up in a
+// loop, each look-up going on from its answer.
+void SenderDomainCheck::evaluateTerms(QStringList terms, const QString &domain, QString redirect,
+                                      const Verdict &done)
 {
-    if (terms.isEmpty()) {
-        if (!redirect.isEmpty())
-            return evaluate(redirect, done);
-        return done(u"neutral"_s);
-    }
-    QString term = terms.takeFirst().toLower();
-    const auto next = [this, terms, domain, redirect, done] {
-        evaluateTerms(terms, domain, redirect, done);
-    };
-    if (term.startsWith("redirect="_L1))
-        return evaluateTerms(terms, domain, term.mid(9), done);
-    if (term.contains(u'=') && !term.contains(u':'))
-        return next(); // exp= and modifiers this check does not need
-    // Macros, exists and ptr cannot be followed here.
-    if (term.contains(u'%'))
-        return done(u"unknown"_s);
-    QChar qualifier = u'+';
-    if (!term.isEmpty() && QStringView(u"+-~?").contains(term.front())) {
-        qualifier = term.front();
-        term.remove(0, 1);
-    }
-    const QString verdict = verdictOf(qualifier);
-    if (term == "all"_L1)
-        return done(verdict);
-    if (term.startsWith("ip4:"_L1) || term.startsWith("ip6:"_L1)) {
-        QString text = term.mid(4);
-        if (!text.contains(u'/'))
-            text += term.startsWith("ip4"_L1) ? "/32"_L1 : "/128"_L1;
-        const auto subnet = QHostAddress::parseSubnet(text);
-        if (subnet.first.isNull())
-            return done(u"unknown"_s);
-        for (const QHostAddress &host : std::as_const(m_host)) {
-            if (host.isInSubnet(subnet))
-                return done(verdict);
-        }
-        return next();
-    }
-    // a and mx, with an optional domain and prefix lengths: "a:example.com/24//64".
-    const bool isA = term == "a"_L1 || term.startsWith("a:"_L1) || term.startsWith("a/"_L1);
-    const bool isMx = term == "mx"_L1 || term.startsWith("mx:"_L1) || term.startsWith("mx/"_L1);
-    if (isA || isMx) {
-        QString rest = term.mid(isA ? 1 : 2);
-        int v4Prefix = 32;
-        int v6Prefix = 128;
-        const qsizetype slash = rest.indexOf(u'/');
-        if (slash >= 0) {
-            const QStringList prefixes = rest.mid(slash + 1).split(u'/');
-            v4Prefix = prefixes.value(0).isEmpty() ? 32 : prefixes.value(0).toInt();
-            v6Prefix = prefixes.size() > 2 ? prefixes.value(2).toInt() : 128;
-            rest = rest.left(slash);
-        }
-        const QString name = rest.startsWith(u':') ? rest.mid(1) : domain;
-        if (++m_spfLookups > maxSpfLookups)
-            return done(u"unknown"_s);
-        const auto check = [this, v4Prefix, v6Prefix, verdict, next,
-                            done](const QList<QHostAddress> &found) {
-            if (matches(found, v4Prefix, v6Prefix))
-                return done(verdict);
-            next();
+    while (!terms.isEmpty()) {
+        QString term = terms.takeFirst().toLower();
+        const auto next = [this, terms, domain, redirect, done] {
+            evaluateTerms(terms, domain, redirect, done);
         };
-        if (isA)
-            return addresses(name, check);
-        return lookup(QDnsLookup::MX, name, [this, check](const Answer &answer) {
-            if (answer.hosts.isEmpty())
-                return check({});
-            auto found = std::make_shared<QList<QHostAddress>>();
-            auto left = std::make_shared<qsizetype>(std::min<qsizetype>(answer.hosts.size(), 10));
-            for (qsizetype i = 0; i < *left; ++i) {
-                addresses(answer.hosts.at(i), [found, left, check](const QList<QHostAddress> &more) {
-                    found->append(more);
-                    if (--*left == 0)
-                        check(*found);
-                });
-            }
-        });
-    }
-    if (term.startsWith("include:"_L1)) {
-        return evaluate(term.mid(8), [verdict, next, done](const QString &included) {
-            if (included == "pass"_L1)
-                return done(verdict);
-            if (included == "unknown"_L1 || included == "missing"_L1)
+        if (term.startsWith("redirect="_L1)) {
+            redirect = term.mid(9);
+            continue;
+        }
+        if (term.contains(u'=') && !term.contains(u':'))
+            continue; // exp= and modifiers this check does not need
+        // Macros, exists and ptr cannot be followed here.
+        if (term.contains(u'%'))
+            return done(u"unknown"_s);
+        QChar qualifier = u'+';
+        if (!term.isEmpty() && QStringView(u"+-~?").contains(term.front())) {
+            qualifier = term.front();
+            term.remove(0, 1);
+        }
+        const QString verdict = verdictOf(qualifier);
+        if (term == "all"_L1)
+            return done(verdict);
+        if (term.startsWith("ip4:"_L1) || term.startsWith("ip6:"_L1)) {
+            QString text = term.mid(4);
+            if (!text.contains(u'/'))
+                text += term.startsWith("ip4"_L1) ? "/32"_L1 : "/128"_L1;
+            const auto subnet = QHostAddress::parseSubnet(text);
+            if (subnet.first.isNull())
                 return done(u"unknown"_s);
-            next();
-        });
+            for (const QHostAddress &host : std::as_const(m_host)) {
+                if (host.isInSubnet(subnet))
+                    return done(verdict);
+            }
+            continue;
+        }
+        // a and mx, with an optional domain and prefix lengths: "a:example.com/24//64".
+        const bool isA = term == "a"_L1 || term.startsWith("a:"_L1) || term.startsWith("a/"_L1);
+        const bool isMx = term == "mx"_L1 || term.startsWith("mx:"_L1) || term.startsWith("mx/"_L1);
+        if (isA || isMx) {
+            QString rest = term.mid(isA ? 1 : 2);
+            int v4Prefix = 32;
+            int v6Prefix = 128;
+            bool good = true;
+            const auto prefix = [&good](const QString &text, int most) {
+                bool ok = false;
+                const int value = text.toInt(&ok);
+                good = good && ok && value >= 0 && value <= most;
+                return value;
+            };
+            if (const qsizetype six = rest.indexOf("//"_L1); six >= 0) {
+                v6Prefix = prefix(rest.mid(six + 2), 128);
+                rest = rest.left(six);
+            }
+            if (const qsizetype four = rest.indexOf(u'/'); four >= 0) {
+                v4Prefix = prefix(rest.mid(four + 1), 32);
+                rest = rest.left(four);
+            }
+            if (!good)
+                return done(u"unknown"_s);
+            const QString name = rest.startsWith(u':') ? rest.mid(1) : domain;
+            if (++m_spfLookups > maxSpfLookups)
+                return done(u"unknown"_s);
+            const auto check = [this, v4Prefix, v6Prefix, verdict, next,
+                                done](bool ok, const QList<QHostAddress> &found) {
+                // A name server that fails gives no verdict, not a mismatch.
+                if (!ok)
+                    return done(u"unknown"_s);
+                if (matches(found, v4Prefix, v6Prefix))
+                    return done(verdict);
+                next();
+            };
+            if (isA)
+                return addresses(name, check);
+            return lookup(QDnsLookup::MX, name, [this, check](const Answer &answer) {
+                if (!answer.ok || answer.hosts.isEmpty())
+                    return check(answer.ok, {});
+                auto found = std::make_shared<QList<QHostAddress>>();
+                auto ok = std::make_shared<bool>(true);
+                const qsizetype count = std::min<qsizetype>(answer.hosts.size(), 10);
+                auto left = std::make_shared<qsizetype>(count);
+                for (qsizetype i = 0; i < count; ++i) {
+                    addresses(answer.hosts.at(i),
+                              [found, ok, left, check](bool answered,
+                                                       const QList<QHostAddress> &more) {
+                                  found->append(more);
+                                  *ok = *ok && answered;
+                                  if (--*left == 0)
+                                      check(*ok, *found);
+                              });
+                }
+            });
+        }
+        if (term.startsWith("include:"_L1)) {
+            return evaluate(term.mid(8), true, [verdict, next, done](const QString &included) {
+                if (included == "pass"_L1)
+                    return done(verdict);
+                if (included == "unknown"_L1 || included == "missing"_L1)
+                    return done(u"unknown"_s);
+                next();
+            });
+        }
+        return done(u"unknown"_s);
     }
-    done(u"unknown"_s);
+    if (!redirect.isEmpty())
+        return evaluate(redirect, true, done);
+    done(u"neutral"_s);
 }
 
 void SenderDomainCheck::part(const QString &key, const QString &value)

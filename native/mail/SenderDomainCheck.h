@@ -41,8 +41,8 @@ public:
     Q_INVOKABLE void start(const QString &fromAddress, const QString &smtpHost);
     Q_INVOKABLE void cancel();
 
-    // The SPF record among a name's TXT records, "" when there is none.
-    static QString spfRecord(const QStringList &texts);
+    // The SPF records among a name's TXT records (one, when all is well).
+    static QStringList spfRecords(const QStringList &texts);
     // The DMARC policy of a record ("none", "quarantine", "reject"), "" when
     // the text is no DMARC record.
     static QString dmarcPolicy(const QStringList &texts);
@@ -62,11 +62,13 @@ private:
     };
     using Done = std::function<void(const Answer &)>;
     using Verdict = std::function<void(const QString &)>;
+    // ok: the name server answered both questions
+    using Addresses = std::function<void(bool ok, const QList<QHostAddress> &)>;
 
     void lookup(QDnsLookup::Type type, const QString &name, const Done &done);
-    void addresses(const QString &name, const std::function<void(QList<QHostAddress>)> &done);
-    void evaluate(const QString &domain, const Verdict &done);
-    void evaluateTerms(QStringList terms, const QString &domain, const QString &redirect,
+    void addresses(const QString &name, const Addresses &done);
+    void evaluate(const QString &domain, bool counted, const Verdict &done);
+    void evaluateTerms(QStringList terms, const QString &domain, QString redirect,
                        const Verdict &done);
     bool matches(const QList<QHostAddress> &addresses, int v4Prefix, int v6Prefix) const;
     void part(const QString &key, const QString &value);

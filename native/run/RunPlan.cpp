@@ -289,7 +289,8 @@ Plan make(const Input &input)
             if (!plan.repeated.testBit(i))
                 ++suppressedAddresses;
         }
-        if (!plan.repeated.testBit(i) && !input.suppressed.contains(key) && atLargeProvider(address))
+        if (!plan.repeated.testBit(i) && !input.suppressed.contains(key) && atLargeProvider(address)
+            && EmailAddress::isDeliverable(address))
             ++largeProviders;
         if (!EmailAddress::isDeliverable(address)) {
             ++invalid;

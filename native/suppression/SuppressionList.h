@@ -69,7 +69,11 @@ public:
 
     private:
         static constexpr int shardCount = 256;
-        static int index(const QString &key) { return int(qHash(key) % shardCount); }
+        // A seed of its own: QHash picks buckets from the same low bits.
+        static int index(const QString &key)
+        {
+            return int((qHash(key, size_t(0x9e3779b97f4a7c15ULL)) >> 24) % shardCount);
+        }
         const QHash<QString, Entry> &shard(const QString &key) const;
 
         QList<QHash<QString, Entry>> m_shards;

@@ -1,5 +1,6 @@
 #include "suppression/UnsubscribeMailbox.h"
 
+#include "files/PrivateFiles.h"
 #include "secrets/SecretStore.h"
 #include "suppression/SuppressionList.h"
 #include "suppression/UnsubscribeToken.h"
@@ -7,11 +8,16 @@
 #include "webservice/WebService.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QSaveFile>
+#include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
 
@@ -130,39 +136,78 @@ void UnsubscribeMailbox::sync(bool registering)
 void UnsubscribeMailbox::start()
 {
     setBusy(true);
+    m_rounds = 0;
     if (registered())
-        fetch(0);
+        fetch({});
     else
         readSecret();
+}
+
+QString UnsubscribeMailbox::secretKey() const
+{
+    // One secret a service: a mailbox belongs to the service it was registered with.
+    return QLatin1String(secretName) + u':' + m_baseUrl;
+}
+
+QString UnsubscribeMailbox::markerPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+           + u"/unsubscribe-mailboxes.json"_s;
+}
+
+bool UnsubscribeMailbox::registeredBefore() const
+{
+    QFile file(markerPath());
+    return file.open(QIODevice::ReadOnly)
+           && QJsonDocument::fromJson(file.readAll()).object().contains(m_baseUrl);
+}
+
+void UnsubscribeMailbox::rememberRegistration() const
+{
+    QJsonObject known;
+    QFile file(markerPath());
+    if (file.open(QIODevice::ReadOnly))
+        known = QJsonDocument::fromJson(file.readAll()).object();
+    file.close();
+    known.insert(m_baseUrl, QString::fromLatin1(m_mailbox.toHex()));
+    QDir().mkpath(QFileInfo(markerPath()).absolutePath());
+    QSaveFile out(markerPath());
+    if (out.open(QIODevice::WriteOnly) && PrivateFiles::restrict(out)) {
+        out.write(QJsonDocument(known).toJson());
+        out.commit();
+    }
 }
 
 void UnsubscribeMailbox::readSecret()
 {
     const auto take = [this] {
         const QJsonObject kept
-                = m_secrets ? QJsonDocument::fromJson(
-                                      m_secrets->secret(QLatin1String(secretName)).toUtf8())
-                                      .object()
-                            : QJsonObject();
+                = m_secrets
+                          ? QJsonDocument::fromJson(m_secrets->secret(secretKey()).toUtf8()).object()
+                          : QJsonObject();
         const QByteArray mailbox = QByteArray::fromHex(
                 kept.value("mailbox"_L1).toString().toLatin1());
         const auto secret
                 = QByteArray::fromBase64Encoding(kept.value("secret"_L1).toString().toLatin1(),
                                                  base64 | QByteArray::AbortOnBase64DecodingErrors);
-        if (kept.value("service"_L1).toString() != m_baseUrl || mailbox.size() != 16 || !secret
-            || secret.decoded.isEmpty())
-            return m_registering ? registerMailbox() : finish(QString());
-        const UnsubscribeToken::Keys keys = UnsubscribeToken::keysFrom(*secret);
-        m_mailbox = mailbox;
-        m_sealKey = keys.seal;
-        m_proof = keys.proof;
-        emit registeredChanged();
-        fetch(0);
+        if (mailbox.size() == 16 && secret && secret.decoded.size() == 32) {
+            use(mailbox, secret.decoded);
+            return fetch({});
+        }
+        // A mailbox registered before whose secret cannot be read now (the
+        // keychain not answering): a new one would lose the unsubscribes
+        // of every message already sent, so none is made.
+        if (registeredBefore())
+            return finish(u"The secret of this program's unsubscribe mailbox cannot be read from "
+                          "the keychain."_s);
+        if (m_registering)
+            return registerMailbox();
+        finish(QString());
     };
     if (!m_secrets)
         return take();
     // The keychain answers later: asked once, read when it has.
-    m_secrets->load({QLatin1String(secretName)});
+    m_secrets->load({secretKey()});
     if (m_secrets->ready())
         return take();
     auto *once = new QObject(this);
@@ -174,9 +219,26 @@ void UnsubscribeMailbox::readSecret()
     });
 }
 
+void UnsubscribeMailbox::use(const QByteArray &mailbox, const QByteArray &secret)
+{
+    const UnsubscribeToken::Keys keys = UnsubscribeToken::keysFrom(secret);
+    m_mailbox = mailbox;
+    m_sealKey = keys.seal;
+    m_proof = keys.proof;
+    emit registeredChanged();
+}
+
+void UnsubscribeMailbox::forget()
+{
+    m_mailbox.clear();
+    m_sealKey.clear();
+    m_proof.clear();
+    emit registeredChanged();
+}
+
 void UnsubscribeMailbox::registerMailbox()
 {
-    post(u"unsubscribe/register"_s, "{}", [this](int status, const QByteArray &answer) {
+    post(u"unsubscribe/register"_s, "{}", [this](int status, bool, const QByteArray &answer) {
         const QJsonObject object = QJsonDocument::fromJson(answer).object();
         const QByteArray mailbox = QByteArray::fromHex(
                 object.value("mailbox"_L1).toString().toLatin1());
@@ -187,61 +249,86 @@ void UnsubscribeMailbox::registerMailbox()
         if (status != 200 || mailbox.size() != 16 || !secret || secret.decoded.size() != 32)
             return finish(status == 0 ? u"The web service cannot be reached."_s
                                       : u"The web service refused the mailbox."_s);
-        const UnsubscribeToken::Keys keys = UnsubscribeToken::keysFrom(*secret);
-        m_mailbox = mailbox;
-        m_sealKey = keys.seal;
-        m_proof = keys.proof;
-        if (m_secrets) {
-            const QJsonObject kept{{u"service"_s, m_baseUrl},
-                                   {u"mailbox"_s, QString::fromLatin1(mailbox.toHex())},
-                                   {u"secret"_s, secretText}};
-            m_secrets->setSecret(QLatin1String(secretName),
-                                 QString::fromUtf8(
-                                         QJsonDocument(kept).toJson(QJsonDocument::Compact)));
+        if (!m_secrets) {
+            use(mailbox, secret.decoded);
+            return fetch({});
         }
-        emit registeredChanged();
-        fetch(0);
+        // Links are handed out only once the secret is kept: one that did not
+        // survive a restart would leave its unsubscribes unread.
+        const QString name = secretKey();
+        auto *once = new QObject(this);
+        connect(m_secrets, &SecretStore::stored, once,
+                [this, once, name, mailbox, secret = secret.decoded](const QString &storedName,
+                                                                     bool ok,
+                                                                     const QString &reason) {
+                    if (storedName != name)
+                        return;
+                    delete once;
+                    if (!ok)
+                        return finish(u"The unsubscribe mailbox could not be kept in the "
+                                      "keychain: "_s
+                                      + reason);
+                    use(mailbox, secret);
+                    rememberRegistration();
+                    fetch({});
+                });
+        const QJsonObject kept{{u"service"_s, m_baseUrl},
+                               {u"mailbox"_s, QString::fromLatin1(mailbox.toHex())},
+                               {u"secret"_s, secretText}};
+        m_secrets->setSecret(name,
+                             QString::fromUtf8(QJsonDocument(kept).toJson(QJsonDocument::Compact)));
     });
 }
 
-void UnsubscribeMailbox::fetch(qint64 acknowledged)
+void UnsubscribeMailbox::fetch(const QList<qint64> &acknowledged)
 {
+    // Bounded, should the service keep giving what was acknowledged.
+    if (++m_rounds > 100)
+        return finish(QString());
+    QJsonArray ids;
+    for (const qint64 id : acknowledged)
+        ids.append(id);
     const QJsonObject body{{u"mailbox"_s, QString::fromLatin1(m_mailbox.toHex())},
                            {u"proof"_s, QString::fromLatin1(m_proof.toBase64(base64))},
-                           {u"acknowledged"_s, acknowledged}};
+                           {u"acknowledged"_s, ids}};
     post(u"unsubscribe/events"_s, QJsonDocument(body).toJson(QJsonDocument::Compact),
-         [this, acknowledged](int status, const QByteArray &answer) {
-             if (status == 403) {
-                 // The service no longer knows the mailbox: a new one next time.
-                 m_mailbox.clear();
+         [this](int status, bool ours, const QByteArray &answer) {
+             // Only the service itself saying so (not a proxy's or a
+             // portal's refusal) makes the mailbox one to give up.
+             if (status == 403 && ours) {
+                 forget();
                  if (m_secrets)
-                     m_secrets->removeSecret(QLatin1String(secretName));
-                 emit registeredChanged();
+                     m_secrets->removeSecret(secretKey());
                  return finish(u"The web service no longer knows this program's mailbox."_s);
              }
              const QJsonValue events = QJsonDocument::fromJson(answer).object().value("events"_L1);
-             if (status != 200 || !events.isArray())
-                 return finish(status == 0 ? u"The web service cannot be reached."_s
-                                           : u"The web service did not give the unsubscribes."_s);
-             qint64 last = acknowledged;
+             if (status != 200 || !ours || !events.isArray())
+                 return finish(status == 0 || !ours
+                                       ? u"The web service cannot be reached."_s
+                                       : u"The web service did not give the unsubscribes."_s);
+             // Listed first, then acknowledged, which also brings the next ones.
+             QList<qint64> taken;
              for (const QJsonValue &value : events.toArray()) {
                  const QJsonObject event = value.toObject();
-                 last = std::max(last, event.value("id"_L1).toInteger());
                  const QString address = event.value("address"_L1).toString();
-                 if (m_suppression && !m_suppression->contains(address)
-                     && m_suppression->add(address, u"unsubscribed"_s,
-                                           event.value("run"_L1).toString()))
+                 if (!m_suppression)
+                     continue;
+                 if (!m_suppression->contains(address)) {
+                     if (!m_suppression->add(address, u"unsubscribed"_s,
+                                             event.value("run"_L1).toString()))
+                         continue; // not an address: left on the service
                      ++m_added;
+                 }
+                 taken.append(event.value("id"_L1).toInteger());
              }
-             // What was taken is acknowledged, which also brings the next ones.
-             if (last > acknowledged)
-                 return fetch(last);
+             if (!taken.isEmpty())
+                 return fetch(taken);
              finish(QString());
          });
 }
 
 void UnsubscribeMailbox::post(const QString &name, const QByteArray &body,
-                              const std::function<void(int, const QByteArray &)> &done)
+                              const std::function<void(int, bool, const QByteArray &)> &done)
 {
     QNetworkRequest request{QUrl(m_baseUrl + u"api/"_s + name)};
     request.setRawHeader("Accept", "application/json");
@@ -255,9 +342,7 @@ void UnsubscribeMailbox::post(const QString &name, const QByteArray &body,
     auto *result = new ServiceReply(reply, timeLimitMs, maxAnswerBytes, this);
     connect(result, &ServiceReply::finished, this,
             [this, done](int status, const QString &text, const QString &authorization) {
-                // Only our service's answer counts.
-                const bool ours = authorization == u"Bearer "_s + m_responseToken;
-                done(status >= 200 && status < 300 && !ours ? 0 : status, text.toUtf8());
+                done(status, authorization == u"Bearer "_s + m_responseToken, text.toUtf8());
             });
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QNetworkAccessManager>
 #include <QObject>
 #include <QPointer>
@@ -82,9 +83,19 @@ private:
     void start();
     void readSecret();
     void registerMailbox();
-    void fetch(qint64 acknowledged);
+    void use(const QByteArray &mailbox, const QByteArray &secret);
+    void forget();
+    // Takes the waiting events, acknowledging those of the last answer.
+    void fetch(const QList<qint64> &acknowledged);
+    // done(status, whether the answer is our service's, body)
     void post(const QString &name, const QByteArray &body,
-              const std::function<void(int, const QByteArray &)> &done);
+              const std::function<void(int, bool, const QByteArray &)> &done);
+    QString secretKey() const;
+    // The services this program registered a mailbox with (no secret in it),
+    // so that a secret the keychain cannot give now is not taken for none.
+    static QString markerPath();
+    bool registeredBefore() const;
+    void rememberRegistration() const;
     void finish(const QString &error);
     void setBusy(bool busy);
 
@@ -100,6 +111,7 @@ private:
     bool m_again = false; // a sync asked for while one runs
     bool m_registering = false;
     int m_added = 0;
+    int m_rounds = 0; // event pages taken in this sync
     QString m_error;
     QTimer m_watch;
     QNetworkAccessManager m_network;

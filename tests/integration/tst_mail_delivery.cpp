@@ -1156,7 +1156,12 @@ void TestMailDelivery::senderDomainChecks()
                       u"--txt-record=incl.test,v=spf1 include:_spf.good.test ~all"_s,
                       u"--txt-record=viamx.test,v=spf1 mx -all"_s,
                       u"--mx-host=viamx.test,mx.good.test,10"_s,
-                      u"--txt-record=macro.test,v=spf1 exists:%{i}.x.test -all"_s});
+                      u"--txt-record=macro.test,v=spf1 exists:%{i}.x.test -all"_s,
+                      u"--txt-record=news.good.test,v=spf1 ip4:127.0.0.1 -all"_s,
+                      u"--txt-record=fails.test,v=spf1 a:host.unanswered.example -all"_s,
+                      u"--txt-record=junk.test,v=spf1 a:smtp.good.test/zz -all"_s,
+                      u"--txt-record=twice.test,v=spf1 -all"_s,
+                      u"--txt-record=twice.test,v=spf1 +all"_s});
     dns.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     dns.start();
     QVERIFY2(dns.waitForStarted(5000), "dnsmasq starts");
@@ -1184,6 +1189,13 @@ void TestMailDelivery::senderDomainChecks()
             // A macro cannot be followed here: no verdict rather than a wrong one.
             {u"me@macro.test"_s, u"127.0.0.1"_s, u"unknown"_s, u"missing"_s, u"missing"_s},
             {u"me@bare.test"_s, u"127.0.0.1"_s, u"missing"_s, u"missing"_s, u"missing"_s},
+            // A subdomain under its organisation's DMARC policy.
+            {u"me@news.good.test"_s, u"127.0.0.1"_s, u"pass"_s, u"reject"_s, u"missing"_s},
+            // No verdict where the answer is not one: a name server that fails,
+            // a prefix that is no number, two records.
+            {u"me@fails.test"_s, u"127.0.0.1"_s, u"unknown"_s, u"missing"_s, u"missing"_s},
+            {u"me@junk.test"_s, u"127.0.0.5"_s, u"unknown"_s, u"missing"_s, u"missing"_s},
+            {u"me@twice.test"_s, u"127.0.0.1"_s, u"unknown"_s, u"missing"_s, u"missing"_s},
     };
     SenderDomainCheck check;
     QSignalSpy finished(&check, &SenderDomainCheck::finished);

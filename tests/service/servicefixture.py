@@ -246,11 +246,12 @@ class Postgres:
                 "store_database": database, "store_user": self.user}
 
     def stop(self):
-        self.process.terminate()
-        try:
-            self.process.wait(20)
-        except subprocess.TimeoutExpired:
-            self.process.kill()
-            self.process.wait()
+        if self.process.poll() is None:
+            self.process.terminate()
+            try:
+                self.process.wait(20)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait()
         self.log.close()
         shutil.rmtree(self.folder, ignore_errors=True)

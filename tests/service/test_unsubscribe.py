@@ -76,19 +76,25 @@ class Stores:
         self.assertEqual(status, 200)
         self.assertIn(b"You are unsubscribed", page)
 
-        # Only the mailbox's own proof reads its events.
-        status, refused = self.events(mailbox, other["secret"])
+        # Only the mailbox's own proof reads its events; the refusal is the
+        # service's own, so the program may trust it.
+        body = {"mailbox": mailbox["mailbox"], "proof": proof(other["secret"])}
+        status, headers, _ = self.service.api("unsubscribe/events", body)
         self.assertEqual(status, 403)
+        self.assertEqual(headers.get("authorization"), "Bearer " + RESPONSE_TOKEN)
         status, answer = self.events(mailbox, secret)
         self.assertEqual(status, 200)
         found = [(e["address"], e["run"]) for e in answer["events"]]
         self.assertEqual(found, [("Ann@example.com", "20261211T0900-ab"),
                                  ("bob@example.com", "run-1")])
         self.assertEqual(self.events(other, other["secret"])[1]["events"], [])
-        # Not acknowledged: given again; acknowledged: forgotten.
+        # Not acknowledged: given again; acknowledged by id: forgotten, and
+        # only those.
         self.assertEqual(len(self.events(mailbox, secret)[1]["events"]), 2)
-        last = answer["events"][-1]["id"]
-        self.assertEqual(self.events(mailbox, secret, last)[1]["events"], [])
+        ids = [e["id"] for e in answer["events"]]
+        self.assertEqual([e["address"] for e in self.events(mailbox, secret, ids[:1])[1]["events"]],
+                         ["bob@example.com"])
+        self.assertEqual(self.events(mailbox, secret, ids[1:])[1]["events"], [])
         self.assertEqual(self.events(mailbox, secret)[1]["events"], [])
 
         # Unreadable asks are refused, and need the program's token.
@@ -123,15 +129,48 @@ class SqliteTest(Stores, unittest.TestCase):
         try:
             status, answer = self.events(mailbox, mailbox["secret"], service=limited)
             self.assertEqual([e["address"] for e in answer["events"]], ["cy@example.com"])
-            statuses = [limited.request("GET", path)[0] for _ in range(3)]
-            self.assertEqual(statuses, [200, 200, 429])
-            status, headers, _ = limited.request("POST", path, ONE_CLICK, FORM)
+            # Pages count (link scanners fetch them) ...
+            statuses = [limited.request("GET", path)[0] for _ in range(4)]
+            self.assertEqual(statuses, [200, 200, 200, 429])
+            # ... a provider's one-click POST with a good token never waits ...
+            self.assertEqual(limited.request("POST", path, ONE_CLICK, FORM)[0], 200)
+            # ... and a forged one does.
+            status, headers, _ = limited.request("POST", path[:-2], ONE_CLICK, FORM)
             self.assertEqual(status, 429)
             self.assertGreaterEqual(int(headers["retry-after"]), 1)
             # Another client address keeps its own share.
             self.assertEqual(limited.request("GET", path, source="127.0.0.2")[0], 200)
         finally:
             self.assertEqual(limited.stop(), 0, limited.errors())
+
+
+class StoreDownTest(unittest.TestCase):
+    """A store that stops answering is no verdict: the link is not called
+    invalid nor the mailbox unknown, the service says to try again."""
+
+    def test_aStoreThatDoesNotAnswerGives503(self):
+        tmp = TempDir()
+        postgres = Postgres()
+        try:
+            postgres.create_database("parvane")
+            service = Service(tmp.path, dict(BASE, **postgres.store_config("parvane")))
+            status, _, body = service.api("unsubscribe/register", {})
+            self.assertEqual(status, 200)
+            mailbox = json.loads(body)
+            path = "/u/" + token(mailbox, mailbox["secret"], "ed@example.com")
+            postgres.stop()
+            for method, body in (("POST", ONE_CLICK), ("GET", None)):
+                status, headers, _ = service.request(method, path, body, FORM)
+                self.assertEqual(status, 503, method)
+                self.assertIn("retry-after", headers)
+            status, headers, _ = service.api("unsubscribe/events", {
+                "mailbox": mailbox["mailbox"], "proof": proof(mailbox["secret"])})
+            self.assertEqual(status, 503)
+            self.assertNotIn("authorization", headers)
+            self.assertEqual(service.stop(), 0, service.errors())
+        finally:
+            postgres.stop()
+            tmp.cleanup()
 
 
 class PostgresTest(Stores, unittest.TestCase):

@@ -539,7 +539,12 @@ Item {
             compare(servers.messages().map(m => m.envelopeTo[0]), ["bob@one.test"])
             compare(dialog().suppressed, 1)
             compare(screen.suppressionList.find("ANN@one.test").reason, "unsubscribed")
+            // A service that cannot be reached is no reason to give the mailbox up.
             service.stop()
+            mailbox.sync()
+            tryCompare(mailbox, "busy", false)
+            compare(mailbox.error, "The web service cannot be reached.")
+            verify(mailbox.registered)
         }
 
         // Warnings only: the summary says what the sender's domain lacks and
