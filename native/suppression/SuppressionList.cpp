@@ -235,12 +235,7 @@ bool SuppressionList::add(const QString &address, const QString &reason, const Q
     const QString trimmed = address.trimmed();
     if (!EmailAddress::isWellFormed(trimmed) || !isReason(reason))
         return false;
-    const Change change{true, {trimmed, reason, QDateTime::currentMSecsSinceEpoch(), detail}};
-    apply(change);
-    if (!m_loaded || m_busy)
-        m_early.append(change);
-    write(lineOf(change), 1);
-    emit changed();
+    commit({true, {trimmed, reason, QDateTime::currentMSecsSinceEpoch(), detail}});
     return true;
 }
 
@@ -249,13 +244,18 @@ bool SuppressionList::remove(const QString &address)
     const Entry *entry = m_entries.find(EmailAddress::key(address.trimmed()));
     if (!entry)
         return false;
-    const Change change{false, {entry->address, {}, 0, {}}};
+    commit({false, {entry->address, {}, 0, {}}});
+    return true;
+}
+
+void SuppressionList::commit(const Change &change)
+{
     apply(change);
+    // Replayed over what a read or an import under way brings.
     if (!m_loaded || m_busy)
         m_early.append(change);
     write(lineOf(change), 1);
     emit changed();
-    return true;
 }
 
 void SuppressionList::write(const QByteArray &lines, qsizetype count)

@@ -151,6 +151,7 @@ private:
     static QByteArray lineOf(const Change &change);
     void load();
     void loadFinished(quint64 serial, const Loaded &loaded);
+    void commit(const Change &change);
     void apply(const Change &change);
     // Appends the lines on the writer, or rewrites the file when it holds
     // mostly lines that no longer count.
