@@ -11,13 +11,13 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-
-void ensureGMime()
+void MimeMessage::initGMime()
 {
     static std::once_flag once;
     std::call_once(once, [] { g_mime_init(); });
 }
+
+namespace {
 
 GMimeDataWrapper *wrap(const QByteArray &bytes)
 {
@@ -190,7 +190,7 @@ QByteArray MimeMessage::charsetOf(const QByteArray &text)
 
 QByteArray MimeMessage::build(const MimeContent &content)
 {
-    ensureGMime();
+    MimeMessage::initGMime();
 
     GMimeMessage *message = g_mime_message_new(TRUE);
     addMailbox(message, GMIME_ADDRESS_TYPE_FROM, content.senderName, content.senderAddress);

@@ -42,6 +42,8 @@ struct MimeContent
 // none exceeds 998 octets. Safe to call from any thread.
 namespace MimeMessage {
 QByteArray build(const MimeContent &content);
+// GMime set up once for the process, before any use of it.
+void initGMime();
 
 // Every run of control characters (line breaks, NUL, tabs, Unicode line
 // separators) as one space, so that a name, subject or file name cannot
