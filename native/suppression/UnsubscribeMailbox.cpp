@@ -204,6 +204,10 @@ void UnsubscribeMailbox::readSecret()
             return registerMailbox();
         finish(QString());
     };
+    // Nothing registered with this service, nothing to register: the
+    // keychain is not asked at all.
+    if (!m_registering && !registeredBefore())
+        return finish(QString());
     if (!m_secrets)
         return take();
     // The keychain answers later: asked once, read when it has.
