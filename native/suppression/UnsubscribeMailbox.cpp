@@ -7,14 +7,12 @@
 #include "webservice/ServiceReply.h"
 #include "webservice/WebService.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -78,10 +76,8 @@ void UnsubscribeMailbox::setBaseUrl(const QString &url)
         return;
     m_baseUrl = base;
     // A mailbox belongs to the service it was registered with.
-    if (registered()) {
-        m_mailbox.clear();
-        emit registeredChanged();
-    }
+    if (registered())
+        forget();
     emit baseUrlChanged();
 }
 
@@ -334,16 +330,9 @@ void UnsubscribeMailbox::fetch(const QList<qint64> &acknowledged)
 void UnsubscribeMailbox::post(const QString &name, const QByteArray &body,
                               const std::function<void(int, bool, const QByteArray &)> &done)
 {
-    QNetworkRequest request{QUrl(m_baseUrl + u"api/"_s + name)};
-    request.setRawHeader("Accept", "application/json");
-    request.setRawHeader("Content-type", "application/json");
-    request.setRawHeader("Authorization", "Bearer " + m_requestToken.toUtf8());
-    auto *data = new QBuffer;
-    data->setData(body);
-    data->open(QIODevice::ReadOnly);
-    QNetworkReply *reply = m_network.post(request, data);
-    data->setParent(reply);
-    auto *result = new ServiceReply(reply, timeLimitMs, maxAnswerBytes, this);
+    ServiceReply *result = WebService::request(m_network, "POST", m_baseUrl + u"api/"_s + name,
+                                               body, m_requestToken, timeLimitMs, maxAnswerBytes,
+                                               this);
     connect(result, &ServiceReply::finished, this,
             [this, done](int status, const QString &text, const QString &authorization) {
                 done(status, authorization == u"Bearer "_s + m_responseToken, text.toUtf8());

@@ -30,19 +30,27 @@ WebService::~WebService()
 QObject *WebService::send(const QString &method, const QString &url, const QString &body,
                           const QString &token, int timeLimitMs, int maxBytes)
 {
+    ServiceReply *result = request(m_network, method.toLatin1(), url, body.toUtf8(), token,
+                                   timeLimitMs, maxBytes, this);
+    // Owned here, not by the script that holds it: it deletes itself when done.
+    QQmlEngine::setObjectOwnership(result, QQmlEngine::CppOwnership);
+    return result;
+}
+
+ServiceReply *WebService::request(QNetworkAccessManager &network, const QByteArray &method,
+                                  const QString &url, const QByteArray &body, const QString &token,
+                                  int timeLimitMs, int maxBytes, QObject *parent)
+{
     QNetworkRequest request{QUrl(url)};
     request.setRawHeader("Accept", "application/json");
     request.setRawHeader("Content-type", "application/json");
     request.setRawHeader("Authorization", "Bearer " + token.toUtf8());
     auto *data = new QBuffer;
-    data->setData(body.toUtf8());
+    data->setData(body);
     data->open(QIODevice::ReadOnly);
-    QNetworkReply *reply = m_network.sendCustomRequest(request, method.toLatin1(), data);
+    QNetworkReply *reply = network.sendCustomRequest(request, method, data);
     data->setParent(reply);
-    auto *result = new ServiceReply(reply, timeLimitMs, maxBytes, this);
-    // Owned here, not by the script that holds it: it deletes itself when done.
-    QQmlEngine::setObjectOwnership(result, QQmlEngine::CppOwnership);
-    return result;
+    return new ServiceReply(reply, timeLimitMs, maxBytes, parent);
 }
 
 QString WebService::baseUrlFrom(const QString &configured)

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QtQml/qqmlregistration.h>
 
+class ServiceReply;
+
 // The program's way to its web service. Where it is: PARVANE_API_BASE_URL
 // when that names a usable web address, else the loopback service that
 // scripts/run.sh starts. Which authorities vouch for it: the system's, plus
@@ -32,6 +34,11 @@ public:
     // answer longer than `maxBytes` is dropped unread and reported as no answer.
     Q_INVOKABLE QObject *send(const QString &method, const QString &url, const QString &body,
                               const QString &token, int timeLimitMs, int maxBytes);
+    // The same request over a network of the caller's own, its reply a child
+    // of `parent`: the one way every native object asks the service.
+    static ServiceReply *request(QNetworkAccessManager &network, const QByteArray &method,
+                                 const QString &url, const QByteArray &body, const QString &token,
+                                 int timeLimitMs, int maxBytes, QObject *parent);
 
     // The base address that `configured` gives: an http or https address with
     // a host, without user, query or fragment, with a "/" added at its end
