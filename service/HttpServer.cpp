@@ -47,14 +47,6 @@ std::string loggable(const std::string &target)
     return out.empty() ? "-" : out;
 }
 
-// "/u/" however its letter is written ("/%75/" too).
-bool isUnsubscribeAddress(const std::string &target)
-{
-    if (target.rfind("/u/", 0) == 0 || target.rfind("/U/", 0) == 0)
-        return true;
-    return target.size() > 5 && target.compare(0, 4, "/%75") == 0 && target[4] == '/';
-}
-
 void logLine(const std::string &method, const std::string &target, int status,
              std::chrono::steady_clock::duration took)
 {
@@ -65,11 +57,9 @@ void logLine(const std::string &method, const std::string &target, int status,
     char stamp[32];
     std::strftime(stamp, sizeof stamp, "%Y-%m-%dT%H:%M:%SZ", &utc);
     const double ms = std::chrono::duration<double, std::milli>(took).count();
-    // An unsubscribe token is the right to unsubscribe someone: the log keeps none.
-    const std::string shown = isUnsubscribeAddress(target) ? "/u/-" : loggable(target);
     std::lock_guard lock(logMutex);
     std::printf("%s %s %s %d %.2fms\n", stamp, method.empty() ? "-" : loggable(method).c_str(),
-                shown.c_str(), status, ms);
+                loggable(target).c_str(), status, ms);
     std::fflush(stdout);
 }
 
@@ -119,6 +109,12 @@ struct HttpServer::Impl
     std::optional<tcp::acceptor> acceptor;
     asio::steady_timer backoff{ioc};
     bool outOfDescriptors = false;
+    HttpServer::LoggedTarget loggedTarget;
+
+    std::string shown(const std::string &target) const
+    {
+        return loggedTarget ? loggedTarget(target) : target;
+    }
 
     Impl(HttpLimits l, Handler h, MayBlock m, Handler b, int t, int w)
         : limits(l), handler(std::move(h)), mayBlock(std::move(m)), busy(std::move(b)), threads(t),
@@ -313,7 +309,8 @@ private:
         }
         if (ec == beast::error::timeout) {
             if (!m_method.empty() || m_buffer.size() > 0)
-                logLine(m_method, m_target, 408, std::chrono::steady_clock::now() - m_started);
+                logLine(m_method, m_server.shown(m_target), 408,
+                        std::chrono::steady_clock::now() - m_started);
             return close();
         }
         if (ec == http::error::end_of_stream || ec == asio::error::eof
@@ -345,7 +342,8 @@ private:
             response->body() = std::move(reply.body);
             response->prepare_payload();
         }
-        logLine(m_method, m_target, reply.status, std::chrono::steady_clock::now() - m_started);
+        logLine(m_method, m_server.shown(m_target), reply.status,
+                std::chrono::steady_clock::now() - m_started);
         m_stream.expires_after(m_server.limits.requestTimeout);
         http::async_write(m_stream, *response,
                           [self = shared_from_this(), response](beast::error_code ec, std::size_t) {
@@ -449,6 +447,11 @@ HttpServer::HttpServer(HttpLimits limits, Handler handler, MayBlock mayBlock, Ha
     : d(std::make_unique<Impl>(limits, std::move(handler), std::move(mayBlock), std::move(busy),
                                threads, workers))
 {}
+
+void HttpServer::setLoggedTarget(LoggedTarget shown)
+{
+    d->loggedTarget = std::move(shown);
+}
 
 HttpServer::~HttpServer()
 {

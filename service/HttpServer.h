@@ -66,6 +66,11 @@ public:
     HttpServer(const HttpServer &) = delete;
     HttpServer &operator=(const HttpServer &) = delete;
 
+    // What the request log writes for a target (a secret in it left out);
+    // without it, the target as sent. Set before listen().
+    using LoggedTarget = std::function<std::string(const std::string &target)>;
+    void setLoggedTarget(LoggedTarget shown);
+
     // Binds and listens; returns the bound port, 0 on failure (error set).
     unsigned short listen(const std::string &address, unsigned short port, std::string *error);
     // Serves until SIGINT or SIGTERM, or stop().

@@ -152,6 +152,13 @@ bool Service::mayBlock(const HttpRequest &request)
            || path.rfind("/api/unsubscribe/", 0) == 0 || path.rfind("/u/", 0) == 0;
 }
 
+std::string Service::loggedTarget(const std::string &target)
+{
+    // Read as the routes read it, so that no spelling of "/u/" slips by.
+    const auto segments = UrlPath::segments(target);
+    return segments && segments->size() == 2 && (*segments)[0] == "u" ? "/u/-" : target;
+}
+
 HttpReply Service::busy(const HttpRequest &request)
 {
     const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(request.body));

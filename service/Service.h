@@ -28,6 +28,9 @@ public:
     HttpReply handle(const HttpRequest &request) const;
     // Requests whose answer may wait on another server.
     static bool mayBlock(const HttpRequest &request);
+    // A request's target as the log writes it: an unsubscribe address, the
+    // right to unsubscribe someone, keeps no token.
+    static std::string loggedTarget(const std::string &target);
     // The refusal of such a request when too many already wait.
     static HttpReply busy(const HttpRequest &request);
 

@@ -94,6 +94,7 @@ int main(int argc, char **argv)
             config.limits,
             [&service](const HttpRequest &request) { return service->handle(request); },
             &Service::mayBlock, &Service::busy, threads, config.workers);
+    server.setLoggedTarget(&Service::loggedTarget);
     const unsigned short port = server.listen(config.listen, config.port, &error);
     if (port == 0) {
         std::fprintf(stderr, "parvane-service: cannot listen on %s:%u: %s\n", config.listen.c_str(),
