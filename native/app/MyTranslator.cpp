@@ -11,11 +11,8 @@ using namespace Qt::Literals::StringLiterals;
 MyTranslator::MyTranslator(QQmlEngine *engine, QObject *parent) : QObject(parent), m_engine(engine)
 {}
 
-MyTranslator::~MyTranslator()
-{
-    if (m_qtTranslatorInstalled)
-        QCoreApplication::removeTranslator(&m_qtTranslator);
-}
+// A translator removes itself from the application when it is deleted.
+MyTranslator::~MyTranslator() = default;
 
 QLocale MyTranslator::localeFor(const QString &language)
 {
@@ -35,14 +32,14 @@ bool MyTranslator::loadQtTranslation(QTranslator &translator, const QString &lan
 void MyTranslator::applyQtTexts(const QString &language)
 {
     QLocale::setDefault(localeFor(language));
-    if (m_qtTranslatorInstalled) {
-        QCoreApplication::removeTranslator(&m_qtTranslator);
-        m_qtTranslatorInstalled = false;
-    }
     // The interface's own translation is installed after it and so searched
     // first: its texts for Qt's dialogs win over Qt's catalogue.
-    if (loadQtTranslation(m_qtTranslator, language))
-        m_qtTranslatorInstalled = QCoreApplication::installTranslator(&m_qtTranslator);
+    auto loaded = std::make_unique<QTranslator>();
+    if (!loadQtTranslation(*loaded, language) || !QCoreApplication::installTranslator(loaded.get()))
+        loaded.reset();
+    if (m_qtTranslator)
+        QCoreApplication::removeTranslator(m_qtTranslator.get());
+    m_qtTranslator = std::move(loaded);
 }
 
 void MyTranslator::setStartupLanguage(const QString &language)
@@ -57,16 +54,19 @@ void MyTranslator::setStartupLanguage(const QString &language)
 bool MyTranslator::setLanguage(const QString &language)
 {
     const QString name = u"qml_"_s + language;
-    // A failed load empties a translator, so probe with a scratch one first:
-    // a missing file must leave the language in use untouched.
-    QTranslator probe;
-    if (!probe.load(name, QDir::currentPath()) || !m_translator.load(name, QDir::currentPath()))
+    // A new translator each time: threads translate while this runs (a host
+    // lookup's error text), and loading one that is installed would change it
+    // under them. A missing file leaves the language in use untouched.
+    auto loaded = std::make_unique<QTranslator>();
+    if (!loaded->load(name, QDir::currentPath()))
         return false;
 
     applyQtTexts(language);
-    // Re-installing moves the translator to the front, above the start-up one.
-    QCoreApplication::removeTranslator(&m_translator);
-    QCoreApplication::installTranslator(&m_translator);
+    // Installed last, it is searched before the start-up translation.
+    QCoreApplication::installTranslator(loaded.get());
+    if (m_translator)
+        QCoreApplication::removeTranslator(m_translator.get());
+    m_translator = std::move(loaded);
     if (m_engine)
         m_engine->retranslate();
     m_language = language;

@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QTranslator>
 
+#include <memory>
+
 class QQmlEngine;
 
 // Switches the interface language while the program runs: loads the chosen
@@ -41,8 +43,8 @@ private:
     void applyQtTexts(const QString &language);
 
     QQmlEngine *m_engine; // not owned
-    QTranslator m_translator;
-    QTranslator m_qtTranslator;
-    bool m_qtTranslatorInstalled = false;
+    // Replaced, never reloaded, while installed: other threads read them.
+    std::unique_ptr<QTranslator> m_translator;
+    std::unique_ptr<QTranslator> m_qtTranslator;
     QString m_language;
 };

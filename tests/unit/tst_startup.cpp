@@ -9,7 +9,11 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QTranslator>
+
+#include <atomic>
+#include <memory>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -149,6 +153,28 @@ private slots:
         QCOMPARE(changed.count(), 1);
         QCOMPARE(translator.language(), u"fr_FR"_s);
         QCOMPARE(QSettings().value(u"lang"_s).toString(), u"fr_FR"_s);
+
+        // Switching back and forth while another thread translates (as a
+        // host lookup does for its error text) must hand that thread one
+        // language or the other, never a translator being loaded.
+        copyQm(u"qml_en_EN.qm"_s, dir.path());
+        std::atomic<bool> stop = false;
+        std::atomic<int> foreign = 0;
+        std::unique_ptr<QThread> reader(QThread::create([&] {
+            while (!stop) {
+                const QString text = QCoreApplication::translate("ComposeForm", "Unsubscribe link");
+                if (text != "Unsubscribe link"_L1 && text != u"Lien de désabonnement"_s)
+                    ++foreign;
+            }
+        }));
+        reader->start();
+        for (int i = 0; i < 200; ++i)
+            QVERIFY(translator.setLanguage(i % 2 ? u"fr_FR"_s : u"en_EN"_s));
+        stop = true;
+        reader->wait();
+        QCOMPARE(foreign.load(), 0);
+        QCOMPARE(QCoreApplication::translate("ComposeForm", "Unsubscribe link"),
+                 u"Lien de désabonnement"_s);
 
         QDir::setCurrent(previous);
     }
