@@ -191,10 +191,13 @@ async def silent(reader, writer):
         writer.close()
 
 
-def free_port():
-    with socket.socket() as s:
-        s.bind(("127.0.0.1", 0))
-        return s.getsockname()[1]
+def refusing_port():
+    """A port bound but never listened on, held while the servers run: a
+    connection to it is refused, and no other program can take it meanwhile
+    (a port merely found free was once taken by a parallel suite)."""
+    held = socket.socket()
+    held.bind(("127.0.0.1", 0))
+    return held
 
 
 async def main(work):
@@ -226,7 +229,8 @@ async def main(work):
                  wrongname)
     quiet = await asyncio.start_server(silent, "127.0.0.1", 0)
     ports["silent"] = quiet.sockets[0].getsockname()[1]
-    ports["refused"] = free_port()
+    refusing = refusing_port()
+    ports["refused"] = refusing.getsockname()[1]
 
     stats_path = os.path.join(work, "faulty-stats.json")
     stats = faulty_smtp.Stats(stats_path, ["faulty", "faulty_limit", "faulty_nogreet",
