@@ -14,6 +14,18 @@ MyTranslator::MyTranslator(QQmlEngine *engine, QObject *parent) : QObject(parent
 // A translator removes itself from the application when it is deleted.
 MyTranslator::~MyTranslator() = default;
 
+void MyTranslator::replaceInstalled(std::unique_ptr<QTranslator> &slot,
+                                    std::unique_ptr<QTranslator> loaded)
+{
+    // The new one is searched from here on; the old one is deleted only once
+    // removed, which waits for any thread reading it.
+    if (loaded && !QCoreApplication::installTranslator(loaded.get()))
+        loaded.reset();
+    if (slot)
+        QCoreApplication::removeTranslator(slot.get());
+    slot = std::move(loaded);
+}
+
 QLocale MyTranslator::localeFor(const QString &language)
 {
     if (language.startsWith("fr"_L1))
@@ -35,11 +47,9 @@ void MyTranslator::applyQtTexts(const QString &language)
     // The interface's own translation is installed after it and so searched
     // first: its texts for Qt's dialogs win over Qt's catalogue.
     auto loaded = std::make_unique<QTranslator>();
-    if (!loadQtTranslation(*loaded, language) || !QCoreApplication::installTranslator(loaded.get()))
+    if (!loadQtTranslation(*loaded, language))
         loaded.reset();
-    if (m_qtTranslator)
-        QCoreApplication::removeTranslator(m_qtTranslator.get());
-    m_qtTranslator = std::move(loaded);
+    replaceInstalled(m_qtTranslator, std::move(loaded));
 }
 
 void MyTranslator::setStartupLanguage(const QString &language)
@@ -63,10 +73,7 @@ bool MyTranslator::setLanguage(const QString &language)
 
     applyQtTexts(language);
     // Installed last, it is searched before the start-up translation.
-    QCoreApplication::installTranslator(loaded.get());
-    if (m_translator)
-        QCoreApplication::removeTranslator(m_translator.get());
-    m_translator = std::move(loaded);
+    replaceInstalled(m_translator, std::move(loaded));
     if (m_engine)
         m_engine->retranslate();
     m_language = language;

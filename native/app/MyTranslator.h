@@ -41,6 +41,9 @@ public slots:
 
 private:
     void applyQtTexts(const QString &language);
+    // Installs `loaded` (or nothing) in place of the translator in `slot`.
+    static void replaceInstalled(std::unique_ptr<QTranslator> &slot,
+                                 std::unique_ptr<QTranslator> loaded);
 
     QQmlEngine *m_engine; // not owned
     // Replaced, never reloaded, while installed: other threads read them.
