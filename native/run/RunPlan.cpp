@@ -318,20 +318,36 @@ Plan make(const Input &input)
     return plan;
 }
 
+// Those the user's choice leaves out.
+static QBitArray leftOut(const Plan &plan, bool oncePerAddress, bool sendAgain)
+{
+    QBitArray out(plan.recipients.size());
+    if (oncePerAddress)
+        out |= plan.repeated;
+    if (!sendAgain)
+        out |= plan.received;
+    return out;
+}
+
+qsizetype chosenCount(const Plan &plan, bool oncePerAddress, bool sendAgain)
+{
+    return plan.recipients.size() - leftOut(plan, oncePerAddress, sendAgain).count(true);
+}
+
 QList<ContactBook::ContactPointer> chosen(const Plan &plan, bool oncePerAddress, bool sendAgain)
 {
-    // Nothing to leave out: the plan's own list, shared.
-    if ((!oncePerAddress || plan.repeated.count(true) == 0)
-        && (sendAgain || plan.received.count(true) == 0))
-        return plan.recipients;
     // Every repeat of an address shares its fate in the history, so the first
     // of those left is the first of all.
+    const QBitArray out = leftOut(plan, oncePerAddress, sendAgain);
+    const qsizetype left = out.count(true);
+    // Nothing to leave out: the plan's own list, shared.
+    if (left == 0)
+        return plan.recipients;
     QList<ContactBook::ContactPointer> recipients;
-    recipients.reserve(plan.recipients.size());
+    recipients.reserve(plan.recipients.size() - left);
     for (qsizetype i = 0; i < plan.recipients.size(); ++i) {
-        if ((oncePerAddress && plan.repeated.testBit(i)) || (!sendAgain && plan.received.testBit(i)))
-            continue;
-        recipients.append(plan.recipients.at(i));
+        if (!out.testBit(i))
+            recipients.append(plan.recipients.at(i));
     }
     return recipients;
 }

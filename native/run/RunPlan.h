@@ -63,5 +63,7 @@ Plan make(const Input &input);
 // The recipients the user chose in the summary: each address once or every
 // repeat, and those an earlier run reached or not.
 QList<ContactBook::ContactPointer> chosen(const Plan &plan, bool oncePerAddress, bool sendAgain);
+// How many chosen() gives, without making the list.
+qsizetype chosenCount(const Plan &plan, bool oncePerAddress, bool sendAgain);
 
 } // namespace RunPlan

@@ -244,9 +244,20 @@ private:
     void createTransport();
     void startJournal();
     void planned(quint64 serial, RunPlan::Plan plan);
-    // Starts with the recipients given (m_contacts or m_records) and the message.
+    // What confirm() makes on its worker: the chosen recipients, their
+    // outcomes (none yet) and the sending order.
+    struct Chosen
+    {
+        QList<ContactBook::ContactPointer> contacts;
+        QList<Recipient> recipients;
+        QList<int> pending;
+    };
+    void confirmed(quint64 serial, const QVariantMap &params, const QString &fingerprint,
+                   Chosen chosen);
+    // Starts with the recipients given (m_contacts or m_records, and a
+    // Recipient each in m_recipients), in the order of `pending`.
     bool startRecipients(const QVariantMap &params, const QString &fingerprint,
-                         const QVariantMap &extra);
+                         const QVariantMap &extra, const QList<int> &pending);
     // The recipient's address, and contact record as its message's placeholders read it.
     QString addressOf(int index) const;
     // Lets go of the last run's recipients.
@@ -280,6 +291,9 @@ private:
     std::optional<RunPlan::Plan> m_plan;
     QVariantMap m_planExtra;
     quint64 m_planSerial = 0;
+    // confirm() is making the run on its worker; a Stop meanwhile waits for it.
+    bool m_confirming = false;
+    bool m_stopWhenConfirmed = false;
     QPointer<QThread> m_planner;
     QPointer<QThread> m_journalWriter;
     QString m_journalWritten; // where it writes, until the journal is put in place

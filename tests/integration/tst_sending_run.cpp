@@ -322,7 +322,17 @@ void TestSendingRun::preparedFromTheBookThenSentAgainLeavesOutTheReached()
     QCOMPARE(summary.value(u"invalidAddresses"_s).toStringList(),
              QStringList{u"nobody@localhost"_s});
     QCOMPARE(summary.value(u"received"_s).toInt(), 0);
+    // Stop pressed while the confirmed run is still being set up: nobody is
+    // mailed, and going on mails each chosen address once.
     QVERIFY(run.confirm(true, false));
+    QVERIFY(!run.confirm(true, false));
+    run.stop();
+    QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 1, 20000);
+    QCOMPARE(ended.takeFirst().at(0).toBool(), true);
+    QCOMPARE(run.sent() + run.failed(), 0);
+    QCOMPARE(run.total(), 4);
+    QCOMPARE(received(u"faulty"_s, ann), 0);
+    QVERIFY(run.continueRun());
     QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 1, 20000);
     QCOMPARE(run.total(), 4);
     QCOMPARE(run.sent(), 3);
