@@ -121,6 +121,8 @@ void SuppressionList::setPath(const QString &path)
     if (path == m_path)
         return;
     m_path = path;
+    // Changes made so far went to the file before: not replayed on this one.
+    m_early.clear();
     emit pathChanged();
     if (!m_loadQueued)
         load();
@@ -134,7 +136,8 @@ void SuppressionList::load()
         m_loaded = false;
         emit loadedChanged();
     }
-    m_early.clear();
+    // Changes made before the read began (the constructor's load is queued)
+    // are kept: the read may or may not find them in the file.
     const QString path = m_path;
     auto result = std::make_shared<Loaded>();
     QThread *reader = oneOffThread([path, result] { *result = read(path); });
