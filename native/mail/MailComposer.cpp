@@ -282,6 +282,7 @@ MimeContent MailComposer::compose(const OutgoingMail &job, const MailLimits &lim
     content.recipientName = fullname.isString() ? fullname.toString() : QString();
     // The subject is personalised like the body, so "{{firstname}}" never reaches anyone as written.
     content.subject = substitutePlaceholders(job.subject, job.to);
+    content.messageId = job.messageId;
 
     // The run refuses such files before it starts; a file swapped since is
     // left out here all the same.

@@ -205,9 +205,16 @@ QByteArray MimeMessage::build(const MimeContent &content)
     QByteArray domain = at >= 0 ? content.senderAddress.mid(at + 1).toUtf8() : QByteArray();
     if (domain.isEmpty())
         domain = QByteArrayLiteral("localhost");
-    char *messageId = g_mime_utils_generate_message_id(domain.constData());
-    g_mime_message_set_message_id(message, messageId);
-    g_free(messageId);
+    // A Message-ID given is one the run made: letters, digits and a few
+    // marks around one "@"; anything else would not be ours.
+    static const QRegularExpression ownId(u"^[A-Za-z0-9._-]{1,64}@[A-Za-z0-9.-]{1,253}$"_s);
+    if (ownId.match(content.messageId).hasMatch()) {
+        g_mime_message_set_message_id(message, content.messageId.toUtf8().constData());
+    } else {
+        char *messageId = g_mime_utils_generate_message_id(domain.constData());
+        g_mime_message_set_message_id(message, messageId);
+        g_free(messageId);
+    }
 
     // Addresses we made ourselves (percent-encoded, ASCII); one holding a
     // line break or an angle bracket would break out of the header.

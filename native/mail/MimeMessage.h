@@ -31,6 +31,7 @@ struct MimeContent
     // The List-Unsubscribe addresses, each written <address>; none: no header.
     QStringList unsubscribeAddresses;
     bool oneClickUnsubscribe = false; // the first of them takes a POST
+    QString messageId; // without angle brackets; "" (or one unsafe in a header) makes a new one
 };
 
 // Writes a MIME message with GMime, in the shape mail clients expect:

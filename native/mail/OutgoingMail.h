@@ -33,6 +33,10 @@ struct OutgoingMail
     // The recipient's one-click address on our web service, first in the
     // header and the one the body shows; "" offers the mailto: reply alone.
     QString unsubscribeUrl;
+    // The Message-ID, without its angle brackets: made by the run and kept,
+    // so that a report coming back about the message names its recipient.
+    // "" makes a new one.
+    QString messageId;
 };
 
 // Bounds on the waits of one delivery, so that a server that never answers

@@ -33,7 +33,9 @@ bool isId(const QString &id)
 
 QByteArray rowLine(const RunHistory::Row &row)
 {
-    const QJsonArray values{row.address, row.outcome, row.text, row.at};
+    QJsonArray values{row.address, row.outcome, row.text, row.at};
+    if (!row.messageId.isEmpty())
+        values.append(row.messageId);
     return QJsonDocument(values).toJson(QJsonDocument::Compact) + '\n';
 }
 
@@ -54,7 +56,8 @@ QJsonObject readRun(const QString &path, OnRow onRow)
             continue;
         const RunHistory::Row row{values.at(0).toString(), values.at(1).toString(),
                                   values.at(2).toString(),
-                                  static_cast<qint64>(values.at(3).toDouble())};
+                                  static_cast<qint64>(values.at(3).toDouble()),
+                                  values.at(4).toString()};
         if (!onRow(row))
             break;
     }
@@ -179,6 +182,30 @@ QStringList RunHistory::receivedAddresses(const QString &folder, const QString &
         });
     }
     return addresses;
+}
+
+QHash<QString, RunHistory::Sent> RunHistory::findMessages(const QString &folder,
+                                                          const QSet<QString> &messageIds)
+{
+    QHash<QString, Sent> found;
+    if (messageIds.isEmpty())
+        return found;
+    for (const QFileInfo &info : runFiles(folder)) {
+        const QJsonObject header = readRun(info.absoluteFilePath(), [&](const Row &row) {
+            if (!row.messageId.isEmpty() && messageIds.contains(row.messageId))
+                found.insert(row.messageId, {QString(), row.address});
+            return found.size() < messageIds.size();
+        });
+        // The rows of this run are those found without a run yet.
+        const QString runId = header.value("id"_L1).toString();
+        for (Sent &sent : found) {
+            if (sent.runId.isEmpty())
+                sent.runId = runId;
+        }
+        if (found.size() == messageIds.size())
+            break;
+    }
+    return found;
 }
 
 void RunHistory::reload()

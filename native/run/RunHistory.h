@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QHash>
 #include <QJsonObject>
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -29,9 +31,16 @@ public:
     struct Row
     {
         QString address;
-        QString outcome; // "sent", "failed", "unknown", "invalid", "" when never tried
-        QString text;    // the server's reply, or why nothing was sent
-        qint64 at = 0;   // milliseconds since the epoch; 0 when never tried
+        QString outcome;   // "sent", "failed", "unknown", "invalid", "" when never tried
+        QString text;      // the server's reply, or why nothing was sent
+        qint64 at = 0;     // milliseconds since the epoch; 0 when never tried
+        QString messageId; // of the message sent, "" when none went out
+    };
+    // Where a message of an earlier run went.
+    struct Sent
+    {
+        QString runId;
+        QString address;
     };
     static constexpr int maxRuns = 200;
     static constexpr qint64 maxBytes = 200LL * 1024 * 1024;
@@ -55,6 +64,10 @@ public:
     // The addresses (lower case) that earlier runs of this message reached:
     // accepted, or sent whole without a reply. Safe on any thread.
     static QStringList receivedAddresses(const QString &folder, const QString &fingerprint);
+    // The runs and recipients of the messages of these Message-IDs (without
+    // angle brackets), among the runs of the folder; the others are left out.
+    // Safe on any thread.
+    static QHash<QString, Sent> findMessages(const QString &folder, const QSet<QString> &messageIds);
 
     Q_INVOKABLE void reload();
     // The first `limit` recipients of a run: {address, outcome, text, at}.

@@ -152,8 +152,11 @@ RunJournal::Contents RunJournal::read(const QString &path)
         if (index < 0)
             continue;
         contents.records.append(record);
-        if (record.value("data"_L1).toBool())
+        if (record.value("data"_L1).toBool()) {
             contents.dataStarted.insert(index);
+            if (const QString id = record.value("m"_L1).toString(); !id.isEmpty())
+                contents.messageIds.insert(index, id);
+        }
         const QString outcome = record.value("o"_L1).toString();
         if (outcome == "sent"_L1 || outcome == "failed"_L1 || outcome == "unknown"_L1
             || outcome == "invalid"_L1)

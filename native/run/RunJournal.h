@@ -24,6 +24,8 @@ public:
         QHash<int, QJsonObject> outcomes;
         // Indexes whose message bytes went out, outcome known or not.
         QSet<int> dataStarted;
+        // The Message-ID each of those carried.
+        QHash<int, QString> messageIds;
         // Every record after the header, in order, for the log.
         QList<QJsonObject> records;
         // The user stopped the run (and did not continue it since): it was

@@ -81,6 +81,20 @@ QJsonObject outcomeRecord(int index, SendingRun::Outcome outcome, const QString 
     return {{u"i"_s, index}, {u"o"_s, outcomeName(outcome)}, {u"t"_s, text}, {u"at"_s, at}};
 }
 
+// A message's own Message-ID: 128 random bits at the sender's domain, so it
+// names nobody and cannot be guessed, and the history says where it went.
+QString newMessageId(const QString &sender)
+{
+    quint32 words[4];
+    QRandomGenerator::system()->fillRange(words);
+    const QByteArray random(reinterpret_cast<const char *>(words), sizeof words);
+    QString domain = sender.section(u'@', -1).toLower();
+    static const QRegularExpression hostName(u"^[a-z0-9.-]{1,253}$"_s);
+    if (!sender.contains(u'@') || !hostName.match(domain).hasMatch())
+        domain = u"localhost"_s;
+    return QString::fromLatin1(random.toHex()) + u'@' + domain;
+}
+
 // A new run's id: its start time first, so that names sort as runs began.
 QString newRunId()
 {
@@ -372,6 +386,7 @@ OutgoingMail SendingRun::jobFor(int index) const
 {
     OutgoingMail job = m_message;
     job.to = recordOf(index);
+    job.messageId = m_recipients.at(index).messageId;
     if (job.unsubscribe && m_unsubscribeMailbox)
         job.unsubscribeUrl = m_unsubscribeMailbox->link(addressOf(index), m_runId,
                                                         job.unsubscribeLanguage);
@@ -705,11 +720,16 @@ DeliveryJob *SendingRun::makeJob(int index)
 {
     if (!m_deliveryThread)
         m_deliveryThread = std::make_unique<DeliveryThread>();
+    // A retry carries the same Message-ID: a report about either attempt
+    // names the same recipient, and a copy that arrived twice is seen as one.
+    Recipient &recipient = m_recipients[index];
+    if (recipient.messageId.isEmpty())
+        recipient.messageId = newMessageId(m_message.username);
     auto *job = new DeliveryJob(jobFor(index), limits(), m_transport, m_deliveryThread.get(), this);
     std::shared_ptr<RunJournal> journal = m_journal;
-    job->setOnDataStarted([journal, index] {
+    job->setOnDataStarted([journal, index, messageId = recipient.messageId] {
         if (journal)
-            journal->append({{u"i"_s, index}, {u"data"_s, true}});
+            journal->append({{u"i"_s, index}, {u"data"_s, true}, {u"m"_s, messageId}});
     });
     connect(job, &DeliveryJob::finished, this, &SendingRun::deliveryFinished);
     return job;
@@ -1066,7 +1086,7 @@ void SendingRun::saveHistory(const QString &state, bool wait)
         const Recipient &recipient = m_recipients.at(i);
         rows.append({addressOf(i), outcomeName(recipient.outcome),
                      recipient.outcome == Outcome::None ? QString() : recipient.lastText,
-                     recipient.at});
+                     recipient.at, recipient.messageId});
     }
     QThread *writer = QThread::create(
             [folder = historyPath(), identity = historyIdentity(), state, rows = std::move(rows)] {
@@ -1237,6 +1257,7 @@ QList<RunHistory::Row> rowsOf(const RunJournal::Contents &contents)
         } else if (contents.dataStarted.contains(static_cast<int>(i))) {
             row.outcome = u"unknown"_s;
         }
+        row.messageId = contents.messageIds.value(static_cast<int>(i));
         rows.append(row);
     }
     return rows;
@@ -1329,6 +1350,8 @@ bool SendingRun::resumeInterrupted(const QString &password)
         const int index = entry.value("i"_L1).toInt(-1);
         if (index < 0 || index >= m_recipients.size())
             continue;
+        if (const QString id = entry.value("m"_L1).toString(); !id.isEmpty())
+            m_recipients[index].messageId = id;
         const QString name = entry.value("o"_L1).toString();
         if (name == "retry"_L1) {
             ++m_recipients[index].attempts;

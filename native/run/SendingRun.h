@@ -211,7 +211,8 @@ private:
         QString lastText;
         QString lastShown; // lastText said plainly, as the log shows it
         Outcome outcome = Outcome::None;
-        qint64 at = 0; // when the outcome became known, ms since the epoch
+        qint64 at = 0;     // when the outcome became known, ms since the epoch
+        QString messageId; // made at the first attempt, kept for the others
     };
 
     void setState(State state);

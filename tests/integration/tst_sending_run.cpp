@@ -1,6 +1,7 @@
 #include "LoopbackServers.h"
 #include "contacts/ContactBook.h"
 #include "mail/SmtpTransport.h"
+#include "mailbox/MailboxReport.h"
 #include "run/MessageSizeCheck.h"
 #include "run/RunHistory.h"
 #include "run/SendingRun.h"
@@ -285,6 +286,52 @@ void TestSendingRun::listOrderAndEachMessageItsOwn()
         QVERIFY2(message.contains("Dear " + address.section(u'@', 0, 0).toUtf8()),
                  qPrintable(address));
         QVERIFY2(message.contains("To: " + address.toUtf8()), qPrintable(address));
+    }
+
+    // Each message carries a Message-ID of its own that the history keeps,
+    // so a bounce that comes back later names its run and recipient.
+    static const QRegularExpression idHeader(u"(?m)^Message-I[Dd]: <([0-9a-f]{32}@[^>]+)>"_s);
+    QHash<QString, QString> idOf;
+    for (const QString &address : {ok1, ok2, ok3, ok4}) {
+        const QRegularExpressionMatch id = idHeader.match(
+                QString::fromUtf8(messageTo.value(address)));
+        QVERIFY2(id.hasMatch(), qPrintable(address));
+        idOf.insert(address, id.captured(1));
+    }
+    QCOMPARE(QSet<QString>(idOf.cbegin(), idOf.cend()).size(), 4);
+    QTRY_VERIFY_WITH_TIMEOUT(!RunHistory::findMessages(run.historyPath(), {idOf.value(ok1)})
+                                      .isEmpty(),
+                             5000);
+    const QByteArray original = messageTo.value(ok3);
+    const QByteArray headers = original.left(
+            original.indexOf(original.contains("\r\n\r\n") ? "\r\n\r\n" : "\n\n"));
+    const QByteArray bounce
+            = "From: MAILER-DAEMON@localhost\r\nTo: sender@localhost"
+              "\r\nSubject: Undelivered Mail Returned to Sender\r\n"
+              "MIME-Version: 1.0\r\nContent-Type: multipart/report; "
+              "report-type=delivery-status; boundary=\"b\"\r\n\r\n"
+              "--b\r\nContent-Type: text/plain\r\n\r\nIt could not be delivered.\r\n"
+              "--b\r\nContent-Type: message/delivery-status\r\n\r\n"
+              "Reporting-MTA: dns; mx.example.org\r\n\r\n"
+              "Final-Recipient: rfc822; "
+              + ok3.toUtf8()
+              + "\r\nAction: failed\r\nStatus: 5.1.1\r\n"
+                "Diagnostic-Code: smtp; 550 5.1.1 No such user\r\n"
+                "\r\n--b\r\nContent-Type: text/rfc822-headers\r\n\r\n"
+              + headers + "\r\n\r\n--b--\r\n";
+    const MailboxReport::Report report = MailboxReport::classify(bounce, u"unsubscribe"_s);
+    QCOMPARE(report.kind, MailboxReport::Kind::HardBounce);
+    QCOMPARE(report.originalMessageId, idOf.value(ok3));
+    QSet<QString> wanted(idOf.cbegin(), idOf.cend());
+    wanted.insert(u"0123@elsewhere.example"_s);
+    const QHash<QString, RunHistory::Sent> sent = RunHistory::findMessages(run.historyPath(),
+                                                                           wanted);
+    QCOMPARE(sent.size(), 4);
+    const QString runId = sent.value(idOf.value(ok1)).runId;
+    QVERIFY(QFileInfo::exists(run.historyPath() + u'/' + runId + u".run"_s));
+    for (const QString &address : {ok1, ok2, ok3, ok4}) {
+        QCOMPARE(sent.value(idOf.value(address)).address, address);
+        QCOMPARE(sent.value(idOf.value(address)).runId, runId);
     }
 }
 
@@ -985,6 +1032,17 @@ void TestSendingRun::stoppedRunContinuesAndEveryRunIsKept()
     configure(later, folder + u"/first.journal"_s);
     QSignalSpy laterWritten(&later, &SendingRun::historyWritten);
     QCOMPARE(later.interruptedRun().value(u"sent"_s).toInt(), mailed);
+    // The journal names each message before its bytes go out.
+    QSet<QString> journaled;
+    QFile journal(later.journalPath());
+    QVERIFY(journal.open(QIODevice::ReadOnly));
+    for (const QByteArray &line : journal.readAll().split('\n')) {
+        const QJsonObject record = QJsonDocument::fromJson(line).object();
+        if (record.value("data"_L1).toBool())
+            journaled.insert(record.value("m"_L1).toString());
+    }
+    journal.close();
+    QCOMPARE(journaled.size(), mailed);
     later.discardInterrupted();
     QVERIFY(!QFile::exists(later.journalPath()));
     QTRY_COMPARE_WITH_TIMEOUT(laterWritten.size(), 1, 5000);
@@ -994,6 +1052,13 @@ void TestSendingRun::stoppedRunContinuesAndEveryRunIsKept()
     QCOMPARE(discarded.value(u"state"_s).toString(), u"discarded"_s);
     QCOMPARE(discarded.value(u"sent"_s).toInt(), mailed);
     QCOMPARE(reached(params(u"faulty"_s)).size(), sent.size() + mailed);
+    const QHash<QString, RunHistory::Sent> found = RunHistory::findMessages(history.path(),
+                                                                            journaled);
+    QCOMPARE(found.size(), mailed);
+    for (const RunHistory::Sent &message : found) {
+        QVERIFY(more.contains(message.address));
+        QCOMPARE(message.runId, discarded.value(u"id"_s).toString());
+    }
 
     // Beyond its bounds the history drops its oldest runs first.
     QVERIFY(RunHistory::write(run.historyPath(), {{u"id"_s, u"99991231T235959999-1"_s}}, {}, 2));

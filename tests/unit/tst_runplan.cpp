@@ -153,7 +153,7 @@ private slots:
         // An earlier run of the same message reached two of them, one in
         // other letter case; another message reached someone else.
         const auto row = [](const QString &address, const QString &outcome) {
-            return RunHistory::Row{address, outcome, {}, 1};
+            return RunHistory::Row{address, outcome, {}, 1, {}};
         };
         const QList<RunHistory::Row> rows{row(u"B@x.io"_s, u"sent"_s),
                                           row(u"c@x.io"_s, u"unknown"_s),
