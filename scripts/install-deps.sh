@@ -25,6 +25,8 @@ PACKAGES=(
   # mail delivery, QR codes, HTML scanning
   libcurl4-openssl-dev libgmime-3.0-dev libqrcodegencpp-dev libxml2-dev
   libgumbo-dev
+  # reading what comes back to the sender's mailbox over IMAP
+  libvmime-dev
   # passwords in the system's keychain (libsecret is what it loads to reach
   # the Secret Service); the tests run a GNOME Keyring in a D-Bus session
   qtkeychain-qt6-dev libsecret-1-0 gnome-keyring libsecret-tools dbus
@@ -35,6 +37,8 @@ PACKAGES=(
   libboost-dev zlib1g-dev libssl-dev libqt6sql6-sqlite libqt6sql6-psql postgresql
   # test servers and tools
   python3 python3-aiosmtpd openssl dnsmasq-base zbar-tools
+  # the IMAP server of the mailbox tests (run with a configuration of its own)
+  dovecot-imapd
   # the web service's search back end, run on loopback by its tests
   searx
   xvfb xauth x11-apps imagemagick librsvg2-bin xdotool
@@ -78,9 +82,12 @@ echo "postfix postfix/main_mailer_type select No configuration" | $SUDO debconf-
 echo "postfix postfix/mailname string localhost" | $SUDO debconf-set-selections
 $SUDO apt-get update -qq
 $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
-# Where a service manager runs, Debian starts nginx on port 80 as it installs
-# it; the bench runs nginx of its own and never needs that one.
-if printf '%s\n' "${missing[@]}" | grep -qx nginx && command -v systemctl >/dev/null &&
-    systemctl is-active --quiet nginx 2>/dev/null; then
-  $SUDO systemctl disable --now nginx || true
-fi
+# Where a service manager runs, Debian starts nginx (port 80) and Dovecot
+# (ports 143 and 993) as it installs them; the bench and the tests run their
+# own and never need those.
+for pair in nginx:nginx dovecot-imapd:dovecot; do
+  if printf '%s\n' "${missing[@]}" | grep -qx "${pair%%:*}" && command -v systemctl >/dev/null &&
+      systemctl is-active --quiet "${pair#*:}" 2>/dev/null; then
+    $SUDO systemctl disable --now "${pair#*:}" || true
+  fi
+done

@@ -216,6 +216,14 @@ QList<QList<std::pair<QString, QString>>> statusBlocks(const QByteArray &body)
     return blocks;
 }
 
+bool needsBody(const QByteArray &headers)
+{
+    static const QRegularExpression report(u"^content-type:\\s*multipart/report\\b"_s,
+                                           QRegularExpression::CaseInsensitiveOption
+                                                   | QRegularExpression::MultilineOption);
+    return report.match(QString::fromLatin1(headers)).hasMatch();
+}
+
 Report classify(const QByteArray &message, const QString &unsubscribeSubject)
 {
     MimeMessage::initGMime();

@@ -34,6 +34,11 @@ struct Report
 // subject the program's mailto: address asks for ("unsubscribe").
 Report classify(const QByteArray &message, const QString &unsubscribeSubject);
 
+// Whether a message whose headers are these may be a report that only its
+// body tells (a delivery status notification or a feedback report): read
+// whole then. Any other message is classified by its headers alone.
+bool needsBody(const QByteArray &headers);
+
 // The fields of a delivery-status body: its blocks (the message's, then one
 // a recipient), each as lower-case names and their values, folded lines joined.
 QList<QList<std::pair<QString, QString>>> statusBlocks(const QByteArray &body);

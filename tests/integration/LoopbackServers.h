@@ -15,11 +15,12 @@ class LoopbackServers
 {
 public:
     // "" when they listen, else why not.
-    QString start(const QString &workFolder)
+    QString start(const QString &workFolder,
+                  const QString &name = QStringLiteral("mail_servers.py"))
     {
         using namespace Qt::Literals::StringLiterals;
-        const QString script = qEnvironmentVariable("PARVANE_SOURCE_DIR")
-                               + u"/tests/servers/mail_servers.py"_s;
+        const QString script = qEnvironmentVariable("PARVANE_SOURCE_DIR") + u"/tests/servers/"_s
+                               + name;
         if (!QFile::exists(script))
             return u"no script at "_s + script;
         m_process.setProgram(u"/usr/bin/python3"_s);

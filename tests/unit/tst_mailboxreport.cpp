@@ -1,4 +1,5 @@
 #include "mailbox/MailboxReport.h"
+#include "mailbox/MailboxVerdicts.h"
 
 #include <QtTest>
 
@@ -15,6 +16,7 @@ private slots:
     void classified_data();
     void classified();
     void statusFieldsFolded();
+    void verdictsFollowOurMessageIds();
 };
 
 namespace {
@@ -156,6 +158,82 @@ void TestMailboxReport::statusFieldsFolded()
     QCOMPARE(blocks.at(1).size(), 2);
     QCOMPARE(blocks.at(1).at(1).first, u"diagnostic-code"_s);
     QCOMPARE(blocks.at(1).at(1).second, u"smtp; 550 5.1.1 user unknown"_s);
+}
+
+// Three checks of the mailbox, the counts kept on disk between them: only
+// reports about messages of ours count, each for the recipient its run
+// mailed; a third temporary failure in a third run suppresses.
+void TestMailboxReport::verdictsFollowOurMessageIds()
+{
+    const auto about = [](const QByteArray &id, const QByteArray &recipient,
+                          const QByteArray &action, const QByteArray &status) {
+        const QByteArray headers = "From: Shop <news@shop.test>\r\nTo: " + recipient
+                                   + "\r\nMessage-ID: <" + id + ">\r\n";
+        return MailboxReport::classify(dsn({},
+                                           "Final-Recipient: rfc822; " + recipient + "\r\nAction: "
+                                                   + action + "\r\nStatus: " + status
+                                                   + "\r\nDiagnostic-Code: smtp; "
+                                                   + (status.startsWith('5') ? "550 " : "452 ")
+                                                   + status + " said the server\r\n",
+                                           headers, false),
+                                       u"unsubscribe"_s);
+    };
+    const QHash<QString, RunHistory::Sent>
+            sent{{u"a1@shop.test"_s, {u"run-1"_s, u"Gone@Example.org"_s}},
+                 {u"b1@shop.test"_s, {u"run-1"_s, u"slow@example.org"_s}},
+                 {u"b2@shop.test"_s, {u"run-2"_s, u"slow@example.org"_s}},
+                 {u"b3@shop.test"_s, {u"run-3"_s, u"slow@example.org"_s}},
+                 {u"c1@shop.test"_s, {u"run-1"_s, u"reader@example.com"_s}},
+                 {u"run-2@shop.test"_s, {u"run-2"_s, u"Other@Example.com"_s}}};
+
+    // Ours: a hard bounce (named by its run's address, whatever the report
+    // calls it), two temporary failures of one message and one of another
+    // run; not ours: a bounce of another message for the same address.
+    QList<MailboxReport::Report> first{about("a1@shop.test", "alias@example.org", "failed", "5.1.1"),
+                                       about("b1@shop.test", "slow@example.org", "delayed", "4.4.7"),
+                                       about("b1@shop.test", "slow@example.org", "failed", "4.2.2"),
+                                       about("b2@shop.test", "slow@example.org", "delayed", "4.4.7"),
+                                       about("zz@elsewhere.test", "reader@example.com", "failed",
+                                             "5.1.1")};
+    QCOMPARE(MailboxVerdicts::messageIds(first).size(), 4);
+    MailboxVerdicts::SoftBounces soft;
+    QList<MailboxVerdicts::Suppress> verdicts = MailboxVerdicts::judge(first, sent, &soft);
+    QCOMPARE(verdicts.size(), 1);
+    QCOMPARE(verdicts.at(0).address, u"Gone@Example.org"_s);
+    QCOMPARE(verdicts.at(0).reason, u"bounced"_s);
+    QCOMPARE(verdicts.at(0).runId, u"run-1"_s);
+    QVERIFY2(verdicts.at(0).detail.startsWith(u"550 5.1.1 said the server"_s),
+             qPrintable(verdicts.at(0).detail));
+    QCOMPARE(soft.value(u"slow@example.org"_s).size(), 2);
+
+    // Quit, then start: a complaint, an unsubscribe reply, an automatic
+    // reply, and the third run's temporary failure.
+    soft = MailboxVerdicts::fromJson(MailboxVerdicts::toJson(soft));
+    QByteArray arf = "From: fbl@provider.example\r\nTo: abuse@shop.test\r\nMIME-Version: 1.0\r\n"
+                     "Content-Type: multipart/report; report-type=feedback-report; "
+                     "boundary=\"A\"\r\n\r\n--A\r\nContent-Type: message/feedback-report\r\n\r\n"
+                     "Feedback-Type: abuse\r\nVersion: 1\r\n\r\n--A\r\n"
+                     "Content-Type: text/rfc822-headers\r\n\r\n"
+                     "To: reader@example.com\r\nMessage-ID: <c1@shop.test>\r\n\r\n--A--\r\n";
+    const QList<MailboxReport::Report> second{
+            MailboxReport::classify(arf, u"unsubscribe"_s),
+            MailboxReport::classify("From: other@example.com\r\nSubject: Re: unsubscribe\r\n"
+                                    "In-Reply-To: <run-2@shop.test>\r\n\r\nStop.\r\n",
+                                    u"unsubscribe"_s),
+            MailboxReport::classify("From: reader@example.com\r\nSubject: Re: unsubscribe\r\n"
+                                    "Auto-Submitted: auto-replied\r\n"
+                                    "In-Reply-To: <a1@shop.test>\r\n\r\nAway.\r\n",
+                                    u"unsubscribe"_s),
+            about("b3@shop.test", "slow@example.org", "failed", "4.2.2")};
+    verdicts = MailboxVerdicts::judge(second, sent, &soft);
+    QStringList seen;
+    for (const MailboxVerdicts::Suppress &verdict : verdicts)
+        seen.append(verdict.address + u' ' + verdict.reason + u' ' + verdict.runId);
+    QCOMPARE(seen, (QStringList{u"reader@example.com complained run-1"_s,
+                                u"Other@Example.com unsubscribed run-2"_s,
+                                u"slow@example.org bounced run-3"_s}));
+    QVERIFY2(soft.isEmpty(), "a suppressed address is no longer counted");
+    QVERIFY(MailboxVerdicts::fromJson("not json").isEmpty());
 }
 
 QTEST_APPLESS_MAIN(TestMailboxReport)
