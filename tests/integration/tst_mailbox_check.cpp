@@ -178,8 +178,8 @@ void TestMailboxCheck::readsEachReportOnceAndLeavesTheMailboxAsItWas()
              later.positions.value(u"INBOX"_s).uidValidity);
 }
 
-// A wrong password, an authority nobody trusts, a folder that is not there
-// and a port nobody listens on: each fails the check with what to look at.
+// A wrong password, an authority nobody trusts, a certificate for another
+// name, a folder that is not there and a port nobody listens on: each fails the check with what to look at.
 void TestMailboxCheck::refusalsAreSaidPlainly()
 {
     MailboxCheck::Settings wrong = settings();
@@ -191,6 +191,12 @@ void TestMailboxCheck::refusalsAreSaidPlainly()
     MailboxCheck::Settings untrusted = settings();
     untrusted.extraCaFile.clear();
     result = check(untrusted);
+    QVERIFY(!result.ok);
+    QVERIFY2(result.error.contains(u"certificate"_s), qPrintable(result.error));
+
+    MailboxCheck::Settings otherName = settings();
+    otherName.host = u"127.0.0.1"_s; // the certificate names localhost only
+    result = check(otherName);
     QVERIFY(!result.ok);
     QVERIFY2(result.error.contains(u"certificate"_s), qPrintable(result.error));
 

@@ -6,7 +6,7 @@ Runs Dovecot from a configuration of its own in <work>/dovecot, with one user
 <work>/dovecot/home/<user>/Maildir: a test puts messages in its "new" folder
 and reads their flags back from the file names. It listens on 127.0.0.1 with
 plain IMAP (STARTTLS on offer) and IMAP over implicit TLS, the certificate
-from an authority made in the work folder. Once both listen, one JSON line
+from an authority made in the work folder, for the name localhost only. Once both listen, one JSON line
 is printed (ports, user, password, CA, Maildir). The server stops when
 standard input closes, so a test that dies leaves nothing behind.
 """
@@ -63,8 +63,8 @@ log_path = {root}/dovecot.log
 protocols = imap
 listen = 127.0.0.1
 ssl = yes
-ssl_cert = <{work}/localhost.pem
-ssl_key = <{work}/localhost.key
+ssl_cert = <{work}/imap-localhost.pem
+ssl_key = <{work}/imap-localhost.key
 {"ssl_dh = <" + dh if os.path.exists(dh) else ""}
 disable_plaintext_auth = no
 auth_mechanisms = plain login
@@ -98,7 +98,8 @@ service imap-login {{
 
 def main(work):
     make_ca(work, "ca")
-    make_cert(work, "ca", "localhost", "DNS:localhost,IP:127.0.0.1")
+    # The name alone: a client that reaches it as 127.0.0.1 must refuse it.
+    make_cert(work, "ca", "imap-localhost", "DNS:localhost")
     root = os.path.join(work, "dovecot")
     # Dovecot's own users must pass through the work folder (a private
     # temporary one) to reach the password file and the mailbox.
