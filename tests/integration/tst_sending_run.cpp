@@ -1,7 +1,6 @@
 #include "LoopbackServers.h"
 #include "contacts/ContactBook.h"
 #include "mail/SmtpTransport.h"
-#include "mailbox/MailboxReport.h"
 #include "run/MessageSizeCheck.h"
 #include "run/RunHistory.h"
 #include "run/SendingRun.h"
@@ -289,7 +288,8 @@ void TestSendingRun::listOrderAndEachMessageItsOwn()
     }
 
     // Each message carries a Message-ID of its own that the history keeps,
-    // so a bounce that comes back later names its run and recipient.
+    // so a bounce that comes back later names its run and recipient (the
+    // reports' own reading of it is the mailbox suites' part).
     static const QRegularExpression idHeader(u"(?m)^Message-I[Dd]: <([0-9a-f]{32}@[^>]+)>"_s);
     QHash<QString, QString> idOf;
     for (const QString &address : {ok1, ok2, ok3, ok4}) {
@@ -302,26 +302,6 @@ void TestSendingRun::listOrderAndEachMessageItsOwn()
     QTRY_VERIFY_WITH_TIMEOUT(!RunHistory::findMessages(run.historyPath(), {idOf.value(ok1)})
                                       .isEmpty(),
                              5000);
-    const QByteArray original = messageTo.value(ok3);
-    const QByteArray headers = original.left(
-            original.indexOf(original.contains("\r\n\r\n") ? "\r\n\r\n" : "\n\n"));
-    const QByteArray bounce
-            = "From: MAILER-DAEMON@localhost\r\nTo: sender@localhost"
-              "\r\nSubject: Undelivered Mail Returned to Sender\r\n"
-              "MIME-Version: 1.0\r\nContent-Type: multipart/report; "
-              "report-type=delivery-status; boundary=\"b\"\r\n\r\n"
-              "--b\r\nContent-Type: text/plain\r\n\r\nIt could not be delivered.\r\n"
-              "--b\r\nContent-Type: message/delivery-status\r\n\r\n"
-              "Reporting-MTA: dns; mx.example.org\r\n\r\n"
-              "Final-Recipient: rfc822; "
-              + ok3.toUtf8()
-              + "\r\nAction: failed\r\nStatus: 5.1.1\r\n"
-                "Diagnostic-Code: smtp; 550 5.1.1 No such user\r\n"
-                "\r\n--b\r\nContent-Type: text/rfc822-headers\r\n\r\n"
-              + headers + "\r\n\r\n--b--\r\n";
-    const MailboxReport::Report report = MailboxReport::classify(bounce, u"unsubscribe"_s);
-    QCOMPARE(report.kind, MailboxReport::Kind::HardBounce);
-    QCOMPARE(report.originalMessageId, idOf.value(ok3));
     QSet<QString> wanted(idOf.cbegin(), idOf.cend());
     wanted.insert(u"0123@elsewhere.example"_s);
     const QHash<QString, RunHistory::Sent> sent = RunHistory::findMessages(run.historyPath(),
