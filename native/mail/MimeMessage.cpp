@@ -227,6 +227,14 @@ QByteArray MimeMessage::build(const MimeContent &content)
     if (!unsubscribe.isEmpty()) {
         g_mime_object_set_header(GMIME_OBJECT(message), "List-Unsubscribe",
                                  unsubscribe.join(u", "_s).toLatin1().constData(), nullptr);
+        // Written as it is, folded between the addresses: GMime would turn a
+        // long address into encoded words, which mail providers do not read.
+        if (GMimeHeader *header = g_mime_header_list_get_header(g_mime_object_get_header_list(
+                                                                        GMIME_OBJECT(message)),
+                                                                "List-Unsubscribe"))
+            g_mime_header_set_raw_value(header, (u' ' + unsubscribe.join(u",\n "_s) + u'\n')
+                                                        .toLatin1()
+                                                        .constData());
         if (content.oneClickUnsubscribe && unsubscribe.size() == content.unsubscribeAddresses.size())
             g_mime_object_set_header(GMIME_OBJECT(message), "List-Unsubscribe-Post",
                                      "List-Unsubscribe=One-Click", nullptr);

@@ -133,8 +133,15 @@ QVariantMap parse(const QByteArray &raw, const QJsonObject &meta)
         return mail;
     mail[u"subject"_s] = QString::fromUtf8(g_mime_message_get_subject(message));
     mail[u"messageId"_s] = QString::fromUtf8(g_mime_message_get_message_id(message));
-    const char *unsubscribe = g_mime_object_get_header(GMIME_OBJECT(message), "List-Unsubscribe");
-    mail[u"listUnsubscribe"_s] = unsubscribe ? QString::fromUtf8(unsubscribe).trimmed() : QString();
+    // As it travels, only unfolded: providers read it raw, so an encoded word fails the suites.
+    GMimeHeader *unsubscribe = g_mime_header_list_get_header(g_mime_object_get_header_list(
+                                                                     GMIME_OBJECT(message)),
+                                                             "List-Unsubscribe");
+    const char *rawUnsubscribe = unsubscribe ? g_mime_header_get_raw_value(unsubscribe) : nullptr;
+    mail[u"listUnsubscribe"_s]
+            = rawUnsubscribe
+                      ? QString::fromLatin1(rawUnsubscribe).remove(u'\r').remove(u'\n').trimmed()
+                      : QString();
     const char *oneClick = g_mime_object_get_header(GMIME_OBJECT(message), "List-Unsubscribe-Post");
     mail[u"listUnsubscribePost"_s] = oneClick ? QString::fromUtf8(oneClick).trimmed() : QString();
     const QVariantList from = addresses(g_mime_message_get_from(message), false);
