@@ -27,12 +27,12 @@
     <context>
         <name>AccountDetail</name>
         <message>
-            <location filename="../qml/content/pages/details/AccountDetail.qml" line="+44" />
+            <location filename="../qml/content/pages/details/AccountDetail.qml" line="+54" />
             <source>A sending run is using this account: it can be changed once the run has ended.</source>
             <translation>A sending run is using this account: it can be changed once the run has ended.</translation>
         </message>
         <message>
-            <location line="+110" />
+            <location line="+113" />
             <source>Are you sure you want to delete the account %1 ?</source>
             <translation>Are you sure you want to delete the account %1?</translation>
         </message>
@@ -40,7 +40,28 @@
     <context>
         <name>AccountForm</name>
         <message>
-            <location filename="../qml/content/pages/accounts/AccountForm.qml" line="+41" />
+            <location filename="../qml/content/pages/accounts/AccountForm.qml" line="+85" />
+            <source>The IMAP port must be a number from 1 to 65535.</source>
+            <translation>The IMAP port must be a number from 1 to 65535.</translation>
+        </message>
+        <message>
+            <location line="+3" />
+            <source>Logging in to the mailbox…</source>
+            <translation>Logging in to the mailbox…</translation>
+        </message>
+        <message>
+            <location line="+13" />
+            <location line="+348" />
+            <source>The mailbox login went through.</source>
+            <translation>The mailbox login went through.</translation>
+        </message>
+        <message>
+            <location line="-347" />
+            <source>The mailbox login failed: %1</source>
+            <translation>The mailbox login failed: %1</translation>
+        </message>
+        <message>
+            <location line="+8" />
             <source>Other</source>
             <translation>Other</translation>
         </message>
@@ -55,12 +76,17 @@
             <translation>None</translation>
         </message>
         <message>
-            <location line="+61" />
+            <location line="+63" />
             <source>The SMTP port must be a number from 1 to 65535.</source>
             <translation>The SMTP port must be a number from 1 to 65535.</translation>
         </message>
         <message>
-            <location line="+127" />
+            <location line="+6" />
+            <source>Test the mailbox login before the IMAP settings are kept.</source>
+            <translation>Test the mailbox login before the IMAP settings are kept.</translation>
+        </message>
+        <message>
+            <location line="+130" />
             <source>With "None" nothing is encrypted: your messages travel in clear, and no password is sent.</source>
             <translation>With "None" nothing is encrypted: your messages travel in clear, and no password is sent.</translation>
         </message>
@@ -68,6 +94,66 @@
             <location line="+2" />
             <source>With "Auto" the password is sent only over an encrypted connection; a server that offers none is refused.</source>
             <translation>With "Auto" the password is sent only over an encrypted connection; a server that offers none is refused.</translation>
+        </message>
+        <message>
+            <location line="+43" />
+            <source>Read bounces and unsubscribe replies from this mailbox (IMAP)</source>
+            <translation>Read bounces and unsubscribe replies from this mailbox (IMAP)</translation>
+        </message>
+        <message>
+            <location line="+9" />
+            <source>Parvane reads the bounces, complaints and unsubscribe replies that come back to this mailbox, and never sends to those addresses again. Nothing is deleted or marked as read.</source>
+            <translation>Parvane reads the bounces, complaints and unsubscribe replies that come back to this mailbox, and never sends to those addresses again. Nothing is deleted or marked as read.</translation>
+        </message>
+        <message>
+            <location line="+3" />
+            <source>IMAP host</source>
+            <translation>IMAP host</translation>
+        </message>
+        <message>
+            <location line="+8" />
+            <source>The mailbox server, e.g. imap.example.com</source>
+            <translation>The mailbox server, e.g. imap.example.com</translation>
+        </message>
+        <message>
+            <location line="+3" />
+            <source>IMAP port</source>
+            <translation>IMAP port</translation>
+        </message>
+        <message>
+            <location line="+26" />
+            <source>IMAP user name</source>
+            <translation>IMAP user name</translation>
+        </message>
+        <message>
+            <location line="+8" />
+            <source>The email address</source>
+            <translation>The email address</translation>
+        </message>
+        <message>
+            <location line="+3" />
+            <source>IMAP password</source>
+            <translation>IMAP password</translation>
+        </message>
+        <message>
+            <location line="+8" />
+            <source>The account's password</source>
+            <translation>The account's password</translation>
+        </message>
+        <message>
+            <location line="+4" />
+            <source>Other folder</source>
+            <translation>Other folder</translation>
+        </message>
+        <message>
+            <location line="+8" />
+            <source>Besides the inbox, e.g. Junk</source>
+            <translation>Besides the inbox, e.g. Junk</translation>
+        </message>
+        <message>
+            <location line="+18" />
+            <source>Test the mailbox login</source>
+            <translation>Test the mailbox login</translation>
         </message>
     </context>
     <context>
@@ -3282,7 +3368,7 @@
     <context>
         <name>RunHistoryDetail</name>
         <message>
-            <location filename="../qml/content/pages/details/RunHistoryDetail.qml" line="+26" />
+            <location filename="../qml/content/pages/details/RunHistoryDetail.qml" line="+30" />
             <source>No reply</source>
             <translation>No reply</translation>
         </message>
@@ -3312,7 +3398,64 @@
             <translation>Discarded</translation>
         </message>
         <message>
-            <location line="+15" />
+            <location line="+12" />
+            <source>Temporary failure</source>
+            <translation>Temporary failure</translation>
+        </message>
+        <message>
+            <location line="+0" />
+            <source>Bounced for good</source>
+            <translation>Bounced for good</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Complained</source>
+            <translation>Complained</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Unsubscribed</source>
+            <translation>Unsubscribed</translation>
+        </message>
+        <message numerus="yes">
+            <location line="+9" />
+            <source>%Ln bounced</source>
+            <translation>
+                <numerusform>%Ln bounced</numerusform>
+                <numerusform>%Ln bounced</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+2" />
+            <source>%Ln temporary failure(s)</source>
+            <translation>
+                <numerusform>%Ln temporary failure</numerusform>
+                <numerusform>%Ln temporary failures</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+2" />
+            <source>%Ln complaint(s)</source>
+            <translation>
+                <numerusform>%Ln complaint</numerusform>
+                <numerusform>%Ln complaints</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+2" />
+            <source>%Ln unsubscribed</source>
+            <translation>
+                <numerusform>%Ln unsubscribed</numerusform>
+                <numerusform>%Ln unsubscribed</numerusform>
+            </translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>From the mailbox: %1</source>
+            <translation>From the mailbox: %1</translation>
+        </message>
+        <message>
+            <location line="+17" />
             <source>Run history</source>
             <translation>Run history</translation>
         </message>
@@ -3324,8 +3467,18 @@
                 <numerusform>%1 sent, %2 refused, %3 without reply, %4 invalid, of %Ln</numerusform>
             </translation>
         </message>
+        <message>
+            <location line="+34" />
+            <source>What came back to the mailbox:</source>
+            <translation>What came back to the mailbox:</translation>
+        </message>
+        <message>
+            <location line="+28" />
+            <source>Report</source>
+            <translation>Report</translation>
+        </message>
         <message numerus="yes">
-            <location line="+27" />
+            <location line="+15" />
             <source>The first %1 of %Ln recipients:</source>
             <translation>
                 <numerusform>The first recipient of %Ln:</numerusform>
@@ -3343,7 +3496,12 @@
             <translation>Export CSV…</translation>
         </message>
         <message>
-            <location line="+47" />
+            <location line="+66" />
+            <source>The report is no longer kept.</source>
+            <translation>The report is no longer kept.</translation>
+        </message>
+        <message>
+            <location line="+8" />
             <source>Export the run</source>
             <translation>Export the run</translation>
         </message>
@@ -3518,7 +3676,7 @@
     <context>
         <name>Screen01</name>
         <message numerus="yes">
-            <location filename="../qml/content/Screen01.qml" line="+151" />
+            <location filename="../qml/content/Screen01.qml" line="+152" />
             <source>%Ln contact(s) written to %1.</source>
             <translation>
                 <numerusform>%Ln contact written to %1.</numerusform>
@@ -3551,7 +3709,7 @@
             <translation>%1 cannot be read.</translation>
         </message>
         <message numerus="yes">
-            <location line="+139" />
+            <location line="+155" />
             <source>%Ln email(s) copied.</source>
             <translation>
                 <numerusform>%Ln email copied.</numerusform>
@@ -3559,7 +3717,20 @@
             </translation>
         </message>
         <message>
-            <location line="+39" />
+            <location line="+46" />
+            <source>A mailbox could not be read: %1</source>
+            <translation>A mailbox could not be read: %1</translation>
+        </message>
+        <message numerus="yes">
+            <location line="+2" />
+            <source>%Ln address(es) listed from the mailbox reports.</source>
+            <translation>
+                <numerusform>%Ln address listed from the mailbox reports.</numerusform>
+                <numerusform>%Ln addresses listed from the mailbox reports.</numerusform>
+            </translation>
+        </message>
+        <message>
+            <location line="+23" />
             <source>Your changes could not be saved: %1.</source>
             <translation>Your changes could not be saved: %1.</translation>
         </message>
@@ -3974,7 +4145,22 @@
             <translation>“%1” is not a valid e-mail address.</translation>
         </message>
         <message>
-            <location line="+20" />
+            <location line="+13" />
+            <source>A check is under way already.</source>
+            <translation>A check is under way already.</translation>
+        </message>
+        <message>
+            <location line="+8" />
+            <source>A mailbox could not be read: %1</source>
+            <translation>A mailbox could not be read: %1</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>New reports about your messages: %1; addresses listed: %2.</source>
+            <translation>New reports about your messages: %1; addresses listed: %2.</translation>
+        </message>
+        <message>
+            <location line="+17" />
             <source>The file could not be read: %1</source>
             <translation>The file could not be read: %1</translation>
         </message>
@@ -4006,6 +4192,16 @@
         </message>
         <message>
             <location line="+5" />
+            <source>Reading the mailboxes…</source>
+            <translation>Reading the mailboxes…</translation>
+        </message>
+        <message>
+            <location line="+0" />
+            <source>Check the mailboxes</source>
+            <translation>Check the mailboxes</translation>
+        </message>
+        <message>
+            <location line="+8" />
             <source>Import…</source>
             <translation>Import…</translation>
         </message>
@@ -4025,7 +4221,7 @@
             <translation>No run sends to these addresses, whatever list or field they come from. Addresses are added when someone unsubscribes or when a server says an address does not exist.</translation>
         </message>
         <message>
-            <location line="+4" />
+            <location line="+13" />
             <source>List addresses that bounce for good</source>
             <translation>List addresses that bounce for good</translation>
         </message>

@@ -27,12 +27,12 @@
     <context>
         <name>AccountDetail</name>
         <message>
-            <location filename="../qml/content/pages/details/AccountDetail.qml" line="+44" />
+            <location filename="../qml/content/pages/details/AccountDetail.qml" line="+54" />
             <source>A sending run is using this account: it can be changed once the run has ended.</source>
             <translation>Un envoi en cours utilise ce compte : il pourra être modifié une fois l'envoi terminé.</translation>
         </message>
         <message>
-            <location line="+110" />
+            <location line="+113" />
             <source>Are you sure you want to delete the account %1 ?</source>
             <translation>Voulez-vous vraiment supprimer le compte %1 ?</translation>
         </message>
@@ -40,7 +40,28 @@
     <context>
         <name>AccountForm</name>
         <message>
-            <location filename="../qml/content/pages/accounts/AccountForm.qml" line="+41" />
+            <location filename="../qml/content/pages/accounts/AccountForm.qml" line="+85" />
+            <source>The IMAP port must be a number from 1 to 65535.</source>
+            <translation>Le port IMAP doit être un nombre de 1 à 65 535.</translation>
+        </message>
+        <message>
+            <location line="+3" />
+            <source>Logging in to the mailbox…</source>
+            <translation>Connexion à la boîte aux lettres…</translation>
+        </message>
+        <message>
+            <location line="+13" />
+            <location line="+348" />
+            <source>The mailbox login went through.</source>
+            <translation>La connexion à la boîte aux lettres a réussi.</translation>
+        </message>
+        <message>
+            <location line="-347" />
+            <source>The mailbox login failed: %1</source>
+            <translation>La connexion à la boîte aux lettres a échoué : %1</translation>
+        </message>
+        <message>
+            <location line="+8" />
             <source>Other</source>
             <translation>Autre</translation>
         </message>
@@ -55,12 +76,17 @@
             <translation>Aucune</translation>
         </message>
         <message>
-            <location line="+61" />
+            <location line="+63" />
             <source>The SMTP port must be a number from 1 to 65535.</source>
             <translation>Le port SMTP doit être un nombre de 1 à 65 535.</translation>
         </message>
         <message>
-            <location line="+127" />
+            <location line="+6" />
+            <source>Test the mailbox login before the IMAP settings are kept.</source>
+            <translation>Testez la connexion à la boîte aux lettres avant d’enregistrer les réglages IMAP.</translation>
+        </message>
+        <message>
+            <location line="+130" />
             <source>With "None" nothing is encrypted: your messages travel in clear, and no password is sent.</source>
             <translation>Avec « Aucune », rien n'est chiffré : vos messages circulent en clair, et aucun mot de passe n'est envoyé.</translation>
         </message>
@@ -68,6 +94,66 @@
             <location line="+2" />
             <source>With "Auto" the password is sent only over an encrypted connection; a server that offers none is refused.</source>
             <translation>Avec « Auto », le mot de passe n'est envoyé que sur une connexion chiffrée ; un serveur qui n'en propose pas est refusé.</translation>
+        </message>
+        <message>
+            <location line="+43" />
+            <source>Read bounces and unsubscribe replies from this mailbox (IMAP)</source>
+            <translation>Lire les retours et les désinscriptions dans cette boîte aux lettres (IMAP)</translation>
+        </message>
+        <message>
+            <location line="+9" />
+            <source>Parvane reads the bounces, complaints and unsubscribe replies that come back to this mailbox, and never sends to those addresses again. Nothing is deleted or marked as read.</source>
+            <translation>Parvane lit les retours en erreur, les plaintes et les réponses de désinscription qui reviennent dans cette boîte aux lettres, et n’écrit plus jamais à ces adresses. Rien n’est supprimé ni marqué comme lu.</translation>
+        </message>
+        <message>
+            <location line="+3" />
+            <source>IMAP host</source>
+            <translation>Hôte IMAP</translation>
+        </message>
+        <message>
+            <location line="+8" />
+            <source>The mailbox server, e.g. imap.example.com</source>
+            <translation>Le serveur de la boîte, p. ex. imap.example.com</translation>
+        </message>
+        <message>
+            <location line="+3" />
+            <source>IMAP port</source>
+            <translation>Port IMAP</translation>
+        </message>
+        <message>
+            <location line="+26" />
+            <source>IMAP user name</source>
+            <translation>Nom d’utilisateur IMAP</translation>
+        </message>
+        <message>
+            <location line="+8" />
+            <source>The email address</source>
+            <translation>L’adresse e-mail</translation>
+        </message>
+        <message>
+            <location line="+3" />
+            <source>IMAP password</source>
+            <translation>Mot de passe IMAP</translation>
+        </message>
+        <message>
+            <location line="+8" />
+            <source>The account's password</source>
+            <translation>Le mot de passe du compte</translation>
+        </message>
+        <message>
+            <location line="+4" />
+            <source>Other folder</source>
+            <translation>Autre dossier</translation>
+        </message>
+        <message>
+            <location line="+8" />
+            <source>Besides the inbox, e.g. Junk</source>
+            <translation>En plus de la boîte de réception, p. ex. Junk</translation>
+        </message>
+        <message>
+            <location line="+18" />
+            <source>Test the mailbox login</source>
+            <translation>Tester la connexion à la boîte</translation>
         </message>
     </context>
     <context>
@@ -3282,7 +3368,7 @@
     <context>
         <name>RunHistoryDetail</name>
         <message>
-            <location filename="../qml/content/pages/details/RunHistoryDetail.qml" line="+26" />
+            <location filename="../qml/content/pages/details/RunHistoryDetail.qml" line="+30" />
             <source>No reply</source>
             <translation>Sans réponse</translation>
         </message>
@@ -3312,7 +3398,64 @@
             <translation>Abandonné</translation>
         </message>
         <message>
-            <location line="+15" />
+            <location line="+12" />
+            <source>Temporary failure</source>
+            <translation>Échec temporaire</translation>
+        </message>
+        <message>
+            <location line="+0" />
+            <source>Bounced for good</source>
+            <translation>Rejetée définitivement</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Complained</source>
+            <translation>Plainte</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Unsubscribed</source>
+            <translation>Désinscrit</translation>
+        </message>
+        <message numerus="yes">
+            <location line="+9" />
+            <source>%Ln bounced</source>
+            <translation>
+                <numerusform>%Ln rejet</numerusform>
+                <numerusform>%Ln rejets</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+2" />
+            <source>%Ln temporary failure(s)</source>
+            <translation>
+                <numerusform>%Ln échec temporaire</numerusform>
+                <numerusform>%Ln échecs temporaires</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+2" />
+            <source>%Ln complaint(s)</source>
+            <translation>
+                <numerusform>%Ln plainte</numerusform>
+                <numerusform>%Ln plaintes</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+2" />
+            <source>%Ln unsubscribed</source>
+            <translation>
+                <numerusform>%Ln désinscription</numerusform>
+                <numerusform>%Ln désinscriptions</numerusform>
+            </translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>From the mailbox: %1</source>
+            <translation>Depuis la boîte aux lettres : %1</translation>
+        </message>
+        <message>
+            <location line="+17" />
             <source>Run history</source>
             <translation>Historique des envois</translation>
         </message>
@@ -3324,8 +3467,18 @@
                 <numerusform>%1 envoyés, %2 refusés, %3 sans réponse, %4 invalides, sur %Ln</numerusform>
             </translation>
         </message>
+        <message>
+            <location line="+34" />
+            <source>What came back to the mailbox:</source>
+            <translation>Ce qui est revenu dans la boîte aux lettres :</translation>
+        </message>
+        <message>
+            <location line="+28" />
+            <source>Report</source>
+            <translation>Rapport</translation>
+        </message>
         <message numerus="yes">
-            <location line="+27" />
+            <location line="+15" />
             <source>The first %1 of %Ln recipients:</source>
             <translation>
                 <numerusform>Le premier des %Ln destinataires :</numerusform>
@@ -3343,7 +3496,12 @@
             <translation>Exporter en CSV…</translation>
         </message>
         <message>
-            <location line="+47" />
+            <location line="+66" />
+            <source>The report is no longer kept.</source>
+            <translation>Ce rapport n’est plus conservé.</translation>
+        </message>
+        <message>
+            <location line="+8" />
             <source>Export the run</source>
             <translation>Exporter l’envoi</translation>
         </message>
@@ -3518,7 +3676,7 @@
     <context>
         <name>Screen01</name>
         <message numerus="yes">
-            <location filename="../qml/content/Screen01.qml" line="+151" />
+            <location filename="../qml/content/Screen01.qml" line="+152" />
             <source>%Ln contact(s) written to %1.</source>
             <translation>
                 <numerusform>%Ln contact écrit dans %1.</numerusform>
@@ -3551,7 +3709,7 @@
             <translation>%1 ne peut pas être lu.</translation>
         </message>
         <message numerus="yes">
-            <location line="+139" />
+            <location line="+155" />
             <source>%Ln email(s) copied.</source>
             <translation>
                 <numerusform>%Ln adresse copiée.</numerusform>
@@ -3559,7 +3717,20 @@
             </translation>
         </message>
         <message>
-            <location line="+39" />
+            <location line="+46" />
+            <source>A mailbox could not be read: %1</source>
+            <translation>Une boîte aux lettres n’a pas pu être lue : %1</translation>
+        </message>
+        <message numerus="yes">
+            <location line="+2" />
+            <source>%Ln address(es) listed from the mailbox reports.</source>
+            <translation>
+                <numerusform>%Ln adresse ajoutée à la liste d’exclusion d’après les rapports de la boîte.</numerusform>
+                <numerusform>%Ln adresses ajoutées à la liste d’exclusion d’après les rapports de la boîte.</numerusform>
+            </translation>
+        </message>
+        <message>
+            <location line="+23" />
             <source>Your changes could not be saved: %1.</source>
             <translation>Vos modifications n’ont pas pu être enregistrées : %1.</translation>
         </message>
@@ -3974,7 +4145,22 @@
             <translation>« %1 » n’est pas une adresse e-mail valide.</translation>
         </message>
         <message>
-            <location line="+20" />
+            <location line="+13" />
+            <source>A check is under way already.</source>
+            <translation>Une vérification est déjà en cours.</translation>
+        </message>
+        <message>
+            <location line="+8" />
+            <source>A mailbox could not be read: %1</source>
+            <translation>Une boîte aux lettres n’a pas pu être lue : %1</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>New reports about your messages: %1; addresses listed: %2.</source>
+            <translation>Nouveaux rapports sur vos messages : %1 ; adresses ajoutées à la liste : %2.</translation>
+        </message>
+        <message>
+            <location line="+17" />
             <source>The file could not be read: %1</source>
             <translation>Le fichier n’a pas pu être lu : %1</translation>
         </message>
@@ -4006,6 +4192,16 @@
         </message>
         <message>
             <location line="+5" />
+            <source>Reading the mailboxes…</source>
+            <translation>Lecture des boîtes aux lettres…</translation>
+        </message>
+        <message>
+            <location line="+0" />
+            <source>Check the mailboxes</source>
+            <translation>Vérifier les boîtes aux lettres</translation>
+        </message>
+        <message>
+            <location line="+8" />
             <source>Import…</source>
             <translation>Importer…</translation>
         </message>
@@ -4025,7 +4221,7 @@
             <translation>Aucun envoi ne part vers ces adresses, quelle que soit la liste ou le champ d’où elles viennent. Une adresse s’y ajoute quand quelqu’un se désabonne ou quand un serveur dit qu’elle n’existe pas.</translation>
         </message>
         <message>
-            <location line="+4" />
+            <location line="+13" />
             <source>List addresses that bounce for good</source>
             <translation>Exclure les adresses qui n’existent pas</translation>
         </message>

@@ -240,12 +240,16 @@ void embedReferences(MimeContent *content, const OutgoingMail &job, const MailLi
 
 } // namespace
 
-QString MailComposer::unsubscribeMailto(const QString &accountAddress)
+QString MailComposer::unsubscribeMailto(const QString &accountAddress, const QString &messageId)
 {
     if (!EmailAddress::isWellFormed(accountAddress))
         return QString();
-    return u"mailto:"_s + QString::fromLatin1(QUrl::toPercentEncoding(accountAddress, "@"))
-           + u"?subject=unsubscribe"_s;
+    QString mailto = u"mailto:"_s
+                     + QString::fromLatin1(QUrl::toPercentEncoding(accountAddress, "@"))
+                     + u"?subject=unsubscribe"_s;
+    if (!messageId.isEmpty())
+        mailto += u"%20"_s + QString::fromLatin1(QUrl::toPercentEncoding(messageId, "@"));
+    return mailto;
 }
 
 QString MailComposer::withUnsubscribeFooter(const QString &body, const QString &link,
@@ -289,7 +293,8 @@ MimeContent MailComposer::compose(const OutgoingMail &job, const MailLimits &lim
     content.html = !job.html.isEmpty() && FileTrust::refusal(job.html) == FileTrust::Accepted;
     const QString body = content.html ? HtmlText::readFile(job.html) : job.content;
     QJsonObject fields = job.to;
-    const QString mailto = job.unsubscribe ? unsubscribeMailto(job.username) : QString();
+    const QString mailto = job.unsubscribe ? unsubscribeMailto(job.username, job.messageId)
+                                           : QString();
     // One-click takes HTTPS; plain HTTP only to a service on this machine.
     const QUrl webUrl(job.unsubscribeUrl);
     const bool webUsable = webUrl.scheme() == "https"_L1

@@ -31,9 +31,10 @@ QString insertStyleBlock(const QString &body, const QString &css);
 // telling nothing of the file it stands for: "part<n>.<token>@<domain>".
 QString contentIdFor(int index, const QString &token, const QString &domain);
 // The address a recipient declines further messages at: a reply to the
-// sending account with "unsubscribe" as its subject; "" when the account's
-// address cannot be one.
-QString unsubscribeMailto(const QString &accountAddress);
+// sending account with "unsubscribe" and the message's Message-ID as its
+// subject, which tells the mailbox check whose reply it is; "" when the
+// account's address cannot be one.
+QString unsubscribeMailto(const QString &accountAddress, const QString &messageId = QString());
 // The body with the unsubscribe line at its end (before "</body>" in HTML),
 // in French for "fr" and in English otherwise.
 QString withUnsubscribeFooter(const QString &body, const QString &link, const QString &language,

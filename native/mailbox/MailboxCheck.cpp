@@ -19,6 +19,9 @@ namespace {
 // Headers are asked for this many messages at a time: a big mailbox is read
 // in steps, each of them one exchange with the server.
 constexpr std::size_t headerBatch = 500;
+// What is kept of a report for the user to read again: its parts that
+// matter come first, the original message it returns last.
+constexpr qsizetype keptReportBytes = 256 * 1024;
 
 std::string utf8(const QString &text)
 {
@@ -148,19 +151,23 @@ void readFolder(vmime::shared_ptr<vmime::net::store> store, const QString &name,
                 const QByteArray headers = QByteArray::fromStdString(
                         message->getHeader()->generate());
                 MailboxReport::Report report;
+                QByteArray read = headers + "\r\n";
                 if (MailboxReport::needsBody(headers)) {
                     vmime::string whole;
                     vmime::utility::outputStreamStringAdapter out(whole);
                     message->extract(out, nullptr, 0, -1, true); // PEEK: left unread
                     ++result->fetched;
-                    report = MailboxReport::classify(QByteArray::fromStdString(whole),
-                                                     unsubscribeSubject);
-                } else {
-                    report = MailboxReport::classify(headers + "\r\n", unsubscribeSubject);
+                    read = QByteArray::fromStdString(whole);
                 }
+                report = MailboxReport::classify(read, unsubscribeSubject);
                 if (report.kind != MailboxReport::Kind::Ordinary
-                    && report.kind != MailboxReport::Kind::AutoReply)
+                    && report.kind != MailboxReport::Kind::AutoReply) {
+                    report.folder = name;
+                    report.uidValidity = position.uidValidity;
+                    report.uid = uid;
+                    report.message = read.left(keptReportBytes);
                     result->reports.append(report);
+                }
                 position.lastUid = std::max(position.lastUid, uid);
             }
         }

@@ -254,6 +254,17 @@ Report classify(const QByteArray &message, const QString &unsubscribeSubject)
                                                 QRegularExpression::CaseInsensitiveOption);
     QString subject = QString::fromUtf8(g_mime_message_get_subject(parsed.object)).trimmed();
     subject.remove(replyPrefix);
+    // The subject our address asks for names the message, "unsubscribe <id>",
+    // for the mail programs that leave out In-Reply-To.
+    QString namedId;
+    if (!unsubscribeSubject.isEmpty()
+        && subject.startsWith(unsubscribeSubject + u' ', Qt::CaseInsensitive)) {
+        namedId = withoutBrackets(subject.mid(unsubscribeSubject.size()));
+        if (!namedId.contains(u'@') || namedId.contains(u' '))
+            namedId.clear();
+        else
+            subject = unsubscribeSubject;
+    }
     if (!unsubscribeSubject.isEmpty()
         && subject.compare(unsubscribeSubject, Qt::CaseInsensitive) == 0) {
         InternetAddressList *from = g_mime_message_get_from(parsed.object);
@@ -263,6 +274,8 @@ Report classify(const QByteArray &message, const QString &unsubscribeSubject)
         if (first && INTERNET_ADDRESS_IS_MAILBOX(first)) {
             result.kind = Kind::Unsubscribe;
             result.originalMessageId = withoutBrackets(header(object, "In-Reply-To"));
+            if (result.originalMessageId.isEmpty())
+                result.originalMessageId = namedId;
             result.findings.append({Kind::Unsubscribe,
                                     QString::fromUtf8(internet_address_mailbox_get_addr(
                                             INTERNET_ADDRESS_MAILBOX(first))),

@@ -28,6 +28,12 @@ struct Report
     // what matches it to a run and a recipient, never addresses in the text.
     QString originalMessageId;
     QList<Finding> findings; // one a recipient for a notification
+    // Where the check found it and the message as read (within a bound),
+    // for the user to read the report again.
+    QString folder;
+    quint32 uidValidity = 0;
+    quint32 uid = 0;
+    QByteArray message;
 };
 
 // Reads one message as it came from the mailbox. `unsubscribeSubject` is the

@@ -58,28 +58,40 @@ QSet<QString> messageIds(const QList<MailboxReport::Report> &reports)
     return ids;
 }
 
+QList<Matched> match(const QList<MailboxReport::Report> &reports,
+                     const QHash<QString, RunHistory::Sent> &sent)
+{
+    QList<Matched> matched;
+    for (qsizetype i = 0; i < reports.size(); ++i) {
+        const MailboxReport::Report &report = reports.at(i);
+        const QString reason = reasonOf(report.kind);
+        const auto message = sent.constFind(report.originalMessageId);
+        if (reason.isEmpty() || report.originalMessageId.isEmpty() || message == sent.cend())
+            continue; // not about a message of ours
+        matched.append({i, message->address, message->runId, reason,
+                        report.kind == Kind::SoftBounce, detailOf(report)});
+    }
+    return matched;
+}
+
 QList<Suppress> judge(const QList<MailboxReport::Report> &reports,
                       const QHash<QString, RunHistory::Sent> &sent, SoftBounces *soft)
 {
     QList<Suppress> verdicts;
     QSet<QString> suppressed;
-    for (const MailboxReport::Report &report : reports) {
-        const QString reason = reasonOf(report.kind);
-        const auto message = sent.constFind(report.originalMessageId);
-        if (reason.isEmpty() || report.originalMessageId.isEmpty() || message == sent.cend())
-            continue; // not about a message of ours
-        const QString key = EmailAddress::key(message->address);
+    for (const Matched &found : match(reports, sent)) {
+        const QString key = EmailAddress::key(found.address);
         if (suppressed.contains(key))
             continue;
-        if (report.kind == Kind::SoftBounce) {
+        if (found.soft) {
             QSet<QString> &runs = (*soft)[key];
-            runs.insert(message->runId);
+            runs.insert(found.runId);
             if (runs.size() < softBouncesToSuppress)
                 continue;
         }
         suppressed.insert(key);
         soft->remove(key);
-        verdicts.append({message->address, reason, detailOf(report), message->runId});
+        verdicts.append({found.address, found.reason, found.detail, found.runId});
     }
     return verdicts;
 }

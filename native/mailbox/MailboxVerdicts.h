@@ -29,12 +29,28 @@ struct Suppress
     QString runId; // the run whose message the report is about
 };
 
+// A report about a message of ours: the recipient the run mailed, and what
+// the report says of it. `reason` as for Suppress, `soft` for a temporary failure.
+struct Matched
+{
+    qsizetype report = -1; // its index among the reports
+    QString address;
+    QString runId;
+    QString reason;
+    bool soft = false;
+    QString detail;
+};
+
 // The runs in which each address (its key, letter case aside) met a
 // temporary failure that did not yet suppress it.
 using SoftBounces = QHash<QString, QSet<QString>>;
 
 // The Message-IDs the reports are about, to look up in the history.
 QSet<QString> messageIds(const QList<MailboxReport::Report> &reports);
+
+// The reports that are about messages of ours, in their order.
+QList<Matched> match(const QList<MailboxReport::Report> &reports,
+                     const QHash<QString, RunHistory::Sent> &sent);
 
 // The addresses to suppress, in the order of the reports; `soft` gains the
 // temporary failures and forgets the addresses that they now suppress.

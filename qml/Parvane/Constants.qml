@@ -468,19 +468,33 @@ QtObject {
     // SMTP server presets of the account forms, in menu order; the last one is
     // the free choice. Names "Other" and connection labels "Auto" and "None"
     // are English here and translated by the views that show them.
+    // Each preset's IMAP server too, where the mailbox check reads what came
+    // back (implicit TLS on 993 at every one of them).
     readonly property var mailsServers: [
-        { "name": "Gmail", "host": "smtp.gmail.com", "port": "587", "connection": "TLS" },
-        { "name": "Yahoo Mail", "host": "smtp.mail.yahoo.com", "port": "587", "connection": "TLS" },
+        { "name": "Gmail", "host": "smtp.gmail.com", "port": "587", "connection": "TLS",
+          "imapHost": "imap.gmail.com", "imapPort": "993" },
+        { "name": "Yahoo Mail", "host": "smtp.mail.yahoo.com", "port": "587", "connection": "TLS",
+          "imapHost": "imap.mail.yahoo.com", "imapPort": "993" },
         // Outlook.com takes submissions on 587 with STARTTLS only; nothing
         // listens for implicit TLS on 465 there.
-        { "name": "Hotmail", "host": "smtp-mail.outlook.com", "port": "587", "connection": "TLS" },
-        { "name": "Titan", "host": "smtp.titan.email", "port": "465", "connection": "SSL" },
-        { "name": "Zoho Mail", "host": "smtp.zoho.com", "port": "465", "connection": "SSL" },
-        { "name": "Hostinger", "host": "smtp.hostinger.com", "port": "465", "connection": "SSL" },
-        { "name": "Mail.com", "host": "smtp.mail.com", "port": "587", "connection": "TLS" },
-        { "name": "GMX", "host": "mail.gmx.net", "port": "465", "connection": "SSL" },
-        { "name": "Other", "host": "", "port": "", "connection": "Auto" }
+        { "name": "Hotmail", "host": "smtp-mail.outlook.com", "port": "587", "connection": "TLS",
+          "imapHost": "outlook.office365.com", "imapPort": "993" },
+        { "name": "Titan", "host": "smtp.titan.email", "port": "465", "connection": "SSL",
+          "imapHost": "imap.titan.email", "imapPort": "993" },
+        { "name": "Zoho Mail", "host": "smtp.zoho.com", "port": "465", "connection": "SSL",
+          "imapHost": "imap.zoho.com", "imapPort": "993" },
+        { "name": "Hostinger", "host": "smtp.hostinger.com", "port": "465", "connection": "SSL",
+          "imapHost": "imap.hostinger.com", "imapPort": "993" },
+        { "name": "Mail.com", "host": "smtp.mail.com", "port": "587", "connection": "TLS",
+          "imapHost": "imap.mail.com", "imapPort": "993" },
+        { "name": "GMX", "host": "mail.gmx.net", "port": "465", "connection": "SSL",
+          "imapHost": "imap.gmx.net", "imapPort": "993" },
+        { "name": "Other", "host": "", "port": "", "connection": "Auto", "imapHost": "", "imapPort": "" }
     ]
+
+    // IMAP connection choices, stored as the SMTP ones are: "SSL" implicit
+    // TLS, "TLS" STARTTLS required.
+    readonly property var imapConnections: ["SSL", "TLS"]
 
     // Connection choices: the label is shown, the value is stored.
     readonly property var smtpConnections: [

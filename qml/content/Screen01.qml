@@ -35,6 +35,7 @@ Rectangle {
     // The addresses no run mails again, kept natively in a file of their own.
     readonly property alias suppressionList: suppressionList
     readonly property alias unsubscribeMailbox: unsubscribeMailbox
+    readonly property alias mailboxWatcher: mailboxWatcher
 
     // ---- Group "emailContent" ----
     property var selectedLists: []
@@ -203,12 +204,28 @@ Rectangle {
             secrets.removeSecret(secretName(address))
     }
 
+    // A mailbox read with other credentials than the account's keeps its
+    // own password, in the keychain too ("" removes it).
+    function mailboxSecretName(address) { return "imap/" + address }
+    function keepMailboxPassword(address, password) {
+        if (password !== "")
+            secrets.setSecret(mailboxSecretName(address), password)
+        else
+            secrets.removeSecret(mailboxSecretName(address))
+    }
+    function mailboxPassword(account) {
+        const own = account && account.imapHost ? secrets.secret(mailboxSecretName(account.address)) : ""
+        return own !== "" ? own : accountPassword(account)
+    }
+
     // Reads the accounts' passwords, and moves those that stored records
     // still hold into the keychain. A record loses its password only once
     // the keychain (or the private file) has it: a crash in between leaves
     // both, and the next start moves it again.
     function adoptPasswords() {
-        secrets.load(userComptes.map(account => secretName(account.address)))
+        secrets.load(userComptes.map(account => secretName(account.address))
+                     .concat(userComptes.filter(account => !!account.imapHost)
+                             .map(account => mailboxSecretName(account.address))))
         for (const account of userComptes) {
             if (account.password)
                 secrets.setSecret(secretName(account.address), account.password)
@@ -348,6 +365,38 @@ Rectangle {
         requestToken: Constants.requestsToken
         responseToken: Constants.responsesToken
     }
+    // Reads what came back to the accounts' mailboxes over IMAP: after each
+    // run, every half hour and when the user asks.
+    MailboxWatcher {
+        id: mailboxWatcher
+        objectName: "mailboxWatcher"
+        suppression: suppressionList
+        historyPath: sendingController.history.path
+        interval: 30 * 60 * 1000
+        onCheckWanted: root.checkMailboxes()
+        onChecked: (suppressed, found, error) => {
+            if (error !== "")
+                toast.showOnce(qsTr("A mailbox could not be read: %1").arg(error), 10000)
+            else if (suppressed > 0)
+                successToast.show(qsTr("%Ln address(es) listed from the mailbox reports.", "",
+                                       suppressed), 5000)
+        }
+    }
+    Connections {
+        target: sendingController.run
+        function onEnded() { root.checkMailboxes() }
+    }
+
+    // The accounts whose mailbox is read, with their passwords for the check.
+    function mailboxAccounts() {
+        return userComptes.filter(account => !!account.imapHost)
+                          .map(account => Object.assign({}, account,
+                                                        { "password": mailboxPassword(account) }))
+    }
+    function checkMailboxes() {
+        return mailboxWatcher.check(mailboxAccounts())
+    }
+
     SettingsStore {
         id: settingsStore
         // A full disk or a folder without rights: changes must not be lost quietly.

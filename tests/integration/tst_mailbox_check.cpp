@@ -1,7 +1,13 @@
 #include "LoopbackServers.h"
 #include "mailbox/MailboxCheck.h"
+#include "mailbox/MailboxWatcher.h"
+#include "run/RunHistory.h"
+#include "run/SendingRun.h"
+#include "suppression/SuppressionList.h"
 
 #include <QDir>
+#include <QJsonArray>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -20,6 +26,7 @@ private slots:
     void cleanupTestCase();
     void readsEachReportOnceAndLeavesTheMailboxAsItWas();
     void refusalsAreSaidPlainly();
+    void reportsAfterARunSuppressItsRecipientsForTheNext();
 
 private:
     MailboxCheck::Settings settings(const QString &security = u"SSL"_s) const;
@@ -211,6 +218,155 @@ void TestMailboxCheck::refusalsAreSaidPlainly()
     result = check(closed);
     QVERIFY(!result.ok);
     QVERIFY2(result.error.startsWith(u"Could not connect"_s), qPrintable(result.error));
+}
+
+// As a user meets it: a run, then a bounce and an unsubscribe reply about
+// two of its recipients come back to the account's mailbox; the check lists
+// both (matched by the Message-ID, not the addresses in the report's text),
+// keeps the reports for the history, reads nothing twice after a restart,
+// and the next run of the same message leaves the two out.
+void TestMailboxCheck::reportsAfterARunSuppressItsRecipientsForTheNext()
+{
+    QDir().mkpath(m_work.path() + u"/smtp"_s);
+    LoopbackServers smtp;
+    const QString trouble = smtp.start(m_work.path() + u"/smtp"_s);
+    QVERIFY2(trouble.isEmpty(), qPrintable(trouble));
+    auto stopSmtp = qScopeGuard([&] { smtp.stop(); });
+    const QString bounced = u"ok-bounce@run.test"_s, leaving = u"ok-leave@run.test"_s,
+                  staying = u"ok-stay@run.test"_s;
+    const QString account = smtp.info.value("user"_L1).toString();
+    const QVariantMap params{{u"host"_s, u"127.0.0.1"_s},
+                             {u"port"_s, smtp.port(u"faulty"_s)},
+                             {u"connection"_s, u"Auto"_s},
+                             {u"address"_s, account},
+                             {u"password"_s, smtp.info.value("password"_L1).toString()},
+                             {u"senderName"_s, u"News"_s},
+                             {u"subject"_s, u"Winter news"_s},
+                             {u"content"_s, u"Dear reader"_s},
+                             {u"unsubscribe"_s, true}};
+    // The messages the server took, by recipient.
+    const auto receivedBy = [&] {
+        QMultiHash<QString, QByteArray> messages;
+        const QDir inbox(smtp.info.value("inbox"_L1).toString());
+        for (const QString &name : inbox.entryList({u"*.json"_s})) {
+            QFile meta(inbox.filePath(name)), eml(inbox.filePath(name.chopped(5) + u".eml"_s));
+            if (meta.open(QIODevice::ReadOnly) && eml.open(QIODevice::ReadOnly))
+                messages.insert(QJsonDocument::fromJson(meta.readAll())["rcpt_tos"_L1][0].toString(),
+                                eml.readAll());
+        }
+        return messages;
+    };
+
+    SuppressionList list;
+    list.setPath(m_work.path() + u"/suppression.tsv"_s);
+    QTRY_VERIFY(list.loaded());
+    SendingRun run;
+    run.setJournalPath(m_work.path() + u"/run/run.journal"_s);
+    run.setSuppression(&list);
+    QSignalSpy ended(&run, &SendingRun::ended);
+    QVERIFY(run.start(params,
+                      {QVariantMap{{u"email"_s, bounced}}, QVariantMap{{u"email"_s, leaving}},
+                       QVariantMap{{u"email"_s, staying}}}));
+    QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 1, 30000);
+    const QMultiHash<QString, QByteArray> first = receivedBy();
+    QCOMPARE(first.size(), 3);
+    static const QRegularExpression idHeader(u"(?m)^Message-I[Dd]: <([^>]+)>"_s);
+    const QString bouncedId = idHeader.match(QString::fromUtf8(first.value(bounced))).captured(1);
+    const QString leavingId = idHeader.match(QString::fromUtf8(first.value(leaving))).captured(1);
+    QVERIFY(!bouncedId.isEmpty() && !leavingId.isEmpty());
+    // The message offers a reply that names it, for mail programs that
+    // leave In-Reply-To out, in a header written as it is (no encoded words).
+    QVERIFY2(first.value(leaving).contains("\r\nList-Unsubscribe: <mailto:" + account.toUtf8()
+                                           + "?subject=unsubscribe%20" + leavingId.toUtf8()
+                                           + ">\r\n"),
+             first.value(leaving).left(2000).constData());
+
+    QFile corpusBounce(qEnvironmentVariable("PARVANE_SOURCE_DIR")
+                       + u"/tests/data/mailbox/hard-postfix-user-unknown.eml"_s);
+    QVERIFY(corpusBounce.open(QIODevice::ReadOnly));
+    put(u"1765450001.M1P1.run"_s,
+        corpusBounce.readAll().replace("corpus-1@shop.test", bouncedId.toUtf8()));
+    put(u"1765450002.M2P1.run"_s,
+        "From: <" + leaving.toUtf8() + ">\r\nTo: <" + account.toUtf8()
+                + ">\r\nSubject: unsubscribe " + leavingId.toUtf8()
+                + "\r\nMessage-ID: <reply-1@client.test>\r\nDate: Fri, 11 Dec 2026 10:00:00 +0000"
+                  "\r\n\r\nunsubscribe\r\n");
+
+    const QVariantMap mailbox{{u"address"_s, account},
+                              {u"imapHost"_s, u"localhost"_s},
+                              {u"imapPort"_s, settings().port},
+                              {u"imapConnection"_s, u"SSL"_s},
+                              {u"imapUsername"_s, settings().username},
+                              {u"password"_s, settings().password}};
+    const QString state = m_work.path() + u"/mailbox"_s;
+    QString runId;
+    {
+        MailboxWatcher watcher;
+        watcher.setFolder(state);
+        watcher.setSuppression(&list);
+        watcher.setProperty("historyPath", run.historyPath());
+        watcher.setProperty("extraCaFile", settings().extraCaFile);
+        QSignalSpy login(&watcher, &MailboxWatcher::loginTested);
+        QVERIFY(watcher.testLogin(mailbox));
+        QTRY_COMPARE_WITH_TIMEOUT(login.size(), 1, 30000);
+        QCOMPARE(login.takeFirst(), (QVariantList{true, QString()}));
+        QVariantMap wrong = mailbox;
+        wrong.insert(u"password"_s, u"not-it"_s);
+        QVERIFY(watcher.testLogin(wrong));
+        QTRY_COMPARE_WITH_TIMEOUT(login.size(), 1, 30000);
+        QCOMPARE(login.first().at(0).toBool(), false);
+
+        QSignalSpy checked(&watcher, &MailboxWatcher::checked);
+        QVERIFY(watcher.check({mailbox}));
+        QVERIFY(!watcher.check({mailbox})); // one at a time
+        QTRY_COMPARE_WITH_TIMEOUT(checked.size(), 1, 30000);
+        QCOMPARE(checked.first(), (QVariantList{2, 2, QString()}));
+        QCOMPARE(list.find(bounced).value(u"reason"_s).toString(), u"bounced"_s);
+        QVERIFY(list.find(bounced).value(u"detail"_s).toString().contains(u"5.1.1"_s));
+        QCOMPARE(list.find(leaving).value(u"reason"_s).toString(), u"unsubscribed"_s);
+        QVERIFY(!list.contains(staying));
+        RunHistory history;
+        history.setPath(run.historyPath());
+        history.reload();
+        QTRY_VERIFY(!history.runs().isEmpty());
+        runId = history.runs().first().toMap().value(u"id"_s).toString();
+        QCOMPARE(watcher.counts(runId).toMap().value(u"bounced"_s).toInt(), 1);
+        QCOMPARE(watcher.counts(runId).toMap().value(u"unsubscribed"_s).toInt(), 1);
+        const QVariantList reports = watcher.reports(runId);
+        QCOMPARE(reports.size(), 2);
+        for (const QVariant &report : reports) {
+            const QString text = watcher.reportText(report.toMap().value(u"id"_s).toString());
+            QVERIFY2(text.contains(report.toMap().value(u"reason"_s) == "bounced"_L1 ? bouncedId
+                                                                                     : leavingId),
+                     qPrintable(text.left(300)));
+        }
+        QCOMPARE(watcher.reportText(u"../suppression"_s), QString());
+    }
+    // After a restart: the reports are still there, and nothing is read twice.
+    MailboxWatcher again;
+    again.setFolder(state);
+    again.setSuppression(&list);
+    again.setProperty("historyPath", run.historyPath());
+    again.setProperty("extraCaFile", settings().extraCaFile);
+    QSignalSpy checkedAgain(&again, &MailboxWatcher::checked);
+    QVERIFY(again.check({mailbox}));
+    QTRY_COMPARE_WITH_TIMEOUT(checkedAgain.size(), 1, 30000);
+    QCOMPARE(checkedAgain.first(), (QVariantList{0, 0, QString()}));
+    QCOMPARE(again.counts(runId).toMap().value(u"bounced"_s).toInt(), 1);
+
+    // The same message again: the two are left out, the third mailed again.
+    SendingRun next;
+    next.setJournalPath(m_work.path() + u"/run/run.journal"_s);
+    next.setSuppression(&list);
+    QSignalSpy nextEnded(&next, &SendingRun::ended);
+    QVERIFY(next.start(params,
+                       {QVariantMap{{u"email"_s, bounced}}, QVariantMap{{u"email"_s, leaving}},
+                        QVariantMap{{u"email"_s, staying}}}));
+    QTRY_COMPARE_WITH_TIMEOUT(nextEnded.size(), 1, 30000);
+    const QMultiHash<QString, QByteArray> after = receivedBy();
+    QCOMPARE(after.count(bounced), 1);
+    QCOMPARE(after.count(leaving), 1);
+    QCOMPARE(after.count(staying), 2);
 }
 
 QTEST_GUILESS_MAIN(TestMailboxCheck)

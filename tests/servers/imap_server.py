@@ -14,6 +14,7 @@ import json
 import os
 import pwd
 import shutil
+import signal
 import socket
 import subprocess
 import sys
@@ -128,6 +129,8 @@ def main(work):
     print(json.dumps({"ports": {"imap": imap, "imaps": imaps}, "user": USER,
                       "password": PASSWORD, "ca": os.path.join(work, "ca.pem"),
                       "maildir": maildir}), flush=True)
+    # Stopped by a signal as well as by the end of its input: Dovecot goes too.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(0))
     try:
         sys.stdin.buffer.read()
     finally:

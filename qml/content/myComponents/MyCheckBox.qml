@@ -17,6 +17,8 @@ CheckBox {
         leftPadding: control.indicator.width + 6
         text: control.text
         verticalAlignment: Text.AlignVCenter
+        // A long label wraps where the layout gives it less room.
+        wrapMode: Text.WordWrap
     }
 
     MyFocusFrame {

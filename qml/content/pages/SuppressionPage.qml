@@ -42,6 +42,25 @@ MyPageLayout {
 
     Component.onCompleted: search()
 
+    // What the last check asked for here found, said on the page.
+    property string mailboxText: ""
+    property bool mailboxAsked: false
+    function checkMailboxes() {
+        mailboxAsked = root.checkMailboxes()
+        mailboxText = mailboxAsked ? "" : qsTr("A check is under way already.")
+    }
+    Connections {
+        target: root.mailboxWatcher
+        enabled: page.mailboxAsked
+        function onChecked(suppressed, found, error) {
+            page.mailboxAsked = false
+            page.mailboxText = error !== ""
+                    ? qsTr("A mailbox could not be read: %1").arg(error)
+                    : qsTr("New reports about your messages: %1; addresses listed: %2.")
+                      .arg(myTrStrings.number(found)).arg(myTrStrings.number(suppressed))
+        }
+    }
+
     Connections {
         target: page.list
 
@@ -70,6 +89,14 @@ MyPageLayout {
     title: qsTr("Suppression list")
     titleButtons: Component {
         RowLayout {
+            MyButton {
+                objectName: "mailboxCheckButton"
+                text: root.mailboxWatcher.busy ? qsTr("Reading the mailboxes…") : qsTr("Check the mailboxes")
+                secondaryStyle: true
+                visible: root.userComptes.some(account => !!account.imapHost)
+                enabled: !root.mailboxWatcher.busy
+                onClicked: page.checkMailboxes()
+            }
             MyButton {
                 objectName: "suppressionImportButton"
                 text: qsTr("Import…")
@@ -104,6 +131,15 @@ MyPageLayout {
                     wrapMode: Text.WordWrap
                     font.bold: false
                     text: qsTr("No run sends to these addresses, whatever list or field they come from. Addresses are added when someone unsubscribes or when a server says an address does not exist.")
+                }
+                MyLabel {
+                    objectName: "mailboxCheckText"
+                    Layout.fillWidth: true
+                    visible: text !== ""
+                    wrapMode: Text.WordWrap
+                    font.bold: false
+                    textFormat: Text.PlainText
+                    text: page.mailboxText
                 }
                 MyCheckBox {
                     objectName: "suppressBouncesBox"

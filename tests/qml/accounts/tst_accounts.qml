@@ -23,6 +23,11 @@ Item {
         id: servers
     }
 
+    // Dovecot on loopback (tests/servers/imap_server.py), for the mailbox login.
+    ServiceProcess {
+        id: imap
+    }
+
     // The test's own look at the store's files.
     readonly property var shell: QmlCppBridge
 
@@ -508,6 +513,69 @@ Item {
         }
 
         // ---- Presets and the remembered server ----
+
+        // The mailbox settings as a user meets them: a preset fills the IMAP
+        // server once asked for; settings are kept only once their login went
+        // through, their own password in the keychain and in no file; the
+        // suppression page's check then logs in with it.
+        function test_mailboxKeptOnlyOnceItsLoginWentThrough() {
+            const work = shell.cmdExcute("mktemp", ["-d"]).text.trim()
+            const line = imap.start("/usr/bin/python3", [imap.environment("PARVANE_SOURCE_DIR")
+                                                         + "/tests/servers/imap_server.py", work])
+            verify(line !== "", imap.errors())
+            const dovecot = JSON.parse(line)
+            screen.mailboxWatcher.extraCaFile = dovecot.ca
+            showAccountsPage()
+            openAddDialog()
+            const form = dialog().form
+            choose(field(form, "presetCombo"), 0)
+            mouseClick(field(form, "imapBox"))
+            compare(form.imapHost, "imap.gmail.com")
+            compare(form.imapPort, "993")
+            fill(form)
+            compare(form.imapHost, "imap.gmail.com", "\"Other\" keeps what the mailbox fields hold")
+            form.imapHost = "localhost"
+            form.imapPort = String(dovecot.ports.imaps)
+            form.imapUsername = dovecot.user
+            form.imapPassword = "not-it"
+            confirmAdd()
+            compare(newestToast(dialogToasts()), "Test the mailbox login before the IMAP settings are kept.")
+            compare(screen.userComptes, [], "nothing stored")
+
+            const label = field(form, "imapTestLabel")
+            // The button is at the foot of the fields: scrolled to, as a user does.
+            const fields = findChild(dialog(), "addAccountFields")
+            const testLogin = () => {
+                fields.contentY = Math.max(0, fields.contentHeight - fields.height)
+                mouseClick(field(form, "imapTestButton"))
+                verify(form.imapTesting, "the click reached the button")
+            }
+            testLogin()
+            tryCompare(form, "imapTesting", false, 30000)
+            verify(label.text.startsWith("The mailbox login failed: The server refused the login"), label.text)
+            form.imapPassword = dovecot.password
+            testLogin()
+            tryCompare(form, "imapTesting", false, 30000)
+            compare(label.text, "The mailbox login went through.")
+            confirmAdd()
+            compare(screen.userComptes.length, 1, newestToast(dialogToasts()))
+            const stored = screen.userComptes[0]
+            compare([stored.imapHost, stored.imapPort, stored.imapConnection, stored.imapUsername],
+                    ["localhost", String(dovecot.ports.imaps), "SSL", dovecot.user])
+            compare(screen.secrets.secret("imap/" + servers.user), dovecot.password)
+            screen.settingsStore.flush()
+            compare(shell.cmdExcute("grep", ["-rqF", dovecot.password, screen.settingsStore.path]).status,
+                    1, "no stored file holds the mailbox password")
+
+            mouseClick(findChild(screen, "suppressionMenu"))
+            tryCompare(page(), "objectName", "SuppressionPage")
+            tryCompare(pages(), "busy", false)
+            mouseClick(findChild(page(), "mailboxCheckButton"))
+            const text = findChild(page(), "mailboxCheckText")
+            tryVerify(() => text.text !== "", 30000)
+            compare(text.text, "New reports about your messages: 0; addresses listed: 0.")
+            imap.stop()
+        }
 
         function test_presetsFillAndLockTheServerFields() {
             showAccountsPage()

@@ -481,10 +481,11 @@ Item {
             const messages = servers.messages()
             compare(messages.map(m => m.envelopeTo[0]), ["lea.durand@clients.test"])
             compare(dialog().suppressed, 1)
-            compare(messages[0].listUnsubscribe, "<mailto:" + servers.user + "?subject=unsubscribe>")
+            // The reply names its message, so the mailbox check knows whose it is.
+            const reply = servers.user + "?subject=unsubscribe%20" + messages[0].messageId
+            compare(messages[0].listUnsubscribe, "<mailto:" + reply + ">")
             compare(messages[0].text.replace(/\r\n/g, "\n").trim(),
-                    "Hello Léa\n\n-- \nPour ne plus recevoir nos messages : mailto:"
-                    + servers.user + "?subject=unsubscribe")
+                    "Hello Léa\n\n-- \nPour ne plus recevoir nos messages : mailto:" + reply)
         }
 
         // A provider's one-click POST to a message's address reaches the
@@ -511,7 +512,7 @@ Item {
             const header = /^<(http:\/\/127\.0\.0\.1:[0-9]+\/u\/[A-Za-z0-9_-]+)>, <mailto:(.+)>$/
                     .exec(toAnn.listUnsubscribe)
             verify(header, toAnn.listUnsubscribe)
-            compare(header[2], servers.user + "?subject=unsubscribe")
+            compare(header[2], servers.user + "?subject=unsubscribe%20" + toAnn.messageId)
             compare(toAnn.listUnsubscribePost, "List-Unsubscribe=One-Click")
             verify(toAnn.text.indexOf("To stop receiving our messages: " + header[1]) >= 0, toAnn.text)
             verify(toAnn.listUnsubscribe !== messages.find(m => m !== toAnn).listUnsubscribe,

@@ -21,6 +21,21 @@ GridLayout {
     property alias presetIndex: presetCombo.currentIndex
     property alias connectionIndex: connectionCombo.currentIndex
     property alias addressReadOnly: addressField.readOnly
+    // The mailbox is read only when the user asks for it.
+    property alias imapEnabled: imapBox.checked
+    property alias imapHost: imapHostField.text
+    property alias imapPort: imapPortField.text
+    property alias imapConnectionIndex: imapConnectionCombo.currentIndex
+    property alias imapUsername: imapUsernameField.text
+    property alias imapFolder: imapFolderField.text
+    // Empty: the mailbox takes the account's password.
+    property alias imapPassword: imapPasswordField.text
+    // The IMAP settings a login went through with (or that were stored so):
+    // others are kept only once their login test succeeds.
+    property string provenImapSettings: ""
+    property string testedImapSettings: ""
+    property bool imapTesting: false
+    property string imapTestText: ""
     // True while a preset other than "Other" fixes the server fields.
     property bool serverLocked: false
 
@@ -33,6 +48,60 @@ GridLayout {
     readonly property string connectionValue: connectionIndex >= 0
                                               && connectionIndex < Constants.smtpConnections.length
                                               ? Constants.smtpConnections[connectionIndex].value : ""
+
+    readonly property string imapConnectionValue: Constants.imapConnections[Math.max(0, imapConnectionIndex)]
+    readonly property string imapSettings: !imapEnabled || imapHost === "" ? ""
+                                           : imapHost + "\n" + imapPort + "\n" + imapConnectionValue
+                                             + "\n" + imapUsername + "\n" + address + "\n" + imapPassword
+
+    function selectImapConnection(value) {
+        imapConnectionIndex = Math.max(0, Constants.imapConnections.indexOf(value))
+    }
+
+    function fillImapFromPreset() {
+        const preset = Constants.mailsServers[presetIndex]
+        if (!preset || preset.imapHost === "")
+            return
+        imapHost = preset.imapHost
+        imapPort = preset.imapPort
+        selectImapConnection("SSL")
+    }
+
+    // The account as the mailbox check takes it.
+    function mailboxAccount() {
+        return {
+            "address": address, "password": imapPassword !== "" ? imapPassword : password, "imapHost": imapHost, "imapPort": imapPort,
+            "imapConnection": imapConnectionValue, "imapUsername": imapUsername,
+            "imapFolder": imapFolder
+        }
+    }
+
+    // Logs in to the mailbox with the form's settings; the answer comes by
+    // the watcher's loginTested.
+    function testImapLogin() {
+        if (imapHost === "" || imapTesting)
+            return
+        if (imapPort !== "" && !portInRange(imapPort)) {
+            imapTestText = qsTr("The IMAP port must be a number from 1 to 65535.")
+            return
+        }
+        imapTestText = qsTr("Logging in to the mailbox…")
+        imapTesting = root.mailboxWatcher.testLogin(mailboxAccount())
+        if (imapTesting)
+            testedImapSettings = imapSettings
+    }
+
+    Connections {
+        target: root.mailboxWatcher
+        enabled: form.imapTesting
+        function onLoginTested(ok, error) {
+            form.imapTesting = false
+            if (ok)
+                form.provenImapSettings = form.testedImapSettings
+            form.imapTestText = ok ? qsTr("The mailbox login went through.")
+                                   : qsTr("The mailbox login failed: %1").arg(error)
+        }
+    }
 
     // The English names and labels of the tables, as the user reads them.
     function translated(text) {
@@ -75,6 +144,8 @@ GridLayout {
             port = preset.port
             selectConnection(preset.connection)
             serverLocked = true
+            if (imapEnabled)
+                fillImapFromPreset()
         }
     }
 
@@ -108,6 +179,8 @@ GridLayout {
             return myTrStrings.email_address_is_required
         if ((connectionValue === "SSL" || connectionValue === "TLS") && password.length === 0)
             return myTrStrings.password_is_required
+        if (imapSettings !== "" && imapSettings !== provenImapSettings)
+            return qsTr("Test the mailbox login before the IMAP settings are kept.")
         return ""
     }
 
@@ -118,7 +191,7 @@ GridLayout {
 
     // The account record the form describes, fields in their stored order.
     function record() {
-        return {
+        const account = {
             "senderName": senderName,
             "serverName": serverName,
             "serverHost": host,
@@ -127,6 +200,13 @@ GridLayout {
             "address": address,
             "password": password
         }
+        // An account whose mailbox is not read is stored as before.
+        if (imapSettings !== "")
+            Object.assign(account, {
+                "imapHost": imapHost, "imapPort": imapPort, "imapConnection": imapConnectionValue,
+                "imapUsername": imapUsername, "imapFolder": imapFolder
+            })
+        return account
     }
 
     // Sends the fixed test message through the form's server and account and
@@ -263,5 +343,117 @@ GridLayout {
         Layout.fillWidth: true
         placeholderText: myTrStrings.your_password
         echoMode: TextInput.PasswordEchoOnEdit
+    }
+
+    // The mailbox the check reads for bounces, complaints and unsubscribe
+    // replies: optional, the account's own address and password by default.
+    MyCheckBox {
+        id: imapBox
+        objectName: "imapBox"
+        Layout.columnSpan: 2
+        Layout.fillWidth: true
+        // The form's width comes from its fields, never from this label.
+        Layout.preferredWidth: 100
+        Layout.topMargin: 8
+        text: qsTr("Read bounces and unsubscribe replies from this mailbox (IMAP)")
+        onToggled: if (checked && form.imapHost === "") form.fillImapFromPreset()
+    }
+    MyLabel {
+        Layout.columnSpan: 2
+        Layout.fillWidth: true
+        visible: imapBox.checked
+        wrapMode: Text.WordWrap
+        font.bold: false
+        text: qsTr("Parvane reads the bounces, complaints and unsubscribe replies that come back to this mailbox, and never sends to those addresses again. Nothing is deleted or marked as read.")
+    }
+    MyLabel {
+        text: qsTr("IMAP host")
+        visible: imapBox.checked
+    }
+    MyTextField {
+        id: imapHostField
+        objectName: "imapHostField"
+        Layout.fillWidth: true
+        visible: imapBox.checked
+        placeholderText: qsTr("The mailbox server, e.g. imap.example.com")
+    }
+    MyLabel {
+        text: qsTr("IMAP port")
+        visible: imapBox.checked
+    }
+    MyTextField {
+        id: imapPortField
+        objectName: "imapPortField"
+        Layout.fillWidth: true
+        visible: imapBox.checked
+        placeholderText: form.imapConnectionValue === "SSL" ? "993" : "143"
+        inputMethodHints: Qt.ImhDigitsOnly
+        validator: RegularExpressionValidator {
+            regularExpression: /[0-9]*/
+        }
+    }
+    MyLabel {
+        text: myTrStrings.connection
+        visible: imapBox.checked
+    }
+    MyComboBox {
+        id: imapConnectionCombo
+        objectName: "imapConnectionCombo"
+        Layout.fillWidth: true
+        visible: imapBox.checked
+        model: Constants.imapConnections
+    }
+    MyLabel {
+        text: qsTr("IMAP user name")
+        visible: imapBox.checked
+    }
+    MyTextField {
+        id: imapUsernameField
+        objectName: "imapUsernameField"
+        Layout.fillWidth: true
+        visible: imapBox.checked
+        placeholderText: qsTr("The email address")
+    }
+    MyLabel {
+        text: qsTr("IMAP password")
+        visible: imapBox.checked
+    }
+    MyTextField {
+        id: imapPasswordField
+        objectName: "imapPasswordField"
+        Layout.fillWidth: true
+        visible: imapBox.checked
+        placeholderText: qsTr("The account's password")
+        echoMode: TextInput.PasswordEchoOnEdit
+    }
+    MyLabel {
+        text: qsTr("Other folder")
+        visible: imapBox.checked
+    }
+    MyTextField {
+        id: imapFolderField
+        objectName: "imapFolderField"
+        Layout.fillWidth: true
+        visible: imapBox.checked
+        placeholderText: qsTr("Besides the inbox, e.g. Junk")
+    }
+    MyLabel {
+        objectName: "imapTestLabel"
+        Layout.fillWidth: true
+        visible: imapBox.checked
+        wrapMode: Text.WordWrap
+        font.bold: false
+        textFormat: Text.PlainText
+        text: form.imapSettings !== "" && form.imapSettings === form.provenImapSettings
+              && !form.imapTesting && form.imapTestText === ""
+              ? qsTr("The mailbox login went through.") : form.imapTestText
+    }
+    MyButton {
+        objectName: "imapTestButton"
+        Layout.alignment: Qt.AlignRight
+        visible: imapBox.checked
+        enabled: !form.imapTesting
+        text: qsTr("Test the mailbox login")
+        onClicked: form.testImapLogin()
     }
 }

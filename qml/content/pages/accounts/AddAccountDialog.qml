@@ -58,12 +58,14 @@ MyHeaderlessDialog {
         // The password goes to the keychain; the stored record keeps it empty.
         const record = form.record()
         root.keepPassword(record.address, record.password)
+        root.keepMailboxPassword(record.address, form.imapSettings !== "" ? form.imapPassword : "")
         record.password = ""
         const accounts = root.userComptes.slice()
         accounts.unshift(record)
         root.userComptes = accounts
         form.address = ""
         form.password = ""
+        form.imapPassword = ""
         close()
         root.detailAccount = 0
         root.loadDatail(accountDetailComponent)
@@ -102,6 +104,7 @@ MyHeaderlessDialog {
         MyScrollColumn {
             id: fields
 
+            objectName: "addAccountFields"
             Layout.fillWidth: true
             Layout.fillHeight: true
             spacing: 12

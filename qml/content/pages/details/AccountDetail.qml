@@ -30,6 +30,16 @@ MyDetailLayout {
                                                account.connection)
         form.serverLocked = form.presetIndex !== form.otherPresetIndex
         form.selectConnection(account.connection)
+        form.imapEnabled = !!account.imapHost
+        form.imapHost = account.imapHost || ""
+        form.imapPort = account.imapPort || ""
+        form.selectImapConnection(account.imapConnection || "SSL")
+        form.imapUsername = account.imapUsername || ""
+        form.imapFolder = account.imapFolder || ""
+        form.imapPassword = account.imapHost ? root.secrets.secret(root.mailboxSecretName(account.address)) : ""
+        form.imapTestText = ""
+        // What was stored went through its login test then.
+        form.provenImapSettings = form.imapSettings
     }
 
     // Saves the form over the stored record once a test message went through.
@@ -62,6 +72,7 @@ MyDetailLayout {
         } else {
             const record = form.record()
             root.keepPassword(record.address, record.password)
+            root.keepMailboxPassword(record.address, form.imapSettings !== "" ? form.imapPassword : "")
             record.password = ""
             const accounts = root.userComptes.slice()
             accounts[root.detailAccount] = record
@@ -74,8 +85,10 @@ MyDetailLayout {
 
     function deleteAccount() {
         const gone = root.userComptes[root.detailAccount]
-        if (gone)
+        if (gone) {
             root.keepPassword(gone.address, "")
+            root.keepMailboxPassword(gone.address, "")
+        }
         const accounts = root.userComptes.slice()
         accounts.splice(root.detailAccount, 1)
         root.userComptes = accounts

@@ -12,9 +12,13 @@ MyDetailLayout {
     id: detail
 
     readonly property RunHistory history: root.sendingController.history
+    readonly property MailboxWatcher watcher: root.mailboxWatcher
     property var selected: null
     property var rows: []
+    // What came back to the mailbox about the chosen run.
+    property var reports: []
     readonly property alias exportDialog: exportDialog
+    readonly property alias reportDialog: reportDialog
 
     objectName: "RunHistoryDetail"
     spacing: 10
@@ -40,6 +44,38 @@ MyDetailLayout {
     function choose(run) {
         selected = run
         rows = history.outcomes(run.id, 500)
+        reports = watcher.reports(run.id)
+    }
+
+    function reportReasonText(report) {
+        switch (report.reason) {
+        case "bounced": return report.soft ? qsTr("Temporary failure") : qsTr("Bounced for good")
+        case "complained": return qsTr("Complained")
+        default: return qsTr("Unsubscribed")
+        }
+    }
+
+    // The counts of a run's reports, "" when nothing came back.
+    function countsText(runId) {
+        const counts = watcher.counts(runId)
+        const parts = []
+        if (counts.bounced > 0)
+            parts.push(qsTr("%Ln bounced", "", counts.bounced))
+        if (counts.softBounced > 0)
+            parts.push(qsTr("%Ln temporary failure(s)", "", counts.softBounced))
+        if (counts.complained > 0)
+            parts.push(qsTr("%Ln complaint(s)", "", counts.complained))
+        if (counts.unsubscribed > 0)
+            parts.push(qsTr("%Ln unsubscribed", "", counts.unsubscribed))
+        return parts.length === 0 ? "" : qsTr("From the mailbox: %1").arg(parts.join(", "))
+    }
+
+    Connections {
+        target: detail.watcher
+        function onReportsChanged() {
+            if (detail.selected)
+                detail.reports = detail.watcher.reports(detail.selected.id)
+        }
     }
 
     Component.onCompleted: history.reload()
@@ -112,10 +148,60 @@ MyDetailLayout {
                     font.bold: false
                     wrapMode: Text.Wrap
                 }
+                MyLabel {
+                    objectName: "runReportCounts"
+                    Layout.fillWidth: true
+                    visible: text !== ""
+                    // Read again whenever reports are added.
+                    text: detail.watcher.revision >= 0 ? detail.countsText(entry.modelData.id) : ""
+                    font.pointSize: 9
+                    font.bold: false
+                    color: Constants.errorLigthColor
+                    wrapMode: Text.Wrap
+                }
             }
             MouseArea {
                 anchors.fill: parent
                 onClicked: detail.choose(entry.modelData)
+            }
+        }
+    }
+
+    MyLabel {
+        Layout.fillWidth: true
+        Layout.leftMargin: 10
+        Layout.rightMargin: 10
+        visible: detail.selected !== null && detail.reports.length > 0
+        text: qsTr("What came back to the mailbox:")
+        font.pointSize: 9
+    }
+
+    Repeater {
+        model: detail.selected !== null ? detail.reports : []
+
+        delegate: RowLayout {
+            id: report
+
+            required property var modelData
+            required property int index
+
+            Layout.fillWidth: true
+            Layout.leftMargin: 10
+            Layout.rightMargin: 10
+
+            MyLabel {
+                Layout.fillWidth: true
+                text: report.modelData.address + " · " + detail.reportReasonText(report.modelData)
+                      + (report.modelData.detail !== "" ? " · " + report.modelData.detail : "")
+                textFormat: Text.PlainText
+                font.pointSize: 9
+                font.bold: false
+                wrapMode: Text.Wrap
+            }
+            MyLinkButton {
+                objectName: "showReport" + report.index
+                text: qsTr("Report")
+                onClicked: reportDialog.show(report.modelData)
             }
         }
     }
@@ -178,6 +264,33 @@ MyDetailLayout {
 
     Item {
         Layout.fillHeight: true
+    }
+
+    // A report as it came to the mailbox, as plain text.
+    MyDialog {
+        id: reportDialog
+
+        property string text: ""
+
+        function show(report) {
+            dialogTitle = report.address
+            text = detail.watcher.reportText(report.id)
+            open()
+        }
+
+        objectName: "reportDialog"
+        width: Math.min(700, parent ? parent.width - 40 : 700)
+        height: Math.min(560, parent ? parent.height - 40 : 560)
+
+        MyTextArea {
+            objectName: "reportText"
+            anchors.fill: parent
+            anchors.margins: 10
+            readOnly: true
+            textFormat: TextEdit.PlainText
+            font.family: "monospace"
+            text: reportDialog.text !== "" ? reportDialog.text : qsTr("The report is no longer kept.")
+        }
     }
 
     MyFileDialog {
