@@ -84,7 +84,8 @@ QString originalId(GMimeMultipart *report)
             if (original && g_mime_message_get_message_id(original))
                 return withoutBrackets(QString::fromUtf8(g_mime_message_get_message_id(original)));
         }
-        if (isType(part, "text", "rfc822-headers")) {
+        // Its headers alone: "message/global-headers" when they hold UTF-8 (RFC 6533).
+        if (isType(part, "text", "rfc822-headers") || isType(part, "message", "global-headers")) {
             for (const auto &block : statusBlocks(contentOf(part))) {
                 const QString id = valueOf(block, "message-id"_L1);
                 if (!id.isEmpty())
@@ -175,6 +176,117 @@ Report feedback(GMimeMultipart *report)
     return result;
 }
 
+// Bounces that servers and providers still write as text, with no delivery
+// status notification: each phrase, said by a mailer daemon, names the kind.
+// The temporary ones come first, since their texts may go on to say more.
+struct TextBounce
+{
+    QLatin1StringView phrase;
+    Kind kind;
+};
+constexpr TextBounce textBounces[] = {
+        {"has not yet been delivered"_L1, Kind::SoftBounce}, // Exim, after a day queued
+        {"delivery to the following recipient has been delayed"_L1, Kind::SoftBounce}, // Gmail
+        {"this is a temporary error"_L1, Kind::SoftBounce},
+        {"wasn't able to deliver your message"_L1, Kind::HardBounce},                     // qmail
+        {"could not be delivered to one or more of its recipients"_L1, Kind::HardBounce}, // Exim
+        {"delivery to the following recipient failed permanently"_L1, Kind::HardBounce},  // Gmail
+        {"sorry, we were unable to deliver your message"_L1, Kind::HardBounce},           // Yahoo
+        {"delivery has failed to these recipients or groups"_L1, Kind::HardBounce},  // Exchange
+        {"the following recipient(s) cannot be reached"_L1, Kind::HardBounce},       // Lotus Domino
+        {"unable to deliver message to the following address"_L1, Kind::HardBounce}, // MDaemon
+};
+
+// A message from a mail system rather than a person: a mailer daemon or
+// postmaster, or an empty return path.
+bool fromMailSystem(GMimeMessage *message)
+{
+    static const QRegularExpression
+            system(u"\\b(mailer-daemon|mailer_daemon|mail-daemon|postmaster|mail delivery)\\b"_s,
+                   QRegularExpression::CaseInsensitiveOption);
+    const QString returnPath = header(GMIME_OBJECT(message), "Return-Path");
+    return returnPath == "<>"_L1 || system.match(header(GMIME_OBJECT(message), "From")).hasMatch();
+}
+
+// The text a person reads in a message, outside the messages it carries,
+// and the Message-ID of the first message it carries (whole or headers).
+void readTree(GMimeObject *object, QString *text, QString *carriedId)
+{
+    if (GMIME_IS_MULTIPART(object)) {
+        for (int i = 0; i < g_mime_multipart_get_count(GMIME_MULTIPART(object)); ++i)
+            readTree(g_mime_multipart_get_part(GMIME_MULTIPART(object), i), text, carriedId);
+        return;
+    }
+    if (GMIME_IS_MESSAGE_PART(object)) {
+        GMimeMessage *carried = g_mime_message_part_get_message(GMIME_MESSAGE_PART(object));
+        if (carriedId->isEmpty() && carried && g_mime_message_get_message_id(carried))
+            *carriedId = withoutBrackets(QString::fromUtf8(g_mime_message_get_message_id(carried)));
+        return;
+    }
+    if (isType(object, "text", "rfc822-headers") || isType(object, "message", "global-headers")) {
+        for (const auto &block : statusBlocks(contentOf(object))) {
+            if (carriedId->isEmpty())
+                *carriedId = withoutBrackets(valueOf(block, "message-id"_L1));
+        }
+        return;
+    }
+    if (isType(object, "text", "plain")) {
+        *text += QString::fromUtf8(contentOf(object)) + u'\n';
+    } else if (isType(object, "text", "html") && text->isEmpty()) {
+        static const QRegularExpression tag(u"<[^>]*>"_s);
+        *text += QString::fromUtf8(contentOf(object)).replace(tag, u" "_s) + u'\n';
+    }
+}
+
+Report textBounce(GMimeMessage *message)
+{
+    Report result;
+    if (!fromMailSystem(message))
+        return result;
+    QString body, carriedId;
+    readTree(g_mime_message_get_mime_part(message), &body, &carriedId);
+    // Lines joined into paragraphs: a phrase may be wrapped anywhere.
+    QStringList paragraphs{QString()};
+    for (const QString &line : body.split(u'\n')) {
+        const QString trimmed = line.trimmed();
+        if (trimmed.isEmpty()) {
+            if (!paragraphs.last().isEmpty())
+                paragraphs.append(QString());
+        } else {
+            paragraphs.last() += (paragraphs.last().isEmpty() ? QString() : u" "_s) + trimmed;
+        }
+    }
+    const QString text = paragraphs.join(u"\n\n"_s);
+    const QString lower = text.toLower();
+    for (const TextBounce &bounce : textBounces) {
+        const qsizetype at = lower.indexOf(bounce.phrase);
+        if (at < 0)
+            continue;
+        // The message it returns, attached or quoted after the report.
+        static const QRegularExpression quotedId(u"(?im)^\\s*message-id:\\s*(<[^>\\s]+>)"_s);
+        result.originalMessageId = !carriedId.isEmpty()
+                                           ? carriedId
+                                           : withoutBrackets(quotedId.match(body).captured(1));
+        // The address named after the phrase, and what the server said of it.
+        static const QRegularExpression address(
+                u"<?([A-Za-z0-9._%+'=-]+@[A-Za-z0-9-]+(\\.[A-Za-z0-9-]+)+)>?"_s);
+        const QRegularExpressionMatch named = address.match(text, at + bounce.phrase.size());
+        const qsizetype from = named.hasMatch() ? named.capturedEnd() : at;
+        qsizetype end = text.indexOf(u"\n\n"_s, from + 2);
+        if (end < 0)
+            end = text.size();
+        const QString said = text.mid(from, std::min<qsizetype>(end - from, 600))
+                                     .remove(QRegularExpression(u"^[\\s:]+"_s))
+                                     .simplified();
+        static const QRegularExpression code(u"\\b([245]\\.\\d{1,3}\\.\\d{1,3})\\b"_s);
+        result.kind = bounce.kind;
+        result.findings.append({bounce.kind, named.captured(1), code.match(said).captured(1),
+                                said.isEmpty() ? text.mid(at, 300).simplified() : said});
+        return result;
+    }
+    return result;
+}
+
 // An automatic reply says so in one of the headers that mark them.
 bool isAutomatic(GMimeObject *message)
 {
@@ -218,9 +330,11 @@ QList<QList<std::pair<QString, QString>>> statusBlocks(const QByteArray &body)
 
 bool needsBody(const QByteArray &headers)
 {
-    static const QRegularExpression report(u"^content-type:\\s*multipart/report\\b"_s,
-                                           QRegularExpression::CaseInsensitiveOption
-                                                   | QRegularExpression::MultilineOption);
+    // A report by its type, or a bounce written as text by its sender.
+    static const QRegularExpression
+            report(u"^(content-type:\\s*multipart/report\\b|from:.*\\b(mailer-daemon|mailer_daemon|"
+                   "mail-daemon|postmaster|mail delivery)\\b|return-path:\\s*<>)"_s,
+                   QRegularExpression::CaseInsensitiveOption | QRegularExpression::MultilineOption);
     return report.match(QString::fromLatin1(headers)).hasMatch();
 }
 
@@ -244,7 +358,9 @@ Report classify(const QByteArray &message, const QString &unsubscribeSubject)
             return feedback(GMIME_MULTIPART(top));
     }
     GMimeObject *object = GMIME_OBJECT(parsed.object);
-    Report result;
+    Report result = textBounce(parsed.object);
+    if (result.kind != Kind::Ordinary)
+        return result;
     if (isAutomatic(object)) {
         result.kind = Kind::AutoReply;
         return result;
