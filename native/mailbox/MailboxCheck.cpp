@@ -132,12 +132,18 @@ void readFolder(vmime::shared_ptr<vmime::net::store> store, const QString &name,
     position.lastUid = position.uidValidity == since.uidValidity ? since.lastUid : 0;
     const quint32 uidNext = status ? status->getUIDNext() : 0;
     if (uidNext == 0 || position.lastUid + 1 < uidNext) {
-        std::vector<vmime::shared_ptr<vmime::net::message>> messages = folder->getMessages(
-                vmime::net::messageSet::byUID(std::to_string(position.lastUid + 1), "*"));
-        for (std::size_t first = 0; first < messages.size() && !cancelled; first += headerBatch) {
-            std::vector<vmime::shared_ptr<vmime::net::message>>
-                    batch(messages.begin() + first,
-                          messages.begin() + std::min(messages.size(), first + headerBatch));
+        // The numbers of the new messages, then their objects a batch at a
+        // time: VMime looks through every message object alive at each
+        // answer, so holding all of a big folder's at once costs its square.
+        const std::vector<std::size_t> numbers = folder->getMessageNumbersStartingOnUID(
+                std::to_string(position.lastUid + 1));
+        for (std::size_t first = 0; first < numbers.size() && !cancelled; first += headerBatch) {
+            const std::vector<std::size_t> slice(numbers.begin() + first,
+                                                 numbers.begin()
+                                                         + std::min(numbers.size(),
+                                                                    first + headerBatch));
+            std::vector<vmime::shared_ptr<vmime::net::message>> batch = folder->getMessages(
+                    vmime::net::messageSet::byNumber(slice));
             folder->fetchMessages(batch, vmime::net::fetchAttributes(
                                                  vmime::net::fetchAttributes::UID
                                                  | vmime::net::fetchAttributes::FULL_HEADER));
