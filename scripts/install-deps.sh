@@ -8,7 +8,7 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config git
   # Qt 6.4
   qt6-base-dev qt6-base-dev-tools qt6-declarative-dev qt6-declarative-dev-tools
-  qt6-svg-dev qt6-webview-dev qt6-webview-plugins qt6-webengine-dev
+  qt6-svg-dev qt6-webview-dev qt6-webview-plugins qt6-webengine-dev qt6-networkauth-dev
   qt6-websockets-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   qt6-qpa-plugins qt6-image-formats-plugins libqt6svg6
   # Qt's own texts (standard buttons, dialogs) in the interface's languages
@@ -27,6 +27,7 @@ PACKAGES=(
   libgumbo-dev
   # reading what comes back to the sender's mailbox over IMAP
   libvmime-dev
+  # (qt6-networkauth-dev above: signing in with Microsoft and Google, OAuth 2.0)
   # passwords in the system's keychain (libsecret is what it loads to reach
   # the Secret Service); the tests run a GNOME Keyring in a D-Bus session
   qtkeychain-qt6-dev libsecret-1-0 gnome-keyring libsecret-tools dbus
@@ -39,6 +40,8 @@ PACKAGES=(
   python3 python3-aiosmtpd openssl dnsmasq-base zbar-tools
   # the IMAP server of the mailbox tests (run with a configuration of its own)
   dovecot-imapd
+  # the OAuth 2.0 authorization server of the sign-in tests
+  python3-oauthlib
   # the web service's search back end, run on loopback by its tests
   searx
   xvfb xauth x11-apps imagemagick librsvg2-bin xdotool

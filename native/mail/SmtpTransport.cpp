@@ -613,8 +613,12 @@ curl_slist *configure(CURL *curl, const SmtpTransport::Settings &settings, const
 
     if (authenticate) {
         curl_easy_setopt(curl, CURLOPT_USERNAME, settings.username.toUtf8().constData());
-        curl_easy_setopt(curl, CURLOPT_PASSWORD, settings.password.toUtf8().constData());
-        curl_easy_setopt(curl, CURLOPT_LOGIN_OPTIONS, "AUTH=LOGIN");
+        if (!settings.bearer.isEmpty()) {
+            curl_easy_setopt(curl, CURLOPT_XOAUTH2_BEARER, settings.bearer.toUtf8().constData());
+        } else {
+            curl_easy_setopt(curl, CURLOPT_PASSWORD, settings.password.toUtf8().constData());
+            curl_easy_setopt(curl, CURLOPT_LOGIN_OPTIONS, "AUTH=LOGIN");
+        }
     }
 
     // Our own silence check decides while curl hands control back; curl's

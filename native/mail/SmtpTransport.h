@@ -33,6 +33,9 @@ public:
         bool authenticate = false; // AUTH LOGIN with username and password
         QString username;
         QString password;
+        // An OAuth 2.0 access token: the login is XOAUTH2 (OAUTHBEARER where
+        // offered) with it instead of the password.
+        QString bearer;
         int connectTimeoutMs = 30 * 1000;
         int idleTimeoutMs = 60 * 1000;
         int totalTimeoutMs = 5 * 60 * 1000;

@@ -1,0 +1,243 @@
+#include "LoopbackServers.h"
+#include "mail/SmtpTransport.h"
+#include "oauth/OAuthSignIn.h"
+
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QUrlQuery>
+#include <QtTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+// Signing in with a provider against a real OAuth 2.0 authorization server on
+// loopback (tests/servers/oauth_server.py, oauthlib), the test playing the
+// browser's part over HTTP, and sending with the token to an SMTP server that
+// asks that authorization server whether the token is valid.
+class TestOAuth : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void signInSendRefreshThenRevoked();
+    void refusalsAreReported();
+
+private:
+    // Starts a sign-in; the URL the browser is sent to.
+    QUrl startSignIn(OAuthSignIn &signIn);
+    // What a browser does with the provider's page: shows it, posts the
+    // user's answer, and follows the redirect to the program's listener.
+    // The final status code, or what failed.
+    QString browse(const QUrl &url, const QString &consent);
+    QNetworkReply *wait(QNetworkReply *reply);
+    QVariantMap settings() const;
+    void control(const QByteArray &form);
+    SmtpTransport::Result send(const QString &user, const QString &token);
+
+    QTemporaryDir m_work;
+    LoopbackServers m_server;
+    QNetworkAccessManager m_browser;
+};
+
+void TestOAuth::initTestCase()
+{
+    QVERIFY(m_work.isValid());
+    const QString error = m_server.start(m_work.path(), u"oauth_server.py"_s);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    m_browser.setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
+}
+
+void TestOAuth::cleanupTestCase()
+{
+    m_server.stop();
+}
+
+QVariantMap TestOAuth::settings() const
+{
+    return {{u"clientId"_s, m_server.info.value("client_id"_L1).toString()},
+            {u"authorizeUrl"_s, m_server.info.value("authorize"_L1).toString()},
+            {u"tokenUrl"_s, m_server.info.value("token"_L1).toString()},
+            {u"scope"_s, u"https://outlook.office.com/SMTP.Send offline_access openid email"_s}};
+}
+
+QNetworkReply *TestOAuth::wait(QNetworkReply *reply)
+{
+    QSignalSpy done(reply, &QNetworkReply::finished);
+    if (!reply->isFinished())
+        done.wait(10000);
+    return reply;
+}
+
+void TestOAuth::control(const QByteArray &form)
+{
+    QNetworkRequest request(QUrl(m_server.info.value("control"_L1).toString()));
+    request.setHeader(QNetworkRequest::ContentTypeHeader, "application/x-www-form-urlencoded");
+    wait(m_browser.post(request, form))->deleteLater();
+}
+
+QUrl TestOAuth::startSignIn(OAuthSignIn &signIn)
+{
+    signIn.setProperty("provider", u"microsoft"_s);
+    signIn.setProperty("settings", settings());
+    signIn.setProperty("openBrowser", false);
+    QSignalSpy wanted(&signIn, &OAuthSignIn::browserWanted);
+    if (!signIn.start() || (wanted.isEmpty() && !wanted.wait(5000)))
+        return {};
+    return wanted.first().first().toUrl();
+}
+
+QString TestOAuth::browse(const QUrl &url, const QString &consent)
+{
+    QNetworkReply *page = wait(m_browser.get(QNetworkRequest(url)));
+    page->deleteLater();
+    const QString html = QString::fromUtf8(page->readAll());
+    static const QRegularExpression action(u"action=\"([^\"]+)\""_s);
+    const QString target = action.match(html).captured(1);
+    if (target.isEmpty())
+        return u"no consent page: "_s + html.left(300);
+    QNetworkRequest post(url.resolved(QUrl(target)));
+    post.setHeader(QNetworkRequest::ContentTypeHeader, "application/x-www-form-urlencoded");
+    QNetworkReply *answer = wait(m_browser.post(post, "consent=" + consent.toUtf8()));
+    answer->deleteLater();
+    const QUrl back = answer->header(QNetworkRequest::LocationHeader).toUrl();
+    if (!back.isValid() || back.host() != "127.0.0.1"_L1)
+        return u"no redirect to the loopback listener: "_s + back.toString();
+    QNetworkReply *listener = wait(m_browser.get(QNetworkRequest(back)));
+    listener->deleteLater();
+    return QString::number(listener->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt());
+}
+
+SmtpTransport::Result TestOAuth::send(const QString &user, const QString &token)
+{
+    SmtpTransport::Settings smtp;
+    smtp.host = u"localhost"_s;
+    smtp.port = static_cast<quint16>(m_server.info.value("smtp"_L1).toInt());
+    smtp.security = SmtpTransport::Security::StartTlsRequired;
+    smtp.authenticate = true;
+    smtp.username = user;
+    smtp.bearer = token;
+    smtp.extraCaFile = m_server.info.value("ca"_L1).toString();
+    smtp.connectTimeoutMs = 5000;
+    SmtpTransport transport(smtp);
+    return transport
+            .deliver(user, u"friend@example.org"_s,
+                     "From: " + user.toUtf8()
+                             + "\r\nTo: friend@example.org\r\nSubject: Hi\r\n\r\nHello\r\n");
+}
+
+// The whole path: the consent given in the browser, the account's address
+// from the ID token, a message sent with the token (XOAUTH2 or OAUTHBEARER,
+// never a password), a refreshed token once the first has expired, and a
+// clear refusal once the user revoked Parvane's access.
+void TestOAuth::signInSendRefreshThenRevoked()
+{
+    control("expires_in=2");
+    OAuthSignIn signIn;
+    QSignalSpy signedIn(&signIn, &OAuthSignIn::signedIn);
+    QSignalSpy failed(&signIn, &OAuthSignIn::failed);
+    const QUrl url = startSignIn(signIn);
+    QVERIFY(url.isValid());
+    const QUrlQuery query(url);
+    QCOMPARE(query.queryItemValue(u"code_challenge_method"_s), u"S256"_s);
+    QVERIFY(query.queryItemValue(u"redirect_uri"_s, QUrl::FullyDecoded)
+                    .startsWith(u"http://127.0.0.1:"_s));
+    QCOMPARE(browse(url, u"allow"_s), u"200"_s);
+    QTRY_COMPARE_WITH_TIMEOUT(signedIn.size(), 1, 10000);
+    QVERIFY2(failed.isEmpty(), qPrintable(failed.value(0).value(0).toString()));
+    const QVariantMap account = signedIn.first().first().toMap();
+    const QString user = m_server.info.value("user"_L1).toString();
+    QCOMPARE(account.value(u"address"_s).toString(), user);
+    QVERIFY(!account.value(u"refreshToken"_s).toString().isEmpty());
+    QVERIFY(!signIn.busy());
+    // The listener closed after the answer.
+    const QUrl redirect(query.queryItemValue(u"redirect_uri"_s, QUrl::FullyDecoded));
+    QTcpSocket late;
+    late.connectToHost(u"127.0.0.1"_s, static_cast<quint16>(redirect.port()));
+    QVERIFY(!late.waitForConnected(1000));
+
+    SmtpTransport::Result sent = send(user, account.value(u"accessToken"_s).toString());
+    QVERIFY2(sent.accepted, qPrintable(sent.text));
+
+    // Expired: refused at the login, then a refreshed token goes through.
+    QTest::qWait(2500);
+    sent = send(user, account.value(u"accessToken"_s).toString());
+    QVERIFY(!sent.accepted);
+    QVERIFY2(sent.scope == SmtpTransport::Scope::Login, qPrintable(sent.text));
+    control("expires_in=3600");
+    QSignalSpy refreshed(&signIn, &OAuthSignIn::refreshed);
+    QVERIFY(signIn.refresh(account.value(u"refreshToken"_s).toString()));
+    QTRY_COMPARE_WITH_TIMEOUT(refreshed.size(), 1, 10000);
+    QCOMPARE(refreshed.first().at(0).toBool(), true);
+    const QVariantMap token = refreshed.first().at(1).toMap();
+    QVERIFY(token.value(u"accessToken"_s) != account.value(u"accessToken"_s));
+    QVERIFY(token.value(u"expiresAt"_s).toLongLong() > QDateTime::currentMSecsSinceEpoch());
+    sent = send(user, token.value(u"accessToken"_s).toString());
+    QVERIFY2(sent.accepted, qPrintable(sent.text));
+
+    // Revoked in the provider's settings: the refresh is refused as such.
+    control("revoke_user=1");
+    refreshed.clear();
+    QVERIFY(signIn.refresh(token.value(u"refreshToken"_s).toString()));
+    QTRY_COMPARE_WITH_TIMEOUT(refreshed.size(), 1, 10000);
+    QCOMPARE(refreshed.first().at(0).toBool(), false);
+    QCOMPARE(refreshed.first().at(2).toBool(), true); // revoked: sign in again
+
+    // Every message went in with a token; no password login was ever offered.
+    QDir inbox(m_server.info.value("inbox"_L1).toString());
+    QCOMPARE(inbox.entryList({u"*.eml"_s}).size(), 2);
+}
+
+// The consent declined, a PKCE verifier that does not match the challenge
+// (refused by the server at the token request), no answer from the browser
+// in time, and no client identifier: each ends the sign-in with what to do.
+void TestOAuth::refusalsAreReported()
+{
+    {
+        OAuthSignIn signIn;
+        QSignalSpy failed(&signIn, &OAuthSignIn::failed);
+        const QUrl url = startSignIn(signIn);
+        QCOMPARE(browse(url, u"deny"_s), u"200"_s);
+        QTRY_COMPARE_WITH_TIMEOUT(failed.size(), 1, 10000);
+        QVERIFY2(failed.first().first().toString().contains(u"declined"_s),
+                 qPrintable(failed.first().first().toString()));
+        QVERIFY(!signIn.busy());
+    }
+    {
+        OAuthSignIn signIn;
+        QSignalSpy failed(&signIn, &OAuthSignIn::failed);
+        QSignalSpy signedIn(&signIn, &OAuthSignIn::signedIn);
+        QUrl url = startSignIn(signIn);
+        QUrlQuery query(url);
+        query.removeAllQueryItems(u"code_challenge"_s);
+        query.addQueryItem(u"code_challenge"_s, u"E9Melhoa2OwvFrEMTJguCHaoeK1t8URWbuGJSstw-cM"_s);
+        url.setQuery(query);
+        browse(url, u"allow"_s);
+        QTRY_COMPARE_WITH_TIMEOUT(failed.size(), 1, 10000);
+        QVERIFY(signedIn.isEmpty());
+        QVERIFY2(failed.first().first().toString().startsWith(u"The provider refused"_s),
+                 qPrintable(failed.first().first().toString()));
+    }
+    {
+        OAuthSignIn signIn;
+        signIn.setProperty("timeoutMs", 300);
+        QSignalSpy failed(&signIn, &OAuthSignIn::failed);
+        QVERIFY(startSignIn(signIn).isValid());
+        QTRY_COMPARE_WITH_TIMEOUT(failed.size(), 1, 5000);
+        QVERIFY(failed.first().first().toString().contains(u"in time"_s));
+    }
+    {
+        OAuthSignIn signIn;
+        QVariantMap none = settings();
+        none.remove(u"clientId"_s);
+        signIn.setProperty("settings", none);
+        QVERIFY(!signIn.start());
+    }
+}
+
+QTEST_GUILESS_MAIN(TestOAuth)
+#include "tst_oauth.moc"
