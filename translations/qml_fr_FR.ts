@@ -40,7 +40,7 @@
     <context>
         <name>AccountForm</name>
         <message>
-            <location filename="../qml/content/pages/accounts/AccountForm.qml" line="+85" />
+            <location filename="../qml/content/pages/accounts/AccountForm.qml" line="+89" />
             <source>The IMAP port must be a number from 1 to 65535.</source>
             <translation>Le port IMAP doit être un nombre de 1 à 65 535.</translation>
         </message>
@@ -51,12 +51,12 @@
         </message>
         <message>
             <location line="+13" />
-            <location line="+348" />
+            <location line="+351" />
             <source>The mailbox login went through.</source>
             <translation>La connexion à la boîte aux lettres a réussi.</translation>
         </message>
         <message>
-            <location line="-347" />
+            <location line="-350" />
             <source>The mailbox login failed: %1</source>
             <translation>La connexion à la boîte aux lettres a échoué : %1</translation>
         </message>
@@ -81,12 +81,12 @@
             <translation>Le port SMTP doit être un nombre de 1 à 65 535.</translation>
         </message>
         <message>
-            <location line="+6" />
+            <location line="+7" />
             <source>Test the mailbox login before the IMAP settings are kept.</source>
             <translation>Testez la connexion à la boîte aux lettres avant d’enregistrer les réglages IMAP.</translation>
         </message>
         <message>
-            <location line="+130" />
+            <location line="+132" />
             <source>With "None" nothing is encrypted: your messages travel in clear, and no password is sent.</source>
             <translation>Avec « Aucune », rien n'est chiffré : vos messages circulent en clair, et aucun mot de passe n'est envoyé.</translation>
         </message>
@@ -162,6 +162,34 @@
             <location filename="../qml/content/pages/AccountsPage.qml" line="+44" />
             <source>No keychain answered on this computer, so your passwords are kept in a file that only you can read: %1</source>
             <translation>Aucun trousseau n'a répondu sur cet ordinateur : vos mots de passe sont donc conservés dans un fichier que vous seul pouvez lire : %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>AddAccountDialog</name>
+        <message>
+            <location filename="../qml/content/pages/accounts/AddAccountDialog.qml" line="+105" />
+            <source>Parvane has no %1 registration here: set PARVANE_OAUTH_%2_CLIENT_ID (see the README).</source>
+            <translation>Parvane n’a pas d’enregistrement %1 ici : définissez PARVANE_OAUTH_%2_CLIENT_ID (voir le README).</translation>
+        </message>
+        <message>
+            <location line="+11" />
+            <source>Answer in your browser, then come back here.</source>
+            <translation>Répondez dans votre navigateur, puis revenez ici.</translation>
+        </message>
+        <message>
+            <location line="+9" />
+            <source>Signed in as %1: Parvane now sends a test message.</source>
+            <translation>Connecté en tant que %1 : Parvane envoie maintenant un message de test.</translation>
+        </message>
+        <message>
+            <location line="+50" />
+            <source>Sign in with Microsoft</source>
+            <translation>Se connecter avec Microsoft</translation>
+        </message>
+        <message>
+            <location line="+7" />
+            <source>Sign in with Google</source>
+            <translation>Se connecter avec Google</translation>
         </message>
     </context>
     <context>
@@ -3317,6 +3345,46 @@
             <source>Are you sure you want to delete this task list ?</source>
             <translation>Voulez-vous vraiment supprimer cette liste d’envoi ?</translation>
         </message>
+        <message>
+            <location line="+6" />
+            <source>The sign-in was declined in the browser: sign in again and allow Parvane to send mail.</source>
+            <translation>La connexion a été refusée dans le navigateur : connectez-vous de nouveau et autorisez Parvane à envoyer des messages.</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>%1 does not know this organisation: check PARVANE_OAUTH_MICROSOFT_TENANT or ask your administrator. (%2)</source>
+            <translation>%1 ne connaît pas cette organisation : vérifiez PARVANE_OAUTH_MICROSOFT_TENANT ou demandez à votre administrateur. (%2)</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>%1 could not be reached: check the connection and sign in again.</source>
+            <translation>%1 est injoignable : vérifiez la connexion et connectez-vous de nouveau.</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>No answer came from the browser in time: sign in again.</source>
+            <translation>Le navigateur n’a pas répondu à temps : connectez-vous de nouveau.</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>No web browser could be opened: open this address in one to sign in: %1</source>
+            <translation>Aucun navigateur n’a pu être ouvert : ouvrez cette adresse dans un navigateur pour vous connecter : %1</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>%1 did not say which address signed in.</source>
+            <translation>%1 n’a pas indiqué quelle adresse s’est connectée.</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>The sign-in was cancelled.</source>
+            <translation>La connexion a été annulée.</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>%1 refused the sign-in: %2</source>
+            <translation>%1 a refusé la connexion : %2</translation>
+        </message>
     </context>
     <context>
         <name>ResumeRunDialog</name>
@@ -3709,7 +3777,7 @@
             <translation>%1 ne peut pas être lu.</translation>
         </message>
         <message numerus="yes">
-            <location line="+155" />
+            <location line="+177" />
             <source>%Ln email(s) copied.</source>
             <translation>
                 <numerusform>%Ln adresse copiée.</numerusform>
@@ -3806,12 +3874,17 @@
     <context>
         <name>SendingController</name>
         <message>
-            <location filename="../qml/content/run/SendingController.qml" line="+58" />
+            <location filename="../qml/content/run/SendingController.qml" line="+59" />
             <source>The SMTP port must be a number from 1 to 65535.</source>
             <translation>Le port SMTP doit être un nombre de 1 à 65 535.</translation>
         </message>
         <message>
-            <location line="+6" />
+            <location line="+4" />
+            <source>Sign in again with %1 in the account's panel: Parvane holds no token for it.</source>
+            <translation>Connectez-vous de nouveau avec %1 dans le panneau du compte : Parvane n’a aucun jeton pour ce compte.</translation>
+        </message>
+        <message>
+            <location line="+7" />
             <source>The active account has no password.</source>
             <translation>Le compte actif n’a pas de mot de passe.</translation>
         </message>
@@ -3821,7 +3894,12 @@
             <translation>Début de la tâche %1</translation>
         </message>
         <message>
-            <location line="+61" />
+            <location line="+16" />
+            <source>Parvane could not ask %1 for a new token.</source>
+            <translation>Parvane n’a pas pu demander un nouveau jeton à %1.</translation>
+        </message>
+        <message>
+            <location line="+57" />
             <source>Every recipient is on the suppression list: nobody is sent to.</source>
             <translation>Tous les destinataires sont sur la liste d’exclusion : personne ne reçoit ce message.</translation>
         </message>
@@ -3894,7 +3972,12 @@
             <translation>Abandonner</translation>
         </message>
         <message>
-            <location line="+52" />
+            <location line="+32" />
+            <source>%1 no longer lets Parvane send as %2: sign in again in the account's panel.</source>
+            <translation>%1 ne permet plus à Parvane d’envoyer en tant que %2 : connectez-vous de nouveau dans le panneau du compte.</translation>
+        </message>
+        <message>
+            <location line="+41" />
             <source>A sending run is under way. Stop it and quit?</source>
             <translation>Un envoi est en cours. L’arrêter et quitter ?</translation>
         </message>

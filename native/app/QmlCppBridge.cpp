@@ -112,7 +112,7 @@ QJsonObject QmlCppBridge::sendEmail(const QString &host, int port, const QString
                                     const QString &subject, const QString &content,
                                     const QString &html, const QStringList &contentLocalUrls,
                                     const QStringList &attachments, const QString &mMessageId,
-                                    const QVariantMap &failureTexts)
+                                    const QVariantMap &failureTexts, const QString &accessToken)
 {
     Q_UNUSED(mMessageId)
     OutgoingMail job;
@@ -121,6 +121,7 @@ QJsonObject QmlCppBridge::sendEmail(const QString &host, int port, const QString
     job.connection = connection;
     job.username = username;
     job.password = password;
+    job.accessToken = accessToken;
     job.senderName = senderName;
     job.to = mTo;
     job.subject = subject;

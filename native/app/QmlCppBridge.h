@@ -28,7 +28,8 @@ public:
                                       const QString &subject, const QString &content,
                                       const QString &html, const QStringList &contentLocalUrls,
                                       const QStringList &attachments, const QString &mMessageId,
-                                      const QVariantMap &failureTexts = {});
+                                      const QVariantMap &failureTexts = {},
+                                      const QString &accessToken = {});
     Q_INVOKABLE bool isOnline();
     Q_INVOKABLE void textToFile(const QUrl &url, const QString &text);
     Q_INVOKABLE QString textFromFile(const QUrl &url);

@@ -81,6 +81,7 @@ OutgoingMail Outgoing::fromParams(const QVariantMap &params)
     job.connection = params.value(u"connection"_s).toString();
     job.username = params.value(u"address"_s).toString();
     job.password = params.value(u"password"_s).toString();
+    job.accessToken = params.value(u"accessToken"_s).toString();
     job.senderName = params.value(u"senderName"_s).toString();
     job.subject = params.value(u"subject"_s).toString();
     job.content = params.value(u"content"_s).toString();
@@ -98,9 +99,12 @@ SmtpTransport::Settings Outgoing::settingsFor(const OutgoingMail &job, const Mai
     settings.host = job.host;
     settings.port = job.port;
     settings.security = SmtpTransport::securityFor(job.connection, job.port);
-    settings.authenticate = SmtpTransport::authenticates(job.connection, job.password);
+    settings.authenticate = SmtpTransport::authenticates(job.connection, job.accessToken.isEmpty()
+                                                                                 ? job.password
+                                                                                 : job.accessToken);
     settings.username = job.username;
     settings.password = job.password;
+    settings.bearer = job.accessToken;
     settings.connectTimeoutMs = limits.connectTimeoutMs;
     settings.idleTimeoutMs = limits.idleTimeoutMs;
     settings.totalTimeoutMs = limits.totalTimeoutMs;

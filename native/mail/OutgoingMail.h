@@ -16,6 +16,8 @@ struct OutgoingMail
     QString connection; // "Auto", "SSL", "TLS" or "None"
     QString username;   // login and sender address
     QString password;
+    // An OAuth 2.0 access token, used instead of the password when set.
+    QString accessToken;
     QString senderName;
     QJsonObject to; // the recipient's contact record
     QString subject;

@@ -20,17 +20,19 @@ QByteArray base64Url(const QByteArray &bytes)
     return bytes.toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals);
 }
 
-// What the user reads when the provider or the network says no.
-QString refusalText(const QString &error, const QString &description)
+// Why the provider said no, by the error of its answer (RFC 6749 5.2, 4.1.2.1).
+QString refusalCode(const QString &error, const QString &description)
 {
     if (error == "access_denied"_L1)
-        return u"The sign-in was declined in the browser: sign in again and allow Parvane to send mail."_s;
-    if (error == "invalid_request"_L1 && description.contains("tenant"_L1, Qt::CaseInsensitive))
-        return u"The provider does not know this organisation (tenant): check "
-               "PARVANE_OAUTH_MICROSOFT_TENANT, or ask your administrator. ("_s
-               + description + u')';
-    return u"The provider refused the sign-in: "_s + error
-           + (description.isEmpty() ? QString() : u" ("_s + description + u')');
+        return u"declined"_s;
+    if (description.contains("tenant"_L1, Qt::CaseInsensitive))
+        return u"tenant"_s;
+    return u"refused"_s;
+}
+
+QString refusalDetail(const QString &error, const QString &description)
+{
+    return description.isEmpty() ? error : error + u" ("_s + description + u')';
 }
 
 } // namespace
@@ -39,8 +41,7 @@ OAuthSignIn::OAuthSignIn(QObject *parent)
     : QObject(parent), m_network(new QNetworkAccessManager(this))
 {
     m_bound.setSingleShot(true);
-    connect(&m_bound, &QTimer::timeout, this,
-            [this] { fail(u"No answer came from the browser in time: sign in again."_s); });
+    connect(&m_bound, &QTimer::timeout, this, [this] { fail(u"timeout"_s, {}); });
 }
 
 OAuthSignIn::~OAuthSignIn() = default;
@@ -92,25 +93,25 @@ QOAuth2AuthorizationCodeFlow *OAuthSignIn::makeFlow(const QVariantMap &settings)
         flow->setClientIdentifierSharedKey(settings.value(u"clientSecret"_s).toString());
     connect(flow, &QAbstractOAuth2::error, this,
             [this](const QString &error, const QString &description, const QUrl &) {
-                fail(refusalText(error, description));
+                fail(refusalCode(error, description), refusalDetail(error, description));
             });
     // A refused token request is only logged by Qt's flow: read here.
     const QUrl tokenUrl = flow->accessTokenUrl();
-    connect(m_network, &QNetworkAccessManager::finished, flow, [this, tokenUrl](QNetworkReply *reply) {
-        if (reply->url() != tokenUrl || reply->error() == QNetworkReply::NoError)
-            return;
-        if (reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 0) {
-            fail(u"The provider could not be reached: check the connection and sign in again."_s);
-            return;
-        }
-        const QJsonObject answer = QJsonDocument::fromJson(reply->readAll()).object();
-        fail(refusalText(answer.value("error"_L1).toString(),
-                         answer.value("error_description"_L1).toString()));
-    });
+    connect(m_network, &QNetworkAccessManager::finished, flow,
+            [this, tokenUrl](QNetworkReply *reply) {
+                if (reply->url() != tokenUrl || reply->error() == QNetworkReply::NoError)
+                    return;
+                if (reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 0) {
+                    fail(u"unreachable"_s, reply->errorString());
+                    return;
+                }
+                const QJsonObject answer = QJsonDocument::fromJson(reply->readAll()).object();
+                const QString error = answer.value("error"_L1).toString(),
+                              description = answer.value("error_description"_L1).toString();
+                fail(refusalCode(error, description), refusalDetail(error, description));
+            });
     connect(flow, &QAbstractOAuth::requestFailed, this, [this](QAbstractOAuth::Error error) {
-        fail(error == QAbstractOAuth::Error::NetworkError
-                     ? u"The provider could not be reached: check the connection and sign in again."_s
-                     : u"The provider refused the sign-in."_s);
+        fail(error == QAbstractOAuth::Error::NetworkError ? u"unreachable"_s : u"refused"_s, {});
     });
     return flow;
 }
@@ -149,13 +150,12 @@ bool OAuthSignIn::start()
     connect(m_flow, &QAbstractOAuth::authorizeWithBrowser, this, [this](const QUrl &url) {
         emit browserWanted(url);
         if (m_openBrowser && !QDesktopServices::openUrl(url))
-            fail(u"No web browser could be opened: open this address in one to sign in: "_s
-                 + url.toString());
+            fail(u"browser"_s, url.toString());
     });
     connect(m_flow, &QAbstractOAuth::granted, this, [this] {
         const QString address = addressOf(m_flow->extraTokens().value(u"id_token"_s).toString());
         if (address.isEmpty()) {
-            fail(u"The provider did not say which address signed in."_s);
+            fail(u"noAddress"_s, {});
             return;
         }
         const QVariantMap account{{u"address"_s, address},
@@ -186,7 +186,7 @@ bool OAuthSignIn::refresh(const QString &refreshToken)
                                 {u"refreshToken"_s, next.isEmpty() ? refreshToken : next},
                                 {u"expiresAt"_s, m_flow->expirationAt().toMSecsSinceEpoch()}};
         finish();
-        emit refreshed(true, token, false, QString());
+        emit refreshed(true, token, false, QString(), QString());
     });
     setBusy(true);
     m_bound.start(m_timeoutMs);
@@ -197,7 +197,7 @@ bool OAuthSignIn::refresh(const QString &refreshToken)
 void OAuthSignIn::cancel()
 {
     if (m_busy)
-        fail(u"The sign-in was cancelled."_s);
+        fail(u"cancelled"_s, {});
 }
 
 void OAuthSignIn::finish()
@@ -217,17 +217,16 @@ void OAuthSignIn::finish()
     setBusy(false);
 }
 
-void OAuthSignIn::fail(const QString &reason)
+void OAuthSignIn::fail(const QString &reason, const QString &detail)
 {
     if (!m_busy)
         return;
     const bool refreshing = m_refreshing;
     finish();
     if (refreshing)
-        emit refreshed(false, {}, !reason.startsWith(u"The provider could not be reached"_s),
-                       reason);
+        emit refreshed(false, {}, reason == "refused"_L1, reason, detail);
     else
-        emit failed(reason);
+        emit failed(reason, detail);
 }
 
 void OAuthSignIn::setBusy(bool busy)

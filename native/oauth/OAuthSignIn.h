@@ -59,15 +59,19 @@ signals:
     void browserWanted(const QUrl &url);
     // {address, accessToken, refreshToken, expiresAt (ms since the epoch)}
     void signedIn(const QVariantMap &account);
-    void failed(const QString &reason);
+    // Why, as a word the interface says in its language ("declined",
+    // "tenant", "refused", "unreachable", "timeout", "browser", "noAddress",
+    // "cancelled"), with the provider's own words or the address to open.
+    void failed(const QString &reason, const QString &detail);
     // ok: {accessToken, refreshToken, expiresAt}; else `revoked` when the
     // provider refused the refresh token (the user must sign in again).
-    void refreshed(bool ok, const QVariantMap &token, bool revoked, const QString &reason);
+    void refreshed(bool ok, const QVariantMap &token, bool revoked, const QString &reason,
+                   const QString &detail);
 
 private:
     QOAuth2AuthorizationCodeFlow *makeFlow(const QVariantMap &settings);
     void finish();
-    void fail(const QString &reason);
+    void fail(const QString &reason, const QString &detail);
     void setBusy(bool busy);
 
     QString m_provider;

@@ -574,7 +574,9 @@ void SendingRun::releaseTransport()
 QJsonObject SendingRun::journalHeader() const
 {
     QVariantMap params = m_params;
-    params.remove(u"password"_s); // looked up again from the account on resumption
+    // Secrets are looked up again from the account on resumption, never written.
+    params.remove(u"password"_s);
+    params.remove(u"accessToken"_s);
     return {{u"kind"_s, u"run"_s},
             {u"version"_s, 1},
             {u"id"_s, m_runId},

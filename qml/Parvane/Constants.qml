@@ -472,13 +472,13 @@ QtObject {
     // back (implicit TLS on 993 at every one of them).
     readonly property var mailsServers: [
         { "name": "Gmail", "host": "smtp.gmail.com", "port": "587", "connection": "TLS",
-          "imapHost": "imap.gmail.com", "imapPort": "993" },
+          "imapHost": "imap.gmail.com", "imapPort": "993", "oauth": "google" },
         { "name": "Yahoo Mail", "host": "smtp.mail.yahoo.com", "port": "587", "connection": "TLS",
           "imapHost": "imap.mail.yahoo.com", "imapPort": "993" },
         // Outlook.com takes submissions on 587 with STARTTLS only; nothing
         // listens for implicit TLS on 465 there.
         { "name": "Hotmail", "host": "smtp-mail.outlook.com", "port": "587", "connection": "TLS",
-          "imapHost": "outlook.office365.com", "imapPort": "993" },
+          "imapHost": "outlook.office365.com", "imapPort": "993", "oauth": "microsoft" },
         { "name": "Titan", "host": "smtp.titan.email", "port": "465", "connection": "SSL",
           "imapHost": "imap.titan.email", "imapPort": "993" },
         { "name": "Zoho Mail", "host": "smtp.zoho.com", "port": "465", "connection": "SSL",
@@ -491,6 +491,26 @@ QtObject {
           "imapHost": "imap.gmx.net", "imapPort": "993" },
         { "name": "Other", "host": "", "port": "", "connection": "Auto", "imapHost": "", "imapPort": "" }
     ]
+
+    // Signing in with a provider (OAuth 2.0): the program's registrations,
+    // each field replaceable by the environment (PARVANE_OAUTH_MICROSOFT_CLIENT_ID,
+    // _TENANT, _AUTHORIZE_URL, _TOKEN_URL; PARVANE_OAUTH_GOOGLE_CLIENT_ID,
+    // _CLIENT_SECRET, ...; see the README). No identifier is registered for
+    // this build yet: until one is, the environment must give it.
+    readonly property var oauthProviders: ({
+        "microsoft": {
+            "label": "Microsoft", "preset": 2, "clientId": "", "tenant": "common",
+            "authorizeUrl": "https://login.microsoftonline.com/{tenant}/oauth2/v2.0/authorize",
+            "tokenUrl": "https://login.microsoftonline.com/{tenant}/oauth2/v2.0/token",
+            "scope": "https://outlook.office.com/SMTP.Send offline_access openid email"
+        },
+        "google": {
+            "label": "Google", "preset": 0, "clientId": "", "clientSecret": "",
+            "authorizeUrl": "https://accounts.google.com/o/oauth2/v2/auth",
+            "tokenUrl": "https://oauth2.googleapis.com/token",
+            "scope": "https://mail.google.com/ openid email"
+        }
+    })
 
     // IMAP connection choices, stored as the SMTP ones are: "SSL" implicit
     // TLS, "TLS" STARTTLS required.

@@ -202,4 +202,26 @@ QtObject {
     readonly property string you_must_add_at_least_two_tasks: qsTr("You must add at least two tasks.")
     readonly property string confirmDeleteSearchTasks: qsTr("Are you sure you want to delete all task lists ?")
     readonly property string confirmDeleteSearchTask: qsTr("Are you sure you want to delete this task list ?")
+
+    // Why a sign-in with a provider (`label`, "Microsoft" or "Google") did not go through.
+    function oauthFailureText(reason, detail, label) {
+        switch (reason) {
+        case "declined":
+            return qsTr("The sign-in was declined in the browser: sign in again and allow Parvane to send mail.")
+        case "tenant":
+            return qsTr("%1 does not know this organisation: check PARVANE_OAUTH_MICROSOFT_TENANT or ask your administrator. (%2)").arg(label).arg(detail)
+        case "unreachable":
+            return qsTr("%1 could not be reached: check the connection and sign in again.").arg(label)
+        case "timeout":
+            return qsTr("No answer came from the browser in time: sign in again.")
+        case "browser":
+            return qsTr("No web browser could be opened: open this address in one to sign in: %1").arg(detail)
+        case "noAddress":
+            return qsTr("%1 did not say which address signed in.").arg(label)
+        case "cancelled":
+            return qsTr("The sign-in was cancelled.")
+        default:
+            return qsTr("%1 refused the sign-in: %2").arg(label).arg(detail)
+        }
+    }
 }

@@ -204,6 +204,26 @@ Rectangle {
             secrets.removeSecret(secretName(address))
     }
 
+    // Accounts signed in with a provider (OAuth 2.0) keep their refresh token
+    // in the keychain; access tokens live in memory only, by address.
+    property var oauthTokens: ({})
+    function oauthSecretName(address) { return "oauth/" + address }
+    function isOAuthAccount(account) {
+        return !!account && (account.auth === "microsoft" || account.auth === "google")
+    }
+    // The access token when it stays valid for five more minutes, else "".
+    function freshToken(address) {
+        const token = oauthTokens[address]
+        return token && token.expiresAt > Date.now() + 5 * 60 * 1000 ? token.accessToken : ""
+    }
+    function keepTokens(address, token) {
+        const tokens = Object.assign({}, oauthTokens)
+        tokens[address] = { "accessToken": token.accessToken, "expiresAt": token.expiresAt }
+        oauthTokens = tokens
+        if (token.refreshToken)
+            secrets.setSecret(oauthSecretName(address), token.refreshToken)
+    }
+
     // A mailbox read with other credentials than the account's keeps its
     // own password, in the keychain too ("" removes it).
     function mailboxSecretName(address) { return "imap/" + address }
@@ -225,7 +245,9 @@ Rectangle {
     function adoptPasswords() {
         secrets.load(userComptes.map(account => secretName(account.address))
                      .concat(userComptes.filter(account => !!account.imapHost)
-                             .map(account => mailboxSecretName(account.address))))
+                             .map(account => mailboxSecretName(account.address)))
+                     .concat(userComptes.filter(account => isOAuthAccount(account))
+                             .map(account => oauthSecretName(account.address))))
         for (const account of userComptes) {
             if (account.password)
                 secrets.setSecret(secretName(account.address), account.password)

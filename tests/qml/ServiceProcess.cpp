@@ -41,3 +41,8 @@ QString ServiceProcess::environment(const QString &name)
 {
     return qEnvironmentVariable(name.toLocal8Bit().constData());
 }
+
+void ServiceProcess::setEnvironment(const QString &name, const QString &value)
+{
+    qputenv(name.toLocal8Bit().constData(), value.toLocal8Bit());
+}

@@ -26,6 +26,8 @@ public:
     Q_INVOKABLE QString errors();
     // A variable of the suite's environment (where the programs are).
     Q_INVOKABLE static QString environment(const QString &name);
+    // Sets a variable of the suite's own environment (what the program reads at a sign-in).
+    Q_INVOKABLE static void setEnvironment(const QString &name, const QString &value);
 
 private:
     QProcess m_process;

@@ -10,6 +10,9 @@ authorization code grant with PKCE (S256) required, refresh tokens, revocation
 from an authority made in the work folder) offers XOAUTH2 and OAUTHBEARER and
 asks the authorization server, over HTTP, whether each token is valid.
 
+A second argument names a folder whose authority (ca.pem, ca.key) signs the
+SMTP certificate instead of one made here.
+
 Test controls: POST /control with "expires_in=<seconds>" sets the lifetime of
 the next tokens, "revoke_user=1" revokes every token of the user (as a user
 does in the provider's settings). Once both listen, one JSON line is printed;
@@ -19,6 +22,7 @@ import asyncio
 import base64
 import json
 import os
+import shutil
 import sys
 import threading
 import time
@@ -297,8 +301,14 @@ class TokenSmtp:
         return await self.check(server, user, fields.get("auth", "").removeprefix("Bearer "))
 
 
-async def main(work):
-    make_ca(work, "ca")
+async def main(work, ca_from=None):
+    # Another suite's authority may sign the certificate, so that the
+    # program trusts both servers alike.
+    if ca_from:
+        for name in ("ca.pem", "ca.key"):
+            shutil.copy(os.path.join(ca_from, name), os.path.join(work, name))
+    else:
+        make_ca(work, "ca")
     make_cert(work, "ca", "localhost", "DNS:localhost,IP:127.0.0.1")
     web = ThreadingHTTPServer(("127.0.0.1", 0), Web)
     threading.Thread(target=web.serve_forever, daemon=True).start()
@@ -320,4 +330,4 @@ async def main(work):
 
 
 if __name__ == "__main__":
-    asyncio.run(main(sys.argv[1]))
+    asyncio.run(main(sys.argv[1], sys.argv[2] if len(sys.argv) > 2 else None))

@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls.Basic
 import QmlCppBridge
+import Parvane
 import content
 import "../resources/js/app.js" as AppJs
 import "run.js" as RunJs
@@ -56,6 +57,11 @@ Item {
         const port = Number(account.serverPort)
         if (!/^[0-9]+$/.test(String(account.serverPort)) || port < 1 || port > 65535)
             return qsTr("The SMTP port must be a number from 1 to 65535.")
+        // Signed in with a provider: its token stands for the password.
+        if (root.isOAuthAccount(account))
+            return root.secrets.secret(root.oauthSecretName(account.address)) !== "" ? ""
+                    : qsTr("Sign in again with %1 in the account's panel: Parvane holds no token for it.")
+                      .arg(Constants.oauthProviders[account.auth].label)
         // Without a password the run sends without logging in, as the
         // account's test did; only encrypted connections require one there.
         if ((account.connection === "SSL" || account.connection === "TLS")
@@ -134,6 +140,17 @@ Item {
         const refusal = accountRefusal(account)
         if (refusal !== "")
             return refuse(refusal)
+        // A token that would expire soon is refreshed first; the run goes on
+        // from here once the provider has answered.
+        if (root.isOAuthAccount(account) && root.freshToken(account.address) === "") {
+            tokenRefresh.provider = account.auth
+            tokenRefresh.settings = Constants.oauthProviders[account.auth]
+            tokenRefresh.address = account.address
+            if (!tokenRefresh.refresh(root.secrets.secret(root.oauthSecretName(account.address))))
+                return refuse(qsTr("Parvane could not ask %1 for a new token.")
+                              .arg(Constants.oauthProviders[account.auth].label))
+            return
+        }
         if (root.senderName === "")
             return refuse(myTrStrings.sender_name_required)
         if (root.subject === "")
@@ -152,7 +169,8 @@ Item {
             "port": parseInt(account.serverPort, 10),
             "connection": account.connection,
             "address": account.address,
-            "password": root.accountPassword(account),
+            "password": root.isOAuthAccount(account) ? "" : root.accountPassword(account),
+            "accessToken": root.isOAuthAccount(account) ? root.freshToken(account.address) : "",
             "senderName": root.senderName,
             "subject": root.subject,
             "content": root.detailEmailContent,
@@ -435,6 +453,27 @@ Item {
 
         objectName: "senderDomainCheck"
         onFinished: result => summaryDialog.domain = result
+    }
+
+    // Fresh access tokens for accounts signed in with a provider.
+    OAuthSignIn {
+        id: tokenRefresh
+
+        property string address: ""
+
+        objectName: "tokenRefresh"
+        onRefreshed: (ok, token, revoked, reason, detail) => {
+            if (ok) {
+                root.keepTokens(address, token)
+                controller.onlineChecked(true)
+            } else {
+                controller.refuse(revoked
+                                  ? qsTr("%1 no longer lets Parvane send as %2: sign in again in the account's panel.")
+                                    .arg(Constants.oauthProviders[provider].label).arg(address)
+                                  : myTrStrings.oauthFailureText(reason, detail,
+                                                                 Constants.oauthProviders[provider].label))
+            }
+        }
     }
 
     RunHistory {

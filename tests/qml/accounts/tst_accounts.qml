@@ -27,6 +27,15 @@ Item {
     ServiceProcess {
         id: imap
     }
+    // An OAuth 2.0 authorization server and the SMTP server that takes its
+    // tokens (tests/servers/oauth_server.py).
+    ServiceProcess {
+        id: oauth
+    }
+    SignalSpy {
+        id: browserSpy
+        signalName: "browserWanted"
+    }
 
     // The test's own look at the store's files.
     readonly property var shell: QmlCppBridge
@@ -575,6 +584,69 @@ Item {
             tryVerify(() => text.text !== "", 30000)
             compare(text.text, "New reports about your messages: 0; addresses listed: 0.")
             imap.stop()
+        }
+
+        // What the browser does with the provider's page: the consent posted,
+        // the redirect to Parvane's listener followed (XMLHttpRequest follows it).
+        function consentInBrowser(url, answer) {
+            const page = new XMLHttpRequest()
+            page.open("GET", url)
+            page.send()
+            tryCompare(page, "readyState", XMLHttpRequest.DONE, 10000)
+            const action = /action="([^"]+)"/.exec(page.responseText)
+            verify(action, page.responseText)
+            const post = new XMLHttpRequest()
+            post.open("POST", url.split("/authorize")[0] + action[1].replace(/&amp;/g, "&"))
+            post.setRequestHeader("Content-Type", "application/x-www-form-urlencoded")
+            post.send("consent=" + answer)
+            tryCompare(post, "readyState", XMLHttpRequest.DONE, 10000)
+        }
+
+        // "Sign in with Microsoft" as a user meets it: the browser's consent,
+        // the address from the provider, the test message sent with the
+        // token (the server asks the provider whether it is valid), and the
+        // account stored with no password, its refresh token in the keychain.
+        // A declined consent stores nothing and says so.
+        function test_signInWithMicrosoftStoresTheAccountAfterItsTest() {
+            const work = shell.cmdExcute("mktemp", ["-d"]).text.trim()
+            const ca = oauth.environment("PARVANE_SMTP_CA_FILE")
+            const line = oauth.start("/usr/bin/python3", [oauth.environment("PARVANE_SOURCE_DIR")
+                                                          + "/tests/servers/oauth_server.py", work,
+                                                          ca.substring(0, ca.lastIndexOf("/"))])
+            verify(line !== "", oauth.errors())
+            const provider = JSON.parse(line)
+            oauth.setEnvironment("PARVANE_OAUTH_MICROSOFT_CLIENT_ID", provider.client_id)
+            oauth.setEnvironment("PARVANE_OAUTH_MICROSOFT_AUTHORIZE_URL", provider.authorize)
+            oauth.setEnvironment("PARVANE_OAUTH_MICROSOFT_TOKEN_URL", provider.token)
+            showAccountsPage()
+            openAddDialog()
+            const form = dialog().form
+            fill(form, { "port": String(provider.smtp), "address": "", "password": "" })
+            const signIn = findChild(dialog(), "oauthSignIn")
+            signIn.openBrowser = false
+            const wanted = browserSpy
+            wanted.target = signIn
+            const text = findChild(dialog(), "signInText")
+
+            mouseClick(findChild(dialog(), "signInMicrosoftButton"))
+            tryCompare(wanted, "count", 1)
+            consentInBrowser(String(wanted.signalArguments[0][0]), "deny")
+            tryVerify(() => text.text.indexOf("declined") >= 0, 10000, text.text)
+            compare(screen.userComptes, [])
+
+            mouseClick(findChild(dialog(), "signInMicrosoftButton"))
+            tryCompare(wanted, "count", 2)
+            consentInBrowser(String(wanted.signalArguments[1][0]), "allow")
+            tryVerify(() => screen.userComptes.length === 1, 15000,
+                      text.text + " / " + newestToast(dialogToasts()))
+            const stored = screen.userComptes[0]
+            compare([stored.address, stored.auth, stored.password], [provider.user, "microsoft", ""])
+            verify(screen.secrets.secret("oauth/" + provider.user) !== "", "the refresh token is kept")
+            compare(screen.secrets.secret("account/" + provider.user), "", "no password")
+            compare(shell.cmdExcute("sh", ["-c", "ls \"$0\"/*.eml | wc -l", provider.inbox]).text.trim(),
+                    "1", "the test message went in with the token")
+            verify(screen.freshToken(provider.user) !== "")
+            oauth.stop()
         }
 
         function test_presetsFillAndLockTheServerFields() {

@@ -4,6 +4,7 @@ import QtTest
 import QmlCppBridge
 import ParvaneTest
 import content
+import Parvane
 
 // The compose page inside a real main screen: the form, the list selection,
 // and sending runs delivered to the loopback SMTP servers, whose received
@@ -25,6 +26,25 @@ Item {
     // The web service that receives the one-click unsubscribes.
     ServiceProcess {
         id: service
+    }
+
+    // An OAuth 2.0 provider and its SMTP server (tests/servers/oauth_server.py).
+    ServiceProcess {
+        id: oauth
+    }
+    OAuthSignIn {
+        id: testSignIn
+        openBrowser: false
+    }
+    SignalSpy {
+        id: signInSpy
+        target: testSignIn
+        signalName: "signedIn"
+    }
+    SignalSpy {
+        id: browserSpy
+        target: testSignIn
+        signalName: "browserWanted"
     }
 
     // The test's own bridge, for files and the name server.
@@ -486,6 +506,57 @@ Item {
             compare(messages[0].listUnsubscribe, "<mailto:" + reply + ">")
             compare(messages[0].text.replace(/\r\n/g, "\n").trim(),
                     "Hello Léa\n\n-- \nPour ne plus recevoir nos messages : mailto:" + reply)
+        }
+
+        // An account signed in with Microsoft whose access token has run out
+        // (none is held after a restart): Send asks the provider for a new
+        // one first, and the run goes out with it.
+        function test_expiredTokenIsRefreshedBeforeTheRun() {
+            const work = helper.cmdExcute("mktemp", ["-d"]).text.trim()
+            const ca = oauth.environment("PARVANE_SMTP_CA_FILE")
+            const line = oauth.start("/usr/bin/python3", [oauth.environment("PARVANE_SOURCE_DIR")
+                                                          + "/tests/servers/oauth_server.py", work,
+                                                          ca.substring(0, ca.lastIndexOf("/"))])
+            verify(line !== "", oauth.errors())
+            const provider = JSON.parse(line)
+            oauth.setEnvironment("PARVANE_OAUTH_MICROSOFT_CLIENT_ID", provider.client_id)
+            oauth.setEnvironment("PARVANE_OAUTH_MICROSOFT_AUTHORIZE_URL", provider.authorize)
+            oauth.setEnvironment("PARVANE_OAUTH_MICROSOFT_TOKEN_URL", provider.token)
+            // A refresh token as an earlier sign-in left it.
+            testSignIn.provider = "microsoft"
+            testSignIn.settings = Constants.oauthProviders.microsoft
+            signInSpy.clear()
+            browserSpy.clear()
+            verify(testSignIn.start())
+            tryCompare(browserSpy, "count", 1)
+            const url = String(browserSpy.signalArguments[0][0])
+            const page = new XMLHttpRequest()
+            page.open("GET", url)
+            page.send()
+            tryCompare(page, "readyState", XMLHttpRequest.DONE, 10000)
+            const post = new XMLHttpRequest()
+            post.open("POST", url.split("/authorize")[0]
+                      + /action="([^"]+)"/.exec(page.responseText)[1].replace(/&amp;/g, "&"))
+            post.setRequestHeader("Content-Type", "application/x-www-form-urlencoded")
+            post.send("consent=allow")
+            tryCompare(signInSpy, "count", 1, 10000)
+            const refreshToken = signInSpy.signalArguments[0][0].refreshToken
+
+            screen.userComptes = [{
+                "senderName": "Zoé", "serverName": "Outlook", "serverHost": "localhost",
+                "serverPort": String(provider.smtp), "connection": "TLS",
+                "address": provider.user, "password": "", "auth": "microsoft"
+            }]
+            screen.userActiveCompte = provider.user
+            screen.secrets.setSecret("oauth/" + provider.user, refreshToken)
+            tryVerify(() => screen.secrets.secret("oauth/" + provider.user) === refreshToken)
+            compare(screen.freshToken(provider.user), "")
+            screen.recipient = "friend@example.org"
+            sendAndWait()
+            compare(run().sent, 1, screen.sendingController.dialog.log)
+            verify(screen.freshToken(provider.user) !== "", "the new token is kept for the next run")
+            compare(helper.cmdExcute("sh", ["-c", "ls \"$0\"/*.eml | wc -l", provider.inbox]).text.trim(), "1")
+            oauth.stop()
         }
 
         // A provider's one-click POST to a message's address reaches the

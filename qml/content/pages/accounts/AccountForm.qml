@@ -33,6 +33,10 @@ GridLayout {
     // The IMAP settings a login went through with (or that were stored so):
     // others are kept only once their login test succeeds.
     property string provenImapSettings: ""
+    // Signed in with a provider ("microsoft", "google"): its access token
+    // stands for the password.
+    property string signedInWith: ""
+    property string accessToken: ""
     property string testedImapSettings: ""
     property bool imapTesting: false
     property string imapTestText: ""
@@ -177,7 +181,8 @@ GridLayout {
             return qsTr("The SMTP port must be a number from 1 to 65535.")
         if (address.length === 0)
             return myTrStrings.email_address_is_required
-        if ((connectionValue === "SSL" || connectionValue === "TLS") && password.length === 0)
+        if ((connectionValue === "SSL" || connectionValue === "TLS") && password.length === 0
+                && accessToken === "")
             return myTrStrings.password_is_required
         if (imapSettings !== "" && imapSettings !== provenImapSettings)
             return qsTr("Test the mailbox login before the IMAP settings are kept.")
@@ -200,6 +205,8 @@ GridLayout {
             "address": address,
             "password": password
         }
+        if (signedInWith !== "")
+            account.auth = signedInWith
         // An account whose mailbox is not read is stored as before.
         if (imapSettings !== "")
             Object.assign(account, {
@@ -222,7 +229,7 @@ GridLayout {
         }
         return bridge.sendEmail(host, Number(port), connectionValue, address, password,
                                 "Parvane App", recipient, "Test Mail", "A test mail", "",
-                                [], [], messageId, myTrStrings.smtp_failure_texts)
+                                [], [], messageId, myTrStrings.smtp_failure_texts, accessToken)
     }
 
     columns: 2

@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import Parvane
+import QmlCppBridge
 import content
 import "../../resources/js/app.js" as AppJs
 import "../../resources/js/storedKeys.js" as StoredKeys
@@ -57,6 +58,8 @@ MyHeaderlessDialog {
         }
         // The password goes to the keychain; the stored record keeps it empty.
         const record = form.record()
+        if (form.signedInWith !== "")
+            root.keepTokens(record.address, signIn.token)
         root.keepPassword(record.address, record.password)
         root.keepMailboxPassword(record.address, form.imapSettings !== "" ? form.imapPassword : "")
         record.password = ""
@@ -66,6 +69,8 @@ MyHeaderlessDialog {
         form.address = ""
         form.password = ""
         form.imapPassword = ""
+        form.signedInWith = ""
+        form.accessToken = ""
         close()
         root.detailAccount = 0
         root.loadDatail(accountDetailComponent)
@@ -82,6 +87,44 @@ MyHeaderlessDialog {
             form.presetIndex = 0
         setServer(form.presetIndex)
         restored = true
+    }
+
+    // Signs the account in with Microsoft or Google in the browser; the
+    // address comes back from the provider, then the test message proves
+    // the account with the token as it does with a password.
+    function signInWith(provider) {
+        const settings = Constants.oauthProviders[provider]
+        signIn.provider = provider
+        signIn.settings = settings
+        if (form.presetIndex !== form.otherPresetIndex && form.presetIndex !== settings.preset) {
+            form.presetIndex = settings.preset
+            form.setServer(settings.preset)
+        }
+        signInText = ""
+        if (!signIn.start())
+            signInText = qsTr("Parvane has no %1 registration here: set PARVANE_OAUTH_%2_CLIENT_ID (see the README).")
+                         .arg(settings.label).arg(provider.toUpperCase())
+    }
+    property string signInText: ""
+
+    OAuthSignIn {
+        id: signIn
+
+        property var token: ({})
+
+        objectName: "oauthSignIn"
+        onBrowserWanted: dialog.signInText = qsTr("Answer in your browser, then come back here.")
+        onFailed: (reason, detail) => dialog.signInText = myTrStrings.oauthFailureText(
+                      reason, detail, Constants.oauthProviders[provider].label)
+        onSignedIn: account => {
+            token = account
+            form.address = account.address
+            form.password = ""
+            form.signedInWith = provider
+            form.accessToken = account.accessToken
+            dialog.signInText = qsTr("Signed in as %1: Parvane now sends a test message.").arg(account.address)
+            dialog.addAccount()
+        }
     }
 
     objectName: "addAccountDialog"
@@ -120,6 +163,42 @@ MyHeaderlessDialog {
                 id: form
 
                 Layout.fillWidth: true
+            }
+
+            // Or signing in with the provider, which Microsoft and Google require.
+            RowLayout {
+                Layout.fillWidth: true
+                spacing: 10
+
+                MyButton {
+                    objectName: "signInMicrosoftButton"
+                    text: qsTr("Sign in with Microsoft")
+                    secondaryStyle: true
+                    enabled: !signIn.busy && !root.loading
+                    onClicked: dialog.signInWith("microsoft")
+                }
+                MyButton {
+                    objectName: "signInGoogleButton"
+                    text: qsTr("Sign in with Google")
+                    secondaryStyle: true
+                    enabled: !signIn.busy && !root.loading
+                    onClicked: dialog.signInWith("google")
+                }
+                MyButton {
+                    objectName: "cancelSignInButton"
+                    visible: signIn.busy
+                    text: myTrStrings.cancel
+                    onClicked: signIn.cancel()
+                }
+            }
+            MyLabel {
+                objectName: "signInText"
+                Layout.fillWidth: true
+                visible: text !== ""
+                text: dialog.signInText
+                textFormat: Text.PlainText
+                wrapMode: Text.WordWrap
+                font.bold: false
             }
         }
 
