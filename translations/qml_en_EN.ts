@@ -3874,7 +3874,7 @@
     <context>
         <name>SendingController</name>
         <message>
-            <location filename="../qml/content/run/SendingController.qml" line="+59" />
+            <location filename="../qml/content/run/SendingController.qml" line="+60" />
             <source>The SMTP port must be a number from 1 to 65535.</source>
             <translation>The SMTP port must be a number from 1 to 65535.</translation>
         </message>
@@ -3894,7 +3894,7 @@
             <translation>Start task %1</translation>
         </message>
         <message>
-            <location line="+16" />
+            <location line="+13" />
             <source>Parvane could not ask %1 for a new token.</source>
             <translation>Parvane could not ask %1 for a new token.</translation>
         </message>
@@ -3954,7 +3954,12 @@
             <translation>interrupted while it was being sent</translation>
         </message>
         <message>
-            <location line="+50" />
+            <location line="+11" />
+            <source>The server refused the sign-in: sign in again in the account's panel, or stop the run.</source>
+            <translation>The server refused the sign-in: sign in again in the account's panel, or stop the run.</translation>
+        </message>
+        <message>
+            <location line="+46" />
             <source>Processing %3: %1/%2</source>
             <translation>Processing %3: %1/%2</translation>
         </message>
@@ -3972,7 +3977,8 @@
             <translation>Discard</translation>
         </message>
         <message>
-            <location line="+32" />
+            <location line="+46" />
+            <location line="+6" />
             <source>%1 no longer lets Parvane send as %2: sign in again in the account's panel.</source>
             <translation>%1 no longer lets Parvane send as %2: sign in again in the account's panel.</translation>
         </message>
@@ -4028,6 +4034,11 @@
             <location line="+2" />
             <source>The server refused the password: sending goes on once it is typed again.</source>
             <translation>The server refused the password: sending goes on once it is typed again.</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>The server refused the sign-in: sending goes on once the provider gives a new token.</source>
+            <translation>The server refused the sign-in: sending goes on once the provider gives a new token.</translation>
         </message>
         <message numerus="yes">
             <location line="+1" />

@@ -823,6 +823,7 @@ void SendingRun::deliveryFinished()
     } else if (result.outcome == SmtpTransport::Outcome::Sent) {
         m_serverPauseStep = 0;
         record(index, Outcome::Sent, result.text);
+        m_tokenJustGiven = false;
     } else if (result.outcome == SmtpTransport::Outcome::Unknown) {
         record(index, Outcome::Unknown, result.text);
     } else if (runWide) {
@@ -888,6 +889,14 @@ void SendingRun::runWideFailure(int index, const SmtpTransport::Result &result)
         finish(true);
         return;
     }
+    if (result.scope == Scope::Login && !m_message.accessToken.isEmpty()) {
+        appendLog(addressOf(index) + u": "_s + said + u"\n"_s);
+        // An expired token is refreshed once; a fresh one refused means the
+        // access was taken back, and no more logins are tried with it.
+        pause(0, u"token"_s);
+        emit tokenNeeded(said, m_tokenJustGiven);
+        return;
+    }
     if (result.scope == Scope::Login) {
         appendLog(addressOf(index) + u": "_s + said + u"\n"_s);
         // No more logins with a password the server refuses: one refusal
@@ -902,6 +911,17 @@ void SendingRun::runWideFailure(int index, const SmtpTransport::Result &result)
     const qint64 wait = step >= 0 ? m_serverPausesMs.at(step).toLongLong() : 60 * 1000;
     ++m_serverPauseStep;
     pause(wait, result.scope == Scope::ServerBusy ? u"server"_s : u"unreachable"_s);
+}
+
+bool SendingRun::continueWithToken(const QString &accessToken)
+{
+    if (m_state != Paused || m_pauseReason != "token"_L1 || accessToken.isEmpty())
+        return false;
+    m_message.accessToken = accessToken;
+    m_tokenJustGiven = true;
+    createTransport();
+    resume();
+    return true;
 }
 
 bool SendingRun::continueWithPassword(const QString &password)
@@ -971,10 +991,11 @@ void SendingRun::endOfPass()
     finish(false);
 }
 
-// A pause for the password has no end of its own: the user ends it.
+// A pause for the password or a token has no end of its own: the user, or
+// the provider's answer, ends it.
 void SendingRun::pause(qint64 ms, const QString &reason)
 {
-    const bool timed = reason != "login"_L1;
+    const bool timed = reason != "login"_L1 && reason != "token"_L1;
     m_resumesAt = timed ? QDateTime::currentMSecsSinceEpoch() + ms : 0;
     m_pausedByServer = reason == "server"_L1;
     m_pauseReason = reason;

@@ -165,6 +165,8 @@ public:
     // Goes on with a run paused for its password, logging in with this one
     // (used for this run only, never stored).
     Q_INVOKABLE bool continueWithPassword(const QString &password);
+    // The same for a run that signs in with a provider's access token.
+    Q_INVOKABLE bool continueWithToken(const QString &accessToken);
     Q_INVOKABLE QStringList logEntries() const { return m_log; }
     Q_INVOKABLE QString logText() const { return m_log.join(QString()); }
 
@@ -203,6 +205,10 @@ signals:
     // The server refused the login: the run is paused until
     // continueWithPassword() or stop(). `reason`: said plainly, with the reply.
     void passwordNeeded(const QString &reason);
+    // The server refused the access token (it expired): the run is paused
+    // until continueWithToken() or stop(). `again`: a token just given was
+    // refused too, so a new sign-in is needed rather than a refresh.
+    void tokenNeeded(const QString &reason, bool again);
 
 private:
     struct Recipient
@@ -294,6 +300,7 @@ private:
     quint64 m_planSerial = 0;
     // confirm() is making the run on its worker; a Stop meanwhile waits for it.
     bool m_confirming = false;
+    bool m_tokenJustGiven = false; // no message went through since continueWithToken()
     bool m_stopWhenConfirmed = false;
     QPointer<QThread> m_planner;
     QPointer<QThread> m_journalWriter;

@@ -201,6 +201,9 @@ class Web(BaseHTTPRequestHandler):
 <button name="consent" value="allow">Allow</button>
 <button name="consent" value="deny">Deny</button></form></body></html>"""
             return self.answer(200, {"Content-Type": "text/html"}, page)
+        if self.path == "/events":
+            with lock:
+                return self.answer(200, {"Content-Type": "application/json"}, json.dumps(events))
         return self.answer(404, {}, "")
 
     def do_POST(self):
@@ -248,9 +251,6 @@ class Web(BaseHTTPRequestHandler):
                         saved["revoked"] = True
                     tokens.clear()
             return self.answer(200, {}, "")
-        if self.path == "/events":
-            with lock:
-                return self.answer(200, {"Content-Type": "application/json"}, json.dumps(events))
         return self.answer(404, {}, "")
 
 

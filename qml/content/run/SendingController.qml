@@ -21,6 +21,7 @@ Item {
     readonly property alias sizeCheck: sizeCheck
     readonly property alias sequencer: sequencer
     readonly property alias history: history
+    readonly property alias tokenRefresh: tokenRefresh
     readonly property alias discardDialog: discardDialog
     // A run started with Send is summed up for confirmation first.
     property bool confirmFirst: false
@@ -143,10 +144,7 @@ Item {
         // A token that would expire soon is refreshed first; the run goes on
         // from here once the provider has answered.
         if (root.isOAuthAccount(account) && root.freshToken(account.address) === "") {
-            tokenRefresh.provider = account.auth
-            tokenRefresh.settings = Constants.oauthProviders[account.auth]
-            tokenRefresh.address = account.address
-            if (!tokenRefresh.refresh(root.secrets.secret(root.oauthSecretName(account.address))))
+            if (!tokenRefresh.renewFor(account, false))
                 return refuse(qsTr("Parvane could not ask %1 for a new token.")
                               .arg(Constants.oauthProviders[account.auth].label))
             return
@@ -362,6 +360,13 @@ Item {
         onPrepared: summary => controller.runPrepared(summary)
         onLogAppended: chunk => controller.logAppended(chunk)
         onEnded: stopped => controller.runEnded(stopped)
+        // An expired token: refreshed once. A fresh one refused too: the
+        // access was taken back, and the run waits for a new sign-in.
+        onTokenNeeded: (reason, again) => {
+            const account = root.accountByAddress(root.userActiveCompte)
+            if (again || !account || !root.isOAuthAccount(account) || !tokenRefresh.renewFor(account, true))
+                toast.show(qsTr("The server refused the sign-in: sign in again in the account's panel, or stop the run."), 10000)
+        }
         onPasswordNeeded: reason => {
             passwordDialog.reason = reason
             passwordDialog.open()
@@ -455,17 +460,37 @@ Item {
         onFinished: result => summaryDialog.domain = result
     }
 
-    // Fresh access tokens for accounts signed in with a provider.
+    // Fresh access tokens for accounts signed in with a provider: before a
+    // run starts, and once when the server refuses an expired one mid-run.
     OAuthSignIn {
         id: tokenRefresh
 
         property string address: ""
+        property bool forRunUnderWay: false
+
+        function renewFor(account, underWay) {
+            provider = account.auth
+            settings = Constants.oauthProviders[account.auth]
+            address = account.address
+            forRunUnderWay = underWay
+            return refresh(root.secrets.secret(root.oauthSecretName(account.address)))
+        }
 
         objectName: "tokenRefresh"
         onRefreshed: (ok, token, revoked, reason, detail) => {
             if (ok) {
                 root.keepTokens(address, token)
-                controller.onlineChecked(true)
+                if (forRunUnderWay)
+                    run.continueWithToken(token.accessToken)
+                else
+                    controller.onlineChecked(true)
+            } else if (forRunUnderWay) {
+                // The run stays paused: the user signs in again, or stops it.
+                toast.show(revoked
+                           ? qsTr("%1 no longer lets Parvane send as %2: sign in again in the account's panel.")
+                             .arg(Constants.oauthProviders[provider].label).arg(address)
+                           : myTrStrings.oauthFailureText(reason, detail,
+                                                          Constants.oauthProviders[provider].label), 10000)
             } else {
                 controller.refuse(revoked
                                   ? qsTr("%1 no longer lets Parvane send as %2: sign in again in the account's panel.")

@@ -79,6 +79,8 @@ MyHeaderlessDialog {
             return qsTr("The server cannot be reached: trying again at %1.").arg(at)
         if (run.pauseReason === "login")
             return qsTr("The server refused the password: sending goes on once it is typed again.")
+        if (run.pauseReason === "token")
+            return qsTr("The server refused the sign-in: sending goes on once the provider gives a new token.")
         return qsTr("%Ln recipient(s) will be tried again at %1.", "", run.waitingRetry).arg(at)
     }
 

@@ -508,10 +508,11 @@ Item {
                     "Hello Léa\n\n-- \nPour ne plus recevoir nos messages : mailto:" + reply)
         }
 
-        // An account signed in with Microsoft whose access token has run out
-        // (none is held after a restart): Send asks the provider for a new
-        // one first, and the run goes out with it.
-        function test_expiredTokenIsRefreshedBeforeTheRun() {
+        // An account signed in with Microsoft: with no access token held (as
+        // after a restart) Send asks the provider for one first; a token the
+        // server refuses mid-run is refreshed once and nobody fails; a
+        // revoked access pauses the run after one refused login.
+        function test_tokensRefreshedBeforeAndDuringRunsUntilRevoked() {
             const work = helper.cmdExcute("mktemp", ["-d"]).text.trim()
             const ca = oauth.environment("PARVANE_SMTP_CA_FILE")
             const line = oauth.start("/usr/bin/python3", [oauth.environment("PARVANE_SOURCE_DIR")
@@ -530,13 +531,13 @@ Item {
             verify(testSignIn.start())
             tryCompare(browserSpy, "count", 1)
             const url = String(browserSpy.signalArguments[0][0])
-            const page = new XMLHttpRequest()
-            page.open("GET", url)
-            page.send()
-            tryCompare(page, "readyState", XMLHttpRequest.DONE, 10000)
+            const consentPage = new XMLHttpRequest()
+            consentPage.open("GET", url)
+            consentPage.send()
+            tryCompare(consentPage, "readyState", XMLHttpRequest.DONE, 10000)
             const post = new XMLHttpRequest()
             post.open("POST", url.split("/authorize")[0]
-                      + /action="([^"]+)"/.exec(page.responseText)[1].replace(/&amp;/g, "&"))
+                      + /action="([^"]+)"/.exec(consentPage.responseText)[1].replace(/&amp;/g, "&"))
             post.setRequestHeader("Content-Type", "application/x-www-form-urlencoded")
             post.send("consent=allow")
             tryCompare(signInSpy, "count", 1, 10000)
@@ -556,6 +557,38 @@ Item {
             compare(run().sent, 1, screen.sendingController.dialog.log)
             verify(screen.freshToken(provider.user) !== "", "the new token is kept for the next run")
             compare(helper.cmdExcute("sh", ["-c", "ls \"$0\"/*.eml | wc -l", provider.inbox]).text.trim(), "1")
+
+            // The server refuses a token the program still believes valid (it
+            // expired early): refreshed once, the run goes on, nobody failed.
+            const stale = { "accessToken": "expired-early", "expiresAt": Date.now() + 3600 * 1000 }
+            screen.oauthTokens = ({ [provider.user]: stale })
+            screen.recipient = "one@example.org; two@example.org"
+            sendAndWait()
+            compare([run().sent, run().failed], [2, 0], screen.sendingController.dialog.log)
+            compare(helper.cmdExcute("sh", ["-c", "ls \"$0\"/*.eml | wc -l", provider.inbox]).text.trim(), "3")
+
+            // Access taken back at the provider: one refused login, the
+            // refresh refused, and the run waits paused instead of trying again.
+            const control = new XMLHttpRequest()
+            control.open("POST", provider.control)
+            control.setRequestHeader("Content-Type", "application/x-www-form-urlencoded")
+            control.send("revoke_user=1")
+            tryCompare(control, "readyState", XMLHttpRequest.DONE, 10000)
+            screen.oauthTokens = ({ [provider.user]: stale })
+            screen.recipient = "three@example.org"
+            verify(page().sendEmails())
+            tryVerify(() => run().state === SendingRun.Paused && run().pauseReason === "token", 20000)
+            tryVerify(() => !screen.sendingController.tokenRefresh.busy, 10000)
+            wait(500)
+            compare(run().state, SendingRun.Paused, "no further logins")
+            const events = new XMLHttpRequest()
+            events.open("GET", provider.events)
+            events.send()
+            tryCompare(events, "readyState", XMLHttpRequest.DONE, 10000)
+            compare(JSON.parse(events.responseText).filter(e => e === "smtp login refused").length, 2,
+                    "one refused login in each of the last two runs")
+            run().stop()
+            waitForRunEnd()
             oauth.stop()
         }
 
