@@ -27,12 +27,42 @@
     <context>
         <name>AccountDetail</name>
         <message>
-            <location filename="../qml/content/pages/details/AccountDetail.qml" line="+54" />
+            <location filename="../qml/content/pages/details/AccountDetail.qml" line="+55" />
+            <source>Parvane has no %1 registration here: set PARVANE_OAUTH_%2_CLIENT_ID (see the README).</source>
+            <translation>Parvane has no %1 registration here: set PARVANE_OAUTH_%2_CLIENT_ID (see the README).</translation>
+        </message>
+        <message>
+            <location line="+14" />
             <source>A sending run is using this account: it can be changed once the run has ended.</source>
             <translation>A sending run is using this account: it can be changed once the run has ended.</translation>
         </message>
         <message>
-            <location line="+113" />
+            <location line="+8" />
+            <source>Sign in again with %1 first.</source>
+            <translation>Sign in again with %1 first.</translation>
+        </message>
+        <message>
+            <location line="+79" />
+            <source>Answer in your browser, then come back here.</source>
+            <translation>Answer in your browser, then come back here.</translation>
+        </message>
+        <message>
+            <location line="+5" />
+            <source>You signed in as %1, not as %2: nothing was changed.</source>
+            <translation>You signed in as %1, not as %2: nothing was changed.</translation>
+        </message>
+        <message>
+            <location line="+6" />
+            <source>Signed in again as %1.</source>
+            <translation>Signed in again as %1.</translation>
+        </message>
+        <message>
+            <location line="+21" />
+            <source>Sign in again with %1</source>
+            <translation>Sign in again with %1</translation>
+        </message>
+        <message>
+            <location line="+41" />
             <source>Are you sure you want to delete the account %1 ?</source>
             <translation>Are you sure you want to delete the account %1?</translation>
         </message>

@@ -646,6 +646,23 @@ Item {
             compare(shell.cmdExcute("sh", ["-c", "ls \"$0\"/*.eml | wc -l", provider.inbox]).text.trim(),
                     "1", "the test message went in with the token")
             verify(screen.freshToken(provider.user) !== "")
+
+            // The panel signs the account in again, as its messages say to.
+            tryCompare(dialog(), "visible", false)
+            tryCompare(details(), "busy", false)
+            tryVerify(() => panel() && panel().objectName === "AccountDetail")
+            const again = findChild(panel(), "oauthSignIn")
+            again.openBrowser = false
+            wanted.target = again
+            wanted.clear()
+            // Scrolled to, as a user does: the button is below the form.
+            const button = findChild(panel(), "signInAgainButton")
+            panel().contentY = Math.max(0, Math.min(panel().contentHeight - panel().height,
+                                                    button.mapToItem(panel().contentItem, 0, 0).y - 20))
+            mouseClick(button)
+            tryCompare(wanted, "count", 1)
+            consentInBrowser(String(wanted.signalArguments[0][0]), "allow")
+            tryCompare(findChild(panel(), "signInText"), "text", "Signed in again as " + provider.user + ".", 10000)
             oauth.stop()
         }
 

@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Layouts
 import Parvane
+import QmlCppBridge
 import content
 import "../../resources/js/app.js" as AppJs
 
@@ -40,7 +41,21 @@ MyDetailLayout {
         form.imapTestText = ""
         // What was stored went through its login test then.
         form.provenImapSettings = form.imapSettings
+        form.signedInWith = root.isOAuthAccount(account) ? account.auth : ""
+        form.accessToken = form.signedInWith !== "" ? root.freshToken(account.address) : ""
     }
+
+    // Signs the account in again with its provider: a new refresh token,
+    // for the same address only.
+    function signInAgain() {
+        signIn.provider = account.auth
+        signIn.settings = Constants.oauthProviders[account.auth]
+        signInText = ""
+        if (!signIn.start())
+            signInText = qsTr("Parvane has no %1 registration here: set PARVANE_OAUTH_%2_CLIENT_ID (see the README).")
+                         .arg(Constants.oauthProviders[account.auth].label).arg(account.auth.toUpperCase())
+    }
+    property string signInText: ""
 
     // Saves the form over the stored record once a test message went through.
     // The account a run under way sends through is kept as it is until the run ends.
@@ -58,6 +73,10 @@ MyDetailLayout {
     function updateAccount() {
         if (root.loading || !account || refuseWhileInUse())
             return
+        if (form.signedInWith !== "" && form.accessToken === "") {
+            toast.show(qsTr("Sign in again with %1 first.").arg(Constants.oauthProviders[form.signedInWith].label), 5000)
+            return
+        }
         // The address is the account's identity: always the stored one.
         form.address = account.address
         const refusal = form.missingFieldText()
@@ -128,6 +147,49 @@ MyDetailLayout {
         Layout.rightMargin: 15
         visible: detail.account !== undefined
         addressReadOnly: true
+    }
+
+    OAuthSignIn {
+        id: signIn
+
+        objectName: "oauthSignIn"
+        onBrowserWanted: detail.signInText = qsTr("Answer in your browser, then come back here.")
+        onFailed: (reason, detail_) => detail.signInText = myTrStrings.oauthFailureText(
+                      reason, detail_, Constants.oauthProviders[provider].label)
+        onSignedIn: signedIn => {
+            if (signedIn.address.toLowerCase() !== detail.account.address.toLowerCase()) {
+                detail.signInText = qsTr("You signed in as %1, not as %2: nothing was changed.")
+                                    .arg(signedIn.address).arg(detail.account.address)
+                return
+            }
+            root.keepTokens(detail.account.address, signedIn)
+            form.accessToken = signedIn.accessToken
+            detail.signInText = qsTr("Signed in again as %1.").arg(detail.account.address)
+        }
+    }
+
+    RowLayout {
+        Layout.fillWidth: true
+        Layout.leftMargin: 10
+        Layout.rightMargin: 15
+        visible: detail.account !== undefined && root.isOAuthAccount(detail.account)
+
+        MyLabel {
+            objectName: "signInText"
+            Layout.fillWidth: true
+            text: detail.signInText
+            textFormat: Text.PlainText
+            wrapMode: Text.WordWrap
+            font.bold: false
+        }
+        MyButton {
+            objectName: "signInAgainButton"
+            text: detail.account && root.isOAuthAccount(detail.account)
+                  ? qsTr("Sign in again with %1").arg(Constants.oauthProviders[detail.account.auth].label) : ""
+            secondaryStyle: true
+            enabled: !signIn.busy
+            onClicked: detail.signInAgain()
+        }
     }
 
     RowLayout {
