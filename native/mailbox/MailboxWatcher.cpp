@@ -181,8 +181,7 @@ void MailboxWatcher::setInterval(int ms)
 void MailboxWatcher::load()
 {
     const quint64 serial = ++m_serial;
-    QPointer<MailboxWatcher> self(this);
-    QThread *thread = oneOffThread([self, serial, folder = m_folder] {
+    runOnThread([serial, folder = m_folder] {
         Outcome outcome;
         outcome.serial = serial;
         outcome.loading = true;
@@ -201,6 +200,15 @@ void MailboxWatcher::load()
                     outcome.kept.append(record);
             }
         }
+        return outcome;
+    });
+}
+
+void MailboxWatcher::runOnThread(std::function<Outcome()> work)
+{
+    QPointer<MailboxWatcher> self(this);
+    oneOffThread([self, work = std::move(work)] {
+        const Outcome outcome = work();
         QMetaObject::invokeMethod(
                 self.get(),
                 [self, outcome] {
@@ -208,8 +216,7 @@ void MailboxWatcher::load()
                         self->finish(outcome);
                 },
                 Qt::QueuedConnection);
-    });
-    thread->start();
+    })->start();
 }
 
 MailboxCheck::Settings MailboxWatcher::settingsOf(const QVariantMap &account) const
@@ -267,15 +274,14 @@ bool MailboxWatcher::check(const QVariantList &accounts)
     m_busy = true;
     emit busyChanged();
     const quint64 serial = ++m_serial;
-    QPointer<MailboxWatcher> self(this);
-    QThread *thread = oneOffThread([self, serial, jobs, known = m_recordIds, folder = m_folder,
-                                    history = m_historyPath, cancelled = m_cancelled] {
+    runOnThread([serial, jobs, known = m_recordIds, folder = m_folder, history = m_historyPath,
+                 cancelled = m_cancelled] {
         Outcome outcome;
         outcome.serial = serial;
         QStringList owners; // the account key of each report
         for (const Job &job : jobs) {
             if (*cancelled)
-                return;
+                return outcome;
             const MailboxCheck::Result result = MailboxCheck::run(job.settings, job.since,
                                                                   u"unsubscribe"_s, *cancelled);
             // The folders read before a failure keep their new positions.
@@ -311,15 +317,8 @@ bool MailboxWatcher::check(const QVariantList &accounts)
         }
         if (!lines.isEmpty() && !writePrivate(recordsPath(folder), lines, QIODevice::Append))
             outcome.errors.append(u"The reports could not be kept in "_s + folder);
-        QMetaObject::invokeMethod(
-                self.get(),
-                [self, outcome] {
-                    if (self)
-                        self->finish(outcome);
-                },
-                Qt::QueuedConnection);
+        return outcome;
     });
-    thread->start();
     return true;
 }
 

@@ -15,6 +15,7 @@
 #include <QtQml/qqmlregistration.h>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 
 #include "suppression/SuppressionList.h"
@@ -108,6 +109,8 @@ public:
 
 private:
     struct Outcome;
+    // Runs the work on a thread of its own; its outcome comes back to finish().
+    void runOnThread(std::function<Outcome()> work);
     void load();
     void finish(const Outcome &outcome);
     void saveState() const;
