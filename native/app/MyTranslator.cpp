@@ -1,5 +1,7 @@
 #include "app/MyTranslator.h"
 
+#include "app/Startup.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
@@ -68,7 +70,7 @@ bool MyTranslator::setLanguage(const QString &language)
     // lookup's error text), and loading one that is installed would change it
     // under them. A missing file leaves the language in use untouched.
     auto loaded = std::make_unique<QTranslator>();
-    if (!loaded->load(name, QDir::currentPath()))
+    if (!loaded->load(name, Startup::translationFolder()))
         return false;
 
     applyQtTexts(language);

@@ -57,6 +57,23 @@ QString Startup::loadStartupTranslation(QTranslator &translator, const QString &
     return {};
 }
 
+QString Startup::translationFolder(const QStringList &candidates)
+{
+    for (const QString &folder : candidates) {
+        if (!QDir(folder).entryList({u"qml_*.qm"_s}, QDir::Files).isEmpty())
+            return folder;
+    }
+    return candidates.value(0);
+}
+
+QString Startup::translationFolder()
+{
+    const QString beside = QCoreApplication::applicationDirPath();
+    return translationFolder({QDir::currentPath(), beside,
+                              QDir::cleanPath(beside + u"/../share/parvane"_s),
+                              u"/usr/share/parvane"_s});
+}
+
 QStringList Startup::importPaths(const QString &applicationDir)
 {
     // ":/qt/qml" is where the modules' resources live; Qt 6.4 does not search
@@ -94,7 +111,7 @@ int Startup::run(int argc, char *argv[], const QUrl &entry)
 
     QTranslator startupTranslator;
     if (!loadStartupTranslation(startupTranslator, storedLanguage, QLocale::system().name(),
-                                QDir::currentPath())
+                                translationFolder())
                  .isEmpty())
         QCoreApplication::installTranslator(&startupTranslator);
 

@@ -28,6 +28,14 @@ void registerTypes();
 QString loadStartupTranslation(QTranslator &translator, const QString &storedLanguage,
                                const QString &systemLocaleName, const QString &directory);
 
+// Where the interface's translation files are: the first of `candidates`
+// that holds one (qml_*.qm), else the first candidate.
+QString translationFolder(const QStringList &candidates);
+// The working directory first, then beside the executable, then the
+// installed data folder (<prefix>/share/parvane), so that a program started
+// from a menu, with no such working directory, still finds its texts.
+QString translationFolder();
+
 // Import paths of the engine, in the order they are added.
 QStringList importPaths(const QString &applicationDir);
 

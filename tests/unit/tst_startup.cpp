@@ -127,6 +127,23 @@ private slots:
                         .isEmpty());
     }
 
+    // The working directory first, then beside the program, then the
+    // installed data folder: the first that holds a translation.
+    void translationFolderIsTheFirstThatHoldsOne()
+    {
+        QTemporaryDir working, beside, installed;
+        copyQm(u"qml_fr_FR.qm"_s, installed.path());
+        const QStringList folders{working.path(), beside.path(), installed.path()};
+        QCOMPARE(Startup::translationFolder(folders), installed.path());
+        copyQm(u"qml_en_EN.qm"_s, beside.path());
+        QCOMPARE(Startup::translationFolder(folders), beside.path());
+        copyQm(u"qml_en_EN.qm"_s, working.path());
+        QCOMPARE(Startup::translationFolder(folders), working.path());
+        QTemporaryDir none;
+        QCOMPARE(Startup::translationFolder({none.path(), beside.path()}), beside.path());
+        QCOMPARE(Startup::translationFolder({none.path()}), none.path());
+    }
+
     void setLanguageSwitchesAndStores()
     {
         QTemporaryDir dir;
