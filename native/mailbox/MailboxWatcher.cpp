@@ -324,8 +324,16 @@ bool MailboxWatcher::check(const QVariantList &accounts)
 
 void MailboxWatcher::finish(const Outcome &outcome)
 {
-    if (outcome.serial != m_serial)
+    if (outcome.serial != m_serial) {
+        // A check of the folder before the last change: its positions belong
+        // there, so nothing of it is kept, but it is over.
+        if (!outcome.loading && m_busy) {
+            m_busy = false;
+            emit busyChanged();
+            emit checked(0, 0, u"The check was given up: the program's folder changed."_s);
+        }
         return;
+    }
     if (outcome.loading) {
         m_positions = outcome.positions;
         m_soft = outcome.soft;

@@ -359,6 +359,14 @@ void TestMailboxCheck::reportsAfterARunSuppressItsRecipientsForTheNext()
                      qPrintable(text.left(300)));
         }
         QCOMPARE(watcher.reportText(u"../suppression"_s), QString());
+
+        // The folder moved during a check: that check ends, keeping nothing.
+        checked.clear();
+        QVERIFY(watcher.check({mailbox}));
+        watcher.setFolder(m_work.path() + u"/elsewhere"_s);
+        QTRY_COMPARE_WITH_TIMEOUT(checked.size(), 1, 30000);
+        QVERIFY(!watcher.busy());
+        watcher.setFolder(state);
     }
     // After a restart: the reports are still there, and nothing is read twice.
     MailboxWatcher again;
