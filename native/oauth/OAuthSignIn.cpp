@@ -211,6 +211,7 @@ void OAuthSignIn::finish()
     // to the browser is still being written: the flow goes a little later.
     if (m_flow) {
         m_flow->disconnect(this);
+        m_network->disconnect(m_flow); // its replies are no business of the next job
         QTimer::singleShot(2000, m_flow, &QObject::deleteLater);
     }
     m_verifier.clear();
