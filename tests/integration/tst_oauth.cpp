@@ -193,8 +193,9 @@ void TestOAuth::signInSendRefreshThenRevoked()
 }
 
 // The consent declined, a PKCE verifier that does not match the challenge
-// (refused by the server at the token request), no answer from the browser
-// in time, and no client identifier: each ends the sign-in with what to do.
+// (refused by the server at the token request), a token endpoint that
+// cannot be reached, no answer from the browser in time, and no client
+// identifier: each ends the sign-in with what to do.
 void TestOAuth::refusalsAreReported()
 {
     {
@@ -221,6 +222,21 @@ void TestOAuth::refusalsAreReported()
         QCOMPARE(failed.first().first().toString(), u"refused"_s);
         QVERIFY2(failed.first().at(1).toString().startsWith(u"invalid_grant"_s),
                  qPrintable(failed.first().at(1).toString()));
+    }
+    {
+        // The provider's token endpoint cannot be reached after the consent.
+        OAuthSignIn signIn;
+        QSignalSpy failed(&signIn, &OAuthSignIn::failed);
+        signIn.setProperty("openBrowser", false);
+        QVariantMap unreachable = settings();
+        unreachable.insert(u"tokenUrl"_s, u"http://127.0.0.1:1/token"_s);
+        signIn.setProperty("settings", unreachable);
+        QSignalSpy wanted(&signIn, &OAuthSignIn::browserWanted);
+        QVERIFY(signIn.start());
+        QTRY_COMPARE(wanted.size(), 1);
+        browse(wanted.first().first().toUrl(), u"allow"_s);
+        QTRY_COMPARE_WITH_TIMEOUT(failed.size(), 1, 10000);
+        QCOMPARE(failed.first().first().toString(), u"unreachable"_s);
     }
     {
         OAuthSignIn signIn;
