@@ -22,9 +22,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// The reports kept for the history; the oldest go beyond that.
-constexpr qsizetype maxRecords = 20000;
-
 QString statePath(const QString &folder)
 {
     return folder + u"/state.json"_s;
@@ -135,6 +132,8 @@ MailboxWatcher::MailboxWatcher(QObject *parent) : QObject(parent), m_folder(defa
     connect(&m_timer, &QTimer::timeout, this, &MailboxWatcher::checkWanted);
     connect(&m_login, &MailboxCheck::finished, this,
             [this] { emit loginTested(m_login.result().ok, m_login.result().error); });
+    // Read once the properties are set: a folder set meanwhile is the one read.
+    m_loadQueued = true;
     QMetaObject::invokeMethod(this, &MailboxWatcher::load, Qt::QueuedConnection);
 }
 
@@ -163,7 +162,8 @@ void MailboxWatcher::setFolder(const QString &folder)
     m_folder = folder;
     m_loaded = false;
     emit folderChanged();
-    load();
+    if (!m_loadQueued)
+        load();
 }
 
 void MailboxWatcher::setInterval(int ms)
@@ -180,8 +180,9 @@ void MailboxWatcher::setInterval(int ms)
 
 void MailboxWatcher::load()
 {
+    m_loadQueued = false;
     const quint64 serial = ++m_serial;
-    runOnThread([serial, folder = m_folder] {
+    runOnThread([serial, folder = m_folder, limit = m_maxReports] {
         Outcome outcome;
         outcome.serial = serial;
         outcome.loading = true;
@@ -199,6 +200,20 @@ void MailboxWatcher::load()
                 if (fromJson(QJsonDocument::fromJson(records.readLine()).object(), &record))
                     outcome.kept.append(record);
             }
+            records.close();
+        }
+        // Beyond the limit the oldest reports go, from the file and the folder.
+        if (outcome.kept.size() > limit) {
+            const qsizetype dropped = outcome.kept.size() - limit;
+            QByteArray lines;
+            for (qsizetype i = dropped; i < outcome.kept.size(); ++i)
+                lines += QJsonDocument(toJson(outcome.kept.at(i))).toJson(QJsonDocument::Compact)
+                         + '\n';
+            if (writePrivate(recordsPath(folder), lines, QIODevice::WriteOnly)) {
+                for (qsizetype i = 0; i < dropped; ++i)
+                    QFile::remove(reportPath(folder, outcome.kept.at(i).id));
+            }
+            outcome.kept.remove(0, dropped);
         }
         return outcome;
     });
@@ -381,7 +396,7 @@ void MailboxWatcher::addRecord(const Record &record)
         return;
     m_recordIds.insert(record.id);
     m_records.append(record);
-    if (m_records.size() > maxRecords)
+    if (m_records.size() > m_maxReports)
         m_recordIds.remove(m_records.takeFirst().id);
 }
 

@@ -38,6 +38,8 @@ class MailboxWatcher : public QObject
     Q_PROPERTY(QString folder READ folder WRITE setFolder NOTIFY folderChanged)
     // Authorities trusted besides the system's, as PEM (tests, private servers).
     Q_PROPERTY(QString extraCaFile MEMBER m_extraCaFile)
+    // The reports kept for the history; the oldest go beyond it, at the next start.
+    Q_PROPERTY(int maxReports MEMBER m_maxReports)
     // Milliseconds between the checks asked for by checkWanted(); 0 for none.
     Q_PROPERTY(int interval READ interval WRITE setInterval NOTIFY intervalChanged)
     Q_PROPERTY(bool busy READ busy NOTIFY busyChanged)
@@ -121,10 +123,12 @@ private:
     QString m_historyPath;
     QString m_folder;
     QString m_extraCaFile;
+    int m_maxReports = 20000;
     QTimer m_timer;
     bool m_busy = false;
     bool m_loaded = false;
-    QVariantList m_queued; // a check asked for before the state was read
+    bool m_loadQueued = false; // the first reading waits for the event loop
+    QVariantList m_queued;     // a check asked for before the state was read
     bool m_checkQueued = false;
     QString m_error;
     int m_revision = 0;

@@ -379,6 +379,15 @@ void TestMailboxCheck::reportsAfterARunSuppressItsRecipientsForTheNext()
     QTRY_COMPARE_WITH_TIMEOUT(checkedAgain.size(), 1, 30000);
     QCOMPARE(checkedAgain.first(), (QVariantList{0, 0, QString()}));
     QCOMPARE(again.counts(runId).toMap().value(u"bounced"_s).toInt(), 1);
+    {
+        // Beyond its limit the oldest reports go, with their messages.
+        MailboxWatcher trimmed;
+        trimmed.setProperty("maxReports", 1);
+        trimmed.setFolder(state);
+        QTRY_COMPARE(trimmed.revision(), 1);
+        QCOMPARE(trimmed.reports(runId).size(), 1);
+        QCOMPARE(QDir(state + u"/reports"_s).entryList(QDir::Files).size(), 1);
+    }
 
     // The same message again: the two are left out, the third mailed again.
     SendingRun next;
