@@ -149,7 +149,7 @@ bool OAuthSignIn::start()
     });
     connect(m_flow, &QAbstractOAuth::authorizeWithBrowser, this, [this](const QUrl &url) {
         emit browserWanted(url);
-        if (m_openBrowser && !QDesktopServices::openUrl(url))
+        if (!QDesktopServices::openUrl(url))
             fail(u"browser"_s, url.toString());
     });
     connect(m_flow, &QAbstractOAuth::granted, this, [this] {

@@ -28,8 +28,6 @@ class OAuthSignIn : public QObject
     // clientId, clientSecret, tenant, authorizeUrl, tokenUrl, scope: the
     // program's own registration, each replaceable by the environment.
     Q_PROPERTY(QVariantMap settings MEMBER m_settings NOTIFY providerChanged)
-    // False: the browser is not opened, only browserWanted() says where to go.
-    Q_PROPERTY(bool openBrowser MEMBER m_openBrowser)
     Q_PROPERTY(int timeoutMs MEMBER m_timeoutMs)
     Q_PROPERTY(bool busy READ busy NOTIFY busyChanged)
 
@@ -76,7 +74,6 @@ private:
 
     QString m_provider;
     QVariantMap m_settings;
-    bool m_openBrowser = true;
     int m_timeoutMs = 5 * 60 * 1000;
     bool m_busy = false;
     bool m_refreshing = false;

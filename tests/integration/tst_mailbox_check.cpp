@@ -324,16 +324,6 @@ void TestMailboxCheck::reportsAfterARunSuppressItsRecipientsForTheNext()
         watcher.setSuppression(&list);
         watcher.setProperty("historyPath", run.historyPath());
         watcher.setProperty("extraCaFile", settings().extraCaFile);
-        QSignalSpy login(&watcher, &MailboxWatcher::loginTested);
-        QVERIFY(watcher.testLogin(mailbox));
-        QTRY_COMPARE_WITH_TIMEOUT(login.size(), 1, 30000);
-        QCOMPARE(login.takeFirst(), (QVariantList{true, QString()}));
-        QVariantMap wrong = mailbox;
-        wrong.insert(u"password"_s, u"not-it"_s);
-        QVERIFY(watcher.testLogin(wrong));
-        QTRY_COMPARE_WITH_TIMEOUT(login.size(), 1, 30000);
-        QCOMPARE(login.first().at(0).toBool(), false);
-
         QSignalSpy checked(&watcher, &MailboxWatcher::checked);
         QVERIFY(watcher.check({mailbox}));
         QVERIFY(!watcher.check({mailbox})); // one at a time

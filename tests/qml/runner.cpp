@@ -52,6 +52,9 @@ public slots:
         // Drives the real main window as a user does, for the suites that need it.
         qmlRegisterType(QUrl::fromLocalFile(shared + QStringLiteral("AppDriver.qml")),
                         "ParvaneTest", 1, 0, "AppDriver");
+        // A provider to sign in with, and the browser's part.
+        qmlRegisterType(QUrl::fromLocalFile(shared + QStringLiteral("OAuthProvider.qml")),
+                        "ParvaneTest", 1, 0, "OAuthProvider");
     }
     void qmlEngineAvailable(QQmlEngine *engine)
     {

@@ -13,9 +13,9 @@ asks the authorization server, over HTTP, whether each token is valid.
 A second argument names a folder whose authority (ca.pem, ca.key) signs the
 SMTP certificate instead of one made here.
 
-Test controls: POST /control with "expires_in=<seconds>" sets the lifetime of
-the next tokens, "revoke_user=1" revokes every token of the user (as a user
-does in the provider's settings). Once both listen, one JSON line is printed;
+Test controls: POST /control with "revoke_user=1" revokes every token of the
+user (as a user does in the provider's settings); GET /events lists what the
+servers saw. Once both listen, one JSON line is printed;
 the servers stop when standard input closes.
 """
 import asyncio
@@ -46,7 +46,6 @@ lock = threading.Lock()
 codes = {}        # code -> {client_id, redirect_uri, challenge, method, scopes, user}
 tokens = {}       # access token -> {user, expires, scopes, refresh}
 refreshes = {}    # refresh token -> {user, scopes, revoked}
-settings = {"expires_in": 3600}
 events = []       # what the servers saw, for the tests
 
 
@@ -158,7 +157,7 @@ class Validator(RequestValidator):
 
 
 validator = Validator()
-server = Server(validator, token_expires_in=lambda request: settings["expires_in"])
+server = Server(validator)
 
 
 def id_token(user):
@@ -244,8 +243,6 @@ class Web(BaseHTTPRequestHandler):
                 {"active": active, "username": saved["user"] if saved else None}))
         if self.path == "/control":
             with lock:
-                if "expires_in" in form:
-                    settings["expires_in"] = int(form["expires_in"][0])
                 if "revoke_user" in form:
                     for saved in refreshes.values():
                         saved["revoked"] = True

@@ -27,14 +27,9 @@ Item {
     ServiceProcess {
         id: imap
     }
-    // An OAuth 2.0 authorization server and the SMTP server that takes its
-    // tokens (tests/servers/oauth_server.py).
-    ServiceProcess {
+    OAuthProvider {
         id: oauth
-    }
-    SignalSpy {
-        id: browserSpy
-        signalName: "browserWanted"
+        testCase: testCase
     }
 
     // The test's own look at the store's files.
@@ -586,82 +581,46 @@ Item {
             imap.stop()
         }
 
-        // What the browser does with the provider's page: the consent posted,
-        // the redirect to Parvane's listener followed (XMLHttpRequest follows it).
-        function consentInBrowser(url, answer) {
-            const page = new XMLHttpRequest()
-            page.open("GET", url)
-            page.send()
-            tryCompare(page, "readyState", XMLHttpRequest.DONE, 10000)
-            const action = /action="([^"]+)"/.exec(page.responseText)
-            verify(action, page.responseText)
-            const post = new XMLHttpRequest()
-            post.open("POST", url.split("/authorize")[0] + action[1].replace(/&amp;/g, "&"))
-            post.setRequestHeader("Content-Type", "application/x-www-form-urlencoded")
-            post.send("consent=" + answer)
-            tryCompare(post, "readyState", XMLHttpRequest.DONE, 10000)
-        }
-
         // "Sign in with Microsoft" as a user meets it: the browser's consent,
         // the address from the provider, the test message sent with the
         // token (the server asks the provider whether it is valid), and the
         // account stored with no password, its refresh token in the keychain.
         // A declined consent stores nothing and says so.
         function test_signInWithMicrosoftStoresTheAccountAfterItsTest() {
-            const work = shell.cmdExcute("mktemp", ["-d"]).text.trim()
-            const ca = oauth.environment("PARVANE_SMTP_CA_FILE")
-            const line = oauth.start("/usr/bin/python3", [oauth.environment("PARVANE_SOURCE_DIR")
-                                                          + "/tests/servers/oauth_server.py", work,
-                                                          ca.substring(0, ca.lastIndexOf("/"))])
-            verify(line !== "", oauth.errors())
-            const provider = JSON.parse(line)
-            oauth.setEnvironment("PARVANE_OAUTH_MICROSOFT_CLIENT_ID", provider.client_id)
-            oauth.setEnvironment("PARVANE_OAUTH_MICROSOFT_AUTHORIZE_URL", provider.authorize)
-            oauth.setEnvironment("PARVANE_OAUTH_MICROSOFT_TOKEN_URL", provider.token)
+            oauth.start()
+            const provider = oauth.info
             showAccountsPage()
             openAddDialog()
             const form = dialog().form
             fill(form, { "port": String(provider.smtp), "address": "", "password": "" })
-            const signIn = findChild(dialog(), "oauthSignIn")
-            signIn.openBrowser = false
-            const wanted = browserSpy
-            wanted.target = signIn
             const text = findChild(dialog(), "signInText")
 
             mouseClick(findChild(dialog(), "signInMicrosoftButton"))
-            tryCompare(wanted, "count", 1)
-            consentInBrowser(String(wanted.signalArguments[0][0]), "deny")
+            oauth.consent("deny", 1)
             tryVerify(() => text.text.indexOf("declined") >= 0, 10000, text.text)
             compare(screen.userComptes, [])
 
             mouseClick(findChild(dialog(), "signInMicrosoftButton"))
-            tryCompare(wanted, "count", 2)
-            consentInBrowser(String(wanted.signalArguments[1][0]), "allow")
+            oauth.consent("allow", 2)
             tryVerify(() => screen.userComptes.length === 1, 15000,
                       text.text + " / " + newestToast(dialogToasts()))
             const stored = screen.userComptes[0]
             compare([stored.address, stored.auth, stored.password], [provider.user, "microsoft", ""])
             verify(screen.secrets.secret("oauth/" + provider.user) !== "", "the refresh token is kept")
             compare(screen.secrets.secret("account/" + provider.user), "", "no password")
-            compare(shell.cmdExcute("sh", ["-c", "ls \"$0\"/*.eml | wc -l", provider.inbox]).text.trim(),
-                    "1", "the test message went in with the token")
+            compare(oauth.inboxCount(), 1, "the test message went in with the token")
             verify(screen.freshToken(provider.user) !== "")
 
             // The panel signs the account in again, as its messages say to.
             tryCompare(dialog(), "visible", false)
             tryCompare(details(), "busy", false)
             tryVerify(() => panel() && panel().objectName === "AccountDetail")
-            const again = findChild(panel(), "oauthSignIn")
-            again.openBrowser = false
-            wanted.target = again
-            wanted.clear()
             // Scrolled to, as a user does: the button is below the form.
             const button = findChild(panel(), "signInAgainButton")
             panel().contentY = Math.max(0, Math.min(panel().contentHeight - panel().height,
                                                     button.mapToItem(panel().contentItem, 0, 0).y - 20))
             mouseClick(button)
-            tryCompare(wanted, "count", 1)
-            consentInBrowser(String(wanted.signalArguments[0][0]), "allow")
+            oauth.consent("allow", 3)
             tryCompare(findChild(panel(), "signInText"), "text", "Signed in again as " + provider.user + ".", 10000)
             oauth.stop()
         }

@@ -28,23 +28,17 @@ Item {
         id: service
     }
 
-    // An OAuth 2.0 provider and its SMTP server (tests/servers/oauth_server.py).
-    ServiceProcess {
+    OAuthProvider {
         id: oauth
+        testCase: testCase
     }
     OAuthSignIn {
         id: testSignIn
-        openBrowser: false
     }
     SignalSpy {
         id: signInSpy
         target: testSignIn
         signalName: "signedIn"
-    }
-    SignalSpy {
-        id: browserSpy
-        target: testSignIn
-        signalName: "browserWanted"
     }
 
     // The test's own bridge, for files and the name server.
@@ -513,33 +507,14 @@ Item {
         // server refuses mid-run is refreshed once and nobody fails; a
         // revoked access pauses the run after one refused login.
         function test_tokensRefreshedBeforeAndDuringRunsUntilRevoked() {
-            const work = helper.cmdExcute("mktemp", ["-d"]).text.trim()
-            const ca = oauth.environment("PARVANE_SMTP_CA_FILE")
-            const line = oauth.start("/usr/bin/python3", [oauth.environment("PARVANE_SOURCE_DIR")
-                                                          + "/tests/servers/oauth_server.py", work,
-                                                          ca.substring(0, ca.lastIndexOf("/"))])
-            verify(line !== "", oauth.errors())
-            const provider = JSON.parse(line)
-            oauth.setEnvironment("PARVANE_OAUTH_MICROSOFT_CLIENT_ID", provider.client_id)
-            oauth.setEnvironment("PARVANE_OAUTH_MICROSOFT_AUTHORIZE_URL", provider.authorize)
-            oauth.setEnvironment("PARVANE_OAUTH_MICROSOFT_TOKEN_URL", provider.token)
+            oauth.start()
+            const provider = oauth.info
             // A refresh token as an earlier sign-in left it.
             testSignIn.provider = "microsoft"
             testSignIn.settings = Constants.oauthProviders.microsoft
             signInSpy.clear()
-            browserSpy.clear()
             verify(testSignIn.start())
-            tryCompare(browserSpy, "count", 1)
-            const url = String(browserSpy.signalArguments[0][0])
-            const consentPage = new XMLHttpRequest()
-            consentPage.open("GET", url)
-            consentPage.send()
-            tryCompare(consentPage, "readyState", XMLHttpRequest.DONE, 10000)
-            const post = new XMLHttpRequest()
-            post.open("POST", url.split("/authorize")[0]
-                      + /action="([^"]+)"/.exec(consentPage.responseText)[1].replace(/&amp;/g, "&"))
-            post.setRequestHeader("Content-Type", "application/x-www-form-urlencoded")
-            post.send("consent=allow")
+            oauth.consent("allow", 1)
             tryCompare(signInSpy, "count", 1, 10000)
             const refreshToken = signInSpy.signalArguments[0][0].refreshToken
 
@@ -556,7 +531,7 @@ Item {
             sendAndWait()
             compare(run().sent, 1, screen.sendingController.dialog.log)
             verify(screen.freshToken(provider.user) !== "", "the new token is kept for the next run")
-            compare(helper.cmdExcute("sh", ["-c", "ls \"$0\"/*.eml | wc -l", provider.inbox]).text.trim(), "1")
+            compare(oauth.inboxCount(), 1)
 
             // The server refuses a token the program still believes valid (it
             // expired early): refreshed once, the run goes on, nobody failed.
@@ -565,15 +540,11 @@ Item {
             screen.recipient = "one@example.org; two@example.org"
             sendAndWait()
             compare([run().sent, run().failed], [2, 0], screen.sendingController.dialog.log)
-            compare(helper.cmdExcute("sh", ["-c", "ls \"$0\"/*.eml | wc -l", provider.inbox]).text.trim(), "3")
+            compare(oauth.inboxCount(), 3)
 
             // Access taken back at the provider: one refused login, the
             // refresh refused, and the run waits paused instead of trying again.
-            const control = new XMLHttpRequest()
-            control.open("POST", provider.control)
-            control.setRequestHeader("Content-Type", "application/x-www-form-urlencoded")
-            control.send("revoke_user=1")
-            tryCompare(control, "readyState", XMLHttpRequest.DONE, 10000)
+            oauth.revokeEverything()
             screen.oauthTokens = ({ [provider.user]: stale })
             screen.recipient = "three@example.org"
             verify(page().sendEmails())
@@ -581,11 +552,7 @@ Item {
             tryVerify(() => !screen.sendingController.tokenRefresh.busy, 10000)
             wait(500)
             compare(run().state, SendingRun.Paused, "no further logins")
-            const events = new XMLHttpRequest()
-            events.open("GET", provider.events)
-            events.send()
-            tryCompare(events, "readyState", XMLHttpRequest.DONE, 10000)
-            compare(JSON.parse(events.responseText).filter(e => e === "smtp login refused").length, 2,
+            compare(oauth.events().filter(e => e === "smtp login refused").length, 2,
                     "one refused login in each of the last two runs")
             run().stop()
             waitForRunEnd()
