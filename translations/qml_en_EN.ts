@@ -27,12 +27,7 @@
     <context>
         <name>AccountDetail</name>
         <message>
-            <location filename="../qml/content/pages/details/AccountDetail.qml" line="+55" />
-            <source>Parvane has no %1 registration here: set PARVANE_OAUTH_%2_CLIENT_ID (see the README).</source>
-            <translation>Parvane has no %1 registration here: set PARVANE_OAUTH_%2_CLIENT_ID (see the README).</translation>
-        </message>
-        <message>
-            <location line="+14" />
+            <location filename="../qml/content/pages/details/AccountDetail.qml" line="+58" />
             <source>A sending run is using this account: it can be changed once the run has ended.</source>
             <translation>A sending run is using this account: it can be changed once the run has ended.</translation>
         </message>
@@ -42,12 +37,7 @@
             <translation>Sign in again with %1 first.</translation>
         </message>
         <message>
-            <location line="+79" />
-            <source>Answer in your browser, then come back here.</source>
-            <translation>Answer in your browser, then come back here.</translation>
-        </message>
-        <message>
-            <location line="+5" />
+            <location line="+82" />
             <source>You signed in as %1, not as %2: nothing was changed.</source>
             <translation>You signed in as %1, not as %2: nothing was changed.</translation>
         </message>
@@ -197,17 +187,7 @@
     <context>
         <name>AddAccountDialog</name>
         <message>
-            <location filename="../qml/content/pages/accounts/AddAccountDialog.qml" line="+105" />
-            <source>Parvane has no %1 registration here: set PARVANE_OAUTH_%2_CLIENT_ID (see the README).</source>
-            <translation>Parvane has no %1 registration here: set PARVANE_OAUTH_%2_CLIENT_ID (see the README).</translation>
-        </message>
-        <message>
-            <location line="+11" />
-            <source>Answer in your browser, then come back here.</source>
-            <translation>Answer in your browser, then come back here.</translation>
-        </message>
-        <message>
-            <location line="+9" />
+            <location filename="../qml/content/pages/accounts/AddAccountDialog.qml" line="+115" />
             <source>Signed in as %1: Parvane now sends a test message.</source>
             <translation>Signed in as %1: Parvane now sends a test message.</translation>
         </message>
@@ -3417,6 +3397,19 @@
         </message>
     </context>
     <context>
+        <name>ProviderSignIn</name>
+        <message>
+            <location filename="../qml/content/pages/accounts/ProviderSignIn.qml" line="+19" />
+            <source>Parvane has no %1 registration here: set PARVANE_OAUTH_%2_CLIENT_ID (see the README).</source>
+            <translation>Parvane has no %1 registration here: set PARVANE_OAUTH_%2_CLIENT_ID (see the README).</translation>
+        </message>
+        <message>
+            <location line="+5" />
+            <source>Answer in your browser, then come back here.</source>
+            <translation>Answer in your browser, then come back here.</translation>
+        </message>
+    </context>
+    <context>
         <name>ResumeRunDialog</name>
         <message>
             <location filename="../qml/content/run/ResumeRunDialog.qml" line="+30" />
@@ -3807,7 +3800,7 @@
             <translation>%1 cannot be read.</translation>
         </message>
         <message numerus="yes">
-            <location line="+177" />
+            <location line="+178" />
             <source>%Ln email(s) copied.</source>
             <translation>
                 <numerusform>%Ln email copied.</numerusform>
@@ -4008,12 +4001,11 @@
         </message>
         <message>
             <location line="+46" />
-            <location line="+6" />
             <source>%1 no longer lets Parvane send as %2: sign in again in the account's panel.</source>
             <translation>%1 no longer lets Parvane send as %2: sign in again in the account's panel.</translation>
         </message>
         <message>
-            <location line="+41" />
+            <location line="+45" />
             <source>A sending run is under way. Stop it and quit?</source>
             <translation>A sending run is under way. Stop it and quit?</translation>
         </message>

@@ -27,12 +27,7 @@
     <context>
         <name>AccountDetail</name>
         <message>
-            <location filename="../qml/content/pages/details/AccountDetail.qml" line="+55" />
-            <source>Parvane has no %1 registration here: set PARVANE_OAUTH_%2_CLIENT_ID (see the README).</source>
-            <translation>Parvane n’a pas d’enregistrement %1 ici : définissez PARVANE_OAUTH_%2_CLIENT_ID (voir le README).</translation>
-        </message>
-        <message>
-            <location line="+14" />
+            <location filename="../qml/content/pages/details/AccountDetail.qml" line="+58" />
             <source>A sending run is using this account: it can be changed once the run has ended.</source>
             <translation>Un envoi en cours utilise ce compte : il pourra être modifié une fois l'envoi terminé.</translation>
         </message>
@@ -42,12 +37,7 @@
             <translation>Connectez-vous d’abord de nouveau avec %1.</translation>
         </message>
         <message>
-            <location line="+79" />
-            <source>Answer in your browser, then come back here.</source>
-            <translation>Répondez dans votre navigateur, puis revenez ici.</translation>
-        </message>
-        <message>
-            <location line="+5" />
+            <location line="+82" />
             <source>You signed in as %1, not as %2: nothing was changed.</source>
             <translation>Vous vous êtes connecté en tant que %1, et non %2 : rien n’a été modifié.</translation>
         </message>
@@ -197,17 +187,7 @@
     <context>
         <name>AddAccountDialog</name>
         <message>
-            <location filename="../qml/content/pages/accounts/AddAccountDialog.qml" line="+105" />
-            <source>Parvane has no %1 registration here: set PARVANE_OAUTH_%2_CLIENT_ID (see the README).</source>
-            <translation>Parvane n’a pas d’enregistrement %1 ici : définissez PARVANE_OAUTH_%2_CLIENT_ID (voir le README).</translation>
-        </message>
-        <message>
-            <location line="+11" />
-            <source>Answer in your browser, then come back here.</source>
-            <translation>Répondez dans votre navigateur, puis revenez ici.</translation>
-        </message>
-        <message>
-            <location line="+9" />
+            <location filename="../qml/content/pages/accounts/AddAccountDialog.qml" line="+115" />
             <source>Signed in as %1: Parvane now sends a test message.</source>
             <translation>Connecté en tant que %1 : Parvane envoie maintenant un message de test.</translation>
         </message>
@@ -3417,6 +3397,19 @@
         </message>
     </context>
     <context>
+        <name>ProviderSignIn</name>
+        <message>
+            <location filename="../qml/content/pages/accounts/ProviderSignIn.qml" line="+19" />
+            <source>Parvane has no %1 registration here: set PARVANE_OAUTH_%2_CLIENT_ID (see the README).</source>
+            <translation>Parvane n’a pas d’enregistrement %1 ici : définissez PARVANE_OAUTH_%2_CLIENT_ID (voir le README).</translation>
+        </message>
+        <message>
+            <location line="+5" />
+            <source>Answer in your browser, then come back here.</source>
+            <translation>Répondez dans votre navigateur, puis revenez ici.</translation>
+        </message>
+    </context>
+    <context>
         <name>ResumeRunDialog</name>
         <message>
             <location filename="../qml/content/run/ResumeRunDialog.qml" line="+30" />
@@ -3807,7 +3800,7 @@
             <translation>%1 ne peut pas être lu.</translation>
         </message>
         <message numerus="yes">
-            <location line="+177" />
+            <location line="+178" />
             <source>%Ln email(s) copied.</source>
             <translation>
                 <numerusform>%Ln adresse copiée.</numerusform>
@@ -4008,12 +4001,11 @@
         </message>
         <message>
             <location line="+46" />
-            <location line="+6" />
             <source>%1 no longer lets Parvane send as %2: sign in again in the account's panel.</source>
             <translation>%1 ne permet plus à Parvane d’envoyer en tant que %2 : connectez-vous de nouveau dans le panneau du compte.</translation>
         </message>
         <message>
-            <location line="+41" />
+            <location line="+45" />
             <source>A sending run is under way. Stop it and quit?</source>
             <translation>Un envoi est en cours. L’arrêter et quitter ?</translation>
         </message>

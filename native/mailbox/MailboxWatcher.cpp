@@ -354,6 +354,7 @@ void MailboxWatcher::finish(const Outcome &outcome)
         m_soft = outcome.soft;
         m_records.clear();
         m_recordIds.clear();
+        m_counts.clear();
         for (const Record &record : outcome.kept)
             addRecord(record);
         m_loaded = true;
@@ -396,8 +397,12 @@ void MailboxWatcher::addRecord(const Record &record)
         return;
     m_recordIds.insert(record.id);
     m_records.append(record);
-    if (m_records.size() > m_maxReports)
-        m_recordIds.remove(m_records.takeFirst().id);
+    count(record, 1);
+    if (m_records.size() > m_maxReports) {
+        const Record oldest = m_records.takeFirst();
+        m_recordIds.remove(oldest.id);
+        count(oldest, -1);
+    }
 }
 
 void MailboxWatcher::saveState() const
@@ -421,21 +426,21 @@ bool MailboxWatcher::testLogin(const QVariantMap &account)
 
 QVariant MailboxWatcher::counts(const QString &runId) const
 {
-    int bounced = 0, soft = 0, complained = 0, unsubscribed = 0;
-    for (const Record &record : m_records) {
-        if (record.runId != runId)
-            continue;
-        if (record.reason == "bounced"_L1)
-            ++(record.soft ? soft : bounced);
-        else if (record.reason == "complained"_L1)
-            ++complained;
-        else if (record.reason == "unsubscribed"_L1)
-            ++unsubscribed;
-    }
-    return QVariantMap{{u"bounced"_s, bounced},
-                       {u"softBounced"_s, soft},
-                       {u"complained"_s, complained},
-                       {u"unsubscribed"_s, unsubscribed}};
+    const RunCounts counts = m_counts.value(runId);
+    return QVariantMap{{u"bounced"_s, counts[0]},
+                       {u"softBounced"_s, counts[1]},
+                       {u"complained"_s, counts[2]},
+                       {u"unsubscribed"_s, counts[3]}};
+}
+
+void MailboxWatcher::count(const Record &record, int change)
+{
+    const int slot = record.reason == "bounced"_L1        ? (record.soft ? 1 : 0)
+                     : record.reason == "complained"_L1   ? 2
+                     : record.reason == "unsubscribed"_L1 ? 3
+                                                          : -1;
+    if (slot >= 0)
+        m_counts[record.runId][slot] += change;
 }
 
 QVariantList MailboxWatcher::reports(const QString &runId) const

@@ -14,6 +14,7 @@
 #include <QVariantMap>
 #include <QtQml/qqmlregistration.h>
 
+#include <array>
 #include <atomic>
 #include <functional>
 #include <memory>
@@ -67,7 +68,8 @@ public:
     // Checks the mailboxes of these accounts, each a map of the account
     // record's "address", "imapHost", "imapPort", "imapConnection",
     // "imapUsername" (the address when empty), "imapFolders" and "password";
-    // those without a host are passed over. False when a check is under way.
+    // those without a host are passed over. False when a check is under way
+    // or already asked for.
     Q_INVOKABLE bool check(const QVariantList &accounts);
     // Logs in to one account's mailbox and out again; reports by loginTested().
     Q_INVOKABLE bool testLogin(const QVariantMap &account);
@@ -117,6 +119,10 @@ private:
     void finish(const Outcome &outcome);
     void saveState() const;
     void addRecord(const Record &record);
+    // Keeps the counts by run (bounced, temporary, complained, unsubscribed),
+    // which the history asks for at every run it shows.
+    void count(const Record &record, int change);
+    using RunCounts = std::array<int, 4>;
     static QString accountKey(const MailboxCheck::Settings &settings, const QString &address);
 
     QPointer<SuppressionList> m_suppression;
@@ -136,6 +142,7 @@ private:
     MailboxVerdicts::SoftBounces m_soft;
     QList<Record> m_records;
     QSet<QString> m_recordIds;
+    QHash<QString, RunCounts> m_counts;
     quint64 m_serial = 0; // which load or check an answer belongs to
     MailboxCheck m_login;
     std::shared_ptr<std::atomic_bool> m_cancelled = std::make_shared<std::atomic_bool>(false);

@@ -198,10 +198,14 @@ Rectangle {
 
     // Keeps the password in the keychain; the record is stored without it.
     function keepPassword(address, password) {
-        if (password !== "")
-            secrets.setSecret(secretName(address), password)
+        keepSecret(secretName(address), password)
+    }
+    // "" removes the secret.
+    function keepSecret(name, value) {
+        if (value !== "")
+            secrets.setSecret(name, value)
         else
-            secrets.removeSecret(secretName(address))
+            secrets.removeSecret(name)
     }
 
     // Accounts signed in with a provider (OAuth 2.0) keep their refresh token
@@ -228,10 +232,7 @@ Rectangle {
     // own password, in the keychain too ("" removes it).
     function mailboxSecretName(address) { return "imap/" + address }
     function keepMailboxPassword(address, password) {
-        if (password !== "")
-            secrets.setSecret(mailboxSecretName(address), password)
-        else
-            secrets.removeSecret(mailboxSecretName(address))
+        keepSecret(mailboxSecretName(address), password)
     }
     function mailboxPassword(account) {
         const own = account && account.imapHost ? secrets.secret(mailboxSecretName(account.address)) : ""

@@ -484,19 +484,17 @@ Item {
                     run.continueWithToken(token.accessToken)
                 else
                     controller.onlineChecked(true)
-            } else if (forRunUnderWay) {
-                // The run stays paused: the user signs in again, or stops it.
-                toast.show(revoked
-                           ? qsTr("%1 no longer lets Parvane send as %2: sign in again in the account's panel.")
-                             .arg(Constants.oauthProviders[provider].label).arg(address)
-                           : myTrStrings.oauthFailureText(reason, detail,
-                                                          Constants.oauthProviders[provider].label), 10000)
             } else {
-                controller.refuse(revoked
-                                  ? qsTr("%1 no longer lets Parvane send as %2: sign in again in the account's panel.")
-                                    .arg(Constants.oauthProviders[provider].label).arg(address)
-                                  : myTrStrings.oauthFailureText(reason, detail,
-                                                                 Constants.oauthProviders[provider].label))
+                const label = Constants.oauthProviders[provider].label
+                const text = revoked
+                        ? qsTr("%1 no longer lets Parvane send as %2: sign in again in the account's panel.")
+                          .arg(label).arg(address)
+                        : myTrStrings.oauthFailureText(reason, detail, label)
+                // A run under way stays paused: the user signs in again, or stops it.
+                if (forRunUnderWay)
+                    toast.show(text, 10000)
+                else
+                    controller.refuse(text)
             }
         }
     }

@@ -93,36 +93,26 @@ MyHeaderlessDialog {
     // address comes back from the provider, then the test message proves
     // the account with the token as it does with a password.
     function signInWith(provider) {
-        const settings = Constants.oauthProviders[provider]
-        signIn.provider = provider
-        signIn.settings = settings
-        if (form.presetIndex !== form.otherPresetIndex && form.presetIndex !== settings.preset) {
-            form.presetIndex = settings.preset
-            form.setServer(settings.preset)
+        const preset = Constants.oauthProviders[provider].preset
+        if (form.presetIndex !== form.otherPresetIndex && form.presetIndex !== preset) {
+            form.presetIndex = preset
+            form.setServer(preset)
         }
-        signInText = ""
-        if (!signIn.start())
-            signInText = qsTr("Parvane has no %1 registration here: set PARVANE_OAUTH_%2_CLIENT_ID (see the README).")
-                         .arg(settings.label).arg(provider.toUpperCase())
+        signIn.begin(provider)
     }
-    property string signInText: ""
 
-    OAuthSignIn {
+    ProviderSignIn {
         id: signIn
 
         property var token: ({})
 
-        objectName: "oauthSignIn"
-        onBrowserWanted: dialog.signInText = qsTr("Answer in your browser, then come back here.")
-        onFailed: (reason, detail) => dialog.signInText = myTrStrings.oauthFailureText(
-                      reason, detail, Constants.oauthProviders[provider].label)
         onSignedIn: account => {
             token = account
             form.address = account.address
             form.password = ""
             form.signedInWith = provider
             form.accessToken = account.accessToken
-            dialog.signInText = qsTr("Signed in as %1: Parvane now sends a test message.").arg(account.address)
+            statusText = qsTr("Signed in as %1: Parvane now sends a test message.").arg(account.address)
             dialog.addAccount()
         }
     }
@@ -195,7 +185,7 @@ MyHeaderlessDialog {
                 objectName: "signInText"
                 Layout.fillWidth: true
                 visible: text !== ""
-                text: dialog.signInText
+                text: signIn.statusText
                 textFormat: Text.PlainText
                 wrapMode: Text.WordWrap
                 font.bold: false

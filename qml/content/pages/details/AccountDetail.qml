@@ -45,17 +45,6 @@ MyDetailLayout {
         form.accessToken = form.signedInWith !== "" ? root.freshToken(account.address) : ""
     }
 
-    // Signs the account in again with its provider: a new refresh token,
-    // for the same address only.
-    function signInAgain() {
-        signIn.provider = account.auth
-        signIn.settings = Constants.oauthProviders[account.auth]
-        signInText = ""
-        if (!signIn.start())
-            signInText = qsTr("Parvane has no %1 registration here: set PARVANE_OAUTH_%2_CLIENT_ID (see the README).")
-                         .arg(Constants.oauthProviders[account.auth].label).arg(account.auth.toUpperCase())
-    }
-    property string signInText: ""
 
     // Saves the form over the stored record once a test message went through.
     // The account a run under way sends through is kept as it is until the run ends.
@@ -149,22 +138,20 @@ MyDetailLayout {
         addressReadOnly: true
     }
 
-    OAuthSignIn {
+    // Signs the account in again with its provider: a new refresh token,
+    // for the same address only.
+    ProviderSignIn {
         id: signIn
 
-        objectName: "oauthSignIn"
-        onBrowserWanted: detail.signInText = qsTr("Answer in your browser, then come back here.")
-        onFailed: (reason, detail_) => detail.signInText = myTrStrings.oauthFailureText(
-                      reason, detail_, Constants.oauthProviders[provider].label)
         onSignedIn: signedIn => {
             if (signedIn.address.toLowerCase() !== detail.account.address.toLowerCase()) {
-                detail.signInText = qsTr("You signed in as %1, not as %2: nothing was changed.")
-                                    .arg(signedIn.address).arg(detail.account.address)
+                statusText = qsTr("You signed in as %1, not as %2: nothing was changed.")
+                             .arg(signedIn.address).arg(detail.account.address)
                 return
             }
             root.keepTokens(detail.account.address, signedIn)
             form.accessToken = signedIn.accessToken
-            detail.signInText = qsTr("Signed in again as %1.").arg(detail.account.address)
+            statusText = qsTr("Signed in again as %1.").arg(detail.account.address)
         }
     }
 
@@ -177,7 +164,7 @@ MyDetailLayout {
         MyLabel {
             objectName: "signInText"
             Layout.fillWidth: true
-            text: detail.signInText
+            text: signIn.statusText
             textFormat: Text.PlainText
             wrapMode: Text.WordWrap
             font.bold: false
@@ -188,7 +175,7 @@ MyDetailLayout {
                   ? qsTr("Sign in again with %1").arg(Constants.oauthProviders[detail.account.auth].label) : ""
             secondaryStyle: true
             enabled: !signIn.busy
-            onClicked: detail.signInAgain()
+            onClicked: signIn.begin(detail.account.auth)
         }
     }
 
