@@ -262,7 +262,7 @@ QString MailboxWatcher::accountKey(const MailboxCheck::Settings &settings, const
 
 bool MailboxWatcher::check(const QVariantList &accounts)
 {
-    if (m_busy || !m_suppression)
+    if (m_busy || m_checkQueued || !m_suppression)
         return false;
     if (!m_loaded) {
         m_queued = accounts;
