@@ -3,6 +3,7 @@
 #include "contacts/CsvWriter.h"
 #include "files/PrivateFiles.h"
 #include "mail/EmailAddress.h"
+#include "run/RunClock.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -130,12 +131,35 @@ QJsonObject RunHistory::header(QJsonObject identity, const QString &state, const
     QHash<QString, int> counts;
     for (const Row &row : rows)
         ++counts[row.outcome];
-    identity.insert(u"ended"_s, QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
+    identity.insert(u"ended"_s,
+                    QDateTime::fromMSecsSinceEpoch(RunClock::now(), Qt::UTC).toString(Qt::ISODate));
     identity.insert(u"state"_s, state);
     identity.insert(u"total"_s, rows.size());
     for (const QString &outcome : {u"sent"_s, u"failed"_s, u"unknown"_s, u"invalid"_s})
         identity.insert(outcome, counts.value(outcome));
     return identity;
+}
+
+RunHistory::Sends RunHistory::sendsSince(const QString &folder, qint64 since)
+{
+    Sends sends;
+    const QDateTime from = QDateTime::fromMSecsSinceEpoch(since, Qt::UTC);
+    for (const QFileInfo &info : runFiles(folder)) {
+        // A run that ended before the window sent nothing within it.
+        const QJsonObject header = readHeader(info.absoluteFilePath());
+        if (QDateTime::fromString(header.value("ended"_L1).toString(), Qt::ISODate) < from)
+            continue;
+        QList<qint64> &times = sends.times[header.value("account"_L1).toString().toLower()];
+        readRun(info.absoluteFilePath(), [&](const Row &row) {
+            if (row.at >= since && (row.outcome == "sent"_L1 || row.outcome == "unknown"_L1))
+                times.append(row.at);
+            return true;
+        });
+        sends.runIds.insert(header.value("id"_L1).toString());
+    }
+    for (QList<qint64> &times : sends.times)
+        std::sort(times.begin(), times.end());
+    return sends;
 }
 
 QString RunHistory::fingerprint(const QVariantMap &params)

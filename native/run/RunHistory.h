@@ -69,6 +69,16 @@ public:
     // Safe on any thread.
     static QHash<QString, Sent> findMessages(const QString &folder, const QSet<QString> &messageIds);
 
+    // When each account (lower case) had messages go out since `since` (ms
+    // since the epoch): accepted or sent whole; with the ids of the runs
+    // read. Safe on any thread.
+    struct Sends
+    {
+        QHash<QString, QList<qint64>> times;
+        QSet<QString> runIds;
+    };
+    static Sends sendsSince(const QString &folder, qint64 since);
+
     Q_INVOKABLE void reload();
     // The first `limit` recipients of a run: {address, outcome, text, at}.
     Q_INVOKABLE QVariantList outcomes(const QString &id, int limit = 2000) const;

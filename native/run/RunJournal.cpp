@@ -148,9 +148,14 @@ RunJournal::Contents RunJournal::read(const QString &path)
             contents.stopped = stopped.toBool();
             continue;
         }
+        if (const QJsonValue until = record.value("limit"_L1); until.isDouble()) {
+            contents.limitUntil = static_cast<qint64>(until.toDouble());
+            continue;
+        }
         const int index = record.value("i"_L1).toInt(-1);
         if (index < 0)
             continue;
+        contents.limitUntil = 0;
         contents.records.append(record);
         if (record.value("data"_L1).toBool()) {
             contents.dataStarted.insert(index);

@@ -31,6 +31,9 @@ public:
         // The user stopped the run (and did not continue it since): it was
         // not cut short by a crash.
         bool stopped = false;
+        // The run was waiting for its account's sending limit until then
+        // (ms since the epoch) when it last wrote; 0 otherwise.
+        qint64 limitUntil = 0;
     };
 
     // Marks the run as stopped by the user, or as going on again.

@@ -4,9 +4,11 @@
 #include "files/FileTrust.h"
 #include "mail/EmailAddress.h"
 #include "mail/SmtpTransport.h"
+#include "run/AccountLimits.h"
 #include "run/DeliveryJob.h"
 #include "run/DeliveryThread.h"
 #include "run/MessageSizeCheck.h"
+#include "run/RunClock.h"
 #include "run/RunHistory.h"
 #include "suppression/SuppressionList.h"
 #include "suppression/UnsubscribeMailbox.h"
@@ -189,6 +191,7 @@ SendingRun::SendingRun(QObject *parent)
     connect(&m_stopGrace, &QTimer::timeout, this, &SendingRun::abortDeliveries);
     m_resumeTimer.setSingleShot(true);
     connect(&m_resumeTimer, &QTimer::timeout, this, &SendingRun::resume);
+    connect(RunClock::instance(), &RunClock::moved, this, &SendingRun::clockMoved);
 }
 
 SendingRun::~SendingRun()
@@ -699,6 +702,11 @@ void SendingRun::deliverNext()
             return;
         index = m_pending.takeFirst();
     }
+    if (const qint64 wait = limitWait(0); wait > 0) {
+        m_pending.prepend(index);
+        pauseForLimit(wait);
+        return;
+    }
     Recipient &recipient = m_recipients[index];
     ++recipient.attempts;
     m_current = index;
@@ -744,7 +752,7 @@ DeliveryJob *SendingRun::makeJob(int index)
 void SendingRun::stageNext()
 {
     if (m_timer.interval() != 0 || m_state != Delivering || !m_job || m_next || m_pending.isEmpty()
-        || skipped(m_pending.first()) != Outcome::None)
+        || skipped(m_pending.first()) != Outcome::None || limitWait(1) > 0)
         return;
     const int index = m_pending.takeFirst();
     ++m_recipients[index].attempts;
@@ -942,7 +950,7 @@ void SendingRun::record(int index, Outcome outcome, const QString &detail, bool 
     recipient.outcome = outcome;
     recipient.lastText = detail;
     if (journal || recipient.at == 0)
-        recipient.at = QDateTime::currentMSecsSinceEpoch();
+        recipient.at = RunClock::now();
     switch (outcome) {
     case Outcome::Sent:
         ++m_sent;
@@ -962,6 +970,10 @@ void SendingRun::record(int index, Outcome outcome, const QString &detail, bool 
         break;
     }
     appendLog(entryFor(addressOf(index), outcome, shown.isEmpty() ? detail : shown));
+    // What went out counts against the account's limits; outcomes read back
+    // from a journal were counted when it was read.
+    if (journal && m_accountLimits && (outcome == Outcome::Sent || outcome == Outcome::Unknown))
+        m_accountLimits->record(m_message.username, recipient.at);
     if (journal && m_journal)
         m_journal->append(outcomeRecord(index, outcome, detail, recipient.at));
     emit countersChanged();
@@ -996,7 +1008,7 @@ void SendingRun::endOfPass()
 void SendingRun::pause(qint64 ms, const QString &reason)
 {
     const bool timed = reason != "login"_L1 && reason != "token"_L1;
-    m_resumesAt = timed ? QDateTime::currentMSecsSinceEpoch() + ms : 0;
+    m_resumesAt = timed ? RunClock::now() + ms : 0;
     m_pausedByServer = reason == "server"_L1;
     m_pauseReason = reason;
     m_timer.stop();
@@ -1005,6 +1017,48 @@ void SendingRun::pause(qint64 ms, const QString &reason)
         m_resumeTimer.start(static_cast<int>(std::min<qint64>(ms, std::numeric_limits<int>::max())));
     setState(Paused);
     emit countersChanged();
+}
+
+qint64 SendingRun::limitWait(int inFlight) const
+{
+    if (!m_accountLimits)
+        return 0;
+    // An account with limits waits a moment while its earlier sends are read.
+    const AccountLimits::Caps caps = m_accountLimits->capsOf(m_message.username);
+    if (!m_accountLimits->ready() && caps.day + caps.hour + caps.minute > 0)
+        return 500;
+    return m_accountLimits->waitMs(m_message.username, inFlight);
+}
+
+// The account has sent all its limit allows for now: the run waits until the
+// window has room, and the journal says so for a start after quitting.
+void SendingRun::pauseForLimit(qint64 ms)
+{
+    pause(ms, u"limit"_s);
+    const QString which = m_accountLimits->reached(m_message.username);
+    const int cap = which == "day"_L1    ? m_accountLimits->capsOf(m_message.username).day
+                    : which == "hour"_L1 ? m_accountLimits->capsOf(m_message.username).hour
+                                         : m_accountLimits->capsOf(m_message.username).minute;
+    const QString at = QDateTime::fromMSecsSinceEpoch(m_resumesAt).toString(u"yyyy-MM-dd HH:mm"_s);
+    const QString fallback
+            = which == "day"_L1
+                      ? u"The account's limit of %1 a day is reached: the run goes on at %2."_s
+              : which == "hour"_L1
+                      ? u"The account's limit of %1 an hour is reached: the run goes on at %2."_s
+                      : u"The account's limit of %1 a minute is reached: the run goes on at %2."_s;
+    const QByteArray key = "limit_" + which.toLatin1();
+    appendLog(text(key.constData(), fallback).arg(cap).arg(at) + u"\n\n"_s);
+    if (m_journal)
+        m_journal->append({{u"limit"_s, static_cast<double>(m_resumesAt)}});
+}
+
+// A clock moved on (a test's) brings a limit's end nearer.
+void SendingRun::clockMoved()
+{
+    if (m_state != Paused || m_pauseReason != "limit"_L1)
+        return;
+    m_resumeTimer.start(static_cast<int>(
+            std::clamp<qint64>(m_resumesAt - RunClock::now(), 0, std::numeric_limits<int>::max())));
 }
 
 void SendingRun::startJournal()
@@ -1330,6 +1384,7 @@ QVariantMap SendingRun::interruptedRun() const
             {u"unknown"_s, unknown},
             {u"left"_s, std::max(0, total - done)},
             {u"stopped"_s, contents.stopped},
+            {u"limitUntil"_s, static_cast<double>(contents.limitUntil)},
             {u"subject"_s, params.value("subject"_L1).toString()},
             {u"account"_s, contents.header.value("account"_L1).toString()},
             {u"started"_s, contents.header.value("started"_L1).toString()},

@@ -18,6 +18,7 @@
 #include <memory>
 #include <optional>
 
+class AccountLimits;
 class DeliveryJob;
 class ContactBook;
 class DeliveryThread;
@@ -39,6 +40,7 @@ class SendingRun : public QObject
 {
     Q_OBJECT
     QML_ELEMENT
+    Q_MOC_INCLUDE("run/AccountLimits.h")
     Q_MOC_INCLUDE("suppression/SuppressionList.h")
     Q_MOC_INCLUDE("suppression/UnsubscribeMailbox.h")
     Q_PROPERTY(State state READ state NOTIFY stateChanged)
@@ -59,8 +61,9 @@ class SendingRun : public QObject
     // True only while paused because the server asked to wait (421).
     Q_PROPERTY(bool pausedByServer READ pausedByServer NOTIFY stateChanged)
     // Why a paused run waits: "server" (421), "unreachable", "login" (the
-    // password is asked for) or "retry" (temporary failures wait for the
-    // next pass); "" when not paused.
+    // password is asked for), "token", "retry" (temporary failures wait for
+    // the next pass) or "limit" (the account's sending limit is reached);
+    // "" when not paused.
     Q_PROPERTY(QString pauseReason READ pauseReason NOTIFY stateChanged)
     // Why the run stopped on its own (the server refused the message
     // itself), said plainly with the server's reply; "" otherwise.
@@ -94,6 +97,9 @@ class SendingRun : public QObject
     // registered mailbox, messages offer the mailto: address alone.
     Q_PROPERTY(UnsubscribeMailbox *unsubscribeMailbox MEMBER m_unsubscribeMailbox NOTIFY
                        suppressionChanged)
+    // What each account may still send: a run waits when its account has
+    // reached a limit, and counts each message that goes out.
+    Q_PROPERTY(AccountLimits *accountLimits MEMBER m_accountLimits NOTIFY suppressionChanged)
 
 public:
     enum State { Idle, Starting, Delivering, Paused, Stopping, Finished, Stopped };
@@ -171,7 +177,8 @@ public:
     Q_INVOKABLE QString logText() const { return m_log.join(QString()); }
 
     // What the journal of a run cut short or stopped holds: {total, done,
-    // sent, unknown, left, stopped, subject, account, started, extra}; empty
+    // sent, unknown, left, stopped, limitUntil (when it was waiting for its
+    // account's limit, ms; 0 if not), subject, account, started, extra}; empty
     // when there is none. `left` are those a resumption would send to.
     Q_INVOKABLE QVariantMap interruptedRun() const;
     // Resumes it with the account's password (never written to disk).
@@ -240,6 +247,10 @@ private:
     void appendLog(const QString &chunk);
     void endOfPass();
     void pause(qint64 ms, const QString &reason);
+    // How long the account's limits hold the next message, with `inFlight` on the way.
+    qint64 limitWait(int inFlight) const;
+    void pauseForLimit(qint64 ms);
+    void clockMoved();
     // A failure that the next recipients would meet too: the run waits,
     // asks for the password or stops, and this recipient keeps no outcome.
     void runWideFailure(int index, const SmtpTransport::Result &result);
@@ -316,6 +327,7 @@ private:
     int m_suppressed = 0;
     QPointer<SuppressionList> m_suppression;
     QPointer<UnsubscribeMailbox> m_unsubscribeMailbox;
+    QPointer<AccountLimits> m_accountLimits;
     bool m_suppressBounces = true;
     QStringList m_log;
     QVariantMap m_params;
