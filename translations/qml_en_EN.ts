@@ -27,17 +27,17 @@
     <context>
         <name>AccountDetail</name>
         <message>
-            <location filename="../qml/content/pages/details/AccountDetail.qml" line="+58" />
+            <location filename="../qml/content/pages/details/AccountDetail.qml" line="+62" />
             <source>A sending run is using this account: it can be changed once the run has ended.</source>
             <translation>A sending run is using this account: it can be changed once the run has ended.</translation>
         </message>
         <message>
-            <location line="+8" />
+            <location line="+20" />
             <source>Sign in again with %1 first.</source>
             <translation>Sign in again with %1 first.</translation>
         </message>
         <message>
-            <location line="+82" />
+            <location line="+92" />
             <source>You signed in as %1, not as %2: nothing was changed.</source>
             <translation>You signed in as %1, not as %2: nothing was changed.</translation>
         </message>
@@ -60,7 +60,7 @@
     <context>
         <name>AccountForm</name>
         <message>
-            <location filename="../qml/content/pages/accounts/AccountForm.qml" line="+89" />
+            <location filename="../qml/content/pages/accounts/AccountForm.qml" line="+93" />
             <source>The IMAP port must be a number from 1 to 65535.</source>
             <translation>The IMAP port must be a number from 1 to 65535.</translation>
         </message>
@@ -71,12 +71,12 @@
         </message>
         <message>
             <location line="+13" />
-            <location line="+351" />
+            <location line="+397" />
             <source>The mailbox login went through.</source>
             <translation>The mailbox login went through.</translation>
         </message>
         <message>
-            <location line="-350" />
+            <location line="-396" />
             <source>The mailbox login failed: %1</source>
             <translation>The mailbox login failed: %1</translation>
         </message>
@@ -96,7 +96,7 @@
             <translation>None</translation>
         </message>
         <message>
-            <location line="+63" />
+            <location line="+66" />
             <source>The SMTP port must be a number from 1 to 65535.</source>
             <translation>The SMTP port must be a number from 1 to 65535.</translation>
         </message>
@@ -106,7 +106,7 @@
             <translation>Test the mailbox login before the IMAP settings are kept.</translation>
         </message>
         <message>
-            <location line="+132" />
+            <location line="+134" />
             <source>With "None" nothing is encrypted: your messages travel in clear, and no password is sent.</source>
             <translation>With "None" nothing is encrypted: your messages travel in clear, and no password is sent.</translation>
         </message>
@@ -116,7 +116,32 @@
             <translation>With "Auto" the password is sent only over an encrypted connection; a server that offers none is refused.</translation>
         </message>
         <message>
-            <location line="+43" />
+            <location line="+38" />
+            <source>Sending limits</source>
+            <translation>Sending limits</translation>
+        </message>
+        <message>
+            <location line="+3" />
+            <source>A run waits when the account has sent this many messages in the last 24 hours, hour or minute, and goes on by itself. Empty: no limit.</source>
+            <translation>A run waits when the account has sent this many messages in the last 24 hours, hour or minute, and goes on by itself. Empty: no limit.</translation>
+        </message>
+        <message>
+            <location line="+11" />
+            <source>per day</source>
+            <translation>per day</translation>
+        </message>
+        <message>
+            <location line="+8" />
+            <source>per hour</source>
+            <translation>per hour</translation>
+        </message>
+        <message>
+            <location line="+8" />
+            <source>per minute</source>
+            <translation>per minute</translation>
+        </message>
+        <message>
+            <location line="+16" />
             <source>Read bounces and unsubscribe replies from this mailbox (IMAP)</source>
             <translation>Read bounces and unsubscribe replies from this mailbox (IMAP)</translation>
         </message>
@@ -290,7 +315,7 @@
             <translation>Sending %1/%2</translation>
         </message>
         <message>
-            <location line="+132" />
+            <location line="+135" />
             <source>History</source>
             <translation>History</translation>
         </message>
@@ -2450,7 +2475,7 @@
     <context>
         <name>MyTrStrings</name>
         <message>
-            <location filename="../qml/content/MyTrStrings.qml" line="+18" />
+            <location filename="../qml/content/MyTrStrings.qml" line="+26" />
             <source>%1%</source>
             <extracomment>A percentage; French puts a no-break space before "%".</extracomment>
             <translation>%1%</translation>
@@ -3633,7 +3658,7 @@
     <context>
         <name>RunSummaryDialog</name>
         <message numerus="yes">
-            <location filename="../qml/content/run/RunSummaryDialog.qml" line="+37" />
+            <location filename="../qml/content/run/RunSummaryDialog.qml" line="+44" />
             <source>"%1" stays as written for %Ln recipient(s): the field is empty.</source>
             <translation>
                 <numerusform>"%1" stays as written for %Ln recipient: the field is empty.</numerusform>
@@ -3678,8 +3703,42 @@
                 <numerusform>%Ln messages go to Gmail, Yahoo and Microsoft addresses, whose rules for bulk senders apply. Met: %1. Not met: %2. Not checked from here: %3.</numerusform>
             </translation>
         </message>
+        <message numerus="yes">
+            <location line="+18" />
+            <source>%Ln day(s)</source>
+            <translation>
+                <numerusform>%Ln day</numerusform>
+                <numerusform>%Ln days</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+2" />
+            <source>%Ln hour(s)</source>
+            <translation>
+                <numerusform>%Ln hour</numerusform>
+                <numerusform>%Ln hours</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+2" />
+            <source>%Ln minute(s)</source>
+            <translation>
+                <numerusform>%Ln minute</numerusform>
+                <numerusform>%Ln minutes</numerusform>
+            </translation>
+        </message>
         <message>
-            <location line="+12" />
+            <location line="+3" />
+            <source>At this pace and within the account's sending limits, the run takes about %1; it waits when a limit is reached and goes on by itself.</source>
+            <translation>At this pace and within the account's sending limits, the run takes about %1; it waits when a limit is reached and goes on by itself.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>At this pace, the run takes about %1.</source>
+            <translation>At this pace, the run takes about %1.</translation>
+        </message>
+        <message>
+            <location line="+9" />
             <source>Not valid, not sent: %1</source>
             <translation>Not valid, not sent: %1</translation>
         </message>
@@ -3697,7 +3756,7 @@
             </translation>
         </message>
         <message>
-            <location line="+14" />
+            <location line="+17" />
             <source>Each message carries an unsubscribe link, in French.</source>
             <translation>Each message carries an unsubscribe link, in French.</translation>
         </message>
@@ -3754,12 +3813,12 @@
             <translation>Send once per address</translation>
         </message>
         <message>
-            <location line="-116" />
+            <location line="-142" />
             <source>The SPF record of %1 does not allow %2, which sends the messages: add the server to it with an include or ip4 mechanism.</source>
             <translation>The SPF record of %1 does not allow %2, which sends the messages: add the server to it with an include or ip4 mechanism.</translation>
         </message>
         <message>
-            <location line="+143" />
+            <location line="+169" />
             <source>Send to them again</source>
             <translation>Send to them again</translation>
         </message>
@@ -3767,7 +3826,7 @@
     <context>
         <name>Screen01</name>
         <message numerus="yes">
-            <location filename="../qml/content/Screen01.qml" line="+152" />
+            <location filename="../qml/content/Screen01.qml" line="+153" />
             <source>%Ln contact(s) written to %1.</source>
             <translation>
                 <numerusform>%Ln contact written to %1.</numerusform>
@@ -3799,8 +3858,23 @@
             <source>%1 cannot be read.</source>
             <translation>%1 cannot be read.</translation>
         </message>
+        <message>
+            <location line="+28" />
+            <source>%1 of %2 today</source>
+            <translation>%1 of %2 today</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>%1 of %2 this hour</source>
+            <translation>%1 of %2 this hour</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>%1 of %2 this minute</source>
+            <translation>%1 of %2 this minute</translation>
+        </message>
         <message numerus="yes">
-            <location line="+178" />
+            <location line="+189" />
             <source>%Ln email(s) copied.</source>
             <translation>
                 <numerusform>%Ln email copied.</numerusform>
@@ -3927,7 +4001,7 @@
             <translation>Every recipient is on the suppression list: nobody is sent to.</translation>
         </message>
         <message>
-            <location line="+38" />
+            <location line="+40" />
             <source>The message is %1 MB; the server accepts at most %2 MB.</source>
             <translation>The message is %1 MB; the server accepts at most %2 MB.</translation>
         </message>
@@ -3942,12 +4016,17 @@
             <translation>End task %1</translation>
         </message>
         <message>
-            <location line="+33" />
+            <location line="+31" />
+            <source>The run "%1" waits for the sending limit of %2 and goes on by itself at %3.</source>
+            <translation>The run "%1" waits for the sending limit of %2 and goes on by itself at %3.</translation>
+        </message>
+        <message>
+            <location line="+12" />
             <source>The account of the interrupted run is no longer there: add it again to resume the run.</source>
             <translation>The account of the interrupted run is no longer there: add it again to resume the run.</translation>
         </message>
         <message>
-            <location line="+51" />
+            <location line="+52" />
             <source>Invalid email</source>
             <translation>Invalid email</translation>
         </message>
@@ -3975,6 +4054,21 @@
             <location line="+1" />
             <source>interrupted while it was being sent</source>
             <translation>interrupted while it was being sent</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The account's limit of %1 a day is reached: the run goes on at %2.</source>
+            <translation>The account's limit of %1 a day is reached: the run goes on at %2.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The account's limit of %1 an hour is reached: the run goes on at %2.</source>
+            <translation>The account's limit of %1 an hour is reached: the run goes on at %2.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The account's limit of %1 a minute is reached: the run goes on at %2.</source>
+            <translation>The account's limit of %1 a minute is reached: the run goes on at %2.</translation>
         </message>
         <message>
             <location line="+11" />
@@ -4005,7 +4099,12 @@
             <translation>%1 no longer lets Parvane send as %2: sign in again in the account's panel.</translation>
         </message>
         <message>
-            <location line="+45" />
+            <location line="+46" />
+            <source>The run waits for the account's sending limit until %1. Quit now? It goes on by itself when Parvane is started again.</source>
+            <translation>The run waits for the account's sending limit until %1. Quit now? It goes on by itself when Parvane is started again.</translation>
+        </message>
+        <message>
+            <location line="+2" />
             <source>A sending run is under way. Stop it and quit?</source>
             <translation>A sending run is under way. Stop it and quit?</translation>
         </message>
@@ -4059,6 +4158,11 @@
         </message>
         <message>
             <location line="+2" />
+            <source>The account has sent what its sending limits allow: sending goes on by itself at %1.</source>
+            <translation>The account has sent what its sending limits allow: sending goes on by itself at %1.</translation>
+        </message>
+        <message>
+            <location line="+3" />
             <source>The server refused the sign-in: sending goes on once the provider gives a new token.</source>
             <translation>The server refused the sign-in: sending goes on once the provider gives a new token.</translation>
         </message>

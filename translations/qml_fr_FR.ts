@@ -27,17 +27,17 @@
     <context>
         <name>AccountDetail</name>
         <message>
-            <location filename="../qml/content/pages/details/AccountDetail.qml" line="+58" />
+            <location filename="../qml/content/pages/details/AccountDetail.qml" line="+62" />
             <source>A sending run is using this account: it can be changed once the run has ended.</source>
             <translation>Un envoi en cours utilise ce compte : il pourra être modifié une fois l'envoi terminé.</translation>
         </message>
         <message>
-            <location line="+8" />
+            <location line="+20" />
             <source>Sign in again with %1 first.</source>
             <translation>Connectez-vous d’abord de nouveau avec %1.</translation>
         </message>
         <message>
-            <location line="+82" />
+            <location line="+92" />
             <source>You signed in as %1, not as %2: nothing was changed.</source>
             <translation>Vous vous êtes connecté en tant que %1, et non %2 : rien n’a été modifié.</translation>
         </message>
@@ -60,7 +60,7 @@
     <context>
         <name>AccountForm</name>
         <message>
-            <location filename="../qml/content/pages/accounts/AccountForm.qml" line="+89" />
+            <location filename="../qml/content/pages/accounts/AccountForm.qml" line="+93" />
             <source>The IMAP port must be a number from 1 to 65535.</source>
             <translation>Le port IMAP doit être un nombre de 1 à 65 535.</translation>
         </message>
@@ -71,12 +71,12 @@
         </message>
         <message>
             <location line="+13" />
-            <location line="+351" />
+            <location line="+397" />
             <source>The mailbox login went through.</source>
             <translation>La connexion à la boîte aux lettres a réussi.</translation>
         </message>
         <message>
-            <location line="-350" />
+            <location line="-396" />
             <source>The mailbox login failed: %1</source>
             <translation>La connexion à la boîte aux lettres a échoué : %1</translation>
         </message>
@@ -96,7 +96,7 @@
             <translation>Aucune</translation>
         </message>
         <message>
-            <location line="+63" />
+            <location line="+66" />
             <source>The SMTP port must be a number from 1 to 65535.</source>
             <translation>Le port SMTP doit être un nombre de 1 à 65 535.</translation>
         </message>
@@ -106,7 +106,7 @@
             <translation>Testez la connexion à la boîte aux lettres avant d’enregistrer les réglages IMAP.</translation>
         </message>
         <message>
-            <location line="+132" />
+            <location line="+134" />
             <source>With "None" nothing is encrypted: your messages travel in clear, and no password is sent.</source>
             <translation>Avec « Aucune », rien n'est chiffré : vos messages circulent en clair, et aucun mot de passe n'est envoyé.</translation>
         </message>
@@ -116,7 +116,32 @@
             <translation>Avec « Auto », le mot de passe n'est envoyé que sur une connexion chiffrée ; un serveur qui n'en propose pas est refusé.</translation>
         </message>
         <message>
-            <location line="+43" />
+            <location line="+38" />
+            <source>Sending limits</source>
+            <translation>Limites d’envoi</translation>
+        </message>
+        <message>
+            <location line="+3" />
+            <source>A run waits when the account has sent this many messages in the last 24 hours, hour or minute, and goes on by itself. Empty: no limit.</source>
+            <translation>Un envoi attend quand le compte a envoyé ce nombre de messages en 24 heures, en une heure ou en une minute, puis reprend de lui-même. Vide : aucune limite.</translation>
+        </message>
+        <message>
+            <location line="+11" />
+            <source>per day</source>
+            <translation>par jour</translation>
+        </message>
+        <message>
+            <location line="+8" />
+            <source>per hour</source>
+            <translation>par heure</translation>
+        </message>
+        <message>
+            <location line="+8" />
+            <source>per minute</source>
+            <translation>par minute</translation>
+        </message>
+        <message>
+            <location line="+16" />
             <source>Read bounces and unsubscribe replies from this mailbox (IMAP)</source>
             <translation>Lire les retours et les désinscriptions dans cette boîte aux lettres (IMAP)</translation>
         </message>
@@ -290,7 +315,7 @@
             <translation>Envoi %1/%2</translation>
         </message>
         <message>
-            <location line="+132" />
+            <location line="+135" />
             <source>History</source>
             <translation>Historique</translation>
         </message>
@@ -2450,7 +2475,7 @@
     <context>
         <name>MyTrStrings</name>
         <message>
-            <location filename="../qml/content/MyTrStrings.qml" line="+18" />
+            <location filename="../qml/content/MyTrStrings.qml" line="+26" />
             <source>%1%</source>
             <extracomment>A percentage; French puts a no-break space before "%".</extracomment>
             <translation>%1 %</translation>
@@ -3633,7 +3658,7 @@
     <context>
         <name>RunSummaryDialog</name>
         <message numerus="yes">
-            <location filename="../qml/content/run/RunSummaryDialog.qml" line="+37" />
+            <location filename="../qml/content/run/RunSummaryDialog.qml" line="+44" />
             <source>"%1" stays as written for %Ln recipient(s): the field is empty.</source>
             <translation>
                 <numerusform>« %1 » reste tel quel pour %Ln destinataire : le champ est vide.</numerusform>
@@ -3678,8 +3703,42 @@
                 <numerusform>%Ln messages partent vers des adresses Gmail, Yahoo et Microsoft, dont les règles pour les expéditeurs en masse s’appliquent. Respectées : %1. Non respectées : %2. Non vérifiées d’ici : %3.</numerusform>
             </translation>
         </message>
+        <message numerus="yes">
+            <location line="+18" />
+            <source>%Ln day(s)</source>
+            <translation>
+                <numerusform>%Ln jour</numerusform>
+                <numerusform>%Ln jours</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+2" />
+            <source>%Ln hour(s)</source>
+            <translation>
+                <numerusform>%Ln heure</numerusform>
+                <numerusform>%Ln heures</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+2" />
+            <source>%Ln minute(s)</source>
+            <translation>
+                <numerusform>%Ln minute</numerusform>
+                <numerusform>%Ln minutes</numerusform>
+            </translation>
+        </message>
         <message>
-            <location line="+12" />
+            <location line="+3" />
+            <source>At this pace and within the account's sending limits, the run takes about %1; it waits when a limit is reached and goes on by itself.</source>
+            <translation>À ce rythme et dans les limites d’envoi du compte, l’envoi dure environ %1 ; il attend quand une limite est atteinte et reprend de lui-même.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>At this pace, the run takes about %1.</source>
+            <translation>À ce rythme, l’envoi dure environ %1.</translation>
+        </message>
+        <message>
+            <location line="+9" />
             <source>Not valid, not sent: %1</source>
             <translation>Adresses non valides, non envoyées : %1</translation>
         </message>
@@ -3697,7 +3756,7 @@
             </translation>
         </message>
         <message>
-            <location line="+14" />
+            <location line="+17" />
             <source>Each message carries an unsubscribe link, in French.</source>
             <translation>Chaque message porte un lien de désabonnement, en français.</translation>
         </message>
@@ -3754,12 +3813,12 @@
             <translation>Envoyer une seule fois par adresse</translation>
         </message>
         <message>
-            <location line="-116" />
+            <location line="-142" />
             <source>The SPF record of %1 does not allow %2, which sends the messages: add the server to it with an include or ip4 mechanism.</source>
             <translation>L’enregistrement SPF de %1 n’autorise pas %2, qui envoie les messages : ajoutez-y le serveur par un mécanisme include ou ip4.</translation>
         </message>
         <message>
-            <location line="+143" />
+            <location line="+169" />
             <source>Send to them again</source>
             <translation>Le leur envoyer de nouveau</translation>
         </message>
@@ -3767,7 +3826,7 @@
     <context>
         <name>Screen01</name>
         <message numerus="yes">
-            <location filename="../qml/content/Screen01.qml" line="+152" />
+            <location filename="../qml/content/Screen01.qml" line="+153" />
             <source>%Ln contact(s) written to %1.</source>
             <translation>
                 <numerusform>%Ln contact écrit dans %1.</numerusform>
@@ -3799,8 +3858,23 @@
             <source>%1 cannot be read.</source>
             <translation>%1 ne peut pas être lu.</translation>
         </message>
+        <message>
+            <location line="+28" />
+            <source>%1 of %2 today</source>
+            <translation>%1 sur %2 aujourd’hui</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>%1 of %2 this hour</source>
+            <translation>%1 sur %2 cette heure-ci</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>%1 of %2 this minute</source>
+            <translation>%1 sur %2 cette minute-ci</translation>
+        </message>
         <message numerus="yes">
-            <location line="+178" />
+            <location line="+189" />
             <source>%Ln email(s) copied.</source>
             <translation>
                 <numerusform>%Ln adresse copiée.</numerusform>
@@ -3927,7 +4001,7 @@
             <translation>Tous les destinataires sont sur la liste d’exclusion : personne ne reçoit ce message.</translation>
         </message>
         <message>
-            <location line="+38" />
+            <location line="+40" />
             <source>The message is %1 MB; the server accepts at most %2 MB.</source>
             <translation>Le message fait %1 Mo ; le serveur accepte au plus %2 Mo.</translation>
         </message>
@@ -3942,12 +4016,17 @@
             <translation>Fin de la tâche %1</translation>
         </message>
         <message>
-            <location line="+33" />
+            <location line="+31" />
+            <source>The run "%1" waits for the sending limit of %2 and goes on by itself at %3.</source>
+            <translation>L’envoi « %1 » attend la limite d’envoi de %2 et reprend de lui-même à %3.</translation>
+        </message>
+        <message>
+            <location line="+12" />
             <source>The account of the interrupted run is no longer there: add it again to resume the run.</source>
             <translation>Le compte de l’envoi interrompu n’existe plus : ajoutez-le de nouveau pour reprendre l’envoi.</translation>
         </message>
         <message>
-            <location line="+51" />
+            <location line="+52" />
             <source>Invalid email</source>
             <translation>Adresse e-mail invalide</translation>
         </message>
@@ -3975,6 +4054,21 @@
             <location line="+1" />
             <source>interrupted while it was being sent</source>
             <translation>interrompu pendant l’envoi</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The account's limit of %1 a day is reached: the run goes on at %2.</source>
+            <translation>La limite du compte, %1 par jour, est atteinte : l’envoi reprend à %2.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The account's limit of %1 an hour is reached: the run goes on at %2.</source>
+            <translation>La limite du compte, %1 par heure, est atteinte : l’envoi reprend à %2.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The account's limit of %1 a minute is reached: the run goes on at %2.</source>
+            <translation>La limite du compte, %1 par minute, est atteinte : l’envoi reprend à %2.</translation>
         </message>
         <message>
             <location line="+11" />
@@ -4005,7 +4099,12 @@
             <translation>%1 ne permet plus à Parvane d’envoyer en tant que %2 : connectez-vous de nouveau dans le panneau du compte.</translation>
         </message>
         <message>
-            <location line="+45" />
+            <location line="+46" />
+            <source>The run waits for the account's sending limit until %1. Quit now? It goes on by itself when Parvane is started again.</source>
+            <translation>L’envoi attend la limite d’envoi du compte jusqu’à %1. Quitter maintenant ? Il reprendra de lui-même au prochain démarrage de Parvane.</translation>
+        </message>
+        <message>
+            <location line="+2" />
             <source>A sending run is under way. Stop it and quit?</source>
             <translation>Un envoi est en cours. L’arrêter et quitter ?</translation>
         </message>
@@ -4059,6 +4158,11 @@
         </message>
         <message>
             <location line="+2" />
+            <source>The account has sent what its sending limits allow: sending goes on by itself at %1.</source>
+            <translation>Le compte a envoyé ce que ses limites d’envoi permettent : l’envoi reprend de lui-même à %1.</translation>
+        </message>
+        <message>
+            <location line="+3" />
             <source>The server refused the sign-in: sending goes on once the provider gives a new token.</source>
             <translation>Le serveur a refusé la connexion : l’envoi reprend dès que le fournisseur donne un nouveau jeton.</translation>
         </message>

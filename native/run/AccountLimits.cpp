@@ -42,6 +42,10 @@ AccountLimits::AccountLimits(QObject *parent) : QObject(parent)
 {
     // A clock moved on takes sends out of the windows.
     connect(RunClock::instance(), &RunClock::moved, this, &AccountLimits::changed);
+    // Time alone takes sends out of the windows: what is shown follows.
+    m_tick.setInterval(minuteMs);
+    connect(&m_tick, &QTimer::timeout, this, &AccountLimits::changed);
+    m_tick.start();
 }
 
 AccountLimits::~AccountLimits() = default;
@@ -52,7 +56,27 @@ void AccountLimits::setHistoryPath(const QString &path)
         return;
     m_historyPath = path;
     emit pathsChanged();
-    reload();
+    readSoon();
+}
+
+void AccountLimits::setJournalPath(const QString &path)
+{
+    if (path == m_journalPath)
+        return;
+    m_journalPath = path;
+    emit pathsChanged();
+    readSoon();
+}
+
+void AccountLimits::readSoon()
+{
+    if (m_readQueued)
+        return;
+    m_readQueued = true;
+    QTimer::singleShot(0, this, [this] {
+        m_readQueued = false;
+        reload();
+    });
 }
 
 void AccountLimits::setLimits(const QVariantMap &limits)

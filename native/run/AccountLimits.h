@@ -4,6 +4,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <QVariantMap>
 #include <QtQml/qqmlregistration.h>
 
@@ -17,7 +18,7 @@ class AccountLimits : public QObject
     QML_ELEMENT
     // The history folder; reading starts once it is set.
     Q_PROPERTY(QString historyPath READ historyPath WRITE setHistoryPath NOTIFY pathsChanged)
-    Q_PROPERTY(QString journalPath MEMBER m_journalPath NOTIFY pathsChanged)
+    Q_PROPERTY(QString journalPath READ journalPath WRITE setJournalPath NOTIFY pathsChanged)
     // Address -> {day, hour, minute}; 0 or none: no limit of that length.
     Q_PROPERTY(QVariantMap limits READ limits WRITE setLimits NOTIFY limitsChanged)
     // Grows at every change of a count or a limit, for the bindings that show them.
@@ -40,6 +41,8 @@ public:
 
     QString historyPath() const { return m_historyPath; }
     void setHistoryPath(const QString &path);
+    QString journalPath() const { return m_journalPath; }
+    void setJournalPath(const QString &path);
     QVariantMap limits() const { return m_limitsGiven; }
     void setLimits(const QVariantMap &limits);
     int revision() const { return m_revision; }
@@ -73,6 +76,8 @@ signals:
 private:
     void loaded(const QHash<QString, QList<qint64>> &times);
     void changed();
+    // Both paths are set one after the other: one reading for the two.
+    void readSoon();
 
     QString m_historyPath;
     QString m_journalPath;
@@ -84,6 +89,8 @@ private:
     QList<std::pair<QString, qint64>> m_early;
     quint64 m_reading = 0;
     bool m_readingNow = false;
+    bool m_readQueued = false;
+    QTimer m_tick;
     bool m_ready = false;
     int m_revision = 0;
 };

@@ -470,26 +470,40 @@ QtObject {
     // are English here and translated by the views that show them.
     // Each preset's IMAP server too, where the mailbox check reads what came
     // back (implicit TLS on 993 at every one of them).
+    // Each preset's sending limits by default ("" for none), in the order
+    // of what the providers publish for an ordinary account: Google, 500
+    // recipients a day for a personal Gmail account; Microsoft, 300 a day
+    // and 30 a minute for Outlook.com; the smaller hosts 300 to 1,000 a day.
+    // A user with a larger plan raises them in the account's form.
     readonly property var mailsServers: [
         { "name": "Gmail", "host": "smtp.gmail.com", "port": "587", "connection": "TLS",
-          "imapHost": "imap.gmail.com", "imapPort": "993", "oauth": "google" },
+          "imapHost": "imap.gmail.com", "imapPort": "993", "oauth": "google",
+          "limitDay": "500", "limitHour": "", "limitMinute": "" },
         { "name": "Yahoo Mail", "host": "smtp.mail.yahoo.com", "port": "587", "connection": "TLS",
-          "imapHost": "imap.mail.yahoo.com", "imapPort": "993" },
+          "imapHost": "imap.mail.yahoo.com", "imapPort": "993",
+          "limitDay": "500", "limitHour": "", "limitMinute": "" },
         // Outlook.com takes submissions on 587 with STARTTLS only; nothing
         // listens for implicit TLS on 465 there.
         { "name": "Hotmail", "host": "smtp-mail.outlook.com", "port": "587", "connection": "TLS",
-          "imapHost": "outlook.office365.com", "imapPort": "993", "oauth": "microsoft" },
+          "imapHost": "outlook.office365.com", "imapPort": "993", "oauth": "microsoft",
+          "limitDay": "300", "limitHour": "", "limitMinute": "30" },
         { "name": "Titan", "host": "smtp.titan.email", "port": "465", "connection": "SSL",
-          "imapHost": "imap.titan.email", "imapPort": "993" },
+          "imapHost": "imap.titan.email", "imapPort": "993",
+          "limitDay": "1000", "limitHour": "", "limitMinute": "" },
         { "name": "Zoho Mail", "host": "smtp.zoho.com", "port": "465", "connection": "SSL",
-          "imapHost": "imap.zoho.com", "imapPort": "993" },
+          "imapHost": "imap.zoho.com", "imapPort": "993",
+          "limitDay": "500", "limitHour": "", "limitMinute": "" },
         { "name": "Hostinger", "host": "smtp.hostinger.com", "port": "465", "connection": "SSL",
-          "imapHost": "imap.hostinger.com", "imapPort": "993" },
+          "imapHost": "imap.hostinger.com", "imapPort": "993",
+          "limitDay": "1000", "limitHour": "", "limitMinute": "" },
         { "name": "Mail.com", "host": "smtp.mail.com", "port": "587", "connection": "TLS",
-          "imapHost": "imap.mail.com", "imapPort": "993" },
+          "imapHost": "imap.mail.com", "imapPort": "993",
+          "limitDay": "300", "limitHour": "", "limitMinute": "" },
         { "name": "GMX", "host": "mail.gmx.net", "port": "465", "connection": "SSL",
-          "imapHost": "imap.gmx.net", "imapPort": "993" },
-        { "name": "Other", "host": "", "port": "", "connection": "Auto", "imapHost": "", "imapPort": "" }
+          "imapHost": "imap.gmx.net", "imapPort": "993",
+          "limitDay": "500", "limitHour": "", "limitMinute": "" },
+        { "name": "Other", "host": "", "port": "", "connection": "Auto", "imapHost": "", "imapPort": "",
+          "limitDay": "", "limitHour": "", "limitMinute": "" }
     ]
 
     // Signing in with a provider (OAuth 2.0): the program's registrations,

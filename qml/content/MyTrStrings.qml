@@ -1,4 +1,5 @@
 import QtQml
+import QmlCppBridge
 
 // Every interface text of the application, one read-only property per text.
 // Each value is a literal qsTr() call so that lupdate collects it and a
@@ -12,6 +13,13 @@ QtObject {
                                             && myTranslator.language === "fr_FR" ? "fr_FR" : "en_US")
     function number(value) {
         return Number(value).toLocaleString(locale, 'f', 0)
+    }
+    // A moment to come: its time today, its date and time on another day.
+    function dateTime(ms) {
+        const at = new Date(ms)
+        return at.toDateString() === new Date(RunClock.nowMs()).toDateString()
+                ? at.toLocaleTimeString(locale, Locale.ShortFormat)
+                : at.toLocaleString(locale, Locale.ShortFormat)
     }
     function percent(value) {
         //: A percentage; French puts a no-break space before "%".

@@ -36,6 +36,7 @@ Rectangle {
     readonly property alias suppressionList: suppressionList
     readonly property alias unsubscribeMailbox: unsubscribeMailbox
     readonly property alias mailboxWatcher: mailboxWatcher
+    readonly property alias accountLimits: accountLimits
 
     // ---- Group "emailContent" ----
     property var selectedLists: []
@@ -183,6 +184,49 @@ Rectangle {
     function messageFileRefusals(attachments, html) {
         const paths = html !== "" ? attachments.concat([html]) : attachments
         return paths.map(path => fileRefusalText(path)).filter(text => text !== "")
+    }
+
+    // ---- Sending limits ----
+    // The account's limits as stored, or its preset's for an account stored
+    // before it had any: {limitDay, limitHour, limitMinute}, "" for none.
+    function limitsOf(account) {
+        if (account && account.limitDay !== undefined)
+            return { "limitDay": account.limitDay || "", "limitHour": account.limitHour || "",
+                     "limitMinute": account.limitMinute || "" }
+        const preset = Constants.mailsServers.find(server => account && server.host !== ""
+                                                   && server.host === account.serverHost)
+        return preset ? { "limitDay": preset.limitDay, "limitHour": preset.limitHour,
+                          "limitMinute": preset.limitMinute }
+                      : { "limitDay": "", "limitHour": "", "limitMinute": "" }
+    }
+    // "312 of 500 today" for an account with a daily limit (else the hour's
+    // or the minute's); "" for one without limits.
+    function usageText(address) {
+        const usage = accountLimits.revision >= 0 ? accountLimits.usage(address) : ({})
+        if (usage.dayLimit > 0)
+            return qsTr("%1 of %2 today").arg(myTrStrings.number(usage.day)).arg(myTrStrings.number(usage.dayLimit))
+        if (usage.hourLimit > 0)
+            return qsTr("%1 of %2 this hour").arg(myTrStrings.number(usage.hour)).arg(myTrStrings.number(usage.hourLimit))
+        if (usage.minuteLimit > 0)
+            return qsTr("%1 of %2 this minute").arg(myTrStrings.number(usage.minute)).arg(myTrStrings.number(usage.minuteLimit))
+        return ""
+    }
+
+    AccountLimits {
+        id: accountLimits
+
+        objectName: "accountLimits"
+        journalPath: sendingController.run.journalPath
+        historyPath: sendingController.run.historyPath
+        limits: {
+            const limits = {}
+            for (const account of root.userComptes) {
+                const given = root.limitsOf(account)
+                limits[account.address] = { "day": Number(given.limitDay) || 0, "hour": Number(given.limitHour) || 0,
+                                            "minute": Number(given.limitMinute) || 0 }
+            }
+            return limits
+        }
     }
 
     // ---- Account passwords ----

@@ -24,6 +24,13 @@ MyHeaderlessDialog {
     property bool sendAgain: false
     // A message larger than the server takes, said before anything is sent.
     property string sizeWarning: ""
+    // The account that sends and the pace, for how long the run will take.
+    property string account: ""
+    property int intervalMs: 0
+    readonly property int sendCount: Math.max(0, (oncePerAddress
+                                                  ? summary.total - summary.duplicates - (summary.suppressedAddresses || 0)
+                                                  : summary.total - (summary.suppressed || 0))
+                                                 - (sendAgain ? 0 : summary.received || 0))
     // Set by Send; any other way of closing cancels.
     property bool answered: false
 
@@ -75,6 +82,29 @@ MyHeaderlessDialog {
             .arg(unknown.join(", "))
     }
 
+    // How long the run takes at the pace and within the account's limits,
+    // said when it is more than a minute; "" otherwise.
+    function durationLine() {
+        if (!visible || account === "")
+            return ""
+        const ms = root.accountLimits.revision >= 0 ? root.accountLimits.estimateMs(account, sendCount, intervalMs) : 0
+        if (ms < 60 * 1000)
+            return ""
+        const minutes = Math.ceil(ms / 60000)
+        const days = Math.floor(minutes / 1440), hours = Math.floor(minutes % 1440 / 60), rest = minutes % 60
+        const parts = []
+        if (days > 0)
+            parts.push(qsTr("%Ln day(s)", "", days))
+        if (hours > 0)
+            parts.push(qsTr("%Ln hour(s)", "", hours))
+        if (rest > 0 && days === 0)
+            parts.push(qsTr("%Ln minute(s)", "", rest))
+        const usage = root.accountLimits.usage(account)
+        return (usage.dayLimit > 0 || usage.hourLimit > 0 || usage.minuteLimit > 0
+                ? qsTr("At this pace and within the account's sending limits, the run takes about %1; it waits when a limit is reached and goes on by itself.")
+                : qsTr("At this pace, the run takes about %1.")).arg(parts.join(" "))
+    }
+
     // The invalid addresses themselves, so that none is skipped without a word.
     function invalidLine() {
         const addresses = summary.invalidAddresses || []
@@ -110,12 +140,15 @@ MyHeaderlessDialog {
         MyLabel {
             objectName: "summaryTotal"
             Layout.fillWidth: true
-            text: qsTr("%Ln recipient(s) will each receive one message.", "",
-                       Math.max(0, (dialog.oncePerAddress
-                                    ? dialog.summary.total - dialog.summary.duplicates
-                                      - (dialog.summary.suppressedAddresses || 0)
-                                    : dialog.summary.total - (dialog.summary.suppressed || 0))
-                                   - (dialog.sendAgain ? 0 : dialog.summary.received || 0)))
+            text: qsTr("%Ln recipient(s) will each receive one message.", "", dialog.sendCount)
+            textFormat: Text.PlainText
+            wrapMode: Text.Wrap
+        }
+        MyLabel {
+            objectName: "summaryDuration"
+            Layout.fillWidth: true
+            visible: text !== ""
+            text: dialog.durationLine()
             textFormat: Text.PlainText
             wrapMode: Text.Wrap
         }

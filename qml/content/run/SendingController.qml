@@ -215,6 +215,8 @@ Item {
         summaryDialog.unsubscribeLanguage = root.unsubscribeLanguage
         summaryDialog.oneClick = root.unsubscribeMailbox.registered
         summaryDialog.domain = ({})
+        summaryDialog.account = root.userActiveCompte
+        summaryDialog.intervalMs = run.interval
         const account = root.accountByAddress(root.userActiveCompte)
         domainCheck.start(account.address, account.serverHost)
         run.checkSize(sizeCheck)
@@ -292,6 +294,16 @@ Item {
         if (!("total" in interrupted))
             return
         resumeDialog.interrupted = interrupted
+        // A run that was waiting for its account's limit goes on by itself,
+        // as it would have had the program stayed open.
+        const waiting = resumeDialog.interrupted
+        if (waiting.limitUntil > 0) {
+            toast.show(qsTr("The run \"%1\" waits for the sending limit of %2 and goes on by itself at %3.")
+                       .arg(waiting.subject).arg(waiting.account)
+                       .arg(myTrStrings.dateTime(Math.max(waiting.limitUntil, RunClock.nowMs()))), 10000)
+            resumeInterrupted()
+            return
+        }
         resumeDialog.open()
     }
 
@@ -347,6 +359,7 @@ Item {
         suppression: root.suppressionList
         suppressBounces: root.suppressBounces
         unsubscribeMailbox: root.unsubscribeMailbox
+        accountLimits: root.accountLimits
         texts: Object.assign({
             "sent": myTrStrings.email_sent,
             "invalid": qsTr("Invalid email"),
@@ -354,7 +367,10 @@ Item {
             "retry": qsTr("(will be tried again later)"),
             "stoppedRetry": qsTr("Stopped: the recipients waiting for another try are sent only if you continue the run."),
             "unknown": qsTr("No reply after the whole message was sent: it may have arrived. It is not sent again."),
-            "interrupted": qsTr("interrupted while it was being sent")
+            "interrupted": qsTr("interrupted while it was being sent"),
+            "limit_day": qsTr("The account's limit of %1 a day is reached: the run goes on at %2."),
+            "limit_hour": qsTr("The account's limit of %1 an hour is reached: the run goes on at %2."),
+            "limit_minute": qsTr("The account's limit of %1 a minute is reached: the run goes on at %2.")
         }, myTrStrings.smtp_failure_texts)
         onOnlineChecked: online => controller.onlineChecked(online)
         onPrepared: summary => controller.runPrepared(summary)
@@ -532,7 +548,10 @@ Item {
         id: quitDialog
 
         objectName: "quitDialog"
-        message: qsTr("A sending run is under way. Stop it and quit?")
+        message: run.pauseReason === "limit"
+                 ? qsTr("The run waits for the account's sending limit until %1. Quit now? It goes on by itself when Parvane is started again.")
+                   .arg(myTrStrings.dateTime(run.resumesAt))
+                 : qsTr("A sending run is under way. Stop it and quit?")
         confirmBtnText: qsTr("Stop and quit")
         dangerStyle: true
         onConfirmedChanged: controller.confirmQuit()

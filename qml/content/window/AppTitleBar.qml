@@ -130,8 +130,11 @@ Rectangle {
                 MyStatusbarButton {
                     id: accountButton
 
-                    text: bar.screen.userActiveCompte !== "" ? bar.screen.userActiveCompte
-                                                             : myTrStrings.noActiveAccount
+                    objectName: "accountButton"
+                    // With what its limits leave it: "312 of 500 today".
+                    text: bar.screen.userActiveCompte === "" ? myTrStrings.noActiveAccount
+                          : bar.screen.usageText(bar.screen.userActiveCompte) === "" ? bar.screen.userActiveCompte
+                          : bar.screen.userActiveCompte + " \u00b7 " + bar.screen.usageText(bar.screen.userActiveCompte)
                     icon.source: "../resources/images/statusbar/account.png"
                     childMenu: accountMenu
 

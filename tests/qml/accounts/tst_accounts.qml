@@ -99,6 +99,14 @@ Item {
         function panel() { return details().currentItem }
         function dialog() { return page().addAccountDialog }
 
+        // Scrolled to, as a user does: the panel's buttons are below its form.
+        function clickInPanel(nameOrItem) {
+            const button = typeof nameOrItem === "string" ? findChild(panel(), nameOrItem) : nameOrItem
+            panel().contentY = Math.max(0, Math.min(panel().contentHeight - panel().height,
+                                                    button.mapToItem(panel().contentItem, 0, 0).y - 20))
+            mouseClick(button)
+        }
+
         function settle() {
             tryCompare(pages(), "busy", false)
             tryCompare(details(), "busy", false)
@@ -288,7 +296,7 @@ Item {
             const expected = {
                 "senderName": "Anna Kim", "serverName": "Loopback", "serverHost": servers.host,
                 "serverPort": String(servers.port("starttls")), "connection": "TLS",
-                "address": servers.user, "password": ""
+                "address": servers.user, "password": "", "limitDay": "", "limitHour": "", "limitMinute": ""
             }
             compare(screen.userComptes.length, 1)
             compare(Object.keys(screen.userComptes[0]), Object.keys(expected), "field order")
@@ -615,11 +623,7 @@ Item {
             tryCompare(dialog(), "visible", false)
             tryCompare(details(), "busy", false)
             tryVerify(() => panel() && panel().objectName === "AccountDetail")
-            // Scrolled to, as a user does: the button is below the form.
-            const button = findChild(panel(), "signInAgainButton")
-            panel().contentY = Math.max(0, Math.min(panel().contentHeight - panel().height,
-                                                    button.mapToItem(panel().contentItem, 0, 0).y - 20))
-            mouseClick(button)
+            clickInPanel("signInAgainButton")
             oauth.consent("allow", 3)
             tryCompare(findChild(panel(), "signInText"), "text", "Signed in again as " + provider.user + ".", 10000)
             oauth.stop()
@@ -638,7 +642,11 @@ Item {
             verify(field(form, "serverNameField").readOnly)
             verify(field(form, "portField").readOnly)
             verify(!field(form, "connectionCombo").enabled)
+            // The provider's sending limits come with its preset.
+            compare([form.limitDay, form.limitHour, form.limitMinute], ["500", "", ""])
 
+            choose(field(form, "presetCombo"), 2)
+            compare([form.limitDay, form.limitHour, form.limitMinute], ["300", "", "30"])
             choose(field(form, "presetCombo"), 4)
             compare(form.serverName, "Zoho Mail")
             compare(form.host, "smtp.zoho.com")
@@ -656,6 +664,7 @@ Item {
             verify(!field(form, "portField").readOnly)
             verify(field(form, "connectionCombo").enabled)
             compare(field(form, "connectionCombo").count, 4)
+            compare([form.limitDay, form.limitHour, form.limitMinute], ["", "", ""])
         }
 
         function test_addDialogRemembersServerAcrossRestarts() {
@@ -788,7 +797,7 @@ Item {
 
             // A required field left empty is refused by a main-window toast.
             form.senderName = ""
-            mouseClick(findChild(panel(), "confirmEditButton"))
+            clickInPanel("confirmEditButton")
             settle()
             compare(newestToast(danger), "The sender name is required.")
             compare(servers.count(), 1)
@@ -797,7 +806,7 @@ Item {
             form.senderName = "Anna K."
             const port = form.port
             form.port = "70000"
-            mouseClick(findChild(panel(), "confirmEditButton"))
+            clickInPanel("confirmEditButton")
             settle()
             compare(newestToast(danger), "The SMTP port must be a number from 1 to 65535.")
             compare(servers.count(), 1)
@@ -805,7 +814,7 @@ Item {
 
             // A change that passes its test message replaces the record.
             form.serverName = "Loopback 2"
-            mouseClick(findChild(panel(), "confirmEditButton"))
+            clickInPanel("confirmEditButton")
             settle()
             compare(newestToast(success), "Account has been updated.")
             compare(servers.count(), 2)
@@ -816,17 +825,29 @@ Item {
             compare(screen.userComptes[0].address, servers.user)
             compare(findChild(panel(), "headerSenderName").text, "Anna K.")
 
+            // New sending limits alone are kept without a test message, and
+            // the list says what they leave the account.
+            clickInPanel(field(form, "limitDayField"))
+            keyClick(Qt.Key_2)
+            keyClick(Qt.Key_0)
+            clickInPanel("confirmEditButton")
+            settle()
+            compare(newestToast(success), "Account has been updated.")
+            compare(servers.count(), 2)
+            compare(screen.userComptes[0].limitDay, "20")
+            compare(findChild(page(), "accountServer").text, "Loopback 2 \u00b7 0 of 20 today")
+
             // A change whose test message fails leaves the record as it was...
             const before = screen.userComptes[0]
             form.senderName = "Never saved"
             form.password = "wrong-pass"
-            mouseClick(findChild(panel(), "confirmEditButton"))
+            clickInPanel("confirmEditButton")
             settle()
             compare(newestToast(danger), loginFailed)
             compare(screen.userComptes[0], before)
 
             // ... and Cancel shows the stored values again.
-            mouseClick(findChild(panel(), "cancelEditButton"))
+            clickInPanel("cancelEditButton")
             compare(form.senderName, "Anna K.")
             compare(form.password, servers.password)
             compare(form.presetIndex, otherPreset)

@@ -47,6 +47,11 @@ Item {
         function load() {
             loadCalls++
         }
+        // What the account's limits leave it, by address.
+        property var usage: ({})
+        function usageText(address) {
+            return usage[address] || ""
+        }
     }
 
     Window {
@@ -221,6 +226,9 @@ Item {
             compare(screenState.userActiveCompte, "b@example.com")
             compare(entries.map(i => i.checked), [false, true])
             compare(bar.accountButton.text, "b@example.com")
+            screenState.usage = { "b@example.com": "312 of 500 today" }
+            compare(bar.accountButton.text, "b@example.com \u00b7 312 of 500 today")
+            screenState.usage = {}
 
             // A new array replaces the entries, in its order.
             screenState.userComptes = [{ "address": "c@example.com" }].concat(screenState.userComptes)

@@ -40,6 +40,10 @@ GridLayout {
     property string testedImapSettings: ""
     property bool imapTesting: false
     property string imapTestText: ""
+    // Messages the account may send per rolling day, hour and minute; "" for no limit.
+    property alias limitDay: limitDayField.text
+    property alias limitHour: limitHourField.text
+    property alias limitMinute: limitMinuteField.text
     // True while a preset other than "Other" fixes the server fields.
     property bool serverLocked: false
 
@@ -151,6 +155,10 @@ GridLayout {
             if (imapEnabled)
                 fillImapFromPreset()
         }
+        // Another server, other limits: "Other" has none until they are typed.
+        limitDay = preset.limitDay
+        limitHour = preset.limitHour
+        limitMinute = preset.limitMinute
     }
 
     // Index of the fixed preset with exactly this host, port and connection,
@@ -207,6 +215,8 @@ GridLayout {
         }
         if (signedInWith !== "")
             account.auth = signedInWith
+        // Kept even when empty: no limit is the user's choice, not the preset's.
+        Object.assign(account, { "limitDay": limitDay, "limitHour": limitHour, "limitMinute": limitMinute })
         // An account whose mailbox is not read is stored as before.
         if (imapSettings !== "")
             Object.assign(account, {
@@ -350,6 +360,47 @@ GridLayout {
         Layout.fillWidth: true
         placeholderText: myTrStrings.your_password
         echoMode: TextInput.PasswordEchoOnEdit
+    }
+
+    // What the provider lets the account send: runs wait rather than go beyond.
+    RowLayout {
+        spacing: 6
+
+        MyLabel {
+            text: qsTr("Sending limits")
+        }
+        InfoToolTipIcon {
+            text: qsTr("A run waits when the account has sent this many messages in the last 24 hours, hour or minute, and goes on by itself. Empty: no limit.")
+        }
+    }
+    RowLayout {
+        Layout.fillWidth: true
+        spacing: 6
+
+        MyTextField {
+            id: limitDayField
+            objectName: "limitDayField"
+            Layout.fillWidth: true
+            placeholderText: qsTr("per day")
+            inputMethodHints: Qt.ImhDigitsOnly
+            validator: RegularExpressionValidator { regularExpression: /[0-9]{0,7}/ }
+        }
+        MyTextField {
+            id: limitHourField
+            objectName: "limitHourField"
+            Layout.fillWidth: true
+            placeholderText: qsTr("per hour")
+            inputMethodHints: Qt.ImhDigitsOnly
+            validator: RegularExpressionValidator { regularExpression: /[0-9]{0,7}/ }
+        }
+        MyTextField {
+            id: limitMinuteField
+            objectName: "limitMinuteField"
+            Layout.fillWidth: true
+            placeholderText: qsTr("per minute")
+            inputMethodHints: Qt.ImhDigitsOnly
+            validator: RegularExpressionValidator { regularExpression: /[0-9]{0,7}/ }
+        }
     }
 
     // The mailbox the check reads for bounces, complaints and unsubscribe

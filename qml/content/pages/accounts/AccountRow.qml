@@ -30,7 +30,8 @@ RowLayout {
             objectName: "accountServer"
             textFormat: Text.PlainText
             Layout.fillWidth: true
-            text: row.account.serverName
+            text: root.usageText(row.account.address) === "" ? row.account.serverName
+                  : row.account.serverName + " \u00b7 " + root.usageText(row.account.address)
             font.bold: false
             // Long addresses and names wrap rather than lose their end.
             wrapMode: Text.WrapAtWordBoundaryOrAnywhere

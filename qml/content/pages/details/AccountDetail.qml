@@ -31,6 +31,10 @@ MyDetailLayout {
                                                account.connection)
         form.serverLocked = form.presetIndex !== form.otherPresetIndex
         form.selectConnection(account.connection)
+        const limits = root.limitsOf(account)
+        form.limitDay = limits.limitDay
+        form.limitHour = limits.limitHour
+        form.limitMinute = limits.limitMinute
         form.imapEnabled = !!account.imapHost
         form.imapHost = account.imapHost || ""
         form.imapPort = account.imapPort || ""
@@ -59,6 +63,18 @@ MyDetailLayout {
         return true
     }
 
+    // The form differs from the stored account in its sending limits alone.
+    function onlyLimitsChanged() {
+        const record = form.record()
+        const limitKeys = ["limitDay", "limitHour", "limitMinute", "password"]
+        const keys = Object.keys(record).concat(Object.keys(account))
+                           .filter(key => limitKeys.indexOf(key) < 0)
+        return keys.every(key => String(record[key] || "") === String(account[key] || ""))
+                && record.password === root.accountPassword(account)
+                && (form.imapSettings === "" || form.imapPassword
+                    === root.secrets.secret(root.mailboxSecretName(account.address)))
+    }
+
     function updateAccount() {
         if (root.loading || !account || refuseWhileInUse())
             return
@@ -71,6 +87,16 @@ MyDetailLayout {
         const refusal = form.missingFieldText()
         if (refusal !== "") {
             toast.show(refusal, 5000)
+            return
+        }
+        // New limits alone need no test message.
+        if (onlyLimitsChanged()) {
+            const accounts = root.userComptes.slice()
+            accounts[root.detailAccount] = Object.assign({}, account, {
+                "limitDay": form.limitDay, "limitHour": form.limitHour, "limitMinute": form.limitMinute })
+            root.userComptes = accounts
+            account = accounts[root.detailAccount]
+            successToast.show(myTrStrings.account_has_been_updated, 5000)
             return
         }
         AppJs.startLoading()
