@@ -71,12 +71,12 @@
         </message>
         <message>
             <location line="+13" />
-            <location line="+397" />
+            <location line="+399" />
             <source>The mailbox login went through.</source>
             <translation>The mailbox login went through.</translation>
         </message>
         <message>
-            <location line="-396" />
+            <location line="-398" />
             <source>The mailbox login failed: %1</source>
             <translation>The mailbox login failed: %1</translation>
         </message>
@@ -96,7 +96,7 @@
             <translation>None</translation>
         </message>
         <message>
-            <location line="+66" />
+            <location line="+67" />
             <source>The SMTP port must be a number from 1 to 65535.</source>
             <translation>The SMTP port must be a number from 1 to 65535.</translation>
         </message>
@@ -116,32 +116,34 @@
             <translation>With "Auto" the password is sent only over an encrypted connection; a server that offers none is refused.</translation>
         </message>
         <message>
-            <location line="+38" />
-            <source>Sending limits</source>
-            <translation>Sending limits</translation>
-        </message>
-        <message>
-            <location line="+3" />
+            <location line="+41" />
             <source>A run waits when the account has sent this many messages in the last 24 hours, hour or minute, and goes on by itself. Empty: no limit.</source>
             <translation>A run waits when the account has sent this many messages in the last 24 hours, hour or minute, and goes on by itself. Empty: no limit.</translation>
         </message>
         <message>
+            <location line="-3" />
+            <source>Messages per day</source>
+            <translation>Messages per day</translation>
+        </message>
+        <message>
+            <location line="+10" />
             <location line="+11" />
-            <source>per day</source>
-            <translation>per day</translation>
+            <location line="+11" />
+            <source>No limit</source>
+            <translation>No limit</translation>
         </message>
         <message>
-            <location line="+8" />
-            <source>per hour</source>
-            <translation>per hour</translation>
+            <location line="-17" />
+            <source>Messages per hour</source>
+            <translation>Messages per hour</translation>
         </message>
         <message>
-            <location line="+8" />
-            <source>per minute</source>
-            <translation>per minute</translation>
+            <location line="+11" />
+            <source>Messages per minute</source>
+            <translation>Messages per minute</translation>
         </message>
         <message>
-            <location line="+16" />
+            <location line="+21" />
             <source>Read bounces and unsubscribe replies from this mailbox (IMAP)</source>
             <translation>Read bounces and unsubscribe replies from this mailbox (IMAP)</translation>
         </message>
@@ -315,7 +317,7 @@
             <translation>Sending %1/%2</translation>
         </message>
         <message>
-            <location line="+135" />
+            <location line="+146" />
             <source>History</source>
             <translation>History</translation>
         </message>
@@ -326,6 +328,11 @@
             <location filename="../qml/content/pages/compose/ComposeForm.qml" line="+199" />
             <source>Unsubscribe link</source>
             <translation>Unsubscribe link</translation>
+        </message>
+        <message>
+            <location line="+31" />
+            <source>Schedule…</source>
+            <translation>Schedule…</translation>
         </message>
     </context>
     <context>
@@ -3656,6 +3663,60 @@
         </message>
     </context>
     <context>
+        <name>RunScheduler</name>
+        <message>
+            <location filename="../qml/content/run/RunScheduler.qml" line="+49" />
+            <source>The scheduled sending list "%1" is no longer there: nothing was started.</source>
+            <translation>The scheduled sending list "%1" is no longer there: nothing was started.</translation>
+        </message>
+        <message>
+            <location line="+11" />
+            <source>the sending list "%1"</source>
+            <translation>the sending list "%1"</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>the run "%1"</source>
+            <translation>the run "%1"</translation>
+        </message>
+        <message>
+            <location line="+8" />
+            <source>Starts on %1</source>
+            <translation>Starts on %1</translation>
+        </message>
+        <message>
+            <location line="+37" />
+            <source>Parvane was closed when %1 was to start, at %2. Start it now?</source>
+            <translation>Parvane was closed when %1 was to start, at %2. Start it now?</translation>
+        </message>
+        <message>
+            <location line="+21" />
+            <source>Scheduled: %1 starts at %2. Cancel the schedule?</source>
+            <translation>Scheduled: %1 starts at %2. Cancel the schedule?</translation>
+        </message>
+        <message>
+            <location line="-55" />
+            <source>Starts in %1</source>
+            <translation>Starts in %1</translation>
+        </message>
+        <message>
+            <location line="+37" />
+            <source>Start now</source>
+            <translation>Start now</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <location line="+20" />
+            <source>Cancel the schedule</source>
+            <translation>Cancel the schedule</translation>
+        </message>
+        <message>
+            <location line="-14" />
+            <source>The schedule is cancelled: nothing was sent.</source>
+            <translation>The schedule is cancelled: nothing was sent.</translation>
+        </message>
+    </context>
+    <context>
         <name>RunSummaryDialog</name>
         <message numerus="yes">
             <location filename="../qml/content/run/RunSummaryDialog.qml" line="+44" />
@@ -3824,9 +3885,62 @@
         </message>
     </context>
     <context>
+        <name>ScheduleDialog</name>
+        <message>
+            <location filename="../qml/content/run/ScheduleDialog.qml" line="+50" />
+            <source>Type a date that exists as year-month-day and a time as hours and minutes, as proposed.</source>
+            <translation>Type a date that exists as year-month-day and a time as hours and minutes, as proposed.</translation>
+        </message>
+        <message>
+            <location line="+4" />
+            <source>That moment has passed: choose one to come.</source>
+            <translation>That moment has passed: choose one to come.</translation>
+        </message>
+        <message>
+            <location line="+25" />
+            <source>Schedule the sending list</source>
+            <translation>Schedule the sending list</translation>
+        </message>
+        <message>
+            <location line="+0" />
+            <source>Schedule the run</source>
+            <translation>Schedule the run</translation>
+        </message>
+        <message>
+            <location line="+11" />
+            <source>The sending list "%1" starts by itself at this time, if Parvane is open then.</source>
+            <translation>The sending list "%1" starts by itself at this time, if Parvane is open then.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The message of the form, as it is then, is sent by itself at this time, if Parvane is open then.</source>
+            <translation>The message of the form, as it is then, is sent by itself at this time, if Parvane is open then.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Your time zone: %1.</source>
+            <translation>Your time zone: %1.</translation>
+        </message>
+        <message>
+            <location line="+8" />
+            <source>Day</source>
+            <translation>Day</translation>
+        </message>
+        <message>
+            <location line="+9" />
+            <source>Time</source>
+            <translation>Time</translation>
+        </message>
+        <message>
+            <location line="+25" />
+            <source>Schedule</source>
+            <translation>Schedule</translation>
+        </message>
+    </context>
+    <context>
         <name>Screen01</name>
         <message numerus="yes">
-            <location filename="../qml/content/Screen01.qml" line="+153" />
+            <location filename="../qml/content/Screen01.qml" line="+155" />
             <source>%Ln contact(s) written to %1.</source>
             <translation>
                 <numerusform>%Ln contact written to %1.</numerusform>
@@ -3874,7 +3988,7 @@
             <translation>%1 of %2 this minute</translation>
         </message>
         <message numerus="yes">
-            <location line="+189" />
+            <location line="+190" />
             <source>%Ln email(s) copied.</source>
             <translation>
                 <numerusform>%Ln email copied.</numerusform>
@@ -3971,7 +4085,7 @@
     <context>
         <name>SendingController</name>
         <message>
-            <location filename="../qml/content/run/SendingController.qml" line="+60" />
+            <location filename="../qml/content/run/SendingController.qml" line="+62" />
             <source>The SMTP port must be a number from 1 to 65535.</source>
             <translation>The SMTP port must be a number from 1 to 65535.</translation>
         </message>
@@ -3986,7 +4100,7 @@
             <translation>The active account has no password.</translation>
         </message>
         <message>
-            <location line="+64" />
+            <location line="+96" />
             <source>Start task %1</source>
             <translation>Start task %1</translation>
         </message>
@@ -3996,7 +4110,7 @@
             <translation>Parvane could not ask %1 for a new token.</translation>
         </message>
         <message>
-            <location line="+57" />
+            <location line="+49" />
             <source>Every recipient is on the suppression list: nobody is sent to.</source>
             <translation>Every recipient is on the suppression list: nobody is sent to.</translation>
         </message>
@@ -4099,7 +4213,12 @@
             <translation>%1 no longer lets Parvane send as %2: sign in again in the account's panel.</translation>
         </message>
         <message>
-            <location line="+46" />
+            <location line="+24" />
+            <source>Scheduled: %1 starts at %2.</source>
+            <translation>Scheduled: %1 starts at %2.</translation>
+        </message>
+        <message>
+            <location line="+38" />
             <source>The run waits for the account's sending limit until %1. Quit now? It goes on by itself when Parvane is started again.</source>
             <translation>The run waits for the account's sending limit until %1. Quit now? It goes on by itself when Parvane is started again.</translation>
         </message>
@@ -4303,7 +4422,12 @@
             <translation>Run this list</translation>
         </message>
         <message>
-            <location line="+8" />
+            <location line="+9" />
+            <source>Schedule this list</source>
+            <translation>Schedule this list</translation>
+        </message>
+        <message>
+            <location line="+7" />
             <source>Copy the log of the last run</source>
             <translation>Copy the log of the last run</translation>
         </message>

@@ -71,12 +71,12 @@
         </message>
         <message>
             <location line="+13" />
-            <location line="+397" />
+            <location line="+399" />
             <source>The mailbox login went through.</source>
             <translation>La connexion à la boîte aux lettres a réussi.</translation>
         </message>
         <message>
-            <location line="-396" />
+            <location line="-398" />
             <source>The mailbox login failed: %1</source>
             <translation>La connexion à la boîte aux lettres a échoué : %1</translation>
         </message>
@@ -96,7 +96,7 @@
             <translation>Aucune</translation>
         </message>
         <message>
-            <location line="+66" />
+            <location line="+67" />
             <source>The SMTP port must be a number from 1 to 65535.</source>
             <translation>Le port SMTP doit être un nombre de 1 à 65 535.</translation>
         </message>
@@ -116,32 +116,34 @@
             <translation>Avec « Auto », le mot de passe n'est envoyé que sur une connexion chiffrée ; un serveur qui n'en propose pas est refusé.</translation>
         </message>
         <message>
-            <location line="+38" />
-            <source>Sending limits</source>
-            <translation>Limites d’envoi</translation>
-        </message>
-        <message>
-            <location line="+3" />
+            <location line="+41" />
             <source>A run waits when the account has sent this many messages in the last 24 hours, hour or minute, and goes on by itself. Empty: no limit.</source>
             <translation>Un envoi attend quand le compte a envoyé ce nombre de messages en 24 heures, en une heure ou en une minute, puis reprend de lui-même. Vide : aucune limite.</translation>
         </message>
         <message>
+            <location line="-3" />
+            <source>Messages per day</source>
+            <translation>Messages par jour</translation>
+        </message>
+        <message>
+            <location line="+10" />
             <location line="+11" />
-            <source>per day</source>
-            <translation>par jour</translation>
+            <location line="+11" />
+            <source>No limit</source>
+            <translation>Aucune limite</translation>
         </message>
         <message>
-            <location line="+8" />
-            <source>per hour</source>
-            <translation>par heure</translation>
+            <location line="-17" />
+            <source>Messages per hour</source>
+            <translation>Messages par heure</translation>
         </message>
         <message>
-            <location line="+8" />
-            <source>per minute</source>
-            <translation>par minute</translation>
+            <location line="+11" />
+            <source>Messages per minute</source>
+            <translation>Messages par minute</translation>
         </message>
         <message>
-            <location line="+16" />
+            <location line="+21" />
             <source>Read bounces and unsubscribe replies from this mailbox (IMAP)</source>
             <translation>Lire les retours et les désinscriptions dans cette boîte aux lettres (IMAP)</translation>
         </message>
@@ -315,7 +317,7 @@
             <translation>Envoi %1/%2</translation>
         </message>
         <message>
-            <location line="+135" />
+            <location line="+146" />
             <source>History</source>
             <translation>Historique</translation>
         </message>
@@ -326,6 +328,11 @@
             <location filename="../qml/content/pages/compose/ComposeForm.qml" line="+199" />
             <source>Unsubscribe link</source>
             <translation>Lien de désabonnement</translation>
+        </message>
+        <message>
+            <location line="+31" />
+            <source>Schedule…</source>
+            <translation>Programmer…</translation>
         </message>
     </context>
     <context>
@@ -3656,6 +3663,60 @@
         </message>
     </context>
     <context>
+        <name>RunScheduler</name>
+        <message>
+            <location filename="../qml/content/run/RunScheduler.qml" line="+49" />
+            <source>The scheduled sending list "%1" is no longer there: nothing was started.</source>
+            <translation>La liste d’envoi programmée « %1 » n’existe plus : rien n’a été lancé.</translation>
+        </message>
+        <message>
+            <location line="+11" />
+            <source>the sending list "%1"</source>
+            <translation>la liste d’envoi « %1 »</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>the run "%1"</source>
+            <translation>l’envoi « %1 »</translation>
+        </message>
+        <message>
+            <location line="+8" />
+            <source>Starts on %1</source>
+            <translation>Démarre le %1</translation>
+        </message>
+        <message>
+            <location line="+37" />
+            <source>Parvane was closed when %1 was to start, at %2. Start it now?</source>
+            <translation>Parvane était fermé quand %1 devait démarrer, à %2. Le lancer maintenant ?</translation>
+        </message>
+        <message>
+            <location line="+21" />
+            <source>Scheduled: %1 starts at %2. Cancel the schedule?</source>
+            <translation>Programmé : %1 démarre à %2. Annuler la programmation ?</translation>
+        </message>
+        <message>
+            <location line="-55" />
+            <source>Starts in %1</source>
+            <translation>Démarre dans %1</translation>
+        </message>
+        <message>
+            <location line="+37" />
+            <source>Start now</source>
+            <translation>Lancer maintenant</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <location line="+20" />
+            <source>Cancel the schedule</source>
+            <translation>Annuler la programmation</translation>
+        </message>
+        <message>
+            <location line="-14" />
+            <source>The schedule is cancelled: nothing was sent.</source>
+            <translation>La programmation est annulée : rien n’a été envoyé.</translation>
+        </message>
+    </context>
+    <context>
         <name>RunSummaryDialog</name>
         <message numerus="yes">
             <location filename="../qml/content/run/RunSummaryDialog.qml" line="+44" />
@@ -3707,24 +3768,24 @@
             <location line="+18" />
             <source>%Ln day(s)</source>
             <translation>
-                <numerusform>%Ln jour</numerusform>
-                <numerusform>%Ln jours</numerusform>
+                <numerusform>%Ln jour</numerusform>
+                <numerusform>%Ln jours</numerusform>
             </translation>
         </message>
         <message numerus="yes">
             <location line="+2" />
             <source>%Ln hour(s)</source>
             <translation>
-                <numerusform>%Ln heure</numerusform>
-                <numerusform>%Ln heures</numerusform>
+                <numerusform>%Ln heure</numerusform>
+                <numerusform>%Ln heures</numerusform>
             </translation>
         </message>
         <message numerus="yes">
             <location line="+2" />
             <source>%Ln minute(s)</source>
             <translation>
-                <numerusform>%Ln minute</numerusform>
-                <numerusform>%Ln minutes</numerusform>
+                <numerusform>%Ln minute</numerusform>
+                <numerusform>%Ln minutes</numerusform>
             </translation>
         </message>
         <message>
@@ -3824,9 +3885,62 @@
         </message>
     </context>
     <context>
+        <name>ScheduleDialog</name>
+        <message>
+            <location filename="../qml/content/run/ScheduleDialog.qml" line="+50" />
+            <source>Type a date that exists as year-month-day and a time as hours and minutes, as proposed.</source>
+            <translation>Saisissez une date qui existe sous la forme année-mois-jour et une heure en heures et minutes, comme proposé.</translation>
+        </message>
+        <message>
+            <location line="+4" />
+            <source>That moment has passed: choose one to come.</source>
+            <translation>Ce moment est passé : choisissez-en un à venir.</translation>
+        </message>
+        <message>
+            <location line="+25" />
+            <source>Schedule the sending list</source>
+            <translation>Programmer la liste d’envoi</translation>
+        </message>
+        <message>
+            <location line="+0" />
+            <source>Schedule the run</source>
+            <translation>Programmer l’envoi</translation>
+        </message>
+        <message>
+            <location line="+11" />
+            <source>The sending list "%1" starts by itself at this time, if Parvane is open then.</source>
+            <translation>La liste d’envoi « %1 » démarre d’elle-même à ce moment, si Parvane est alors ouvert.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>The message of the form, as it is then, is sent by itself at this time, if Parvane is open then.</source>
+            <translation>Le message du formulaire, tel qu’il sera alors, part de lui-même à ce moment, si Parvane est alors ouvert.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Your time zone: %1.</source>
+            <translation>Votre fuseau horaire : %1.</translation>
+        </message>
+        <message>
+            <location line="+8" />
+            <source>Day</source>
+            <translation>Jour</translation>
+        </message>
+        <message>
+            <location line="+9" />
+            <source>Time</source>
+            <translation>Heure</translation>
+        </message>
+        <message>
+            <location line="+25" />
+            <source>Schedule</source>
+            <translation>Programmer</translation>
+        </message>
+    </context>
+    <context>
         <name>Screen01</name>
         <message numerus="yes">
-            <location filename="../qml/content/Screen01.qml" line="+153" />
+            <location filename="../qml/content/Screen01.qml" line="+155" />
             <source>%Ln contact(s) written to %1.</source>
             <translation>
                 <numerusform>%Ln contact écrit dans %1.</numerusform>
@@ -3874,7 +3988,7 @@
             <translation>%1 sur %2 cette minute-ci</translation>
         </message>
         <message numerus="yes">
-            <location line="+189" />
+            <location line="+190" />
             <source>%Ln email(s) copied.</source>
             <translation>
                 <numerusform>%Ln adresse copiée.</numerusform>
@@ -3971,7 +4085,7 @@
     <context>
         <name>SendingController</name>
         <message>
-            <location filename="../qml/content/run/SendingController.qml" line="+60" />
+            <location filename="../qml/content/run/SendingController.qml" line="+62" />
             <source>The SMTP port must be a number from 1 to 65535.</source>
             <translation>Le port SMTP doit être un nombre de 1 à 65 535.</translation>
         </message>
@@ -3986,7 +4100,7 @@
             <translation>Le compte actif n’a pas de mot de passe.</translation>
         </message>
         <message>
-            <location line="+64" />
+            <location line="+96" />
             <source>Start task %1</source>
             <translation>Début de la tâche %1</translation>
         </message>
@@ -3996,7 +4110,7 @@
             <translation>Parvane n’a pas pu demander un nouveau jeton à %1.</translation>
         </message>
         <message>
-            <location line="+57" />
+            <location line="+49" />
             <source>Every recipient is on the suppression list: nobody is sent to.</source>
             <translation>Tous les destinataires sont sur la liste d’exclusion : personne ne reçoit ce message.</translation>
         </message>
@@ -4099,7 +4213,12 @@
             <translation>%1 ne permet plus à Parvane d’envoyer en tant que %2 : connectez-vous de nouveau dans le panneau du compte.</translation>
         </message>
         <message>
-            <location line="+46" />
+            <location line="+24" />
+            <source>Scheduled: %1 starts at %2.</source>
+            <translation>Programmé : %1 démarre à %2.</translation>
+        </message>
+        <message>
+            <location line="+38" />
             <source>The run waits for the account's sending limit until %1. Quit now? It goes on by itself when Parvane is started again.</source>
             <translation>L’envoi attend la limite d’envoi du compte jusqu’à %1. Quitter maintenant ? Il reprendra de lui-même au prochain démarrage de Parvane.</translation>
         </message>
@@ -4303,7 +4422,12 @@
             <translation>Lancer cette liste</translation>
         </message>
         <message>
-            <location line="+8" />
+            <location line="+9" />
+            <source>Schedule this list</source>
+            <translation>Programmer cette liste</translation>
+        </message>
+        <message>
+            <location line="+7" />
             <source>Copy the log of the last run</source>
             <translation>Copier le journal du dernier envoi</translation>
         </message>

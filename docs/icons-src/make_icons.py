@@ -120,6 +120,7 @@ ICONS = {
     "icons/edit": ('<path d="M4 20 L4.8 16 L15.6 5.2 A2 2 0 0 1 18.8 8.4 L8 19.2 Z"/>\n'
                    '<path d="M13.8 7 L17 10.2"/>', 32),
     "icons/play": ('<path d="M7.5 4.8 V19.2 L19 12 Z"/>', 32),
+    "icons/clock": ('<circle cx="12" cy="12" r="8.6"/>\n<path d="M12 7 V12 L15.5 14.2"/>', 32),
     "icons/stop": ('<rect x="6" y="6" width="12" height="12" rx="1.5"/>', 32),
     "icons/info": ('<circle cx="12" cy="12" r="9"/>\n<path d="M12 11 V16.6"/>\n'
                    f'<circle cx="12" cy="7.7" r="0.5" fill="{LINE}"/>', 32),

@@ -53,6 +53,8 @@ Rectangle {
                                                   : userLanguage.startsWith("fr") ? "fr" : "en"
     property string detailEmailContent: ""
     property var sendingLists: []
+    // A run or a sending list set to start later (the run's scheduler keeps it).
+    property var runSchedule: ({})
     property var emailAttachments: []
     property string detailEmailContentUrl: ""
 
@@ -388,6 +390,7 @@ Rectangle {
         loadPage(sendEmailsPage)
         getAppInfo()
         Qt.callLater(sendingController.offerResumption) // qmllint disable type
+        Qt.callLater(sendingController.scheduler.checkMissed) // qmllint disable type
     }
 
     // ---- Services for the pages and the window ----

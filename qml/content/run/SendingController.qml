@@ -23,6 +23,8 @@ Item {
     readonly property alias history: history
     readonly property alias tokenRefresh: tokenRefresh
     readonly property alias discardDialog: discardDialog
+    readonly property alias scheduler: scheduler
+    readonly property alias scheduleDialog: scheduleDialog
     // A run started with Send is summed up for confirmation first.
     property bool confirmFirst: false
     // Log text of a sending list's task not yet added to the list's combined
@@ -70,6 +72,38 @@ Item {
             return myTrStrings.smpt_account_required + " "
                     + qsTr("The active account has no password.")
         return ""
+    }
+
+    // What Send would refuse in the form, or "" when it would go; the
+    // schedule asks it too, so that a run set for tomorrow is not refused then.
+    function formRefusal() {
+        const refusal = accountRefusal(root.accountByAddress(root.userActiveCompte))
+        if (refusal !== "")
+            return refusal
+        if (root.senderName === "")
+            return myTrStrings.sender_name_required
+        if (root.subject === "")
+            return myTrStrings.subject_required
+        if (root.recipient === "" && !root.contactBook.hasMembers(root.selectedLists))
+            return myTrStrings.recipient_required
+        if (root.detailEmailContent === "" && root.emailAttachments.length === 0 && root.detailEmailContentUrl === "")
+            return myTrStrings.email_content_required
+        const refusedFiles = root.messageFileRefusals(root.emailAttachments, root.detailEmailContentUrl)
+        return refusedFiles.join("\n")
+    }
+
+    // The compose page's and the sending lists' Schedule: "" for the form's run.
+    function openSchedule(listName) {
+        if (run.busy || root.isSendingListRunning)
+            return false
+        const refusal = listName === "" ? formRefusal() : ""
+        if (refusal !== "") {
+            toast.show(refusal, 5000)
+            return false
+        }
+        scheduleDialog.listName = listName
+        scheduleDialog.open()
+        return true
     }
 
     function appendListOutput(text) {
@@ -149,18 +183,10 @@ Item {
                               .arg(Constants.oauthProviders[account.auth].label))
             return
         }
-        if (root.senderName === "")
-            return refuse(myTrStrings.sender_name_required)
-        if (root.subject === "")
-            return refuse(myTrStrings.subject_required)
-        if (root.recipient === "" && !root.contactBook.hasMembers(root.selectedLists))
-            return refuse(myTrStrings.recipient_required)
-        if (root.detailEmailContent === "" && root.emailAttachments.length === 0 && html === "")
-            return refuse(myTrStrings.email_content_required)
         // Whatever put them in the form, files no message may carry stop the run here.
-        const refusedFiles = root.messageFileRefusals(root.emailAttachments, html)
-        if (refusedFiles.length > 0)
-            return refuse(refusedFiles.join("\n"))
+        const formIssue = formRefusal()
+        if (formIssue !== "")
+            return refuse(formIssue)
 
         const params = {
             "host": account.serverHost,
@@ -512,6 +538,22 @@ Item {
                 else
                     controller.refuse(text)
             }
+        }
+    }
+
+    RunScheduler {
+        id: scheduler
+
+        controller: controller
+    }
+
+    ScheduleDialog {
+        id: scheduleDialog
+
+        objectName: "scheduleDialog"
+        onScheduled: (at, listName) => {
+            scheduler.set(at, listName)
+            successToast.show(qsTr("Scheduled: %1 starts at %2.").arg(scheduler.whatText()).arg(myTrStrings.dateTime(at)), 5000)
         }
     }
 

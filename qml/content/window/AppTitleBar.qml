@@ -127,6 +127,17 @@ Rectangle {
                     onClicked: bar.sendingController.showDialog()
                 }
 
+                // A run or list set to start later: its countdown; a click offers to cancel it.
+                MyStatusbarButton {
+                    objectName: "scheduleStatusButton"
+                    visible: bar.sendingController !== null && bar.sendingController.scheduler.pending
+                             && !bar.sendingController.run.busy
+                    text: visible ? bar.sendingController.scheduler.countdownText() : ""
+                    textColor: Constants.secondaryColor
+                    icon.source: "../resources/images/icons/clock.png"
+                    onClicked: bar.sendingController.scheduler.cancelDialog.open()
+                }
+
                 MyStatusbarButton {
                     id: accountButton
 

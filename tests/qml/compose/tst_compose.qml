@@ -139,6 +139,8 @@ Item {
             screen.userContactsLists = ["Clients", "Friends", "Others"]
             screen.contactBook.setRecords(clients.concat(friends).concat(others))
             screen.userComptes = [account(servers.password)]
+            // A case that changed the password leaves none of it behind.
+            screen.keepPassword(servers.user, servers.password)
             screen.userActiveCompte = servers.user
             screen.userMailsPs = 10
             screen.senderName = "Zoé Lefèvre"
@@ -162,6 +164,7 @@ Item {
         }
 
         function cleanup() {
+            RunClock.offsetMs = 0
             if (screen) {
                 const dialog = screen.sendingController.dialog
                 dialog.close()
@@ -1239,6 +1242,58 @@ Item {
             detail.exportDialog.saveChosen("file://" + csv)
             tryVerify(() => helper.textFromFile("file://" + csv).indexOf("reject-me@x.test,failed,") > 0,
                       5000, "the run is exported")
+        }
+
+        // ---- A run set to start later ----
+
+        function test_scheduledRunStartsAtItsTimeAndAMissedOneIsOffered() {
+            screen.recipient = "paul.martin@clients.test"
+            // Schedule… proposes an hour from now; a time that does not exist is refused.
+            mouseClick(findChild(page(), "scheduleButton"))
+            const ask = screen.sendingController.scheduleDialog
+            tryCompare(ask, "opened", true)
+            const timeField = findChild(ask.contentItem, "scheduleTimeField")
+            const proposed = timeField.text
+            timeField.text = "25:00"
+            mouseClick(findChild(ask.contentItem, "scheduleConfirmButton"))
+            verify(findChild(ask.contentItem, "scheduleError").visible)
+            verify(ask.opened, "the dialog stays")
+            timeField.text = proposed
+            mouseClick(findChild(ask.contentItem, "scheduleConfirmButton"))
+            tryCompare(ask, "visible", false)
+            const scheduler = screen.sendingController.scheduler
+            verify(scheduler.pending)
+            verify(/^Starts in 01:0[0-5]:[0-5][0-9]$/.test(scheduler.countdownText()), scheduler.countdownText())
+            wait(300)
+            compare(servers.count(), 0, "nothing goes before its time")
+            // Its time comes (the clock moved on): the run goes by itself.
+            RunClock.advance(scheduler.schedule.at - RunClock.nowMs() + 1000)
+            waitForRunEnd()
+            compare(run().sent, 1)
+            compare(servers.messages().map(m => m.envelopeTo[0]), ["paul.martin@clients.test"])
+            verify(!scheduler.pending)
+
+            // Scheduled again, then the program is closed past its time: the
+            // next start asks, and nothing goes until the user says so.
+            screen.recipient = "cy.roe@friends.test"
+            verify(screen.sendingController.openSchedule(""))
+            tryCompare(ask, "opened", true)
+            mouseClick(findChild(ask.contentItem, "scheduleConfirmButton"))
+            tryCompare(ask, "visible", false)
+            screen.settingsStore.flush()
+            screen.destroy()
+            wait(0)
+            RunClock.advance(3 * 3600 * 1000)
+            screen = screenComponent.createObject(scene)
+            const missed = screen.sendingController.scheduler.missedDialog
+            tryCompare(missed, "opened", true, 10000)
+            verify(missed.message.startsWith("Parvane was closed when the run"), missed.message)
+            wait(300)
+            compare(servers.count(), 1, "not started late without a word")
+            mouseClick(findChild(missed.contentItem, "confirmButton"))
+            waitForRunEnd()
+            compare(servers.messages().map(m => m.envelopeTo[0]), ["paul.martin@clients.test", "cy.roe@friends.test"])
+            verify(!screen.sendingController.scheduler.pending)
         }
 
         function test_runWideRefusalsAskOnceThenStop() {

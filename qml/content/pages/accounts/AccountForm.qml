@@ -367,40 +367,41 @@ GridLayout {
         spacing: 6
 
         MyLabel {
-            text: qsTr("Sending limits")
+            text: qsTr("Messages per day")
         }
         InfoToolTipIcon {
             text: qsTr("A run waits when the account has sent this many messages in the last 24 hours, hour or minute, and goes on by itself. Empty: no limit.")
         }
     }
-    RowLayout {
+    MyTextField {
+        id: limitDayField
+        objectName: "limitDayField"
         Layout.fillWidth: true
-        spacing: 6
-
-        MyTextField {
-            id: limitDayField
-            objectName: "limitDayField"
-            Layout.fillWidth: true
-            placeholderText: qsTr("per day")
-            inputMethodHints: Qt.ImhDigitsOnly
-            validator: RegularExpressionValidator { regularExpression: /[0-9]{0,7}/ }
-        }
-        MyTextField {
-            id: limitHourField
-            objectName: "limitHourField"
-            Layout.fillWidth: true
-            placeholderText: qsTr("per hour")
-            inputMethodHints: Qt.ImhDigitsOnly
-            validator: RegularExpressionValidator { regularExpression: /[0-9]{0,7}/ }
-        }
-        MyTextField {
-            id: limitMinuteField
-            objectName: "limitMinuteField"
-            Layout.fillWidth: true
-            placeholderText: qsTr("per minute")
-            inputMethodHints: Qt.ImhDigitsOnly
-            validator: RegularExpressionValidator { regularExpression: /[0-9]{0,7}/ }
-        }
+        placeholderText: qsTr("No limit")
+        inputMethodHints: Qt.ImhDigitsOnly
+        validator: RegularExpressionValidator { regularExpression: /[0-9]{0,7}/ }
+    }
+    MyLabel {
+        text: qsTr("Messages per hour")
+    }
+    MyTextField {
+        id: limitHourField
+        objectName: "limitHourField"
+        Layout.fillWidth: true
+        placeholderText: qsTr("No limit")
+        inputMethodHints: Qt.ImhDigitsOnly
+        validator: RegularExpressionValidator { regularExpression: /[0-9]{0,7}/ }
+    }
+    MyLabel {
+        text: qsTr("Messages per minute")
+    }
+    MyTextField {
+        id: limitMinuteField
+        objectName: "limitMinuteField"
+        Layout.fillWidth: true
+        placeholderText: qsTr("No limit")
+        inputMethodHints: Qt.ImhDigitsOnly
+        validator: RegularExpressionValidator { regularExpression: /[0-9]{0,7}/ }
     }
 
     // The mailbox the check reads for bounces, complaints and unsubscribe

@@ -149,13 +149,8 @@ MyHeaderlessDialog {
                 color: "#FFFFFF"
             }
 
-            AccountForm {
-                id: form
-
-                Layout.fillWidth: true
-            }
-
-            // Or signing in with the provider, which Microsoft and Google require.
+            // Signing in with the provider, which Microsoft and Google require,
+            // first: for their accounts it stands for the password below.
             RowLayout {
                 Layout.fillWidth: true
                 spacing: 10
@@ -189,6 +184,12 @@ MyHeaderlessDialog {
                 textFormat: Text.PlainText
                 wrapMode: Text.WordWrap
                 font.bold: false
+            }
+
+            AccountForm {
+                id: form
+
+                Layout.fillWidth: true
             }
         }
 

@@ -225,6 +225,14 @@ ColumnLayout {
             onClicked: form.composePage.clearForm()
         }
         MyButton {
+            objectName: "scheduleButton"
+            smBtn: false
+            text: qsTr("Schedule…")
+            icon.source: "../../resources/images/icons/clock.png"
+            enabled: !root.isSenderRunning
+            onClicked: root.sendingController.openSchedule("")
+        }
+        MyButton {
             objectName: "sendButton"
             // Sized by its text, which is longer in French.
             smBtn: false

@@ -118,6 +118,14 @@ MyDetailLayout {
                     onClicked: detail.sequencer.start(entry.modelData)
                 }
                 MyIconButton {
+                    objectName: "scheduleSendingListButton"
+                    visible: entry.modelData.nextTask < entry.taskCount
+                    enabled: !detail.sequencer.running && !root.isSenderRunning
+                    icon.source: "../../resources/images/icons/clock.png"
+                    text: qsTr("Schedule this list")
+                    onClicked: root.sendingController.openSchedule(entry.modelData.name)
+                }
+                MyIconButton {
                     objectName: "copySendingListOutputButton"
                     visible: entry.modelData.output !== ""
                     icon.source: "../../resources/images/icons/copy.png"

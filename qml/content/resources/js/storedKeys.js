@@ -47,6 +47,13 @@ var keys = [
       read: s => V.text(s, "") },
     { owner: "screen", group: "sendingForm", key: "sendingLists", property: "sendingLists",
       read: s => V.records(s, V.sendingListFields, []) },
+    // A run or sending list set to start later: {at (ms), list ("" for the form's run)}.
+    { owner: "screen", group: "sendingForm", key: "runSchedule", property: "runSchedule",
+      read: s => {
+          const schedule = V.object(s, {})
+          return typeof schedule.at === "number" && isFinite(schedule.at) && typeof schedule.list === "string"
+                  ? { "at": schedule.at, "list": schedule.list } : {}
+      } },
     { owner: "screen", group: "sendingForm", key: "attachments", property: "emailAttachments",
       read: s => V.textArray(s, []) },
     { owner: "screen", group: "sendingForm", key: "htmlUrl", property: "detailEmailContentUrl",
