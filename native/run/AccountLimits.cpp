@@ -6,6 +6,7 @@
 
 #include <QJsonArray>
 #include <QPointer>
+#include <QStringList>
 #include <QThread>
 
 #include <algorithm>
@@ -26,14 +27,21 @@ void addJournal(const QString &path, qint64 since, RunHistory::Sends &sends)
     const RunJournal::Contents contents = RunJournal::read(path);
     if (!contents.valid || sends.runIds.contains(contents.header.value("id"_L1).toString()))
         return;
-    QList<qint64> &times = sends.times[keyOf(contents.header.value("account"_L1).toString())];
+    // The run's own account, then those it shared its recipients with ("a").
+    QStringList accounts{keyOf(contents.header.value("account"_L1).toString())};
+    const QJsonArray others
+            = contents.header.value("params"_L1).toObject().value("accounts"_L1).toArray();
+    for (const QJsonValue &other : others)
+        accounts.append(keyOf(other.toObject().value("address"_L1).toString()));
     for (const QJsonObject &outcome : contents.outcomes) {
         const QString name = outcome.value("o"_L1).toString();
         const auto at = static_cast<qint64>(outcome.value("at"_L1).toDouble());
+        const qsizetype sender = outcome.value("a"_L1).toInt(0);
         if (at >= since && (name == "sent"_L1 || name == "unknown"_L1))
-            times.append(at);
+            sends.times[accounts.value(sender, accounts.first())].append(at);
     }
-    std::sort(times.begin(), times.end());
+    for (QList<qint64> &times : sends.times)
+        std::sort(times.begin(), times.end());
 }
 
 } // namespace

@@ -35,8 +35,10 @@ bool isId(const QString &id)
 QByteArray rowLine(const RunHistory::Row &row)
 {
     QJsonArray values{row.address, row.outcome, row.text, row.at};
-    if (!row.messageId.isEmpty())
+    if (!row.messageId.isEmpty() || !row.account.isEmpty())
         values.append(row.messageId);
+    if (!row.account.isEmpty())
+        values.append(row.account);
     return QJsonDocument(values).toJson(QJsonDocument::Compact) + '\n';
 }
 
@@ -55,10 +57,12 @@ QJsonObject readRun(const QString &path, OnRow onRow)
         const QJsonArray values = QJsonDocument::fromJson(file.readLine()).array();
         if (values.size() < 4)
             continue;
-        const RunHistory::Row row{values.at(0).toString(), values.at(1).toString(),
+        const RunHistory::Row row{values.at(0).toString(),
+                                  values.at(1).toString(),
                                   values.at(2).toString(),
                                   static_cast<qint64>(values.at(3).toDouble()),
-                                  values.at(4).toString()};
+                                  values.at(4).toString(),
+                                  values.at(5).toString()};
         if (!onRow(row))
             break;
     }
@@ -149,10 +153,10 @@ RunHistory::Sends RunHistory::sendsSince(const QString &folder, qint64 since)
         const QJsonObject header = readHeader(info.absoluteFilePath());
         if (QDateTime::fromString(header.value("ended"_L1).toString(), Qt::ISODate) < from)
             continue;
-        QList<qint64> &times = sends.times[header.value("account"_L1).toString().toLower()];
+        const QString account = header.value("account"_L1).toString().toLower();
         readRun(info.absoluteFilePath(), [&](const Row &row) {
             if (row.at >= since && (row.outcome == "sent"_L1 || row.outcome == "unknown"_L1))
-                times.append(row.at);
+                sends.times[row.account.isEmpty() ? account : row.account.toLower()].append(row.at);
             return true;
         });
         sends.runIds.insert(header.value("id"_L1).toString());
@@ -258,7 +262,8 @@ QVariantList RunHistory::outcomes(const QString &id, int limit) const
         rows.append(QVariantMap{{u"address"_s, row.address},
                                 {u"outcome"_s, row.outcome},
                                 {u"text"_s, row.text},
-                                {u"at"_s, row.at}});
+                                {u"at"_s, row.at},
+                                {u"account"_s, row.account}});
         return rows.size() < limit;
     });
     return rows;

@@ -35,6 +35,7 @@ public:
         QString text;      // the server's reply, or why nothing was sent
         qint64 at = 0;     // milliseconds since the epoch; 0 when never tried
         QString messageId; // of the message sent, "" when none went out
+        QString account;   // the account it went through when the run had several; "" otherwise
     };
     // Where a message of an earlier run went.
     struct Sent
@@ -80,7 +81,8 @@ public:
     static Sends sendsSince(const QString &folder, qint64 since);
 
     Q_INVOKABLE void reload();
-    // The first `limit` recipients of a run: {address, outcome, text, at}.
+    // The first `limit` recipients of a run: {address, outcome, text, at,
+    // account (when the run had several)}.
     Q_INVOKABLE QVariantList outcomes(const QString &id, int limit = 2000) const;
     // Writes every recipient of the run as CSV (address, outcome, time,
     // reply) on a thread; reports with exported().

@@ -234,12 +234,18 @@ bool SendingRun::inFlight() const
 
 int SendingRun::connections() const
 {
-    return m_connectionsBefore + (m_transport ? m_transport->connections() : 0);
+    int count = m_connectionsBefore;
+    for (const Sender &sender : m_senders)
+        count += sender.transport ? sender.transport->connections() : 0;
+    return count;
 }
 
 int SendingRun::logins() const
 {
-    return m_loginsBefore + (m_transport ? m_transport->logins() : 0);
+    int count = m_loginsBefore;
+    for (const Sender &sender : m_senders)
+        count += sender.transport ? sender.transport->logins() : 0;
+    return count;
 }
 
 void SendingRun::setInterval(int ms)
@@ -362,6 +368,39 @@ void SendingRun::setParams(const QVariantMap &params)
 {
     m_params = params;
     m_message = Outgoing::fromParams(params);
+    // The run's own account first, then those that share its recipients:
+    // the same message, each with its own sender and server.
+    m_senders = {Sender{m_message}};
+    for (const QVariant &item : params.value(u"accounts"_s).toList()) {
+        const OutgoingMail given = Outgoing::fromParams(item.toMap());
+        OutgoingMail message = m_message;
+        message.host = given.host;
+        message.port = given.port;
+        message.connection = given.connection;
+        message.username = given.username;
+        message.password = given.password;
+        message.accessToken = given.accessToken;
+        if (!given.senderName.isEmpty())
+            message.senderName = given.senderName;
+        m_senders.append(Sender{message});
+    }
+    m_spreadInTurn = params.value(u"spread"_s).toString() == "turns"_L1;
+    m_nextSender = 0;
+}
+
+const OutgoingMail &SendingRun::messageOf(int index) const
+{
+    return m_senders
+            .at(std::clamp<int>(m_recipients.at(index).sender, 0,
+                                static_cast<int>(m_senders.size()) - 1))
+            .message;
+}
+
+QString SendingRun::shownAddress(int index) const
+{
+    if (!sharedRun())
+        return addressOf(index);
+    return text("via", u"%1 via %2"_s).arg(addressOf(index), messageOf(index).username);
 }
 
 void SendingRun::releaseRecipients()
@@ -387,7 +426,7 @@ QJsonObject SendingRun::recordOf(int index) const
 
 OutgoingMail SendingRun::jobFor(int index) const
 {
-    OutgoingMail job = m_message;
+    OutgoingMail job = messageOf(index);
     job.to = recordOf(index);
     job.messageId = m_recipients.at(index).messageId;
     if (job.unsubscribe && m_unsubscribeMailbox)
@@ -552,26 +591,41 @@ void SendingRun::resetCounters()
     emit logCleared();
 }
 
-void SendingRun::createTransport()
+void SendingRun::createTransport(int only)
 {
-    releaseTransport();
-    SmtpTransport::Settings settings = Outgoing::settingsFor(m_message, limits());
-    settings.keepAlive = true;
-    settings.messagesPerConnection = std::max(1, m_messagesPerConnection);
-    m_transport = std::make_shared<SmtpTransport>(settings);
+    for (int i = 0; i < m_senders.size(); ++i) {
+        if (only >= 0 && i != only)
+            continue;
+        Sender &sender = m_senders[i];
+        if (sender.transport) {
+            m_connectionsBefore += sender.transport->connections();
+            m_loginsBefore += sender.transport->logins();
+            // Closing says goodbye to the server, which may take a moment:
+            // never on this thread. A delivery still running keeps its own reference.
+            std::shared_ptr<SmtpTransport> old = std::move(sender.transport);
+            if (m_deliveryThread)
+                m_deliveryThread->post([old]() mutable { old.reset(); });
+        }
+        SmtpTransport::Settings settings = Outgoing::settingsFor(sender.message, limits());
+        settings.keepAlive = true;
+        settings.messagesPerConnection = std::max(1, m_messagesPerConnection);
+        sender.transport = std::make_shared<SmtpTransport>(settings);
+        sender.out = false;
+        sender.heldUntil = 0;
+    }
 }
 
 void SendingRun::releaseTransport()
 {
-    if (!m_transport)
-        return;
-    m_connectionsBefore += m_transport->connections();
-    m_loginsBefore += m_transport->logins();
-    // Closing says goodbye to the server, which may take a moment: never on
-    // this thread. A delivery still running keeps its own reference.
-    std::shared_ptr<SmtpTransport> transport = std::move(m_transport);
-    if (m_deliveryThread)
-        m_deliveryThread->post([transport]() mutable { transport.reset(); });
+    for (Sender &sender : m_senders) {
+        if (!sender.transport)
+            continue;
+        m_connectionsBefore += sender.transport->connections();
+        m_loginsBefore += sender.transport->logins();
+        std::shared_ptr<SmtpTransport> transport = std::move(sender.transport);
+        if (m_deliveryThread)
+            m_deliveryThread->post([transport]() mutable { transport.reset(); });
+    }
 }
 
 QJsonObject SendingRun::journalHeader() const
@@ -580,6 +634,15 @@ QJsonObject SendingRun::journalHeader() const
     // Secrets are looked up again from the account on resumption, never written.
     params.remove(u"password"_s);
     params.remove(u"accessToken"_s);
+    QVariantList accounts = params.value(u"accounts"_s).toList();
+    for (QVariant &item : accounts) {
+        QVariantMap account = item.toMap();
+        account.remove(u"password"_s);
+        account.remove(u"accessToken"_s);
+        item = account;
+    }
+    if (!accounts.isEmpty())
+        params.insert(u"accounts"_s, accounts);
     return {{u"kind"_s, u"run"_s},
             {u"version"_s, 1},
             {u"id"_s, m_runId},
@@ -702,12 +765,20 @@ void SendingRun::deliverNext()
             return;
         index = m_pending.takeFirst();
     }
-    if (const qint64 wait = limitWait(0); wait > 0) {
+    qint64 wait = 0;
+    QString why;
+    int soonest = 0;
+    const int sender = chooseSender(-1, &wait, &why, &soonest);
+    if (sender < 0) {
         m_pending.prepend(index);
-        pauseForLimit(wait);
+        if (why == "limit"_L1)
+            pauseForLimit(wait, soonest);
+        else
+            pause(wait, why);
         return;
     }
     Recipient &recipient = m_recipients[index];
+    recipient.sender = sender;
     ++recipient.attempts;
     m_current = index;
     m_job = makeJob(index);
@@ -734,8 +805,9 @@ DeliveryJob *SendingRun::makeJob(int index)
     // names the same recipient, and a copy that arrived twice is seen as one.
     Recipient &recipient = m_recipients[index];
     if (recipient.messageId.isEmpty())
-        recipient.messageId = newMessageId(m_message.username);
-    auto *job = new DeliveryJob(jobFor(index), limits(), m_transport, m_deliveryThread.get(), this);
+        recipient.messageId = newMessageId(messageOf(index).username);
+    auto *job = new DeliveryJob(jobFor(index), limits(), m_senders.at(recipient.sender).transport,
+                                m_deliveryThread.get(), this);
     std::shared_ptr<RunJournal> journal = m_journal;
     job->setOnDataStarted([journal, index, messageId = recipient.messageId] {
         if (journal)
@@ -752,9 +824,16 @@ DeliveryJob *SendingRun::makeJob(int index)
 void SendingRun::stageNext()
 {
     if (m_timer.interval() != 0 || m_state != Delivering || !m_job || m_next || m_pending.isEmpty()
-        || skipped(m_pending.first()) != Outcome::None || limitWait(1) > 0)
+        || skipped(m_pending.first()) != Outcome::None)
+        return;
+    qint64 wait = 0;
+    QString why;
+    int soonest = 0;
+    const int sender = chooseSender(m_recipients.at(m_current).sender, &wait, &why, &soonest);
+    if (sender < 0)
         return;
     const int index = m_pending.takeFirst();
+    m_recipients[index].sender = sender;
     ++m_recipients[index].attempts;
     m_nextIndex = index;
     m_next = makeJob(index);
@@ -840,8 +919,9 @@ void SendingRun::deliveryFinished()
     } else if (result.temporary && recipient.attempts < maxAttempts) {
         // This recipient's turn only (a refusal for now, or a connection
         // lost during it): the next pass tries again, the others go on.
-        const QString said = SmtpTransport::describe(result, m_message.host, m_message.port,
-                                                     m_idleTimeoutMs, m_texts);
+        const QString said = SmtpTransport::describe(result, messageOf(index).host,
+                                                     messageOf(index).port, m_idleTimeoutMs,
+                                                     m_texts);
         recipient.lastShown = said;
         appendLog(addressOf(index) + u": "_s + said + u" "_s
                   + text("retry", u"(will be tried again later)"_s) + u"\n"_s);
@@ -852,8 +932,9 @@ void SendingRun::deliveryFinished()
     } else {
         // A refusal is kept in the server's own words, which tell later
         // whether the address exists; the log says it plainly.
-        const QString said = SmtpTransport::describe(result, m_message.host, m_message.port,
-                                                     m_idleTimeoutMs, m_texts);
+        const QString said = SmtpTransport::describe(result, messageOf(index).host,
+                                                     messageOf(index).port, m_idleTimeoutMs,
+                                                     m_texts);
         record(index, Outcome::Failed, result.scope == Scope::Recipient ? result.text : said, true,
                said);
         if (m_suppressBounces && m_suppression && result.scope == Scope::Recipient
@@ -886,8 +967,8 @@ void SendingRun::runWideFailure(int index, const SmtpTransport::Result &result)
     // The failure is not this recipient's: no attempt used, first in line again.
     --recipient.attempts;
     m_pending.prepend(index);
-    const QString said = SmtpTransport::describe(result, m_message.host, m_message.port,
-                                                 m_idleTimeoutMs, m_texts);
+    const QString said = SmtpTransport::describe(result, messageOf(index).host,
+                                                 messageOf(index).port, m_idleTimeoutMs, m_texts);
     // A message queued behind this one was declined by the worker; whatever
     // else was in flight is given up before the run waits or stops.
     abortDeliveries();
@@ -897,7 +978,36 @@ void SendingRun::runWideFailure(int index, const SmtpTransport::Result &result)
         finish(true);
         return;
     }
-    if (result.scope == Scope::Login && !m_message.accessToken.isEmpty()) {
+    // With several accounts, one that is refused or held leaves the others going.
+    Sender &sender = m_senders[recipient.sender];
+    const bool othersLeft = std::any_of(m_senders.cbegin(), m_senders.cend(),
+                                        [&sender](const Sender &other) {
+                                            return &other != &sender && !other.out;
+                                        });
+    // The run's own account refreshes its token as a run of one account does.
+    const bool ownToken = recipient.sender == 0 && !sender.message.accessToken.isEmpty();
+    if (othersLeft
+        && ((result.scope == Scope::Login && !ownToken) || result.scope == Scope::ServerBusy
+            || result.scope == Scope::Unreachable)) {
+        const bool login = result.scope == Scope::Login;
+        if (login)
+            sender.out = true;
+        else
+            sender.heldUntil = RunClock::now()
+                               + (m_serverPausesMs.isEmpty()
+                                          ? 60 * 1000
+                                          : m_serverPausesMs.first().toLongLong());
+        appendLog(sender.message.username + u": "_s + said + u" "_s
+                  + (login ? text("accountOut", u"(the other accounts go on)"_s)
+                           : text("retry", u"(will be tried again later)"_s))
+                  + u"\n"_s);
+        if (m_timer.interval() == 0 || !m_timer.isActive())
+            QTimer::singleShot(0, this, &SendingRun::deliverNext);
+        emit stateChanged();
+        return;
+    }
+    m_askingSender = recipient.sender;
+    if (result.scope == Scope::Login && !sender.message.accessToken.isEmpty()) {
         appendLog(addressOf(index) + u": "_s + said + u"\n"_s);
         // An expired token is refreshed once; a fresh one refused means the
         // access was taken back, and no more logins are tried with it.
@@ -925,9 +1035,11 @@ bool SendingRun::continueWithToken(const QString &accessToken)
 {
     if (m_state != Paused || m_pauseReason != "token"_L1 || accessToken.isEmpty())
         return false;
-    m_message.accessToken = accessToken;
+    m_senders[m_askingSender].message.accessToken = accessToken;
+    if (m_askingSender == 0)
+        m_message.accessToken = accessToken;
     m_tokenJustGiven = true;
-    createTransport();
+    createTransport(m_askingSender);
     resume();
     return true;
 }
@@ -936,9 +1048,12 @@ bool SendingRun::continueWithPassword(const QString &password)
 {
     if (m_state != Paused || m_pauseReason != "login"_L1 || password.isEmpty())
         return false;
-    m_message.password = password;
-    m_params.insert(u"password"_s, password);
-    createTransport();
+    m_senders[m_askingSender].message.password = password;
+    if (m_askingSender == 0) {
+        m_message.password = password;
+        m_params.insert(u"password"_s, password);
+    }
+    createTransport(m_askingSender);
     resume();
     return true;
 }
@@ -969,13 +1084,17 @@ void SendingRun::record(int index, Outcome outcome, const QString &detail, bool 
     case Outcome::None:
         break;
     }
-    appendLog(entryFor(addressOf(index), outcome, shown.isEmpty() ? detail : shown));
+    appendLog(entryFor(shownAddress(index), outcome, shown.isEmpty() ? detail : shown));
     // What went out counts against the account's limits; outcomes read back
     // from a journal were counted when it was read.
     if (journal && m_accountLimits && (outcome == Outcome::Sent || outcome == Outcome::Unknown))
-        m_accountLimits->record(m_message.username, recipient.at);
-    if (journal && m_journal)
-        m_journal->append(outcomeRecord(index, outcome, detail, recipient.at));
+        m_accountLimits->record(messageOf(index).username, recipient.at);
+    if (journal && m_journal) {
+        QJsonObject line = outcomeRecord(index, outcome, detail, recipient.at);
+        if (sharedRun())
+            line.insert(u"a"_s, recipient.sender);
+        m_journal->append(line);
+    }
     emit countersChanged();
     emit recipientDone(index, addressOf(index), outcomeName(outcome));
 }
@@ -1019,26 +1138,50 @@ void SendingRun::pause(qint64 ms, const QString &reason)
     emit countersChanged();
 }
 
-qint64 SendingRun::limitWait(int inFlight) const
+int SendingRun::chooseSender(int busy, qint64 *wait, QString *why, int *soonest)
 {
-    if (!m_accountLimits)
-        return 0;
-    // An account with limits waits a moment while its earlier sends are read.
-    const AccountLimits::Caps caps = m_accountLimits->capsOf(m_message.username);
-    if (!m_accountLimits->ready() && caps.day + caps.hour + caps.minute > 0)
-        return 500;
-    return m_accountLimits->waitMs(m_message.username, inFlight);
+    const qint64 now = RunClock::now();
+    const int count = static_cast<int>(m_senders.size());
+    *wait = std::numeric_limits<qint64>::max();
+    *why = u"server"_s;
+    *soonest = 0;
+    for (int step = 0; step < count; ++step) {
+        const int i = m_spreadInTurn ? (m_nextSender + step) % count : step;
+        const Sender &sender = m_senders.at(i);
+        if (sender.out)
+            continue;
+        qint64 held = sender.heldUntil > now ? sender.heldUntil - now : 0;
+        QString reason = u"server"_s;
+        if (held == 0 && m_accountLimits) {
+            const AccountLimits::Caps caps = m_accountLimits->capsOf(sender.message.username);
+            // An account with limits waits a moment while its earlier sends are read.
+            held = !m_accountLimits->ready() && caps.day + caps.hour + caps.minute > 0
+                           ? 500
+                           : m_accountLimits->waitMs(sender.message.username, i == busy ? 1 : 0);
+            reason = u"limit"_s;
+        }
+        if (held == 0) {
+            m_nextSender = (i + 1) % count;
+            return i;
+        }
+        if (held < *wait) {
+            *wait = held;
+            *why = reason;
+            *soonest = i;
+        }
+    }
+    return -1;
 }
 
-// The account has sent all its limit allows for now: the run waits until the
-// window has room, and the journal says so for a start after quitting.
-void SendingRun::pauseForLimit(qint64 ms)
+// The accounts have sent all their limits allow for now: the run waits until
+// the first has room again, and the journal says so for a start after quitting.
+void SendingRun::pauseForLimit(qint64 ms, int sender)
 {
     pause(ms, u"limit"_s);
-    const QString which = m_accountLimits->reached(m_message.username);
-    const int cap = which == "day"_L1    ? m_accountLimits->capsOf(m_message.username).day
-                    : which == "hour"_L1 ? m_accountLimits->capsOf(m_message.username).hour
-                                         : m_accountLimits->capsOf(m_message.username).minute;
+    const QString account = m_senders.at(sender).message.username;
+    const QString which = m_accountLimits->reached(account);
+    const AccountLimits::Caps caps = m_accountLimits->capsOf(account);
+    const int cap = which == "day"_L1 ? caps.day : which == "hour"_L1 ? caps.hour : caps.minute;
     const QString at = QDateTime::fromMSecsSinceEpoch(m_resumesAt).toString(u"yyyy-MM-dd HH:mm"_s);
     const QString fallback
             = which == "day"_L1
@@ -1047,7 +1190,10 @@ void SendingRun::pauseForLimit(qint64 ms)
                       ? u"The account's limit of %1 an hour is reached: the run goes on at %2."_s
                       : u"The account's limit of %1 a minute is reached: the run goes on at %2."_s;
     const QByteArray key = "limit_" + which.toLatin1();
-    appendLog(text(key.constData(), fallback).arg(cap).arg(at) + u"\n\n"_s);
+    QString entry = text(key.constData(), fallback).arg(cap).arg(at);
+    if (sharedRun())
+        entry = account + u": "_s + entry;
+    appendLog(entry + u"\n\n"_s);
     if (m_journal)
         m_journal->append({{u"limit"_s, static_cast<double>(m_resumesAt)}});
 }
@@ -1163,7 +1309,9 @@ void SendingRun::saveHistory(const QString &state, bool wait)
         const Recipient &recipient = m_recipients.at(i);
         rows.append({addressOf(i), outcomeName(recipient.outcome),
                      recipient.outcome == Outcome::None ? QString() : recipient.lastText,
-                     recipient.at, recipient.messageId});
+                     recipient.at, recipient.messageId,
+                     sharedRun() && recipient.outcome != Outcome::None ? messageOf(i).username
+                                                                       : QString()});
     }
     QThread *writer = QThread::create(
             [folder = historyPath(), identity = historyIdentity(), state, rows = std::move(rows)] {
@@ -1391,7 +1539,7 @@ QVariantMap SendingRun::interruptedRun() const
             {u"extra"_s, contents.header.value("extra"_L1).toObject().toVariantMap()}};
 }
 
-bool SendingRun::resumeInterrupted(const QString &password)
+bool SendingRun::resumeInterrupted(const QString &password, const QVariantMap &passwords)
 {
     if (busy())
         return false;
@@ -1400,6 +1548,14 @@ bool SendingRun::resumeInterrupted(const QString &password)
         return false;
     QVariantMap params = contents.header.value("params"_L1).toObject().toVariantMap();
     params.insert(u"password"_s, password);
+    QVariantList accounts = params.value(u"accounts"_s).toList();
+    for (QVariant &item : accounts) {
+        QVariantMap account = item.toMap();
+        account.insert(u"password"_s, passwords.value(account.value(u"address"_s).toString()));
+        item = account;
+    }
+    if (!accounts.isEmpty())
+        params.insert(u"accounts"_s, accounts);
     if (refusesFiles(params))
         return false;
     setParams(params);
@@ -1436,6 +1592,8 @@ bool SendingRun::resumeInterrupted(const QString &password)
             continue;
         }
         const Outcome outcome = outcomeFromName(name);
+        if (const int sender = entry.value("a"_L1).toInt(0); sender > 0 && sender < m_senders.size())
+            m_recipients[index].sender = sender;
         if (outcome != Outcome::None && m_recipients.at(index).outcome == Outcome::None) {
             m_recipients[index].at = static_cast<qint64>(entry.value("at"_L1).toDouble());
             record(index, outcome, entry.value("t"_L1).toString(), false);

@@ -152,8 +152,12 @@ public:
     // Checks the prepared message's size against the server's limit.
     Q_INVOKABLE void checkSize(MessageSizeCheck *check) const;
     // Starts the run; params: host, port, connection, address, password,
-    // senderName, subject, content, html, localUrls, attachments, messageId;
-    // recipients: contact records. Only after begin() or while idle.
+    // senderName, subject, content, html, localUrls, attachments, messageId,
+    // and optionally accounts (more accounts that share the recipients, each
+    // {host, port, connection, address, password, accessToken, senderName})
+    // with spread ("fill": each account until its limits hold it, in order;
+    // "turns": one after the other); recipients: contact records. Only after
+    // begin() or while idle.
     Q_INVOKABLE bool start(const QVariantMap &params, const QVariantList &recipients,
                            const QVariantMap &extra = {});
     Q_INVOKABLE void stop();
@@ -181,8 +185,9 @@ public:
     // account's limit, ms; 0 if not), subject, account, started, extra}; empty
     // when there is none. `left` are those a resumption would send to.
     Q_INVOKABLE QVariantMap interruptedRun() const;
-    // Resumes it with the account's password (never written to disk).
-    Q_INVOKABLE bool resumeInterrupted(const QString &password);
+    // Resumes it with the account's password (never written to disk), and
+    // those of the other accounts it shares its recipients with, by address.
+    Q_INVOKABLE bool resumeInterrupted(const QString &password, const QVariantMap &passwords = {});
     Q_INVOKABLE void discardInterrupted();
     // For quitting: abandons what is in flight and waits at most this long.
     Q_INVOKABLE void shutdown(int waitMs = 1500);
@@ -226,6 +231,16 @@ private:
         Outcome outcome = Outcome::None;
         qint64 at = 0;     // when the outcome became known, ms since the epoch
         QString messageId; // made at the first attempt, kept for the others
+        int sender = 0;    // the account it goes through, in m_senders
+    };
+    // An account the run sends through: the run's message with its address,
+    // sender name and server, over a connection of its own.
+    struct Sender
+    {
+        OutgoingMail message;
+        std::shared_ptr<SmtpTransport> transport;
+        qint64 heldUntil = 0; // its server asked to wait, or was out of reach, until then
+        bool out = false;     // its login was refused: it sends nothing more in this run
     };
 
     void setState(State state);
@@ -247,9 +262,16 @@ private:
     void appendLog(const QString &chunk);
     void endOfPass();
     void pause(qint64 ms, const QString &reason);
-    // How long the account's limits hold the next message, with `inFlight` on the way.
-    qint64 limitWait(int inFlight) const;
-    void pauseForLimit(qint64 ms);
+    // The account the next message goes through, or -1 when none may send
+    // now: then `wait` says for how long and `why` whether for a limit
+    // ("limit") or a server ("server"), and `soonest` the account that opens
+    // first. `busy` is the account of the message in flight, if any.
+    int chooseSender(int busy, qint64 *wait, QString *why, int *soonest);
+    void pauseForLimit(qint64 ms, int sender);
+    bool sharedRun() const { return m_senders.size() > 1; }
+    // The recipient's address as the log names it: with its account when the run has several.
+    QString shownAddress(int index) const;
+    const OutgoingMail &messageOf(int index) const;
     void clockMoved();
     // A failure that the next recipients would meet too: the run waits,
     // asks for the password or stops, and this recipient keeps no outcome.
@@ -259,7 +281,8 @@ private:
     void resetCounters();
     void resume();
     void releaseTransport();
-    void createTransport();
+    // A connection for every account; with `only`, for that one alone.
+    void createTransport(int only = -1);
     void startJournal();
     void planned(quint64 serial, RunPlan::Plan plan);
     // What confirm() makes on its worker: the chosen recipients, their
@@ -347,7 +370,11 @@ private:
     QPointer<DeliveryJob> m_next;
     int m_nextIndex = -1;
     QPointer<OnlineCheck> m_onlineCheck;
-    std::shared_ptr<SmtpTransport> m_transport;
+    // The accounts of the run, its own first; m_message is that first one's message.
+    QList<Sender> m_senders;
+    bool m_spreadInTurn = false;
+    int m_nextSender = 0;
+    int m_askingSender = 0;                           // whose password or token the run waits for
     std::unique_ptr<DeliveryThread> m_deliveryThread; // made at the first delivery
     std::unique_ptr<DeliveryThread> m_composeThread;  // composes every message of the run
     int m_connectionsBefore = 0;

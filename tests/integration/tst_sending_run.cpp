@@ -52,6 +52,7 @@ private slots:
     void serverLimitOfTenMinutesFailsNobody();
     void accountLimitSpreadsTheRunOverDays();
     void limitedProgramGoesOnByItselfAfterARestart();
+    void sharedRunSpreadsItsRecipientsOverTheAccounts();
     void unreachableServerPausesThenGoesOn();
     void refusedLoginAsksForThePasswordOnce();
     void refusedMessageStopsAfterTheFirst();
@@ -684,6 +685,84 @@ void TestSendingRun::limitedProgramGoesOnByItselfAfterARestart()
     QCOMPARE(counters.value(u"sent"_s).toInt(), all.size());
     for (const QString &address : all)
         QVERIFY2(received(u"faulty"_s, address) == 1, qPrintable(address));
+}
+
+void TestSendingRun::sharedRunSpreadsItsRecipientsOverTheAccounts()
+{
+    // Thirty recipients shared by two accounts on two servers, the first
+    // allowed twelve a day: it sends twelve, the second the eighteen others,
+    // and each server receives only its own. Then in turns, with the first
+    // account's password refused: the second finishes the run alone.
+    QFETCH_GLOBAL(int, interval);
+    const QString folder = u"shared-"_s + QString::number(interval);
+    QVERIFY(QDir().mkpath(m_work.path() + u'/' + folder));
+    QVariantMap given = params(u"faulty"_s);
+    const QString own = given.value(u"address"_s).toString();
+    const QString other = u"other."_s + own;
+    given.insert(u"accounts"_s,
+                 QVariantList{QVariantMap{{u"host"_s, u"127.0.0.1"_s},
+                                          {u"port"_s, m_servers.port(u"faulty_away"_s)},
+                                          {u"connection"_s, u"Auto"_s},
+                                          {u"address"_s, other},
+                                          {u"password"_s, given.value(u"password"_s)}}});
+    AccountLimits limits;
+    limits.setHistoryPath(m_work.path() + u'/' + folder + u"/runs"_s);
+    limits.setLimits({{own, QVariantMap{{u"day"_s, 12}}}});
+    QTRY_VERIFY(limits.ready());
+    SendingRun run;
+    configure(run, folder + u"/run.journal"_s);
+    run.setProperty("accountLimits", QVariant::fromValue(&limits));
+    QSignalSpy ended(&run, &SendingRun::ended);
+    QSignalSpy written(&run, &SendingRun::historyWritten);
+    QStringList all;
+    for (int i = 0; i < 30; ++i)
+        all.append(unique(u"shared"_s));
+    QVERIFY(run.start(given, recipients(all)));
+    QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 1, 20000);
+    QCOMPARE(run.sent(), 30);
+    int first = 0;
+    for (const QString &address : all) {
+        QCOMPARE(received(u"faulty"_s, address) + received(u"faulty_away"_s, address), 1);
+        first += received(u"faulty"_s, address);
+    }
+    QCOMPARE(first, 12);
+    QCOMPARE(limits.usage(own).value(u"day"_s).toInt(), 12);
+    QCOMPARE(limits.usage(other).value(u"day"_s).toInt(), 18);
+    // The log and the history name the account of each message.
+    QVERIFY(run.logText().contains(all.last() + u" via "_s + other + u": Email sent"_s));
+    QTRY_COMPARE_WITH_TIMEOUT(written.size(), 1, 5000);
+    RunHistory history;
+    history.setPath(run.historyPath());
+    const QVariantList rows = history.outcomes(
+            history.runs().value(0).toMap().value(u"id"_s).toString());
+    QCOMPARE(rows.size(), 30);
+    QCOMPARE(rows.first().toMap().value(u"account"_s).toString(), own);
+    QCOMPARE(rows.last().toMap().value(u"account"_s).toString(), other);
+
+    // In turns: one each.
+    QStringList turns;
+    for (int i = 0; i < 6; ++i)
+        turns.append(unique(u"shared"_s));
+    given.insert(u"spread"_s, u"turns"_s);
+    limits.setLimits({});
+    QVERIFY(run.start(given, recipients(turns)));
+    QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 2, 20000);
+    for (int i = 0; i < turns.size(); ++i)
+        QCOMPARE(received(i % 2 == 0 ? u"faulty"_s : u"faulty_away"_s, turns.at(i)), 1);
+
+    QStringList more;
+    for (int i = 0; i < 10; ++i)
+        more.append(unique(u"shared"_s));
+    given.insert(u"password"_s, u"not the password"_s);
+    QVERIFY(run.start(given, recipients(more)));
+    QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 3, 20000);
+    QCOMPARE(run.sent(), 10);
+    QCOMPARE(run.failed(), 0);
+    for (const QString &address : more) {
+        QCOMPARE(received(u"faulty"_s, address), 0);
+        QCOMPARE(received(u"faulty_away"_s, address), 1);
+    }
+    QVERIFY(run.logText().contains(u"(the other accounts go on)"_s));
 }
 
 void TestSendingRun::unreachableServerPausesThenGoesOn()

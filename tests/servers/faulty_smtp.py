@@ -424,7 +424,8 @@ class FaultySMTP:
             await conn.reply("504 5.5.4 Unrecognized authentication type")
             return None
 
-        if user == self.user and password == self.password:
+        # A second account of the same password, for runs shared by two accounts.
+        if user in (self.user, "other." + self.user) and password == self.password:
             await conn.reply("235 2.7.0 Authentication successful")
             return user, mech
         await conn.reply("535 5.7.8 Authentication credentials invalid")
