@@ -204,6 +204,14 @@
         </message>
     </context>
     <context>
+        <name>AccountMenu</name>
+        <message>
+            <location filename="../qml/content/window/AccountMenu.qml" line="+18" />
+            <source>Share runs with other accounts…</source>
+            <translation>Share runs with other accounts…</translation>
+        </message>
+    </context>
+    <context>
         <name>AccountsPage</name>
         <message>
             <location filename="../qml/content/pages/AccountsPage.qml" line="+44" />
@@ -219,7 +227,7 @@
             <translation>Signed in as %1: Parvane now sends a test message.</translation>
         </message>
         <message>
-            <location line="+50" />
+            <location line="+45" />
             <source>Sign in with Microsoft</source>
             <translation>Sign in with Microsoft</translation>
         </message>
@@ -297,7 +305,7 @@
     <context>
         <name>AppTitleBar</name>
         <message>
-            <location filename="../qml/content/window/AppTitleBar.qml" line="+47" />
+            <location filename="../qml/content/window/AppTitleBar.qml" line="+53" />
             <source>Sending paused %1/%2</source>
             <translation>Sending paused %1/%2</translation>
         </message>
@@ -3489,6 +3497,29 @@
         </message>
     </context>
     <context>
+        <name>RunAccountsDialog</name>
+        <message>
+            <location filename="../qml/content/run/RunAccountsDialog.qml" line="+28" />
+            <source>Accounts of a run</source>
+            <translation>Accounts of a run</translation>
+        </message>
+        <message>
+            <location line="+9" />
+            <source>Runs send through %1. These accounts share the recipients with it, each message with its account's sender name and address:</source>
+            <translation>Runs send through %1. These accounts share the recipients with it, each message with its account's sender name and address:</translation>
+        </message>
+        <message>
+            <location line="+25" />
+            <source>Each account until its sending limits are reached, in order</source>
+            <translation>Each account until its sending limits are reached, in order</translation>
+        </message>
+        <message>
+            <location line="+7" />
+            <source>One account after the other</source>
+            <translation>One account after the other</translation>
+        </message>
+    </context>
+    <context>
         <name>RunHistoryDetail</name>
         <message>
             <location filename="../qml/content/pages/details/RunHistoryDetail.qml" line="+30" />
@@ -3619,7 +3650,12 @@
             <translation>Export CSV…</translation>
         </message>
         <message>
-            <location line="+66" />
+            <location line="+22" />
+            <source>via %1</source>
+            <translation>via %1</translation>
+        </message>
+        <message>
+            <location line="+45" />
             <source>The report is no longer kept.</source>
             <translation>The report is no longer kept.</translation>
         </message>
@@ -3719,7 +3755,7 @@
     <context>
         <name>RunSummaryDialog</name>
         <message numerus="yes">
-            <location filename="../qml/content/run/RunSummaryDialog.qml" line="+44" />
+            <location filename="../qml/content/run/RunSummaryDialog.qml" line="+45" />
             <source>"%1" stays as written for %Ln recipient(s): the field is empty.</source>
             <translation>
                 <numerusform>"%1" stays as written for %Ln recipient: the field is empty.</numerusform>
@@ -3789,7 +3825,7 @@
             </translation>
         </message>
         <message>
-            <location line="+3" />
+            <location line="+6" />
             <source>At this pace and within the account's sending limits, the run takes about %1; it waits when a limit is reached and goes on by itself.</source>
             <translation>At this pace and within the account's sending limits, the run takes about %1; it waits when a limit is reached and goes on by itself.</translation>
         </message>
@@ -3814,6 +3850,14 @@
             <translation>
                 <numerusform>%Ln recipient will receive one message.</numerusform>
                 <numerusform>%Ln recipients will each receive one message.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <location line="+8" />
+            <source>%Ln account(s) share the recipients: %1.</source>
+            <translation>
+                <numerusform>%Ln account shares the recipients: %1.</numerusform>
+                <numerusform>%Ln accounts share the recipients: %1.</numerusform>
             </translation>
         </message>
         <message>
@@ -3874,12 +3918,12 @@
             <translation>Send once per address</translation>
         </message>
         <message>
-            <location line="-142" />
+            <location line="-153" />
             <source>The SPF record of %1 does not allow %2, which sends the messages: add the server to it with an include or ip4 mechanism.</source>
             <translation>The SPF record of %1 does not allow %2, which sends the messages: add the server to it with an include or ip4 mechanism.</translation>
         </message>
         <message>
-            <location line="+169" />
+            <location line="+180" />
             <source>Send to them again</source>
             <translation>Send to them again</translation>
         </message>
@@ -3940,7 +3984,7 @@
     <context>
         <name>Screen01</name>
         <message numerus="yes">
-            <location filename="../qml/content/Screen01.qml" line="+155" />
+            <location filename="../qml/content/Screen01.qml" line="+164" />
             <source>%Ln contact(s) written to %1.</source>
             <translation>
                 <numerusform>%Ln contact written to %1.</numerusform>
@@ -4085,7 +4129,7 @@
     <context>
         <name>SendingController</name>
         <message>
-            <location filename="../qml/content/run/SendingController.qml" line="+62" />
+            <location filename="../qml/content/run/SendingController.qml" line="+63" />
             <source>The SMTP port must be a number from 1 to 65535.</source>
             <translation>The SMTP port must be a number from 1 to 65535.</translation>
         </message>
@@ -4105,12 +4149,17 @@
             <translation>Start task %1</translation>
         </message>
         <message>
-            <location line="+13" />
+            <location line="+15" />
+            <source>Sign in again with %1 in the account's panel.</source>
+            <translation>Sign in again with %1 in the account's panel.</translation>
+        </message>
+        <message>
+            <location line="+7" />
             <source>Parvane could not ask %1 for a new token.</source>
             <translation>Parvane could not ask %1 for a new token.</translation>
         </message>
         <message>
-            <location line="+49" />
+            <location line="+58" />
             <source>Every recipient is on the suppression list: nobody is sent to.</source>
             <translation>Every recipient is on the suppression list: nobody is sent to.</translation>
         </message>
@@ -4140,7 +4189,7 @@
             <translation>The account of the interrupted run is no longer there: add it again to resume the run.</translation>
         </message>
         <message>
-            <location line="+52" />
+            <location line="+59" />
             <source>Invalid email</source>
             <translation>Invalid email</translation>
         </message>
@@ -4168,6 +4217,16 @@
             <location line="+1" />
             <source>interrupted while it was being sent</source>
             <translation>interrupted while it was being sent</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>%1 via %2</source>
+            <translation>%1 via %2</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>(the other accounts go on)</source>
+            <translation>(the other accounts go on)</translation>
         </message>
         <message>
             <location line="+1" />
@@ -4213,7 +4272,7 @@
             <translation>%1 no longer lets Parvane send as %2: sign in again in the account's panel.</translation>
         </message>
         <message>
-            <location line="+24" />
+            <location line="+30" />
             <source>Scheduled: %1 starts at %2.</source>
             <translation>Scheduled: %1 starts at %2.</translation>
         </message>

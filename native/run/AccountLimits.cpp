@@ -171,18 +171,32 @@ QVariantMap AccountLimits::usage(const QString &address) const
             {u"until"_s, wait > 0 ? static_cast<double>(now + wait) : 0.0}};
 }
 
-double AccountLimits::estimateMs(const QString &address, int messages, int intervalMs) const
+double AccountLimits::estimateMs(const QStringList &addresses, int messages, int intervalMs) const
 {
-    if (messages <= 0)
+    if (messages <= 0 || addresses.isEmpty())
         return 0;
-    const Caps caps = capsOf(address);
-    QList<qint64> times = m_times.value(keyOf(address));
+    QList<Caps> caps;
+    QList<QList<qint64>> times;
+    for (const QString &address : addresses) {
+        caps.append(capsOf(address));
+        times.append(m_times.value(keyOf(address)));
+    }
     const qint64 now = RunClock::now();
     qint64 at = now;
     qint64 last = now;
     for (int i = 0; i < messages; ++i) {
-        at += waitFor(times, caps, at);
-        times.append(at);
+        // The account that may send first takes the message.
+        qsizetype chosen = 0;
+        qint64 wait = std::numeric_limits<qint64>::max();
+        for (qsizetype a = 0; a < caps.size() && wait > 0; ++a) {
+            const qint64 held = waitFor(times.at(a), caps.at(a), at);
+            if (held < wait) {
+                wait = held;
+                chosen = a;
+            }
+        }
+        at += wait;
+        times[chosen].append(at);
         last = at;
         at += std::max(0, intervalMs);
     }

@@ -57,9 +57,10 @@ public:
     qint64 waitMs(const QString &address, int inFlight = 0) const;
     // The limit that holds it: "day", "hour", "minute", or "" when none does.
     Q_INVOKABLE QString reached(const QString &address, int inFlight = 0) const;
-    // How long `messages` more would take, one every `intervalMs` and each
-    // within the limits: from now to the last one's departure.
-    Q_INVOKABLE double estimateMs(const QString &address, int messages, int intervalMs) const;
+    // How long `messages` more would take through these accounts, one every
+    // `intervalMs` and each within its account's limits: from now to the
+    // last one's departure.
+    Q_INVOKABLE double estimateMs(const QStringList &addresses, int messages, int intervalMs) const;
     // A message of the account went out (accepted, or sent whole) at `at`.
     void record(const QString &address, qint64 at);
     Q_INVOKABLE void reload();

@@ -1509,6 +1509,19 @@ QJsonObject identityOf(const QJsonObject &header)
 
 } // namespace
 
+namespace {
+
+// The addresses of the other accounts a journal's run shares its recipients with.
+QStringList accountsOf(const QJsonObject &params)
+{
+    QStringList addresses;
+    for (const QJsonValue &account : params.value("accounts"_L1).toArray())
+        addresses.append(account.toObject().value("address"_L1).toString());
+    return addresses;
+}
+
+} // namespace
+
 QVariantMap SendingRun::interruptedRun() const
 {
     if (busy())
@@ -1533,6 +1546,7 @@ QVariantMap SendingRun::interruptedRun() const
             {u"left"_s, std::max(0, total - done)},
             {u"stopped"_s, contents.stopped},
             {u"limitUntil"_s, static_cast<double>(contents.limitUntil)},
+            {u"accounts"_s, accountsOf(params)},
             {u"subject"_s, params.value("subject"_L1).toString()},
             {u"account"_s, contents.header.value("account"_L1).toString()},
             {u"started"_s, contents.header.value("started"_L1).toString()},

@@ -182,7 +182,8 @@ public:
 
     // What the journal of a run cut short or stopped holds: {total, done,
     // sent, unknown, left, stopped, limitUntil (when it was waiting for its
-    // account's limit, ms; 0 if not), subject, account, started, extra}; empty
+    // account's limit, ms; 0 if not), subject, account, accounts (the others
+    // it shares its recipients with), started, extra}; empty
     // when there is none. `left` are those a resumption would send to.
     Q_INVOKABLE QVariantMap interruptedRun() const;
     // Resumes it with the account's password (never written to disk), and

@@ -53,6 +53,15 @@ Rectangle {
                                                   : userLanguage.startsWith("fr") ? "fr" : "en"
     property string detailEmailContent: ""
     property var sendingLists: []
+    // Other accounts that share a run's recipients with the active one, by
+    // address, and how: "fill" (each until its limits hold it) or "turns".
+    property var runAccounts: []
+    property string runSpread: "fill"
+    // The accounts of runAccounts that exist, the active one left out.
+    function sharingAccounts() {
+        return userComptes.filter(account => account.address !== userActiveCompte
+                                  && runAccounts.indexOf(account.address) >= 0)
+    }
     // A run or a sending list set to start later (the run's scheduler keeps it).
     property var runSchedule: ({})
     property var emailAttachments: []

@@ -640,7 +640,7 @@ void TestSendingRun::accountLimitSpreadsTheRunOverDays()
     limits.setLimits(caps);
     QTRY_VERIFY(limits.ready());
     // Ten now, ten a day later, ten two days later, one a second each day.
-    QCOMPARE(limits.estimateMs(account, 30, 1000), 2 * AccountLimits::dayMs + 9000.0);
+    QCOMPARE(limits.estimateMs({account}, 30, 1000), 2 * AccountLimits::dayMs + 9000.0);
     SendingRun run;
     configure(run, u"limits-"_s + QString::number(interval) + u"/run.journal"_s);
     run.setProperty("accountLimits", QVariant::fromValue(&limits));

@@ -25,7 +25,8 @@ MyHeaderlessDialog {
     // A message larger than the server takes, said before anything is sent.
     property string sizeWarning: ""
     // The account that sends and the pace, for how long the run will take.
-    property string account: ""
+    // The accounts that send it, the active one first, and the pace.
+    property var accounts: []
     property int intervalMs: 0
     readonly property int sendCount: Math.max(0, (oncePerAddress
                                                   ? summary.total - summary.duplicates - (summary.suppressedAddresses || 0)
@@ -85,9 +86,9 @@ MyHeaderlessDialog {
     // How long the run takes at the pace and within the account's limits,
     // said when it is more than a minute; "" otherwise.
     function durationLine() {
-        if (!visible || account === "")
+        if (!visible || accounts.length === 0)
             return ""
-        const ms = root.accountLimits.revision >= 0 ? root.accountLimits.estimateMs(account, sendCount, intervalMs) : 0
+        const ms = root.accountLimits.revision >= 0 ? root.accountLimits.estimateMs(accounts, sendCount, intervalMs) : 0
         if (ms < 60 * 1000)
             return ""
         const minutes = Math.ceil(ms / 60000)
@@ -99,8 +100,11 @@ MyHeaderlessDialog {
             parts.push(qsTr("%Ln hour(s)", "", hours))
         if (rest > 0 && days === 0)
             parts.push(qsTr("%Ln minute(s)", "", rest))
-        const usage = root.accountLimits.usage(account)
-        return (usage.dayLimit > 0 || usage.hourLimit > 0 || usage.minuteLimit > 0
+        const limited = accounts.some(address => {
+            const usage = root.accountLimits.usage(address)
+            return usage.dayLimit > 0 || usage.hourLimit > 0 || usage.minuteLimit > 0
+        })
+        return (limited
                 ? qsTr("At this pace and within the account's sending limits, the run takes about %1; it waits when a limit is reached and goes on by itself.")
                 : qsTr("At this pace, the run takes about %1.")).arg(parts.join(" "))
     }
@@ -141,6 +145,14 @@ MyHeaderlessDialog {
             objectName: "summaryTotal"
             Layout.fillWidth: true
             text: qsTr("%Ln recipient(s) will each receive one message.", "", dialog.sendCount)
+            textFormat: Text.PlainText
+            wrapMode: Text.Wrap
+        }
+        MyLabel {
+            objectName: "summaryAccounts"
+            Layout.fillWidth: true
+            visible: dialog.accounts.length > 1
+            text: qsTr("%Ln account(s) share the recipients: %1.", "", dialog.accounts.length).arg(dialog.accounts.join(", "))
             textFormat: Text.PlainText
             wrapMode: Text.Wrap
         }

@@ -24,6 +24,7 @@ Item {
     readonly property alias tokenRefresh: tokenRefresh
     readonly property alias discardDialog: discardDialog
     readonly property alias scheduler: scheduler
+    readonly property alias runAccountsDialog: runAccountsDialog
     readonly property alias scheduleDialog: scheduleDialog
     // A run started with Send is summed up for confirmation first.
     property bool confirmFirst: false
@@ -177,6 +178,15 @@ Item {
             return refuse(refusal)
         // A token that would expire soon is refreshed first; the run goes on
         // from here once the provider has answered.
+        // The accounts that share the recipients send as they are: each must be able to.
+        const sharing = root.sharingAccounts()
+        for (const other of sharing) {
+            const otherRefusal = accountRefusal(other) || (root.isOAuthAccount(other) && root.freshToken(other.address) === ""
+                                                             ? qsTr("Sign in again with %1 in the account's panel.")
+                                                               .arg(Constants.oauthProviders[other.auth].label) : "")
+            if (otherRefusal !== "")
+                return refuse(other.address + ": " + otherRefusal)
+        }
         if (root.isOAuthAccount(account) && root.freshToken(account.address) === "") {
             if (!tokenRefresh.renewFor(account, false))
                 return refuse(qsTr("Parvane could not ask %1 for a new token.")
@@ -203,6 +213,15 @@ Item {
             "unsubscribe": root.unsubscribeLink,
             "unsubscribeLanguage": root.unsubscribeLanguage,
             "messageId": AppJs.getRandomString(10)
+        }
+        if (sharing.length > 0) {
+            params.accounts = sharing.map(other => ({
+                "host": other.serverHost, "port": parseInt(other.serverPort, 10),
+                "connection": other.connection, "address": other.address, "senderName": other.senderName,
+                "password": root.isOAuthAccount(other) ? "" : root.accountPassword(other),
+                "accessToken": root.isOAuthAccount(other) ? root.freshToken(other.address) : ""
+            }))
+            params.spread = root.runSpread
         }
         const extra = root.isSendingListRunning && root.runningSendingList
                 ? { "list": root.runningSendingList.name } : {}
@@ -241,7 +260,7 @@ Item {
         summaryDialog.unsubscribeLanguage = root.unsubscribeLanguage
         summaryDialog.oneClick = root.unsubscribeMailbox.registered
         summaryDialog.domain = ({})
-        summaryDialog.account = root.userActiveCompte
+        summaryDialog.accounts = [root.userActiveCompte].concat(root.sharingAccounts().map(a => a.address))
         summaryDialog.intervalMs = run.interval
         const account = root.accountByAddress(root.userActiveCompte)
         domainCheck.start(account.address, account.serverHost)
@@ -352,7 +371,14 @@ Item {
         if (list !== undefined)
             sequencer.resumeAfterRun(list)
         sendingDialog.open()
-        if (!run.resumeInterrupted(root.accountPassword(account) || "")) {
+        // The other accounts it shared its recipients with log in again too.
+        const passwords = {}
+        for (const address of resumeDialog.interrupted.accounts || []) {
+            const other = root.accountByAddress(address)
+            if (other)
+                passwords[address] = root.accountPassword(other)
+        }
+        if (!run.resumeInterrupted(root.accountPassword(account) || "", passwords)) {
             sendingDialog.close()
             sequencer.stop()
         }
@@ -394,6 +420,8 @@ Item {
             "stoppedRetry": qsTr("Stopped: the recipients waiting for another try are sent only if you continue the run."),
             "unknown": qsTr("No reply after the whole message was sent: it may have arrived. It is not sent again."),
             "interrupted": qsTr("interrupted while it was being sent"),
+            "via": qsTr("%1 via %2"),
+            "accountOut": qsTr("(the other accounts go on)"),
             "limit_day": qsTr("The account's limit of %1 a day is reached: the run goes on at %2."),
             "limit_hour": qsTr("The account's limit of %1 an hour is reached: the run goes on at %2."),
             "limit_minute": qsTr("The account's limit of %1 a minute is reached: the run goes on at %2.")
@@ -545,6 +573,12 @@ Item {
         id: scheduler
 
         controller: controller
+    }
+
+    RunAccountsDialog {
+        id: runAccountsDialog
+
+        objectName: "runAccountsDialog"
     }
 
     ScheduleDialog {

@@ -12,6 +12,14 @@ FittingMenu {
 
     minimumWidth: 250
 
+    // After the accounts: those that share a run with the active one.
+    MyMenuItem {
+        objectName: "runAccountsItem"
+        text: qsTr("Share runs with other accounts…")
+        enabled: menu.screen.userComptes.length > 1
+        onTriggered: menu.screen.sendingController.runAccountsDialog.open()
+    }
+
     Instantiator {
         model: menu.screen.userComptes
         delegate: MyMenuItem {

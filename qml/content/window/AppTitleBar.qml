@@ -36,6 +36,12 @@ Rectangle {
                                              ? screen.sendingController : null
 
     // The run's progress as the status bar says it: "Sending 120/5,000".
+    // The active account, and how many others share its runs: "a@example.com +1".
+    function accountWithOthers() {
+        const others = screen.sharingAccounts().length
+        return screen.userActiveCompte + (others > 0 ? " +" + others : "")
+    }
+
     function runStatusText() {
         const controller = sendingController
         if (!controller)
@@ -144,8 +150,8 @@ Rectangle {
                     objectName: "accountButton"
                     // With what its limits leave it: "312 of 500 today".
                     text: bar.screen.userActiveCompte === "" ? myTrStrings.noActiveAccount
-                          : bar.screen.usageText(bar.screen.userActiveCompte) === "" ? bar.screen.userActiveCompte
-                          : bar.screen.userActiveCompte + " \u00b7 " + bar.screen.usageText(bar.screen.userActiveCompte)
+                          : bar.accountWithOthers() + (bar.screen.usageText(bar.screen.userActiveCompte) === "" ? ""
+                             : " \u00b7 " + bar.screen.usageText(bar.screen.userActiveCompte))
                     icon.source: "../resources/images/statusbar/account.png"
                     childMenu: accountMenu
 

@@ -151,6 +151,8 @@ Item {
             screen.detailEmailContentUrl = ""
             screen.emailAttachments = []
             screen.sendingLists = []
+            screen.runAccounts = []
+            screen.runSpread = "fill"
             screen.isSendingListRunning = false
             screen.runningSendingList = undefined
             screen.runningSendingListOutput = ""
@@ -1242,6 +1244,44 @@ Item {
             detail.exportDialog.saveChosen("file://" + csv)
             tryVerify(() => helper.textFromFile("file://" + csv).indexOf("reject-me@x.test,failed,") > 0,
                       5000, "the run is exported")
+        }
+
+        // ---- A run shared by two accounts ----
+
+        function test_twoAccountsShareARunInTurns() {
+            const other = Object.assign(account(servers.password), { "address": "other." + servers.user,
+                                                                    "senderName": "Other Sender" })
+            screen.userComptes = [account(servers.password), other]
+            const choice = screen.sendingController.runAccountsDialog
+            choice.open()
+            tryCompare(choice, "opened", true)
+            mouseClick(findChild(choice.contentItem, "shareAccountBox0"))
+            mouseClick(findChild(choice.contentItem, "spreadTurnsButton"))
+            compare(screen.runAccounts, [other.address])
+            compare(screen.runSpread, "turns")
+            mouseClick(findChild(choice.contentItem, "closeRunAccountsButton"))
+            tryCompare(choice, "visible", false)
+
+            screen.recipient = "paul.martin@clients.test; lea.durand@clients.test; cy.roe@friends.test; ann@others.test"
+            const flickable = findChild(screen, "pagesFlickable")
+            flickable.contentY = Math.max(0, flickable.contentHeight - flickable.height)
+            mouseClick(findChild(page(), "sendButton"))
+            const summary = screen.sendingController.summaryDialog
+            tryCompare(summary, "opened", true, 10000)
+            const shared = findChild(summary.contentItem, "summaryAccounts")
+            verify(shared.visible)
+            compare(shared.text, "2 accounts share the recipients: " + servers.user + ", " + other.address + ".")
+            mouseClick(findChild(summary.contentItem, "summarySendButton"))
+            waitForRunEnd()
+            compare(run().sent, 4)
+            // One each in turn, each message from the account that sent it.
+            const mails = servers.messages()
+            compare(mails.map(m => m.login), [servers.user, other.address, servers.user, other.address])
+            compare(mails.map(m => m.from), mails.map(m => m.login))
+            compare(mails.map(m => m.fromName), ["Zoé Lefèvre", "Other Sender", "Zoé Lefèvre", "Other Sender"])
+            const log = untimed(screen.sendingController.dialog.logText())
+            verify(log.indexOf("lea.durand@clients.test via " + other.address + ": ") >= 0, log)
+            screen.runAccounts = []
         }
 
         // ---- A run set to start later ----

@@ -52,6 +52,9 @@ Item {
         function usageText(address) {
             return usage[address] || ""
         }
+        function sharingAccounts() {
+            return []
+        }
     }
 
     Window {

@@ -245,6 +245,7 @@ MyDetailLayout {
                 text: parent.modelData.address + " · " + detail.outcomeText(parent.modelData.outcome)
                       + (parent.modelData.at > 0
                          ? " · " + Qt.formatDateTime(new Date(parent.modelData.at), "hh:mm:ss") : "")
+                      + (parent.modelData.account ? " · " + qsTr("via %1").arg(parent.modelData.account) : "")
                 textFormat: Text.PlainText
                 font.pointSize: 9
                 elide: Text.ElideRight

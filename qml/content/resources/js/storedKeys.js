@@ -47,6 +47,11 @@ var keys = [
       read: s => V.text(s, "") },
     { owner: "screen", group: "sendingForm", key: "sendingLists", property: "sendingLists",
       read: s => V.records(s, V.sendingListFields, []) },
+    // The other accounts that share a run's recipients with the active one, and how.
+    { owner: "screen", group: "sendingForm", key: "runAccounts", property: "runAccounts",
+      read: s => V.textArray(s, []) },
+    { owner: "screen", group: "sendingForm", key: "runSpread", property: "runSpread",
+      read: s => V.text(s, "fill") === "turns" ? "turns" : "fill" },
     // A run or sending list set to start later: {at (ms), list ("" for the form's run)}.
     { owner: "screen", group: "sendingForm", key: "runSchedule", property: "runSchedule",
       read: s => {
