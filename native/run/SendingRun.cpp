@@ -1018,9 +1018,10 @@ void SendingRun::runWideFailure(int index, const SmtpTransport::Result &result)
     if (result.scope == Scope::Login) {
         appendLog(addressOf(index) + u": "_s + said + u"\n"_s);
         // No more logins with a password the server refuses: one refusal
-        // could be a typing error, a hundred a locked account.
+        // could be a typing error, a hundred a locked account. With several
+        // accounts, the prompt says whose password it asks for.
         pause(0, u"login"_s);
-        emit passwordNeeded(said);
+        emit passwordNeeded(sharedRun() ? sender.message.username + u": "_s + said : said);
         return;
     }
     appendLog(addressOf(index) + u": "_s + said + u" "_s

@@ -213,7 +213,9 @@ Item {
 
         function test_noAccount() {
             compare(bar.accountButton.text, "No active account")
-            compare(bar.accountMenu.count, 0)
+            // Only the entry that shares runs, which needs two accounts.
+            compare(bar.accountMenu.count, 1)
+            verify(!items(bar.accountMenu)[0].enabled)
         }
 
         function test_accounts() {
@@ -221,13 +223,14 @@ Item {
             screenState.userActiveCompte = "a@example.com"
             compare(bar.accountButton.text, "a@example.com")
             let entries = items(bar.accountMenu)
-            compare(entries.map(i => i.text), ["a@example.com", "b@example.com"])
-            compare(entries.map(i => i.checked), [true, false])
+            compare(entries.map(i => i.text), ["a@example.com", "b@example.com", "Share runs with other accounts\u2026"])
+            compare(entries.map(i => i.checked), [true, false, false])
+            verify(entries[2].enabled)
 
             entries[1].toggle()
             entries[1].triggered()
             compare(screenState.userActiveCompte, "b@example.com")
-            compare(entries.map(i => i.checked), [false, true])
+            compare(entries.map(i => i.checked), [false, true, false])
             compare(bar.accountButton.text, "b@example.com")
             screenState.usage = { "b@example.com": "312 of 500 today" }
             compare(bar.accountButton.text, "b@example.com \u00b7 312 of 500 today")
@@ -236,8 +239,9 @@ Item {
             // A new array replaces the entries, in its order.
             screenState.userComptes = [{ "address": "c@example.com" }].concat(screenState.userComptes)
             entries = items(bar.accountMenu)
-            compare(entries.map(i => i.text), ["c@example.com", "a@example.com", "b@example.com"])
-            compare(entries.map(i => i.checked), [false, false, true])
+            compare(entries.map(i => i.text), ["c@example.com", "a@example.com", "b@example.com",
+                                               "Share runs with other accounts\u2026"])
+            compare(entries.map(i => i.checked), [false, false, true, false])
         }
 
         function test_workFileButtons() {

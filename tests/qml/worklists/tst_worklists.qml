@@ -109,6 +109,8 @@ Item {
         }
 
         function cleanup() {
+            RunClock.offsetMs = 0
+            screen.runSchedule = ({})
             driver.closePopups()
             tryCompare(screen, "isSenderRunning", false, 20000)
             tryCompare(screen, "isSendingListRunning", false, 20000)
@@ -705,14 +707,25 @@ Item {
 
         // The panel is only ever shown beside the compose page, but a list
         // started from elsewhere still brings the compose page first.
-        function test_startingFromAnotherPageShowsTheComposePage() {
+        function test_scheduledListStartsFromAnotherPageAndShowsTheComposePage() {
             const a = saveTask("c1.pvsav", task("C1", "c1@tasks.test"))
             const b = saveTask("c2.pvsav", task("C2", "c2@tasks.test"))
             const list = reviewed({ "name": "Elsewhere", "tasks": [a, b], "output": "", "done": 0,
                                     "nextTask": 0 })
             driver.seed({ "sendingLists": [list] })
+            // Scheduled from its panel, it starts at its time from whatever page is shown.
+            openPanel()
+            driver.click(entryButton(0, "scheduleSendingListButton"))
+            const ask = screen.sendingController.scheduleDialog
+            tryCompare(ask, "opened", true)
+            driver.click(driver.find("scheduleConfirmButton", true, ask.contentItem))
+            tryCompare(ask, "visible", false)
+            compare(screen.runSchedule.list, "Elsewhere")
             driver.openPage("contactsListsMenu", "ContactsListsPage")
-            verify(screen.sendingController.sequencer.start(list))
+            wait(300)
+            verify(!screen.isSendingListRunning, "not before its time")
+            RunClock.advance(screen.runSchedule.at - RunClock.nowMs() + 1000)
+            tryVerify(() => screen.isSendingListRunning, 5000, "the list starts")
             driver.settle()
             compare(driver.find("pagesStackView").currentItem.objectName, "SendEmailsPage")
             waitForListEnd()
