@@ -3509,12 +3509,12 @@
             <translation>Runs send through %1. These accounts share the recipients with it, each message with its account's sender name and address:</translation>
         </message>
         <message>
-            <location line="+25" />
-            <source>Each account until its sending limits are reached, in order</source>
-            <translation>Each account until its sending limits are reached, in order</translation>
+            <location line="+26" />
+            <source>Each account up to its limits, in order</source>
+            <translation>Each account up to its limits, in order</translation>
         </message>
         <message>
-            <location line="+7" />
+            <location line="+8" />
             <source>One account after the other</source>
             <translation>One account after the other</translation>
         </message>
@@ -3721,33 +3721,33 @@
             <translation>Starts on %1</translation>
         </message>
         <message>
-            <location line="+37" />
+            <location line="+40" />
             <source>Parvane was closed when %1 was to start, at %2. Start it now?</source>
             <translation>Parvane was closed when %1 was to start, at %2. Start it now?</translation>
         </message>
         <message>
-            <location line="+21" />
+            <location line="+23" />
             <source>Scheduled: %1 starts at %2. Cancel the schedule?</source>
             <translation>Scheduled: %1 starts at %2. Cancel the schedule?</translation>
         </message>
         <message>
-            <location line="-55" />
+            <location line="-60" />
             <source>Starts in %1</source>
             <translation>Starts in %1</translation>
         </message>
         <message>
-            <location line="+37" />
+            <location line="+40" />
             <source>Start now</source>
             <translation>Start now</translation>
         </message>
         <message>
             <location line="+1" />
-            <location line="+20" />
+            <location line="+22" />
             <source>Cancel the schedule</source>
             <translation>Cancel the schedule</translation>
         </message>
         <message>
-            <location line="-14" />
+            <location line="-16" />
             <source>The schedule is cancelled: nothing was sent.</source>
             <translation>The schedule is cancelled: nothing was sent.</translation>
         </message>

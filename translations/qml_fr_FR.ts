@@ -3509,12 +3509,12 @@
             <translation>Les envois partent de %1. Ces comptes en partagent les destinataires, chaque message avec le nom et l’adresse d’expéditeur de son compte :</translation>
         </message>
         <message>
-            <location line="+25" />
-            <source>Each account until its sending limits are reached, in order</source>
-            <translation>Chaque compte jusqu’à ses limites d’envoi, dans l’ordre</translation>
+            <location line="+26" />
+            <source>Each account up to its limits, in order</source>
+            <translation>Chaque compte jusqu’à ses limites, dans l’ordre</translation>
         </message>
         <message>
-            <location line="+7" />
+            <location line="+8" />
             <source>One account after the other</source>
             <translation>Un compte après l’autre</translation>
         </message>
@@ -3721,33 +3721,33 @@
             <translation>Démarre le %1</translation>
         </message>
         <message>
-            <location line="+37" />
+            <location line="+40" />
             <source>Parvane was closed when %1 was to start, at %2. Start it now?</source>
             <translation>Parvane était fermé quand %1 devait démarrer, à %2. Le lancer maintenant ?</translation>
         </message>
         <message>
-            <location line="+21" />
+            <location line="+23" />
             <source>Scheduled: %1 starts at %2. Cancel the schedule?</source>
             <translation>Programmé : %1 démarre à %2. Annuler la programmation ?</translation>
         </message>
         <message>
-            <location line="-55" />
+            <location line="-60" />
             <source>Starts in %1</source>
             <translation>Démarre dans %1</translation>
         </message>
         <message>
-            <location line="+37" />
+            <location line="+40" />
             <source>Start now</source>
             <translation>Lancer maintenant</translation>
         </message>
         <message>
             <location line="+1" />
-            <location line="+20" />
+            <location line="+22" />
             <source>Cancel the schedule</source>
             <translation>Annuler la programmation</translation>
         </message>
         <message>
-            <location line="-14" />
+            <location line="-16" />
             <source>The schedule is cancelled: nothing was sent.</source>
             <translation>La programmation est annulée : rien n’a été envoyé.</translation>
         </message>

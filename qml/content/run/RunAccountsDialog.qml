@@ -14,8 +14,8 @@ MyHeaderlessDialog {
         root.runAccounts = shared ? others.concat([address]) : others
     }
 
-    width: 460
-    height: Math.min(220 + 34 * root.userComptes.length, parent ? parent.height - 20 : 500)
+    width: 500
+    height: Math.min(290 + 34 * root.userComptes.length, parent ? parent.height - 20 : 500)
 
     ColumnLayout {
         anchors.fill: parent
@@ -59,13 +59,15 @@ MyHeaderlessDialog {
         }
         MyRadioButton {
             objectName: "spreadFillButton"
-            text: qsTr("Each account until its sending limits are reached, in order")
+            Layout.fillWidth: true
+            text: qsTr("Each account up to its limits, in order")
             checked: root.runSpread !== "turns"
             enabled: !root.runInputsLocked
             onToggled: if (checked) root.runSpread = "fill"
         }
         MyRadioButton {
             objectName: "spreadTurnsButton"
+            Layout.fillWidth: true
             text: qsTr("One account after the other")
             checked: root.runSpread === "turns"
             enabled: !root.runInputsLocked

@@ -102,6 +102,9 @@ Item {
         id: missedDialog
 
         objectName: "missedScheduleDialog"
+        // Room for the list's name and the two answers side by side.
+        width: 480
+        height: 270
         message: scheduler.pending
                  ? qsTr("Parvane was closed when %1 was to start, at %2. Start it now?")
                    .arg(scheduler.whatText()).arg(myTrStrings.dateTime(scheduler.schedule.at))
@@ -123,6 +126,8 @@ Item {
         id: cancelDialog
 
         objectName: "cancelScheduleDialog"
+        width: 480
+        height: 270
         message: scheduler.pending
                  ? qsTr("Scheduled: %1 starts at %2. Cancel the schedule?").arg(scheduler.whatText())
                    .arg(myTrStrings.dateTime(scheduler.schedule.at))

@@ -79,6 +79,7 @@ Item {
             driver.screen.sendingController.dialog.close()
             driver.screen.sendingController.summaryDialog.close()
             driver.screen.sendingController.resumeDialog.close() // it takes no Escape either
+            driver.screen.sendingController.scheduler.missedDialog.close() // nor this one
             driver.closePopups()
             driver.settle()
         }
@@ -358,6 +359,16 @@ Item {
             tryCompare(dialog, "opened", true)
         }
 
+        // A dialog of the sending controller, with what it says set first.
+        function controllerDialogScene(pick, prepare) {
+            driver.openPage("homeMenu", "SendEmailsPage")
+            if (prepare)
+                prepare()
+            const dialog = pick(driver.screen.sendingController)
+            dialog.open()
+            tryCompare(dialog, "opened", true)
+        }
+
         function screenDialogScene(name) {
             driver.openPage("homeMenu", "SendEmailsPage")
             let dialog = null
@@ -396,6 +407,11 @@ Item {
                 { tag: "run of 1,234", show: bigRunScene },
                 { tag: "run summary", show: summaryScene },
                 { tag: "interrupted run", show: resumeScene },
+                { tag: "schedule dialog", show: () => controllerDialogScene(c => c.scheduleDialog) },
+                { tag: "accounts of a run", show: () => controllerDialogScene(c => c.runAccountsDialog) },
+                { tag: "missed schedule", show: () => controllerDialogScene(c => c.scheduler.missedDialog, () => {
+                    driver.screen.runSchedule = { "at": Date.now() - 3600 * 1000, "list": "Campagne de printemps" }
+                }) },
                 { tag: "connection dialog", show: () => screenDialogScene("connexionDialog") },
                 { tag: "about dialog", show: () => sideMenuDialogScene("aboutMenu", "aboutDialog") },
                 { tag: "contact dialog",
