@@ -32,12 +32,12 @@
             <translation>A sending run is using this account: it can be changed once the run has ended.</translation>
         </message>
         <message>
-            <location line="+20" />
+            <location line="+33" />
             <source>Sign in again with %1 first.</source>
             <translation>Sign in again with %1 first.</translation>
         </message>
         <message>
-            <location line="+92" />
+            <location line="+82" />
             <source>You signed in as %1, not as %2: nothing was changed.</source>
             <translation>You signed in as %1, not as %2: nothing was changed.</translation>
         </message>
@@ -3701,7 +3701,7 @@
     <context>
         <name>RunScheduler</name>
         <message>
-            <location filename="../qml/content/run/RunScheduler.qml" line="+49" />
+            <location filename="../qml/content/run/RunScheduler.qml" line="+63" />
             <source>The scheduled sending list "%1" is no longer there: nothing was started.</source>
             <translation>The scheduled sending list "%1" is no longer there: nothing was started.</translation>
         </message>
@@ -3721,7 +3721,7 @@
             <translation>Starts on %1</translation>
         </message>
         <message>
-            <location line="+40" />
+            <location line="+47" />
             <source>Parvane was closed when %1 was to start, at %2. Start it now?</source>
             <translation>Parvane was closed when %1 was to start, at %2. Start it now?</translation>
         </message>
@@ -3731,12 +3731,17 @@
             <translation>Scheduled: %1 starts at %2. Cancel the schedule?</translation>
         </message>
         <message>
-            <location line="-60" />
+            <location line="-67" />
             <source>Starts in %1</source>
             <translation>Starts in %1</translation>
         </message>
         <message>
-            <location line="+40" />
+            <location line="-32" />
+            <source>Another run comes first; the schedule waits for it.</source>
+            <translation>Another run comes first; the schedule waits for it.</translation>
+        </message>
+        <message>
+            <location line="+79" />
             <source>Start now</source>
             <translation>Start now</translation>
         </message>

@@ -32,12 +32,12 @@
             <translation>Un envoi en cours utilise ce compte : il pourra être modifié une fois l'envoi terminé.</translation>
         </message>
         <message>
-            <location line="+20" />
+            <location line="+33" />
             <source>Sign in again with %1 first.</source>
             <translation>Connectez-vous d’abord de nouveau avec %1.</translation>
         </message>
         <message>
-            <location line="+92" />
+            <location line="+82" />
             <source>You signed in as %1, not as %2: nothing was changed.</source>
             <translation>Vous vous êtes connecté en tant que %1, et non %2 : rien n’a été modifié.</translation>
         </message>
@@ -3701,7 +3701,7 @@
     <context>
         <name>RunScheduler</name>
         <message>
-            <location filename="../qml/content/run/RunScheduler.qml" line="+49" />
+            <location filename="../qml/content/run/RunScheduler.qml" line="+63" />
             <source>The scheduled sending list "%1" is no longer there: nothing was started.</source>
             <translation>La liste d’envoi programmée « %1 » n’existe plus : rien n’a été lancé.</translation>
         </message>
@@ -3721,7 +3721,7 @@
             <translation>Démarre le %1</translation>
         </message>
         <message>
-            <location line="+40" />
+            <location line="+47" />
             <source>Parvane was closed when %1 was to start, at %2. Start it now?</source>
             <translation>Parvane était fermé quand %1 devait démarrer, à %2. Le lancer maintenant ?</translation>
         </message>
@@ -3731,12 +3731,17 @@
             <translation>Programmé : %1 démarre à %2. Annuler la programmation ?</translation>
         </message>
         <message>
-            <location line="-60" />
+            <location line="-67" />
             <source>Starts in %1</source>
             <translation>Démarre dans %1</translation>
         </message>
         <message>
-            <location line="+40" />
+            <location line="-32" />
+            <source>Another run comes first; the schedule waits for it.</source>
+            <translation>Un autre envoi passe d’abord ; la programmation l’attend.</translation>
+        </message>
+        <message>
+            <location line="+79" />
             <source>Start now</source>
             <translation>Lancer maintenant</translation>
         </message>

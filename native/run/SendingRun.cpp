@@ -282,6 +282,28 @@ void SendingRun::setJournalPath(const QString &path)
     emit journalPathChanged();
 }
 
+AccountLimits *SendingRun::accountLimits() const
+{
+    return m_accountLimits;
+}
+
+void SendingRun::setAccountLimits(AccountLimits *limits)
+{
+    if (limits == m_accountLimits)
+        return;
+    if (m_accountLimits)
+        disconnect(m_accountLimits, nullptr, this, nullptr);
+    m_accountLimits = limits;
+    // Limits changed while the run waits for them: it looks again at once,
+    // and waits anew if they still hold it.
+    if (limits)
+        connect(limits, &AccountLimits::limitsChanged, this, [this] {
+            if (m_state == Paused && m_pauseReason == "limit"_L1)
+                m_resumeTimer.start(0);
+        });
+    emit suppressionChanged();
+}
+
 SuppressionList *SendingRun::suppression() const
 {
     return m_suppression;

@@ -99,7 +99,8 @@ class SendingRun : public QObject
                        suppressionChanged)
     // What each account may still send: a run waits when its account has
     // reached a limit, and counts each message that goes out.
-    Q_PROPERTY(AccountLimits *accountLimits MEMBER m_accountLimits NOTIFY suppressionChanged)
+    Q_PROPERTY(AccountLimits *accountLimits READ accountLimits WRITE setAccountLimits NOTIFY
+                       suppressionChanged)
 
 public:
     enum State { Idle, Starting, Delivering, Paused, Stopping, Finished, Stopped };
@@ -132,6 +133,8 @@ public:
     QString historyPath() const;
     bool canContinue() const;
     SuppressionList *suppression() const;
+    AccountLimits *accountLimits() const;
+    void setAccountLimits(AccountLimits *limits);
     void setSuppression(SuppressionList *list);
 
     // Send was pressed: checks that the machine is online, then reports with

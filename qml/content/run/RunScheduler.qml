@@ -31,15 +31,29 @@ Item {
         root.runSchedule = ({})
     }
 
+    // The question about an interrupted run comes first (a run started
+    // meanwhile would write its journal over that run's), and a run under way.
+    function interruptedFirst() {
+        return controller.resumeDialog.visible || controller.discardDialog.visible || controller.run.busy
+    }
+
     // At start: a schedule whose time passed while the program was closed.
     function checkMissed() {
-        if (pending && RunClock.nowMs() > schedule.at + graceMs)
-            missedDialog.open()
-        else
+        if (!pending || RunClock.nowMs() <= schedule.at + graceMs) {
             tick()
+            return
+        }
+        if (interruptedFirst())
+            missedLater.start()
+        else
+            missedDialog.open()
     }
 
     function startNow() {
+        if (interruptedFirst()) {
+            toast.show(qsTr("Another run comes first; the schedule waits for it."), 5000)
+            return false
+        }
         const due = schedule
         cancel()
         if (due.list === "")
@@ -80,8 +94,7 @@ Item {
             return
         }
         remainingMs = Math.max(0, schedule.at - RunClock.nowMs())
-        if (remainingMs > 0 || controller.run.busy || root.isSendingListRunning
-                || controller.resumeDialog.visible || controller.discardDialog.visible)
+        if (remainingMs > 0 || root.isSendingListRunning || interruptedFirst())
             return
         startNow()
     }
@@ -91,6 +104,14 @@ Item {
         repeat: true
         running: scheduler.pending
         onTriggered: scheduler.tick()
+    }
+
+    // The missed schedule is asked about once the interrupted run is answered.
+    Timer {
+        id: missedLater
+
+        interval: 500
+        onTriggered: scheduler.checkMissed()
     }
 
     Connections {

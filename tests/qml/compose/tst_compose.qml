@@ -1313,27 +1313,47 @@ Item {
             compare(servers.messages().map(m => m.envelopeTo[0]), ["paul.martin@clients.test"])
             verify(!scheduler.pending)
 
-            // Scheduled again, then the program is closed past its time: the
-            // next start asks, and nothing goes until the user says so.
-            screen.recipient = "cy.roe@friends.test"
+            // Scheduled again; a run of the same message is stopped half-way;
+            // the program is closed past the schedule's time. The next start
+            // asks about the stopped run first, then about the schedule, and
+            // nothing goes until the user says so; nobody gets it twice.
+            screen.recipient = "cy.roe@friends.test; ann@others.test; lea.durand@clients.test"
             verify(screen.sendingController.openSchedule(""))
             tryCompare(ask, "opened", true)
             mouseClick(findChild(ask.contentItem, "scheduleConfirmButton"))
             tryCompare(ask, "visible", false)
+            // Stopped as its first message is answered.
+            const stopAtFirst = () => {
+                run().recipientDone.disconnect(stopAtFirst)
+                run().stop()
+            }
+            run().recipientDone.connect(stopAtFirst)
+            verify(page().sendEmails())
+            tryCompare(run(), "state", SendingRun.Stopped, 10000)
+            verify(run().sent < 3)
             screen.settingsStore.flush()
             screen.destroy()
             wait(0)
             RunClock.advance(3 * 3600 * 1000)
             screen = screenComponent.createObject(scene)
-            const missed = screen.sendingController.scheduler.missedDialog
+            const controller = screen.sendingController
+            const missed = controller.scheduler.missedDialog
+            tryCompare(controller.resumeDialog, "opened", true, 10000)
+            wait(1000)
+            verify(!missed.opened, "the stopped run is asked about first")
+            mouseClick(findChild(controller.resumeDialog.contentItem, "discardRunButton"))
+            tryCompare(controller.discardDialog, "opened", true)
+            mouseClick(findChild(controller.discardDialog.contentItem, "confirmButton"))
             tryCompare(missed, "opened", true, 10000)
             verify(missed.message.startsWith("Parvane was closed when the run"), missed.message)
+            const before = servers.count()
             wait(300)
-            compare(servers.count(), 1, "not started late without a word")
+            compare(servers.count(), before, "not started late without a word")
             mouseClick(findChild(missed.contentItem, "confirmButton"))
             waitForRunEnd()
-            compare(servers.messages().map(m => m.envelopeTo[0]), ["paul.martin@clients.test", "cy.roe@friends.test"])
-            verify(!screen.sendingController.scheduler.pending)
+            compare(servers.messages().map(m => m.envelopeTo[0]).sort(),
+                    ["ann@others.test", "cy.roe@friends.test", "lea.durand@clients.test", "paul.martin@clients.test"])
+            verify(!controller.scheduler.pending)
         }
 
         function test_runWideRefusalsAskOnceThenStop() {

@@ -76,7 +76,20 @@ MyDetailLayout {
     }
 
     function updateAccount() {
-        if (root.loading || !account || refuseWhileInUse())
+        if (root.loading || !account)
+            return
+        // New limits alone are kept at once, even for the account a run uses:
+        // a run that waits for them looks again.
+        if (onlyLimitsChanged()) {
+            const accounts = root.userComptes.slice()
+            accounts[root.detailAccount] = Object.assign({}, account, {
+                "limitDay": form.limitDay, "limitHour": form.limitHour, "limitMinute": form.limitMinute })
+            root.userComptes = accounts
+            account = accounts[root.detailAccount]
+            successToast.show(myTrStrings.account_has_been_updated, 5000)
+            return
+        }
+        if (refuseWhileInUse())
             return
         if (form.signedInWith !== "" && form.accessToken === "") {
             toast.show(qsTr("Sign in again with %1 first.").arg(Constants.oauthProviders[form.signedInWith].label), 5000)
@@ -87,16 +100,6 @@ MyDetailLayout {
         const refusal = form.missingFieldText()
         if (refusal !== "") {
             toast.show(refusal, 5000)
-            return
-        }
-        // New limits alone need no test message.
-        if (onlyLimitsChanged()) {
-            const accounts = root.userComptes.slice()
-            accounts[root.detailAccount] = Object.assign({}, account, {
-                "limitDay": form.limitDay, "limitHour": form.limitHour, "limitMinute": form.limitMinute })
-            root.userComptes = accounts
-            account = accounts[root.detailAccount]
-            successToast.show(myTrStrings.account_has_been_updated, 5000)
             return
         }
         AppJs.startLoading()
