@@ -22,6 +22,8 @@ PACKAGES=(
   qml6-module-qtwebview qml6-module-qtwebengine qml6-module-qttest qml6-module-qtcore
   # code checks
   clang-format
+  # the Debian package: its checks, and the trace that shows what it reads
+  desktop-file-utils appstream lintian strace
   # mail delivery, QR codes, HTML scanning
   libcurl4-openssl-dev libgmime-3.0-dev libqrcodegencpp-dev libxml2-dev
   libgumbo-dev
