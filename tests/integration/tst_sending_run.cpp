@@ -694,7 +694,8 @@ void TestSendingRun::sharedRunSpreadsItsRecipientsOverTheAccounts()
     // Thirty recipients shared by two accounts on two servers, the first
     // allowed twelve a day: it sends twelve, the second the eighteen others,
     // and each server receives only its own. Then in turns, with the first
-    // account's password refused: the second finishes the run alone.
+    // account's password refused: the second finishes the run alone; then
+    // with the first account's server asking to wait.
     QFETCH_GLOBAL(int, interval);
     const QString folder = u"shared-"_s + QString::number(interval);
     QVERIFY(QDir().mkpath(m_work.path() + u'/' + folder));
@@ -765,6 +766,31 @@ void TestSendingRun::sharedRunSpreadsItsRecipientsOverTheAccounts()
         QCOMPARE(received(u"faulty_away"_s, address), 1);
     }
     QVERIFY(run.logText().contains(u"(the other accounts go on)"_s));
+
+    // The first account's server asks to wait after every three messages: the
+    // second goes on meanwhile, and nobody is failed or mailed twice for it.
+    QStringList held;
+    for (int i = 0; i < 12; ++i)
+        held.append(unique(u"shared"_s));
+    given = params(u"faulty_limit"_s);
+    given.insert(u"accounts"_s,
+                 QVariantList{QVariantMap{{u"host"_s, u"127.0.0.1"_s},
+                                          {u"port"_s, m_servers.port(u"faulty_away"_s)},
+                                          {u"connection"_s, u"Auto"_s},
+                                          {u"address"_s, other},
+                                          {u"password"_s, given.value(u"password"_s)}}});
+    run.setProperty("serverPausesMs", QVariantList{2500});
+    QVERIFY(run.start(given, recipients(held)));
+    QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 4, 30000);
+    QCOMPARE(run.sent(), 12);
+    QCOMPARE(run.failed(), 0);
+    int viaFirst = 0;
+    for (const QString &address : held) {
+        QCOMPARE(received(u"faulty_limit"_s, address) + received(u"faulty_away"_s, address), 1);
+        viaFirst += received(u"faulty_limit"_s, address);
+    }
+    QVERIFY2(viaFirst < 12, "the second account sent while the first was held");
+    QVERIFY(run.logText().contains(u"421 4.7.0 Sending limit reached"_s));
 }
 
 void TestSendingRun::unreachableServerPausesThenGoesOn()
