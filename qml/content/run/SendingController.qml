@@ -176,8 +176,6 @@ Item {
         const refusal = accountRefusal(account)
         if (refusal !== "")
             return refuse(refusal)
-        // A token that would expire soon is refreshed first; the run goes on
-        // from here once the provider has answered.
         // The accounts that share the recipients send as they are: each must be able to.
         const sharing = root.sharingAccounts()
         for (const other of sharing) {
@@ -187,6 +185,8 @@ Item {
             if (otherRefusal !== "")
                 return refuse(other.address + ": " + otherRefusal)
         }
+        // A token that would expire soon is refreshed first; the run goes on
+        // from here once the provider has answered.
         if (root.isOAuthAccount(account) && root.freshToken(account.address) === "") {
             if (!tokenRefresh.renewFor(account, false))
                 return refuse(qsTr("Parvane could not ask %1 for a new token.")
@@ -341,8 +341,10 @@ Item {
         resumeDialog.interrupted = interrupted
         // A run that was waiting for its account's limit goes on by itself,
         // as it would have had the program stayed open.
+        // One whose account can no longer send is offered as any other.
         const waiting = resumeDialog.interrupted
-        if (waiting.limitUntil > 0) {
+        const account = root.accountByAddress(waiting.account)
+        if (waiting.limitUntil > 0 && account && accountRefusal(account) === "") {
             toast.show(qsTr("The run \"%1\" waits for the sending limit of %2 and goes on by itself at %3.")
                        .arg(waiting.subject).arg(waiting.account)
                        .arg(myTrStrings.dateTime(Math.max(waiting.limitUntil, RunClock.nowMs()))), 10000)
