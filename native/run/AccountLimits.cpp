@@ -161,14 +161,9 @@ QVariantMap AccountLimits::usage(const QString &address) const
                                 - std::upper_bound(times.cbegin(), times.cend(), now - length));
     };
     const Caps caps = capsOf(address);
-    const qint64 wait = waitFor(times, caps, now);
-    return {{u"day"_s, since(dayMs)},
-            {u"hour"_s, since(hourMs)},
-            {u"minute"_s, since(minuteMs)},
-            {u"dayLimit"_s, caps.day},
-            {u"hourLimit"_s, caps.hour},
-            {u"minuteLimit"_s, caps.minute},
-            {u"until"_s, wait > 0 ? static_cast<double>(now + wait) : 0.0}};
+    return {{u"day"_s, since(dayMs)},       {u"hour"_s, since(hourMs)},
+            {u"minute"_s, since(minuteMs)}, {u"dayLimit"_s, caps.day},
+            {u"hourLimit"_s, caps.hour},    {u"minuteLimit"_s, caps.minute}};
 }
 
 double AccountLimits::estimateMs(const QStringList &addresses, int messages, int intervalMs) const

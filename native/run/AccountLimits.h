@@ -49,14 +49,13 @@ public:
     bool ready() const { return m_ready; }
 
     Caps capsOf(const QString &address) const;
-    // {day, hour, minute} sent within each, {dayLimit, hourLimit,
-    // minuteLimit}, and `until`: when the next message may go (0: now).
+    // {day, hour, minute} sent within each, and {dayLimit, hourLimit, minuteLimit}.
     Q_INVOKABLE QVariantMap usage(const QString &address) const;
     // How long until the account may send one more, with `inFlight`
     // messages counted as sent now; 0 when it may send now.
     qint64 waitMs(const QString &address, int inFlight = 0) const;
     // The limit that holds it: "day", "hour", "minute", or "" when none does.
-    Q_INVOKABLE QString reached(const QString &address, int inFlight = 0) const;
+    QString reached(const QString &address, int inFlight = 0) const;
     // How long `messages` more would take through these accounts, one every
     // `intervalMs` and each within its account's limits: from now to the
     // last one's departure.

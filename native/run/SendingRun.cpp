@@ -394,17 +394,12 @@ void SendingRun::setParams(const QVariantMap &params)
     // the same message, each with its own sender and server.
     m_senders = {Sender{m_message}};
     for (const QVariant &item : params.value(u"accounts"_s).toList()) {
-        const OutgoingMail given = Outgoing::fromParams(item.toMap());
-        OutgoingMail message = m_message;
-        message.host = given.host;
-        message.port = given.port;
-        message.connection = given.connection;
-        message.username = given.username;
-        message.password = given.password;
-        message.accessToken = given.accessToken;
-        if (!given.senderName.isEmpty())
-            message.senderName = given.senderName;
-        m_senders.append(Sender{message});
+        QVariantMap account = item.toMap();
+        if (account.value(u"senderName"_s).toString().isEmpty())
+            account.remove(u"senderName"_s);
+        QVariantMap merged = params;
+        merged.insert(account);
+        m_senders.append(Sender{Outgoing::fromParams(merged)});
     }
     m_spreadInTurn = params.value(u"spread"_s).toString() == "turns"_L1;
     m_nextSender = 0;

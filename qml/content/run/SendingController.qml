@@ -78,9 +78,11 @@ Item {
     // What Send would refuse in the form, or "" when it would go; the
     // schedule asks it too, so that a run set for tomorrow is not refused then.
     function formRefusal() {
-        const refusal = accountRefusal(root.accountByAddress(root.userActiveCompte))
-        if (refusal !== "")
-            return refusal
+        return accountRefusal(root.accountByAddress(root.userActiveCompte)) || messageRefusal()
+    }
+
+    // The message's own checks, the account left out.
+    function messageRefusal() {
         if (root.senderName === "")
             return myTrStrings.sender_name_required
         if (root.subject === "")
@@ -194,9 +196,9 @@ Item {
             return
         }
         // Whatever put them in the form, files no message may carry stop the run here.
-        const formIssue = formRefusal()
-        if (formIssue !== "")
-            return refuse(formIssue)
+        const messageIssue = messageRefusal()
+        if (messageIssue !== "")
+            return refuse(messageIssue)
 
         const params = {
             "host": account.serverHost,
